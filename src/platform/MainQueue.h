@@ -1,0 +1,22 @@
+#pragma once
+
+#include <functional>
+
+// The application's main thread, seen as a queue. Widgets and every
+// completion handler run there.
+namespace MainQueue {
+
+// Queues fn to run on the main thread's event loop and returns at once.
+// Returns false (and drops fn) when there is no application object.
+bool async(std::function<void()> fn);
+
+// Runs fn on the main thread and waits until it has returned. Runs fn inline
+// when already on the main thread. Returns false without running fn when the
+// main thread no longer takes work (no application object, or the application
+// is shutting down), so a background thread never waits for a loop that is gone.
+bool sync(std::function<void()> fn);
+
+// True on the thread that owns the application object.
+bool isMainThread();
+
+}  // namespace MainQueue

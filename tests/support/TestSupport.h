@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace testsupport {
+
+// Processes main-thread events until pred() holds or the timeout passes.
+// Returns whether pred() held.
+bool waitUntil(const std::function<bool()> &pred,
+               std::chrono::milliseconds timeout = std::chrono::seconds(10));
+
+// Processes main-thread events for the given time.
+void pump(std::chrono::milliseconds duration);
+
+// A fresh, empty folder that is removed with the object.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir &) = delete;
+  TempDir &operator=(const TempDir &) = delete;
+
+  const std::filesystem::path &path() const { return path_; }
+  std::filesystem::path operator/(const std::string &name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// Runs SQL through the sqlite3 C API on the file at path (created when missing).
+// Fails the calling test when the SQL fails.
+void execSql(const std::filesystem::path &path, const std::string &sql);
+
+std::string readFile(const std::filesystem::path &path);
+void writeFile(const std::filesystem::path &path, const std::string &bytes);
+
+}  // namespace testsupport
