@@ -1,0 +1,4 @@
+orvella_add_test(platform_tests
+  SOURCES QueueTests.cpp GroupContainerTests.cpp
+  LIBS orvella_platform
+  LABELS threaded)
