@@ -13,6 +13,7 @@ packages=(
   xvfb xauth openbox xdotool x11-utils imagemagick
   dbus dbus-x11
   fonts-dejavu-core
+  fonts-inter
 )
 
 missing=()
