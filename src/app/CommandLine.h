@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// The command-line mode of orvella-exporter, for scripts and for machines
+// without a display. It needs no window system.
+namespace ExitStatus {
+inline constexpr int kOk = 0;
+inline constexpr int kNoDatabase = 1;   // no readable reader database
+inline constexpr int kUsage = 2;        // bad options
+inline constexpr int kWriteFailed = 3;  // the output could not be written
+}  // namespace ExitStatus
+
+// Runs what the options ask for and returns the exit status; returns nothing
+// when the options ask for no command-line action, so that the window opens
+// instead. A --database PATH given on its own still applies: it becomes the
+// database path of CXExportStorage::defaultManager().
+std::optional<int> runCommandLine(int argc, char **argv);
+
+// The help text that --help prints.
+QString commandLineHelp();
+
+// Prints the help on standard output and returns the exit status for it.
+int printCommandLineHelp();

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+#include "store/FeedRecord.h"
+
+// The address of the product's home page, named in the document's second
+// comment line.
+inline constexpr char kProductWebAddress[] = "https://www.corvanex.com/orvella/";
+
+// Builds an OPML 1.0 document line by line, straight into UTF-8. Attribute
+// values are escaped so that any text comes back unchanged from an XML
+// parser: & < > " as entities, tab, line feed and carriage return as
+// character references; characters XML 1.0 cannot carry (other C0 controls,
+// unpaired surrogates, U+FFFE, U+FFFF) are left out. A missing value gives an
+// empty attribute.
+class OpmlBuilder {
+ public:
+  // expectedFeeds only sizes the buffer up front.
+  explicit OpmlBuilder(std::size_t expectedFeeds = 0);
+
+  void addOutline(const FeedRecord &feed);
+
+  // The finished document; it ends in "</opml>" with no line feed after it.
+  QByteArray finish() &&;
+
+ private:
+  QByteArray buffer_;
+};
+
+// The document of the feeds whose rows are selected in the export table,
+// which shows two rows per feed: row 2k is feed k, row 2k+1 the separator
+// below it. Rows are taken in ascending order, so outlines follow the feed
+// list whatever order the rows come in; a row is used once, and odd rows and
+// rows past the end of the list are ignored.
+QByteArray opmlDocumentUtf8(const FeedList &feeds, const std::vector<int> &selectedRows);
+QString opmlDocument(const FeedList &feeds, const std::vector<int> &selectedRows);
+
+// Every row of a table of feedCount feeds that stands for a feed.
+std::vector<int> allFeedRows(std::size_t feedCount);

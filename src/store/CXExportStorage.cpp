@@ -1,0 +1,71 @@
+#include "CXExportStorage.h"
+
+#include <memory>
+
+#include "platform/GroupContainer.h"
+#include "platform/Log.h"
+#include "platform/MainQueue.h"
+#include "store/FeedDatabase.h"
+
+CXExportStorage &CXExportStorage::defaultManager() {
+  static CXExportStorage shared;
+  return shared;
+}
+
+std::optional<std::filesystem::path> CXExportStorage::groupContainerURL() {
+  return GroupContainer::url(kGroupIdentifier);
+}
+
+CXExportStorage::CXExportStorage() : queue_(kDatabaseQueueLabel) {}
+
+std::optional<std::filesystem::path> CXExportStorage::databasePath() const {
+  {
+    std::lock_guard lock(mutex_);
+    if (override_) {
+      return override_;
+    }
+  }
+  auto container = groupContainerURL();
+  if (!container) {
+    return std::nullopt;
+  }
+  return *container / "Documents" / "Feeds";
+}
+
+void CXExportStorage::setDatabasePathOverride(std::optional<std::filesystem::path> path) {
+  std::lock_guard lock(mutex_);
+  override_ = std::move(path);
+}
+
+std::int64_t CXExportStorage::openDatabase() const {
+  auto path = databasePath();
+  if (!path || !canOpenDatabaseAt(*path)) {
+    return kDatabaseUnavailable;
+  }
+  return 0;
+}
+
+void CXExportStorage::readFeedsFromDatabaseWithCompletionHandler(
+    std::function<void(FeedList)> completion) {
+  queue_.async([this, completion = std::move(completion)]() mutable {
+    auto path = databasePath();
+    if (!path) {
+      Log::line(QStringLiteral("Database error: no application-group container for %1")
+                    .arg(QLatin1String(kGroupIdentifier)));
+      return;
+    }
+    ReadResult result = readFeedsAt(*path);
+    if (result.status == ReadStatus::OpenFailed) {
+      Log::line(QStringLiteral("Database error: %1").arg(result.sqliteMessage));
+      return;
+    }
+    // A query that cannot run yields an empty list and a failed step the rows
+    // read so far, as the window expects; both reach the user as a list.
+    auto feeds = std::make_shared<FeedList>(std::move(result.feeds));
+    MainQueue::async([completion = std::move(completion), feeds]() mutable {
+      if (completion) {
+        completion(std::move(*feeds));
+      }
+    });
+  });
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <mutex>
+#include <optional>
+
+#include "platform/SerialQueue.h"
+#include "store/FeedRecord.h"
+
+// The exporter's only access to the reader's data: finds the reader's
+// database in the shared application-group container, probes it and reads
+// every feed on a serial queue. Never writes to the database nor creates it.
+class CXExportStorage {
+ public:
+  static constexpr char kGroupIdentifier[] = "QM4T8ZK2WR.com.Corvanex.Orvella";
+  static constexpr char kDatabaseQueueLabel[] = "com.corvanex.OrvellaExporter.database";
+  static constexpr std::int64_t kDatabaseUnavailable = -1000;
+
+  // The shared store, made on the first call (safe from several threads).
+  static CXExportStorage &defaultManager();
+
+  // The container folder that the exporter shares with the reader, or nothing
+  // when it cannot be located.
+  static std::optional<std::filesystem::path> groupContainerURL();
+
+  // A store of its own with its own queue; the application uses defaultManager().
+  CXExportStorage();
+  CXExportStorage(const CXExportStorage &) = delete;
+  CXExportStorage &operator=(const CXExportStorage &) = delete;
+
+  // The database file: the override when one is set, else Documents/Feeds in
+  // the group container; nothing when the container cannot be located.
+  std::optional<std::filesystem::path> databasePath() const;
+  void setDatabasePathOverride(std::optional<std::filesystem::path> path);
+
+  // 0 when the database file can be opened, kDatabaseUnavailable (-1000) when
+  // not. Runs on the caller's thread and keeps no connection open.
+  std::int64_t openDatabase() const;
+
+  // Reads every feed on databaseQueue() and calls completion on the main
+  // queue with them, in the order SQLite returns them. When the database
+  // cannot be opened it logs "Database error: <reason>" and never calls
+  // completion. A database whose query cannot be run gives an empty list; a
+  // read that fails part-way gives the rows read before the failure.
+  void readFeedsFromDatabaseWithCompletionHandler(std::function<void(FeedList)> completion);
+
+  SerialQueue &databaseQueue() { return queue_; }
+
+ private:
+  mutable std::mutex mutex_;
+  std::optional<std::filesystem::path> override_;
+  SerialQueue queue_;
+};

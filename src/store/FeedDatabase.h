@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <chrono>
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+
+#include "store/FeedRecord.h"
+
+// Read-only access to a reader database file. Every call opens a connection of
+// its own and closes it before returning; nothing here ever writes to the file
+// or creates it.
+
+// The one statement the exporter runs against the reader's database.
+inline constexpr char kFeedsQuery[] =
+    "SELECT FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK FROM FEEDS";
+
+enum class ReadStatus {
+  Ok,           // every row was read
+  OpenFailed,   // the file could not be opened (missing, unreadable, no path)
+  QueryFailed,  // the query could not be prepared: not a database, no FEEDS table,
+                // a column missing, locked, corrupt header
+  StepFailed,   // reading stopped part-way; the rows before the failure were kept
+};
+
+struct ReadResult {
+  ReadStatus status = ReadStatus::Ok;
+  // Every row on Ok, the rows read before the failure on StepFailed, else
+  // empty. Stays empty when the rows were handed to a visitor instead.
+  FeedList feeds;
+  // Rows read, also when they went to a visitor.
+  std::size_t rowCount = 0;
+  // SQLite's own text for the failure (what the log line carries).
+  QString sqliteMessage;
+  // A sentence for the user that names the file, says what went wrong and
+  // what to do about it. Empty on Ok.
+  QString message;
+
+  bool ok() const { return status == ReadStatus::Ok; }
+};
+
+struct ReadOptions {
+  // How long to wait for another program's lock on the file before giving up.
+  std::chrono::milliseconds busyTimeout{3000};
+};
+
+// True when the file can be opened for reading. Opens nothing for longer than
+// the call and never creates the file.
+bool canOpenDatabaseAt(const std::filesystem::path &path);
+
+// Runs the feeds query and collects every row.
+ReadResult readFeedsAt(const std::filesystem::path &path, const ReadOptions &options = {});
+
+// Runs the feeds query and hands each row to onFeed as it is read, so that a
+// caller that only streams the rows never holds all of them at once.
+ReadResult forEachFeedAt(const std::filesystem::path &path,
+                         const std::function<void(FeedRecord &&)> &onFeed,
+                         const ReadOptions &options = {});
+
+// The text of a column's bytes, or nothing when they are not valid UTF-8
+// (overlong forms, surrogates and code points above U+10FFFF included).
+std::optional<QString> textFromUtf8(const char *bytes, std::size_t size);
