@@ -1,0 +1,106 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="en">
+<context>
+    <name>CXInterfaceString</name>
+    <message>
+        <source>Orvella cannot be open during export</source>
+        <translation>Orvella cannot be open during export</translation>
+    </message>
+    <message>
+        <source>Click Continue to quit Orvella. The application will open when the export is complete</source>
+        <translation>Click Continue to quit Orvella. The application will open when the export is complete</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Export complete</source>
+        <translation>Export complete</translation>
+    </message>
+    <message>
+        <source>Downloaded successfully</source>
+        <translation>Downloaded successfully</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>Deselect All</source>
+        <translation>Deselect All</translation>
+    </message>
+    <message>
+        <source>My Feeds</source>
+        <translation>My Feeds</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>No feeds to export</source>
+        <translation>No feeds to export</translation>
+    </message>
+    <message>
+        <source>Orvella has no subscriptions to export yet. Add feeds in Orvella, then open the exporter again.</source>
+        <translation>Orvella has no subscriptions to export yet. Add feeds in Orvella, then open the exporter again.</translation>
+    </message>
+    <message>
+        <source>The feeds could not be read. Open Orvella once so that it creates its database, then open the exporter again.</source>
+        <translation>The feeds could not be read. Open Orvella once so that it creates its database, then open the exporter again.</translation>
+    </message>
+    <message>
+        <source>The OPML file could not be saved. Check that the folder exists and that you may write to it, then export again.</source>
+        <translation>The OPML file could not be saved. Check that the folder exists and that you may write to it, then export again.</translation>
+    </message>
+    <message>
+        <source>The export was not saved because no feeds are ticked. Tick at least one feed, then export again.</source>
+        <translation>The export was not saved because no feeds are ticked. Tick at least one feed, then export again.</translation>
+    </message>
+    <message>
+        <source>Orvella could not be quit. Quit it yourself, then open the exporter again.</source>
+        <translation>Orvella could not be quit. Quit it yourself, then open the exporter again.</translation>
+    </message>
+    <message>
+        <source>The support page could not be opened. Visit it in your web browser instead.</source>
+        <translation>The support page could not be opened. Visit it in your web browser instead.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>InfoPlist</name>
+    <message>
+        <source>App Name</source>
+        <translation>Orvella Exporter</translation>
+    </message>
+    <message>
+        <source>Made in Ukraine</source>
+        <translation>Made in Ukraine</translation>
+    </message>
+    <message>
+        <source>Reserved</source>
+        <translation>© 2026 Corvanex. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Exports your Orvella subscriptions to an OPML file.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,138 @@
+#include "Defaults.h"
+
+#include <sys/stat.h>
+
+#include <QSettings>
+#include <QVariant>
+#include <mutex>
+
+namespace {
+
+// What identifies one version of the settings file on disk. Another process
+// that saves the file replaces it (new inode) or rewrites it (new size or
+// time), so any difference means the loaded values may be stale.
+struct FileStamp {
+  bool exists = false;
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = 0;
+  timespec modified{};
+  timespec changed{};
+
+  static FileStamp of(const QByteArray &path) {
+    FileStamp stamp;
+    struct stat info {};
+    if (::stat(path.constData(), &info) == 0) {
+      stamp.exists = true;
+      stamp.device = info.st_dev;
+      stamp.inode = info.st_ino;
+      stamp.size = info.st_size;
+      stamp.modified = info.st_mtim;
+      stamp.changed = info.st_ctim;
+    }
+    return stamp;
+  }
+
+  bool operator==(const FileStamp &other) const {
+    return exists == other.exists && device == other.device && inode == other.inode &&
+           size == other.size && modified.tv_sec == other.modified.tv_sec &&
+           modified.tv_nsec == other.modified.tv_nsec && changed.tv_sec == other.changed.tv_sec &&
+           changed.tv_nsec == other.changed.tv_nsec;
+  }
+};
+
+}  // namespace
+
+struct Defaults::State {
+  std::mutex mutex;
+  QSettings settings{QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Corvanex"),
+                     QStringLiteral("OrvellaExporter")};
+  QByteArray path = QFile::encodeName(settings.fileName());
+  FileStamp loaded = FileStamp::of(path);
+
+  // Reloads the file when it changed since it was last loaded. Caller holds mutex.
+  void refresh() {
+    const FileStamp now = FileStamp::of(path);
+    if (now == loaded) {
+      return;
+    }
+    // QSettings::sync() re-reads a file whose size or time differs from the
+    // copy it holds and keeps it otherwise, so it costs a file read only here.
+    settings.sync();
+    loaded = now;
+  }
+
+  // Writes pending changes out at once, so another process (and a reader of
+  // this one after a restart) sees them. Caller holds mutex.
+  void flush() {
+    settings.sync();
+    loaded = FileStamp::of(path);
+  }
+};
+
+Defaults &Defaults::standard() {
+  // Deliberately never destroyed: the appearance watcher may still read it
+  // while static objects are torn down at exit.
+  static Defaults *const instance = new Defaults;
+  return *instance;
+}
+
+Defaults::Defaults() : state_(std::make_unique<State>()) {}
+
+Defaults::~Defaults() = default;
+
+qint64 Defaults::integerForKey(const QString &key) {
+  std::lock_guard lock(state_->mutex);
+  state_->refresh();
+  const QVariant value = state_->settings.value(key);
+  bool ok = false;
+  const qint64 number = value.toLongLong(&ok);
+  if (ok) {
+    return number;
+  }
+  // Written by hand as "true"/"false"; read the way a boolean would be.
+  const QString text = value.toString().trimmed().toLower();
+  return text == QLatin1String("true") ? 1 : 0;
+}
+
+bool Defaults::boolForKey(const QString &key) {
+  std::lock_guard lock(state_->mutex);
+  state_->refresh();
+  const QVariant value = state_->settings.value(key);
+  if (!value.isValid()) {
+    return false;
+  }
+  bool ok = false;
+  const qint64 number = value.toLongLong(&ok);
+  if (ok) {
+    return number != 0;
+  }
+  const QString text = value.toString().trimmed().toLower();
+  return text == QLatin1String("true") || text == QLatin1String("yes");
+}
+
+void Defaults::setBool(const QString &key, bool value) {
+  std::lock_guard lock(state_->mutex);
+  state_->refresh();
+  state_->settings.setValue(key, value);
+  state_->flush();
+}
+
+void Defaults::setInteger(const QString &key, qint64 value) {
+  std::lock_guard lock(state_->mutex);
+  state_->refresh();
+  state_->settings.setValue(key, value);
+  state_->flush();
+}
+
+void Defaults::remove(const QString &key) {
+  std::lock_guard lock(state_->mutex);
+  state_->refresh();
+  state_->settings.remove(key);
+  state_->flush();
+}
+
+QString Defaults::fileName() const {
+  std::lock_guard lock(state_->mutex);
+  return state_->settings.fileName();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <memory>
+
+// The application's own preferences (what macOS calls the standard user
+// defaults), kept by QSettings in its native file: on Linux
+// $XDG_CONFIG_HOME/Corvanex/OrvellaExporter.conf.
+//
+// An absent key reads as 0 or false. Reads notice changes that another
+// process has written to the file: each read compares the file's identity,
+// size and modification time with what was last loaded and reloads only when
+// they differ, so a read every few milliseconds stays cheap. Every write is
+// flushed to the file at once. All members are thread-safe.
+class Defaults {
+ public:
+  // The process-wide instance. It is never destroyed, so background threads
+  // may read it while the process exits.
+  static Defaults &standard();
+
+  qint64 integerForKey(const QString &key);
+  bool boolForKey(const QString &key);
+  void setBool(const QString &key, bool value);
+  void setInteger(const QString &key, qint64 value);
+  void remove(const QString &key);
+
+  // Where the preferences live.
+  QString fileName() const;
+
+  Defaults(const Defaults &) = delete;
+  Defaults &operator=(const Defaults &) = delete;
+
+ private:
+  Defaults();
+  ~Defaults();
+
+  struct State;
+  std::unique_ptr<State> state_;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariantMap>
+
+// Desktop notifications through the org.freedesktop.Notifications service on
+// the session bus. Sending never blocks and never reports an error: where no
+// session bus or no notification service runs, nothing happens.
+namespace DesktopNotifications {
+
+struct Notification {
+  QString title;
+  QString body;
+  // Ask the notification server to play its default "new message" sound;
+  // otherwise ask it to stay silent.
+  bool withDefaultSound = false;
+};
+
+// The hints that carry the sound choice to the server.
+QVariantMap hintsFor(const Notification &notification);
+
+// Sends the notification and returns at once. Returns false when no session
+// bus is reachable, true when the request left the process.
+bool deliver(const Notification &notification);
+
+}  // namespace DesktopNotifications
