@@ -1,0 +1,256 @@
+#include <gtest/gtest.h>
+
+#include <QtGlobal>
+#include <atomic>
+#include <condition_variable>
+#include <cstdlib>
+#include <mutex>
+#include <set>
+#include <thread>
+
+#include "TestSupport.h"
+#include "WriterProcess.h"
+#include "platform/MainQueue.h"
+#include "store/CXExportStorage.h"
+
+using testsupport::execSql;
+using testsupport::TempDir;
+using testsupport::waitUntil;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Collects the lines of the "orvella" logging category.
+class LogCapture {
+ public:
+  LogCapture() {
+    instance_ = this;
+    previous_ = qInstallMessageHandler(&LogCapture::handle);
+  }
+  ~LogCapture() {
+    qInstallMessageHandler(previous_);
+    instance_ = nullptr;
+  }
+  QStringList lines() {
+    std::lock_guard lock(mutex_);
+    return lines_;
+  }
+
+ private:
+  static void handle(QtMsgType, const QMessageLogContext &context, const QString &message) {
+    if (instance_ != nullptr && qstrcmp(context.category, "orvella") == 0) {
+      std::lock_guard lock(instance_->mutex_);
+      instance_->lines_ << message;
+    }
+  }
+  static inline LogCapture *instance_ = nullptr;
+  QtMessageHandler previous_ = nullptr;
+  std::mutex mutex_;
+  QStringList lines_;
+};
+
+// Holds the database queue until released, to see what waits behind it.
+class QueueGate {
+ public:
+  explicit QueueGate(SerialQueue &queue) {
+    queue.async([this] {
+      std::unique_lock lock(mutex_);
+      open_.wait(lock, [this] { return released_; });
+    });
+  }
+  ~QueueGate() { release(); }
+  void release() {
+    std::lock_guard lock(mutex_);
+    released_ = true;
+    open_.notify_all();
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable open_;
+  bool released_ = false;
+};
+
+// Waits until every task queued on the database queue so far, and every
+// main-queue delivery they made, has run.
+void drain(CXExportStorage &storage) {
+  std::atomic<bool> done{false};
+  storage.databaseQueue().async([&done] { MainQueue::async([&done] { done = true; }); });
+  ASSERT_TRUE(waitUntil([&done] { return done.load(); }));
+}
+
+fs::path makeDatabase(const TempDir &dir, int rows) {
+  const auto db = dir / "Feeds";
+  execSql(db, std::string(kFeedsTable) +
+                  "WITH RECURSIVE n(v) AS (SELECT 1 UNION ALL SELECT v + 1 FROM n WHERE v < " +
+                  std::to_string(rows) +
+                  ") INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK)"
+                  " SELECT 'https://s/' || v, 'Feed ' || v, v % 3, 'https://s/f' || v FROM n;");
+  return db;
+}
+
+}  // namespace
+
+TEST(CXExportStorage, SharedStoreIsMadeOnceEvenWhenThreadsRace) {
+  std::vector<std::thread> threads;
+  std::mutex mutex;
+  std::set<CXExportStorage *> seen;
+  for (int i = 0; i < 8; ++i) {
+    threads.emplace_back([&] {
+      CXExportStorage *store = &CXExportStorage::defaultManager();
+      std::lock_guard lock(mutex);
+      seen.insert(store);
+    });
+  }
+  for (auto &t : threads) {
+    t.join();
+  }
+  EXPECT_EQ(seen.size(), 1u);
+  EXPECT_EQ(CXExportStorage::defaultManager().databaseQueue().label(),
+            "com.corvanex.OrvellaExporter.database");
+}
+
+TEST(CXExportStorage, DatabaseLivesInTheGroupContainerUnlessOverridden) {
+  ASSERT_NE(std::getenv("XDG_DATA_HOME"), nullptr) << "run through ctest";
+  const fs::path data = std::getenv("XDG_DATA_HOME");
+  CXExportStorage storage;
+  EXPECT_EQ(CXExportStorage::groupContainerURL().value(), data / "QM4T8ZK2WR.com.Corvanex.Orvella");
+  EXPECT_EQ(storage.databasePath().value(),
+            data / "QM4T8ZK2WR.com.Corvanex.Orvella" / "Documents" / "Feeds");
+  storage.setDatabasePathOverride(fs::path("/elsewhere/db"));
+  EXPECT_EQ(storage.databasePath().value(), fs::path("/elsewhere/db"));
+  storage.setDatabasePathOverride(std::nullopt);
+  EXPECT_EQ(storage.databasePath().value().filename(), "Feeds");
+}
+
+TEST(CXExportStorage, ProbeAnswersZeroOnlyForAFileThatOpens) {
+  TempDir dir;
+  CXExportStorage storage;
+  storage.setDatabasePathOverride(makeDatabase(dir, 1));
+  EXPECT_EQ(storage.openDatabase(), 0);
+
+  fs::create_directory(dir / "Documents");
+  storage.setDatabasePathOverride(dir / "Documents" / "Feeds");
+  EXPECT_EQ(storage.openDatabase(), -1000);
+  EXPECT_FALSE(fs::exists(dir / "Documents" / "Feeds")) << "the probe must not create the file";
+  storage.setDatabasePathOverride(dir / "NoDocuments" / "Feeds");
+  EXPECT_EQ(storage.openDatabase(), -1000);
+}
+
+TEST(CXExportStorage, UnresolvedContainerCountsAsNoDatabase) {
+  ASSERT_NE(std::getenv("HOME"), nullptr) << "run through ctest";
+  ASSERT_NE(std::getenv("XDG_DATA_HOME"), nullptr) << "run through ctest";
+  const std::string home = std::getenv("HOME");
+  const std::string data = std::getenv("XDG_DATA_HOME");
+  unsetenv("HOME");
+  unsetenv("XDG_DATA_HOME");
+  CXExportStorage storage;
+  const auto path = storage.databasePath();
+  const auto probe = storage.openDatabase();
+  LogCapture log;
+  bool called = false;
+  storage.readFeedsFromDatabaseWithCompletionHandler([&called](FeedList) { called = true; });
+  drain(storage);
+  setenv("HOME", home.c_str(), 1);
+  setenv("XDG_DATA_HOME", data.c_str(), 1);
+
+  EXPECT_FALSE(path);
+  EXPECT_EQ(probe, -1000);
+  EXPECT_FALSE(called);
+  ASSERT_EQ(log.lines().size(), 1);
+  EXPECT_TRUE(log.lines()[0].startsWith("Database error: ")) << log.lines()[0].toStdString();
+}
+
+TEST(CXExportStorage, ReadRunsOnTheQueueAndDeliversOnTheMainThread) {
+  TempDir dir;
+  CXExportStorage storage;
+  storage.setDatabasePathOverride(makeDatabase(dir, 3));
+  QueueGate gate(storage.databaseQueue());
+
+  std::optional<FeedList> delivered;
+  bool onMainThread = false;
+  storage.readFeedsFromDatabaseWithCompletionHandler([&](FeedList feeds) {
+    onMainThread = MainQueue::isMainThread();
+    delivered = std::move(feeds);
+  });
+  testsupport::pump(std::chrono::milliseconds(100));
+  EXPECT_FALSE(delivered) << "the read must wait its turn on the database queue";
+
+  gate.release();
+  ASSERT_TRUE(waitUntil([&] { return delivered.has_value(); }));
+  EXPECT_TRUE(onMainThread);
+  ASSERT_EQ(delivered->size(), 3u);
+  EXPECT_EQ((*delivered)[2].feedTitle, QString("Feed 3"));
+  EXPECT_EQ((*delivered)[2].channelType, 0);
+}
+
+TEST(CXExportStorage, ReadsAreServedInOrderEachWithItsOwnSnapshot) {
+  TempDir dir;
+  CXExportStorage storage;
+  const auto db = makeDatabase(dir, 2);
+  storage.setDatabasePathOverride(db);
+
+  std::vector<std::size_t> sizes;
+  storage.readFeedsFromDatabaseWithCompletionHandler(
+      [&sizes](FeedList feeds) { sizes.push_back(feeds.size()); });
+  storage.databaseQueue().async(
+      [db] { execSql(db, "INSERT INTO FEEDS (FEED_TITLE) VALUES ('added between reads');"); });
+  storage.readFeedsFromDatabaseWithCompletionHandler(
+      [&sizes](FeedList feeds) { sizes.push_back(feeds.size()); });
+
+  ASSERT_TRUE(waitUntil([&sizes] { return sizes.size() == 2; }));
+  EXPECT_EQ(sizes, (std::vector<std::size_t>{2, 3}));
+}
+
+TEST(CXExportStorage, UnopenableDatabaseLogsAndNeverCallsBack) {
+  TempDir dir;
+  CXExportStorage storage;
+  storage.setDatabasePathOverride(dir / "Documents" / "Feeds");
+  LogCapture log;
+  bool called = false;
+  storage.readFeedsFromDatabaseWithCompletionHandler([&called](FeedList) { called = true; });
+  drain(storage);
+  EXPECT_FALSE(called);
+  EXPECT_EQ(log.lines(), QStringList{"Database error: unable to open database file"});
+  EXPECT_FALSE(fs::exists(dir / "Documents"));
+}
+
+TEST(CXExportStorage, DatabaseWithoutUsableFeedsTableGivesAnEmptyListQuietly) {
+  TempDir dir;
+  const auto db = dir / "Feeds";
+  testsupport::writeFile(db, "not a database at all");
+  CXExportStorage storage;
+  storage.setDatabasePathOverride(db);
+  LogCapture log;
+  std::optional<FeedList> delivered;
+  storage.readFeedsFromDatabaseWithCompletionHandler(
+      [&delivered](FeedList feeds) { delivered = std::move(feeds); });
+  ASSERT_TRUE(waitUntil([&] { return delivered.has_value(); }));
+  EXPECT_TRUE(delivered->empty());
+  EXPECT_TRUE(log.lines().isEmpty());
+}
+
+TEST(CXExportStorage, SampleDatabaseHoldsTheAdvertisedOddities) {
+  CXExportStorage storage;
+  storage.setDatabasePathOverride(fs::path(ORVELLA_SAMPLE_DATABASE));
+  ASSERT_EQ(storage.openDatabase(), 0);
+  std::optional<FeedList> feeds;
+  storage.readFeedsFromDatabaseWithCompletionHandler(
+      [&feeds](FeedList list) { feeds = std::move(list); });
+  ASSERT_TRUE(waitUntil([&] { return feeds.has_value(); }));
+  ASSERT_GE(feeds->size(), 30u);
+  ASSERT_LE(feeds->size(), 60u);
+  int withAmpersand = 0, nonLatin = 0, withoutTitle = 0;
+  for (const auto &feed : *feeds) {
+    if (!feed.feedTitle) {
+      ++withoutTitle;
+      continue;
+    }
+    withAmpersand += feed.feedTitle->contains('&');
+    nonLatin += std::any_of(feed.feedTitle->begin(), feed.feedTitle->end(),
+                            [](QChar c) { return c.unicode() > 0x24F; });
+  }
+  EXPECT_GE(withAmpersand, 1);
+  EXPECT_GE(nonLatin, 1);
+  EXPECT_EQ(withoutTitle, 1);
+}

@@ -1,0 +1,305 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QString>
+#include <map>
+#include <string>
+
+#include "TestSupport.h"
+#include "WriterProcess.h"
+#include "store/FeedDatabase.h"
+
+using testsupport::execSql;
+using testsupport::readFile;
+using testsupport::TempDir;
+using testsupport::writeFile;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Names and contents of every file in a folder, to show that reading changed
+// and created nothing.
+std::map<std::string, std::string> folderState(const fs::path &folder) {
+  std::map<std::string, std::string> state;
+  for (const auto &entry : fs::directory_iterator(folder)) {
+    state[entry.path().filename().string()] = readFile(entry.path());
+  }
+  return state;
+}
+
+std::optional<QString> text(const char *utf8) { return QString::fromUtf8(utf8); }
+
+}  // namespace
+
+TEST(FeedDatabase, ReadsEveryRowInTableOrderWithTheFourColumns) {
+  TempDir dir;
+  const auto db = dir / "Feeds";
+  execSql(db, std::string(kFeedsTable) +
+                  "INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK) VALUES"
+                  " ('https://b.example/', 'Bravo', 2, 'https://b.example/rss'),"
+                  " ('https://a.example/', NULL, NULL, 'https://a.example/atom'),"
+                  " (NULL, 'Ünïcødé 日本 🎉', 7, NULL),"
+                  " ('', '', 0, '');");
+  const auto before = folderState(dir.path());
+
+  const ReadResult result = readFeedsAt(db);
+
+  ASSERT_TRUE(result.ok()) << result.message.toStdString();
+  EXPECT_TRUE(result.message.isEmpty());
+  ASSERT_EQ(result.feeds.size(), 4u);
+  EXPECT_EQ(result.rowCount, 4u);
+  EXPECT_EQ(result.feeds[0], (FeedRecord{text("https://b.example/"), text("Bravo"), 2,
+                                         text("https://b.example/rss")}));
+  EXPECT_EQ(result.feeds[1], (FeedRecord{text("https://a.example/"), std::nullopt, 0,
+                                         text("https://a.example/atom")}));
+  EXPECT_EQ(result.feeds[2], (FeedRecord{std::nullopt, text("Ünïcødé 日本 🎉"), 7, std::nullopt}));
+  // An empty text is a value, not a missing one.
+  EXPECT_EQ(result.feeds[3], (FeedRecord{text(""), text(""), 0, text("")}));
+  EXPECT_EQ(folderState(dir.path()), before) << "reading must not touch the folder";
+}
+
+TEST(FeedDatabase, TextColumnsKeepValidUtf8AndDropEverythingElse) {
+  TempDir dir;
+  const auto db = dir / "Feeds";
+  const std::string huge(3'000'000, 'x');
+  execSql(db, std::string(kFeedsTable) +
+                  "INSERT INTO FEEDS (FEED_ID, FEED_URL, FEED_TITLE, INTERNAL_LINK) VALUES"
+                  " (1, 42, 1.5, x'68747470733a2f2f782f'),"  // numbers as text, UTF-8 blob
+                  " (2, x'c328', x'c0af', x'eda080'),"       // bad byte, overlong, surrogate
+                  " (3, x'f4908080', x'e282', x'ff'),"       // > U+10FFFF, truncated, stray byte
+                  " (4, CAST(x'610062' AS TEXT), 'ok', '" +
+                  huge + "');");
+
+  const ReadResult result = readFeedsAt(db);
+
+  ASSERT_TRUE(result.ok());
+  ASSERT_EQ(result.feeds.size(), 4u);
+  EXPECT_EQ(result.feeds[0].feedUrl, text("42"));
+  EXPECT_EQ(result.feeds[0].feedTitle, text("1.5"));
+  EXPECT_EQ(result.feeds[0].internalLink, text("https://x/"));
+  for (int row : {1, 2}) {
+    EXPECT_FALSE(result.feeds[row].feedUrl) << "row " << row;
+    EXPECT_FALSE(result.feeds[row].feedTitle) << "row " << row;
+    EXPECT_FALSE(result.feeds[row].internalLink) << "row " << row;
+  }
+  // A NUL inside a text is still valid UTF-8 and arrives whole.
+  EXPECT_EQ(result.feeds[3].feedUrl, QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b")));
+  ASSERT_TRUE(result.feeds[3].internalLink);
+  EXPECT_EQ(result.feeds[3].internalLink->size(), static_cast<qsizetype>(huge.size()));
+}
+
+TEST(FeedDatabase, ChannelTypeFollowsSqliteIntegerConversion) {
+  TempDir dir;
+  const auto db = dir / "Feeds";
+  execSql(db, std::string(kFeedsTable) +
+                  "INSERT INTO FEEDS (FEED_ID, CHANNEL_TYPE) VALUES"
+                  " (1, NULL), (2, -3), (3, '12'), (4, 'rss'), (5, 3.9), (6, 2147483647),"
+                  " (7, x'00');");
+  const ReadResult result = readFeedsAt(db);
+  ASSERT_TRUE(result.ok());
+  std::vector<std::int32_t> types;
+  for (const auto &feed : result.feeds) {
+    types.push_back(feed.channelType);
+  }
+  EXPECT_EQ(types, (std::vector<std::int32_t>{0, -3, 12, 0, 3, 2147483647, 0}));
+}
+
+TEST(FeedDatabase, ToMapUsesTheReaderColumnNamesAndLeavesMissingKeysOut) {
+  const FeedRecord full{text("u"), text("t"), 3, text("l")};
+  const QVariantMap map = full.toMap();
+  EXPECT_EQ(map.value("FEED_URL").toString(), "u");
+  EXPECT_EQ(map.value("FEED_TITLE").toString(), "t");
+  EXPECT_EQ(map.value("CHANNEL_TYPE").toInt(), 3);
+  EXPECT_EQ(map.value("INTERNAL_LINK").toString(), "l");
+
+  const QVariantMap sparse = FeedRecord{}.toMap();
+  EXPECT_EQ(sparse.keys(), QStringList{"CHANNEL_TYPE"});
+  EXPECT_EQ(sparse.value("CHANNEL_TYPE").toInt(), 0);
+}
+
+TEST(FeedDatabase, MissingFileIsNeverCreated) {
+  TempDir dir;
+  fs::create_directory(dir / "Documents");
+  for (const fs::path &db : {dir / "Documents" / "Feeds", dir / "Nowhere" / "Feeds"}) {
+    EXPECT_FALSE(canOpenDatabaseAt(db));
+    const ReadResult result = readFeedsAt(db);
+    EXPECT_EQ(result.status, ReadStatus::OpenFailed);
+    EXPECT_TRUE(result.feeds.empty());
+    EXPECT_TRUE(result.message.contains(QString::fromStdString(db.string())))
+        << result.message.toStdString();
+    EXPECT_TRUE(result.message.contains("no database file")) << result.message.toStdString();
+    EXPECT_FALSE(fs::exists(db));
+  }
+  EXPECT_TRUE(fs::is_empty(dir / "Documents"));
+  EXPECT_FALSE(canOpenDatabaseAt(fs::path()));
+  EXPECT_EQ(readFeedsAt(fs::path()).status, ReadStatus::OpenFailed);
+}
+
+TEST(FeedDatabase, FilesThatAreNoFeedDatabaseGiveQueryFailureAndStayUntouched) {
+  TempDir dir;
+  struct Case {
+    std::string name;
+    std::string setupSql;  // empty: written as raw bytes instead
+    std::string bytes;
+    QString expected;
+  };
+  const std::vector<Case> cases = {
+      {"empty", "", "", "no FEEDS table"},
+      {"text", "", "This is a plain text file, not a database.\n", "not an SQLite database"},
+      {"no-feeds-table", "CREATE TABLE OTHER (A);", "", "no FEEDS table"},
+      {"missing-column", "CREATE TABLE FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE);", "",
+       "no FEEDS table"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto db = dir / c.name;
+    if (c.setupSql.empty()) {
+      writeFile(db, c.bytes);
+    } else {
+      execSql(db, c.setupSql);
+    }
+    const std::string before = readFile(db);
+
+    EXPECT_TRUE(canOpenDatabaseAt(db));  // opening alone does not look inside
+    const ReadResult result = readFeedsAt(db);
+    EXPECT_EQ(result.status, ReadStatus::QueryFailed);
+    EXPECT_TRUE(result.feeds.empty());
+    EXPECT_FALSE(result.sqliteMessage.isEmpty());
+    EXPECT_TRUE(result.message.contains(c.expected)) << result.message.toStdString();
+    EXPECT_TRUE(result.message.contains(QString::fromStdString(db.string())));
+    EXPECT_EQ(readFile(db), before);
+  }
+  // A folder in place of the file.
+  const ReadResult folder = readFeedsAt(dir.path());
+  EXPECT_NE(folder.status, ReadStatus::Ok);
+  EXPECT_TRUE(folder.message.contains("folder")) << folder.message.toStdString();
+}
+
+TEST(FeedDatabase, DamagedPagesStopTheReadAndKeepTheRowsBefore) {
+  TempDir dir;
+  const auto db = dir / "Feeds";
+  execSql(db, std::string("PRAGMA page_size=4096;") + kFeedsTable +
+                  "WITH RECURSIVE n(v) AS (SELECT 1 UNION ALL SELECT v + 1 FROM n WHERE v < 3000)"
+                  " INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK)"
+                  " SELECT 'https://s/' || v, hex(zeroblob(100)), 1, 'https://s/f' || v FROM n;");
+  // Overwrite a leaf page in the middle of the table with garbage.
+  std::string bytes = readFile(db);
+  ASSERT_GT(bytes.size(), 100u * 4096);
+  std::fill(bytes.begin() + 60 * 4096, bytes.begin() + 61 * 4096, '\xA5');
+  writeFile(db, bytes);
+
+  const ReadResult result = readFeedsAt(db);
+
+  EXPECT_EQ(result.status, ReadStatus::StepFailed);
+  EXPECT_GT(result.rowCount, 0u);
+  EXPECT_LT(result.rowCount, 3000u);
+  EXPECT_EQ(result.feeds.size(), result.rowCount);
+  EXPECT_TRUE(result.message.contains("damaged")) << result.message.toStdString();
+  EXPECT_EQ(readFile(db), bytes);
+}
+
+TEST(FeedDatabase, LockHeldByAnotherProgramFailsAfterTheWaitInsteadOfHanging) {
+  TempDir dir;
+  const auto db = dir / "Feeds";
+  execSql(db, std::string(kFeedsTable) + "INSERT INTO FEEDS (FEED_TITLE) VALUES ('one');");
+  auto writer = startWriter(db, {"exclusive"});
+
+  const ReadResult locked = readFeedsAt(db, ReadOptions{std::chrono::milliseconds(200)});
+  EXPECT_EQ(locked.status, ReadStatus::QueryFailed);
+  EXPECT_TRUE(locked.message.contains("locked by another program")) << locked.message.toStdString();
+
+  killWriter(*writer);
+  const ReadResult freed = readFeedsAt(db);
+  ASSERT_TRUE(freed.ok()) << freed.message.toStdString();
+  EXPECT_EQ(freed.feeds.size(), 1u);
+}
+
+TEST(FeedDatabase, CommittedRowsInTheLogOfAKilledWalWriterAreRead) {
+  TempDir dir;
+  const auto db = dir / "Feeds";
+  execSql(db, std::string("PRAGMA journal_mode=WAL;") + kFeedsTable +
+                  "INSERT INTO FEEDS (FEED_TITLE) VALUES ('checkpointed');");
+  auto writer = startWriter(db, {"wal", "500"});
+  // While the writer lives, its committed rows are visible.
+  EXPECT_EQ(readFeedsAt(db).feeds.size(), 501u);
+  killWriter(*writer);
+
+  fs::path wal = db;
+  wal += "-wal";
+  fs::path shm = db;
+  shm += "-shm";
+  ASSERT_GT(fs::file_size(wal), 0u) << "the rows must still be in the log";
+  const std::string mainBefore = readFile(db);
+
+  ReadResult result = readFeedsAt(db);
+  ASSERT_TRUE(result.ok()) << result.message.toStdString();
+  ASSERT_EQ(result.feeds.size(), 501u);
+  EXPECT_EQ(result.feeds.back().feedUrl, text("https://site/500"));
+  EXPECT_EQ(readFile(db), mainBefore) << "a reader must not checkpoint into the database";
+
+  // Without the shared-memory index, which a writable folder lets SQLite rebuild.
+  fs::remove(shm);
+  result = readFeedsAt(db);
+  ASSERT_TRUE(result.ok()) << result.message.toStdString();
+  EXPECT_EQ(result.feeds.size(), 501u);
+  EXPECT_EQ(readFile(db), mainBefore);
+}
+
+TEST(FeedDatabase, LogWithoutIndexInAFolderWeMayNotWriteIsReadFromAPrivateCopy) {
+  if (geteuid() == 0) {
+    GTEST_SKIP() << "folder permissions do not bind root; the command-line tests cover this "
+                    "case as an unprivileged user";
+  }
+  TempDir dir;
+  const auto db = dir / "Feeds";
+  execSql(db, std::string("PRAGMA journal_mode=WAL;") + kFeedsTable);
+  auto writer = startWriter(db, {"wal", "50"});
+  killWriter(*writer);
+  fs::path shm = db;
+  shm += "-shm";
+  fs::remove(shm);
+  const auto before = folderState(dir.path());
+  fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec,
+                  fs::perm_options::replace);
+
+  const ReadResult result = readFeedsAt(db);
+
+  fs::permissions(dir.path(), fs::perms::owner_all, fs::perm_options::replace);
+  ASSERT_TRUE(result.ok()) << result.message.toStdString();
+  EXPECT_EQ(result.feeds.size(), 50u);
+  EXPECT_EQ(folderState(dir.path()), before);
+}
+
+TEST(FeedDatabase, HotJournalOfAKilledWriterIsRolledBackOnAPrivateCopyOnly) {
+  TempDir dir;
+  const auto db = dir / "Feeds";
+  execSql(db, std::string("PRAGMA journal_mode=DELETE;") + kFeedsTable +
+                  "INSERT INTO FEEDS (FEED_TITLE) VALUES ('committed 1'), ('committed 2');");
+  auto writer = startWriter(db, {"hot", "2000"});
+  killWriter(*writer);
+  fs::path journal = db;
+  journal += "-journal";
+  ASSERT_TRUE(fs::exists(journal));
+  const auto before = folderState(dir.path());
+
+  const ReadResult result = readFeedsAt(db);
+
+  ASSERT_TRUE(result.ok()) << result.message.toStdString();
+  ASSERT_EQ(result.feeds.size(), 2u) << "the unfinished transaction must not show";
+  EXPECT_EQ(result.feeds[1].feedTitle, text("committed 2"));
+  EXPECT_EQ(folderState(dir.path()), before) << "the reader's files stay as the writer left them";
+}
+
+TEST(FeedDatabase, VisitorSeesRowsAsTheyAreReadAndNothingIsCollected) {
+  TempDir dir;
+  const auto db = dir / "Feeds";
+  execSql(db,
+          std::string(kFeedsTable) + "INSERT INTO FEEDS (FEED_TITLE) VALUES ('a'), ('b'), ('c');");
+  QStringList titles;
+  const ReadResult result =
+      forEachFeedAt(db, [&titles](FeedRecord &&feed) { titles << feed.feedTitle.value_or("?"); });
+  EXPECT_TRUE(result.ok());
+  EXPECT_EQ(result.rowCount, 3u);
+  EXPECT_TRUE(result.feeds.empty());
+  EXPECT_EQ(titles, (QStringList{"a", "b", "c"}));
+}

@@ -1,0 +1,67 @@
+// A writer that stands in for the reader application in tests: it writes to a
+// database and then stays alive, holding whatever state the mode leaves,
+// until the test kills it. That reproduces a reader that was killed while the
+// files next to its database were in use.
+//
+//   store_sqlite_writer DB wal N       commit N rows in WAL mode, no checkpoint
+//   store_sqlite_writer DB hot N       start a transaction of N rows big enough
+//                                      to spill into the database file, never commit
+//   store_sqlite_writer DB exclusive   hold an exclusive lock
+//
+// Prints "ready" once the state is in place, then waits for stdin to close.
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+void run(sqlite3 *db, const std::string &sql) {
+  char *error = nullptr;
+  if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+    std::fprintf(stderr, "%s: %s\n", sql.c_str(), error ? error : "?");
+    std::exit(2);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: %s DB wal|hot|exclusive [N]\n", argv[0]);
+    return 2;
+  }
+  const std::string mode = argv[2];
+  const int rows = argc > 3 ? std::atoi(argv[3]) : 0;
+  sqlite3 *db = nullptr;
+  if (sqlite3_open(argv[1], &db) != SQLITE_OK) {
+    std::fprintf(stderr, "cannot open %s\n", argv[1]);
+    return 2;
+  }
+  const std::string insert =
+      "INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK) "
+      "WITH RECURSIVE n(value) AS (SELECT 1 UNION ALL SELECT value + 1 FROM n WHERE value < " +
+      std::to_string(rows) +
+      ") SELECT 'https://site/' || value, 'Pending ' || value || ' ' || hex(randomblob(200)), 1, "
+      "'https://site/feed/' || value FROM n;";
+  if (mode == "wal") {
+    run(db, "PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;");
+    run(db, "BEGIN;" + insert + "COMMIT;");
+  } else if (mode == "hot") {
+    run(db, "PRAGMA journal_mode=DELETE; PRAGMA cache_size=2;");
+    run(db, "BEGIN;" + insert);
+  } else if (mode == "exclusive") {
+    run(db, "BEGIN EXCLUSIVE; SELECT count(*) FROM sqlite_schema;");
+  } else {
+    std::fprintf(stderr, "unknown mode %s\n", mode.c_str());
+    return 2;
+  }
+  std::printf("ready\n");
+  std::fflush(stdout);
+  while (std::getchar() != EOF) {
+  }
+  // Reached only when the test lets the writer go instead of killing it.
+  sqlite3_close(db);
+  return 0;
+}

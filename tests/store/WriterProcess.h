@@ -1,0 +1,36 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <filesystem>
+#include <memory>
+
+// Runs store_sqlite_writer (see SqliteWriter.cpp) against a database and
+// waits until the state it was asked for is in place.
+inline std::unique_ptr<QProcess> startWriter(const std::filesystem::path &database,
+                                             const QStringList &modeAndArgs) {
+  auto process = std::make_unique<QProcess>();
+  QStringList args{QString::fromStdString(database.string())};
+  args += modeAndArgs;
+  process->start(QStringLiteral(ORVELLA_SQLITE_WRITER), args);
+  EXPECT_TRUE(process->waitForStarted()) << process->errorString().toStdString();
+  while (!process->canReadLine() && process->state() == QProcess::Running) {
+    process->waitForReadyRead(1000);
+  }
+  EXPECT_EQ(process->readLine().trimmed(), "ready") << process->readAllStandardError().data();
+  return process;
+}
+
+// Kills the writer the way a crash would: no chance to close the database.
+inline void killWriter(QProcess &process) {
+  process.kill();
+  process.waitForFinished();
+}
+
+// The four columns the exporter reads, plus one of the reader's own.
+inline constexpr char kFeedsTable[] =
+    "CREATE TABLE FEEDS (FEED_ID INTEGER PRIMARY KEY, FEED_URL TEXT, FEED_TITLE TEXT, "
+    "CHANNEL_TYPE INTEGER, INTERNAL_LINK TEXT, UNREAD_COUNT INTEGER);";
