@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <QFile>
 #include <QSettings>
 #include <QVariant>
 #include <mutex>

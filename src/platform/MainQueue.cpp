@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QMetaObject>
-#include <QPointer>
 #include <QThread>
 #include <condition_variable>
 #include <memory>
@@ -16,30 +15,47 @@ struct PendingCall {
   std::function<void()> fn;
   std::mutex mutex;
   std::condition_variable finished;
-  bool done = false;
-  bool ran = false;
+  bool started = false;  // the main thread has begun running fn
+  bool done = false;     // the caller may return
+  bool ran = false;      // fn ran to its end
 };
+
+// Ends a call that has not started; a started one is left to finish, since fn
+// may use what the waiting caller owns.
+void abandon(PendingCall &call) {
+  std::lock_guard lock(call.mutex);
+  if (!call.started && !call.done) {
+    call.done = true;
+    call.finished.notify_all();
+  }
+}
 
 // Tracks the calls that wait for the main thread, so that they can be released
 // when the application object goes away instead of waiting for ever.
 class Gate {
  public:
   static Gate &instance() {
-    static Gate gate;
-    return gate;
+    // Never destroyed: background threads may still pass through while static
+    // objects are torn down at exit.
+    static Gate *const gate = new Gate;
+    return *gate;
+  }
+
+  // Watches the application object for its end. Called on the main thread
+  // while the application object is being constructed, and again by enter()
+  // in case that hook did not run.
+  void watch(QCoreApplication *app) {
+    std::lock_guard lock(mutex_);
+    watchLocked(app);
   }
 
   // Registers a call; false when the main thread takes no more work.
   bool enter(QCoreApplication *app, const std::shared_ptr<PendingCall> &call) {
     std::lock_guard lock(mutex_);
-    if (app == nullptr) {
+    if (app == nullptr || QCoreApplication::closingDown()) {
       return false;
     }
-    if (watched_ != app) {
-      watched_ = app;
-      QObject::connect(
-          app, &QObject::destroyed, app, [this, app] { release(app); }, Qt::DirectConnection);
-    }
+    watchLocked(app);
     pending_.insert(call);
     return true;
   }
@@ -50,6 +66,15 @@ class Gate {
   }
 
  private:
+  void watchLocked(QCoreApplication *app) {
+    if (app == nullptr || watched_ == app) {
+      return;
+    }
+    watched_ = app;
+    QObject::connect(
+        app, &QObject::destroyed, app, [this, app] { release(app); }, Qt::DirectConnection);
+  }
+
   void release(QCoreApplication *app) {
     std::set<std::shared_ptr<PendingCall>> calls;
     {
@@ -60,9 +85,7 @@ class Gate {
       calls.swap(pending_);
     }
     for (const auto &call : calls) {
-      std::lock_guard lock(call->mutex);
-      call->done = true;
-      call->finished.notify_all();
+      abandon(*call);
     }
   }
 
@@ -71,7 +94,13 @@ class Gate {
   std::set<std::shared_ptr<PendingCall>> pending_;
 };
 
+// Connects to the application object's end before any other code can queue a
+// call, so that the watch is never set up on an object already being destroyed.
+void watchApplication() { Gate::instance().watch(QCoreApplication::instance()); }
+
 }  // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(watchApplication)
 
 namespace MainQueue {
 
@@ -88,8 +117,8 @@ bool async(std::function<void()> fn) {
   return QMetaObject::invokeMethod(app, std::move(fn), Qt::QueuedConnection);
 }
 
-bool sync(std::function<void()> fn) {
-  if (!fn) {
+bool sync(std::function<void()> fn, std::stop_token stop) {
+  if (!fn || stop.stop_requested()) {
     return false;
   }
   if (isMainThread()) {
@@ -108,8 +137,9 @@ bool sync(std::function<void()> fn) {
         {
           std::lock_guard lock(call->mutex);
           if (call->done) {
-            return;  // released already; the caller has moved on
+            return;  // abandoned already; the caller has moved on
           }
+          call->started = true;
         }
         call->fn();
         std::lock_guard lock(call->mutex);
@@ -119,6 +149,8 @@ bool sync(std::function<void()> fn) {
       },
       Qt::QueuedConnection);
   if (queued) {
+    // Runs at once when the stop was requested meanwhile.
+    std::stop_callback onStop(stop, [&call] { abandon(*call); });
     std::unique_lock lock(call->mutex);
     call->finished.wait(lock, [&] { return call->done; });
   }

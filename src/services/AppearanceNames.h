@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+// Names shared by everyone who reads, records or follows the colour scheme.
+namespace AppearanceNames {
+
+// Posted on the main thread when the scheme that follows the system changed.
+inline const QString kSystemAppearanceDidChangeNotification =
+    QStringLiteral("CXSystemAppearanceDidChangeNotification");
+// Observed by the export window like the one above; nothing here posts it.
+inline const QString kAppAppearanceNotification = QStringLiteral("CXAppAppearanceNotification");
+
+// The stored scheme preference: 1 dark, 2 light, anything else follows the system.
+inline const QString kAppearanceTypeKey = QStringLiteral("kCXRSSAppearanceType");
+// Index into the notification sound names.
+inline const QString kSoundSettingsKey = QStringLiteral("kCXSoundSettings");
+// Whether user notifications play a sound.
+inline const QString kOtherSoundNotificationsKey = QStringLiteral("kCXOtherSoundNotifications");
+
+}  // namespace AppearanceNames
+
+// The resolved colour scheme. Consumers treat kDark as dark and every other
+// value as light; kNone appears only as "nothing recorded yet".
+namespace Appearance {
+inline constexpr std::uint64_t kNone = 0;
+inline constexpr std::uint64_t kDark = 1;
+inline constexpr std::uint64_t kLight = 2;
+}  // namespace Appearance

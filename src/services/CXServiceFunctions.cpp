@@ -1,0 +1,268 @@
+#include "CXServiceFunctions.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QUuid>
+#include <QVariant>
+#include <array>
+#include <chrono>
+
+#include "platform/Defaults.h"
+#include "platform/DesktopNotifications.h"
+#include "platform/Localized.h"
+#include "platform/MainQueue.h"
+#include "platform/NotificationCenter.h"
+#include "platform/SystemStyle.h"
+#include "services/AppearanceDecision.h"
+#include "services/PlistReader.h"
+
+namespace {
+
+constexpr std::chrono::milliseconds kPeriod{10};
+
+// True on the watcher's own thread, whose resolutions may call start and stop.
+thread_local bool onWatcherThread = false;
+
+// Sound names by the index stored under "kCXSoundSettings". "Complete" is the
+// default and is resolved by whoever plays it; the rest are the classic alert
+// sounds in alphabetical order.
+constexpr std::array<const char *, 15> kSoundNames = {
+    "Complete", "Basso", "Blow", "Bottle", "Frog",   "Funk",      "Glass", "Hero",
+    "Morse",    "Ping",  "Pop",  "Purr",   "Sosumi", "Submarine", "Tink"};
+
+std::optional<QList<PlistReader::StringDictionary>> loadPlist(const QString &name) {
+  // A resource name, not a path: refuse anything that could leave the folder.
+  if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))) {
+    return std::nullopt;
+  }
+  QFile file(QStringLiteral(":/plist/%1.plist").arg(name));
+  if (!file.open(QIODevice::ReadOnly)) {
+    return std::nullopt;
+  }
+  return PlistReader::readArrayOfStringDictionaries(file);
+}
+
+std::optional<QString> lookUp(const QString &wanted, const QString &compared,
+                              const QString &returned, const QString &plist) {
+  const auto elements = loadPlist(plist);
+  if (!elements) {
+    return std::nullopt;
+  }
+  for (const auto &element : *elements) {
+    const auto entry = element.constFind(compared);
+    if (entry == element.constEnd() || *entry != wanted) {
+      continue;
+    }
+    const auto other = element.constFind(returned);
+    if (other == element.constEnd()) {
+      return std::nullopt;  // the first match decides, even without the other entry
+    }
+    return *other;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+CXServiceFunctions &CXServiceFunctions::sharedService() {
+  // Destroyed at exit, which stops and joins the watcher if nothing did before.
+  static CXServiceFunctions instance;
+  return instance;
+}
+
+CXServiceFunctions::CXServiceFunctions() {
+  // Built before this object, so that everything the watcher touches outlives it.
+  Defaults::standard();
+  NotificationCenter::defaultCenter();
+}
+
+CXServiceFunctions::~CXServiceFunctions() { stopScanAndWait(); }
+
+std::uint64_t CXServiceFunctions::appAppearance() {
+  CXServiceFunctions &service = sharedService();
+  const qint64 stored = Defaults::standard().integerForKey(AppearanceNames::kAppearanceTypeKey);
+  switch (AppearanceDecision::preferenceFor(stored)) {
+    case AppearanceDecision::Preference::Light:
+      if (service.isScanStarted()) {
+        service.stopScanSystemAppearance();
+      }
+      return Appearance::kLight;
+    case AppearanceDecision::Preference::Dark:
+      if (service.isScanStarted()) {
+        service.stopScanSystemAppearance();
+      }
+      return Appearance::kDark;
+    case AppearanceDecision::Preference::FollowSystem:
+      break;
+  }
+  if (!service.isScanStarted()) {
+    service.startScanSystemAppearance();
+  }
+  const std::optional<QString> style = SystemStyle::interfaceStyle();
+  return AppearanceDecision::appearanceForSystemStyle(style ? QVariant(*style) : QVariant());
+}
+
+void CXServiceFunctions::startScanSystemAppearance() {
+  isScanStarted_ = true;
+  if (onWatcherThread) {
+    return;  // the loop asking is the one loop; it goes on while the flag is set
+  }
+  std::lock_guard control(control_);
+  isScanStarted_ = true;  // again: a stopScanAndWait that held control_ cleared it
+  followApplication(QCoreApplication::instance());
+  std::unique_lock lock(mutex_);
+  if (loopAlive_ && !thread_.get_stop_token().stop_requested()) {
+    return;  // it has not passed its last check yet and will see the flag
+  }
+  if (thread_.joinable()) {
+    if (loopAlive_ && inPost_ && MainQueue::isMainThread()) {
+      return;  // the stopped loop waits for this very thread; it cannot be joined here
+    }
+    // The old loop has ended or is ending without doing any more work.
+    lock.unlock();
+    thread_.join();
+    lock.lock();
+  }
+  loopAlive_ = true;
+  ++runningLoops_;
+  thread_ = std::jthread([this](std::stop_token stop) { watch(stop); });
+}
+
+void CXServiceFunctions::stopScanSystemAppearance() {
+  isScanStarted_ = false;
+  { std::lock_guard lock(mutex_); }  // a loop about to sleep sees the flag or gets the wake
+  wake_.notify_all();
+}
+
+void CXServiceFunctions::stopScanAndWait() {
+  isScanStarted_ = false;
+  if (onWatcherThread) {
+    return;  // a thread cannot wait for itself; the loop ends at its next check
+  }
+  std::lock_guard control(control_);
+  std::unique_lock lock(mutex_);
+  if (!thread_.joinable()) {
+    return;
+  }
+  // Wakes the loop from its sleep and abandons a post that the main thread has
+  // not started, so the loop never waits for a main thread that waits here.
+  thread_.request_stop();
+  if (inPost_ && MainQueue::isMainThread()) {
+    return;  // called by an observer of the loop's own post: joined by the next start or stop
+  }
+  lock.unlock();
+  thread_.join();
+  isScanStarted_ = false;  // a last resolution of the loop may have set it again
+}
+
+bool CXServiceFunctions::isScanStarted() const { return isScanStarted_.load(); }
+
+void CXServiceFunctions::setIsScanStarted(bool started) { isScanStarted_ = started; }
+
+std::uint64_t CXServiceFunctions::lastChoosenAppearance() const {
+  return lastChoosenAppearance_.load();
+}
+
+void CXServiceFunctions::setLastChoosenAppearance(std::uint64_t appearance) {
+  lastChoosenAppearance_ = appearance;
+}
+
+int CXServiceFunctions::runningLoops() const { return runningLoops_.load(); }
+
+void CXServiceFunctions::followApplication(QCoreApplication *app) {
+  if (app == nullptr || followedApp_ == app) {
+    return;
+  }
+  followedApp_ = app;
+  // The loop must not outlive the event loop it posts to: stop it when the
+  // application is about to quit, and again when the application object goes
+  // (programs and tests that never run exec() do not emit aboutToQuit).
+  QObject::connect(app, &QCoreApplication::aboutToQuit, app, [this] { stopScanAndWait(); });
+  QObject::connect(
+      app, &QObject::destroyed, app,
+      [this] {
+        stopScanAndWait();
+        std::lock_guard control(control_);
+        followedApp_ = nullptr;
+      },
+      Qt::DirectConnection);
+}
+
+bool CXServiceFunctions::sleepOnePeriod(const std::stop_token &stop) {
+  std::unique_lock lock(mutex_);
+  wake_.wait_for(lock, stop, kPeriod, [this] { return !isScanStarted_.load(); });
+  return !stop.stop_requested();
+}
+
+void CXServiceFunctions::watch(std::stop_token stop) {
+  onWatcherThread = true;
+  for (;;) {
+    {
+      // Deciding to end and clearing loopAlive_ happen under the lock that
+      // start takes, so a start either sees the loop alive (and the loop then
+      // sees the flag) or sees it gone (and begins a new one).
+      std::lock_guard lock(mutex_);
+      if (!isScanStarted_ || stop.stop_requested()) {
+        loopAlive_ = false;
+        --runningLoops_;
+        return;
+      }
+    }
+    if (!sleepOnePeriod(stop) || !isScanStarted_) {
+      continue;  // ends at the check above
+    }
+    const std::uint64_t decision = appAppearance();
+    if (decision == lastChoosenAppearance_.load()) {
+      continue;
+    }
+    const bool posted = MainQueue::sync(
+        [this] {
+          inPost_ = true;
+          NotificationCenter::defaultCenter().post(
+              AppearanceNames::kSystemAppearanceDidChangeNotification);
+          inPost_ = false;
+        },
+        stop);
+    if (posted) {
+      // Recorded only now: observers that compare during the post still see
+      // the previous decision.
+      lastChoosenAppearance_ = decision;
+    } else if (!stop.stop_requested()) {
+      // No application object takes work any more: nobody is left to tell.
+      // Clearing the flag lets a later resolution start a fresh loop.
+      isScanStarted_ = false;
+    }
+  }
+}
+
+std::optional<QString> CXServiceFunctions::defaultNotificationSound() {
+  const qint64 stored = Defaults::standard().integerForKey(AppearanceNames::kSoundSettingsKey);
+  const auto index = static_cast<quint64>(stored);  // negative values wrap out of range
+  if (index >= kSoundNames.size()) {
+    return std::nullopt;
+  }
+  return QString::fromLatin1(kSoundNames[index]);
+}
+
+QString CXServiceFunctions::createUUID() {
+  return QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
+}
+
+std::optional<QString> CXServiceFunctions::keyForValueInPlist(const QString &value,
+                                                              const QString &plist) {
+  return lookUp(value, QStringLiteral("VALUE"), QStringLiteral("KEY"), plist);
+}
+
+std::optional<QString> CXServiceFunctions::valueForKeyInPlist(const QString &key,
+                                                              const QString &plist) {
+  return lookUp(key, QStringLiteral("KEY"), QStringLiteral("VALUE"), plist);
+}
+
+void CXServiceFunctions::sendUserNotificationDownloadEnclosure(const QString &text) {
+  DesktopNotifications::Notification notification;
+  notification.title = localized("CXInterfaceString", "Downloaded successfully");
+  notification.body = text;
+  notification.withDefaultSound =
+      Defaults::standard().boolForKey(AppearanceNames::kOtherSoundNotificationsKey);
+  DesktopNotifications::deliver(notification);
+}

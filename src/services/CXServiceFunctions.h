@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QString>
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include "services/AppearanceNames.h"
+
+class QCoreApplication;
+
+// The process-wide service object: the colour-scheme decision with its
+// system-appearance watcher, and a few small services.
+//
+// The watcher is one background thread that, while the system style is
+// followed, re-evaluates appAppearance() every 10 ms and, when the decision
+// differs from lastChoosenAppearance(), posts
+// "CXSystemAppearanceDidChangeNotification" on the main thread, waits for the
+// observers, and only then records the new decision. At most one watcher loop
+// runs at any time, however starts and stops interleave. The watcher stops and
+// is joined when the application is about to quit, when the application object
+// is destroyed, and at the latest when this object is destroyed at exit.
+class CXServiceFunctions {
+ public:
+  // Created on first use, exactly once.
+  static CXServiceFunctions &sharedService();
+
+  // The scheme in force: 1 dark or 2 light, from the stored preference
+  // "kCXRSSAppearanceType" or, when that does not fix one, from the system
+  // style. Starts the watcher when the system is followed and it is not
+  // running; stops it when the preference fixes the scheme.
+  static std::uint64_t appAppearance();
+
+  // Sets isScanStarted and makes sure one watcher loop runs.
+  void startScanSystemAppearance();
+  // Clears isScanStarted; the loop ends within one period. Never waits.
+  void stopScanSystemAppearance();
+  // Stops the watcher and waits until its thread has ended. Safe on the main
+  // thread while the watcher waits for it; a later start begins a new loop.
+  // From an observer of the watcher's own notification it only stops.
+  void stopScanAndWait();
+
+  // Plain accessors; setting the flag starts or stops nothing.
+  bool isScanStarted() const;
+  void setIsScanStarted(bool started);
+  std::uint64_t lastChoosenAppearance() const;
+  void setLastChoosenAppearance(std::uint64_t appearance);
+
+  // Number of watcher loops running now: 0 or 1.
+  int runningLoops() const;
+
+  // The sound chosen under "kCXSoundSettings", absent for an index out of range.
+  static std::optional<QString> defaultNotificationSound();
+  // A new random UUID in upper-case canonical form, 36 characters.
+  static QString createUUID();
+  // Lookups in the KEY/VALUE resource ":/plist/<plist>.plist": the other entry
+  // of the first element whose compared entry equals the argument exactly.
+  static std::optional<QString> keyForValueInPlist(const QString &value, const QString &plist);
+  static std::optional<QString> valueForKeyInPlist(const QString &key, const QString &plist);
+
+  // Shows a "Downloaded successfully" desktop notification with text as its
+  // body, with the default sound when "kCXOtherSoundNotifications" is set.
+  void sendUserNotificationDownloadEnclosure(const QString &text);
+
+  CXServiceFunctions(const CXServiceFunctions &) = delete;
+  CXServiceFunctions &operator=(const CXServiceFunctions &) = delete;
+
+ private:
+  CXServiceFunctions();
+  ~CXServiceFunctions();
+
+  void watch(std::stop_token stop);
+  bool sleepOnePeriod(const std::stop_token &stop);
+  void followApplication(QCoreApplication *app);
+
+  std::atomic<bool> isScanStarted_{false};
+  std::atomic<std::uint64_t> lastChoosenAppearance_{Appearance::kNone};
+  std::atomic<int> runningLoops_{0};
+  std::atomic<bool> inPost_{false};  // the main thread runs the loop's post now
+
+  // Serialises starting and joining loops among threads other than the loop's.
+  std::mutex control_;
+
+  // Guards the thread object and loopAlive_; never held while waiting for the
+  // main thread.
+  mutable std::mutex mutex_;
+  std::condition_variable_any wake_;
+  std::jthread thread_;
+  bool loopAlive_ = false;                   // the thread in thread_ has not yet decided to end
+  QCoreApplication *followedApp_ = nullptr;  // guarded by control_
+};

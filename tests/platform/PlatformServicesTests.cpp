@@ -1,0 +1,300 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QThread>
+#include <atomic>
+#include <future>
+#include <stop_token>
+#include <thread>
+#include <vector>
+
+#include "TestSupport.h"
+#include "platform/Defaults.h"
+#include "platform/Localized.h"
+#include "platform/MainQueue.h"
+#include "platform/NotificationCenter.h"
+#include "platform/SystemStyle.h"
+
+using testsupport::pump;
+using testsupport::waitUntil;
+using namespace std::chrono_literals;
+
+namespace {
+
+QProcess::ExitStatus runProbe(
+    const QStringList &arguments, QString *output = nullptr,
+    const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment()) {
+  QProcess probe;
+  probe.setProcessEnvironment(environment);
+  probe.start(QStringLiteral(SERVICES_PROBE), arguments);
+  EXPECT_TRUE(probe.waitForFinished(30000));
+  EXPECT_EQ(probe.exitCode(), 0) << probe.readAllStandardError().toStdString();
+  if (output != nullptr) {
+    *output = QString::fromLocal8Bit(probe.readAllStandardOutput()).trimmed();
+  }
+  return probe.exitStatus();
+}
+
+const QString kKey = QStringLiteral("kCXTestInteger");
+const QString kFlag = QStringLiteral("kCXTestFlag");
+
+}  // namespace
+
+// --- Defaults -------------------------------------------------------------
+
+class DefaultsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Defaults::standard().remove(kKey);
+    Defaults::standard().remove(kFlag);
+  }
+  void TearDown() override { SetUp(); }
+};
+
+TEST_F(DefaultsTest, AbsentKeysReadAsZeroAndFalseAndWritesReadBack) {
+  auto &defaults = Defaults::standard();
+  EXPECT_EQ(defaults.integerForKey(kKey), 0);
+  EXPECT_FALSE(defaults.boolForKey(kFlag));
+  defaults.setInteger(kKey, -7);
+  defaults.setBool(kFlag, true);
+  EXPECT_EQ(defaults.integerForKey(kKey), -7);
+  EXPECT_TRUE(defaults.boolForKey(kFlag));
+  EXPECT_EQ(defaults.integerForKey(kFlag), 1) << "a boolean read as an integer";
+  EXPECT_TRUE(defaults.boolForKey(kKey)) << "a non-zero integer read as a boolean";
+  defaults.remove(kKey);
+  EXPECT_EQ(defaults.integerForKey(kKey), 0);
+}
+
+TEST_F(DefaultsTest, LivesInTheApplicationsOwnSettingsFile) {
+  const QString expected =
+      qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Corvanex/OrvellaExporter.conf");
+  EXPECT_EQ(Defaults::standard().fileName(), expected);
+  Defaults::standard().setInteger(kKey, 42);
+  const std::string text = testsupport::readFile(expected.toStdString());
+  EXPECT_NE(text.find("kCXTestInteger=42"), std::string::npos) << text;
+}
+
+TEST_F(DefaultsTest, SeesWhatAnotherProcessWrites) {
+  auto &defaults = Defaults::standard();
+  EXPECT_EQ(defaults.integerForKey(kKey), 0);
+  for (int value : {1, 2, 13, 0, 3}) {
+    runProbe({QStringLiteral("set-integer"), kKey, QString::number(value)});
+    EXPECT_EQ(defaults.integerForKey(kKey), value);
+  }
+  // Our own write after theirs keeps their other keys.
+  runProbe({QStringLiteral("set-integer"), QStringLiteral("kCXTestOther"), QStringLiteral("5")});
+  defaults.setBool(kFlag, true);
+  EXPECT_EQ(defaults.integerForKey(QStringLiteral("kCXTestOther")), 5);
+  defaults.remove(QStringLiteral("kCXTestOther"));
+}
+
+TEST_F(DefaultsTest, ConcurrentReadersAndAWriterAgree) {
+  auto &defaults = Defaults::standard();
+  std::atomic<bool> running{true};
+  std::atomic<int> odd{0};
+  std::vector<std::thread> readers;
+  for (int i = 0; i < 3; ++i) {
+    readers.emplace_back([&] {
+      while (running) {
+        const qint64 v = defaults.integerForKey(kKey);
+        if (v % 2 != 0) ++odd;  // only even values are ever written
+      }
+    });
+  }
+  for (int i = 0; i < 100; ++i) defaults.setInteger(kKey, 2 * i);
+  running = false;
+  for (auto &t : readers) t.join();
+  EXPECT_EQ(odd.load(), 0);
+  EXPECT_EQ(defaults.integerForKey(kKey), 198);
+}
+
+// --- SystemStyle ----------------------------------------------------------
+
+TEST(SystemStyle, PortalColorSchemeMeaning) {
+  EXPECT_EQ(SystemStyle::styleForColorScheme(1), QStringLiteral("Dark"));
+  EXPECT_EQ(SystemStyle::styleForColorScheme(0), std::nullopt);
+  EXPECT_EQ(SystemStyle::styleForColorScheme(2), std::nullopt);
+  EXPECT_EQ(SystemStyle::styleForColorScheme(7), std::nullopt);
+}
+
+TEST(SystemStyle, OverrideWinsUntilCleared) {
+  SystemStyle::setOverride(QStringLiteral("Dark"));
+  EXPECT_EQ(SystemStyle::interfaceStyle(), QStringLiteral("Dark"));
+  SystemStyle::setOverride(std::nullopt);
+  EXPECT_EQ(SystemStyle::interfaceStyle(), std::nullopt);
+  SystemStyle::clearOverride();
+  // Tests run without a portal, so the real source has no style.
+  EXPECT_EQ(SystemStyle::interfaceStyle(), std::nullopt);
+}
+
+TEST(SystemStyle, EnvironmentVariableReplacesThePortal) {
+  auto environment = QProcessEnvironment::systemEnvironment();
+  QString seen;
+  environment.insert(QStringLiteral("ORVELLA_INTERFACE_STYLE"), QStringLiteral("Dark"));
+  runProbe({QStringLiteral("style")}, &seen, environment);
+  EXPECT_EQ(seen, QStringLiteral("Dark"));
+  environment.insert(QStringLiteral("ORVELLA_INTERFACE_STYLE"), QStringLiteral("Graphite"));
+  runProbe({QStringLiteral("style")}, &seen, environment);
+  EXPECT_EQ(seen, QStringLiteral("Graphite"));
+  environment.insert(QStringLiteral("ORVELLA_INTERFACE_STYLE"), QString());
+  runProbe({QStringLiteral("style")}, &seen, environment);
+  EXPECT_EQ(seen, QStringLiteral("<none>"));
+  // Without a session bus: absent, quickly, and without complaints.
+  environment.remove(QStringLiteral("ORVELLA_INTERFACE_STYLE"));
+  environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                     QStringLiteral("unix:path=/nonexistent/orvella-test-bus"));
+  QProcess probe;
+  probe.setProcessEnvironment(environment);
+  probe.start(QStringLiteral(SERVICES_PROBE), {QStringLiteral("style")});
+  ASSERT_TRUE(probe.waitForFinished(30000));
+  EXPECT_EQ(QString::fromLocal8Bit(probe.readAllStandardOutput()).trimmed(),
+            QStringLiteral("<none>"));
+  EXPECT_EQ(probe.readAllStandardError(), QByteArray());
+}
+
+// --- NotificationCenter ---------------------------------------------------
+
+TEST(NotificationCenter, ObserversRunInRegistrationOrderForTheirNameOnly) {
+  NotificationCenter center;
+  std::vector<int> calls;
+  const auto a = center.addObserver(QStringLiteral("A"), [&] { calls.push_back(1); });
+  center.addObserver(QStringLiteral("B"), [&] { calls.push_back(99); });
+  center.addObserver(QStringLiteral("A"), [&] { calls.push_back(2); });
+  center.addObserver(QStringLiteral("A"), [&] { calls.push_back(3); });
+  EXPECT_NE(a, 0u);
+  center.post(QStringLiteral("A"));
+  EXPECT_EQ(calls, (std::vector<int>{1, 2, 3}));
+  center.removeObserver(a);
+  center.removeObserver(a);  // twice is harmless
+  center.removeObserver(12345);
+  calls.clear();
+  center.post(QStringLiteral("A"));
+  center.post(QStringLiteral("nobody"));
+  EXPECT_EQ(calls, (std::vector<int>{2, 3}));
+}
+
+TEST(NotificationCenter, ObserversMayChangeTheListDuringAPost) {
+  NotificationCenter center;
+  std::vector<std::string> calls;
+  NotificationCenter::Token second = 0;
+  center.addObserver(QStringLiteral("N"), [&] {
+    calls.push_back("first");
+    center.removeObserver(second);  // not called in this post any more
+    center.addObserver(QStringLiteral("N"), [&] { calls.push_back("added"); });
+    center.post(QStringLiteral("other"));  // nested posts work
+  });
+  second = center.addObserver(QStringLiteral("N"), [&] { calls.push_back("second"); });
+  center.addObserver(QStringLiteral("N"), [&] { calls.push_back("third"); });
+  center.addObserver(QStringLiteral("other"), [&] { calls.push_back("nested"); });
+  center.post(QStringLiteral("N"));
+  EXPECT_EQ(calls, (std::vector<std::string>{"first", "nested", "third"}));
+}
+
+TEST(NotificationCenter, ObserverMayRemoveItselfAndPostRunsOnThePostingThread) {
+  NotificationCenter center;
+  int calls = 0;
+  NotificationCenter::Token self = 0;
+  self = center.addObserver(QStringLiteral("once"), [&] {
+    ++calls;
+    center.removeObserver(self);
+  });
+  center.post(QStringLiteral("once"));
+  center.post(QStringLiteral("once"));
+  EXPECT_EQ(calls, 1);
+
+  std::thread::id ranOn;
+  center.addObserver(QStringLiteral("where"), [&] { ranOn = std::this_thread::get_id(); });
+  std::thread poster([&] { center.post(QStringLiteral("where")); });
+  const auto posterId = poster.get_id();
+  poster.join();
+  EXPECT_EQ(ranOn, posterId);
+}
+
+TEST(NotificationCenter, RegistrationFromManyThreads) {
+  NotificationCenter center;
+  std::atomic<int> calls{0};
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([&] {
+      for (int i = 0; i < 250; ++i) {
+        const auto token = center.addObserver(QStringLiteral("busy"), [&] { ++calls; });
+        if (i % 2 == 0) center.removeObserver(token);
+        center.post(QStringLiteral("idle"));
+      }
+    });
+  }
+  for (auto &t : threads) t.join();
+  center.post(QStringLiteral("busy"));
+  EXPECT_EQ(calls.load(), 500);
+}
+
+// --- Localized ------------------------------------------------------------
+
+TEST(Localized, TablesAreEmbeddedAndMissingEntriesShowTheKey) {
+  EXPECT_EQ(localized("InfoPlist", "App Name"), QStringLiteral("Orvella Exporter"));
+  EXPECT_EQ(localized("InfoPlist", "Version").arg(QStringLiteral("1.0.0"), QStringLiteral("7")),
+            QStringLiteral("Version 1.0.0 (7)"));
+  EXPECT_TRUE(localized("InfoPlist", "Reserved").startsWith(QStringLiteral("© ")));
+  EXPECT_EQ(localized("CXInterfaceString", "Export complete"), QStringLiteral("Export complete"));
+  EXPECT_EQ(localized("CXInterfaceString", "No entry like this"),
+            QStringLiteral("No entry like this"));
+  // The tables are separate: a key of one is not found in the other.
+  EXPECT_EQ(localized("CXInterfaceString", "App Name"), QStringLiteral("App Name"));
+  // The same through Qt's own lookup once the tables are installed.
+  EXPECT_EQ(QCoreApplication::translate("InfoPlist", "App Name"),
+            QStringLiteral("Orvella Exporter"));
+}
+
+TEST(Localized, WorksOnABackgroundThread) {
+  auto name = std::async(std::launch::async, [] { return localized("InfoPlist", "App Name"); });
+  EXPECT_EQ(name.get(), QStringLiteral("Orvella Exporter"));
+}
+
+// --- MainQueue::sync with a stop token ------------------------------------
+
+TEST(MainQueueStop, AStopBeforeOrWhileWaitingAbandonsTheCall) {
+  std::stop_source early;
+  early.request_stop();
+  bool ran = false;
+  EXPECT_FALSE(MainQueue::sync([&] { ran = true; }, early.get_token()));
+  EXPECT_FALSE(ran);
+
+  std::stop_source source;
+  std::atomic<bool> ranLater{false};
+  std::promise<bool> result;
+  std::thread worker(
+      [&] { result.set_value(MainQueue::sync([&] { ranLater = true; }, source.get_token())); });
+  std::this_thread::sleep_for(50ms);  // the main thread does not take the call yet
+  source.request_stop();
+  auto returned = result.get_future();
+  EXPECT_EQ(returned.wait_for(30s), std::future_status::ready) << "the stop did not release sync";
+  EXPECT_FALSE(returned.get());
+  worker.join();
+  pump(30ms);
+  EXPECT_FALSE(ranLater) << "an abandoned call must never run";
+}
+
+TEST(MainQueueStop, AStartedCallIsWaitedFor) {
+  std::stop_source source;
+  std::atomic<bool> inside{false};
+  std::atomic<bool> finished{false};
+  std::atomic<bool> returnedEarly{false};
+  std::atomic<bool> result{false};
+  std::thread worker([&] {
+    result = MainQueue::sync(
+        [&] {
+          inside = true;
+          source.request_stop();  // too late: the call has started
+          QThread::msleep(50);
+          finished = true;
+        },
+        source.get_token());
+    if (!finished) returnedEarly = true;
+  });
+  ASSERT_TRUE(waitUntil([&] { return inside.load(); }));
+  worker.join();
+  EXPECT_TRUE(result);
+  EXPECT_FALSE(returnedEarly);
+}
