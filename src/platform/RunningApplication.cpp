@@ -3,7 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <sys/pidfd.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <QElapsedTimer>
@@ -19,6 +19,14 @@ namespace {
 // SIGKILL cannot be caught, but a process in an uninterruptible wait (a stuck
 // disk or network file system) dies only when that wait ends.
 constexpr int kDeathWaitMs = 2000;
+
+// Through syscall(): older C libraries have no wrappers for these, and some
+// headers that do declare them lack C linkage for C++.
+int pidfdOpen(pid_t pid) { return static_cast<int>(::syscall(SYS_pidfd_open, pid, 0u)); }
+
+int pidfdSendSignal(int pidfd, int signal) {
+  return static_cast<int>(::syscall(SYS_pidfd_send_signal, pidfd, signal, nullptr, 0u));
+}
 
 enum class Identity { Same, Gone };
 
@@ -78,7 +86,7 @@ bool RunningApplication::forceTerminate() const {
   }
   // A pidfd names one process for good: once it is open and the start time
   // still matches, the signal cannot reach a process that took over the id.
-  procfiles::Fd pidfd(::pidfd_open(pid_, 0));
+  procfiles::Fd pidfd(pidfdOpen(pid_));
   if (!pidfd.valid()) {
     if (errno == ESRCH) {
       return true;
@@ -93,7 +101,7 @@ bool RunningApplication::forceTerminate() const {
   if (!dir.valid() || identityOf(dir.get(), startTime_) == Identity::Gone) {
     return true;
   }
-  if (::pidfd_send_signal(pidfd.get(), SIGKILL, nullptr, 0) != 0) {
+  if (pidfdSendSignal(pidfd.get(), SIGKILL) != 0) {
     return errno == ESRCH;
   }
   // The pidfd turns readable when the process has exited (zombie or reaped).
