@@ -1,0 +1,129 @@
+#pragma once
+
+#include <QAbstractItemView>
+#include <QList>
+#include <QPersistentModelIndex>
+#include <QString>
+#include <vector>
+
+// A single-column list of rows of varying heights that stays quick with
+// hundreds of thousands of rows, shows a centred placeholder text while it has
+// no rows, and keeps its selection as a set of row numbers.
+//
+// Rows: the rows of the model under rootIndex(), column 0. Each row's height is
+// its delegate's sizeHint().height(), measured when rows arrive (not while
+// painting), so a delegate with constant heights makes layout linear and cheap.
+//
+// Selection: held by the view itself (one flag per row), not by the
+// QItemSelectionModel, whose range lists grow slow at this size; use the
+// functions below rather than selectionModel()->select() or clearSelection().
+// The selectionModel() still carries the current (keyboard) row. Only rows
+// whose model flags include Qt::ItemIsSelectable can be selected, whichever way
+// the selection is changed. Each change of the selection, however many rows it
+// touches, is announced by exactly one selectedRowIndexesChanged(). A model
+// reset clears the selection; inserted and removed rows shift it.
+//
+// Mouse and keyboard: normally a click selects one row (Ctrl toggles one,
+// Shift extends from the last clicked row). With setIsCustomMouseDown(true)
+// every click toggles the clicked row alone and leaves the others as they are,
+// Space toggles the current row, and the arrow keys move the current row
+// without changing the selection. Ctrl+A selects all.
+class CXTableViewWithEmptyHolder : public QAbstractItemView {
+  Q_OBJECT
+
+ public:
+  explicit CXTableViewWithEmptyHolder(QWidget *parent = nullptr);
+
+  void setIsCustomMouseDown(bool on) { customMouseDown_ = on; }
+  bool isCustomMouseDown() const { return customMouseDown_; }
+
+  void setPlaceholderText(const QString &text);
+  QString placeholderText() const { return placeholder_; }
+
+  int numberOfRows() const { return int(heights_.size()); }
+  int rowHeight(int row) const;
+  // The row's rectangle in viewport coordinates.
+  QRect rectOfRow(int row) const;
+  // The row at a viewport point, or -1.
+  int rowAtPoint(const QPoint &point) const;
+
+  bool isRowSelectable(int row) const;
+  bool isRowSelected(int row) const;
+  int numberOfSelectedRows() const { return selectedCount_; }
+  // The selected rows in ascending order.
+  QList<int> selectedRowIndexes() const;
+
+  // Selects the selectable rows among `rows`; without extending, every other
+  // row is deselected in the same change.
+  void selectRowIndexes(const QList<int> &rows, bool byExtendingSelection);
+  void deselectRow(int row);
+  // Flips one selectable row; returns whether anything changed.
+  bool toggleRow(int row);
+
+  QModelIndex indexAt(const QPoint &point) const override;
+  QRect visualRect(const QModelIndex &index) const override;
+  void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+  void setModel(QAbstractItemModel *model) override;
+  void reset() override;
+  void doItemsLayout() override;
+  void keyboardSearch(const QString &search) override;
+
+ public slots:
+  // Selects exactly the selectable rows, as one change.
+  void selectAll() override;
+  void deselectAll();
+
+ signals:
+  void selectedRowIndexesChanged(const QList<int> &rows);
+
+ protected:
+  QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+  int horizontalOffset() const override { return 0; }
+  int verticalOffset() const override;
+  bool isIndexHidden(const QModelIndex &) const override { return false; }
+  void setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command) override;
+  QRegion visualRegionForSelection(const QItemSelection &selection) const override;
+  QModelIndexList selectedIndexes() const override;
+  void updateGeometries() override;
+  void scrollContentsBy(int dx, int dy) override;
+
+  void rowsInserted(const QModelIndex &parent, int start, int end) override;
+  void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
+  void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                   const QList<int> &roles = QList<int>()) override;
+
+  void paintEvent(QPaintEvent *event) override;
+  void mousePressEvent(QMouseEvent *event) override;
+  void mouseMoveEvent(QMouseEvent *event) override;
+  void mouseReleaseEvent(QMouseEvent *event) override;
+  void mouseDoubleClickEvent(QMouseEvent *event) override;
+  void keyPressEvent(QKeyEvent *event) override;
+  bool viewportEvent(QEvent *event) override;
+
+ private:
+  QModelIndex indexOfRow(int row) const;
+  int measureRow(int row, const QStyleOptionViewItem &option) const;
+  void remeasureAll();
+  void recomputeTops(int fromRow);
+  int contentHeight() const { return tops_.empty() ? 0 : tops_.back(); }
+  int rowAtContentY(int y) const;
+  void setRowSelected(int row, bool selected, bool &changed);
+  void clearAllSelected(bool &changed);
+  void announceSelection();
+  void updateRow(int row);
+  void setHoverRow(int row);
+  void rememberSelection();
+  void restoreSelection();
+  void onRowsRemoved(const QModelIndex &parent);
+
+  std::vector<int> heights_;
+  std::vector<int> tops_;  // tops_[r] = y of row r; tops_[n] = content height
+  std::vector<unsigned char> selected_;
+  int selectedCount_ = 0;
+  bool customMouseDown_ = false;
+  QString placeholder_;
+  int hoverRow_ = -1;
+  int anchorRow_ = -1;
+  bool pendingAnnounce_ = false;
+  QList<QPersistentModelIndex> rememberedSelection_;
+};

@@ -1,0 +1,113 @@
+#include "toolkit/WindowAppearance.h"
+
+#include <QVariant>
+#include <QWidget>
+
+void WindowAppearance::set(QWidget *windowOrView, const QString &name) {
+  if (!windowOrView) return;
+  const bool dark = name == NSAppearanceNameVibrantDark;
+  windowOrView->setProperty(kPropertyName, name);
+  windowOrView->setPalette(palette(dark));
+  // The style sheet only touches what a palette cannot reach (scroll bars,
+  // tool tips); setting the same text again is cheap and keeps both schemes
+  // symmetrical.
+  windowOrView->setStyleSheet(styleSheet(dark));
+  windowOrView->update();
+}
+
+QString WindowAppearance::name(const QWidget *widget) {
+  if (!widget) return {};
+  return widget->property(kPropertyName).toString();
+}
+
+bool WindowAppearance::isDark(const QWidget *w) {
+  if (!w) return false;
+  return name(w->window()) == NSAppearanceNameVibrantDark;
+}
+
+QString WindowAppearance::nameForAppearance(std::uint64_t appearance) {
+  return appearance == 1 ? NSAppearanceNameVibrantDark : NSAppearanceNameVibrantLight;
+}
+
+QColor WindowAppearance::accentColor() { return QColor(255, 129, 0); }
+
+QColor WindowAppearance::secondaryTextColor(bool dark) {
+  return dark ? QColor(152, 152, 157) : QColor(110, 110, 115);
+}
+
+QPalette WindowAppearance::palette(bool dark) {
+  QPalette p;
+  auto setAll = [&p](QPalette::ColorRole role, const QColor &c) {
+    p.setColor(QPalette::Active, role, c);
+    p.setColor(QPalette::Inactive, role, c);
+    p.setColor(QPalette::Disabled, role, c);
+  };
+  if (dark) {
+    setAll(QPalette::Window, QColor(0x2b, 0x2b, 0x2d));
+    setAll(QPalette::WindowText, QColor(0xe8, 0xe8, 0xea));
+    setAll(QPalette::Base, QColor(0x23, 0x23, 0x25));
+    setAll(QPalette::AlternateBase, QColor(0x30, 0x30, 0x33));
+    setAll(QPalette::Text, QColor(0xe8, 0xe8, 0xea));
+    setAll(QPalette::Button, QColor(0x4a, 0x4a, 0x4e));
+    setAll(QPalette::ButtonText, QColor(0xf2, 0xf2, 0xf4));
+    setAll(QPalette::BrightText, QColor(0xff, 0xff, 0xff));
+    setAll(QPalette::Light, QColor(0x5a, 0x5a, 0x5e));
+    setAll(QPalette::Midlight, QColor(0x46, 0x46, 0x4a));
+    setAll(QPalette::Mid, QColor(0x3a, 0x3a, 0x3d));
+    setAll(QPalette::Dark, QColor(0x1c, 0x1c, 0x1e));
+    setAll(QPalette::Shadow, QColor(0x00, 0x00, 0x00));
+    setAll(QPalette::ToolTipBase, QColor(0x3a, 0x3a, 0x3d));
+    setAll(QPalette::ToolTipText, QColor(0xe8, 0xe8, 0xea));
+    setAll(QPalette::PlaceholderText, QColor(0x8e, 0x8e, 0x93));
+    setAll(QPalette::Link, QColor(0x41, 0x9c, 0xff));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x6e, 0x6e, 0x73));
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x6e, 0x6e, 0x73));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x78, 0x78, 0x7d));
+  } else {
+    setAll(QPalette::Window, QColor(0xec, 0xec, 0xec));
+    setAll(QPalette::WindowText, QColor(0x1d, 0x1d, 0x1f));
+    setAll(QPalette::Base, QColor(0xff, 0xff, 0xff));
+    setAll(QPalette::AlternateBase, QColor(0xf4, 0xf4, 0xf5));
+    setAll(QPalette::Text, QColor(0x1d, 0x1d, 0x1f));
+    setAll(QPalette::Button, QColor(0xff, 0xff, 0xff));
+    setAll(QPalette::ButtonText, QColor(0x1d, 0x1d, 0x1f));
+    setAll(QPalette::BrightText, QColor(0x00, 0x00, 0x00));
+    setAll(QPalette::Light, QColor(0xff, 0xff, 0xff));
+    setAll(QPalette::Midlight, QColor(0xf2, 0xf2, 0xf2));
+    setAll(QPalette::Mid, QColor(0xc8, 0xc8, 0xcb));
+    setAll(QPalette::Dark, QColor(0xa8, 0xa8, 0xac));
+    setAll(QPalette::Shadow, QColor(0x80, 0x80, 0x80));
+    setAll(QPalette::ToolTipBase, QColor(0xfb, 0xfb, 0xfb));
+    setAll(QPalette::ToolTipText, QColor(0x1d, 0x1d, 0x1f));
+    setAll(QPalette::PlaceholderText, QColor(0x8a, 0x8a, 0x8e));
+    setAll(QPalette::Link, QColor(0x00, 0x6a, 0xe0));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0xa4, 0xa4, 0xa8));
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0xa4, 0xa4, 0xa8));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0xac, 0xac, 0xb0));
+  }
+  const QColor accent = accentColor();
+  setAll(QPalette::Highlight, accent);
+  setAll(QPalette::HighlightedText, QColor(0xff, 0xff, 0xff));
+  return p;
+}
+
+QString WindowAppearance::styleSheet(bool dark) {
+  // Slim overlay-style scroll bars, as on the desktop this program grew up on.
+  const QString handle =
+      dark ? QStringLiteral("rgba(255,255,255,0.28)") : QStringLiteral("rgba(0,0,0,0.26)");
+  const QString handleHover =
+      dark ? QStringLiteral("rgba(255,255,255,0.45)") : QStringLiteral("rgba(0,0,0,0.42)");
+  return QStringLiteral(
+             "QScrollBar:vertical { background: transparent; width: 11px; margin: 2px 2px 2px 0; }"
+             "QScrollBar::handle:vertical { background: %1; border-radius: 3px; min-height: 28px;"
+             " margin: 0 1px 0 2px; }"
+             "QScrollBar::handle:vertical:hover { background: %2; }"
+             "QScrollBar:horizontal { background: transparent; height: 11px; margin: 0 2px 2px "
+             "2px; }"
+             "QScrollBar::handle:horizontal { background: %1; border-radius: 3px; min-width: 28px;"
+             " margin: 2px 0 1px 0; }"
+             "QScrollBar::handle:horizontal:hover { background: %2; }"
+             "QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; }"
+             "QScrollBar::add-page, QScrollBar::sub-page { background: transparent; }")
+      .arg(handle, handleHover);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+#include <QString>
+#include <cstdint>
+
+class QWidget;
+
+// The names a window's colour scheme is known by. A window is dark exactly when
+// it carries the dark name; any other name, or none, is light.
+inline const QString NSAppearanceNameVibrantDark = QStringLiteral("NSAppearanceNameVibrantDark");
+inline const QString NSAppearanceNameVibrantLight = QStringLiteral("NSAppearanceNameVibrantLight");
+
+// The colour scheme of a window (or of one view inside it).
+//
+// The name lives on the widget as the dynamic property "orvellaAppearanceName";
+// set() stores it and restyles the widget and its children with the scheme's
+// palette and style sheet. Drawing code asks isDark() on any widget of the window:
+// the answer is read from the top-level window, never from a stored preference.
+class WindowAppearance {
+ public:
+  static constexpr const char *kPropertyName = "orvellaAppearanceName";
+
+  // Stores name on windowOrView and applies the dark palette when name is the
+  // dark name, the light one otherwise. A null widget is ignored.
+  static void set(QWidget *windowOrView, const QString &name);
+
+  // The name set on this very widget; empty when none was set.
+  static QString name(const QWidget *widget);
+
+  // The scheme test: true when w's top-level window carries the dark name.
+  // A null widget, or a window without a name, is light.
+  static bool isDark(const QWidget *w);
+
+  // 1 means dark; every other value means light.
+  static QString nameForAppearance(std::uint64_t appearance);
+
+  static QPalette palette(bool dark);
+  static QString styleSheet(bool dark);
+
+  // The accent of the program's own controls (check marks, default buttons).
+  static QColor accentColor();
+  // A colour for secondary text that reads well on the scheme's window colour.
+  static QColor secondaryTextColor(bool dark);
+};
