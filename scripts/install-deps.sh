@@ -14,6 +14,7 @@ packages=(
   dbus dbus-x11
   fonts-dejavu-core
   fonts-inter
+  libglib2.0-bin
 )
 
 missing=()
