@@ -39,7 +39,11 @@ std::unique_ptr<StandIn> startStandIn(const QMap<QString, QString> &env, const Q
                   << standIn->process->errorString().toStdString();
     return standIn;
   }
-  while (standIn->pid == 0) {
+  // With a helper, its own "ready" line (it shares our pipe, in any order with
+  // ours) says that it has finished starting, too.
+  const bool expectHelper = args.contains(QStringLiteral("--helper"));
+  std::vector<pid_t> ready;
+  while (ready.size() < (expectHelper ? 2u : 1u) || (expectHelper && standIn->helper == 0)) {
     if (!standIn->process->canReadLine() && !standIn->process->waitForReadyRead(10000)) {
       ADD_FAILURE() << "stand-in reader never said it was ready";
       return standIn;
@@ -49,9 +53,12 @@ std::unique_ptr<StandIn> startStandIn(const QMap<QString, QString> &env, const Q
       if (line.startsWith("helper ")) {
         standIn->helper = line.mid(7).toInt();
       } else if (line.startsWith("ready ")) {
-        standIn->pid = line.mid(6).toInt();
+        ready.push_back(line.mid(6).toInt());
       }
     }
+  }
+  for (pid_t pid : ready) {
+    if (pid != standIn->helper) standIn->pid = pid;
   }
   EXPECT_EQ(standIn->pid, static_cast<pid_t>(standIn->process->processId()));
   return standIn;

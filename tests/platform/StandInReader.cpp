@@ -8,7 +8,7 @@
 //   --helper       starts one more stand-in as its child (a descendant that
 //                  inherits the environment) and prints "helper <pid>"
 //
-// Prints "ready <pid>" once set up.
+// Prints "ready <pid>" once set up (the helper prints its own).
 #include <signal.h>
 #include <unistd.h>
 

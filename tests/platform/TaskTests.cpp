@@ -63,8 +63,11 @@ TEST(Task, LaunchDetachedStartsAStrayInANewSessionWithNothingInherited) {
 
   ASSERT_TRUE(testsupport::waitUntil([&] { return std::filesystem::exists(pidFile); }));
   const pid_t pid = std::stoi(testsupport::readFile(pidFile));
+  // Until sleep sleeps, the dynamic loader may still hold a library open.
   ASSERT_TRUE(testsupport::waitUntil([&] {
-    return testsupport::readFile("/proc/" + std::to_string(pid) + "/comm") == "sleep\n";
+    auto stat = statOf(pid);
+    return testsupport::readFile("/proc/" + std::to_string(pid) + "/comm") == "sleep\n" && stat &&
+           stat->state == 'S';
   }));
 
   EXPECT_EQ(sessionOf(pid), pid) << "leads a session of its own";
