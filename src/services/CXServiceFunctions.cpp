@@ -190,12 +190,17 @@ void CXServiceFunctions::followApplication(QCoreApplication *app) {
 
 bool CXServiceFunctions::sleepOnePeriod(const std::stop_token &stop) {
   std::unique_lock lock(mutex_);
-  wake_.wait_for(lock, stop, kPeriod, [this] { return !isScanStarted_.load(); });
+  wake_.wait_for(lock, kPeriod,
+                 [this, &stop] { return stop.stop_requested() || !isScanStarted_.load(); });
   return !stop.stop_requested();
 }
 
 void CXServiceFunctions::watch(std::stop_token stop) {
   onWatcherThread = true;
+  // A stop is requested only with mutex_ held, so this loop either sees it
+  // before it sleeps or is woken by this call. Registered once rather than per
+  // period: the sleep itself is what the idle process pays for.
+  std::stop_callback wakeOnStop(stop, [this] { wake_.notify_all(); });
   for (;;) {
     {
       // Deciding to end and clearing loopAlive_ happen under the lock that

@@ -87,7 +87,7 @@ class CXServiceFunctions {
   // Guards the thread object and loopAlive_; never held while waiting for the
   // main thread.
   mutable std::mutex mutex_;
-  std::condition_variable_any wake_;
+  std::condition_variable wake_;
   std::jthread thread_;
   bool loopAlive_ = false;                   // the thread in thread_ has not yet decided to end
   QCoreApplication *followedApp_ = nullptr;  // guarded by control_
