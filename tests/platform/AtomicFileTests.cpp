@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "TestSupport.h"
+#include "platform/AtomicFile.h"
+
+using testsupport::readFile;
+using testsupport::TempDir;
+using testsupport::writeFile;
+namespace fs = std::filesystem;
+
+namespace {
+
+QString q(const fs::path &path) { return QString::fromStdString(path.string()); }
+
+std::vector<std::string> namesIn(const fs::path &folder) {
+  std::vector<std::string> names;
+  for (const auto &entry : fs::directory_iterator(folder)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// Lowers this process's file-size limit for the life of the object, so that a
+// write fails part-way as it would on a full disk.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+
+ private:
+  rlimit saved_{};
+  void (*previousHandler_)(int) = nullptr;
+};
+
+}  // namespace
+
+TEST(AtomicFile, WritesNewFilesAndReplacesOldOnesLeavingNothingElse) {
+  TempDir dir;
+  const auto target = dir / "My Feeds.opml";
+  const QByteArray first("first \xC3\xA9 content\n\0tail", 22);
+  EXPECT_EQ(AtomicFile::write(q(target), first), std::nullopt);
+  EXPECT_EQ(readFile(target), first.toStdString());
+
+  EXPECT_EQ(AtomicFile::write(q(target), "second"), std::nullopt);
+  EXPECT_EQ(readFile(target), "second");
+  EXPECT_EQ(AtomicFile::write(q(target), QByteArray()), std::nullopt);
+  EXPECT_EQ(readFile(target), "");
+  EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"My Feeds.opml"});
+}
+
+TEST(AtomicFile, UnusableTargetsGiveASentenceNamingThePath) {
+  TempDir dir;
+  writeFile(dir / "plain-file", "x");
+  fs::create_directory(dir / "a-folder");
+  const std::vector<std::pair<fs::path, QString>> cases = {
+      {dir / "missing" / "out.opml", "No such file or directory"},
+      {dir / "plain-file" / "out.opml", ""},
+      {dir / "a-folder", "it is a folder"},
+  };
+  for (const auto &[target, reason] : cases) {
+    SCOPED_TRACE(target.string());
+    const auto message = AtomicFile::write(q(target), "content");
+    ASSERT_TRUE(message);
+    EXPECT_TRUE(message->startsWith("Could not save \"" + q(target) + "\": "))
+        << message->toStdString();
+    EXPECT_TRUE(message->contains(reason)) << message->toStdString();
+    EXPECT_TRUE(message->endsWith("try again.")) << message->toStdString();
+  }
+  EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"a-folder", "plain-file"}));
+  EXPECT_TRUE(fs::is_empty(dir / "a-folder"));
+  EXPECT_FALSE(AtomicFile::write(QString(), "x")->isEmpty());
+}
+
+TEST(AtomicFile, WriteThatFailsPartWayKeepsTheOldFileAndLeavesNoTemporaryOne) {
+  TempDir dir;
+  const auto target = dir / "export.opml";
+  writeFile(target, "old content");
+  const QByteArray big(4 * 1024 * 1024, 'x');
+  std::optional<QString> message;
+  {
+    FileSizeLimit limit(64 * 1024);
+    message = AtomicFile::write(q(target), big);
+  }
+  ASSERT_TRUE(message);
+  EXPECT_TRUE(message->contains(q(target))) << message->toStdString();
+  EXPECT_EQ(readFile(target), "old content");
+  EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"export.opml"});
+}
+
+TEST(AtomicFile, FolderWithoutWritePermissionIsRefused) {
+  if (geteuid() == 0) {
+    GTEST_SKIP() << "permissions do not bind root";
+  }
+  TempDir dir;
+  fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec,
+                  fs::perm_options::replace);
+  const auto message = AtomicFile::write(q(dir / "out.opml"), "x");
+  fs::permissions(dir.path(), fs::perms::owner_all, fs::perm_options::replace);
+  ASSERT_TRUE(message);
+  EXPECT_TRUE(message->contains("ermission denied")) << message->toStdString();
+  EXPECT_TRUE(fs::is_empty(dir.path()));
+}
