@@ -334,7 +334,6 @@ void CXAlert::showNext() {
   });
   panel_->placeOnScreen();
   panel_->show();
-  panel_->raise();
   panel_->activateWindow();
   panel_->setFocus(Qt::ActiveWindowFocusReason);
 }

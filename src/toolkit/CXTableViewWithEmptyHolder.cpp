@@ -599,12 +599,8 @@ void CXTableViewWithEmptyHolder::mouseReleaseEvent(QMouseEvent *event) {
 }
 
 void CXTableViewWithEmptyHolder::mouseDoubleClickEvent(QMouseEvent *event) {
-  // Each press of a double click is a press of its own: in the toggling mode
-  // a quick second click on a row flips it back.
-  if (customMouseDown_ && event->button() == Qt::LeftButton) {
-    const int row = rowAtPoint(event->position().toPoint());
-    if (isRowSelectable(row)) toggleRow(row);
-  }
+  // The second press of a double click has already arrived as a press of its
+  // own (and toggled in the toggling mode); this only reports the double click.
   const QModelIndex index = indexAt(event->position().toPoint());
   if (index.isValid()) emit doubleClicked(index);
   event->accept();
