@@ -1,0 +1,3 @@
+orvella_add_test(export_separator_tests
+  SOURCES SeparatorCellViewTests.cpp
+  LIBS orvella_export orvella_toolkit)
