@@ -79,6 +79,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>About Orvella Exporter…</source>
+        <translation>About Orvella Exporter…</translation>
+    </message>
+    <message>
+        <source>Orvella Support</source>
+        <translation>Orvella Support</translation>
+    </message>
 </context>
 <context>
     <name>InfoPlist</name>
@@ -92,7 +100,7 @@
     </message>
     <message>
         <source>Reserved</source>
-        <translation>© 2026 Corvanex. All rights reserved.</translation>
+        <translation>All rights reserved.</translation>
     </message>
     <message>
         <source>Version</source>
