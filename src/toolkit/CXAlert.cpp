@@ -190,8 +190,10 @@ class CXAlertPanel : public QWidget {
     }
     column->addLayout(row);
 
+    // Wrapped labels need the width before they can tell their height.
     setFixedWidth(300);
-    adjustSize();
+    column->activate();
+    setFixedHeight(column->totalHeightForWidth(300));
   }
 
   QAbstractButton *button(int number) const {

@@ -6,6 +6,8 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "toolkit/WindowAppearance.h"
+
 CXTableViewWithEmptyHolder::CXTableViewWithEmptyHolder(QWidget *parent)
     : QAbstractItemView(parent) {
   setSelectionMode(QAbstractItemView::MultiSelection);
@@ -670,4 +672,20 @@ void CXTableViewWithEmptyHolder::keyPressEvent(QKeyEvent *event) {
 bool CXTableViewWithEmptyHolder::viewportEvent(QEvent *event) {
   if (event->type() == QEvent::Leave || event->type() == QEvent::HoverLeave) setHoverRow(-1);
   return QAbstractItemView::viewportEvent(event);
+}
+
+void CXTableViewWithEmptyHolder::styleScrollBars() {
+  const QString sheet = WindowAppearance::styleSheet(WindowAppearance::isDark(this));
+  if (verticalScrollBar()->styleSheet() != sheet) verticalScrollBar()->setStyleSheet(sheet);
+}
+
+void CXTableViewWithEmptyHolder::changeEvent(QEvent *event) {
+  // A scheme switch reaches the table as a palette change from its window.
+  if (event->type() == QEvent::PaletteChange) styleScrollBars();
+  QAbstractItemView::changeEvent(event);
+}
+
+void CXTableViewWithEmptyHolder::showEvent(QShowEvent *event) {
+  styleScrollBars();
+  QAbstractItemView::showEvent(event);
 }

@@ -99,6 +99,8 @@ class CXTableViewWithEmptyHolder : public QAbstractItemView {
   void mouseDoubleClickEvent(QMouseEvent *event) override;
   void keyPressEvent(QKeyEvent *event) override;
   bool viewportEvent(QEvent *event) override;
+  void changeEvent(QEvent *event) override;
+  void showEvent(QShowEvent *event) override;
 
  private:
   QModelIndex indexOfRow(int row) const;
@@ -115,6 +117,8 @@ class CXTableViewWithEmptyHolder : public QAbstractItemView {
   void rememberSelection();
   void restoreSelection();
   void onRowsRemoved(const QModelIndex &parent);
+  // Slim scroll bars in the window's scheme.
+  void styleScrollBars();
 
   std::vector<int> heights_;
   std::vector<int> tops_;  // tops_[r] = y of row r; tops_[n] = content height

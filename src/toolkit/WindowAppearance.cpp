@@ -7,11 +7,10 @@ void WindowAppearance::set(QWidget *windowOrView, const QString &name) {
   if (!windowOrView) return;
   const bool dark = name == NSAppearanceNameVibrantDark;
   windowOrView->setProperty(kPropertyName, name);
+  // Only the palette: a style sheet on a whole window would take over the
+  // palette of every child it polishes. Widgets that need more than colours
+  // (scroll bars) carry styleSheet(dark) themselves.
   windowOrView->setPalette(palette(dark));
-  // The style sheet only touches what a palette cannot reach (scroll bars,
-  // tool tips); setting the same text again is cheap and keeps both schemes
-  // symmetrical.
-  windowOrView->setStyleSheet(styleSheet(dark));
   windowOrView->update();
 }
 

@@ -16,8 +16,11 @@ inline const QString NSAppearanceNameVibrantLight = QStringLiteral("NSAppearance
 //
 // The name lives on the widget as the dynamic property "orvellaAppearanceName";
 // set() stores it and restyles the widget and its children with the scheme's
-// palette and style sheet. Drawing code asks isDark() on any widget of the window:
-// the answer is read from the top-level window, never from a stored preference.
+// palette. styleSheet() is for single widgets that need more than colours (the
+// table's scroll bars apply it to themselves); it is not set on whole windows,
+// where a style sheet would override the palette of every child. Drawing code asks isDark() on any
+// widget of the window: the answer is read from the top-level window, never from a stored
+// preference.
 class WindowAppearance {
  public:
   static constexpr const char *kPropertyName = "orvellaAppearanceName";
@@ -37,6 +40,7 @@ class WindowAppearance {
   static QString nameForAppearance(std::uint64_t appearance);
 
   static QPalette palette(bool dark);
+  // Slim scroll bars in the scheme's greys; meant for QScrollBar widgets.
   static QString styleSheet(bool dark);
 
   // The accent of the program's own controls (check marks, default buttons).
