@@ -3,6 +3,34 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QFile>
+#include <QFileInfo>
+
+namespace SessionBus {
+
+bool mayBeReachable() {
+  const QByteArray address = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+  if (address.isEmpty()) {
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    return !runtime.isEmpty() && QFileInfo::exists(QFile::decodeName(runtime + "/bus"));
+  }
+  // Several addresses may be listed, separated by ';'; any usable one will do.
+  for (const QByteArray &entry : address.split(';')) {
+    if (!entry.startsWith("unix:path=")) {
+      if (!entry.trimmed().isEmpty()) {
+        return true;  // abstract sockets, tcp, ...: only a connection attempt can tell
+      }
+      continue;
+    }
+    const QByteArray path = entry.mid(int(qstrlen("unix:path="))).split(',').constFirst();
+    if (QFileInfo::exists(QFile::decodeName(path))) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace SessionBus
 
 namespace DesktopNotifications {
 
@@ -19,24 +47,28 @@ QVariantMap hintsFor(const Notification &notification) {
 }
 
 bool deliver(const Notification &notification) {
+  if (!SessionBus::mayBeReachable()) {
+    return false;
+  }
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (!bus.isConnected()) {
     return false;
   }
   QDBusMessage call = QDBusMessage::createMethodCall(
-      QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
+      QStringLiteral("org.freedesktop.Notifications"),
+      QStringLiteral("/org/freedesktop/Notifications"),
       QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
   const QString appName = QCoreApplication::applicationName().isEmpty()
                               ? QStringLiteral("Orvella Exporter")
                               : QCoreApplication::applicationName();
-  call << appName                    // app_name
-       << uint(0)                    // replaces_id: a new notification
-       << QString()                  // app_icon
-       << notification.title         // summary
-       << notification.body          // body
-       << QStringList()              // actions: none, so no action button
-       << hintsFor(notification)     // hints
-       << int(-1);                   // expire_timeout: the server's default
+  call << appName                 // app_name
+       << uint(0)                 // replaces_id: a new notification
+       << QString()               // app_icon
+       << notification.title      // summary
+       << notification.body       // body
+       << QStringList()           // actions: none, so no action button
+       << hintsFor(notification)  // hints
+       << int(-1);                // expire_timeout: the server's default
   // Not waited for: a missing service answers with an error nobody needs.
   call.setAutoStartService(true);
   return bus.send(call);

@@ -25,3 +25,14 @@ QVariantMap hintsFor(const Notification &notification);
 bool deliver(const Notification &notification);
 
 }  // namespace DesktopNotifications
+
+namespace SessionBus {
+
+// False when the session bus certainly cannot be reached: no address in
+// DBUS_SESSION_BUS_ADDRESS and no socket at $XDG_RUNTIME_DIR/bus, or an
+// address made only of unix:path= sockets that do not exist. Lets the program
+// skip Qt's D-Bus machinery (a thread of its own, and attempts to launch a bus)
+// where there is nothing to talk to.
+bool mayBeReachable();
+
+}  // namespace SessionBus

@@ -16,8 +16,9 @@ QTranslator *tables() {
     // Never deleted: QCoreApplication keeps a pointer to it once installed.
     auto *t = new QTranslator;
     if (!t->load(QString::fromLatin1(kTablesFile))) {
-      qWarning("The program's strings tables are missing from its resources; texts show their "
-               "keys. Rebuild the program to embed them.");
+      qWarning(
+          "The program's strings tables are missing from its resources; texts show their "
+          "keys. Rebuild the program to embed them.");
     }
     return t;
   }();

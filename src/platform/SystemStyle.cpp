@@ -8,6 +8,8 @@
 #include <QThread>
 #include <mutex>
 
+#include "platform/DesktopNotifications.h"
+
 namespace {
 
 const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
@@ -99,6 +101,10 @@ std::optional<QString> readPortal(QDBusConnection &bus) {
 // Reads the portal and subscribes to its changes. Called without the mutex:
 // the bus call may take up to the timeout.
 void connectPortal() {
+  if (!SessionBus::mayBeReachable()) {
+    setPortalStyle(std::nullopt);
+    return;
+  }
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (!bus.isConnected()) {
     setPortalStyle(std::nullopt);
