@@ -1,0 +1,3 @@
+orvella_add_test(about_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/AboutWindowTests.cpp
+  LIBS orvella_about)
