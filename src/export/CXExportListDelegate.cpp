@@ -1,0 +1,71 @@
+#include "export/CXExportListDelegate.h"
+
+#include <QAbstractItemView>
+#include <QPainter>
+
+#include "export/CXExportListModel.h"
+#include "export/CXExportListVC.h"
+#include "toolkit/CXCheckMarkTableRowView.h"
+#include "toolkit/WindowAppearance.h"
+
+namespace {
+
+// Room kept free at the right of a feed row for the check mark and its margin.
+constexpr int kMarkArea = 10 + int(CXCheckMarkTableRowView::kMarkWidth) + 8;
+
+}  // namespace
+
+CXExportListDelegate::CXExportListDelegate(const CXExportListVC *controller, QObject *parent)
+    : QStyledItemDelegate(parent), controller_(controller) {}
+
+QSize CXExportListDelegate::sizeHint(const QStyleOptionViewItem &option,
+                                     const QModelIndex &index) const {
+  const auto *table = qobject_cast<const QAbstractItemView *>(option.widget);
+  const int height = controller_ ? controller_->heightOfRow(table, index.row()) : 17;
+  return {option.rect.width() > 0 ? option.rect.width() : 100, height};
+}
+
+QRect CXExportListDelegate::titleRect(const QRect &rowRect) {
+  return rowRect.adjusted(int(CXSeparatorCellView::kIndent), 0, -kMarkArea, 0);
+}
+
+void CXExportListDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                                 const QModelIndex &index) const {
+  if (!painter || !index.isValid()) return;
+  const auto *table = qobject_cast<const QAbstractItemView *>(option.widget);
+  const bool dark = WindowAppearance::isDark(option.widget);
+  const bool selected = option.state & QStyle::State_Selected;
+  const bool hovered = option.state & QStyle::State_MouseOver;
+  const int row = index.row();
+
+  if (controller_) {
+    if (const std::optional<CXCheckMarkTableRowView> rowView =
+            controller_->rowViewForRow(table, row))
+      rowView->paint(painter, option.rect, selected, hovered, dark);
+  }
+
+  if (index.data(CXExportListModel::kIsSeparatorRole).toBool()) {
+    separatorCell_.setIsBlockSeparator(false);
+    separatorCell_.drawRect(painter, QRectF(option.rect), option.widget);
+    return;
+  }
+
+  const QString title = index.data(Qt::DisplayRole).toString();
+  if (title.isEmpty()) return;
+  painter->save();
+  QFont font = option.font;
+  font.setPixelSize(kTitlePixelSize);
+  painter->setFont(font);
+  const QPalette &palette = option.palette;
+  painter->setPen(
+      palette.color((option.state & QStyle::State_Enabled) ? QPalette::Active : QPalette::Disabled,
+                    QPalette::Text));
+  const QRect textRect = titleRect(option.rect);
+  // One line whatever the title holds: line breaks and tabs become spaces.
+  QString line = title;
+  for (QChar &c : line)
+    if (c.unicode() < 0x20) c = QLatin1Char(' ');
+  const QString shown = QFontMetrics(font).elidedText(line, Qt::ElideRight, textRect.width());
+  painter->drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, shown);
+  painter->restore();
+}

@@ -1,0 +1,247 @@
+#include "export/CXExportListVC.h"
+
+#include <QEvent>
+#include <QFile>
+#include <QLabel>
+
+#include "export/CXExportListDelegate.h"
+#include "export/CXExportListModel.h"
+#include "export/CXProgressIndicator.h"
+#include "export/OpmlWriter.h"
+#include "platform/Localized.h"
+#include "platform/MainQueue.h"
+#include "store/CXExportStorage.h"
+#include "toolkit/CXButton.h"
+#include "toolkit/CXHLView.h"
+#include "toolkit/CXTableViewWithEmptyHolder.h"
+#include "ui_ExportList.h"
+
+namespace {
+
+QString text(const char *key) { return localized("CXInterfaceString", key); }
+
+std::vector<int> toRows(const QList<int> &rows) { return {rows.cbegin(), rows.cend()}; }
+
+}  // namespace
+
+CXExportListVC::CXExportListVC(CXExportStorage *storage, QObject *parent)
+    : QObject(parent), storage_(storage) {}
+
+CXExportListVC::~CXExportListVC() {
+  if (!view_) return;
+  // The view may outlive the controller inside its holder; leave it with no
+  // model or painter that points back here.
+  if (CXTableViewWithEmptyHolder *table = exportTableView()) {
+    disconnect(table, nullptr, this, nullptr);
+    table->setModel(nullptr);
+    table->setItemDelegate(nullptr);
+  }
+  view_->removeEventFilter(this);
+  if (!view_->parent()) delete view_.data();
+}
+
+CXExportStorage &CXExportListVC::storage() const {
+  return storage_ ? *storage_ : CXExportStorage::defaultManager();
+}
+
+QWidget *CXExportListVC::view() {
+  if (!view_) loadView();
+  return view_;
+}
+
+void CXExportListVC::loadView() {
+  if (view_) return;
+  auto *root = new QWidget;
+  ui_ = std::make_unique<Ui::ExportList>();
+  ui_->setupUi(root);
+  view_ = root;
+  root->installEventFilter(this);
+
+  ui_->headerTitleLabel->setText(text("Export Subscriptions"));
+  ui_->headerDetailLabel->setText(text("Tick the feeds to include in the OPML file."));
+  ui_->selectAllButton->setText(text("Select All"));
+  ui_->deselectAllButton->setText(text("Deselect All"));
+  ui_->exportButton->setText(text("Export…"));
+  ui_->exportButton->setDefault(true);
+  ui_->selectionCountLabel->clear();
+
+  model_ = new CXExportListModel(this, this);
+  delegate_ = new CXExportListDelegate(this, this);
+  CXTableViewWithEmptyHolder *table = ui_->exportTableView;
+  table->setItemDelegate(delegate_);
+  table->setModel(model_);
+}
+
+CXTableViewWithEmptyHolder *CXExportListVC::exportTableView() const {
+  return view_ && ui_ ? ui_->exportTableView : nullptr;
+}
+CXHLView *CXExportListVC::lineSeparatorView() const {
+  return view_ && ui_ ? ui_->lineSeparatorView : nullptr;
+}
+CXButton *CXExportListVC::selectAllButton() const {
+  return view_ && ui_ ? ui_->selectAllButton : nullptr;
+}
+CXButton *CXExportListVC::deselectAllButton() const {
+  return view_ && ui_ ? ui_->deselectAllButton : nullptr;
+}
+CXButton *CXExportListVC::exportButton() const {
+  return view_ && ui_ ? ui_->exportButton : nullptr;
+}
+CXProgressIndicator *CXExportListVC::exportProgress() const {
+  return view_ && ui_ ? ui_->exportProgress : nullptr;
+}
+
+int CXExportListVC::feedsCount() const {
+  return exportList_ ? static_cast<int>(exportList_->size()) : 0;
+}
+
+QList<int> CXExportListVC::selectedFeeds() const {
+  const CXTableViewWithEmptyHolder *table = exportTableView();
+  return table ? table->selectedRowIndexes() : QList<int>();
+}
+
+QByteArray CXExportListVC::strExportFeedsUtf8() const {
+  static const FeedList kNoFeeds;
+  return opmlDocumentUtf8(exportList_ ? *exportList_ : kNoFeeds, toRows(selectedFeeds()));
+}
+
+QString CXExportListVC::strExportFeeds() const { return QString::fromUtf8(strExportFeedsUtf8()); }
+
+int CXExportListVC::numberOfRowsInTableView(const QAbstractItemView *) const {
+  return 2 * feedsCount();
+}
+
+int CXExportListVC::heightOfRow(const QAbstractItemView *table, int row) const {
+  if (!table || table != exportTableView()) return kOtherTableRowHeight;
+  return row % 2 == 0 ? kFeedRowHeight : kSeparatorRowHeight;
+}
+
+bool CXExportListVC::shouldSelectRow(const QAbstractItemView *, int row) const {
+  return row >= 0 && row % 2 == 0;
+}
+
+std::optional<CXCheckMarkTableRowView> CXExportListVC::rowViewForRow(const QAbstractItemView *table,
+                                                                     int) const {
+  if (!table || table != exportTableView()) return std::nullopt;
+  CXCheckMarkTableRowView rowView;
+  rowView.setIsLeftMark(false);
+  rowView.setShiftValue(kCheckMarkShift);
+  return rowView;
+}
+
+QString CXExportListVC::titleOfFeedRow(int row) const {
+  if (!exportList_ || row < 0) return {};
+  const auto feed = static_cast<std::size_t>(row / 2);
+  if (feed >= exportList_->size()) return {};
+  return (*exportList_)[feed].feedTitle.value_or(QString());
+}
+
+bool CXExportListVC::eventFilter(QObject *watched, QEvent *event) {
+  if (watched == view_ && event->type() == QEvent::Show) viewDidAppear();
+  return QObject::eventFilter(watched, event);
+}
+
+void CXExportListVC::viewDidAppear() {
+  // The list is read once per window: a later appearance (the view shown
+  // again) must neither read again nor add a second observer.
+  if (appeared_ || !view_) return;
+  appeared_ = true;
+
+  CXTableViewWithEmptyHolder *table = exportTableView();
+  table->setIsCustomMouseDown(true);
+  exportProgress()->hide();
+  connect(table, &CXTableViewWithEmptyHolder::selectedRowIndexesChanged, this,
+          &CXExportListVC::observeSelectedRowIndexes);
+
+  CXExportStorage &store = storage();
+  if (store.openDatabase() != 0) {
+    exportList_ = FeedList();
+    model_->reloadData();
+    disableAllButtons();
+    const auto path = store.databasePath();
+    table->setPlaceholderText(
+        path ? text("No readable Orvella database was found at %1. Open Orvella once so that it "
+                    "creates its database, then open the exporter again.")
+                   .arg(QFile::decodeName(path->c_str()))
+             : text("No Orvella database was found because its folder cannot be located. Start "
+                    "the exporter with --database and the path of the database file."));
+    setLoadState(LoadState::Unavailable);
+    updateCountLabel();
+    emit selectionDidChange();
+    return;
+  }
+
+  table->setPlaceholderText(text("Reading feeds…"));
+  setLoadState(LoadState::Reading);
+  QPointer<CXExportListVC> self(this);
+  store.readFeedsFromDatabaseWithCompletionHandler([self](FeedList feeds) {
+    if (self) self->feedsArrived(std::move(feeds));
+  });
+  // The store answers a read it could not open with silence. Its queue runs
+  // tasks in order and hands answers to the main thread in order, so by the
+  // time this marker comes back a delivered list has already arrived.
+  store.databaseQueue().async([self] {
+    MainQueue::async([self] {
+      if (self && self->loadState_ == LoadState::Reading) self->readDidNotDeliver();
+    });
+  });
+}
+
+void CXExportListVC::readDidNotDeliver() {
+  if (CXTableViewWithEmptyHolder *table = exportTableView())
+    table->setPlaceholderText(
+        text("The feeds could not be read. Open Orvella once so that it creates its database, "
+             "then open the exporter again."));
+  setLoadState(LoadState::ReadFailed);
+}
+
+void CXExportListVC::feedsArrived(FeedList feeds) {
+  exportList_ = std::move(feeds);
+  model_->reloadData();
+  CXTableViewWithEmptyHolder *table = exportTableView();
+  const int n = feedsCount();
+  if (n >= 1) {
+    // Every feed row in one change, so the observer runs once and not once
+    // per feed.
+    QList<int> rows;
+    rows.reserve(n);
+    for (int k = 0; k < n; ++k) rows.append(2 * k);
+    table->selectRowIndexes(rows, true);
+  } else {
+    table->setPlaceholderText(
+        text("Orvella has no subscriptions to export yet. Add feeds in Orvella, then open the "
+             "exporter again."));
+    disableAllButtons();
+    updateCountLabel();
+    emit selectionDidChange();
+  }
+  setLoadState(LoadState::Loaded);
+}
+
+void CXExportListVC::observeSelectedRowIndexes(const QList<int> &rows) {
+  if (CXButton *button = exportButton()) button->setEnabled(!rows.isEmpty());
+  updateCountLabel();
+  emit selectionDidChange();
+}
+
+void CXExportListVC::disableAllButtons() {
+  for (CXButton *button : {selectAllButton(), deselectAllButton(), exportButton()})
+    if (button) button->setEnabled(false);
+}
+
+void CXExportListVC::updateCountLabel() {
+  if (!ui_) return;
+  const int n = feedsCount();
+  if (n == 0) {
+    ui_->selectionCountLabel->clear();
+    return;
+  }
+  const int ticked = exportTableView() ? exportTableView()->numberOfSelectedRows() : 0;
+  ui_->selectionCountLabel->setText(text("%1 of %2 selected").arg(ticked).arg(n));
+}
+
+void CXExportListVC::setLoadState(LoadState state) {
+  if (loadState_ == state) return;
+  loadState_ = state;
+  emit loadStateChanged(state);
+}

@@ -1,0 +1,135 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <memory>
+#include <optional>
+
+#include "store/FeedRecord.h"
+#include "toolkit/CXCheckMarkTableRowView.h"
+
+class CXButton;
+class CXExportListDelegate;
+class CXExportListModel;
+class CXExportStorage;
+class CXHLView;
+class CXProgressIndicator;
+class CXTableViewWithEmptyHolder;
+class QAbstractItemView;
+class QLabel;
+class QWidget;
+
+namespace Ui {
+class ExportList;
+}
+
+// The export list: a table with one check mark per feed of the reader and a
+// thin separator below each feed, and the three buttons under it.
+//
+// The view comes from ExportList.ui. The first time it comes on screen the
+// controller probes the feed store, reads every feed on the store's queue,
+// fills the table and ticks every feed in one selection change. From then on
+// the export button follows the selection: enabled exactly while a feed is
+// ticked.
+//
+// Rows: for n feeds the table has 2n rows. Row 2k is the feed row of feed k
+// (17 points, selectable); row 2k+1 is the separator below it (1 point, never
+// selectable). A selected row is a ticked feed, so selected rows are always
+// even and row r belongs to feed r / 2.
+//
+// Main thread only.
+class CXExportListVC : public QObject {
+  Q_OBJECT
+
+ public:
+  enum class LoadState {
+    NotStarted,   // the view has not been on screen yet
+    Reading,      // the store is reading the feeds
+    Loaded,       // the feeds arrived (possibly none)
+    Unavailable,  // the reader's database cannot be opened
+    ReadFailed,   // the probe opened the database but the read could not
+  };
+  Q_ENUM(LoadState)
+
+  static constexpr int kFeedRowHeight = 17;
+  static constexpr int kSeparatorRowHeight = 1;
+  static constexpr int kOtherTableRowHeight = 40;
+  static constexpr float kCheckMarkShift = 10.0f;
+
+  // storage: where the feeds come from; null means the shared store.
+  explicit CXExportListVC(CXExportStorage *storage = nullptr, QObject *parent = nullptr);
+  ~CXExportListVC() override;
+
+  // The list's view, loaded on first use. A parentless view belongs to the
+  // controller; once it has a parent (the window's holder) the parent owns it.
+  QWidget *view();
+  void loadView();
+  bool isViewLoaded() const { return !view_.isNull(); }
+
+  // Outlets of ExportList.ui (null before the view is loaded).
+  CXTableViewWithEmptyHolder *exportTableView() const;
+  CXHLView *lineSeparatorView() const;
+  CXButton *selectAllButton() const;
+  CXButton *deselectAllButton() const;
+  CXButton *exportButton() const;
+  CXProgressIndicator *exportProgress() const;
+
+  // The feeds as the store delivered them; absent until they arrive.
+  const std::optional<FeedList> &exportList() const { return exportList_; }
+  LoadState loadState() const { return loadState_; }
+
+  // Number of feeds (not rows); 0 while none have arrived.
+  int feedsCount() const;
+  // The ticked rows (row numbers, all even), ascending.
+  QList<int> selectedFeeds() const;
+  // The OPML document of the ticked feeds.
+  QString strExportFeeds() const;
+  // The same document as the UTF-8 bytes that go into the file.
+  QByteArray strExportFeedsUtf8() const;
+
+  // Table data source and delegate. `table` is the asking table; answers for
+  // a table other than the export table follow the plain-table rules.
+  int numberOfRowsInTableView(const QAbstractItemView *table) const;
+  int heightOfRow(const QAbstractItemView *table, int row) const;
+  bool shouldSelectRow(const QAbstractItemView *table, int row) const;
+  // The row view for a row: a check-mark row view on the export table; none
+  // (a plain row) on any other table.
+  std::optional<CXCheckMarkTableRowView> rowViewForRow(const QAbstractItemView *table,
+                                                       int row) const;
+  // The title a feed row shows: the feed's title, empty when it has none.
+  QString titleOfFeedRow(int row) const;
+
+  // The load sequence; runs once, the first time the view comes on screen.
+  void viewDidAppear();
+  // Where the feed read lands (on the main thread): fills the table and ticks
+  // every feed in one selection change.
+  void feedsArrived(FeedList feeds);
+
+ signals:
+  // After every change of the ticked feeds, and once the load has settled.
+  void selectionDidChange();
+  void loadStateChanged(CXExportListVC::LoadState state);
+
+ protected:
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
+ private:
+  void observeSelectedRowIndexes(const QList<int> &rows);
+  void setLoadState(LoadState state);
+  void disableAllButtons();
+  void updateCountLabel();
+  void readDidNotDeliver();
+  CXExportStorage &storage() const;
+
+  CXExportStorage *storage_;
+  std::unique_ptr<Ui::ExportList> ui_;
+  QPointer<QWidget> view_;
+  CXExportListModel *model_ = nullptr;
+  CXExportListDelegate *delegate_ = nullptr;
+  std::optional<FeedList> exportList_;
+  LoadState loadState_ = LoadState::NotStarted;
+  bool appeared_ = false;
+};
