@@ -45,8 +45,8 @@ def glyph(kind, colour):
     if kind == "Min":
         return (f'  <path d="M3.2 6H8.8" stroke="{colour}" stroke-width="1.2" '
                 f'stroke-linecap="round" fill="none"/>\n')
-    return (f'  <path d="M3.5 3.5H7.3L3.5 7.3Z M8.5 8.5H4.7L8.5 4.7Z" fill="{colour}" '
-            f'stroke="{colour}" stroke-width="0.3" stroke-linejoin="round"/>\n')
+    return (f'  <path d="M3.7 3.7H7L3.7 7Z M8.3 8.3H5L8.3 5Z" fill="{colour}" '
+            f'stroke="{colour}" stroke-width="0.25" stroke-linejoin="round"/>\n')
 
 
 def svg(body):
