@@ -2,10 +2,13 @@
 
 #include <QCoreApplication>
 #include <QMetaObject>
+#include <QObject>
 #include <QThread>
 #include <condition_variable>
+#include <deque>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <set>
 
 namespace {
@@ -30,8 +33,27 @@ void abandon(PendingCall &call) {
   }
 }
 
-// Tracks the calls that wait for the main thread, so that they can be released
-// when the application object goes away instead of waiting for ever.
+// One piece of work for the main thread: an asynchronous function, or a
+// synchronous call whose caller waits.
+struct Work {
+  std::function<void()> fn;
+  std::shared_ptr<PendingCall> call;
+};
+
+// Runs queued work on the main thread, one item per wake-up, in queue order.
+class Drain : public QObject {
+  Q_OBJECT
+ public slots:
+  void runOne();
+};
+
+// The main thread's work queue, and the synchronous calls waiting for it, so
+// that they can be released when the application object goes away instead of
+// waiting for ever.
+//
+// The work itself travels through this object's mutex, not inside Qt's posted
+// events: Qt only carries a bare "run one" wake-up. That keeps every hand-over
+// of our data visible to ThreadSanitizer, which cannot see Qt's own locks.
 class Gate {
  public:
   static Gate &instance() {
@@ -41,23 +63,44 @@ class Gate {
     return *gate;
   }
 
-  // Watches the application object for its end. Called on the main thread
-  // while the application object is being constructed, and again by enter()
-  // in case that hook did not run.
+  // Called on the main thread while the application object is being
+  // constructed, before any other code can queue work.
   void watch(QCoreApplication *app) {
     std::lock_guard lock(mutex_);
     watchLocked(app);
   }
 
-  // Registers a call; false when the main thread takes no more work.
-  bool enter(QCoreApplication *app, const std::shared_ptr<PendingCall> &call) {
-    std::lock_guard lock(mutex_);
-    if (app == nullptr || QCoreApplication::closingDown()) {
-      return false;
+  // Queues work for the main thread; false when it takes no more work.
+  bool enqueue(Work work) {
+    QObject *drain = nullptr;
+    {
+      std::lock_guard lock(mutex_);
+      QCoreApplication *app = QCoreApplication::instance();
+      if (app == nullptr || QCoreApplication::closingDown()) {
+        return false;
+      }
+      watchLocked(app);
+      if (work.call) {
+        pending_.insert(work.call);
+      }
+      queue_.push_back(std::move(work));
+      drain = drain_;
+      // Asked while still holding the lock, so that the drain object cannot
+      // be deleted in between by the application's end.
+      QMetaObject::invokeMethod(drain, "runOne", Qt::QueuedConnection);
     }
-    watchLocked(app);
-    pending_.insert(call);
     return true;
+  }
+
+  // Takes the oldest queued work; empty when there is none.
+  std::optional<Work> take() {
+    std::lock_guard lock(mutex_);
+    if (queue_.empty()) {
+      return std::nullopt;
+    }
+    Work work = std::move(queue_.front());
+    queue_.pop_front();
+    return work;
   }
 
   void leave(const std::shared_ptr<PendingCall> &call) {
@@ -71,31 +114,70 @@ class Gate {
       return;
     }
     watched_ = app;
+    drain_ = new Drain;
+    if (QThread::currentThread() != app->thread()) {
+      drain_->moveToThread(app->thread());
+    }
     QObject::connect(
         app, &QObject::destroyed, app, [this, app] { release(app); }, Qt::DirectConnection);
   }
 
+  // The application object is going: nothing queued will run any more.
   void release(QCoreApplication *app) {
     std::set<std::shared_ptr<PendingCall>> calls;
+    std::deque<Work> dropped;
+    Drain *drain = nullptr;
     {
       std::lock_guard lock(mutex_);
-      if (watched_ == app) {
-        watched_ = nullptr;
+      if (watched_ != app) {
+        return;
       }
+      watched_ = nullptr;
+      drain = drain_;
+      drain_ = nullptr;
       calls.swap(pending_);
+      dropped.swap(queue_);
     }
+    delete drain;
     for (const auto &call : calls) {
       abandon(*call);
     }
+    // Asynchronous work is dropped here, on the main thread, as Qt drops
+    // events posted to an object that goes away.
+    dropped.clear();
   }
 
   std::mutex mutex_;
   QCoreApplication *watched_ = nullptr;
+  Drain *drain_ = nullptr;
+  std::deque<Work> queue_;
   std::set<std::shared_ptr<PendingCall>> pending_;
 };
 
-// Connects to the application object's end before any other code can queue a
-// call, so that the watch is never set up on an object already being destroyed.
+void Drain::runOne() {
+  std::optional<Work> work = Gate::instance().take();
+  if (!work) {
+    return;
+  }
+  if (!work->call) {
+    work->fn();
+    return;
+  }
+  PendingCall &call = *work->call;
+  {
+    std::lock_guard lock(call.mutex);
+    if (call.done) {
+      return;  // abandoned already; the caller has moved on
+    }
+    call.started = true;
+  }
+  call.fn();
+  std::lock_guard lock(call.mutex);
+  call.ran = true;
+  call.done = true;
+  call.finished.notify_all();
+}
+
 void watchApplication() { Gate::instance().watch(QCoreApplication::instance()); }
 
 }  // namespace
@@ -110,11 +192,10 @@ bool isMainThread() {
 }
 
 bool async(std::function<void()> fn) {
-  QCoreApplication *app = QCoreApplication::instance();
-  if (app == nullptr || !fn) {
+  if (!fn) {
     return false;
   }
-  return QMetaObject::invokeMethod(app, std::move(fn), Qt::QueuedConnection);
+  return Gate::instance().enqueue(Work{std::move(fn), nullptr});
 }
 
 bool sync(std::function<void()> fn, std::stop_token stop) {
@@ -125,30 +206,12 @@ bool sync(std::function<void()> fn, std::stop_token stop) {
     fn();
     return true;
   }
-  QCoreApplication *app = QCoreApplication::instance();
   auto call = std::make_shared<PendingCall>();
   call->fn = std::move(fn);
-  if (!Gate::instance().enter(app, call)) {
+  if (!Gate::instance().enqueue(Work{{}, call})) {
     return false;
   }
-  const bool queued = QMetaObject::invokeMethod(
-      app,
-      [call] {
-        {
-          std::lock_guard lock(call->mutex);
-          if (call->done) {
-            return;  // abandoned already; the caller has moved on
-          }
-          call->started = true;
-        }
-        call->fn();
-        std::lock_guard lock(call->mutex);
-        call->ran = true;
-        call->done = true;
-        call->finished.notify_all();
-      },
-      Qt::QueuedConnection);
-  if (queued) {
+  {
     // Runs at once when the stop was requested meanwhile.
     std::stop_callback onStop(stop, [&call] { abandon(*call); });
     std::unique_lock lock(call->mutex);
@@ -160,3 +223,5 @@ bool sync(std::function<void()> fn, std::stop_token stop) {
 }
 
 }  // namespace MainQueue
+
+#include "MainQueue.moc"
