@@ -1,0 +1,373 @@
+#include "window/CXExportDocumentWC.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QVBoxLayout>
+
+#include "export/CXExportListVC.h"
+#include "export/CXProgressIndicator.h"
+#include "platform/AtomicFile.h"
+#include "platform/Localized.h"
+#include "services/AppearanceNames.h"
+#include "services/CXServiceFunctions.h"
+#include "toolkit/CXAlert.h"
+#include "toolkit/CXButton.h"
+#include "toolkit/CXTableViewWithEmptyHolder.h"
+#include "toolkit/CXTransition.h"
+#include "toolkit/CXVibrance.h"
+#include "toolkit/ImageLibrary.h"
+#include "toolkit/TitleBarButtons.h"
+#include "toolkit/WindowAppearance.h"
+#include "ui_Document.h"
+#include "window/CXDocumentWindow.h"
+#include "window/CXMenuButton.h"
+#include "window/FileDialogSavePanel.h"
+
+namespace {
+
+QString text(const char *key) { return localized("CXInterfaceString", key); }
+
+QFont fontOf(const QWidget *widget, qreal pixelSize, QFont::Weight weight) {
+  QFont font = widget->font();
+  font.setPixelSize(qRound(pixelSize));
+  font.setWeight(weight);
+  return font;
+}
+
+constexpr QSize kWindowSize(420, 520);
+constexpr int kCompletionImageSide = 64;
+
+}  // namespace
+
+CXExportDocumentWC::CXExportDocumentWC(CXExportStorage *storage, QObject *parent)
+    : QObject(parent), storage_(storage) {
+  savePanelFactory_ = [] { return std::make_unique<FileDialogSavePanel>(); };
+}
+
+CXExportDocumentWC::~CXExportDocumentWC() {
+  NotificationCenter::defaultCenter().removeObserver(appAppearanceToken_);
+  NotificationCenter::defaultCenter().removeObserver(systemAppearanceToken_);
+  if (window_) window_->setWillClose(nullptr);
+  // The list's view lives in the window; the list controller lets go of it
+  // before the window goes.
+  exportListVC_.reset();
+  window_.reset();
+}
+
+void CXExportDocumentWC::setSavePanelFactory(SavePanelFactory factory) {
+  savePanelFactory_ = std::move(factory);
+}
+
+QWidget *CXExportDocumentWC::window() {
+  if (!window_) loadWindow();
+  return window_.get();
+}
+
+void CXExportDocumentWC::showWindow(QObject *) {
+  QWidget *w = window();
+  w->show();
+  w->raise();
+  w->activateWindow();
+}
+
+void CXExportDocumentWC::loadWindow() {
+  window_ = std::make_unique<CXDocumentWindow>();
+  ui_ = std::make_unique<Ui::Document>();
+  ui_->setupUi(window_.get());
+  window_->resize(kWindowSize);
+  // The background fills the window; the completion view waits outside any
+  // layout, hidden, until an export has succeeded.
+  auto *rootLayout = new QVBoxLayout(window_.get());
+  rootLayout->setContentsMargins(0, 0, 0, 0);
+  rootLayout->setSpacing(0);
+  rootLayout->addWidget(ui_->vibrancyView);
+  ui_->exportCompleteView->hide();
+  window_->setWillClose([this] { windowWillClose(); });
+
+  doneViewConstraintWidth_ = CXLayoutConstraint(ui_->exportCompleteContent);
+  const CXImage done = imageNamed(QStringLiteral("ExportComplete"));
+  ui_->exportStatusOmageView->setPixmap(
+      done.pixmap(QSize(kCompletionImageSide, kCompletionImageSide), window_->devicePixelRatioF()));
+  ui_->windowTitleLabel->setText(localized("InfoPlist", "App Name"));
+  window_->setWindowTitle(localized("InfoPlist", "App Name"));
+  ui_->exportStatusLabel->setText(text("Export complete"));
+  ui_->doneButton->setText(text("Done"));
+  connect(ui_->doneButton, &QAbstractButton::clicked, this,
+          [this] { closeExporter(ui_->doneButton); });
+  applyTypography();
+  buildMenu();
+
+  awakeFromNib();
+  windowDidLoad();
+}
+
+void CXExportDocumentWC::applyTypography() {
+  ui_->windowTitleLabel->setFont(fontOf(ui_->windowTitleLabel, 13, QFont::DemiBold));
+  ui_->exportStatusLabel->setFont(fontOf(ui_->exportStatusLabel, 17, QFont::DemiBold));
+  ui_->exportStatusDetailLabel->setFont(fontOf(ui_->exportStatusDetailLabel, 12, QFont::Normal));
+  ui_->exportStatusDetailLabel->setTextFormat(Qt::PlainText);
+}
+
+void CXExportDocumentWC::buildMenu() {
+  menu_ = new QMenu(window_.get());
+  menu_->setObjectName(QStringLiteral("documentMenu"));
+  auto make = [this](const char *title, const char *selector, const QKeySequence &shortcut,
+                     auto slot) {
+    auto *action = new QAction(text(title), window_.get());
+    action->setProperty("cxAction", QString::fromLatin1(selector));
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [this, action, slot] { (this->*slot)(action); });
+    menu_->addAction(action);
+    window_->addAction(action);
+    return action;
+  };
+  selectAllAction_ = make("Select All", kSelectAllAction, QKeySequence(Qt::CTRL | Qt::Key_A),
+                          &CXExportDocumentWC::selectAllFeedsInTable);
+  deselectAllAction_ =
+      make("Deselect All", kDeselectAllAction, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
+           &CXExportDocumentWC::deselectAllFeedsInTable);
+  exportAction_ = make("Export…", kExportAction, QKeySequence(Qt::CTRL | Qt::Key_E),
+                       &CXExportDocumentWC::exportFeedsToOPML);
+  menuSeparator_ = menu_->addSeparator();
+
+  closeAction_ = new QAction(text("Close"), window_.get());
+  closeAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+  connect(closeAction_, &QAction::triggered, window_.get(), &QWidget::close);
+  quitAction_ = new QAction(text("Quit"), window_.get());
+  quitAction_->setProperty("cxAction", QString::fromLatin1(kCloseAction));
+  quitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  connect(quitAction_, &QAction::triggered, this, [this] { closeExporter(quitAction_); });
+  for (QAction *action : {closeAction_, quitAction_}) {
+    action->setShortcutContext(Qt::WindowShortcut);
+    menu_->addAction(action);
+    window_->addAction(action);
+  }
+
+  ui_->menuButton->setMenu(menu_);
+  ui_->menuButton->setToolTip(text("Menu"));
+  connect(menu_, &QMenu::aboutToShow, this, &CXExportDocumentWC::validateMenuItems);
+}
+
+void CXExportDocumentWC::addMenuAction(QAction *action) {
+  if (!action || !menu_) return;
+  menu_->insertAction(menuSeparator_, action);
+  window_->addAction(action);
+}
+
+void CXExportDocumentWC::awakeFromNib() {
+  CXServiceFunctions::sharedService().setLastChoosenAppearance(CXServiceFunctions::appAppearance());
+  const QString name = WindowAppearance::nameForAppearance(CXServiceFunctions::appAppearance());
+  WindowAppearance::set(window_.get(), name);
+  WindowAppearance::set(vibrancyView(), name);
+  initializeExportDesignWindow();
+  CXVibrance::applyToTextFields(window_.get(), WindowAppearance::isDark(window_.get()));
+  CXVibrance::applyToTextFields(ui_->exportCompleteView, WindowAppearance::isDark(window_.get()));
+
+  NotificationCenter &center = NotificationCenter::defaultCenter();
+  appAppearanceToken_ = center.addObserver(AppearanceNames::kAppAppearanceNotification,
+                                           [this] { appAppearanceNotification(); });
+  systemAppearanceToken_ =
+      center.addObserver(AppearanceNames::kSystemAppearanceDidChangeNotification,
+                         [this] { systemAppearanceDidChange(); });
+}
+
+void CXExportDocumentWC::initializeExportDesignWindow() {
+  // The window has no platform frame, so its title text and the platform's
+  // buttons never show; its content starts at the very top, under the title
+  // strip that this window draws itself.
+  window_->setWindowFlag(Qt::FramelessWindowHint, true);
+  window_->setMovableByWindowBackground(true);
+
+  using TitleBarButtons::Kind;
+  QWidget *host = generalControlsView();
+  closeWindowButton_ =
+      TitleBarButtons::createButton(Kind::Close, window_.get(), host, kGroupIdentifier, {8, 2});
+  minimizeWindowButton_ =
+      TitleBarButtons::createButton(Kind::Minimize, window_.get(), host, kGroupIdentifier, {28, 2});
+  zoomWindowButton_ =
+      TitleBarButtons::createButton(Kind::Zoom, window_.get(), host, kGroupIdentifier, {48, 2});
+  closeWindowButton_->setToolTip(text("Close"));
+  minimizeWindowButton_->setToolTip(text("Minimise"));
+  zoomWindowButton_->setToolTip(text("Zoom"));
+}
+
+void CXExportDocumentWC::windowDidLoad() { loadExportListVC(); }
+
+void CXExportDocumentWC::loadExportListVC() {
+  if (!exportListVC_) {
+    exportListVC_ = std::make_unique<CXExportListVC>(storage_);
+    exportListVC_->loadView();
+    CXExportListVC *list = exportListVC_.get();
+    connect(list->selectAllButton(), &QAbstractButton::clicked, this,
+            [this, list] { selectAllFeedsInTable(list->selectAllButton()); });
+    connect(list->deselectAllButton(), &QAbstractButton::clicked, this,
+            [this, list] { deselectAllFeedsInTable(list->deselectAllButton()); });
+    connect(list->exportButton(), &QAbstractButton::clicked, this,
+            [this, list] { exportFeedsToOPML(list->exportButton()); });
+    connect(list, &CXExportListVC::selectionDidChange, this,
+            &CXExportDocumentWC::validateMenuItems);
+    connect(list, &CXExportListVC::loadStateChanged, this, &CXExportDocumentWC::validateMenuItems);
+    validateMenuItems();
+  }
+  QWidget *listView = exportListVC_->view();
+  CXVibrance::applyToTextFields(listView, WindowAppearance::isDark(window_.get()));
+  QPointer<CXExportDocumentWC> self(this);
+  CXTransition::changeLayoutSubviewFillingAndInsertedIntoView(
+      listView, exportListHolderView(), nullptr, false, [self] {
+        if (!self) return;
+        QWidget *view = self->exportListVC_ ? self->exportListVC_->view() : nullptr;
+        const qreal width = view ? view->geometry().width() : 0.0;
+        self->doneViewConstraintWidth_.setConstant(static_cast<float>(width + 1.0));
+      });
+}
+
+void CXExportDocumentWC::selectAllFeedsInTable(QObject *) {
+  if (!exportListVC_) return;
+  if (CXTableViewWithEmptyHolder *table = exportListVC_->exportTableView()) table->selectAll();
+  if (CXButton *button = exportListVC_->exportButton()) button->setEnabled(true);
+}
+
+void CXExportDocumentWC::deselectAllFeedsInTable(QObject *) {
+  if (!exportListVC_) return;
+  if (CXTableViewWithEmptyHolder *table = exportListVC_->exportTableView()) table->deselectAll();
+  if (CXButton *button = exportListVC_->exportButton()) button->setEnabled(false);
+}
+
+void CXExportDocumentWC::exportFeedsToOPML(QObject *) {
+  // The save panel runs its own event loop; a second request meanwhile (a
+  // shortcut pressed twice) waits for the first to finish.
+  if (exporting_ || !exportListVC_) return;
+  exporting_ = true;
+  CXProgressIndicator *progress = exportListVC_->exportProgress();
+  if (progress) {
+    progress->startAnimation();
+    progress->show();
+  }
+  // Fixed before the panel opens: what the user ticked when asking is what
+  // gets written.
+  const QByteArray document = exportListVC_->strExportFeedsUtf8();
+
+  std::unique_ptr<SavePanel> panel = savePanelFactory_ ? savePanelFactory_() : nullptr;
+  std::optional<QString> path;
+  if (panel) {
+    panel->setAllowedExtensions({QStringLiteral("opml")});
+    panel->setCanCreateDirectories(true);
+    panel->setProposedName(text("My Feeds"));
+    path = panel->runModal(window_.get());
+  }
+  std::optional<QString> failure;
+  if (path) failure = AtomicFile::write(*path, document);
+
+  if (progress) {
+    progress->hide();
+    progress->stopAnimation();
+  }
+  exporting_ = false;
+
+  if (path && !failure) {
+    lastExportPath_ = QFileInfo(*path).absoluteFilePath();
+    showExportCompleteView();
+    emit exportFinished(lastExportPath_);
+    return;
+  }
+  if (failure) showWriteFailure(*failure);
+  emit exportFinished(std::nullopt);
+}
+
+void CXExportDocumentWC::showWriteFailure(const QString &reason) {
+  CXAlert::showAlertWithTitleInformTextButtonTitlesCompletionHandler(
+      text("The export could not be saved"), reason, {text("OK")}, [](int) {});
+}
+
+void CXExportDocumentWC::showExportCompleteView() {
+  if (!ui_) return;
+  ui_->exportStatusLabel->setText(text("Export complete"));
+  if (lastExportPath_) {
+    const QFileInfo file(*lastExportPath_);
+    ui_->exportStatusDetailLabel->setText(
+        text("Saved as “%1” in %2.")
+            .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath())));
+  } else {
+    ui_->exportStatusDetailLabel->clear();
+  }
+  CXTransition::changeLayoutSubviewFillingAndInsertedIntoView(
+      exportCompleteView(), exportListHolderView(), nullptr, true, nullptr);
+  validateMenuItems();
+}
+
+void CXExportDocumentWC::closeExporter(QObject *) { QCoreApplication::quit(); }
+
+void CXExportDocumentWC::windowWillClose() { QCoreApplication::quit(); }
+
+bool CXExportDocumentWC::validateMenuItem(const QAction *item) const {
+  if (!item) return false;
+  const QString action = item->property("cxAction").toString();
+  const int feeds = exportListVC_ ? exportListVC_->feedsCount() : 0;
+  if (action == QLatin1String(kSelectAllAction) || action == QLatin1String(kDeselectAllAction))
+    return feeds > 0;
+  if (action == QLatin1String(kExportAction))
+    return feeds > 0 && exportListVC_->selectedFeeds().size() != 0;
+  return false;
+}
+
+void CXExportDocumentWC::validateMenuItems() {
+  for (QAction *action : {selectAllAction_, deselectAllAction_, exportAction_})
+    if (action) action->setEnabled(validateMenuItem(action));
+}
+
+void CXExportDocumentWC::appAppearanceNotification() { applyScheme(); }
+
+void CXExportDocumentWC::systemAppearanceDidChange() { applyScheme(); }
+
+void CXExportDocumentWC::applyScheme() {
+  if (!window_) return;
+  const QString name = WindowAppearance::nameForAppearance(CXServiceFunctions::appAppearance());
+  WindowAppearance::set(window_.get(), name);
+  WindowAppearance::set(vibrancyView(), name);
+  updateWindowControlsButton();
+  const bool dark = WindowAppearance::isDark(window_.get());
+  CXVibrance::applyToTextFields(window_.get(), dark);
+  // The completion view may still wait outside the window's tree.
+  CXVibrance::applyToTextFields(ui_->exportCompleteView, dark);
+  if (menu_) WindowAppearance::set(menu_, name);
+  window_->update();
+  window_->repaint();
+}
+
+void CXExportDocumentWC::updateWindowControlsButton() {
+  if (!window_) return;
+  const bool dark = WindowAppearance::isDark(window_.get());
+  using TitleBarButtons::Kind;
+  TitleBarButtons::reimage(closeWindowButton_, Kind::Close, dark);
+  TitleBarButtons::reimage(minimizeWindowButton_, Kind::Minimize, dark);
+  TitleBarButtons::reimage(zoomWindowButton_, Kind::Zoom, dark);
+}
+
+QWidget *CXExportDocumentWC::generalControlsView() const {
+  return ui_ ? ui_->generalControlsView : nullptr;
+}
+QWidget *CXExportDocumentWC::vibrancyView() const { return ui_ ? ui_->vibrancyView : nullptr; }
+QWidget *CXExportDocumentWC::exportListHolderView() const {
+  return ui_ ? ui_->exportListHolderView : nullptr;
+}
+QWidget *CXExportDocumentWC::exportCompleteView() const {
+  return ui_ ? ui_->exportCompleteView : nullptr;
+}
+QLabel *CXExportDocumentWC::exportStatusOmageView() const {
+  return ui_ ? ui_->exportStatusOmageView : nullptr;
+}
+QLabel *CXExportDocumentWC::exportStatusLabel() const {
+  return ui_ ? ui_->exportStatusLabel : nullptr;
+}
+QLabel *CXExportDocumentWC::exportStatusDetailLabel() const {
+  return ui_ ? ui_->exportStatusDetailLabel : nullptr;
+}
+QLabel *CXExportDocumentWC::windowTitleLabel() const {
+  return ui_ ? ui_->windowTitleLabel : nullptr;
+}
+CXMenuButton *CXExportDocumentWC::menuButton() const { return ui_ ? ui_->menuButton : nullptr; }

@@ -1,0 +1,172 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "platform/NotificationCenter.h"
+#include "toolkit/CXWindowButton.h"
+#include "window/CXLayoutConstraint.h"
+#include "window/SavePanel.h"
+
+class CXDocumentWindow;
+class CXExportListVC;
+class CXExportStorage;
+class CXMenuButton;
+class QAction;
+class QLabel;
+class QMenu;
+class QWidget;
+
+namespace Ui {
+class Document;
+}
+
+// The exporter's one window: the feed list with its buttons, the export, and
+// the "Export complete" view that takes the list's place after a file was
+// written. Closing the window, by any means, quits the application.
+//
+// The window is made on the first window() or showWindow(): the scheme is
+// applied, the title strip set up and the appearance notifications followed
+// (awakeFromNib), then the export list is embedded (windowDidLoad). The list
+// reads the feeds when the window first comes on screen.
+//
+// The window has no platform frame. Its title strip carries the custom close,
+// minimise and zoom buttons at the left and the menu button at the right; the
+// menu's items answer their shortcuts anywhere in the window. Other parts of
+// the program add their own items to menu().
+//
+// Main thread only.
+class CXExportDocumentWC : public QObject {
+  Q_OBJECT
+
+ public:
+  using SavePanelFactory = std::function<std::unique_ptr<SavePanel>()>;
+
+  // Which of the window's own actions a menu item runs; the name of the
+  // item's "cxAction" property.
+  static constexpr char kSelectAllAction[] = "selectAllFeedsInTable:";
+  static constexpr char kDeselectAllAction[] = "deselectAllFeedsInTable:";
+  static constexpr char kExportAction[] = "exportFeedsToOPML:";
+  static constexpr char kCloseAction[] = "closeExporter:";
+  static constexpr char kGroupIdentifier[] = "groupDoc";
+
+  // storage: where the list reads the feeds; null means the shared store.
+  explicit CXExportDocumentWC(CXExportStorage *storage = nullptr, QObject *parent = nullptr);
+  ~CXExportDocumentWC() override;
+  CXExportDocumentWC(const CXExportDocumentWC &) = delete;
+  CXExportDocumentWC &operator=(const CXExportDocumentWC &) = delete;
+
+  // The window, made and set up on the first call.
+  QWidget *window();
+  bool isWindowLoaded() const { return window_ != nullptr; }
+  // Brings the window on screen, in front, as the active window.
+  void showWindow(QObject *sender = nullptr);
+
+  // How the export asks for its destination. The default shows the desktop's
+  // save panel; tests answer without one.
+  void setSavePanelFactory(SavePanelFactory factory);
+
+  // ---- loading -------------------------------------------------------------
+  // Scheme, title strip, then the two appearance observers. Runs once.
+  void awakeFromNib();
+  // Embeds the export list. Runs once, after awakeFromNib().
+  void windowDidLoad();
+  void loadExportListVC();
+  // Hides the window's own title and controls and puts the three custom
+  // buttons into generalControlsView. Runs once, from awakeFromNib().
+  void initializeExportDesignWindow();
+
+  // ---- actions -------------------------------------------------------------
+  void selectAllFeedsInTable(QObject *sender = nullptr);
+  void deselectAllFeedsInTable(QObject *sender = nullptr);
+  // Asks for a destination and writes the OPML document of the ticked feeds
+  // there; after a successful write the completion view replaces the list.
+  // A failed write shows the shared alert with the reason and leaves the list
+  // and its ticks as they were.
+  void exportFeedsToOPML(QObject *sender = nullptr);
+  void showExportCompleteView();
+  // Both quit the application.
+  void closeExporter(QObject *sender = nullptr);
+  void windowWillClose();
+  // Whether a menu item whose action this controller answers is enabled now.
+  bool validateMenuItem(const QAction *item) const;
+
+  // ---- scheme ----------------------------------------------------------------
+  // Both restyle the window for the scheme in force now, changed or not.
+  void appAppearanceNotification();
+  void systemAppearanceDidChange();
+  // Gives the three custom buttons the images of the window's scheme.
+  void updateWindowControlsButton();
+
+  // ---- outlets (null until the window is made) -------------------------------
+  QWidget *generalControlsView() const;
+  QWidget *vibrancyView() const;
+  QWidget *exportListHolderView() const;
+  QWidget *exportCompleteView() const;
+  QLabel *exportStatusOmageView() const;
+  QLabel *exportStatusLabel() const;
+  QLabel *exportStatusDetailLabel() const;
+  QLabel *windowTitleLabel() const;
+  CXMenuButton *menuButton() const;
+  CXLayoutConstraint &doneViewConstraintWidth() { return doneViewConstraintWidth_; }
+  CXWindowButton *closeWindowButton() const { return closeWindowButton_; }
+  CXWindowButton *minimizeWindowButton() const { return minimizeWindowButton_; }
+  CXWindowButton *zoomWindowButton() const { return zoomWindowButton_; }
+  CXExportListVC *exportListVC() const { return exportListVC_.get(); }
+  CXDocumentWindow *documentWindow() const { return window_.get(); }
+
+  // The window's menu and its items. Items added by others keep their own
+  // enabled state; only the items below are validated here.
+  QMenu *menu() const { return menu_; }
+  QAction *selectAllAction() const { return selectAllAction_; }
+  QAction *deselectAllAction() const { return deselectAllAction_; }
+  QAction *exportAction() const { return exportAction_; }
+  QAction *closeAction() const { return closeAction_; }
+  QAction *quitAction() const { return quitAction_; }
+  // Adds an item to the menu above Close and Quit, with its shortcut active
+  // anywhere in the window.
+  void addMenuAction(QAction *action);
+
+  // Re-asks validateMenuItem() for the window's own items.
+  void validateMenuItems();
+
+  // Where the last successful export went.
+  std::optional<QString> lastExportPath() const { return lastExportPath_; }
+
+ signals:
+  // After each export attempt: the written path, or none when the panel was
+  // cancelled or the write failed.
+  void exportFinished(std::optional<QString> writtenPath);
+
+ private:
+  void loadWindow();
+  void buildMenu();
+  void applyScheme();
+  void applyTypography();
+  void showWriteFailure(const QString &reason);
+
+  CXExportStorage *storage_;
+  std::unique_ptr<CXDocumentWindow> window_;
+  std::unique_ptr<Ui::Document> ui_;
+  std::unique_ptr<CXExportListVC> exportListVC_;
+  QPointer<CXWindowButton> closeWindowButton_;
+  QPointer<CXWindowButton> minimizeWindowButton_;
+  QPointer<CXWindowButton> zoomWindowButton_;
+  CXLayoutConstraint doneViewConstraintWidth_;
+  SavePanelFactory savePanelFactory_;
+  QMenu *menu_ = nullptr;
+  QAction *selectAllAction_ = nullptr;
+  QAction *deselectAllAction_ = nullptr;
+  QAction *exportAction_ = nullptr;
+  QAction *menuSeparator_ = nullptr;
+  QAction *closeAction_ = nullptr;
+  QAction *quitAction_ = nullptr;
+  NotificationCenter::Token appAppearanceToken_ = 0;
+  NotificationCenter::Token systemAppearanceToken_ = 0;
+  std::optional<QString> lastExportPath_;
+  bool exporting_ = false;
+};
