@@ -87,6 +87,78 @@
         <source>Orvella Support</source>
         <translation>Orvella Support</translation>
     </message>
+    <message>
+        <source>Export Subscriptions</source>
+        <translation>Export Subscriptions</translation>
+    </message>
+    <message>
+        <source>Tick the feeds to include in the OPML file.</source>
+        <translation>Tick the feeds to include in the OPML file.</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>%1 of %2 selected</source>
+        <translation>%1 of %2 selected</translation>
+    </message>
+    <message>
+        <source>No readable Orvella database was found at %1. Open Orvella once so that it creates its database, then open the exporter again.</source>
+        <translation>No readable Orvella database was found at %1. Open Orvella once so that it creates its database, then open the exporter again.</translation>
+    </message>
+    <message>
+        <source>No Orvella database was found because its folder cannot be located. Start the exporter with --database and the path of the database file.</source>
+        <translation>No Orvella database was found because its folder cannot be located. Start the exporter with --database and the path of the database file.</translation>
+    </message>
+    <message>
+        <source>Reading feeds…</source>
+        <translation>Reading feeds…</translation>
+    </message>
+    <message>
+        <source>Export Feeds</source>
+        <translation>Export Feeds</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>OPML files</source>
+        <translation>OPML files</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimise</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>The export could not be saved</source>
+        <translation>The export could not be saved</translation>
+    </message>
+    <message>
+        <source>Saved as “%1” in</source>
+        <translation>Saved as “%1” in</translation>
+    </message>
 </context>
 <context>
     <name>InfoPlist</name>

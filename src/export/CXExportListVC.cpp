@@ -64,6 +64,15 @@ void CXExportListVC::loadView() {
   ui_->exportButton->setText(text("Export…"));
   ui_->exportButton->setDefault(true);
   ui_->selectionCountLabel->clear();
+  auto sized = [](QWidget *w, int pixels, QFont::Weight weight) {
+    QFont font = w->font();
+    font.setPixelSize(pixels);
+    font.setWeight(weight);
+    w->setFont(font);
+  };
+  sized(ui_->headerTitleLabel, 15, QFont::DemiBold);
+  sized(ui_->headerDetailLabel, 12, QFont::Normal);
+  sized(ui_->selectionCountLabel, 12, QFont::Normal);
 
   model_ = new CXExportListModel(this, this);
   delegate_ = new CXExportListDelegate(this, this);
@@ -234,6 +243,15 @@ void CXExportListVC::updateCountLabel() {
   const int n = feedsCount();
   if (n == 0) {
     ui_->selectionCountLabel->clear();
+    auto sized = [](QWidget *w, int pixels, QFont::Weight weight) {
+      QFont font = w->font();
+      font.setPixelSize(pixels);
+      font.setWeight(weight);
+      w->setFont(font);
+    };
+    sized(ui_->headerTitleLabel, 15, QFont::DemiBold);
+    sized(ui_->headerDetailLabel, 12, QFont::Normal);
+    sized(ui_->selectionCountLabel, 12, QFont::Normal);
     return;
   }
   const int ticked = exportTableView() ? exportTableView()->numberOfSelectedRows() : 0;

@@ -40,6 +40,7 @@ QFont fontOf(const QWidget *widget, qreal pixelSize, QFont::Weight weight) {
 
 constexpr QSize kWindowSize(420, 520);
 constexpr int kCompletionImageSide = 64;
+constexpr int kCompletionTextWidth = 340;
 
 }  // namespace
 
@@ -289,9 +290,13 @@ void CXExportDocumentWC::showExportCompleteView() {
   ui_->exportStatusLabel->setText(text("Export complete"));
   if (lastExportPath_) {
     const QFileInfo file(*lastExportPath_);
-    ui_->exportStatusDetailLabel->setText(
-        text("Saved as “%1” in %2.")
-            .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath())));
+    // The folder goes on a line of its own, shortened in the middle when long,
+    // so the file name always reads whole.
+    const QFontMetrics metrics(ui_->exportStatusDetailLabel->font());
+    const QString folder = metrics.elidedText(QDir::toNativeSeparators(file.absolutePath()),
+                                              Qt::ElideMiddle, kCompletionTextWidth);
+    ui_->exportStatusDetailLabel->setText(text("Saved as “%1” in").arg(file.fileName()) +
+                                          QLatin1Char('\n') + folder);
   } else {
     ui_->exportStatusDetailLabel->clear();
   }

@@ -1,0 +1,111 @@
+// The export window as users see it: the sample reader's feeds in both
+// schemes, with some feeds unticked, its menu, the "Export complete" view, and
+// the window when no reader database can be found.
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDir>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <functional>
+
+#include "Screenshot.h"
+#include "export/CXExportListVC.h"
+#include "platform/Defaults.h"
+#include "services/AppearanceNames.h"
+#include "store/CXExportStorage.h"
+#include "toolkit/CXTableViewWithEmptyHolder.h"
+#include "window/CXDocumentWindow.h"
+#include "window/CXExportDocumentWC.h"
+#include "window/CXMenuButton.h"
+
+namespace {
+
+// Answers the export's question with a file in a folder of its own.
+class FixedSavePanel : public SavePanel {
+ public:
+  explicit FixedSavePanel(QString path) : path_(std::move(path)) {}
+  std::optional<QString> runModal(QWidget *) override { return path_; }
+
+ private:
+  QString path_;
+};
+
+// The sample reader database beside the screenshots folder.
+QString sampleDatabase(const QDir &outDir) {
+  return QDir::cleanPath(outDir.absoluteFilePath(QStringLiteral("../sample/Feeds")));
+}
+
+void useScheme(bool dark) {
+  Defaults::standard().setInteger(AppearanceNames::kAppearanceTypeKey,
+                                  dark ? Appearance::kDark : Appearance::kLight);
+}
+
+// Shows a window reading `database` and waits until its list has settled.
+void showLoaded(CXExportDocumentWC &document, CXExportStorage &storage, const QString &database) {
+  storage.setDatabasePathOverride(std::filesystem::path(database.toStdString()));
+  document.showWindow();
+  for (int i = 0; i < 200; ++i) {
+    const auto state = document.exportListVC()->loadState();
+    if (state != CXExportListVC::LoadState::NotStarted &&
+        state != CXExportListVC::LoadState::Reading)
+      break;
+    ScreenshotContext::settle(10);
+  }
+  ScreenshotContext::settle(40);
+}
+
+}  // namespace
+
+ORVELLA_SCREENSHOT_SCENE(export_window) {
+  // The program is run as `orvella-screenshots OUTDIR ...`; the sample
+  // database is built beside OUTDIR.
+  const QStringList args = QCoreApplication::arguments();
+  const QString database = sampleDatabase(QDir(args.size() > 1 ? args.at(1) : QDir::currentPath()));
+  CXExportStorage &storage = CXExportStorage::defaultManager();
+  QTemporaryDir exports;
+
+  for (bool dark : {true, false}) {
+    useScheme(dark);
+    const QString scheme = schemeName(dark);
+    {
+      CXExportDocumentWC document;
+      showLoaded(document, storage, database);
+      ctx.save(QStringLiteral("export-window-%1").arg(scheme),
+               onBackdrop(ScreenshotContext::grab(document.window()), dark));
+
+      // A few feeds unticked, the way a user clicks them off.
+      CXTableViewWithEmptyHolder *table = document.exportListVC()->exportTableView();
+      for (int row : {2, 6, 8, 14}) table->toggleRow(row);
+      ctx.save(QStringLiteral("export-window-unticked-%1").arg(scheme),
+               onBackdrop(ScreenshotContext::grab(document.window()), dark));
+
+      // The menu, opened from the title strip.
+      QMenu *menu = document.menu();
+      document.validateMenuItems();
+      menu->popup(document.menuButton()->mapToGlobal(
+          QPoint(document.menuButton()->width() - menu->sizeHint().width(),
+                 document.menuButton()->height() + 4)));
+      ScreenshotContext::settle(40);
+      ctx.save(QStringLiteral("export-menu-%1").arg(scheme), ScreenshotContext::grab(menu));
+      menu->hide();
+
+      const QString target = exports.filePath(QStringLiteral("My Feeds.opml"));
+      document.setSavePanelFactory([target] { return std::make_unique<FixedSavePanel>(target); });
+      document.exportFeedsToOPML();
+      ScreenshotContext::settle(300);  // the cross-fade into the completion view
+      ctx.save(QStringLiteral("export-complete-%1").arg(scheme),
+               onBackdrop(ScreenshotContext::grab(document.window()), dark));
+      document.documentWindow()->setWillClose(nullptr);
+    }
+    {
+      CXExportDocumentWC document;
+      showLoaded(document, storage, QDir(exports.path()).filePath(QStringLiteral("Missing/Feeds")));
+      ctx.save(QStringLiteral("export-no-database-%1").arg(scheme),
+               onBackdrop(ScreenshotContext::grab(document.window()), dark));
+      document.documentWindow()->setWillClose(nullptr);
+    }
+  }
+  storage.setDatabasePathOverride(std::nullopt);
+  Defaults::standard().remove(AppearanceNames::kAppearanceTypeKey);
+}
