@@ -282,8 +282,10 @@ std::optional<int> runCommandLine(int argc, char **argv) {
 
   int qtArgc = 1;
   QCoreApplication app(qtArgc, argv);
-  // A closed pipe on standard output becomes a write error we report.
+  // A closed pipe on standard output and a file-size limit become write
+  // errors that we report, instead of killing us half-way through a write.
   std::signal(SIGPIPE, SIG_IGN);
+  std::signal(SIGXFSZ, SIG_IGN);
 
   std::optional<fs::path> database;
   if (o.database) {

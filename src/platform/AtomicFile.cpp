@@ -35,7 +35,9 @@ std::optional<QString> write(const QString &path, const QByteArray &bytes) {
   // Never fall back to writing the target in place: a failure part-way would
   // leave a truncated file.
   file.setDirectWriteFallback(false);
-  if (!file.open(QIODevice::WriteOnly)) {
+  // Unbuffered, so that every short write reaches us: a buffered QFileDevice
+  // can lose the tail of a short write at flush and still commit.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
     return failure(path, file.errorString());
   }
   const char *data = bytes.constData();
