@@ -1,0 +1,357 @@
+// The launch sequence with real processes: a stand-in reader found by its
+// application id, the hand-off alert and its two answers, the relaunch at quit
+// through a recording opener, the shared alert's look, and the menu actions.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMenu>
+#include <QTimer>
+#include <QUrl>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <set>
+
+#include "ProcessHelpers.h"
+#include "TestSupport.h"
+#include "about/CXAboutWC.h"
+#include "app/CXAppDelegate.h"
+#include "platform/Defaults.h"
+#include "platform/Workspace.h"
+#include "services/AppearanceNames.h"
+#include "toolkit/CXAlert.h"
+#include "window/CXExportDocumentWC.h"
+
+namespace {
+
+using testprocess::ScopedEnv;
+using testprocess::StandIn;
+using testprocess::startStandIn;
+using testsupport::TempDir;
+using testsupport::waitUntil;
+
+bool isGone(pid_t pid) {
+  const auto stat = testprocess::statOf(pid);
+  return !stat || stat->state == 'Z' || stat->state == 'X';
+}
+
+// Runs the application's event loop, starting with start, until the
+// application quits. A run that never quits fails the test rather than hang.
+void runUntilQuit(const std::function<void()> &start) {
+  QTimer guard;
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [] {
+    ADD_FAILURE() << "the application did not quit";
+    QCoreApplication::quit();
+  });
+  guard.start(60000);
+  QTimer::singleShot(0, start);
+  QApplication::exec();
+}
+
+// Calls fn on the main thread once pred holds (checked every few ms).
+void when(std::function<bool()> pred, std::function<void()> fn) {
+  auto *timer = new QTimer;
+  QObject::connect(timer, &QTimer::timeout, [timer, pred = std::move(pred), fn = std::move(fn)] {
+    if (!pred()) return;
+    timer->stop();
+    timer->deleteLater();
+    fn();
+  });
+  timer->start(5);
+}
+
+class HandOff : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // A fixed scheme keeps the appearance watcher out of these tests.
+    Defaults::standard().setInteger(AppearanceNames::kAppearanceTypeKey, Appearance::kLight);
+    recorderOutput = dir / "opened";
+    const std::filesystem::path script = dir / "opener.sh";
+    testsupport::writeFile(script, "#!/bin/sh\nprintf '%s' \"$1\" > '" + recorderOutput.string() +
+                                       ".tmp' && mv '" + recorderOutput.string() + ".tmp' '" +
+                                       recorderOutput.string() + "'\n");
+    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    opener = std::make_unique<ScopedEnv>("ORVELLA_OPENER", ("\"" + script.string() + "\"").c_str());
+    delegate = std::make_unique<CXAppDelegate>();
+    // Only the processes this test started count: other programs of this
+    // user may run at the same time.
+    delegate->setRunningApplicationsSource([this] {
+      std::vector<RunningApplication> ours;
+      for (const auto &app : Workspace::sharedWorkspace().runningApplications()) {
+        if (started.count(app.processIdentifier())) ours.push_back(app);
+      }
+      return ours;
+    });
+  }
+
+  void TearDown() override {
+    if (CXAlert::sharedAlert().isShowing()) CXAlert::sharedAlert().window()->close();
+    delegate.reset();
+    Defaults::standard().remove(AppearanceNames::kAppearanceTypeKey);
+  }
+
+  // A stand-in reader launched from a desktop entry named after id.
+  std::unique_ptr<StandIn> startReader(const std::string &folder,
+                                       const QString &id = CXAppDelegate::kReaderBundleIdentifier) {
+    std::filesystem::create_directories(dir / folder);
+    const std::filesystem::path entry = dir / folder / (id.toStdString() + ".desktop");
+    testsupport::writeFile(entry, "[Desktop Entry]\nType=Application\nName=Orvella\n");
+    auto reader = startStandIn(
+        {{QStringLiteral("GIO_LAUNCHED_DESKTOP_FILE"), QString::fromStdString(entry.string())}});
+    started.insert(reader->pid);
+    entries[reader->pid] = QString::fromStdString(entry.string());
+    return reader;
+  }
+
+  bool alertShowing() const { return CXAlert::sharedAlert().isShowing(); }
+  void press(int button) {
+    ASSERT_TRUE(alertShowing());
+    CXAlert::sharedAlert().button(button)->click();
+  }
+  bool documentShown() const {
+    return delegate->documentWC() && delegate->documentWC()->window()->isVisible();
+  }
+  bool relaunched() const { return std::filesystem::exists(recorderOutput); }
+
+  TempDir dir;
+  std::filesystem::path recorderOutput;
+  std::unique_ptr<ScopedEnv> opener;
+  std::unique_ptr<CXAppDelegate> delegate;
+  std::set<pid_t> started;
+  std::map<pid_t, QString> entries;
+};
+
+}  // namespace
+
+TEST_F(HandOff, FindsTheRunningReaderAndAsksBeforeShowingAnyWindow) {
+  auto reader = startReader("a");
+  delegate->applicationDidFinishLaunching();
+
+  EXPECT_EQ(delegate->orvellaBundlePath(), entries[reader->pid]);
+  ASSERT_TRUE(alertShowing());
+  EXPECT_EQ(delegate->documentWC(), nullptr);
+  QWidget *alert = CXAlert::sharedAlert().window();
+  QStringList texts;
+  for (QLabel *label : alert->findChildren<QLabel *>()) texts << label->text();
+  EXPECT_TRUE(texts.contains(QStringLiteral("Orvella cannot be open during export")));
+  EXPECT_TRUE(texts.contains(QStringLiteral(
+      "Click Continue to quit Orvella. The application will open when the export is complete")));
+  EXPECT_EQ(CXAlert::sharedAlert().button(1)->text(), QStringLiteral("Continue"));
+  EXPECT_EQ(CXAlert::sharedAlert().button(2)->text(), QStringLiteral("Cancel"));
+  EXPECT_EQ(CXAlert::sharedAlert().button(3), nullptr);
+  EXPECT_FALSE(isGone(reader->pid));
+}
+
+TEST_F(HandOff, AnIdThatDiffersOnlyInCaseIsNotTheReader) {
+  auto lookalike = startReader("a", QStringLiteral("com.corvanex.orvella"));
+  auto other = startReader("b", QStringLiteral("com.Corvanex.OrvellaExporter"));
+  delegate->applicationDidFinishLaunching();
+  EXPECT_FALSE(alertShowing());
+  EXPECT_FALSE(delegate->orvellaBundlePath().has_value());
+  EXPECT_TRUE(documentShown());
+  EXPECT_FALSE(isGone(lookalike->pid));
+}
+
+TEST_F(HandOff, OfTwoReadersOnlyTheFirstInProcessIdOrderIsRememberedAndQuit) {
+  auto one = startReader("one");
+  auto two = startReader("two");
+  const pid_t first = std::min(one->pid, two->pid);
+  const pid_t second = std::max(one->pid, two->pid);
+  delegate->applicationDidFinishLaunching();
+  EXPECT_EQ(delegate->orvellaBundlePath(), entries[first]);
+
+  press(1);
+  EXPECT_TRUE(waitUntil([&] { return isGone(first); }));
+  EXPECT_FALSE(isGone(second));
+  EXPECT_TRUE(documentShown());
+}
+
+TEST_F(HandOff, ContinueQuitsTheReaderShowsTheWindowAndReopensTheReaderAfterQuit) {
+  auto reader = startReader("a");
+  QElapsedTimer sinceQuit;
+  QObject::connect(qApp, &QCoreApplication::aboutToQuit, delegate.get(),
+                   [&] { sinceQuit.start(); });
+  runUntilQuit([&] {
+    delegate->applicationDidFinishLaunching();
+    press(1);
+    when([&] { return documentShown(); },
+         [&] {
+           EXPECT_TRUE(isGone(reader->pid));
+           EXPECT_FALSE(alertShowing());
+           // Closing the export window quits the application.
+           delegate->documentWC()->window()->close();
+         });
+  });
+  ASSERT_TRUE(sinceQuit.isValid());
+  ASSERT_TRUE(waitUntil([&] { return relaunched(); }));
+  EXPECT_GE(sinceQuit.elapsed(), 900) << "the opener runs after a one-second wait";
+  EXPECT_EQ(QString::fromStdString(testsupport::readFile(recorderOutput)), entries[reader->pid]);
+}
+
+TEST_F(HandOff, CancelQuitsWithoutAWindowAndStillReopensTheReader) {
+  auto reader = startReader("a");
+  runUntilQuit([&] {
+    delegate->applicationDidFinishLaunching();
+    press(2);
+  });
+  EXPECT_EQ(delegate->documentWC(), nullptr);
+  EXPECT_FALSE(isGone(reader->pid));
+  ASSERT_TRUE(waitUntil([&] { return relaunched(); }));
+  EXPECT_EQ(QString::fromStdString(testsupport::readFile(recorderOutput)), entries[reader->pid]);
+}
+
+TEST_F(HandOff, WithoutAReaderTheWindowOpensAtOnceAndNothingIsReopened) {
+  runUntilQuit([&] {
+    delegate->applicationDidFinishLaunching();
+    EXPECT_FALSE(alertShowing());
+    EXPECT_FALSE(delegate->orvellaBundlePath().has_value());
+    ASSERT_TRUE(documentShown());
+    delegate->documentWC()->window()->close();
+  });
+  // The relaunch would have run by now.
+  testsupport::pump(std::chrono::milliseconds(2000));
+  EXPECT_FALSE(relaunched());
+}
+
+TEST_F(HandOff, AReaderThatCannotBeQuitIsReportedAndTheExporterEnds) {
+  // The tests run as a user that may kill every process here, so a reader
+  // that refuses to die (another user's, or one stuck in the kernel) is
+  // stood in for by a listing whose process id no signal can reach.
+  delegate->setRunningApplicationsSource([] {
+    return std::vector<RunningApplication>{
+        RunningApplication(0, 0, CXAppDelegate::kReaderBundleIdentifier,
+                           QStringLiteral("/usr/share/applications/com.Corvanex.Orvella.desktop"))};
+  });
+  runUntilQuit([&] {
+    delegate->applicationDidFinishLaunching();
+    press(1);
+    ASSERT_TRUE(alertShowing());
+    EXPECT_EQ(CXAlert::sharedAlert().button(1)->text(), QStringLiteral("OK"));
+    EXPECT_EQ(delegate->documentWC(), nullptr);
+    press(1);
+  });
+  EXPECT_FALSE(delegate->orvellaBundlePath().has_value())
+      << "the reader still runs, so it must not be started a second time";
+}
+
+TEST_F(HandOff, EveryLaunchWritesTheLayoutDebuggingPreference) {
+  Defaults::standard().setBool(CXAppDelegate::kVisualizeConstraintsKey, false);
+  delegate->applicationDidFinishLaunching();
+  EXPECT_TRUE(Defaults::standard().boolForKey(CXAppDelegate::kVisualizeConstraintsKey));
+}
+
+TEST(SharedAlert, TakesTheProgramsFontsColoursAndScheme) {
+  Defaults::standard().setInteger(AppearanceNames::kAppearanceTypeKey, Appearance::kDark);
+  CXAppDelegate::configureSharedAlert();
+  CXAlert &alert = CXAlert::sharedAlert();
+  EXPECT_EQ(alert.alertAppearance(), 1);
+
+  const QVariantMap title = alert.titleSettings();
+  EXPECT_EQ(title.size(), 3);
+  EXPECT_EQ(title.value("fontName").toString(), QStringLiteral("HelveticaNeue-Medium"));
+  EXPECT_EQ(title.value("fontSize").typeId(), QMetaType::Int);
+  EXPECT_EQ(title.value("fontSize").toInt(), 13);
+  EXPECT_EQ(title.value("fontKern").typeId(), QMetaType::Double);
+  EXPECT_EQ(title.value("fontKern").toDouble(), 0.5);
+  const QVariantMap inform = alert.informSettings();
+  EXPECT_EQ(inform.size(), 3);
+  EXPECT_EQ(inform.value("fontName").toString(), QStringLiteral("HelveticaNeue-Light"));
+  EXPECT_EQ(inform.value("fontSize").toInt(), 12);
+  EXPECT_EQ(inform.value("fontKern").toDouble(), 0.5);
+
+  const QVariantList buttons = alert.buttonsSettings();
+  ASSERT_EQ(buttons.size(), 2);
+  const QVariantMap first = buttons[0].toMap();
+  const QVariantMap second = buttons[1].toMap();
+  EXPECT_EQ(first.value("offColor").value<QColor>(), QColor(255, 129, 0));
+  EXPECT_EQ(first.value("hoverColor").value<QColor>(), QColor(215, 109, 0));
+  EXPECT_EQ(first.value("pressedColor").value<QColor>(), QColor(245, 119, 0));
+  for (const QVariantMap &b : {first, second}) {
+    EXPECT_EQ(b.value("kern").toDouble(), 0.5);
+    EXPECT_FALSE(b.contains("fontKern"));
+    EXPECT_EQ(b.value("fontName").toString(), QStringLiteral("HelveticaNeue-Light"));
+    EXPECT_EQ(b.value("fontSize").typeId(), QMetaType::Int);
+    EXPECT_EQ(b.value("fontSize").toInt(), 13);
+  }
+  EXPECT_EQ(second.size(), 3) << "the second button takes the plain look";
+
+  Defaults::standard().setInteger(AppearanceNames::kAppearanceTypeKey, Appearance::kLight);
+  CXAppDelegate::configureSharedAlert();
+  EXPECT_EQ(alert.alertAppearance(), 0);
+  Defaults::standard().remove(AppearanceNames::kAppearanceTypeKey);
+}
+
+namespace {
+
+class UrlCatcher : public QObject {
+  Q_OBJECT
+ public slots:
+  void open(const QUrl &url) { opened << url; }
+
+ public:
+  QList<QUrl> opened;
+};
+
+}  // namespace
+
+TEST(MainMenu, AboutShowsOneWindowAndSupportOpensTheSupportPage) {
+  CXAppDelegate delegate;
+  delegate.showDocument();
+  CXExportDocumentWC *document = delegate.documentWC();
+  delegate.showDocument();
+  EXPECT_EQ(delegate.documentWC(), document) << "one export window for the whole run";
+  QMenu *menu = document->menu();
+  ASSERT_NE(menu, nullptr);
+  QList<QAction *> aboutItems, supportItems;
+  for (QAction *action : menu->actions()) {
+    if (action->text() == QStringLiteral("About Orvella Exporter…")) aboutItems << action;
+    if (action->text() == QStringLiteral("Orvella Support")) supportItems << action;
+  }
+  ASSERT_EQ(aboutItems.size(), 1);
+  ASSERT_EQ(supportItems.size(), 1);
+  EXPECT_TRUE(menu->actions().contains(document->quitAction()));
+  const QList<QAction *> actions = {aboutItems.first(), supportItems.first()};
+
+  EXPECT_EQ(delegate.aboutWC(), nullptr);
+  actions[0]->trigger();
+  CXAboutWC *about = delegate.aboutWC();
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(about->window()->isVisible());
+  about->window()->close();
+  actions[0]->trigger();
+  EXPECT_EQ(delegate.aboutWC(), about);
+  EXPECT_TRUE(about->window()->isVisible());
+
+  UrlCatcher catcher;
+  QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+  actions[1]->trigger();
+  QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+  ASSERT_EQ(catcher.opened.size(), 1);
+  EXPECT_EQ(catcher.opened[0].path(), QStringLiteral("/Support/Orvella/"));
+  EXPECT_EQ(catcher.opened[0].scheme(), QStringLiteral("https"));
+  EXPECT_EQ(catcher.opened[0], CXAppDelegate::supportPageURL());
+  EXPECT_FALSE(CXAlert::sharedAlert().isShowing());
+}
+
+TEST(MainMenu, ASupportPageThatCannotBeOpenedIsReportedWithItsAddress) {
+  CXAppDelegate delegate;
+  // Nothing takes the address: the offscreen platform has no browser.
+  delegate.homePage(nullptr);
+  ASSERT_TRUE(CXAlert::sharedAlert().isShowing());
+  QStringList texts;
+  for (QLabel *label : CXAlert::sharedAlert().window()->findChildren<QLabel *>())
+    texts << label->text();
+  EXPECT_TRUE(texts.contains(QStringLiteral(
+      "The support page could not be opened. Visit it in your web browser instead.")));
+  EXPECT_TRUE(texts.contains(CXAppDelegate::supportPageURL().toString()));
+  CXAlert::sharedAlert().button(1)->click();
+  EXPECT_FALSE(CXAlert::sharedAlert().isShowing());
+}
+
+#include "AppDelegateTests.moc"
