@@ -1,0 +1,162 @@
+#!/usr/bin/env bash
+# End to end on a real X server (Xvfb) with a window manager (openbox): the
+# whole program, started the way a user starts it, with a stand-in reader
+# running.
+#
+#   1. a stand-in reader runs, launched from a desktop entry named
+#      com.Corvanex.Orvella.desktop, as the desktop would launch the reader;
+#   2. orvella-exporter starts with the sample database and asks for leave to
+#      quit the reader; Return answers "Continue"; the reader must be gone;
+#   3. the export window shows the sample feeds; Ctrl+E exports; the path is
+#      typed into the save dialog and Return pressed; the file must hold what
+#      the command-line export writes for the same database;
+#   4. Ctrl+Q quits; about a second later the reader's desktop entry must reach
+#      the opener (ORVELLA_OPENER points at a recorder).
+#
+# Screenshots of each step land in <build>/screenshots/e2e-*.png.
+# BUILD_DIR picks the build folder (default build); E2E_KEEP=1 keeps the work
+# folder for inspection.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+build="${BUILD_DIR:-build}"
+case "$build" in /*) ;; *) build="$root/$build" ;; esac
+
+./scripts/install-deps.sh
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --target orvella-exporter orvella_sample_db orvella_stand_in_reader
+
+work=$(mktemp -d /tmp/orvella-e2e.XXXXXX)
+shots="$build/screenshots"
+mkdir -p "$shots" "$work/home" "$work/config" "$work/data" "$work/cache" "$work/runtime" \
+  "$work/apps" "$work/out"
+chmod 700 "$work/runtime"
+
+pids=()
+cleanup() {
+  local status=$?
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  if [ "${E2E_KEEP:-0}" = 1 ] || [ "$status" -ne 0 ]; then
+    echo "work folder kept: $work" >&2
+  else
+    rm -rf "$work"
+  fi
+}
+trap cleanup EXIT
+
+fail() {
+  echo "e2e: FAILED: $*" >&2
+  shot failure || true
+  exit 1
+}
+step() { echo "e2e: $*"; }
+shot() { import -display "$DISPLAY" -window root "$shots/e2e-$1.png"; }
+
+# Waits up to $1 seconds for the command that follows to succeed.
+wait_for() {
+  local seconds=$1
+  shift
+  local deadline=$((SECONDS + seconds))
+  until "$@" >/dev/null 2>&1; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.1
+  done
+}
+
+# A private environment: no real settings, no real reader data, no real bus.
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
+export XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/runtime"
+unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY FLATPAK_ID GIO_LAUNCHED_DESKTOP_FILE \
+  GIO_LAUNCHED_DESKTOP_FILE_PID BAMF_DESKTOP_FILE_HINT
+export QT_QPA_PLATFORM=xcb QT_LOGGING_RULES='qt.qpa.*=false'
+export ORVELLA_INTERFACE_STYLE=Light
+
+step "starting Xvfb and openbox"
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+exec 3>&-
+wait_for 10 test -s "$work/display" || fail "Xvfb did not start (see $work/xvfb.log)"
+export DISPLAY=":$(head -n1 "$work/display")"
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+  fail "openbox did not start"
+
+step "starting a stand-in reader"
+entry="$work/apps/com.Corvanex.Orvella.desktop"
+printf '[Desktop Entry]\nType=Application\nName=Orvella\nExec=false\n' >"$entry"
+mkfifo "$work/reader-stdin"
+GIO_LAUNCHED_DESKTOP_FILE="$entry" "$build/tests/orvella_stand_in_reader" \
+  <"$work/reader-stdin" >"$work/reader.out" &
+reader=$!
+pids+=($reader)
+exec 4>"$work/reader-stdin"  # keeps the reader waiting until it is killed
+wait_for 10 grep -q ready "$work/reader.out" || fail "the stand-in reader did not start"
+
+cat >"$work/opener.sh" <<OPENER
+#!/bin/sh
+printf '%s' "\$1" > "$work/opened.tmp" && mv "$work/opened.tmp" "$work/opened"
+OPENER
+chmod +x "$work/opener.sh"
+export ORVELLA_OPENER="$work/opener.sh"
+
+step "starting orvella-exporter with the sample database"
+"$build/orvella-exporter" --database "$build/sample/Feeds" >"$work/exporter.log" 2>&1 &
+exporter=$!
+pids+=($exporter)
+
+visible_windows() { xdotool search --onlyvisible --pid "$exporter" 2>/dev/null; }
+wait_for 20 visible_windows || fail "no window appeared (see $work/exporter.log)"
+alert=$(visible_windows | tail -n1)
+sleep 0.3
+shot 1-handoff-alert
+kill -0 "$reader" 2>/dev/null || fail "the reader ended before the user answered"
+
+step "answering Continue"
+xdotool windowactivate --sync "$alert" 2>/dev/null || xdotool windowfocus --sync "$alert"
+xdotool key --window "$alert" Return
+reader_gone() { ! kill -0 "$reader" 2>/dev/null || grep -q '^State:.*Z' "/proc/$reader/status"; }
+wait_for 10 reader_gone || fail "the reader was not quit after Continue"
+
+document_shown() { [ "$(visible_windows | grep -vc "^$alert\$")" -ge 1 ]; }
+wait_for 20 document_shown || fail "the export window did not appear"
+document=$(visible_windows | grep -v "^$alert\$" | tail -n1)
+sleep 1  # the feeds arrive from the database
+shot 2-export-window
+
+step "exporting through the save dialog"
+xdotool windowactivate --sync "$document" 2>/dev/null || xdotool windowfocus --sync "$document"
+xdotool key --window "$document" ctrl+e
+dialog_shown() { [ "$(visible_windows | grep -vc -e "^$alert\$" -e "^$document\$")" -ge 1 ]; }
+wait_for 20 dialog_shown || fail "the save dialog did not appear"
+dialog=$(visible_windows | grep -v -e "^$alert\$" -e "^$document\$" | tail -n1)
+sleep 0.5
+shot 3-save-dialog
+output="$work/out/My Feeds.opml"
+xdotool windowactivate --sync "$dialog" 2>/dev/null || true
+# The file name field has the focus and holds the proposed name.
+xdotool key --window "$dialog" ctrl+a
+xdotool type --window "$dialog" --delay 5 "$output"
+xdotool key --window "$dialog" Return
+wait_for 20 test -s "$output" || fail "the export did not write $output"
+sleep 1  # the completion view slides in
+shot 4-export-complete
+
+"$build/orvella-exporter" --database "$build/sample/Feeds" --export "$work/out/cli.opml"
+cmp "$output" "$work/out/cli.opml" || fail "the window's export differs from the command line's"
+
+step "quitting"
+xdotool windowactivate --sync "$document" 2>/dev/null || true
+xdotool key --window "$document" ctrl+q
+wait_for 10 sh -c "! kill -0 $exporter 2>/dev/null" || fail "the exporter did not quit"
+status=0
+wait "$exporter" || status=$?
+[ "$status" -eq 0 ] || fail "the exporter ended with status $status"
+
+step "waiting for the reader to be opened again"
+wait_for 10 test -f "$work/opened" || fail "the reader was not opened again after quitting"
+[ "$(cat "$work/opened")" = "$entry" ] || fail "the opener got '$(cat "$work/opened")'"
+
+echo "e2e: passed; screenshots in $shots/e2e-*.png"
