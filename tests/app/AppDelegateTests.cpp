@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
+#include <QProcess>
 #include <QTimer>
 #include <QUrl>
 #include <filesystem>
@@ -355,3 +356,24 @@ TEST(MainMenu, ASupportPageThatCannotBeOpenedIsReportedWithItsAddress) {
 }
 
 #include "AppDelegateTests.moc"
+
+TEST_F(HandOff, CommandLineExportsLeaveARunningReaderAlone) {
+  auto reader = startReader("a");
+  const std::filesystem::path output = dir / "feeds.opml";
+  for (const QStringList &args :
+       {QStringList{QStringLiteral("--export"), QString::fromStdString(output.string())},
+        QStringList{QStringLiteral("--list")}}) {
+    QProcess exporter;
+    exporter.start(
+        qEnvironmentVariable("ORVELLA_BINARY"),
+        QStringList{QStringLiteral("--database"), QStringLiteral(ORVELLA_SAMPLE_DATABASE)} + args);
+    ASSERT_TRUE(exporter.waitForFinished(30000)) << args.join(' ').toStdString();
+    EXPECT_EQ(exporter.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(exporter.exitCode(), 0) << exporter.readAllStandardError().toStdString();
+  }
+  EXPECT_GT(std::filesystem::file_size(output), 0u);
+  EXPECT_FALSE(isGone(reader->pid));
+  // Nor is anything started after the exporter ended.
+  testsupport::pump(std::chrono::milliseconds(1500));
+  EXPECT_FALSE(relaunched());
+}
