@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <QFile>
+#include <QHash>
 #include <QSettings>
 #include <QVariant>
 #include <mutex>
@@ -50,6 +51,9 @@ struct Defaults::State {
                      QStringLiteral("OrvellaExporter")};
   QByteArray path = QFile::encodeName(settings.fileName());
   FileStamp loaded = FileStamp::of(path);
+  // Values read since the file was last loaded or written. The watcher asks
+  // for the same key a hundred times a second; this spares QSettings the work.
+  QHash<QString, QVariant> cache;
 
   // Reloads the file when it changed since it was last loaded. Caller holds mutex.
   void refresh() {
@@ -61,6 +65,17 @@ struct Defaults::State {
     // copy it holds and keeps it otherwise, so it costs a file read only here.
     settings.sync();
     loaded = now;
+    cache.clear();
+  }
+
+  // The value under key, as of the last load. Caller holds mutex.
+  QVariant value(const QString &key) {
+    refresh();
+    auto cached = cache.constFind(key);
+    if (cached == cache.constEnd()) {
+      cached = cache.insert(key, settings.value(key));
+    }
+    return *cached;
   }
 
   // Writes pending changes out at once, so another process (and a reader of
@@ -68,6 +83,7 @@ struct Defaults::State {
   void flush() {
     settings.sync();
     loaded = FileStamp::of(path);
+    cache.clear();
   }
 };
 
@@ -84,8 +100,7 @@ Defaults::~Defaults() = default;
 
 qint64 Defaults::integerForKey(const QString &key) {
   std::lock_guard lock(state_->mutex);
-  state_->refresh();
-  const QVariant value = state_->settings.value(key);
+  const QVariant value = state_->value(key);
   bool ok = false;
   const qint64 number = value.toLongLong(&ok);
   if (ok) {
@@ -98,8 +113,7 @@ qint64 Defaults::integerForKey(const QString &key) {
 
 bool Defaults::boolForKey(const QString &key) {
   std::lock_guard lock(state_->mutex);
-  state_->refresh();
-  const QVariant value = state_->settings.value(key);
+  const QVariant value = state_->value(key);
   if (!value.isValid()) {
     return false;
   }
