@@ -1,0 +1,465 @@
+// The export window driven as a user drives it, offscreen, on real reader
+// databases and real files: loading, the buttons and menu, the export through
+// a save panel, a failed write, the scheme switch, and quitting.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "../export/ReaderDatabase.h"
+#include "TestSavePanel.h"
+#include "TestSupport.h"
+#include "export/CXExportListVC.h"
+#include "export/CXProgressIndicator.h"
+#include "export/OpmlWriter.h"
+#include "platform/Defaults.h"
+#include "platform/NotificationCenter.h"
+#include "services/AppearanceNames.h"
+#include "services/CXServiceFunctions.h"
+#include "store/CXExportStorage.h"
+#include "toolkit/CXAlert.h"
+#include "toolkit/CXButton.h"
+#include "toolkit/CXTableViewWithEmptyHolder.h"
+#include "toolkit/CXVibrance.h"
+#include "toolkit/TitleBarButtons.h"
+#include "toolkit/WindowAppearance.h"
+#include "window/CXDocumentWindow.h"
+#include "window/CXExportDocumentWC.h"
+
+namespace fs = std::filesystem;
+using testsupport::readFile;
+using testsupport::TempDir;
+using testsupport::waitUntil;
+using testsupport::writeFile;
+using State = CXExportListVC::LoadState;
+
+namespace {
+
+void useScheme(std::uint64_t appearance) {
+  Defaults::standard().setInteger(AppearanceNames::kAppearanceTypeKey,
+                                  static_cast<qint64>(appearance));
+}
+
+QString qpath(const fs::path &p) { return QString::fromStdString(p.string()); }
+
+std::vector<int> rows(const QList<int> &list) { return {list.cbegin(), list.cend()}; }
+
+class ExportWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    CXAlert::setAnswerForTesting(std::nullopt);
+    useScheme(Appearance::kDark);
+  }
+  void TearDown() override {
+    while (CXAlert::sharedAlert().isShowing()) {
+      CXAlert::sharedAlert().window()->close();
+      testsupport::pump(std::chrono::milliseconds(5));
+    }
+    wc.reset();
+    Defaults::standard().remove(AppearanceNames::kAppearanceTypeKey);
+  }
+
+  // Shows the window on a database with these feeds and waits for the list.
+  void open(const std::vector<readerdb::Feed> &feeds, const std::string &name = "Feeds") {
+    readerdb::write(dir / name, feeds);
+    openAt(dir / name);
+    ASSERT_TRUE(waitUntil([this] { return list()->loadState() == State::Loaded; }));
+  }
+  void openAt(const fs::path &database) {
+    storage.setDatabasePathOverride(database);
+    wc->showWindow();
+  }
+  void answerPanel(std::optional<QString> answer, std::function<void()> whileOpen = {}) {
+    wc->setSavePanelFactory([this, answer, whileOpen] {
+      return std::make_unique<TestSavePanel>(answer, &asked, whileOpen);
+    });
+  }
+
+  CXExportListVC *list() { return wc->exportListVC(); }
+  CXTableViewWithEmptyHolder *table() { return list()->exportTableView(); }
+  bool listShown() { return list()->view()->isVisible() && !wc->exportCompleteView()->isVisible(); }
+  bool completionShown() {
+    return wc->exportCompleteView()->isVisible() &&
+           wc->exportCompleteView()->parentWidget() == wc->exportListHolderView() &&
+           !list()->view()->isVisible();
+  }
+  static QString alertText() {
+    QStringList texts;
+    if (QWidget *w = CXAlert::sharedAlert().window())
+      for (QLabel *label : w->findChildren<QLabel *>()) texts << label->text();
+    return texts.join('\n');
+  }
+
+  TempDir dir;
+  CXExportStorage storage;
+  std::unique_ptr<CXExportDocumentWC> wc = std::make_unique<CXExportDocumentWC>(&storage);
+  TestSavePanel::Asked asked;
+};
+
+TEST_F(ExportWindow, LoadsSchemeTitleStripAndListInOrder) {
+  CXServiceFunctions::sharedService().setLastChoosenAppearance(Appearance::kNone);
+  open(readerdb::numbered(4));
+  QWidget *window = wc->window();
+  EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(CXServiceFunctions::sharedService().lastChoosenAppearance(), Appearance::kDark);
+  EXPECT_EQ(WindowAppearance::name(window), NSAppearanceNameVibrantDark);
+  EXPECT_EQ(WindowAppearance::name(wc->vibrancyView()), NSAppearanceNameVibrantDark);
+
+  using TitleBarButtons::Kind;
+  const struct {
+    CXWindowButton *button;
+    Kind kind;
+    qreal x;
+  } expected[] = {{wc->closeWindowButton(), Kind::Close, 8},
+                  {wc->minimizeWindowButton(), Kind::Minimize, 28},
+                  {wc->zoomWindowButton(), Kind::Zoom, 48}};
+  for (const auto &e : expected) {
+    ASSERT_NE(e.button, nullptr);
+    EXPECT_EQ(e.button->parentWidget(), wc->generalControlsView());
+    EXPECT_EQ(e.button->frame(), QRectF(e.x, 2, 12, 12));
+    EXPECT_EQ(e.button->groupIdentifier(), "groupDoc");
+    EXPECT_EQ(e.button->target(), window);
+    EXPECT_EQ(e.button->action(), TitleBarButtons::actionFor(e.kind));
+    EXPECT_EQ(e.button->activeImage().name(), TitleBarButtons::imageNames(e.kind, true).at(0));
+    EXPECT_EQ(e.button->reloadCount(), 0) << "creation does not reload";
+    // y 2 from the bottom of the 16-point host: two points from its top.
+    EXPECT_EQ(e.button->geometry(), QRect(int(e.x), 2, 12, 12));
+  }
+  EXPECT_EQ(wc->generalControlsView()->findChildren<CXWindowButton *>().size(), 3);
+
+  EXPECT_EQ(list()->view()->parentWidget(), wc->exportListHolderView());
+  EXPECT_TRUE(list()->view()->isVisible());
+  EXPECT_FALSE(wc->exportCompleteView()->isVisible());
+  ASSERT_TRUE(waitUntil([this] { return wc->doneViewConstraintWidth().constant() > 1; }));
+  EXPECT_EQ(wc->doneViewConstraintWidth().constant(), list()->view()->width() + 1);
+  EXPECT_EQ(table()->numberOfRows(), 8);
+  EXPECT_EQ(rows(list()->selectedFeeds()), allFeedRows(4));
+}
+
+TEST_F(ExportWindow, SelectAllAndDeselectAllSetTheExportButtonAtOnce) {
+  open(readerdb::numbered(3));
+  CXButton *exportButton = list()->exportButton();
+  QTest::mouseClick(list()->deselectAllButton(), Qt::LeftButton);
+  EXPECT_TRUE(list()->selectedFeeds().isEmpty());
+  EXPECT_FALSE(exportButton->isEnabled());
+  QTest::mouseClick(list()->selectAllButton(), Qt::LeftButton);
+  EXPECT_EQ(rows(list()->selectedFeeds()), allFeedRows(3)) << "separators stay unticked";
+  EXPECT_TRUE(exportButton->isEnabled());
+
+  // Already all ticked: the table reports no change, the button is set anyway.
+  exportButton->setEnabled(false);
+  wc->selectAllFeedsInTable();
+  EXPECT_TRUE(exportButton->isEnabled());
+  wc->deselectAllFeedsInTable();
+  exportButton->setEnabled(true);
+  wc->deselectAllFeedsInTable();
+  EXPECT_FALSE(exportButton->isEnabled());
+}
+
+TEST_F(ExportWindow, MenuItemsFollowTheFeedsAndTheTicks) {
+  auto enabled = [this] {
+    emit wc->menu()->aboutToShow();
+    return std::vector<bool>{wc->selectAllAction()->isEnabled(),
+                             wc->deselectAllAction()->isEnabled(), wc->exportAction()->isEnabled()};
+  };
+  open({});
+  EXPECT_EQ(enabled(), (std::vector<bool>{false, false, false})) << "no feeds";
+  for (QAction *a : {wc->selectAllAction(), wc->deselectAllAction(), wc->exportAction()})
+    EXPECT_FALSE(wc->validateMenuItem(a));
+
+  wc = std::make_unique<CXExportDocumentWC>(&storage);
+  open(readerdb::numbered(2), "Two");
+  EXPECT_EQ(enabled(), (std::vector<bool>{true, true, true})) << "feeds, all ticked";
+  wc->deselectAllAction()->trigger();
+  EXPECT_EQ(enabled(), (std::vector<bool>{true, true, false})) << "feeds, none ticked";
+  table()->toggleRow(2);
+  EXPECT_TRUE(wc->exportAction()->isEnabled()) << "kept in step without opening the menu";
+
+  // Items that are not the window's own are never enabled by it, and its
+  // Close and Quit are always available.
+  QAction foreign("About");
+  EXPECT_FALSE(wc->validateMenuItem(&foreign));
+  EXPECT_TRUE(wc->closeAction()->isEnabled());
+  EXPECT_TRUE(wc->quitAction()->isEnabled());
+  wc->addMenuAction(&foreign);
+  EXPECT_TRUE(wc->menu()->actions().contains(&foreign));
+  enabled();
+  EXPECT_TRUE(foreign.isEnabled()) << "validation leaves other items alone";
+}
+
+TEST_F(ExportWindow, ShortcutsWorkAnywhereInTheWindow) {
+  open(readerdb::numbered(3));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(wc->window()));
+  QTest::keyClick(wc->window(), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_TRUE(list()->selectedFeeds().isEmpty());
+  EXPECT_FALSE(list()->exportButton()->isEnabled());
+  QTest::keyClick(wc->window(), Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(list()->selectedFeeds().size(), 3);
+
+  const fs::path target = dir / "shortcut.opml";
+  answerPanel(qpath(target));
+  QTest::keyClick(wc->window(), Qt::Key_E, Qt::ControlModifier);
+  EXPECT_EQ(asked.runs, 1);
+  EXPECT_TRUE(fs::exists(target));
+}
+
+TEST_F(ExportWindow, ExportWritesTheTickedFeedsAndShowsTheCompletionView) {
+  const auto feeds = readerdb::numbered(5);
+  open(feeds);
+  table()->toggleRow(2);  // feed 1 unticked
+  const fs::path target = dir / "My Feeds.opml";
+  writeFile(target, std::string(100000, 'x'));  // an older, longer file is replaced whole
+
+  bool spinningWhileOpen = false;
+  answerPanel(qpath(target), [&] {
+    spinningWhileOpen =
+        list()->exportProgress()->isVisible() && list()->exportProgress()->isAnimating();
+    table()->toggleRow(0);  // too late: the text was fixed before the panel
+  });
+  QSignalSpy finished(wc.get(), &CXExportDocumentWC::exportFinished);
+  QTest::mouseClick(list()->exportButton(), Qt::LeftButton);
+
+  EXPECT_EQ(asked.proposedName, "My Feeds");
+  EXPECT_EQ(asked.allowedExtensions, QStringList{"opml"});
+  EXPECT_TRUE(asked.canCreateDirectories);
+  EXPECT_TRUE(spinningWhileOpen);
+  const QByteArray expected = opmlDocumentUtf8(readerdb::records(feeds), {0, 4, 6, 8});
+  const std::string written = readFile(target);
+  EXPECT_EQ(QByteArray::fromStdString(written), expected);
+  EXPECT_FALSE(written.starts_with("\xEF\xBB\xBF"));
+  EXPECT_FALSE(list()->exportProgress()->isVisible());
+  EXPECT_FALSE(list()->exportProgress()->isAnimating());
+  EXPECT_TRUE(completionShown());
+  EXPECT_EQ(wc->exportStatusLabel()->text(), "Export complete");
+  EXPECT_TRUE(wc->exportStatusDetailLabel()->text().contains("My Feeds.opml"));
+  ASSERT_EQ(finished.count(), 1);
+  EXPECT_EQ(finished.at(0).at(0).value<std::optional<QString>>(), qpath(target));
+  EXPECT_FALSE(CXAlert::sharedAlert().isShowing());
+
+  // From the completion view the menu item exports the current ticks again.
+  emit wc->menu()->aboutToShow();
+  ASSERT_TRUE(wc->exportAction()->isEnabled());
+  const fs::path second = dir / "again.opml";
+  answerPanel(qpath(second));
+  wc->exportAction()->trigger();
+  EXPECT_EQ(asked.runs, 2);
+  EXPECT_EQ(QByteArray::fromStdString(readFile(second)),
+            opmlDocumentUtf8(readerdb::records(feeds), {4, 6, 8}));
+  EXPECT_TRUE(completionShown());
+}
+
+TEST_F(ExportWindow, ACancelledPanelChangesNothing) {
+  open(readerdb::numbered(3));
+  table()->toggleRow(0);
+  answerPanel(std::nullopt);
+  QSignalSpy finished(wc.get(), &CXExportDocumentWC::exportFinished);
+  QTest::mouseClick(list()->exportButton(), Qt::LeftButton);
+  EXPECT_EQ(asked.runs, 1);
+  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{2, 4}));
+  EXPECT_TRUE(listShown());
+  EXPECT_FALSE(list()->exportProgress()->isVisible());
+  EXPECT_FALSE(list()->exportProgress()->isAnimating());
+  EXPECT_FALSE(CXAlert::sharedAlert().isShowing());
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1)
+      << "only the database is in the folder";
+  ASSERT_EQ(finished.count(), 1);
+  EXPECT_FALSE(finished.at(0).at(0).value<std::optional<QString>>().has_value());
+}
+
+TEST_F(ExportWindow, AFailedWriteSaysWhyAndKeepsTheList) {
+  open(readerdb::numbered(3));
+  table()->toggleRow(4);
+  writeFile(dir / "a-file", "not a folder");
+  // Tests may run as root, who may write anywhere: use places that no one can
+  // write to, a "folder" that is a file and a folder that does not exist.
+  for (const fs::path &target :
+       {dir / "a-file" / "My Feeds.opml", dir / "no-such-folder" / "My Feeds.opml"}) {
+    SCOPED_TRACE(target.string());
+    answerPanel(qpath(target));
+    list()->exportButton()->click();
+    ASSERT_TRUE(CXAlert::sharedAlert().isShowing());
+    const QString text = alertText();
+    EXPECT_TRUE(text.contains("could not be saved")) << text.toStdString();
+    EXPECT_TRUE(text.contains(qpath(target))) << "says where";
+    EXPECT_TRUE(text.contains("try again")) << "says what to do";
+    EXPECT_FALSE(fs::exists(target));
+    EXPECT_TRUE(listShown());
+    EXPECT_FALSE(list()->exportProgress()->isVisible());
+    EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{0, 2}));
+    EXPECT_TRUE(list()->exportButton()->isEnabled());
+    QTest::mouseClick(CXAlert::sharedAlert().button(1), Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([] { return !CXAlert::sharedAlert().isShowing(); }));
+  }
+  // The user picks another place and the export goes through.
+  answerPanel(qpath(dir / "fine.opml"));
+  list()->exportButton()->click();
+  EXPECT_TRUE(completionShown());
+}
+
+TEST_F(ExportWindow, ADatabaseThatCannotBeOpenedLeavesNothingToDo) {
+  openAt(dir / "Missing" / "Feeds");
+  ASSERT_TRUE(waitUntil([this] { return list()->loadState() == State::Unavailable; }));
+  EXPECT_EQ(table()->numberOfRows(), 0);
+  EXPECT_FALSE(list()->selectAllButton()->isEnabled());
+  EXPECT_FALSE(list()->deselectAllButton()->isEnabled());
+  EXPECT_FALSE(list()->exportButton()->isEnabled());
+  emit wc->menu()->aboutToShow();
+  EXPECT_FALSE(wc->selectAllAction()->isEnabled());
+  EXPECT_FALSE(wc->deselectAllAction()->isEnabled());
+  EXPECT_FALSE(wc->exportAction()->isEnabled());
+  EXPECT_TRUE(table()->placeholderText().contains(qpath(dir / "Missing" / "Feeds")));
+}
+
+TEST_F(ExportWindow, SchemeSwitchRestylesAndReimagesOnBothNotifications) {
+  open(readerdb::numbered(2));
+  QWidget *window = wc->window();
+  const QRectF closeFrame = wc->closeWindowButton()->frame();
+  const std::uint64_t recorded = CXServiceFunctions::sharedService().lastChoosenAppearance();
+  using TitleBarButtons::Kind;
+  auto imagesAre = [this](bool dark) {
+    const std::pair<CXWindowButton *, Kind> buttons[] = {
+        {wc->closeWindowButton(), Kind::Close},
+        {wc->minimizeWindowButton(), Kind::Minimize},
+        {wc->zoomWindowButton(), Kind::Zoom}};
+    for (const auto &[button, kind] : buttons) {
+      const QStringList names = TitleBarButtons::imageNames(kind, dark);
+      if (QStringList{button->activeImage().name(), button->activeNotKeyWindowImage().name(),
+                      button->inactiveImage().name(), button->pressedImage().name(),
+                      button->rolloverImage().name()} != names)
+        return false;
+    }
+    return true;
+  };
+  ASSERT_TRUE(imagesAre(true));
+
+  int round = 0;
+  for (const QString &notification : {AppearanceNames::kAppAppearanceNotification,
+                                      AppearanceNames::kSystemAppearanceDidChangeNotification}) {
+    SCOPED_TRACE(notification.toStdString());
+    for (std::uint64_t appearance : {Appearance::kLight, Appearance::kDark, Appearance::kDark}) {
+      ++round;
+      useScheme(appearance);
+      NotificationCenter::defaultCenter().post(notification);
+      const bool dark = appearance == Appearance::kDark;
+      EXPECT_EQ(WindowAppearance::isDark(window), dark);
+      EXPECT_EQ(WindowAppearance::name(wc->vibrancyView()),
+                WindowAppearance::nameForAppearance(appearance));
+      EXPECT_EQ(window->palette().color(QPalette::Window),
+                WindowAppearance::palette(dark).color(QPalette::Window));
+      EXPECT_TRUE(imagesAre(dark));
+      for (CXWindowButton *b :
+           {wc->closeWindowButton(), wc->minimizeWindowButton(), wc->zoomWindowButton()})
+        EXPECT_EQ(b->reloadCount(), round) << "reloaded once per switch, changed or not";
+      // Text fields follow: the title stays solid, other labels blend.
+      EXPECT_EQ(wc->windowTitleLabel()->palette().color(QPalette::WindowText),
+                CXVibrance::textColor(false, dark));
+    }
+  }
+  EXPECT_EQ(wc->closeWindowButton()->frame(), closeFrame);
+  EXPECT_EQ(wc->generalControlsView()->findChildren<CXWindowButton *>().size(), 3);
+  EXPECT_EQ(CXServiceFunctions::sharedService().lastChoosenAppearance(), recorded)
+      << "the switch leaves the recorded scheme to the watcher";
+}
+
+TEST_F(ExportWindow, TheBackgroundDragsTheWindowButControlsKeepTheirClicks) {
+  open(readerdb::numbered(2));
+  auto *window = wc->documentWindow();
+  QTest::mousePress(wc->windowTitleLabel(), Qt::LeftButton);
+  QTest::mouseRelease(wc->windowTitleLabel(), Qt::LeftButton);
+  EXPECT_EQ(window->backgroundDragRequests(), 1);
+  QTest::mouseClick(list()->selectAllButton(), Qt::LeftButton);
+  QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, table()->rectOfRow(0).center());
+  EXPECT_EQ(window->backgroundDragRequests(), 1);
+  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{2})) << "the click ticked off row 0";
+}
+
+// Closing quits the whole application; the application's loop runs for real.
+class Quitting : public ExportWindow {
+ protected:
+  // Runs the application until it quits; returns how many times it was about
+  // to quit.
+  int runUntilQuit(std::function<void()> step) {
+    QSignalSpy quits(qApp, &QCoreApplication::aboutToQuit);
+    QTimer::singleShot(0, qApp, step);
+    QTimer guard;  // a safety net so a broken quit fails instead of hanging
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(20000);
+    const int status = QApplication::exec();
+    EXPECT_EQ(status, 0);
+    return quits.count();
+  }
+};
+
+TEST_F(Quitting, TheCloseButtonQuits) {
+  open(readerdb::numbered(1));
+  EXPECT_EQ(runUntilQuit([this] {
+              QTest::mouseClick(wc->closeWindowButton(), Qt::LeftButton, {}, QPoint(6, 6));
+            }),
+            1);
+  EXPECT_FALSE(wc->window()->isVisible());
+}
+
+TEST_F(Quitting, CloseAndQuitItemsAndTheDoneButtonQuit) {
+  open(readerdb::numbered(1));
+  EXPECT_EQ(runUntilQuit([this] { wc->closeAction()->trigger(); }), 1);
+  wc->showWindow();
+  EXPECT_EQ(runUntilQuit([this] { wc->quitAction()->trigger(); }), 1);
+  wc->showWindow();
+  EXPECT_EQ(runUntilQuit([this] { wc->window()->close(); }), 1) << "closed any other way";
+
+  wc->showWindow();
+  answerPanel(qpath(dir / "done.opml"));
+  wc->exportFeedsToOPML();
+  ASSERT_TRUE(completionShown());
+  auto *done = wc->exportCompleteView()->findChild<QPushButton *>("doneButton");
+  ASSERT_NE(done, nullptr);
+  EXPECT_EQ(runUntilQuit([done] { QTest::mouseClick(done, Qt::LeftButton); }), 1);
+}
+
+TEST(SavePanelAnswer, EndsInAnAllowedExtension) {
+  const QStringList opml{"opml"};
+  EXPECT_EQ(SavePanel::pathWithAllowedExtension("/d/My Feeds", opml), "/d/My Feeds.opml");
+  EXPECT_EQ(SavePanel::pathWithAllowedExtension("/d/Feeds.opml", opml), "/d/Feeds.opml");
+  EXPECT_EQ(SavePanel::pathWithAllowedExtension("/d/Feeds.OPML", opml), "/d/Feeds.OPML");
+  EXPECT_EQ(SavePanel::pathWithAllowedExtension("/d/Feeds.txt", opml), "/d/Feeds.txt.opml");
+  EXPECT_EQ(SavePanel::pathWithAllowedExtension("/d/.opml", opml), "/d/.opml.opml");
+  EXPECT_EQ(SavePanel::pathWithAllowedExtension("/d/x", {}), "/d/x");
+  EXPECT_EQ(SavePanel::pathWithAllowedExtension("", opml), "");
+}
+
+TEST(Vibrancy, OnlyTheExactIdentifierOptsOut) {
+  QLabel byName;
+  byName.setObjectName("TF_Title_Disable");
+  QLabel byProperty;
+  byProperty.setObjectName("title");
+  byProperty.setProperty("identifier", "TF_Title_Disable");
+  QLabel otherCase;
+  otherCase.setObjectName("tf_title_disable");
+  QLabel none;
+  QPushButton notAField;
+  EXPECT_FALSE(CXVibrance::allowsVibrancy(&byName));
+  EXPECT_FALSE(CXVibrance::allowsVibrancy(&byProperty));
+  EXPECT_TRUE(CXVibrance::allowsVibrancy(&otherCase));
+  EXPECT_TRUE(CXVibrance::allowsVibrancy(&none));
+  EXPECT_FALSE(CXVibrance::allowsVibrancy(&notAField)) << "answers as the platform does";
+
+  for (bool dark : {true, false}) {
+    QWidget root;
+    auto *title = new QLabel(&root);
+    title->setProperty("identifier", "TF_Title_Disable");
+    auto *detail = new QLabel(&root);
+    CXVibrance::applyToTextFields(&root, dark);
+    EXPECT_EQ(title->palette().color(QPalette::WindowText).alpha(), 255);
+    EXPECT_LT(detail->palette().color(QPalette::WindowText).alpha(), 255);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <functional>
+
+#include "window/SavePanel.h"
+
+// A save panel that answers at once: the path it was given, or a cancel. It
+// remembers what it was asked, and can run a step while it is "open".
+class TestSavePanel : public SavePanel {
+ public:
+  struct Asked {
+    QString proposedName;
+    QStringList allowedExtensions;
+    bool canCreateDirectories = false;
+    int runs = 0;
+  };
+
+  TestSavePanel(std::optional<QString> answer, Asked *asked, std::function<void()> whileOpen)
+      : answer_(std::move(answer)), asked_(asked), whileOpen_(std::move(whileOpen)) {}
+
+  std::optional<QString> runModal(QWidget *) override {
+    if (asked_) {
+      asked_->proposedName = proposedName();
+      asked_->allowedExtensions = allowedExtensions();
+      asked_->canCreateDirectories = canCreateDirectories();
+      ++asked_->runs;
+    }
+    if (whileOpen_) whileOpen_();
+    return answer_;
+  }
+
+ private:
+  std::optional<QString> answer_;
+  Asked *asked_;
+  std::function<void()> whileOpen_;
+};
