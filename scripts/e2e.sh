@@ -92,6 +92,7 @@ GIO_LAUNCHED_DESKTOP_FILE="$entry" "$build/tests/orvella_stand_in_reader" \
   <"$work/reader-stdin" >"$work/reader.out" &
 reader=$!
 pids+=($reader)
+disown "$reader"  # its forced end is the point, not a job to report
 exec 4>"$work/reader-stdin"  # keeps the reader waiting until it is killed
 wait_for 10 grep -q ready "$work/reader.out" || fail "the stand-in reader did not start"
 
@@ -108,38 +109,51 @@ exporter=$!
 pids+=($exporter)
 
 visible_windows() { xdotool search --onlyvisible --pid "$exporter" 2>/dev/null; }
+# The visible window of the exporter with this title (Qt may replace a
+# window's X id, so it is looked up again before every use).
+window_named() { xdotool search --all --onlyvisible --pid "$exporter" --name "^$1\$" 2>/dev/null | head -n1; }
+# Gives window $1 the keyboard focus; keys then go to it through XTEST, as
+# from a real keyboard.
+activate() {
+  local i
+  for i in $(seq 50); do
+    xdotool windowactivate "$1" 2>/dev/null || true
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+press() { activate "$1" || fail "window $1 did not take the keyboard focus"; xdotool key "$2"; }
+
 wait_for 20 visible_windows || fail "no window appeared (see $work/exporter.log)"
-alert=$(visible_windows | tail -n1)
+alert=$(visible_windows | head -n1)
+[ "$(visible_windows | wc -l)" -eq 1 ] || fail "more than the hand-off alert is on screen"
 sleep 0.3
 shot 1-handoff-alert
 kill -0 "$reader" 2>/dev/null || fail "the reader ended before the user answered"
 
 step "answering Continue"
-xdotool windowactivate --sync "$alert" 2>/dev/null || xdotool windowfocus --sync "$alert"
-xdotool key --window "$alert" Return
+press "$alert" Return
 reader_gone() { ! kill -0 "$reader" 2>/dev/null || grep -q '^State:.*Z' "/proc/$reader/status"; }
 wait_for 10 reader_gone || fail "the reader was not quit after Continue"
 
-document_shown() { [ "$(visible_windows | grep -vc "^$alert\$")" -ge 1 ]; }
+document_shown() { [ -n "$(window_named 'Orvella Exporter')" ] && ! visible_windows | grep -qx "$alert"; }
 wait_for 20 document_shown || fail "the export window did not appear"
-document=$(visible_windows | grep -v "^$alert\$" | tail -n1)
 sleep 1  # the feeds arrive from the database
 shot 2-export-window
 
 step "exporting through the save dialog"
-xdotool windowactivate --sync "$document" 2>/dev/null || xdotool windowfocus --sync "$document"
-xdotool key --window "$document" ctrl+e
-dialog_shown() { [ "$(visible_windows | grep -vc -e "^$alert\$" -e "^$document\$")" -ge 1 ]; }
+press "$(window_named 'Orvella Exporter')" ctrl+e
+dialog_shown() { [ -n "$(window_named 'Export Feeds')" ]; }
 wait_for 20 dialog_shown || fail "the save dialog did not appear"
-dialog=$(visible_windows | grep -v -e "^$alert\$" -e "^$document\$" | tail -n1)
+dialog=$(window_named 'Export Feeds')
 sleep 0.5
 shot 3-save-dialog
 output="$work/out/My Feeds.opml"
-xdotool windowactivate --sync "$dialog" 2>/dev/null || true
 # The file name field has the focus and holds the proposed name.
-xdotool key --window "$dialog" ctrl+a
-xdotool type --window "$dialog" --delay 5 "$output"
-xdotool key --window "$dialog" Return
+press "$dialog" ctrl+a
+xdotool type --delay 5 "$output"
+xdotool key Return
 wait_for 20 test -s "$output" || fail "the export did not write $output"
 sleep 1  # the completion view slides in
 shot 4-export-complete
@@ -148,8 +162,7 @@ shot 4-export-complete
 cmp "$output" "$work/out/cli.opml" || fail "the window's export differs from the command line's"
 
 step "quitting"
-xdotool windowactivate --sync "$document" 2>/dev/null || true
-xdotool key --window "$document" ctrl+q
+press "$(window_named 'Orvella Exporter')" ctrl+q
 wait_for 10 sh -c "! kill -0 $exporter 2>/dev/null" || fail "the exporter did not quit"
 status=0
 wait "$exporter" || status=$?
