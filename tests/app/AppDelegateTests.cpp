@@ -196,7 +196,9 @@ TEST_F(HandOff, ContinueQuitsTheReaderShowsTheWindowAndReopensTheReaderAfterQuit
 }
 
 TEST_F(HandOff, CancelQuitsWithoutAWindowAndStillReopensTheReader) {
-  auto reader = startReader("a");
+  // A folder name that a shell would run as code if it were pasted into the
+  // command: the opener must get it byte for byte.
+  auto reader = startReader("Orvella \"beta\" $HOME `id` \\ ; 'x'");
   runUntilQuit([&] {
     delegate->applicationDidFinishLaunching();
     press(2);
