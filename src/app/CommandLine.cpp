@@ -136,17 +136,14 @@ QString feedsCount(std::size_t count) {
 }
 
 // Control characters would break the one-line-per-feed layout.
-void appendListField(QByteArray &out, const std::optional<QString> &value) {
-  if (!value) {
+void appendListField(QByteArray &out, const std::optional<std::string_view> &utf8) {
+  if (!utf8) {
     return;
   }
-  QString text = *value;
-  for (QChar &c : text) {
-    if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
-      c = QLatin1Char(' ');
-    }
+  for (const char c : *utf8) {
+    const auto b = static_cast<unsigned char>(c);
+    out.append(b < 0x20 || b == 0x7F ? ' ' : c);
   }
-  out.append(text.toUtf8());
 }
 
 bool sameFile(const fs::path &a, const fs::path &b) {
@@ -168,7 +165,7 @@ int runExport(const fs::path &database, const std::string &target) {
   // without holding the whole list.
   OpmlBuilder builder;
   const ReadResult read =
-      forEachFeedAt(database, [&builder](FeedRecord &&feed) { builder.addOutline(feed); });
+      forEachFeedRowAt(database, [&builder](const FeedRowView &row) { builder.addOutline(row); });
   if (!read.ok()) {
     printLine(stderr, read.message + QStringLiteral(" Nothing was exported."));
     return ExitStatus::kNoDatabase;
@@ -197,12 +194,12 @@ int runExport(const fs::path &database, const std::string &target) {
 int runList(const fs::path &database) {
   // Collected first, so that a read that fails part-way prints no half list.
   QByteArray out;
-  const ReadResult read = forEachFeedAt(database, [&out](FeedRecord &&feed) {
-    appendListField(out, feed.feedTitle);
+  const ReadResult read = forEachFeedRowAt(database, [&out](const FeedRowView &row) {
+    appendListField(out, row.feedTitle);
     out.append('\t');
-    appendListField(out, feed.feedUrl);
+    appendListField(out, row.feedUrl);
     out.append('\t');
-    appendListField(out, feed.internalLink);
+    appendListField(out, row.internalLink);
     out.append('\n');
   });
   if (!read.ok()) {

@@ -1,8 +1,8 @@
 #include "OpmlWriter.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
-#include <optional>
 
 namespace {
 
@@ -19,70 +19,55 @@ constexpr char kAfterAddress[] =
     "<body>\n";
 constexpr char kTail[] = "</body>\n</opml>";
 
-// The widest any one UTF-16 unit can become: '"' as "&quot;".
+// The widest that one input unit (a UTF-16 unit or a UTF-8 byte) can
+// become: '"' as "&quot;".
 constexpr qsizetype kMaxBytesPerUnit = 6;
 // A typical outline line: fixed text plus a title twice and two addresses.
 constexpr qsizetype kTypicalLineBytes = 220;
+// Values are escaped in slices, so that a huge one never needs six times its
+// size of spare room at once.
 constexpr qsizetype kSliceUnits = 8192;
 
-template <std::size_t N>
-void appendLiteral(QByteArray &out, const char (&text)[N]) {
-  out.append(text, static_cast<qsizetype>(N - 1));
-}
-
-// Makes room for `more` bytes without giving up geometric growth.
-void reserveMore(QByteArray &out, qsizetype more) {
-  const qsizetype needed = out.size() + more;
-  if (needed > out.capacity()) {
-    out.reserve(std::max(needed, out.capacity() * 2));
+// Writes the escaped form of an ASCII character; returns the new end.
+// Other C0 controls cannot appear in XML 1.0 at all, not even as character
+// references, so they are left out.
+inline char *putAscii(char *p, char c) {
+  switch (c) {
+    case '&':
+      std::memcpy(p, "&amp;", 5);
+      return p + 5;
+    case '<':
+      std::memcpy(p, "&lt;", 4);
+      return p + 4;
+    case '>':
+      std::memcpy(p, "&gt;", 4);
+      return p + 4;
+    case '"':
+      std::memcpy(p, "&quot;", 6);
+      return p + 6;
+    case '\t':
+      std::memcpy(p, "&#9;", 4);
+      return p + 4;
+    case '\n':
+      std::memcpy(p, "&#10;", 5);
+      return p + 5;
+    case '\r':
+      std::memcpy(p, "&#13;", 5);
+      return p + 5;
+    default:
+      if (static_cast<unsigned char>(c) >= 0x20) {
+        *p++ = c;
+      }
+      return p;
   }
 }
 
-// Appends units[from, end) escaped, in UTF-8.
-void appendEscapedSlice(QByteArray &out, const char16_t *units, qsizetype from, qsizetype end) {
-  reserveMore(out, (end - from) * kMaxBytesPerUnit);
-  const qsizetype start = out.size();
-  out.resize(start + (end - from) * kMaxBytesPerUnit);
-  char *begin = out.data();
-  char *p = begin + start;
-
-  auto put = [&p](const char *text, std::size_t size) {
-    std::memcpy(p, text, size);
-    p += size;
-  };
+// Escapes units[from, end) of UTF-16 text into UTF-8 at p; returns the new end.
+char *escapeUtf16(char *p, const char16_t *units, qsizetype from, qsizetype end) {
   for (qsizetype i = from; i < end; ++i) {
     const char16_t c = units[i];
     if (c < 0x80) {
-      switch (c) {
-        case u'&':
-          put("&amp;", 5);
-          break;
-        case u'<':
-          put("&lt;", 4);
-          break;
-        case u'>':
-          put("&gt;", 4);
-          break;
-        case u'"':
-          put("&quot;", 6);
-          break;
-        case u'\t':
-          put("&#9;", 4);
-          break;
-        case u'\n':
-          put("&#10;", 5);
-          break;
-        case u'\r':
-          put("&#13;", 5);
-          break;
-        default:
-          if (c >= 0x20) {
-            *p++ = static_cast<char>(c);
-          }
-          // Other C0 controls cannot appear in XML 1.0 at all, not even as
-          // character references, so they are left out.
-          break;
-      }
+      p = putAscii(p, static_cast<char>(c));
     } else if (c < 0x800) {
       *p++ = static_cast<char>(0xC0 | (c >> 6));
       *p++ = static_cast<char>(0x80 | (c & 0x3F));
@@ -104,53 +89,148 @@ void appendEscapedSlice(QByteArray &out, const char16_t *units, qsizetype from, 
       *p++ = static_cast<char>(0x80 | (c & 0x3F));
     }
   }
-  out.resize(p - begin);
+  return p;
 }
 
-// Appends value as the inside of a double-quoted XML attribute, in UTF-8.
-void appendAttributeValue(QByteArray &out, const std::optional<QString> &value) {
-  if (!value || value->isEmpty()) {
-    return;
-  }
-  const char16_t *units = reinterpret_cast<const char16_t *>(value->utf16());
-  const qsizetype count = value->size();
-  // Work in slices so that a huge value never needs six times its size at once.
-  for (qsizetype sliceStart = 0; sliceStart < count;) {
-    qsizetype sliceEnd = std::min(count, sliceStart + kSliceUnits);
-    if (sliceEnd < count && units[sliceEnd - 1] >= 0xD800 && units[sliceEnd - 1] <= 0xDBFF) {
-      ++sliceEnd;  // keep a surrogate pair together
+// Bytes that escapeUtf8 has to look at: ASCII controls and the characters
+// XML reserves, and 0xEF, the lead byte of U+FFFE and U+FFFF.
+constexpr std::array<bool, 256> kNeedsCare = [] {
+  std::array<bool, 256> table{};
+  for (int b = 0; b < 0x20; ++b) table[b] = true;
+  for (unsigned char b : {'&', '<', '>', '"'}) table[b] = true;
+  table[0xEF] = true;
+  return table;
+}();
+
+// Escapes bytes[from, end) of valid UTF-8 at p; returns the new end. Valid
+// UTF-8 holds no surrogates, so only U+FFFE and U+FFFF (EF BF BE, EF BF BF)
+// and the C0 controls need leaving out. Runs of ordinary bytes are copied
+// whole.
+char *escapeUtf8(char *p, const char *bytes, qsizetype from, qsizetype end) {
+  qsizetype i = from;
+  while (i < end) {
+    qsizetype run = i;
+    while (run < end && !kNeedsCare[static_cast<unsigned char>(bytes[run])]) {
+      ++run;
     }
-    appendEscapedSlice(out, units, sliceStart, sliceEnd);
-    sliceStart = sliceEnd;
+    std::memcpy(p, bytes + i, static_cast<std::size_t>(run - i));
+    p += run - i;
+    if (run == end) {
+      break;
+    }
+    const char c = bytes[run];
+    if (static_cast<unsigned char>(c) < 0x80) {
+      p = putAscii(p, c);
+      i = run + 1;
+    } else if (run + 2 < end && static_cast<unsigned char>(bytes[run + 1]) == 0xBF &&
+               (static_cast<unsigned char>(bytes[run + 2]) & 0xFE) == 0xBE) {
+      i = run + 3;  // U+FFFE or U+FFFF
+    } else {
+      *p++ = c;
+      i = run + 1;
+    }
   }
+  return p;
 }
 
 }  // namespace
 
 OpmlBuilder::OpmlBuilder(std::size_t expectedFeeds) {
-  buffer_.reserve(512 + static_cast<qsizetype>(expectedFeeds) * kTypicalLineBytes);
-  appendLiteral(buffer_, kHead);
-  buffer_.append(kProductWebAddress);
-  appendLiteral(buffer_, kAfterAddress);
+  buffer_.resize(512 + static_cast<qsizetype>(expectedFeeds) * kTypicalLineBytes);
+  append(kHead, sizeof kHead - 1);
+  append(kProductWebAddress, sizeof kProductWebAddress - 1);
+  append(kAfterAddress, sizeof kAfterAddress - 1);
+}
+
+char *OpmlBuilder::room(qsizetype more) {
+  const qsizetype needed = used_ + more;
+  if (needed > buffer_.size()) {
+    buffer_.resize(std::max(needed, buffer_.size() * 2));
+  }
+  return buffer_.data() + used_;
+}
+
+void OpmlBuilder::append(const char *bytes, qsizetype size) {
+  std::memcpy(room(size), bytes, static_cast<std::size_t>(size));
+  used_ += size;
+}
+
+void OpmlBuilder::appendValue(const std::optional<QString> &value) {
+  if (!value) {
+    return;
+  }
+  const auto *units = reinterpret_cast<const char16_t *>(value->utf16());
+  const qsizetype count = value->size();
+  for (qsizetype from = 0; from < count;) {
+    qsizetype end = std::min(count, from + kSliceUnits);
+    if (end < count && units[end - 1] >= 0xD800 && units[end - 1] <= 0xDBFF) {
+      ++end;  // keep a surrogate pair together
+    }
+    char *start = room((end - from) * kMaxBytesPerUnit);
+    used_ += escapeUtf16(start, units, from, end) - start;
+    from = end;
+  }
+}
+
+void OpmlBuilder::appendValue(const std::optional<std::string_view> &utf8) {
+  if (!utf8) {
+    return;
+  }
+  const char *bytes = utf8->data();
+  const auto count = static_cast<qsizetype>(utf8->size());
+  for (qsizetype from = 0; from < count;) {
+    qsizetype end = std::min(count, from + kSliceUnits);
+    // Keep a character's bytes together: back up past continuation bytes.
+    while (end < count && end > from + 1 &&
+           (static_cast<unsigned char>(bytes[end]) & 0xC0) == 0x80) {
+      --end;
+    }
+    char *start = room((end - from) * kMaxBytesPerUnit);
+    used_ += escapeUtf8(start, bytes, from, end) - start;
+    from = end;
+  }
 }
 
 void OpmlBuilder::addOutline(const FeedRecord &feed) {
   // Every value is written once, in its place; values are never searched for
   // the template's placeholders, so a title that happens to contain one
   // stays as it is.
-  appendLiteral(buffer_, "<outline text=\"");
-  appendAttributeValue(buffer_, feed.feedTitle);
-  appendLiteral(buffer_, "\" title=\"");
-  appendAttributeValue(buffer_, feed.feedTitle);
-  appendLiteral(buffer_, "\" type=\"rss\" htmlUrl=\"");
-  appendAttributeValue(buffer_, feed.feedUrl);
-  appendLiteral(buffer_, "\" xmlUrl=\"");
-  appendAttributeValue(buffer_, feed.internalLink);
-  appendLiteral(buffer_, "\"/>\n");
+  static constexpr char kText[] = "<outline text=\"";
+  static constexpr char kTitle[] = "\" title=\"";
+  static constexpr char kType[] = "\" type=\"rss\" htmlUrl=\"";
+  static constexpr char kXmlUrl[] = "\" xmlUrl=\"";
+  static constexpr char kEnd[] = "\"/>\n";
+  append(kText, sizeof kText - 1);
+  appendValue(feed.feedTitle);
+  append(kTitle, sizeof kTitle - 1);
+  appendValue(feed.feedTitle);
+  append(kType, sizeof kType - 1);
+  appendValue(feed.feedUrl);
+  append(kXmlUrl, sizeof kXmlUrl - 1);
+  appendValue(feed.internalLink);
+  append(kEnd, sizeof kEnd - 1);
+}
+
+void OpmlBuilder::addOutline(const FeedRowView &row) {
+  static constexpr char kText[] = "<outline text=\"";
+  static constexpr char kTitle[] = "\" title=\"";
+  static constexpr char kType[] = "\" type=\"rss\" htmlUrl=\"";
+  static constexpr char kXmlUrl[] = "\" xmlUrl=\"";
+  static constexpr char kEnd[] = "\"/>\n";
+  append(kText, sizeof kText - 1);
+  appendValue(row.feedTitle);
+  append(kTitle, sizeof kTitle - 1);
+  appendValue(row.feedTitle);
+  append(kType, sizeof kType - 1);
+  appendValue(row.feedUrl);
+  append(kXmlUrl, sizeof kXmlUrl - 1);
+  appendValue(row.internalLink);
+  append(kEnd, sizeof kEnd - 1);
 }
 
 QByteArray OpmlBuilder::finish() && {
-  appendLiteral(buffer_, kTail);
+  append(kTail, sizeof kTail - 1);
+  buffer_.resize(used_);
   return std::move(buffer_);
 }
 

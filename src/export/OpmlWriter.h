@@ -2,8 +2,11 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
+#include <string_view>
 #include <vector>
 
+#include "store/FeedDatabase.h"
 #include "store/FeedRecord.h"
 
 // The address of the product's home page, named in the document's second
@@ -22,12 +25,24 @@ class OpmlBuilder {
   explicit OpmlBuilder(std::size_t expectedFeeds = 0);
 
   void addOutline(const FeedRecord &feed);
+  // The same line made straight from a row's UTF-8 bytes, which must be
+  // valid UTF-8 (as FeedRowView guarantees).
+  void addOutline(const FeedRowView &row);
 
   // The finished document; it ends in "</opml>" with no line feed after it.
   QByteArray finish() &&;
 
  private:
+  // Room for `more` bytes after the written ones; returns where they go.
+  char *room(qsizetype more);
+  void append(const char *bytes, qsizetype size);
+  void appendValue(const std::optional<QString> &value);
+  void appendValue(const std::optional<std::string_view> &utf8);
+
+  // Written bytes are [0, used_); the rest is spare room, so that appending
+  // never has to resize the array.
   QByteArray buffer_;
+  qsizetype used_ = 0;
 };
 
 // The document of the feeds whose rows are selected in the export table,

@@ -133,7 +133,7 @@ QString describeReadFailure(const fs::path &path, int code, const QString &sqlit
       .arg(file, sqliteMessage);
 }
 
-std::optional<QString> textColumn(sqlite3_stmt *stmt, int column) {
+std::optional<std::string_view> textColumn(sqlite3_stmt *stmt, int column) {
   if (sqlite3_column_type(stmt, column) == SQLITE_NULL) {
     return std::nullopt;
   }
@@ -141,7 +141,18 @@ std::optional<QString> textColumn(sqlite3_stmt *stmt, int column) {
   if (text == nullptr) {
     return std::nullopt;  // out of memory while converting; treated as no value
   }
-  return textFromUtf8(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, column)));
+  const auto size = static_cast<std::size_t>(sqlite3_column_bytes(stmt, column));
+  if (!QByteArrayView(text, static_cast<qsizetype>(size)).isValidUtf8()) {
+    return std::nullopt;
+  }
+  return std::string_view(text, size);
+}
+
+std::optional<QString> toText(const std::optional<std::string_view> &utf8) {
+  if (!utf8) {
+    return std::nullopt;
+  }
+  return QString::fromUtf8(utf8->data(), static_cast<qsizetype>(utf8->size()));
 }
 
 // True for failures that mean SQLite could not do, through a read-only
@@ -159,7 +170,7 @@ struct QueryOutcome {
   QString sqliteMessage;
 };
 
-QueryOutcome runQuery(sqlite3 *db, const std::function<void(FeedRecord &&)> &onFeed,
+QueryOutcome runQuery(sqlite3 *db, const std::function<void(const FeedRowView &)> &onRow,
                       std::size_t &rowCount) {
   QueryOutcome outcome;
   Statement stmt;
@@ -171,13 +182,13 @@ QueryOutcome runQuery(sqlite3 *db, const std::function<void(FeedRecord &&)> &onF
   }
   outcome.prepared = true;
   while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
-    FeedRecord record;
-    record.feedUrl = textColumn(stmt.get(), 0);
-    record.feedTitle = textColumn(stmt.get(), 1);
-    record.channelType = static_cast<std::int32_t>(sqlite3_column_int(stmt.get(), 2));
-    record.internalLink = textColumn(stmt.get(), 3);
+    FeedRowView row;
+    row.feedUrl = textColumn(stmt.get(), 0);
+    row.feedTitle = textColumn(stmt.get(), 1);
+    row.channelType = static_cast<std::int32_t>(sqlite3_column_int(stmt.get(), 2));
+    row.internalLink = textColumn(stmt.get(), 3);
     ++rowCount;
-    onFeed(std::move(record));
+    onRow(row);
   }
   if (rc != SQLITE_DONE) {
     outcome.code = sqlite3_extended_errcode(db);
@@ -203,7 +214,7 @@ ReadResult finish(const fs::path &path, const QueryOutcome &outcome, std::size_t
 // writer shares the files (a writer would hold the index or the lock whose
 // absence brought us here), so the copy is the state the last writer left.
 std::optional<ReadResult> readPrivateCopy(const fs::path &path,
-                                          const std::function<void(FeedRecord &&)> &onFeed,
+                                          const std::function<void(const FeedRowView &)> &onRow,
                                           const ReadOptions &options) {
   QTemporaryDir dir;
   if (!dir.isValid()) {
@@ -238,7 +249,7 @@ std::optional<ReadResult> readPrivateCopy(const fs::path &path,
   sqlite3_extended_result_codes(connection.get(), 1);
   sqlite3_busy_timeout(connection.get(), static_cast<int>(options.busyTimeout.count()));
   std::size_t rowCount = 0;
-  QueryOutcome outcome = runQuery(connection.get(), onFeed, rowCount);
+  QueryOutcome outcome = runQuery(connection.get(), onRow, rowCount);
   if (!outcome.prepared) {
     return std::nullopt;  // the copy did not help; report the original failure
   }
@@ -263,8 +274,9 @@ bool canOpenDatabaseAt(const fs::path &path) {
   return connection.open(absolutePath(path), SQLITE_OPEN_READONLY) == SQLITE_OK;
 }
 
-ReadResult forEachFeedAt(const fs::path &rawPath, const std::function<void(FeedRecord &&)> &onFeed,
-                         const ReadOptions &options) {
+ReadResult forEachFeedRowAt(const fs::path &rawPath,
+                            const std::function<void(const FeedRowView &)> &onRow,
+                            const ReadOptions &options) {
   const fs::path path = absolutePath(rawPath);
   if (rawPath.empty()) {
     ReadResult result;
@@ -287,13 +299,24 @@ ReadResult forEachFeedAt(const fs::path &rawPath, const std::function<void(FeedR
   sqlite3_busy_timeout(connection.get(), static_cast<int>(options.busyTimeout.count()));
 
   std::size_t rowCount = 0;
-  QueryOutcome outcome = runQuery(connection.get(), onFeed, rowCount);
+  QueryOutcome outcome = runQuery(connection.get(), onRow, rowCount);
   if (outcome.code != SQLITE_OK && rowCount == 0 && needsPrivateRecovery(outcome.code)) {
-    if (auto recovered = readPrivateCopy(path, onFeed, options)) {
+    if (auto recovered = readPrivateCopy(path, onRow, options)) {
       return std::move(*recovered);
     }
   }
   return finish(path, outcome, rowCount);
+}
+
+FeedRecord toRecord(const FeedRowView &row) {
+  return FeedRecord{toText(row.feedUrl), toText(row.feedTitle), row.channelType,
+                    toText(row.internalLink)};
+}
+
+ReadResult forEachFeedAt(const fs::path &path, const std::function<void(FeedRecord &&)> &onFeed,
+                         const ReadOptions &options) {
+  return forEachFeedRowAt(
+      path, [&onFeed](const FeedRowView &row) { onFeed(toRecord(row)); }, options);
 }
 
 ReadResult readFeedsAt(const fs::path &path, const ReadOptions &options) {

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <string_view>
 
 #include "store/FeedRecord.h"
 
@@ -57,6 +59,24 @@ ReadResult readFeedsAt(const std::filesystem::path &path, const ReadOptions &opt
 ReadResult forEachFeedAt(const std::filesystem::path &path,
                          const std::function<void(FeedRecord &&)> &onFeed,
                          const ReadOptions &options = {});
+
+// One row as SQLite holds it: the text fields as UTF-8 bytes, valid only
+// during the call that receives them; absent when NULL or not valid UTF-8.
+struct FeedRowView {
+  std::optional<std::string_view> feedUrl;
+  std::optional<std::string_view> feedTitle;
+  std::int32_t channelType = 0;
+  std::optional<std::string_view> internalLink;
+};
+
+// Like forEachFeedAt, without making strings of the values: for a caller that
+// turns the rows straight into bytes.
+ReadResult forEachFeedRowAt(const std::filesystem::path &path,
+                            const std::function<void(const FeedRowView &)> &onRow,
+                            const ReadOptions &options = {});
+
+// The row's values as a FeedRecord.
+FeedRecord toRecord(const FeedRowView &row);
 
 // The text of a column's bytes, or nothing when they are not valid UTF-8
 // (overlong forms, surrogates and code points above U+10FFFF included).

@@ -66,6 +66,24 @@ QString xmlCharactersOf(const QString &value) {
   return kept;
 }
 
+// Mostly ordinary text, with every awkward kind of character mixed in.
+QString randomText(std::mt19937 &rng, int length, bool loneSurrogates) {
+  static const std::vector<std::pair<char32_t, char32_t>> ranges = {
+      {0x20, 0x7E},    {0x00, 0x1F},     {0x7F, 0x9F},        {0xA0, 0x7FF},
+      {0x800, 0xD7FF}, {0xE000, 0xFFFF}, {0x10000, 0x10FFFF}, {'&', '&'},
+      {'<', '>'},      {'"', '"'},       {'\'', '\''},        {0xFFFE, 0xFFFF}};
+  QString s;
+  for (int i = 0; i < length; ++i) {
+    const auto &[lo, hi] = ranges[rng() % ranges.size()];
+    const char32_t cp = lo + rng() % (hi - lo + 1);
+    s += QString::fromUcs4(&cp, 1);
+  }
+  if (loneSurrogates && rng() % 4 == 0) {
+    s += QChar(static_cast<char16_t>(0xD800 + rng() % 0x400));
+  }
+  return s;
+}
+
 }  // namespace
 
 TEST(OpmlWriter, SmallDocumentHasExactlyTheseBytes) {
@@ -130,28 +148,12 @@ TEST(OpmlWriter, PlaceholderTextInsideValuesStaysAsWritten) {
 
 TEST(OpmlWriter, AnyTextComesBackFromAnXmlParserUnchanged) {
   std::mt19937 rng(20240611);
-  // Mostly ordinary text, with every awkward kind of character mixed in.
-  const std::vector<std::pair<char32_t, char32_t>> ranges = {
-      {0x20, 0x7E},    {0x00, 0x1F},     {0x7F, 0x9F},        {0xA0, 0x7FF},
-      {0x800, 0xD7FF}, {0xE000, 0xFFFF}, {0x10000, 0x10FFFF}, {'&', '&'},
-      {'<', '>'},      {'"', '"'},       {'\'', '\''},        {0xFFFE, 0xFFFF}};
-  auto randomText = [&](int length) {
-    QString s;
-    for (int i = 0; i < length; ++i) {
-      const auto &[lo, hi] = ranges[rng() % ranges.size()];
-      const char32_t cp = lo + rng() % (hi - lo + 1);
-      s += QString::fromUcs4(&cp, 1);
-    }
-    if (rng() % 4 == 0)
-      s += QChar(static_cast<char16_t>(0xD800 + rng() % 0x400));  // unpaired surrogate
-    return s;
-  };
   FeedList feeds;
   for (int i = 0; i < 300; ++i) {
     FeedRecord record;
-    record.feedTitle = randomText(rng() % 40);
-    record.feedUrl = randomText(rng() % 60);
-    if (i % 7 != 0) record.internalLink = randomText(rng() % 60);
+    record.feedTitle = randomText(rng, rng() % 40, true);
+    record.feedUrl = randomText(rng, rng() % 60, true);
+    if (i % 7 != 0) record.internalLink = randomText(rng, rng() % 60, true);
     feeds.push_back(record);
   }
   const auto outlines = parse(opmlDocumentUtf8(feeds, allFeedRows(feeds.size())));
@@ -162,6 +164,36 @@ TEST(OpmlWriter, AnyTextComesBackFromAnXmlParserUnchanged) {
     EXPECT_EQ(outlines[i], (Outline{title, title, "rss", xmlCharactersOf(*feeds[i].feedUrl),
                                     xmlCharactersOf(feeds[i].internalLink.value_or(""))}));
   }
+}
+
+TEST(OpmlWriter, RowsOfUtf8BytesGiveTheSameDocumentAsRecords) {
+  std::mt19937 rng(99);
+  FeedList feeds;
+  for (int i = 0; i < 300; ++i) {
+    FeedRecord record;
+    record.feedTitle = randomText(rng, rng() % 40, false);
+    record.feedUrl = randomText(rng, rng() % 60, false);
+    if (i % 5 != 0) record.internalLink = randomText(rng, rng() % 60, false);
+    feeds.push_back(record);
+  }
+  // A value long enough to be written in several slices, with multi-byte
+  // characters across the slice boundaries.
+  QString longTitle;
+  while (longTitle.size() < 40'000) longTitle += QString::fromUtf8("é&日\xEF\xBF\xBF🎉<x");
+  feeds.push_back(FeedRecord{std::nullopt, longTitle, 0, QString()});
+
+  OpmlBuilder builder;
+  for (const auto &feed : feeds) {
+    const QByteArray url = feed.feedUrl ? feed.feedUrl->toUtf8() : QByteArray();
+    const QByteArray title = feed.feedTitle ? feed.feedTitle->toUtf8() : QByteArray();
+    const QByteArray link = feed.internalLink ? feed.internalLink->toUtf8() : QByteArray();
+    FeedRowView row;
+    if (feed.feedUrl) row.feedUrl = std::string_view(url.constData(), url.size());
+    if (feed.feedTitle) row.feedTitle = std::string_view(title.constData(), title.size());
+    if (feed.internalLink) row.internalLink = std::string_view(link.constData(), link.size());
+    builder.addOutline(row);
+  }
+  EXPECT_EQ(std::move(builder).finish(), opmlDocumentUtf8(feeds, allFeedRows(feeds.size())));
 }
 
 TEST(OpmlWriter, HugeValuesSurviveWholeAcrossInternalSlices) {
