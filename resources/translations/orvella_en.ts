@@ -120,6 +120,10 @@
         <translation>Export Feeds</translation>
     </message>
     <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 already exists. Do you want to replace it?</translation>
+    </message>
+    <message>
         <source>Save</source>
         <translation>Save</translation>
     </message>

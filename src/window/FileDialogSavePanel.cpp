@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QStandardPaths>
 
 #include "platform/Localized.h"
@@ -31,8 +33,24 @@ std::optional<QString> FileDialogSavePanel::runModal(QWidget *parent) {
                           ? proposedName()
                           : proposedName() + QLatin1Char('.') + extensions.first());
 
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  const QStringList chosen = dialog.selectedFiles();
-  if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
-  return pathWithAllowedExtension(QDir::cleanPath(chosen.first()), extensions);
+  for (;;) {
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
+    const QString confirmed = QDir::cleanPath(chosen.first());
+    const QString path = pathWithAllowedExtension(confirmed, extensions);
+    // The dialog asked about replacing the name it was given; when the
+    // extension made it another file that exists, ask about that one too.
+    if (path == confirmed || !QFileInfo::exists(path) || confirmReplace(&dialog, path)) return path;
+    dialog.selectFile(QFileInfo(path).fileName());
+  }
+}
+
+bool FileDialogSavePanel::confirmReplace(QWidget *parent, const QString &path) {
+  const QString text =
+      localized("CXInterfaceString", "%1 already exists. Do you want to replace it?")
+          .arg(QFileInfo(path).fileName());
+  return QMessageBox::question(parent, localized("CXInterfaceString", "Export Feeds"), text,
+                               QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
 }

@@ -8,4 +8,7 @@
 class FileDialogSavePanel : public SavePanel {
  public:
   std::optional<QString> runModal(QWidget *parent) override;
+
+ private:
+  static bool confirmReplace(QWidget *parent, const QString &path);
 };
