@@ -161,19 +161,17 @@ int runExport(const fs::path &database, const std::string &target) {
     return ExitStatus::kUsage;
   }
 
-  // Every feed is ticked, so the document can be written as the rows arrive,
-  // without holding the whole list.
-  OpmlBuilder builder;
-  const ReadResult read =
-      forEachFeedRowAt(database, [&builder](const FeedRowView &row) { builder.addOutline(row); });
-  if (!read.ok()) {
-    printLine(stderr, read.message + QStringLiteral(" Nothing was exported."));
-    return ExitStatus::kNoDatabase;
-  }
-  const QByteArray document = std::move(builder).finish();
-
   if (toStdout) {
-    if (auto error = writeStdout(document)) {
+    // Held whole until the read has succeeded, so that a failed read prints
+    // no half document.
+    OpmlBuilder builder;
+    const ReadResult read =
+        forEachFeedRowAt(database, [&builder](const FeedRowView &row) { builder.addOutline(row); });
+    if (!read.ok()) {
+      printLine(stderr, read.message + QStringLiteral(" Nothing was exported."));
+      return ExitStatus::kNoDatabase;
+    }
+    if (auto error = writeStdout(std::move(builder).finish())) {
       printLine(stderr,
                 QStringLiteral("Could not write the export to standard output: %1.").arg(*error));
       return ExitStatus::kWriteFailed;
@@ -182,7 +180,22 @@ int runExport(const fs::path &database, const std::string &target) {
               QStringLiteral("Exported %1 to standard output.").arg(feedsCount(read.rowCount)));
     return ExitStatus::kOk;
   }
-  if (auto error = AtomicFile::write(targetName, document)) {
+
+  // Every feed is ticked, so the document goes to the file as the rows
+  // arrive; the file only replaces the target once the whole of it is
+  // written, and it is never created when the read fails before its first
+  // piece.
+  AtomicFile::Writer writer(targetName);
+  OpmlBuilder builder(
+      [&writer](const char *bytes, qsizetype size) { return writer.append(bytes, size); });
+  const ReadResult read =
+      forEachFeedRowAt(database, [&builder](const FeedRowView &row) { builder.addOutline(row); });
+  if (!read.ok()) {
+    printLine(stderr, read.message + QStringLiteral(" Nothing was exported."));
+    return ExitStatus::kNoDatabase;  // the writer removes its temporary file
+  }
+  std::move(builder).finish();
+  if (auto error = writer.commit()) {
     printLine(stderr, *error);
     return ExitStatus::kWriteFailed;
   }

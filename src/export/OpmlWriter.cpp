@@ -142,6 +142,22 @@ OpmlBuilder::OpmlBuilder(std::size_t expectedFeeds) {
   append(kAfterAddress, sizeof kAfterAddress - 1);
 }
 
+OpmlBuilder::OpmlBuilder(Sink sink, qsizetype chunkBytes)
+    : sink_(std::move(sink)), chunkBytes_(std::max<qsizetype>(chunkBytes, 1)) {
+  // One buffer, reused for every piece: a few pages of memory, touched once.
+  buffer_.resize(chunkBytes_ + 4096);
+  append(kHead, sizeof kHead - 1);
+  append(kProductWebAddress, sizeof kProductWebAddress - 1);
+  append(kAfterAddress, sizeof kAfterAddress - 1);
+}
+
+void OpmlBuilder::drain() {
+  if (sinkOk_ && used_ > 0) {
+    sinkOk_ = sink_(buffer_.constData(), used_);
+  }
+  used_ = 0;
+}
+
 char *OpmlBuilder::room(qsizetype more) {
   const qsizetype needed = used_ + more;
   if (needed > buffer_.size()) {
@@ -209,6 +225,9 @@ void OpmlBuilder::addOutline(const FeedRecord &feed) {
   append(kXmlUrl, sizeof kXmlUrl - 1);
   appendValue(feed.internalLink);
   append(kEnd, sizeof kEnd - 1);
+  if (sink_ && used_ >= chunkBytes_) {
+    drain();
+  }
 }
 
 void OpmlBuilder::addOutline(const FeedRowView &row) {
@@ -226,10 +245,17 @@ void OpmlBuilder::addOutline(const FeedRowView &row) {
   append(kXmlUrl, sizeof kXmlUrl - 1);
   appendValue(row.internalLink);
   append(kEnd, sizeof kEnd - 1);
+  if (sink_ && used_ >= chunkBytes_) {
+    drain();
+  }
 }
 
 QByteArray OpmlBuilder::finish() && {
   append(kTail, sizeof kTail - 1);
+  if (sink_) {
+    drain();
+    return QByteArray();
+  }
   buffer_.resize(used_);
   return std::move(buffer_);
 }

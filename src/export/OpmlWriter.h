@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -21,8 +22,14 @@ inline constexpr char kProductWebAddress[] = "https://www.corvanex.com/orvella/"
 // empty attribute.
 class OpmlBuilder {
  public:
-  // expectedFeeds only sizes the buffer up front.
+  // Takes finished bytes; returns false when it could not take them.
+  using Sink = std::function<bool(const char *bytes, qsizetype size)>;
+
+  // Builds the document in memory; expectedFeeds only sizes the buffer.
   explicit OpmlBuilder(std::size_t expectedFeeds = 0);
+  // Hands the document to sink in pieces of about chunkBytes as it grows, so
+  // that a large export never sits in memory whole.
+  explicit OpmlBuilder(Sink sink, qsizetype chunkBytes = 256 * 1024);
 
   void addOutline(const FeedRecord &feed);
   // The same line made straight from a row's UTF-8 bytes, which must be
@@ -30,7 +37,11 @@ class OpmlBuilder {
   void addOutline(const FeedRowView &row);
 
   // The finished document; it ends in "</opml>" with no line feed after it.
+  // With a sink, the rest goes to the sink and the result is empty.
   QByteArray finish() &&;
+
+  // False once the sink has refused bytes; nothing more is handed to it then.
+  bool sinkOk() const { return sinkOk_; }
 
  private:
   // Room for `more` bytes after the written ones; returns where they go.
@@ -38,11 +49,15 @@ class OpmlBuilder {
   void append(const char *bytes, qsizetype size);
   void appendValue(const std::optional<QString> &value);
   void appendValue(const std::optional<std::string_view> &utf8);
+  void drain();
 
   // Written bytes are [0, used_); the rest is spare room, so that appending
   // never has to resize the array.
   QByteArray buffer_;
   qsizetype used_ = 0;
+  Sink sink_;
+  qsizetype chunkBytes_ = 0;
+  bool sinkOk_ = true;
 };
 
 // The document of the feeds whose rows are selected in the export table,

@@ -35,9 +35,11 @@ class Connection {
   Connection(const Connection &) = delete;
   Connection &operator=(const Connection &) = delete;
 
-  // flags: SQLITE_OPEN_READONLY or SQLITE_OPEN_READWRITE, never CREATE.
+  // flags: SQLITE_OPEN_READONLY or SQLITE_OPEN_READWRITE, never CREATE. A
+  // connection lives on one thread only, so SQLite need not lock it on every
+  // call.
   int open(const fs::path &path, int flags) {
-    return sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
+    return sqlite3_open_v2(path.c_str(), &db_, flags | SQLITE_OPEN_NOMUTEX, nullptr);
   }
   sqlite3 *get() const { return db_; }
 

@@ -215,6 +215,27 @@ TEST(CommandLine, NoReadableDatabaseExitsWithOneAndWritesNothing) {
   }
 }
 
+TEST(CommandLine, ReadThatFailsPartWayLeavesNoExportBehind) {
+  TempDir dir;
+  const auto db = dir / "Feeds";
+  execSql(db, std::string("PRAGMA page_size=4096;") + kFeedsTable +
+                  "WITH RECURSIVE n(v) AS (SELECT 1 UNION ALL SELECT v + 1 FROM n WHERE v < 3000)"
+                  " INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK)"
+                  " SELECT 'https://s/' || v, hex(zeroblob(100)), 1, 'https://s/f' || v FROM n;");
+  // Damage a page late enough that a good part of the export was written.
+  std::string bytes = readFile(db);
+  std::fill(bytes.begin() + 150 * 4096, bytes.begin() + 151 * 4096, '\xA5');
+  writeFile(db, bytes);
+  writeFile(dir / "out.opml", "previous export");
+
+  const Outcome r = run({"--database", q(db), "--export", "out.opml"}, dir.path());
+
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_TRUE(r.err.contains("damaged")) << r.err.toStdString();
+  EXPECT_EQ(readFile(dir / "out.opml"), "previous export");
+  EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"Feeds", "out.opml"}));
+}
+
 TEST(CommandLine, LockedDatabaseEndsWithAMessageInsteadOfHanging) {
   TempDir dir;
   const auto db = dir / "Feeds";

@@ -209,3 +209,40 @@ TEST(OpmlWriter, HugeValuesSurviveWholeAcrossInternalSlices) {
   EXPECT_EQ(outlines[0].title, title);
   EXPECT_EQ(outlines[0].text, title);
 }
+
+TEST(OpmlWriter, SinkReceivesTheSameDocumentInPiecesAndStopsWhenItRefuses) {
+  std::mt19937 rng(5);
+  FeedList feeds;
+  for (int i = 0; i < 200; ++i) {
+    feeds.push_back(FeedRecord{randomText(rng, 30, false), randomText(rng, 20, false), 0,
+                               randomText(rng, 30, false)});
+  }
+  const QByteArray whole = opmlDocumentUtf8(feeds, allFeedRows(feeds.size()));
+
+  QByteArray received;
+  int pieces = 0;
+  OpmlBuilder streaming(
+      [&](const char *bytes, qsizetype size) {
+        received.append(bytes, size);
+        ++pieces;
+        return true;
+      },
+      1000);
+  for (const auto &feed : feeds) streaming.addOutline(feed);
+  EXPECT_TRUE(std::move(streaming).finish().isEmpty());
+  EXPECT_TRUE(streaming.sinkOk());
+  EXPECT_EQ(received, whole);
+  EXPECT_GT(pieces, 10);
+
+  int calls = 0;
+  OpmlBuilder refusing(
+      [&calls](const char *, qsizetype) {
+        ++calls;
+        return false;
+      },
+      1000);
+  for (const auto &feed : feeds) refusing.addOutline(feed);
+  std::move(refusing).finish();
+  EXPECT_FALSE(refusing.sinkOk());
+  EXPECT_EQ(calls, 1) << "nothing more goes to a sink that refused";
+}

@@ -119,3 +119,30 @@ TEST(AtomicFile, FolderWithoutWritePermissionIsRefused) {
   EXPECT_TRUE(message->contains("ermission denied")) << message->toStdString();
   EXPECT_TRUE(fs::is_empty(dir.path()));
 }
+
+TEST(AtomicFile, WriterShowsNothingUntilCommitAndNothingAtAllWithoutOne) {
+  TempDir dir;
+  const auto target = dir / "big.opml";
+  writeFile(target, "old");
+  {
+    AtomicFile::Writer writer(q(target));
+    EXPECT_TRUE(writer.append("part one, ", 10));
+    EXPECT_TRUE(writer.append("part two", 8));
+    EXPECT_EQ(readFile(target), "old");
+    EXPECT_EQ(writer.commit(), std::nullopt);
+  }
+  EXPECT_EQ(readFile(target), "part one, part two");
+  {
+    AtomicFile::Writer abandoned(q(target));
+    EXPECT_TRUE(abandoned.append("never shown", 11));
+  }
+  EXPECT_EQ(readFile(target), "part one, part two");
+  EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"big.opml"});
+
+  AtomicFile::Writer nowhere(q(dir / "missing" / "x.opml"));
+  EXPECT_FALSE(nowhere.append("x", 1));
+  EXPECT_FALSE(nowhere.append("y", 1));
+  const auto message = nowhere.commit();
+  ASSERT_TRUE(message);
+  EXPECT_TRUE(message->contains(q(dir / "missing" / "x.opml"))) << message->toStdString();
+}
