@@ -15,11 +15,15 @@ function(orvella_add_test name)
   # tests running against the real HOME and XDG folders.
   set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR
     "${CMAKE_COMMAND};-E;env;QT_QPA_PLATFORM=offscreen;HOME=${sandbox}/home;XDG_DATA_HOME=${sandbox}/data;XDG_CONFIG_HOME=${sandbox}/config;XDG_CACHE_HOME=${sandbox}/cache;XDG_RUNTIME_DIR=${sandbox}/runtime;ORVELLA_TEST_DATA=${CMAKE_BINARY_DIR}/testdata;ORVELLA_BINARY=${CMAKE_BINARY_DIR}/orvella-exporter;QT_LOGGING_RULES=qt.qpa.*=false")
+  # An empty LABELS value would swallow the next property name, so it is only
+  # passed when there are labels.
+  set(properties TIMEOUT 300)
+  if(T_LABELS)
+    list(APPEND properties LABELS "${T_LABELS}")
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES
-      LABELS "${T_LABELS}"
-      TIMEOUT 300
+    PROPERTIES ${properties}
   )
 endfunction()
