@@ -254,6 +254,9 @@ QString commandLineHelp() {
              "  -h, --help       Show this help and exit.\n"
              "  -v, --version    Show the version and exit.\n"
              "\n"
+             "Without --export or --list the export window opens (on the database named\n"
+             "by --database, if given).\n"
+             "\n"
              "Exit status: 0 done; 1 no readable database; 2 bad usage; 3 the output\n"
              "could not be written (no partial file is left).")
       .arg(QLatin1String(kProgram), defaultDatabaseText());
