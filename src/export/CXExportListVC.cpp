@@ -64,15 +64,7 @@ void CXExportListVC::loadView() {
   ui_->exportButton->setText(text("Export…"));
   ui_->exportButton->setDefault(true);
   ui_->selectionCountLabel->clear();
-  auto sized = [](QWidget *w, int pixels, QFont::Weight weight) {
-    QFont font = w->font();
-    font.setPixelSize(pixels);
-    font.setWeight(weight);
-    w->setFont(font);
-  };
-  sized(ui_->headerTitleLabel, 15, QFont::DemiBold);
-  sized(ui_->headerDetailLabel, 12, QFont::Normal);
-  sized(ui_->selectionCountLabel, 12, QFont::Normal);
+  applyHeaderFonts();
 
   model_ = new CXExportListModel(this, this);
   delegate_ = new CXExportListDelegate(this, this);
@@ -233,6 +225,18 @@ void CXExportListVC::observeSelectedRowIndexes(const QList<int> &rows) {
   emit selectionDidChange();
 }
 
+void CXExportListVC::applyHeaderFonts() {
+  auto sized = [](QWidget *w, int pixels, QFont::Weight weight) {
+    QFont font = w->font();
+    font.setPixelSize(pixels);
+    font.setWeight(weight);
+    w->setFont(font);
+  };
+  sized(ui_->headerTitleLabel, 15, QFont::DemiBold);
+  sized(ui_->headerDetailLabel, 12, QFont::Normal);
+  sized(ui_->selectionCountLabel, 12, QFont::Normal);
+}
+
 void CXExportListVC::disableAllButtons() {
   for (CXButton *button : {selectAllButton(), deselectAllButton(), exportButton()})
     if (button) button->setEnabled(false);
@@ -243,15 +247,7 @@ void CXExportListVC::updateCountLabel() {
   const int n = feedsCount();
   if (n == 0) {
     ui_->selectionCountLabel->clear();
-    auto sized = [](QWidget *w, int pixels, QFont::Weight weight) {
-      QFont font = w->font();
-      font.setPixelSize(pixels);
-      font.setWeight(weight);
-      w->setFont(font);
-    };
-    sized(ui_->headerTitleLabel, 15, QFont::DemiBold);
-    sized(ui_->headerDetailLabel, 12, QFont::Normal);
-    sized(ui_->selectionCountLabel, 12, QFont::Normal);
+    applyHeaderFonts();
     return;
   }
   const int ticked = exportTableView() ? exportTableView()->numberOfSelectedRows() : 0;

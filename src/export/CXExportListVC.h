@@ -120,6 +120,7 @@ class CXExportListVC : public QObject {
   void observeSelectedRowIndexes(const QList<int> &rows);
   void setLoadState(LoadState state);
   void disableAllButtons();
+  void applyHeaderFonts();
   void updateCountLabel();
   void readDidNotDeliver();
   CXExportStorage &storage() const;

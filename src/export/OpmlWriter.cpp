@@ -207,30 +207,15 @@ void OpmlBuilder::appendValue(const std::optional<std::string_view> &utf8) {
   }
 }
 
-void OpmlBuilder::addOutline(const FeedRecord &feed) {
+void OpmlBuilder::addOutline(const FeedRecord &feed) { addOutlineOf(feed); }
+
+void OpmlBuilder::addOutline(const FeedRowView &row) { addOutlineOf(row); }
+
+template <class Row>
+void OpmlBuilder::addOutlineOf(const Row &row) {
   // Every value is written once, in its place; values are never searched for
   // the template's placeholders, so a title that happens to contain one
   // stays as it is.
-  static constexpr char kText[] = "<outline text=\"";
-  static constexpr char kTitle[] = "\" title=\"";
-  static constexpr char kType[] = "\" type=\"rss\" htmlUrl=\"";
-  static constexpr char kXmlUrl[] = "\" xmlUrl=\"";
-  static constexpr char kEnd[] = "\"/>\n";
-  append(kText, sizeof kText - 1);
-  appendValue(feed.feedTitle);
-  append(kTitle, sizeof kTitle - 1);
-  appendValue(feed.feedTitle);
-  append(kType, sizeof kType - 1);
-  appendValue(feed.feedUrl);
-  append(kXmlUrl, sizeof kXmlUrl - 1);
-  appendValue(feed.internalLink);
-  append(kEnd, sizeof kEnd - 1);
-  if (sink_ && used_ >= chunkBytes_) {
-    drain();
-  }
-}
-
-void OpmlBuilder::addOutline(const FeedRowView &row) {
   static constexpr char kText[] = "<outline text=\"";
   static constexpr char kTitle[] = "\" title=\"";
   static constexpr char kType[] = "\" type=\"rss\" htmlUrl=\"";

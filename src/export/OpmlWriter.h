@@ -47,6 +47,8 @@ class OpmlBuilder {
   // Room for `more` bytes after the written ones; returns where they go.
   char *room(qsizetype more);
   void append(const char *bytes, qsizetype size);
+  template <class Row>
+  void addOutlineOf(const Row &row);
   void appendValue(const std::optional<QString> &value);
   void appendValue(const std::optional<std::string_view> &utf8);
   void drain();
