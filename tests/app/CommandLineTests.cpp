@@ -218,10 +218,7 @@ TEST(CommandLine, NoReadableDatabaseExitsWithOneAndWritesNothing) {
 TEST(CommandLine, ReadThatFailsPartWayLeavesNoExportBehind) {
   TempDir dir;
   const auto db = dir / "Feeds";
-  execSql(db, std::string("PRAGMA page_size=4096;") + kFeedsTable +
-                  "WITH RECURSIVE n(v) AS (SELECT 1 UNION ALL SELECT v + 1 FROM n WHERE v < 3000)"
-                  " INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK)"
-                  " SELECT 'https://s/' || v, hex(zeroblob(100)), 1, 'https://s/f' || v FROM n;");
+  execSql(db, std::string("PRAGMA page_size=4096;") + kFeedsTable + kThreeThousandFeeds);
   // Damage a page late enough that a good part of the export was written.
   std::string bytes = readFile(db);
   std::fill(bytes.begin() + 150 * 4096, bytes.begin() + 151 * 4096, '\xA5');

@@ -178,10 +178,7 @@ TEST(FeedDatabase, FilesThatAreNoFeedDatabaseGiveQueryFailureAndStayUntouched) {
 TEST(FeedDatabase, DamagedPagesStopTheReadAndKeepTheRowsBefore) {
   TempDir dir;
   const auto db = dir / "Feeds";
-  execSql(db, std::string("PRAGMA page_size=4096;") + kFeedsTable +
-                  "WITH RECURSIVE n(v) AS (SELECT 1 UNION ALL SELECT v + 1 FROM n WHERE v < 3000)"
-                  " INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK)"
-                  " SELECT 'https://s/' || v, hex(zeroblob(100)), 1, 'https://s/f' || v FROM n;");
+  execSql(db, std::string("PRAGMA page_size=4096;") + kFeedsTable + kThreeThousandFeeds);
   // Overwrite a leaf page in the middle of the table with garbage.
   std::string bytes = readFile(db);
   ASSERT_GT(bytes.size(), 100u * 4096);

@@ -34,3 +34,10 @@ inline void killWriter(QProcess &process) {
 inline constexpr char kFeedsTable[] =
     "CREATE TABLE FEEDS (FEED_ID INTEGER PRIMARY KEY, FEED_URL TEXT, FEED_TITLE TEXT, "
     "CHANNEL_TYPE INTEGER, INTERNAL_LINK TEXT, UNREAD_COUNT INTEGER);";
+
+// 3,000 feeds on 4 KiB pages: enough pages that damaging one in the middle
+// leaves rows before and after it.
+inline constexpr char kThreeThousandFeeds[] =
+    "WITH RECURSIVE n(v) AS (SELECT 1 UNION ALL SELECT v + 1 FROM n WHERE v < 3000)"
+    " INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK)"
+    " SELECT 'https://s/' || v, hex(zeroblob(100)), 1, 'https://s/f' || v FROM n;";
