@@ -15,6 +15,8 @@
 #include "store/FeedDatabase.h"
 
 using testsupport::execSql;
+using testsupport::namesIn;
+using testsupport::qpath;
 using testsupport::readFile;
 using testsupport::TempDir;
 using testsupport::writeFile;
@@ -27,8 +29,6 @@ struct Outcome {
   QByteArray out;
   QByteArray err;
 };
-
-QString q(const fs::path &path) { return QString::fromStdString(path.string()); }
 
 // The environment of a machine without a display.
 QProcessEnvironment headless() {
@@ -44,7 +44,7 @@ Outcome run(const QStringList &args, const fs::path &workingDir = fs::current_pa
             const std::function<void()> &inChild = nullptr, const QString &stdoutFile = {}) {
   QProcess process;
   process.setProcessEnvironment(env);
-  process.setWorkingDirectory(q(workingDir));
+  process.setWorkingDirectory(qpath(workingDir));
   if (inChild) {
     process.setChildProcessModifier(inChild);
   }
@@ -66,15 +66,6 @@ QByteArray expectedSampleDocument(std::size_t *count = nullptr) {
   EXPECT_TRUE(read.ok());
   if (count) *count = read.feeds.size();
   return opmlDocumentUtf8(read.feeds, allFeedRows(read.feeds.size()));
-}
-
-std::vector<std::string> namesIn(const fs::path &folder) {
-  std::vector<std::string> names;
-  for (const auto &entry : fs::directory_iterator(folder)) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
 }
 
 }  // namespace
@@ -130,7 +121,7 @@ TEST(CommandLine, ExportWritesTheDocumentOfEveryFeedAndSaysWhere) {
   EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
   const fs::path written = dir / "My Feeds.opml";
   EXPECT_EQ(QString::fromUtf8(r.err),
-            QStringLiteral("Exported %1 feeds to %2.\n").arg(count).arg(q(written)));
+            QStringLiteral("Exported %1 feeds to %2.\n").arg(count).arg(qpath(written)));
   EXPECT_TRUE(r.out.isEmpty());
   const QByteArray bytes = QByteArray::fromStdString(readFile(written));
   EXPECT_EQ(bytes, expected);
@@ -175,7 +166,7 @@ TEST(CommandLine, ListKeepsOneFeedPerLineWhateverTheValuesHold) {
                              "INSERT INTO FEEDS (FEED_URL, FEED_TITLE, INTERNAL_LINK) VALUES"
                              " ('u1', 'two' || char(10) || 'lines' || char(9) || 'tab', NULL),"
                              " (NULL, NULL, 'l2');");
-  const Outcome r = run({"--list", "--database", q(dir / "Feeds")});
+  const Outcome r = run({"--list", "--database", qpath(dir / "Feeds")});
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(r.out, "two lines tab\tu1\t\n\t\tl2\n");
 }
@@ -186,7 +177,7 @@ TEST(CommandLine, FindsTheReaderDatabaseInTheGroupContainer) {
   fs::create_directories(documents);
   fs::copy_file(kSample.toStdString(), documents / "Feeds");
   QProcessEnvironment env = headless();
-  env.insert("XDG_DATA_HOME", q(dir / "data"));
+  env.insert("XDG_DATA_HOME", qpath(dir / "data"));
   const Outcome found = run({"--export", "-"}, dir.path(), env);
   EXPECT_EQ(found.exitCode, 0) << found.err.toStdString();
   EXPECT_EQ(found.out, expectedSampleDocument());
@@ -206,10 +197,10 @@ TEST(CommandLine, NoReadableDatabaseExitsWithOneAndWritesNothing) {
   for (const char *name : {"missing", "empty", "text", "other"}) {
     SCOPED_TRACE(name);
     const auto before = namesIn(dir.path());
-    const Outcome r = run({"--database", q(dir / name), "--export", "out.opml"}, dir.path());
+    const Outcome r = run({"--database", qpath(dir / name), "--export", "out.opml"}, dir.path());
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
-    EXPECT_TRUE(r.err.contains(q(dir / name).toUtf8())) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(qpath(dir / name).toUtf8())) << r.err.toStdString();
     EXPECT_TRUE(r.err.endsWith("Nothing was exported.\n")) << r.err.toStdString();
     EXPECT_EQ(namesIn(dir.path()), before) << "no export file, and no database created";
   }
@@ -225,7 +216,7 @@ TEST(CommandLine, ReadThatFailsPartWayLeavesNoExportBehind) {
   writeFile(db, bytes);
   writeFile(dir / "out.opml", "previous export");
 
-  const Outcome r = run({"--database", q(db), "--export", "out.opml"}, dir.path());
+  const Outcome r = run({"--database", qpath(db), "--export", "out.opml"}, dir.path());
 
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_TRUE(r.err.contains("damaged")) << r.err.toStdString();
@@ -238,7 +229,7 @@ TEST(CommandLine, LockedDatabaseEndsWithAMessageInsteadOfHanging) {
   const auto db = dir / "Feeds";
   execSql(db, std::string(kFeedsTable) + "INSERT INTO FEEDS (FEED_TITLE) VALUES ('x');");
   auto writer = startWriter(db, {"exclusive"});
-  const Outcome r = run({"--database", q(db), "--list"}, dir.path());
+  const Outcome r = run({"--database", qpath(db), "--list"}, dir.path());
   killWriter(*writer);
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_TRUE(r.err.contains("locked by another program")) << r.err.toStdString();
@@ -250,7 +241,7 @@ TEST(CommandLine, OutputThatCannotBeWrittenExitsWithThreeAndLeavesNoPartialFile)
   // A folder that does not exist.
   const Outcome missing = run({"--database", kSample, "--export", "nowhere/out.opml"}, dir.path());
   EXPECT_EQ(missing.exitCode, 3);
-  EXPECT_TRUE(missing.err.contains(q(dir / "nowhere" / "out.opml").toUtf8()))
+  EXPECT_TRUE(missing.err.contains(qpath(dir / "nowhere" / "out.opml").toUtf8()))
       << missing.err.toStdString();
 
   // A write cut short, as on a full disk: the old export stays whole.
@@ -262,7 +253,7 @@ TEST(CommandLine, OutputThatCannotBeWrittenExitsWithThreeAndLeavesNoPartialFile)
         setrlimit(RLIMIT_FSIZE, &limit);
       });
   EXPECT_EQ(cut.exitCode, 3);
-  EXPECT_TRUE(cut.err.startsWith("Could not save \"" + q(dir / "out.opml").toUtf8()))
+  EXPECT_TRUE(cut.err.startsWith("Could not save \"" + qpath(dir / "out.opml").toUtf8()))
       << cut.err.toStdString();
   EXPECT_EQ(readFile(dir / "out.opml"), "previous export");
   EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"out.opml"});
@@ -276,7 +267,7 @@ TEST(CommandLine, OutputThatCannotBeWrittenExitsWithThreeAndLeavesNoPartialFile)
   // The database itself is never the export target.
   fs::copy_file(kSample.toStdString(), dir / "Feeds");
   const std::string database = readFile(dir / "Feeds");
-  const Outcome onto = run({"--database", "Feeds", "--export", q(dir / "Feeds")}, dir.path());
+  const Outcome onto = run({"--database", "Feeds", "--export", qpath(dir / "Feeds")}, dir.path());
   EXPECT_EQ(onto.exitCode, 2);
   EXPECT_EQ(readFile(dir / "Feeds"), database);
 }
@@ -305,7 +296,8 @@ TEST(CommandLine, KilledWalWriterInAFolderWeMayNotWriteIsStillReadWhole) {
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec,
                     fs::perm_options::replace);
   }
-  const Outcome r = run({"--database", q(db), "--list"}, dir.path(), headless(), asUnprivileged);
+  const Outcome r =
+      run({"--database", qpath(db), "--list"}, dir.path(), headless(), asUnprivileged);
   fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
 
   EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();

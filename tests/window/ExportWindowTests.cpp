@@ -13,7 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "../export/ReaderDatabase.h"
+#include "ReaderDatabase.h"
 #include "TestSavePanel.h"
 #include "TestSupport.h"
 #include "export/CXExportListVC.h"
@@ -34,6 +34,7 @@
 #include "window/CXExportDocumentWC.h"
 
 namespace fs = std::filesystem;
+using testsupport::qpath;
 using testsupport::readFile;
 using testsupport::TempDir;
 using testsupport::waitUntil;
@@ -46,8 +47,6 @@ void useScheme(std::uint64_t appearance) {
   Defaults::standard().setInteger(AppearanceNames::kAppearanceTypeKey,
                                   static_cast<qint64>(appearance));
 }
-
-QString qpath(const fs::path &p) { return QString::fromStdString(p.string()); }
 
 std::vector<int> rows(const QList<int> &list) { return {list.cbegin(), list.cend()}; }
 
