@@ -318,7 +318,8 @@ TEST(MainMenu, AboutShowsOneWindowAndSupportOpensTheSupportPage) {
   }
   ASSERT_EQ(aboutItems.size(), 1);
   ASSERT_EQ(supportItems.size(), 1);
-  EXPECT_TRUE(menu->actions().contains(document->quitAction()));
+  EXPECT_TRUE(menu->actions().contains(
+      document->window()->findChild<QAction *>(QStringLiteral("quitAction"))));
   const QList<QAction *> actions = {aboutItems.first(), supportItems.first()};
 
   EXPECT_EQ(delegate.aboutWC(), nullptr);
