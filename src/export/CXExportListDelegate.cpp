@@ -29,10 +29,10 @@ QRect CXExportListDelegate::titleRect(const QRect &rowRect) {
 void CXExportListDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                                  const QModelIndex &index) const {
   if (!painter || !index.isValid()) return;
-  const bool dark = WindowAppearance::isDark(option.widget);
+  const ColorScheme scheme = WindowAppearance::scheme(option.widget);
   const bool selected = option.state & QStyle::State_Selected;
   const bool hovered = option.state & QStyle::State_MouseOver;
-  rowView_.paint(painter, option.rect, selected, hovered, dark);
+  rowView_.paint(painter, option.rect, selected, hovered, scheme);
 
   if (index.data(CXExportListModel::kIsSeparatorRole).toBool()) {
     separatorCell_.setIsBlockSeparator(false);

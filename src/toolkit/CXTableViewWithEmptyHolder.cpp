@@ -548,7 +548,7 @@ bool CXTableViewWithEmptyHolder::viewportEvent(QEvent *event) {
 }
 
 void CXTableViewWithEmptyHolder::styleScrollBars() {
-  const QString sheet = WindowAppearance::styleSheet(WindowAppearance::isDark(this));
+  const QString sheet = WindowAppearance::styleSheet(WindowAppearance::scheme(this));
   if (verticalScrollBar()->styleSheet() != sheet) verticalScrollBar()->setStyleSheet(sheet);
 }
 

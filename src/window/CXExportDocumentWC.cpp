@@ -216,7 +216,7 @@ void CXExportDocumentWC::loadExportListVC() {
     validateMenuItems();
   }
   QWidget *listView = exportListVC_->view();
-  CXVibrance::applyToTextFields(listView, WindowAppearance::isDark(window_.get()));
+  CXVibrance::applyToTextFields(listView, WindowAppearance::scheme(window_.get()));
   QPointer<CXExportDocumentWC> self(this);
   CXTransition::changeLayoutSubviewFillingAndInsertedIntoView(
       listView, ui_->exportListHolderView, nullptr, false, [self] {
@@ -328,24 +328,23 @@ void CXExportDocumentWC::systemAppearanceDidChange() { applyScheme(); }
 
 void CXExportDocumentWC::applyScheme() {
   if (!window_) return;
-  const QString name = WindowAppearance::nameForAppearance(CXServiceFunctions::appAppearance());
-  WindowAppearance::set(window_.get(), name);
-  WindowAppearance::set(ui_->vibrancyView, name);
+  const ColorScheme scheme = CXServiceFunctions::colorScheme();
+  WindowAppearance::set(window_.get(), scheme);
+  WindowAppearance::set(ui_->vibrancyView, scheme);
   updateWindowControlsButton();
-  const bool dark = WindowAppearance::isDark(window_.get());
-  CXVibrance::applyToTextFields(window_.get(), dark);
+  CXVibrance::applyToTextFields(window_.get(), scheme);
   // The completion view may still wait outside the window's tree.
-  CXVibrance::applyToTextFields(ui_->exportCompleteView, dark);
-  if (menu_) WindowAppearance::set(menu_, name);
+  CXVibrance::applyToTextFields(ui_->exportCompleteView, scheme);
+  if (menu_) WindowAppearance::set(menu_, scheme);
   window_->update();
   window_->repaint();
 }
 
 void CXExportDocumentWC::updateWindowControlsButton() {
   if (!window_) return;
-  const bool dark = WindowAppearance::isDark(window_.get());
+  const ColorScheme scheme = WindowAppearance::scheme(window_.get());
   using TitleBarButtons::Kind;
-  TitleBarButtons::reimage(closeWindowButton_, Kind::Close, dark);
-  TitleBarButtons::reimage(minimizeWindowButton_, Kind::Minimize, dark);
-  TitleBarButtons::reimage(zoomWindowButton_, Kind::Zoom, dark);
+  TitleBarButtons::reimage(closeWindowButton_, Kind::Close, scheme);
+  TitleBarButtons::reimage(minimizeWindowButton_, Kind::Minimize, scheme);
+  TitleBarButtons::reimage(zoomWindowButton_, Kind::Zoom, scheme);
 }

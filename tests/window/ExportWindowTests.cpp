@@ -81,11 +81,12 @@ class ExportWindow : public ::testing::Test {
     });
   }
 
-  // A part of the window by its object name.
+  // A part of the window, or an item of its menu, by its object name.
   template <class T = QWidget>
   T *part(const char *name) {
     return wc->window()->findChild<T *>(QLatin1String(name));
   }
+  QAction *item(const char *name) { return part<QAction>(name); }
   CXExportListVC *list() { return wc->exportListVC(); }
   CXTableViewWithEmptyHolder *table() { return list()->exportTableView(); }
   bool listShown() {
@@ -133,7 +134,8 @@ TEST_F(ExportWindow, LoadsSchemeTitleStripAndListInOrder) {
     EXPECT_EQ(e.button->groupIdentifier(), "groupDoc");
     EXPECT_EQ(e.button->target(), window);
     EXPECT_EQ(e.button->action(), TitleBarButtons::actionFor(e.kind));
-    EXPECT_EQ(e.button->activeImage().name(), TitleBarButtons::imageNames(e.kind, true).at(0));
+    EXPECT_EQ(e.button->activeImage().name(),
+              TitleBarButtons::imageNames(e.kind, ColorScheme::Dark).at(0));
     EXPECT_EQ(e.button->reloadCount(), 0) << "creation does not reload";
     // y 2 from the bottom of the 16-point host: two points from its top.
     EXPECT_EQ(e.button->geometry(), QRect(int(e.x), 2, 12, 12));
@@ -172,31 +174,29 @@ TEST_F(ExportWindow, SelectAllAndDeselectAllSetTheExportButtonAtOnce) {
 TEST_F(ExportWindow, MenuItemsFollowTheFeedsAndTheTicks) {
   auto enabled = [this] {
     emit wc->menu()->aboutToShow();
-    return std::vector<bool>{part<QAction>("selectAllAction")->isEnabled(),
-                             part<QAction>("deselectAllAction")->isEnabled(),
-                             part<QAction>("exportAction")->isEnabled()};
+    return std::vector<bool>{item("selectAllAction")->isEnabled(),
+                             item("deselectAllAction")->isEnabled(),
+                             item("exportAction")->isEnabled()};
   };
   open({});
   EXPECT_EQ(enabled(), (std::vector<bool>{false, false, false})) << "no feeds";
-  for (QAction *a : {part<QAction>("selectAllAction"), part<QAction>("deselectAllAction"),
-                     part<QAction>("exportAction")})
+  for (QAction *a : {item("selectAllAction"), item("deselectAllAction"), item("exportAction")})
     EXPECT_FALSE(wc->validateMenuItem(a));
 
   wc = std::make_unique<CXExportDocumentWC>(&storage);
   open(readerdb::numbered(2), "Two");
   EXPECT_EQ(enabled(), (std::vector<bool>{true, true, true})) << "feeds, all ticked";
-  part<QAction>("deselectAllAction")->trigger();
+  item("deselectAllAction")->trigger();
   EXPECT_EQ(enabled(), (std::vector<bool>{true, true, false})) << "feeds, none ticked";
   table()->toggleRow(2);
-  EXPECT_TRUE(part<QAction>("exportAction")->isEnabled())
-      << "kept in step without opening the menu";
+  EXPECT_TRUE(item("exportAction")->isEnabled()) << "kept in step without opening the menu";
 
   // Items that are not the window's own are never enabled by it, and its
   // Close and Quit are always available.
   QAction foreign("About");
   EXPECT_FALSE(wc->validateMenuItem(&foreign));
-  EXPECT_TRUE(part<QAction>("closeAction")->isEnabled());
-  EXPECT_TRUE(part<QAction>("quitAction")->isEnabled());
+  EXPECT_TRUE(item("closeAction")->isEnabled());
+  EXPECT_TRUE(item("quitAction")->isEnabled());
   wc->addMenuAction(&foreign);
   EXPECT_TRUE(wc->menu()->actions().contains(&foreign));
   enabled();
@@ -254,10 +254,10 @@ TEST_F(ExportWindow, ExportWritesTheTickedFeedsAndShowsTheCompletionView) {
 
   // From the completion view the menu item exports the current ticks again.
   emit wc->menu()->aboutToShow();
-  ASSERT_TRUE(part<QAction>("exportAction")->isEnabled());
+  ASSERT_TRUE(item("exportAction")->isEnabled());
   const fs::path second = dir / "again.opml";
   answerPanel(qpath(second));
-  part<QAction>("exportAction")->trigger();
+  item("exportAction")->trigger();
   EXPECT_EQ(asked.runs, 2);
   EXPECT_EQ(QByteArray::fromStdString(readFile(second)),
             opmlDocumentUtf8(readerdb::records(feeds), {4, 6, 8}));
@@ -320,9 +320,9 @@ TEST_F(ExportWindow, ADatabaseThatCannotBeOpenedLeavesNothingToDo) {
   EXPECT_FALSE(list()->deselectAllButton()->isEnabled());
   EXPECT_FALSE(list()->exportButton()->isEnabled());
   emit wc->menu()->aboutToShow();
-  EXPECT_FALSE(part<QAction>("selectAllAction")->isEnabled());
-  EXPECT_FALSE(part<QAction>("deselectAllAction")->isEnabled());
-  EXPECT_FALSE(part<QAction>("exportAction")->isEnabled());
+  EXPECT_FALSE(item("selectAllAction")->isEnabled());
+  EXPECT_FALSE(item("deselectAllAction")->isEnabled());
+  EXPECT_FALSE(item("exportAction")->isEnabled());
   EXPECT_TRUE(table()->placeholderText().contains(qpath(dir / "Missing" / "Feeds")));
 }
 
@@ -338,7 +338,8 @@ TEST_F(ExportWindow, SchemeSwitchRestylesAndReimagesOnBothNotifications) {
         {part<CXWindowButton>("minimizeWindowButton"), Kind::Minimize},
         {part<CXWindowButton>("zoomWindowButton"), Kind::Zoom}};
     for (const auto &[button, kind] : buttons) {
-      const QStringList names = TitleBarButtons::imageNames(kind, dark);
+      const QStringList names =
+          TitleBarButtons::imageNames(kind, dark ? ColorScheme::Dark : ColorScheme::Light);
       if (QStringList{button->activeImage().name(), button->activeNotKeyWindowImage().name(),
                       button->inactiveImage().name(), button->pressedImage().name(),
                       button->rolloverImage().name()} != names)
@@ -357,11 +358,12 @@ TEST_F(ExportWindow, SchemeSwitchRestylesAndReimagesOnBothNotifications) {
       useScheme(appearance);
       NotificationCenter::defaultCenter().post(notification);
       const bool dark = appearance == Appearance::kDark;
-      EXPECT_EQ(WindowAppearance::isDark(window), dark);
+      const ColorScheme scheme = dark ? ColorScheme::Dark : ColorScheme::Light;
+      EXPECT_EQ(WindowAppearance::scheme(window), scheme);
       EXPECT_EQ(WindowAppearance::name(part("vibrancyView")),
                 WindowAppearance::nameForAppearance(appearance));
       EXPECT_EQ(window->palette().color(QPalette::Window),
-                WindowAppearance::palette(dark).color(QPalette::Window));
+                WindowAppearance::palette(scheme).color(QPalette::Window));
       EXPECT_TRUE(imagesAre(dark));
       for (CXWindowButton *b :
            {part<CXWindowButton>("closeWindowButton"), part<CXWindowButton>("minimizeWindowButton"),
@@ -369,7 +371,7 @@ TEST_F(ExportWindow, SchemeSwitchRestylesAndReimagesOnBothNotifications) {
         EXPECT_EQ(b->reloadCount(), round) << "reloaded once per switch, changed or not";
       // Text fields follow: the title stays solid, other labels blend.
       EXPECT_EQ(part<QLabel>("windowTitleLabel")->palette().color(QPalette::WindowText),
-                CXVibrance::textColor(false, dark));
+                CXVibrance::textColor(false, scheme));
     }
   }
   EXPECT_EQ(part<CXWindowButton>("closeWindowButton")->frame(), closeFrame);
@@ -420,9 +422,9 @@ TEST_F(Quitting, TheCloseButtonQuits) {
 
 TEST_F(Quitting, CloseAndQuitItemsAndTheDoneButtonQuit) {
   open(readerdb::numbered(1));
-  EXPECT_EQ(runUntilQuit([this] { part<QAction>("closeAction")->trigger(); }), 1);
+  EXPECT_EQ(runUntilQuit([this] { item("closeAction")->trigger(); }), 1);
   wc->showWindow();
-  EXPECT_EQ(runUntilQuit([this] { part<QAction>("quitAction")->trigger(); }), 1);
+  EXPECT_EQ(runUntilQuit([this] { item("quitAction")->trigger(); }), 1);
   wc->showWindow();
   EXPECT_EQ(runUntilQuit([this] { wc->window()->close(); }), 1) << "closed any other way";
 
@@ -467,7 +469,7 @@ TEST(Vibrancy, OnlyTheExactIdentifierOptsOut) {
     auto *title = new QLabel(&root);
     title->setProperty("identifier", "TF_Title_Disable");
     auto *detail = new QLabel(&root);
-    CXVibrance::applyToTextFields(&root, dark);
+    CXVibrance::applyToTextFields(&root, dark ? ColorScheme::Dark : ColorScheme::Light);
     EXPECT_EQ(title->palette().color(QPalette::WindowText).alpha(), 255);
     EXPECT_LT(detail->palette().color(QPalette::WindowText).alpha(), 255);
   }
