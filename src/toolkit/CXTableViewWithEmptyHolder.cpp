@@ -74,7 +74,14 @@ bool CXTableViewWithEmptyHolder::toggleRow(int row) {
 }
 
 void CXTableViewWithEmptyHolder::selectAll() {
-  if (model() && selection_.selectAll()) announceSelection();
+  const QAbstractItemModel *m = model();
+  if (!m) return;
+  // The root looked up once for the whole pass, not once per row.
+  const QModelIndex root = rootIndex();
+  if (selection_.selectAll([m, &root](int row) {
+        return bool(m->flags(m->index(row, 0, root)) & Qt::ItemIsSelectable);
+      }))
+    announceSelection();
 }
 
 void CXTableViewWithEmptyHolder::deselectAll() {

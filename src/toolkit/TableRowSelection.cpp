@@ -34,10 +34,11 @@ bool TableRowSelection::select(const QList<int> &rows, bool extending) {
   return changed;
 }
 
-bool TableRowSelection::selectAll() {
+bool TableRowSelection::selectAll(const Selectable &test) {
+  const Selectable &isSelectable = test ? test : selectable_;
   bool changed = false;
   for (int r = 0; r < rowCount(); ++r) {
-    const bool selectable = selectable_(r);
+    const bool selectable = isSelectable(r);
     unsigned char &flag = flags_[size_t(r)];
     if (bool(flag) != selectable) {
       flag = selectable ? 1 : 0;

@@ -28,8 +28,9 @@ class TableRowSelection {
   // Selects the selectable rows among `rows`; unless extending, every other
   // row is deselected in the same change.
   bool select(const QList<int> &rows, bool extending);
-  // Exactly the selectable rows.
-  bool selectAll();
+  // Exactly the selectable rows. A caller that can answer the selectable
+  // test faster for a whole pass hands in its own, equal one.
+  bool selectAll(const Selectable &selectable = {});
   bool clear();
   // rowCount rows, none selected.
   bool reset(int rowCount);
