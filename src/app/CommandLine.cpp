@@ -165,8 +165,10 @@ int runExport(const fs::path &database, const std::string &target) {
     // Held whole until the read has succeeded, so that a failed read prints
     // no half document.
     OpmlBuilder builder;
-    const ReadResult read =
-        forEachFeedRowAt(database, [&builder](const FeedRowView &row) { builder.addOutline(row); });
+    const ReadResult read = forEachFeedRowAt(database, [&builder](const FeedRowView &row) {
+      builder.addOutline(row);
+      return builder.sinkOk();
+    });
     if (!read.ok()) {
       printLine(stderr, read.message + QStringLiteral(" Nothing was exported."));
       return ExitStatus::kNoDatabase;
@@ -188,8 +190,10 @@ int runExport(const fs::path &database, const std::string &target) {
   AtomicFile::Writer writer(targetName);
   OpmlBuilder builder(
       [&writer](const char *bytes, qsizetype size) { return writer.append(bytes, size); });
-  const ReadResult read =
-      forEachFeedRowAt(database, [&builder](const FeedRowView &row) { builder.addOutline(row); });
+  const ReadResult read = forEachFeedRowAt(database, [&builder](const FeedRowView &row) {
+    builder.addOutline(row);
+    return builder.sinkOk();
+  });
   if (!read.ok()) {
     printLine(stderr, read.message + QStringLiteral(" Nothing was exported."));
     return ExitStatus::kNoDatabase;  // the writer removes its temporary file
@@ -214,6 +218,7 @@ int runList(const fs::path &database) {
     out.append('\t');
     appendListField(out, row.internalLink);
     out.append('\n');
+    return true;
   });
   if (!read.ok()) {
     printLine(stderr, read.message);

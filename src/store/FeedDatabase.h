@@ -19,11 +19,16 @@ inline constexpr char kFeedsQuery[] =
     "SELECT FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK FROM FEEDS";
 
 enum class ReadStatus {
-  Ok,           // every row was read
-  OpenFailed,   // the file could not be opened (missing, unreadable, no path)
-  QueryFailed,  // the query could not be prepared: not a database, no FEEDS table,
-                // a column missing, locked, corrupt header
-  StepFailed,   // reading stopped part-way; the rows before the failure were kept
+  Ok,            // every row was read
+  OpenFailed,    // the file could not be opened: missing, unreadable, not a regular
+                 // file, no path
+  NotADatabase,  // the file is not an SQLite database
+  NoFeedsTable,  // no FEEDS table, or one of its four columns is missing
+  Locked,        // another program still held its lock after the wait
+  Damaged,       // the database is damaged where the query starts
+  Unreadable,    // the query could not start for another reason (I/O error, memory)
+  StepFailed,    // reading stopped part-way; the rows before the failure were kept
+  Stopped,       // the visitor asked to stop; the rows before were handed over
 };
 
 struct ReadResult {
@@ -40,6 +45,8 @@ struct ReadResult {
   QString message;
 
   bool ok() const { return status == ReadStatus::Ok; }
+  // Whether every row of the table was read (the same as ok()).
+  bool complete() const { return status == ReadStatus::Ok; }
 };
 
 struct ReadOptions {
@@ -69,10 +76,13 @@ struct FeedRowView {
   std::optional<std::string_view> internalLink;
 };
 
+// Takes one row; returns false to stop the read there (the result is then
+// Stopped), e.g. because the place the rows go to failed.
+using FeedRowVisitor = std::function<bool(const FeedRowView &)>;
+
 // Like forEachFeedAt, without making strings of the values: for a caller that
 // turns the rows straight into bytes.
-ReadResult forEachFeedRowAt(const std::filesystem::path &path,
-                            const std::function<void(const FeedRowView &)> &onRow,
+ReadResult forEachFeedRowAt(const std::filesystem::path &path, const FeedRowVisitor &onRow,
                             const ReadOptions &options = {});
 
 // The row's values as a FeedRecord.

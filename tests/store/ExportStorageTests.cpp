@@ -254,3 +254,34 @@ TEST(CXExportStorage, SampleDatabaseHoldsTheAdvertisedOddities) {
   EXPECT_GE(nonLatin, 1);
   EXPECT_EQ(withoutTitle, 1);
 }
+
+TEST(CXExportStorage, ReadWithOutcomeAlwaysAnswersWithStatusSentenceAndRows) {
+  TempDir dir;
+  testsupport::writeFile(dir / "text", "not a database at all");
+  execSql(dir / "other", "CREATE TABLE NOTES (BODY TEXT);");
+  struct Case {
+    fs::path database;
+    ReadStatus status;
+    std::size_t rows;
+    const char *sentence;
+  };
+  const std::vector<Case> cases = {
+      {fs::path(ORVELLA_SAMPLE_DATABASE), ReadStatus::Ok, 45, ""},
+      {dir / "missing", ReadStatus::OpenFailed, 0, "There is no database file at"},
+      {dir / "text", ReadStatus::NotADatabase, 0, "is not an SQLite database"},
+      {dir / "other", ReadStatus::NoFeedsTable, 0, "has no FEEDS table"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.database.string());
+    CXExportStorage storage;
+    storage.setDatabasePathOverride(c.database);
+    std::optional<ReadResult> outcome;
+    storage.readFeedsWithOutcome([&outcome](ReadResult r) { outcome = std::move(r); });
+    ASSERT_TRUE(waitUntil([&] { return outcome.has_value(); }));
+    EXPECT_EQ(outcome->status, c.status);
+    EXPECT_EQ(outcome->complete(), c.status == ReadStatus::Ok);
+    EXPECT_EQ(outcome->feeds.size(), c.rows);
+    EXPECT_TRUE(outcome->message.contains(c.sentence)) << outcome->message.toStdString();
+    EXPECT_EQ(outcome->message.isEmpty(), c.status == ReadStatus::Ok);
+  }
+}
