@@ -1,6 +1,7 @@
 #include "CXExportStorage.h"
 
 #include <memory>
+#include <new>
 
 #include "platform/GroupContainer.h"
 #include "platform/Log.h"
@@ -67,7 +68,16 @@ ReadResult CXExportStorage::readFeeds(const ReadOptions &options) const {
         "with --database.");
     return result;
   }
-  return readFeedsAt(*path, options);
+  try {
+    return readFeedsAt(*path, options);
+  } catch (const std::bad_alloc &) {
+    ReadResult result;
+    result.status = ReadStatus::Unreadable;
+    result.sqliteMessage = QStringLiteral("out of memory");
+    result.message = QStringLiteral(
+        "There was not enough memory to read the feeds. Close other programs and try again.");
+    return result;
+  }
 }
 
 void CXExportStorage::readFeedsWithOutcome(std::function<void(ReadResult)> completion) {
