@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <QtGlobal>
 #include <atomic>
@@ -283,5 +285,25 @@ TEST(CXExportStorage, ReadWithOutcomeAlwaysAnswersWithStatusSentenceAndRows) {
     EXPECT_EQ(outcome->feeds.size(), c.rows);
     EXPECT_TRUE(outcome->message.contains(c.sentence)) << outcome->message.toStdString();
     EXPECT_EQ(outcome->message.isEmpty(), c.status == ReadStatus::Ok);
+  }
+}
+
+TEST(CXExportStorage, ProbeAnswersAtOnceForNamesThatAreNoDatabaseFile) {
+  TempDir dir;
+  ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);  // an open() of it would block
+  fs::create_directory(dir / "folder");
+  std::vector<std::string> names{"fifo", "folder"};
+  if (::mknod((dir / "device").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+    names.push_back("device");
+  }
+  for (const auto &name : names) {
+    SCOPED_TRACE(name);
+    CXExportStorage storage;
+    storage.setDatabasePathOverride(dir / name);
+    EXPECT_EQ(storage.openDatabase(), CXExportStorage::kDatabaseUnavailable);
+    const ReadResult read = storage.readFeeds();
+    EXPECT_EQ(read.status, ReadStatus::OpenFailed);
+    EXPECT_TRUE(read.message.contains(QString::fromStdString((dir / name).string())))
+        << read.message.toStdString();
   }
 }
