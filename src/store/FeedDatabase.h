@@ -11,8 +11,11 @@
 #include "store/FeedRecord.h"
 
 // Read-only access to a reader database file. Every call opens a connection of
-// its own and closes it before returning; nothing here ever writes to the file
-// or creates it.
+// its own and closes it before returning. Nothing here writes to the database,
+// its log or its journal, or creates a file beside it: a database that needs
+// recovery is read from a private copy. The one file that may change is an
+// existing shared-memory index (-shm), as SQLite's readers keep it current.
+// Names are taken as bytes and never read as SQLite URIs.
 
 // The one statement the exporter runs against the reader's database.
 inline constexpr char kFeedsQuery[] =
@@ -54,8 +57,9 @@ struct ReadOptions {
   std::chrono::milliseconds busyTimeout{3000};
 };
 
-// True when the file can be opened for reading. Opens nothing for longer than
-// the call and never creates the file.
+// True when the name leads to a regular file that can be opened for reading;
+// a FIFO, socket, device or folder is answered at once with false. Opens
+// nothing for longer than the call and never creates the file.
 bool canOpenDatabaseAt(const std::filesystem::path &path);
 
 // Runs the feeds query and collects every row.
