@@ -539,6 +539,9 @@ TEST(CommandLine, PrivateCopyOfTheDatabaseDiesWithTheProgram) {
 }
 
 TEST(CommandLine, StandardOutputExportOfAMillionFeedsKeepsMemoryFlat) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+  GTEST_SKIP() << "a sanitizer's shadow memory and quarantine say nothing about ours";
+#endif
   TempDir dir;
   execSql(dir / "Feeds", std::string(kFeedsTable) +
                              "WITH RECURSIVE n(v) AS (SELECT 1 UNION ALL SELECT v + 1 FROM n WHERE "
