@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <QByteArrayView>
+#include <QDir>
 #include <QFile>
 #include <cerrno>
 #include <cstdlib>
@@ -277,12 +278,13 @@ ReadResult openFailure(const fs::path &path, int systemErrno, const QString &rea
 }
 
 // Reads a private copy of the database and its log or journal, on which SQLite
-// may do the recovery that it must not do in place. Only reached when no live
+// may do the recovery that it must not do in place. Nothing when the copy
+// cannot be made. Only reached when no live
 // writer shares the files (a writer would hold the index or the lock whose
 // absence brought us here), so the copy is the state the last writer left.
-std::optional<ReadResult> readPrivateCopy(const fs::path &path, const FeedRowVisitor &onRow,
-                                          const ReadOptions &options) {
-  std::unique_ptr<PrivateCopy> copy = PrivateCopy::make(path);
+std::optional<ReadResult> readPrivateCopy(const fs::path &file, const fs::path &path,
+                                          const FeedRowVisitor &onRow, const ReadOptions &options) {
+  std::unique_ptr<PrivateCopy> copy = PrivateCopy::make(file);
   if (!copy) {
     return std::nullopt;
   }
@@ -294,7 +296,7 @@ std::optional<ReadResult> readPrivateCopy(const fs::path &path, const FeedRowVis
   Statement stmt;
   QueryOutcome outcome = prepare(connection.get(), stmt);
   if (!outcome.prepared) {
-    return std::nullopt;  // the copy did not help; report the original failure
+    return finish(path, outcome, 0);
   }
   // Preparing read the schema, so the recovery is done and SQLite holds
   // every file of the copy open: the names can go.
@@ -424,11 +426,21 @@ ReadResult forEachFeedRowAt(const fs::path &rawPath, const FeedRowVisitor &onRow
   if (ec) shownPath = rawPath;
 
   if (access.kind == Access::PrivateCopy) {
-    if (auto recovered = readPrivateCopy(access.file, onRow, options)) {
+    if (auto recovered = readPrivateCopy(access.file, shownPath, onRow, options)) {
       return std::move(*recovered);
     }
-    // No room for a copy: read what the database file holds, still without
-    // touching the reader's folder.
+    // Reading in place would mean recovery in the reader's folder, or pages
+    // of an unfinished transaction.
+    ReadResult result;
+    result.status = ReadStatus::Unreadable;
+    result.sqliteMessage = QStringLiteral("no private copy");
+    result.message = QStringLiteral(
+                         "The database \"%1\" was left unfinished by a program that stopped, "
+                         "and no private copy of it could be made in the temporary folder "
+                         "\"%2\" to read it. Make room there, or set TMPDIR to a folder with "
+                         "room, and try again.")
+                         .arg(shown(shownPath), QDir::tempPath());
+    return result;
   }
   Connection connection;
   const char *query = access.kind == Access::Shared ? "?mode=ro" : "?mode=ro&immutable=1";
@@ -446,7 +458,7 @@ ReadResult forEachFeedRowAt(const fs::path &rawPath, const FeedRowVisitor &onRow
   }
   if (access.kind == Access::Shared && outcome.code != SQLITE_OK && rowCount == 0 &&
       needsPrivateRecovery(outcome.code)) {
-    if (auto recovered = readPrivateCopy(access.file, onRow, options)) {
+    if (auto recovered = readPrivateCopy(access.file, shownPath, onRow, options)) {
       return std::move(*recovered);
     }
   }

@@ -536,6 +536,11 @@ TEST(CommandLine, PrivateCopyOfTheDatabaseDiesWithTheProgram) {
     ASSERT_TRUE(process.waitForFinished());
     EXPECT_TRUE(fs::is_empty(dir / "tmp")) << "a copy of the database was left behind";
   }
+  // Without a place for a copy, the unfinished database is not read in place.
+  env.insert("TMPDIR", q(dir / "Feeds-journal"));
+  const Outcome noCopy = run({"--database", q(dir / "Feeds"), "--list"}, dir.path(), env);
+  EXPECT_EQ(noCopy.exitCode, 1);
+  EXPECT_TRUE(noCopy.err.contains("no private copy")) << noCopy.err.toStdString();
 }
 
 TEST(CommandLine, StandardOutputExportOfAMillionFeedsKeepsMemoryFlat) {
