@@ -1,9 +1,13 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
+#include <future>
 
 #include "TestSupport.h"
 #include "platform/AtomicFile.h"
@@ -136,4 +140,54 @@ TEST(AtomicFile, WriterShowsNothingUntilCommitAndNothingAtAllWithoutOne) {
   const auto message = nowhere.commit();
   ASSERT_TRUE(message);
   EXPECT_TRUE(message->contains(qpath(dir / "missing" / "x.opml"))) << message->toStdString();
+}
+
+TEST(AtomicFile, ExistingTargetsKeepWhatTheyAre) {
+  TempDir dir;
+  const QByteArray folder = QByteArray::fromStdString(dir.path().string());
+  writeFile(dir / "real.opml", "old");
+  fs::create_symlink("real.opml", dir / "link.opml");
+  const std::string longName(255, 'n');
+  writeFile(dir / longName, "old");
+  const bool haveNode = ::mknod((dir / "null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+  ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+  fs::create_directory(dir / "folder");
+
+  struct Case {
+    QByteArray name;  // raw bytes, not necessarily UTF-8
+    bool ok;
+    fs::file_type typeAfter;
+    const char *contentAt;  // file whose content must then be the document
+  };
+  const std::vector<Case> cases = {
+      {"real.opml", true, fs::file_type::regular, "real.opml"},
+      {"link.opml", true, fs::file_type::symlink, "real.opml"},
+      {QByteArray::fromStdString(longName), true, fs::file_type::regular, longName.c_str()},
+      {"Feeds\xff.opml", true, fs::file_type::regular, "Feeds\xff.opml"},
+      {"null", true, fs::file_type::character, nullptr},
+      {"fifo", true, fs::file_type::fifo, nullptr},
+      {"folder", false, fs::file_type::directory, nullptr},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.name.toStdString());
+    if (c.name == "null" && !haveNode) continue;  // mknod needs root
+    const QByteArray path = folder + "/" + c.name;
+    // Someone reads the FIFO, as `cat fifo` would.
+    std::future<std::string> reader;
+    if (c.name == "fifo") {
+      reader = std::async(std::launch::async, [&dir] { return readFile(dir / "fifo"); });
+    }
+    const auto message = AtomicFile::write(path, "document");
+    EXPECT_EQ(!message, c.ok) << message.value_or("").toStdString();
+    EXPECT_EQ(fs::symlink_status(path.toStdString()).type(), c.typeAfter);
+    if (c.contentAt) {
+      EXPECT_EQ(readFile(dir / c.contentAt), "document");
+    }
+    if (reader.valid()) {
+      EXPECT_EQ(reader.get(), "document");
+    }
+  }
+  EXPECT_FALSE(fs::exists(dir / "Feeds\xef\xbf\xbd.opml")) << "the name was not kept as bytes";
+  std::vector<std::string> names = namesIn(dir.path());
+  EXPECT_EQ(names.size(), haveNode ? 7u : 6u) << "no temporary file is left";
 }
