@@ -53,13 +53,12 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION web)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.corvanex.com/")
-# The first line is the summary; the rest is the long description.
+# The long description; the summary above is its first line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "export the subscriptions of the Orvella feed reader to OPML
- Orvella Exporter writes the subscriptions of the Orvella feed reader to an
- OPML 1.0 file, for moving them to another feed reader or keeping a backup.
- It quits Orvella for the export with the user's leave and opens it again
- afterwards. A command line exports or lists the feeds from scripts.")
+  "Orvella Exporter writes the subscriptions of the Orvella feed reader to an
+OPML 1.0 file, for moving them to another feed reader or keeping a backup.
+It quits Orvella for the export with the user's leave and opens it again
+afterwards. A command line exports or lists the feeds from scripts.")
 # Depends: from the shared libraries the program really links (dpkg-shlibdeps).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # `gio launch` starts the reader again from its desktop entry; ORVELLA_OPENER

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
@@ -88,7 +89,10 @@ class HandOff : public ::testing::Test {
                            "printf '%s' \"$1\" > \"$here/opened.tmp\" && "
                            "mv \"$here/opened.tmp\" \"$here/opened\"\n");
     std::filesystem::permissions(script, std::filesystem::perms::owner_all);
-    opener = std::make_unique<ScopedEnv>("ORVELLA_OPENER", ("\"" + script.string() + "\"").c_str());
+    // Quoted, so that the opener is one word whatever the folder's name.
+    const QByteArray quoted =
+        '"' + QFile::encodeName(QString::fromStdString(script.string())) + '"';
+    opener = std::make_unique<ScopedEnv>("ORVELLA_OPENER", quoted.constData());
     delegate = std::make_unique<CXAppDelegate>();
     // Only the processes this test started count: other programs of this
     // user may run at the same time.
