@@ -64,4 +64,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # `gio launch` starts the reader again from its desktop entry; ORVELLA_OPENER
 # names another opener where GLib's tools are missing.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libglib2.0-bin")
+# Native windows on Wayland desktops; without it Qt uses XWayland.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
 include(CPack)
