@@ -1,7 +1,10 @@
 #include <QApplication>
+#include <csignal>
 
 #include "app/CXAppDelegate.h"
 #include "app/CommandLine.h"
+#include "app/DesktopIdentity.h"
+#include "app/TerminationSignals.h"
 
 int main(int argc, char **argv) {
   // The command-line modes run without a display; they return a status.
@@ -13,6 +16,9 @@ int main(int argc, char **argv) {
   QApplication app(argc, argv);
   QCoreApplication::setOrganizationName(QStringLiteral("Corvanex"));
   QCoreApplication::setApplicationName(QStringLiteral("OrvellaExporter"));
+  DesktopIdentity::apply();
+  // A signal to end ends the program as Quit does, through the event loop.
+  TerminationSignals terminationSignals({SIGTERM, SIGINT, SIGHUP});
   CXAppDelegate delegate;
   // Launching has finished once the event loop runs; only then can the
   // hand-off alert's "Cancel" end the loop.
