@@ -148,8 +148,8 @@
         <translation>Menu</translation>
     </message>
     <message>
-        <source>Minimise</source>
-        <translation>Minimise</translation>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
     </message>
     <message>
         <source>Zoom</source>

@@ -1,5 +1,6 @@
 #include "toolkit/WindowAppearance.h"
 
+#include <QToolTip>
 #include <QVariant>
 #include <QWidget>
 
@@ -11,6 +12,9 @@ void WindowAppearance::set(QWidget *windowOrView, const QString &name) {
   // palette of every child it polishes. Widgets that need more than colours
   // (scroll bars) carry styleSheet(dark) themselves.
   windowOrView->setPalette(palette(dark));
+  // Tooltips are windows of their own that Qt colours from one palette for
+  // the whole program; the program's windows always share one scheme.
+  if (windowOrView->isWindow()) QToolTip::setPalette(palette(dark));
   windowOrView->update();
 }
 
@@ -29,6 +33,17 @@ QString WindowAppearance::nameForAppearance(std::uint64_t appearance) {
 }
 
 QColor WindowAppearance::accentColor() { return QColor(255, 129, 0); }
+
+QColor WindowAppearance::defaultButtonFace(bool hovered, bool pressed) {
+  // A deep orange: the accent itself is too light to carry white text.
+  if (pressed) return QColor(0x94, 0x45, 0x00);
+  if (hovered) return QColor(0xa6, 0x4e, 0x00);
+  return QColor(0xb3, 0x54, 0x00);
+}
+
+QColor WindowAppearance::windowEdgeColor(bool dark) {
+  return dark ? QColor(0x0d, 0x0d, 0x0e) : QColor(0xb2, 0xb2, 0xb4);
+}
 
 QColor WindowAppearance::secondaryTextColor(bool dark) {
   return dark ? QColor(152, 152, 157) : QColor(110, 110, 115);

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <functional>
+
+class CXFramelessResizer;
 
 // The export window itself: a frameless top-level widget that draws its own
 // title strip. Its whole background drags it (a press on any part that does
 // not take the mouse for itself, such as a label or empty space, moves the
-// window), and closing it by any means tells its controller.
+// window), a double click on its title strip zooms it, its edges and corners
+// resize it, and closing it by any means tells its controller.
 class CXDocumentWindow : public QWidget {
   Q_OBJECT
 
@@ -22,11 +26,20 @@ class CXDocumentWindow : public QWidget {
   // How often a background press has asked the window system for a move.
   int backgroundDragRequests() const { return dragRequests_; }
 
+  // The strip along the top that a double click zooms the window from.
+  void setTitleStrip(QWidget *strip) { titleStrip_ = strip; }
+  // Maximises the window, or brings a maximised one back to its size.
+  void performZoom();
+  CXFramelessResizer *resizer() const { return resizer_; }
+
  protected:
   void closeEvent(QCloseEvent *event) override;
   void mousePressEvent(QMouseEvent *event) override;
+  void mouseDoubleClickEvent(QMouseEvent *event) override;
 
  private:
+  CXFramelessResizer *resizer_ = nullptr;
+  QPointer<QWidget> titleStrip_;
   std::function<void()> willClose_;
   bool movable_ = true;
   int dragRequests_ = 0;
