@@ -155,7 +155,8 @@ void CXAboutWC::applyAppearance() {
   // The one-pixel margin round the background shows the window's own colour:
   // an edge that keeps a light window apart from a light desktop.
   QPalette edge = window_->palette();
-  edge.setColor(QPalette::Window, WindowAppearance::windowEdgeColor(name == NSAppearanceNameVibrantDark));
+  edge.setColor(QPalette::Window,
+                WindowAppearance::windowEdgeColor(name == NSAppearanceNameVibrantDark));
   window_->setPalette(edge);
   window_->setAutoFillBackground(true);
 }

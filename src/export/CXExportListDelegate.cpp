@@ -39,15 +39,14 @@ QRect CXExportListDelegate::titleRect(const QRect &rowRect) {
 }
 
 QString CXExportListDelegate::shownTitle(const QString &title, const QFont &font,
-                                        const QRect &rowRect) {
+                                         const QRect &rowRect) {
   QFont sized = font;
   sized.setPixelSize(kTitlePixelSize);
   return QFontMetrics(sized).elidedText(oneLine(title), Qt::ElideRight, titleRect(rowRect).width());
 }
 
 bool CXExportListDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
-                                     const QStyleOptionViewItem &option,
-                                     const QModelIndex &index) {
+                                     const QStyleOptionViewItem &option, const QModelIndex &index) {
   if (!event || event->type() != QEvent::ToolTip)
     return QStyledItemDelegate::helpEvent(event, view, option, index);
   const QString title = index.isValid() && !index.data(CXExportListModel::kIsSeparatorRole).toBool()

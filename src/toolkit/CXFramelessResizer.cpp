@@ -9,9 +9,7 @@ namespace {
 
 constexpr const char *kEdgesProperty = "orvellaResizeEdges";
 
-Qt::Edges edgesOf(const QWidget *grip) {
-  return Qt::Edges(grip->property(kEdgesProperty).toInt());
-}
+Qt::Edges edgesOf(const QWidget *grip) { return Qt::Edges(grip->property(kEdgesProperty).toInt()); }
 
 }  // namespace
 
@@ -51,9 +49,12 @@ Qt::CursorShape CXFramelessResizer::cursorFor(Qt::Edges edges) {
 QRect CXFramelessResizer::resized(const QRect &start, Qt::Edges edges, QPoint delta,
                                   QSize minimum) {
   QRect r = start;
-  if (edges & Qt::LeftEdge) r.setLeft(std::min(start.left() + delta.x(), start.right() + 1 - minimum.width()));
-  if (edges & Qt::RightEdge) r.setRight(std::max(start.right() + delta.x(), start.left() + minimum.width() - 1));
-  if (edges & Qt::TopEdge) r.setTop(std::min(start.top() + delta.y(), start.bottom() + 1 - minimum.height()));
+  if (edges & Qt::LeftEdge)
+    r.setLeft(std::min(start.left() + delta.x(), start.right() + 1 - minimum.width()));
+  if (edges & Qt::RightEdge)
+    r.setRight(std::max(start.right() + delta.x(), start.left() + minimum.width() - 1));
+  if (edges & Qt::TopEdge)
+    r.setTop(std::min(start.top() + delta.y(), start.bottom() + 1 - minimum.height()));
   if (edges & Qt::BottomEdge)
     r.setBottom(std::max(start.bottom() + delta.y(), start.top() + minimum.height() - 1));
   return r;

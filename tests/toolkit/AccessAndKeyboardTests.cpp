@@ -59,17 +59,16 @@ TEST(TypeAheadTest, JumpsToTheNextRowStartingWithTheTypedLetters) {
   };
   // Runs of quick keys, a pause between runs: within a run each step's
   // letters add to the prefix; a pause starts a new one.
-  const std::vector<Step> runs[] = {
-      {{"a", -1, 0},    // first match from the top
-       {"a", 0, 2},     // the same letter again moves on
-       {"a", 2, 5},     //   and again
-       {"a", 5, 0}},    //   wrapping round
-      {{"a", 0, 2},     // a new search starts after the current row
-       {"p", 2, 2},     // "ap" may stay on the current row
-       {"r", 2, 5},     // "apr"
-       {"x", 5, -1}},   // "aprx": nothing starts so
-      {{"B", 0, 1},     // case is ignored; the empty row never matches
-       {"a", 1, 4}}};   // "ba" goes past "beta"
+  const std::vector<Step> runs[] = {{{"a", -1, 0},   // first match from the top
+                                     {"a", 0, 2},    // the same letter again moves on
+                                     {"a", 2, 5},    //   and again
+                                     {"a", 5, 0}},   //   wrapping round
+                                    {{"a", 0, 2},    // a new search starts after the current row
+                                     {"p", 2, 2},    // "ap" may stay on the current row
+                                     {"r", 2, 5},    // "apr"
+                                     {"x", 5, -1}},  // "aprx": nothing starts so
+                                    {{"B", 0, 1},    // case is ignored; the empty row never matches
+                                     {"a", 1, 4}}};  // "ba" goes past "beta"
   TypeAheadSearch search;
   for (const auto &run : runs) {
     for (const Step &step : run)
@@ -98,9 +97,7 @@ TEST(TableKeyboardTest, CurrentRowIsOutlinedOnlyWhileTheTableHasTheFocus) {
   ASSERT_TRUE(testsupport::waitUntil([&] { return t.view.hasFocus(); }));
   t.view.setCurrentIndex(t.model->index(2, 0));
   const QPoint edge(t.view.rectOfRow(2).left() + 1, t.view.rectOfRow(2).center().y());
-  auto colourAt = [&](QPoint p) {
-    return t.view.viewport()->grab().toImage().pixelColor(p);
-  };
+  auto colourAt = [&](QPoint p) { return t.view.viewport()->grab().toImage().pixelColor(p); };
   const QColor focused = colourAt(edge);
   EXPECT_GT(qAbs(focused.red() - focused.blue()), 100)
       << "the accent outline is drawn at the current row's edge";
@@ -226,8 +223,8 @@ TEST(FramelessResizerTest, DraggingAGripResizesAndKeepsTheMinimumSize) {
   const QPoint at(3, 3);
   QTest::mousePress(corner, Qt::LeftButton, {}, at);
   QMouseEvent move(QEvent::MouseMove, QPointF(at + QPoint(60, 30)),
-                   QPointF(corner->mapToGlobal(at + QPoint(60, 30))), Qt::NoButton,
-                   Qt::LeftButton, {});
+                   QPointF(corner->mapToGlobal(at + QPoint(60, 30))), Qt::NoButton, Qt::LeftButton,
+                   {});
   QApplication::sendEvent(corner, &move);
   QTest::mouseRelease(corner, Qt::LeftButton, {}, at + QPoint(60, 30));
   EXPECT_EQ(window.size(), QSize(460, 330));

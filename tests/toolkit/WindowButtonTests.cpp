@@ -4,10 +4,10 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QScreen>
 #include <QCursor>
 #include <QEnterEvent>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 #include <memory>
@@ -278,8 +278,7 @@ TEST(WindowButtonTest, ScreenFollowsTheWindowsKeyStateAtEveryChange) {
     ASSERT_TRUE(waitUntil([&] { return key->isActiveWindow(); }));
     testsupport::pump(std::chrono::milliseconds(30));
     for (CXWindowButton *b : {w.close, w.minimize, w.zoom})
-      EXPECT_EQ(onScreen(b),
-                middleOf(coloured ? b->activeImage() : b->activeNotKeyWindowImage()))
+      EXPECT_EQ(onScreen(b), middleOf(coloured ? b->activeImage() : b->activeNotKeyWindowImage()))
           << (coloured ? "coloured while the window is key" : "grey while another window is");
   }
 }
