@@ -15,6 +15,7 @@ packages=(
   fonts-dejavu-core
   fonts-inter
   libglib2.0-bin
+  at-spi2-core python3-pyatspi
 )
 
 missing=()

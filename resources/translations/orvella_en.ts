@@ -144,6 +144,10 @@
         <translation>Quit</translation>
     </message>
     <message>
+        <source>Feeds</source>
+        <translation>Feeds</translation>
+    </message>
+    <message>
         <source>Menu</source>
         <translation>Menu</translation>
     </message>

@@ -69,6 +69,7 @@ void CXExportListVC::loadView() {
   model_ = new CXExportListModel(this, this);
   delegate_ = new CXExportListDelegate(this, this);
   CXTableViewWithEmptyHolder *table = ui_->exportTableView;
+  table->setAccessibleName(text("Feeds"));
   table->setItemDelegate(delegate_);
   table->setModel(model_);
 }

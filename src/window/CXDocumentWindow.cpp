@@ -1,5 +1,6 @@
 #include "window/CXDocumentWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QWindow>
@@ -37,12 +38,30 @@ void CXDocumentWindow::closeEvent(QCloseEvent *event) {
 
 void CXDocumentWindow::mousePressEvent(QMouseEvent *event) {
   // Presses reach the window only when nothing inside took them: they landed
-  // on its background.
+  // on its background. The move waits for the pointer to travel, so that a
+  // click, and the second click of a double click, stay with the window.
   if (movable_ && event->button() == Qt::LeftButton && !isMaximized()) {
+    pressedAt_ = event->globalPosition().toPoint();
+    event->accept();
+    return;
+  }
+  QWidget::mousePressEvent(event);
+}
+
+void CXDocumentWindow::mouseMoveEvent(QMouseEvent *event) {
+  if (pressedAt_ && (event->buttons() & Qt::LeftButton) &&
+      (event->globalPosition().toPoint() - *pressedAt_).manhattanLength() >=
+          QApplication::startDragDistance()) {
+    pressedAt_.reset();
     ++dragRequests_;
     if (QWindow *handle = windowHandle()) handle->startSystemMove();
     event->accept();
     return;
   }
-  QWidget::mousePressEvent(event);
+  QWidget::mouseMoveEvent(event);
+}
+
+void CXDocumentWindow::mouseReleaseEvent(QMouseEvent *event) {
+  pressedAt_.reset();
+  QWidget::mouseReleaseEvent(event);
 }

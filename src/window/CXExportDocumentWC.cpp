@@ -231,6 +231,8 @@ void CXExportDocumentWC::loadExportListVC() {
                          exportListVC_->exportButton()};
   for (size_t i = 1; i < std::size(tabOrder); ++i)
     QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+  // The keyboard starts in the list, where Space ticks.
+  exportListVC_->exportTableView()->setFocus(Qt::OtherFocusReason);
 }
 
 void CXExportDocumentWC::selectAllFeedsInTable(QObject *) {

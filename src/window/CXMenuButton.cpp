@@ -10,7 +10,7 @@
 CXMenuButton::CXMenuButton(QWidget *parent) : QToolButton(parent) {
   setPopupMode(QToolButton::InstantPopup);
   setAutoRaise(true);
-  setFocusPolicy(Qt::StrongFocus);
+  setFocusPolicy(Qt::TabFocus);  // a click opens the menu without taking the focus
   setCursor(Qt::ArrowCursor);
   setAttribute(Qt::WA_Hover);
   setFixedSize(sizeHint());

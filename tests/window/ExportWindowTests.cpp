@@ -379,8 +379,16 @@ TEST_F(ExportWindow, SchemeSwitchRestylesAndReimagesOnBothNotifications) {
 TEST_F(ExportWindow, TheBackgroundDragsTheWindowButControlsKeepTheirClicks) {
   open(readerdb::numbered(2));
   auto *window = wc->documentWindow();
-  QTest::mousePress(wc->windowTitleLabel(), Qt::LeftButton);
-  QTest::mouseRelease(wc->windowTitleLabel(), Qt::LeftButton);
+  QLabel *title = wc->windowTitleLabel();
+  QTest::mouseClick(title, Qt::LeftButton);
+  EXPECT_EQ(window->backgroundDragRequests(), 0) << "a click alone does not move the window";
+  const QPoint from = title->rect().center();
+  QTest::mousePress(title, Qt::LeftButton, {}, from);
+  QMouseEvent drag(QEvent::MouseMove, QPointF(from + QPoint(20, 0)),
+                   QPointF(title->mapToGlobal(from + QPoint(20, 0))), Qt::NoButton, Qt::LeftButton,
+                   {});
+  QApplication::sendEvent(title, &drag);
+  QTest::mouseRelease(title, Qt::LeftButton, {}, from + QPoint(20, 0));
   EXPECT_EQ(window->backgroundDragRequests(), 1);
   QTest::mouseClick(list()->selectAllButton(), Qt::LeftButton);
   QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, table()->rectOfRow(0).center());
