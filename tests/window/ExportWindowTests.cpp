@@ -519,6 +519,13 @@ TEST_F(ExportWindow, TitleBarGreysWhileAnAlertHasTheKeyboard) {
   }));
   testsupport::pump(std::chrono::milliseconds(30));
   EXPECT_EQ(shown(), middle(close->activeNotKeyWindowImage()));
+
+  // What a screen reader reads of the alert.
+  QAccessibleInterface *alert =
+      QAccessible::queryAccessibleInterface(CXAlert::sharedAlert().window());
+  const QStringList texts = namesOf(alert, QAccessible::StaticText);
+  EXPECT_TRUE(texts.contains("Title") && texts.contains("Text")) << texts.join(", ").toStdString();
+  EXPECT_EQ(namesOf(alert, QAccessible::Button), QStringList{"OK"});
 }
 
 TEST_F(ExportWindow, ExportButtonLabelAndFocusRingStandOutInBothSchemes) {
