@@ -150,6 +150,16 @@ shot 2-export-window
 doc=$(window_named 'Orvella Exporter')
 geometry() { xdotool getwindowgeometry --shell "$doc" | grep -E '^(X|Y|WIDTH|HEIGHT)=' | tr '\n' ' '; }
 eval "$(geometry)"
+# Waits up to five seconds for the window's geometry to satisfy $1.
+until_geometry() {
+  local i
+  for i in $(seq 50); do
+    eval "$(geometry)"
+    eval "$1" && return 0
+    sleep 0.1
+  done
+  return 1
+}
 # The colour the screen shows at a point, as "R G B".
 pixel() {
   import -display "$DISPLAY" -window root -crop "1x1+$1+$2" -depth 8 rgb:- | od -An -tu1 | xargs
@@ -160,32 +170,31 @@ read -r r g _ <<<"$(pixel $((X + 15)) $((Y + 16)))"
 ((r - g > 80)) || fail "the close button is not coloured at launch (pixel $r $g)"
 
 step "resizing by the bottom-right corner and zooming by a double click"
-xdotool mousemove $((X + WIDTH - 3)) $((Y + HEIGHT - 3)) mousedown 1
-xdotool mousemove $((X + WIDTH + 80)) $((Y + HEIGHT + 50))
-sleep 0.3
-xdotool mouseup 1
-sleep 0.5
+# Slowly, as a hand moves: the window manager takes the drag over after the press.
+drag() {
+  xdotool mousemove "$1" "$2"
+  sleep 0.2
+  xdotool mousedown 1
+  sleep 0.3
+  xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2))
+  sleep 0.2
+  xdotool mousemove "$3" "$4"
+  sleep 0.3
+  xdotool mouseup 1
+}
+drag $((X + WIDTH - 3)) $((Y + HEIGHT - 3)) $((X + WIDTH + 80)) $((Y + HEIGHT + 50))
 before_w=$WIDTH before_h=$HEIGHT
-eval "$(geometry)"
-((WIDTH >= before_w + 60 && HEIGHT >= before_h + 30)) ||
+until_geometry '((WIDTH >= before_w + 60 && HEIGHT >= before_h + 30))' ||
   fail "dragging the corner did not resize (${before_w}x$before_h -> ${WIDTH}x$HEIGHT)"
-xdotool mousemove $((X + WIDTH - 3)) $((Y + HEIGHT - 3)) mousedown 1
-xdotool mousemove $((X + 40)) $((Y + 40))
-sleep 0.3
-xdotool mouseup 1
-sleep 0.5
-eval "$(geometry)"
+drag $((X + WIDTH - 3)) $((Y + HEIGHT - 3)) $((X + 40)) $((Y + 40))
+until_geometry '((WIDTH < before_w))' || fail "dragging the corner inwards did not shrink the window"
 ((WIDTH >= 360 && HEIGHT >= 400)) || fail "the window shrank below its minimum (${WIDTH}x$HEIGHT)"
 shot 2b-resized
 normal_w=$WIDTH
 xdotool mousemove $((X + WIDTH / 2)) $((Y + 15)) click --repeat 2 --delay 80 1
-sleep 0.8
-eval "$(geometry)"
-((WIDTH > normal_w + 300)) || fail "a double click on the title strip did not zoom (width $WIDTH)"
+until_geometry '((WIDTH > normal_w + 300))' || fail "a double click on the title strip did not zoom (width $WIDTH)"
 xdotool mousemove $((X + WIDTH / 2)) $((Y + 15)) click --repeat 2 --delay 80 1
-sleep 0.8
-eval "$(geometry)"
-((WIDTH == normal_w)) || fail "a second double click did not restore the size (width $WIDTH)"
+until_geometry '((WIDTH == normal_w))' || fail "a second double click did not restore the size (width $WIDTH)"
 
 step "opening the menu with F10 and closing it with Escape"
 # The menu button's face before the menu opens, with the pointer away from it.
