@@ -601,13 +601,17 @@ TEST_F(ExportWindow, DoubleClickOnTheTitleStripZoomsAndTheEdgesResize) {
 }
 
 TEST(SavePanelStartFolder, DocumentsWhenItExistsAndHomeOtherwise) {
-  QDir home = QDir::home();
-  home.rmdir("Documents");
-  ASSERT_FALSE(home.exists("Documents"));
-  EXPECT_EQ(FileDialogSavePanel::startFolder(), QDir::homePath());
-  ASSERT_TRUE(home.mkdir("Documents"));
-  EXPECT_EQ(FileDialogSavePanel::startFolder(), home.filePath("Documents"));
-  home.rmdir("Documents");
+  // A home of its own, so that the user's folders are never touched.
+  TempDir home;
+  const QByteArray savedHome = qgetenv("HOME"), savedConfig = qgetenv("XDG_CONFIG_HOME");
+  qputenv("HOME", QByteArray::fromStdString(home.path().string()));
+  qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((home / "config").string()));
+  const QString homePath = qpath(home.path());
+  EXPECT_EQ(FileDialogSavePanel::startFolder(), homePath) << "no Documents folder yet";
+  ASSERT_TRUE(QDir(homePath).mkdir("Documents"));
+  EXPECT_EQ(FileDialogSavePanel::startFolder(), homePath + "/Documents");
+  qputenv("HOME", savedHome);
+  qputenv("XDG_CONFIG_HOME", savedConfig);
 }
 
 // Closing quits the whole application; the application's loop runs for real.
