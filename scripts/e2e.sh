@@ -10,6 +10,10 @@
 #   3. the export window shows the sample feeds; Ctrl+E exports; the path is
 #      typed into the save dialog and Return pressed; the file must hold what
 #      the command-line export writes for the same database;
+#   3a. the title-bar buttons are coloured in the active window; dragging the
+#      bottom-right corner resizes the window, never below its minimum size;
+#      a double click on the title strip zooms and restores it; F10 opens the
+#      menu, Escape closes it, and the menu button is not left highlighted;
 #   4. Ctrl+Q quits; about a second later the reader's desktop entry must reach
 #      the opener (ORVELLA_OPENER points at a recorder).
 #
@@ -141,6 +145,81 @@ document_shown() { [ -n "$(window_named 'Orvella Exporter')" ] && ! visible_wind
 wait_for 20 document_shown || fail "the export window did not appear"
 sleep 1  # the feeds arrive from the database
 shot 2-export-window
+
+# What the window shows and does under a real window manager.
+doc=$(window_named 'Orvella Exporter')
+geometry() { xdotool getwindowgeometry --shell "$doc" | grep -E '^(X|Y|WIDTH|HEIGHT)=' | tr '\n' ' '; }
+eval "$(geometry)"
+# Waits up to five seconds for the window's geometry to satisfy $1.
+until_geometry() {
+  local i
+  for i in $(seq 50); do
+    eval "$(geometry)"
+    eval "$1" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+# The colour the screen shows at a point, as "R G B".
+pixel() {
+  import -display "$DISPLAY" -window root -crop "1x1+$1+$2" -depth 8 rgb:- | od -An -tu1 | xargs
+}
+# The close button sits 15 pixels in and 16 down; coloured, it is red, not grey.
+step "checking the title-bar buttons are coloured in the active window"
+read -r r g _ <<<"$(pixel $((X + 15)) $((Y + 16)))"
+((r - g > 80)) || fail "the close button is not coloured at launch (pixel $r $g)"
+
+step "resizing by the bottom-right corner and zooming by a double click"
+# Slowly, as a hand moves: the window manager takes the drag over after the press.
+drag() {
+  xdotool mousemove "$1" "$2"
+  sleep 0.2
+  xdotool mousedown 1
+  sleep 0.3
+  xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2))
+  sleep 0.2
+  xdotool mousemove "$3" "$4"
+  sleep 0.3
+  xdotool mouseup 1
+}
+drag $((X + WIDTH - 3)) $((Y + HEIGHT - 3)) $((X + WIDTH + 80)) $((Y + HEIGHT + 50))
+before_w=$WIDTH before_h=$HEIGHT
+until_geometry '((WIDTH >= before_w + 60 && HEIGHT >= before_h + 30))' ||
+  fail "dragging the corner did not resize (${before_w}x$before_h -> ${WIDTH}x$HEIGHT)"
+drag $((X + WIDTH - 3)) $((Y + HEIGHT - 3)) $((X + 40)) $((Y + 40))
+until_geometry '((WIDTH < before_w))' || fail "dragging the corner inwards did not shrink the window"
+((WIDTH >= 360 && HEIGHT >= 400)) || fail "the window shrank below its minimum (${WIDTH}x$HEIGHT)"
+shot 2b-resized
+normal_w=$WIDTH
+xdotool mousemove $((X + WIDTH / 2)) $((Y + 15)) click --repeat 2 --delay 80 1
+until_geometry '((WIDTH > normal_w + 300))' || fail "a double click on the title strip did not zoom (width $WIDTH)"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + 15)) click --repeat 2 --delay 80 1
+until_geometry '((WIDTH == normal_w))' || fail "a second double click did not restore the size (width $WIDTH)"
+
+step "opening the menu with F10 and closing it with Escape"
+# The menu button's face before the menu opens, with the pointer away from it.
+menu_x=$((X + WIDTH - 34)) menu_y=$((Y + 7))
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
+sleep 0.3
+import -display "$DISPLAY" -window root -crop "30x16+$menu_x+$menu_y" "$work/menu-before.png"
+windows_before=$(visible_windows | wc -l)
+press "$doc" F10
+wait_for 5 sh -c "[ \$(xdotool search --onlyvisible --pid $exporter 2>/dev/null | wc -l) -gt $windows_before ]" ||
+  fail "F10 did not open the menu"
+shot 2c-menu
+xdotool key Escape
+wait_for 5 sh -c "[ \$(xdotool search --onlyvisible --pid $exporter 2>/dev/null | wc -l) -eq $windows_before ]" ||
+  fail "Escape did not close the menu"
+# Opened by the mouse, then the pointer leaves while it is open.
+xdotool mousemove $((menu_x + 18)) $((menu_y + 8)) click 1
+sleep 0.5
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
+sleep 0.2
+xdotool key Escape
+sleep 0.5
+import -display "$DISPLAY" -window root -crop "30x16+$menu_x+$menu_y" "$work/menu-after.png"
+[ "$(compare -metric AE "$work/menu-before.png" "$work/menu-after.png" null: 2>&1)" = 0 ] ||
+  fail "the menu button stayed highlighted after its menu closed"
 
 step "exporting through the save dialog"
 press "$(window_named 'Orvella Exporter')" ctrl+e

@@ -16,6 +16,7 @@ packages=(
   fonts-inter
   libglib2.0-bin
   desktop-file-utils appstream man-db groff-base dpkg-dev file
+  at-spi2-core python3-pyatspi
 )
 
 missing=()

@@ -144,12 +144,16 @@
         <translation>Quit</translation>
     </message>
     <message>
+        <source>Feeds</source>
+        <translation>Feeds</translation>
+    </message>
+    <message>
         <source>Menu</source>
         <translation>Menu</translation>
     </message>
     <message>
-        <source>Minimise</source>
-        <translation>Minimise</translation>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
     </message>
     <message>
         <source>Zoom</source>

@@ -78,6 +78,8 @@ void CXAboutWC::loadWindow() {
   }
   auto *closeShortcut = new QShortcut(QKeySequence::Close, window_.get());
   connect(closeShortcut, &QShortcut::activated, window_.get(), &QWidget::close);
+  auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), window_.get());
+  connect(escape, &QShortcut::activated, window_.get(), &QWidget::close);
   awakeFromNib();
   windowDidLoad();
 }
@@ -159,6 +161,12 @@ void CXAboutWC::applyAppearance() {
   const ColorScheme scheme = CXServiceFunctions::colorScheme();
   WindowAppearance::set(window_.get(), scheme);
   WindowAppearance::set(vibrancyView(), scheme);
+  // The one-pixel margin round the background shows the window's own colour:
+  // an edge that keeps a light window apart from a light desktop.
+  QPalette edge = window_->palette();
+  edge.setColor(QPalette::Window, WindowAppearance::windowEdgeColor(scheme));
+  window_->setPalette(edge);
+  window_->setAutoFillBackground(true);
 }
 
 void CXAboutWC::systemAppearanceDidChange() {

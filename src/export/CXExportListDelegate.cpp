@@ -1,6 +1,9 @@
 #include "export/CXExportListDelegate.h"
 
+#include <QAbstractItemView>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include "export/CXExportListModel.h"
 #include "toolkit/CXCheckMarkTableRowView.h"
@@ -10,6 +13,13 @@ namespace {
 
 // Room kept free at the right of a feed row for the check mark and its margin.
 constexpr int kMarkArea = 10 + int(CXCheckMarkTableRowView::kMarkWidth) + 8;
+
+// One line whatever the title holds: line breaks and tabs become spaces.
+QString oneLine(QString title) {
+  for (QChar &c : title)
+    if (c.unicode() < 0x20) c = QLatin1Char(' ');
+  return title;
+}
 
 }  // namespace
 
@@ -24,6 +34,29 @@ QSize CXExportListDelegate::sizeHint(const QStyleOptionViewItem &option,
 
 QRect CXExportListDelegate::titleRect(const QRect &rowRect) {
   return rowRect.adjusted(int(CXSeparatorCellView::kIndent), 0, -kMarkArea, 0);
+}
+
+QString CXExportListDelegate::shownTitle(const QString &title, const QFont &font,
+                                         const QRect &rowRect) {
+  QFont sized = font;
+  sized.setPixelSize(kTitlePixelSize);
+  return QFontMetrics(sized).elidedText(oneLine(title), Qt::ElideRight, titleRect(rowRect).width());
+}
+
+bool CXExportListDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
+                                     const QStyleOptionViewItem &option, const QModelIndex &index) {
+  if (!event || event->type() != QEvent::ToolTip)
+    return QStyledItemDelegate::helpEvent(event, view, option, index);
+  const QString title = index.isValid() && !index.data(CXExportListModel::kIsSeparatorRole).toBool()
+                            ? index.data(Qt::DisplayRole).toString()
+                            : QString();
+  if (title.isEmpty() || shownTitle(title, option.font, option.rect) == oneLine(title)) {
+    QToolTip::hideText();
+    event->ignore();
+    return true;
+  }
+  QToolTip::showText(event->globalPos(), title, view, option.rect);
+  return true;
 }
 
 void CXExportListDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
@@ -51,11 +84,7 @@ void CXExportListDelegate::paint(QPainter *painter, const QStyleOptionViewItem &
       palette.color((option.state & QStyle::State_Enabled) ? QPalette::Active : QPalette::Disabled,
                     QPalette::Text));
   const QRect textRect = titleRect(option.rect);
-  // One line whatever the title holds: line breaks and tabs become spaces.
-  QString line = title;
-  for (QChar &c : line)
-    if (c.unicode() < 0x20) c = QLatin1Char(' ');
-  const QString shown = QFontMetrics(font).elidedText(line, Qt::ElideRight, textRect.width());
+  const QString shown = shownTitle(title, font, option.rect);
   painter->drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, shown);
   painter->restore();
 }

@@ -21,12 +21,20 @@ class CXExportListDelegate : public QStyledItemDelegate {
   QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
   void paint(QPainter *painter, const QStyleOptionViewItem &option,
              const QModelIndex &index) const override;
+  // A feed row's tooltip is its whole title, shown only when the row cuts the
+  // title short.
+  bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                 const QModelIndex &index) override;
 
   // Where a feed row's title is drawn inside the row: from the separator's
   // indent to just before the check mark.
   static QRect titleRect(const QRect &rowRect);
 
   static constexpr int kTitlePixelSize = 12;
+
+  // The title as a row of this rectangle shows it: on one line, cut short
+  // with an ellipsis where it does not fit.
+  static QString shownTitle(const QString &title, const QFont &font, const QRect &rowRect);
 
  private:
   CXCheckMarkTableRowView rowView_;

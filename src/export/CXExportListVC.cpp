@@ -82,6 +82,7 @@ void CXExportListVC::loadView() {
   applyHeaderFonts();
 
   CXTableViewWithEmptyHolder *table = ui_->exportTableView;
+  table->setAccessibleName(text("Feeds"));
   table->setItemDelegate(delegate_);
   table->setModel(model_);
 }

@@ -31,11 +31,7 @@ void CXButton::paintEvent(QPaintEvent *) {
 
   QColor face, border, textColour;
   if (accent) {
-    face = WindowAppearance::accentColor();
-    if (down)
-      face = face.darker(118);
-    else if (over)
-      face = face.lighter(108);
+    face = WindowAppearance::defaultButtonFace(over, down);
     border = face.darker(115);
     textColour = Qt::white;
   } else if (dark) {
@@ -70,11 +66,16 @@ void CXButton::paintEvent(QPaintEvent *) {
   p.drawRoundedRect(face_rect, 5.5, 5.5);
 
   if (hasFocus() && focusPolicy() != Qt::NoFocus) {
-    QColor ring = WindowAppearance::accentColor();
-    ring.setAlpha(150);
-    p.setPen(QPen(ring, 2));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(face_rect.adjusted(-0.5, -0.5, 0.5, 0.5), 6, 6);
+    if (accent) {
+      // An accent ring would vanish into an accent face: a ring in the
+      // label's colour just inside the edge shows instead.
+      p.setPen(QPen(textColour, 1.5));
+      p.drawRoundedRect(face_rect.adjusted(1.75, 1.75, -1.75, -1.75), 4, 4);
+    } else {
+      p.setPen(QPen(WindowAppearance::accentColor(), 2));
+      p.drawRoundedRect(face_rect.adjusted(-0.5, -0.5, 0.5, 0.5), 6, 6);
+    }
   }
 
   p.setPen(textColour);

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "toolkit/CXTableAccessible.h"
 #include "toolkit/WindowAppearance.h"
 
 CXTableViewWithEmptyHolder::CXTableViewWithEmptyHolder(QWidget *parent)
@@ -17,6 +18,7 @@ CXTableViewWithEmptyHolder::CXTableViewWithEmptyHolder(QWidget *parent)
   setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
   setMouseTracking(true);
   viewport()->setAttribute(Qt::WA_Hover);
+  CXTableAccessible::install();
 }
 
 void CXTableViewWithEmptyHolder::setPlaceholderText(const QString &text) {
@@ -370,9 +372,23 @@ QModelIndexList CXTableViewWithEmptyHolder::selectedIndexes() const {
   return list;
 }
 
-void CXTableViewWithEmptyHolder::keyboardSearch(const QString &) {
-  // Typing to find a row would move a selection we do not keep in the
-  // selection model; the table has no use for it.
+void CXTableViewWithEmptyHolder::keyboardSearch(const QString &search) {
+  // Moves the current row only: ticking stays with Space and the mouse.
+  const int current = currentIndex().isValid() ? currentIndex().row() : -1;
+  const int row = typeAhead_.next(search, current, numberOfRows(), [this](int r) {
+    return isRowSelectable(r) ? indexOfRow(r).data(Qt::DisplayRole).toString() : QString();
+  });
+  if (row < 0) return;
+  selectionModel()->setCurrentIndex(indexOfRow(row), QItemSelectionModel::NoUpdate);
+  scrollTo(indexOfRow(row));
+}
+
+void CXTableViewWithEmptyHolder::currentChanged(const QModelIndex &current,
+                                                const QModelIndex &previous) {
+  QAbstractItemView::currentChanged(current, previous);
+  if (previous.isValid()) updateRow(previous.row());
+  if (current.isValid()) updateRow(current.row());
+  CXTableAccessible::currentRowChanged(this, current.isValid() ? current.row() : -1);
 }
 
 // ---- painting and input -------------------------------------------------
@@ -429,6 +445,15 @@ void CXTableViewWithEmptyHolder::paintEvent(QPaintEvent *event) {
     if (row == current && focused) option.state |= QStyle::State_HasFocus;
     if (QAbstractItemDelegate *delegate = itemDelegateForIndex(index))
       delegate->paint(&painter, option, index);
+    if (option.state & QStyle::State_HasFocus) {
+      // The row that Space ticks, outlined so that the keyboard user sees it.
+      painter.save();
+      painter.setRenderHint(QPainter::Antialiasing);
+      painter.setPen(QPen(WindowAppearance::accentColor(), 1.5));
+      painter.setBrush(Qt::NoBrush);
+      painter.drawRoundedRect(QRectF(option.rect).adjusted(1.5, 0.75, -1.5, -0.75), 3, 3);
+      painter.restore();
+    }
   }
 }
 
@@ -529,6 +554,12 @@ void CXTableViewWithEmptyHolder::keyPressEvent(QKeyEvent *event) {
       action = MoveEnd;
       break;
     default:
+      if (!event->text().isEmpty() && event->text().front().isPrint() &&
+          !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        keyboardSearch(event->text());
+        event->accept();
+        return;
+      }
       event->ignore();
       return;
   }

@@ -8,6 +8,7 @@
 
 #include "toolkit/TableRowHeights.h"
 #include "toolkit/TableRowSelection.h"
+#include "toolkit/TypeAheadSearch.h"
 
 // A single-column list of rows of varying heights that stays quick with
 // hundreds of thousands of rows, shows a centred placeholder text while it has
@@ -30,7 +31,9 @@
 // Shift extends from the last clicked row). With setIsCustomMouseDown(true)
 // every click toggles the clicked row alone and leaves the others as they are,
 // Space toggles the current row, and the arrow keys move the current row
-// without changing the selection. Ctrl+A selects all.
+// without changing the selection. Ctrl+A selects all. Typing letters moves
+// the current row to the next selectable row whose display text starts with
+// them. The current row is outlined while the view has the focus.
 class CXTableViewWithEmptyHolder : public QAbstractItemView {
   Q_OBJECT
 
@@ -104,6 +107,7 @@ class CXTableViewWithEmptyHolder : public QAbstractItemView {
   bool viewportEvent(QEvent *event) override;
   void changeEvent(QEvent *event) override;
   void showEvent(QShowEvent *event) override;
+  void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
  private:
   QModelIndex indexOfRow(int row) const;
@@ -126,4 +130,5 @@ class CXTableViewWithEmptyHolder : public QAbstractItemView {
   int anchorRow_ = -1;
   bool pendingAnnounce_ = false;
   QList<QPersistentModelIndex> rememberedSelection_;
+  TypeAheadSearch typeAhead_;
 };

@@ -180,6 +180,10 @@ void CXWindowButton::changeEvent(QEvent *event) {
 }
 
 bool CXWindowButton::event(QEvent *event) {
+  // A child widget hears of its window gaining or losing the keyboard through
+  // these two, not through ActivationChange, which only the window itself gets.
+  if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate)
+    update();
   if (event->type() == QEvent::ParentChange) {
     watchParent();
     applyFrame();

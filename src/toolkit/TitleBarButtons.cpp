@@ -1,5 +1,6 @@
 #include "toolkit/TitleBarButtons.h"
 
+#include "platform/Localized.h"
 #include "toolkit/WindowAppearance.h"
 
 namespace TitleBarButtons {
@@ -30,6 +31,18 @@ void applyImages(CXWindowButton *button, Kind kind, ColorScheme scheme) {
 }
 
 }  // namespace
+
+QString nameOf(Kind kind) {
+  switch (kind) {
+    case Kind::Close:
+      return localized("CXInterfaceString", "Close");
+    case Kind::Minimize:
+      return localized("CXInterfaceString", "Minimize");
+    case Kind::Zoom:
+      return localized("CXInterfaceString", "Zoom");
+  }
+  return {};
+}
 
 QStringList imageNames(Kind kind, ColorScheme scheme) {
   const QString suffix =
@@ -64,6 +77,9 @@ CXWindowButton *createButton(Kind kind, QWidget *window, QWidget *generalControl
   applyImages(button, kind, WindowAppearance::scheme(window));
   button->setTarget(window);
   button->setAction(actionFor(kind));
+  // The button shows no text: a screen reader and the tooltip need its name.
+  button->setAccessibleName(nameOf(kind));
+  button->setToolTip(nameOf(kind));
   if (generalControlsView) {
     button->setParent(generalControlsView);
     button->show();

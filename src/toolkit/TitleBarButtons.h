@@ -19,6 +19,10 @@ enum class Kind { Close, Minimize, Zoom };
 // rollover.
 QStringList imageNames(Kind kind, ColorScheme scheme);
 
+// What the button is called, in the user's language ("Close", "Minimize",
+// "Zoom"): its accessible name and its tooltip.
+QString nameOf(Kind kind);
+
 // The action a button of this kind performs on its window.
 CXWindowButton::Action actionFor(Kind kind);
 

@@ -1,5 +1,6 @@
 #include "toolkit/WindowAppearance.h"
 
+#include <QToolTip>
 #include <QVariant>
 #include <QWidget>
 
@@ -9,8 +10,12 @@ void WindowAppearance::set(QWidget *windowOrView, const QString &name) {
   // Only the palette: a style sheet on a whole window would take over the
   // palette of every child it polishes. Widgets that need more than colours
   // (scroll bars) carry styleSheet(dark) themselves.
-  windowOrView->setPalette(
-      palette(name == NSAppearanceNameVibrantDark ? ColorScheme::Dark : ColorScheme::Light));
+  const QPalette colours =
+      palette(name == NSAppearanceNameVibrantDark ? ColorScheme::Dark : ColorScheme::Light);
+  windowOrView->setPalette(colours);
+  // Tooltips are windows of their own that Qt colours from one palette for
+  // the whole program; the program's windows always share one scheme.
+  if (windowOrView->isWindow()) QToolTip::setPalette(colours);
   windowOrView->update();
 }
 
@@ -37,6 +42,17 @@ QString WindowAppearance::nameForAppearance(std::uint64_t appearance) {
 }
 
 QColor WindowAppearance::accentColor() { return QColor(255, 129, 0); }
+
+QColor WindowAppearance::defaultButtonFace(bool hovered, bool pressed) {
+  // A deep orange: the accent itself is too light to carry white text.
+  if (pressed) return QColor(0x94, 0x45, 0x00);
+  if (hovered) return QColor(0xa6, 0x4e, 0x00);
+  return QColor(0xb3, 0x54, 0x00);
+}
+
+QColor WindowAppearance::windowEdgeColor(ColorScheme scheme) {
+  return scheme == ColorScheme::Dark ? QColor(0x0d, 0x0d, 0x0e) : QColor(0xb2, 0xb2, 0xb4);
+}
 
 QColor WindowAppearance::secondaryTextColor(ColorScheme scheme) {
   return scheme == ColorScheme::Dark ? QColor(152, 152, 157) : QColor(110, 110, 115);

@@ -28,7 +28,8 @@ class WindowAppearance {
   static constexpr const char *kPropertyName = "orvellaAppearanceName";
 
   // Stores name on windowOrView and applies the dark palette when name is the
-  // dark name, the light one otherwise. A null widget is ignored.
+  // dark name, the light one otherwise. A null widget is ignored. Setting it
+  // on a window also gives tooltips the scheme's colours.
   static void set(QWidget *windowOrView, const QString &name);
   // Stores the scheme's name.
   static void set(QWidget *windowOrView, ColorScheme scheme);
@@ -50,6 +51,13 @@ class WindowAppearance {
 
   // The accent of the program's own controls (check marks, default buttons).
   static QColor accentColor();
+  // The face of a default button (the accent-coloured one) at rest, under
+  // the pointer and pressed. Its white label keeps a contrast of at least
+  // 4.5:1 on each of them, in both schemes.
+  static QColor defaultButtonFace(bool hovered, bool pressed);
+  // The hairline along the border of a frameless window, which keeps it apart
+  // from a window or desktop of the same colour behind it.
+  static QColor windowEdgeColor(ColorScheme scheme);
   // A colour for secondary text that reads well on the scheme's window colour.
   static QColor secondaryTextColor(ColorScheme scheme);
 };

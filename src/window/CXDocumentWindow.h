@@ -1,12 +1,17 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <optional>
+
+class CXFramelessResizer;
 
 // The export window itself: a frameless top-level widget that draws its own
-// title strip. Its whole background drags it (a press on any part that does
+// title strip. Its whole background drags it (dragging from any part that does
 // not take the mouse for itself, such as a label or empty space, moves the
-// window), and closing it by any means tells its controller.
+// window), a double click on its title strip zooms it, its edges and corners
+// resize it, and closing it by any means tells its controller.
 class CXDocumentWindow : public QWidget {
   Q_OBJECT
 
@@ -19,14 +24,27 @@ class CXDocumentWindow : public QWidget {
   // Whether a press on the background moves the window (on by default).
   void setMovableByWindowBackground(bool movable) { movable_ = movable; }
   bool isMovableByWindowBackground() const { return movable_; }
-  // How often a background press has asked the window system for a move.
+  // How often a drag on the background has asked the window system for a move.
   int backgroundDragRequests() const { return dragRequests_; }
+
+  // The strip along the top that a double click zooms the window from.
+  void setTitleStrip(QWidget *strip) { titleStrip_ = strip; }
+  // Maximises the window, or brings a maximised one back to its size.
+  void performZoom();
+  CXFramelessResizer *resizer() const { return resizer_; }
 
  protected:
   void closeEvent(QCloseEvent *event) override;
   void mousePressEvent(QMouseEvent *event) override;
+  void mouseMoveEvent(QMouseEvent *event) override;
+  void mouseReleaseEvent(QMouseEvent *event) override;
+  void mouseDoubleClickEvent(QMouseEvent *event) override;
 
  private:
+  CXFramelessResizer *resizer_ = nullptr;
+  QPointer<QWidget> titleStrip_;
+  // Where a press on the background began, until it moves the window.
+  std::optional<QPoint> pressedAt_;
   std::function<void()> willClose_;
   bool movable_ = true;
   int dragRequests_ = 0;

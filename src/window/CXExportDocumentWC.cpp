@@ -88,6 +88,7 @@ void CXExportDocumentWC::loadWindow() {
   rootLayout->addWidget(ui_->vibrancyView);
   ui_->exportCompleteView->hide();
   window_->setWillClose([this] { windowWillClose(); });
+  window_->setTitleStrip(ui_->titleStrip);
 
   doneViewConstraintWidth_ = CXLayoutConstraint(ui_->exportCompleteContent);
   const CXImage done = imageNamed(QStringLiteral("ExportComplete"));
@@ -151,6 +152,8 @@ void CXExportDocumentWC::buildMenu() {
 
   ui_->menuButton->setMenu(menu_);
   ui_->menuButton->setToolTip(text("Menu"));
+  ui_->menuButton->setAccessibleName(text("Menu"));
+  ui_->menuButton->installKeyboardShortcuts();
   connect(menu_, &QMenu::aboutToShow, this, &CXExportDocumentWC::validateMenuItems);
 }
 
@@ -192,9 +195,6 @@ void CXExportDocumentWC::initializeExportDesignWindow() {
   closeWindowButton_->setObjectName(QStringLiteral("closeWindowButton"));
   minimizeWindowButton_->setObjectName(QStringLiteral("minimizeWindowButton"));
   zoomWindowButton_->setObjectName(QStringLiteral("zoomWindowButton"));
-  closeWindowButton_->setToolTip(text("Close"));
-  minimizeWindowButton_->setToolTip(text("Minimise"));
-  zoomWindowButton_->setToolTip(text("Zoom"));
 }
 
 void CXExportDocumentWC::windowDidLoad() { loadExportListVC(); }
@@ -225,6 +225,14 @@ void CXExportDocumentWC::loadExportListVC() {
         const qreal width = view ? view->geometry().width() : 0.0;
         self->doneViewConstraintWidth_.setConstant(static_cast<float>(width + 1.0));
       });
+  // Tab runs from the title strip through the list to the buttons below it.
+  QWidget *tabOrder[] = {ui_->menuButton, exportListVC_->exportTableView(),
+                         exportListVC_->selectAllButton(), exportListVC_->deselectAllButton(),
+                         exportListVC_->exportButton()};
+  for (size_t i = 1; i < std::size(tabOrder); ++i)
+    QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+  // The keyboard starts in the list, where Space ticks.
+  exportListVC_->exportTableView()->setFocus(Qt::OtherFocusReason);
 }
 
 void CXExportDocumentWC::selectAllFeedsInTable(QObject *) {

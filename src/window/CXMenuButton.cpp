@@ -1,17 +1,36 @@
 #include "window/CXMenuButton.h"
 
+#include <QCursor>
 #include <QMenu>
 #include <QPainter>
+#include <QShortcut>
 
 #include "toolkit/WindowAppearance.h"
 
 CXMenuButton::CXMenuButton(QWidget *parent) : QToolButton(parent) {
   setPopupMode(QToolButton::InstantPopup);
   setAutoRaise(true);
-  setFocusPolicy(Qt::NoFocus);
+  setFocusPolicy(Qt::TabFocus);  // a click opens the menu without taking the focus
   setCursor(Qt::ArrowCursor);
   setAttribute(Qt::WA_Hover);
   setFixedSize(sizeHint());
+}
+
+void CXMenuButton::installKeyboardShortcuts() {
+  for (const QKeySequence &key : {QKeySequence(Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
+    auto *shortcut = new QShortcut(key, window());
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this] {
+      if (isEnabled() && menu() && !menu()->isVisible()) showMenu();
+    });
+  }
+}
+
+bool CXMenuButton::isHighlighted() const {
+  if (isDown() || (menu() && menu()->isVisible())) return true;
+  // The pointer may have left while the menu held it; Qt then still counts it
+  // as over the button, so ask where the pointer is.
+  return underMouse() && rect().contains(mapFromGlobal(QCursor::pos()));
 }
 
 void CXMenuButton::paintEvent(QPaintEvent *) {
@@ -19,11 +38,16 @@ void CXMenuButton::paintEvent(QPaintEvent *) {
   p.setRenderHint(QPainter::Antialiasing);
   const bool dark = WindowAppearance::scheme(this) == ColorScheme::Dark;
   const bool down = isDown() || (menu() && menu()->isVisible());
-  if (down || underMouse()) {
+  if (isHighlighted()) {
     QColor face = dark ? QColor(255, 255, 255, down ? 46 : 26) : QColor(0, 0, 0, down ? 34 : 18);
     p.setPen(Qt::NoPen);
     p.setBrush(face);
     p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+  }
+  if (hasFocus()) {
+    p.setPen(QPen(WindowAppearance::accentColor(), 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
   }
   QColor dot = WindowAppearance::secondaryTextColor(WindowAppearance::scheme(this));
   if (!isEnabled()) dot.setAlphaF(0.4);

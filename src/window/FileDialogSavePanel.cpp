@@ -26,8 +26,7 @@ std::optional<QString> FileDialogSavePanel::runModal(QWidget *parent) {
                          patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
     dialog.setDefaultSuffix(extensions.first());
   }
-  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  dialog.setDirectory(documents.isEmpty() ? QDir::homePath() : documents);
+  dialog.setDirectory(startFolder());
   if (!proposedName().isEmpty())
     dialog.selectFile(extensions.isEmpty()
                           ? proposedName()
@@ -44,6 +43,14 @@ std::optional<QString> FileDialogSavePanel::runModal(QWidget *parent) {
     if (path == confirmed || !QFileInfo::exists(path) || confirmReplace(&dialog, path)) return path;
     dialog.selectFile(QFileInfo(path).fileName());
   }
+}
+
+QString FileDialogSavePanel::startFolder() {
+  // A folder that does not exist would make the dialog fall back to the
+  // working folder.
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+  return QDir::homePath();
 }
 
 bool FileDialogSavePanel::confirmReplace(QWidget *parent, const QString &path) {

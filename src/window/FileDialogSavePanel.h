@@ -4,10 +4,15 @@
 
 // The save panel of the desktop, through QFileDialog: the proposed name with
 // its extension filled in, a filter that shows only files of the allowed
-// extensions, and the "new folder" control when allowed.
+// extensions, and the "new folder" control when allowed. Where the platform
+// theme brings the desktop's own file dialog, that one shows.
 class FileDialogSavePanel : public SavePanel {
  public:
   std::optional<QString> runModal(QWidget *parent) override;
+
+  // The folder the panel opens in: the user's Documents folder when it exists,
+  // the home folder otherwise; never the folder the program was started in.
+  static QString startFolder();
 
  private:
   static bool confirmReplace(QWidget *parent, const QString &path);

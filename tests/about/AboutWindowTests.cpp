@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPointer>
+#include <QTest>
 #include <QWidget>
 #include <memory>
 
@@ -248,4 +249,25 @@ TEST_F(AboutWindow, StopsFollowingTheSchemeOnceDestroyed) {
   EXPECT_EQ(center.observerCount(name), before + 1);
   controller.reset();
   EXPECT_EQ(center.observerCount(name), before) << "a destroyed window would still be called";
+}
+
+TEST_F(AboutWindow, EscapeClosesItAndItsEdgeShowsOnAnyDesktop) {
+  for (std::uint64_t scheme : {Appearance::kLight, Appearance::kDark}) {
+    setScheme(scheme);
+    controller = std::make_unique<CXAboutWC>();
+    controller->showWindow();
+    QWidget *window = controller->window();
+    ASSERT_TRUE(waitUntil([&] { return window->isActiveWindow(); }));
+    const QImage image = window->grab().toImage();
+    const QColor edge = image.pixelColor(0, image.height() / 2);
+    const QColor inside = image.pixelColor(4, image.height() / 2);
+    if (scheme == Appearance::kLight) {
+      EXPECT_LE(edge.lightness(), 200) << "seen against a white desktop";
+    }
+    EXPECT_GE(std::abs(edge.lightness() - inside.lightness()), 15) << "scheme " << scheme;
+    EXPECT_EQ(controller->closeWindowButton()->accessibleName(), "Close");
+
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible()) << "scheme " << scheme;
+  }
 }

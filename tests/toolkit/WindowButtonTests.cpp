@@ -2,10 +2,12 @@
 // placement in bottom-left coordinates, the actions, and the title-bar rule.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCursor>
 #include <QEnterEvent>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 #include <memory>
@@ -252,6 +254,45 @@ TEST(WindowButtonTest, ClickActsOnTheTargetWindow) {
   w.close->setEnabled(false);
   QTest::mouseClick(w.close, Qt::LeftButton, {}, QPoint(6, 6));
   EXPECT_TRUE(w.window->isVisible());
+}
+
+// The colour at the middle of what the screen shows for button b, and of image.
+QColor onScreen(CXWindowButton *b) {
+  const QPoint centre = b->mapTo(b->window(), b->rect().center());
+  return b->window()->screen()->grabWindow(b->window()->winId()).toImage().pixelColor(centre);
+}
+QColor middleOf(const CXImage &image) {
+  return image.pixmap(QSize(12, 12)).toImage().pixelColor(6, 6);
+}
+
+TEST(WindowButtonTest, ScreenFollowsTheWindowsKeyStateAtEveryChange) {
+  TitleBarWindow w(NSAppearanceNameVibrantLight);
+  QWidget other;
+  other.resize(100, 100);
+  // Each change of the key window, in turn; what the screen shows must follow.
+  const std::pair<QWidget *, bool> steps[] = {
+      {w.window.get(), true}, {&other, false}, {w.window.get(), true}, {&other, false}};
+  for (const auto &[key, coloured] : steps) {
+    key->show();
+    key->activateWindow();
+    ASSERT_TRUE(waitUntil([&] { return key->isActiveWindow(); }));
+    testsupport::pump(std::chrono::milliseconds(30));
+    for (CXWindowButton *b : {w.close, w.minimize, w.zoom})
+      EXPECT_EQ(onScreen(b), middleOf(coloured ? b->activeImage() : b->activeNotKeyWindowImage()))
+          << (coloured ? "coloured while the window is key" : "grey while another window is");
+  }
+}
+
+TEST(WindowButtonTest, ButtonsAreNamedForScreenReaders) {
+  TitleBarWindow w(NSAppearanceNameVibrantDark);
+  const std::pair<CXWindowButton *, QString> cases[] = {
+      {w.close, "Close"}, {w.minimize, "Minimize"}, {w.zoom, "Zoom"}};
+  for (const auto &[button, name] : cases) {
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(button);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), QAccessible::Button);
+    EXPECT_EQ(a->text(QAccessible::Name), name);
+  }
 }
 
 }  // namespace

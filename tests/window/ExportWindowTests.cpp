@@ -3,15 +3,21 @@
 // a save panel, a failed write, the scheme switch, and quitting.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
+#include <cmath>
 
 #include "ReaderDatabase.h"
 #include "TestSavePanel.h"
@@ -32,6 +38,8 @@
 #include "toolkit/WindowAppearance.h"
 #include "window/CXDocumentWindow.h"
 #include "window/CXExportDocumentWC.h"
+#include "window/CXMenuButton.h"
+#include "window/FileDialogSavePanel.h"
 
 namespace fs = std::filesystem;
 using testsupport::qpath;
@@ -383,13 +391,242 @@ TEST_F(ExportWindow, SchemeSwitchRestylesAndReimagesOnBothNotifications) {
 TEST_F(ExportWindow, TheBackgroundDragsTheWindowButControlsKeepTheirClicks) {
   open(readerdb::numbered(2));
   auto *window = qobject_cast<CXDocumentWindow *>(wc->window());
-  QTest::mousePress(part<QLabel>("windowTitleLabel"), Qt::LeftButton);
-  QTest::mouseRelease(part<QLabel>("windowTitleLabel"), Qt::LeftButton);
+  QLabel *title = part<QLabel>("windowTitleLabel");
+  QTest::mouseClick(title, Qt::LeftButton);
+  EXPECT_EQ(window->backgroundDragRequests(), 0) << "a click alone does not move the window";
+  const QPoint from = title->rect().center();
+  QTest::mousePress(title, Qt::LeftButton, {}, from);
+  QMouseEvent drag(QEvent::MouseMove, QPointF(from + QPoint(20, 0)),
+                   QPointF(title->mapToGlobal(from + QPoint(20, 0))), Qt::NoButton, Qt::LeftButton,
+                   {});
+  QApplication::sendEvent(title, &drag);
+  QTest::mouseRelease(title, Qt::LeftButton, {}, from + QPoint(20, 0));
   EXPECT_EQ(window->backgroundDragRequests(), 1);
   QTest::mouseClick(list()->selectAllButton(), Qt::LeftButton);
   QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, table()->rectOfRow(0).center());
   EXPECT_EQ(window->backgroundDragRequests(), 1);
   EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{2})) << "the click ticked off row 0";
+}
+
+// ---- keyboard, screen readers and legibility ---------------------------------
+
+double luminance(const QColor &c) {
+  auto channel = [](double v) {
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+// The contrast ratio of two colours as WCAG 2 defines it (1 to 21).
+double contrast(const QColor &a, const QColor &b) {
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Every accessible object under root with this role, by name.
+QStringList namesOf(QAccessibleInterface *root, QAccessible::Role role) {
+  QStringList names;
+  if (!root) return names;
+  for (int i = 0; i < root->childCount(); ++i) {
+    QAccessibleInterface *child = root->child(i);
+    if (!child || child->state().invisible) continue;
+    if (child->role() == role) names << child->text(QAccessible::Name);
+    names << namesOf(child, role);
+  }
+  return names;
+}
+
+TEST_F(ExportWindow, KeyboardReachesTheMenuTheListAndTheButtons) {
+  open(readerdb::numbered(3));
+  QWidget *window = wc->window();
+  window->activateWindow();
+  ASSERT_TRUE(waitUntil([&] { return window->isActiveWindow(); }));
+
+  // Tab runs title strip, list, buttons.
+  part<CXMenuButton>("menuButton")->setFocus(Qt::TabFocusReason);
+  const QWidget *order[] = {table(), list()->selectAllButton(), list()->deselectAllButton(),
+                            list()->exportButton()};
+  for (const QWidget *next : order) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), next);
+  }
+
+  // F10 and the Menu key open the menu; arrows and Return pick an item;
+  // Escape closes it.
+  QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+  ASSERT_TRUE(list()->selectedFeeds().isEmpty());
+  const struct {
+    Qt::Key opener;
+    QList<Qt::Key> keys;
+    qsizetype ticked;
+  } cases[] = {{Qt::Key_F10, {Qt::Key_Escape}, 0},
+               {Qt::Key_Menu, {Qt::Key_Down, Qt::Key_Return}, 3}};  // Select All
+  for (const auto &c : cases) {
+    bool opened = false;
+    QTimer::singleShot(50, [&] {
+      opened = wc->menu()->isVisible();
+      for (Qt::Key key : c.keys) QTest::keyClick(wc->menu(), key);
+    });
+    QTest::keyClick(table(), c.opener);
+    EXPECT_TRUE(opened);
+    ASSERT_TRUE(waitUntil([&] { return !wc->menu()->isVisible(); }));
+    EXPECT_EQ(list()->selectedFeeds().size(), c.ticked);
+  }
+}
+
+TEST_F(ExportWindow, ScreenReaderFindsTheFeedsAndEveryControlByName) {
+  open({{"Daily News", "https://news.example", "https://news.example/feed"},
+        {"Science", "https://sci.example", "https://sci.example/rss"},
+        {"Sports", "https://sport.example", "https://sport.example/rss"}});
+  table()->toggleRow(2);
+  QAccessibleInterface *feeds = QAccessible::queryAccessibleInterface(table());
+  ASSERT_EQ(feeds->childCount(), 3) << "three feeds, no separators";
+  const std::pair<QString, bool> expected[] = {
+      {"Daily News", true}, {"Science", false}, {"Sports", true}};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(feeds->child(i)->text(QAccessible::Name), expected[i].first);
+    EXPECT_EQ(bool(feeds->child(i)->state().checked), expected[i].second);
+  }
+
+  QAccessibleInterface *window = QAccessible::queryAccessibleInterface(wc->window());
+  const QStringList buttons =
+      namesOf(window, QAccessible::Button) + namesOf(window, QAccessible::ButtonMenu);
+  for (const QString name :
+       {"Close", "Minimize", "Zoom", "Menu", "Select All", "Deselect All", "Export…"})
+    EXPECT_TRUE(buttons.contains(name))
+        << name.toStdString() << " in " << buttons.join(", ").toStdString();
+  EXPECT_TRUE(namesOf(window, QAccessible::StaticText).contains("2 of 3 selected"));
+
+  answerPanel(qpath(dir / "out.opml"));
+  wc->exportFeedsToOPML();
+  ASSERT_TRUE(waitUntil([this] { return completionShown(); }));
+  const QStringList texts = namesOf(window, QAccessible::StaticText);
+  EXPECT_TRUE(texts.contains("Export complete"));
+  EXPECT_TRUE(texts.filter("out.opml").size() == 1) << texts.join(" | ").toStdString();
+}
+
+TEST_F(ExportWindow, TitleBarGreysWhileAnAlertHasTheKeyboard) {
+  open(readerdb::numbered(2));
+  CXWindowButton *close = part<CXWindowButton>("closeWindowButton");
+  auto shown = [&] {
+    const QPoint centre = close->mapTo(close->window(), close->rect().center());
+    return wc->window()->screen()->grabWindow(wc->window()->winId()).toImage().pixelColor(centre);
+  };
+  auto middle = [](const CXImage &image) {
+    return image.pixmap(QSize(12, 12)).toImage().pixelColor(6, 6);
+  };
+  wc->window()->activateWindow();
+  ASSERT_TRUE(waitUntil([&] { return wc->window()->isActiveWindow(); }));
+  // The pointer away from the title strip, where it would light the buttons.
+  QCursor::setPos(wc->window()->mapToGlobal(QPoint(200, 300)));
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(part<QWidget>("generalControlsView"), &leave);
+  testsupport::pump(std::chrono::milliseconds(30));
+  EXPECT_EQ(shown(), middle(close->activeImage()));
+
+  CXAlert::showAlertWithTitleInformTextButtonTitlesCompletionHandler("Title", "Text", {"OK"},
+                                                                     [](int) {});
+  ASSERT_TRUE(waitUntil([] {
+    return CXAlert::sharedAlert().window() && CXAlert::sharedAlert().window()->isActiveWindow();
+  }));
+  testsupport::pump(std::chrono::milliseconds(30));
+  EXPECT_EQ(shown(), middle(close->activeNotKeyWindowImage()));
+
+  // What a screen reader reads of the alert.
+  QAccessibleInterface *alert =
+      QAccessible::queryAccessibleInterface(CXAlert::sharedAlert().window());
+  const QStringList texts = namesOf(alert, QAccessible::StaticText);
+  EXPECT_TRUE(texts.contains("Title") && texts.contains("Text")) << texts.join(", ").toStdString();
+  EXPECT_EQ(namesOf(alert, QAccessible::Button), QStringList{"OK"});
+}
+
+TEST_F(ExportWindow, ExportButtonLabelAndFocusRingStandOutInBothSchemes) {
+  open(readerdb::numbered(2));
+  CXButton *button = list()->exportButton();
+  for (std::uint64_t scheme : {Appearance::kDark, Appearance::kLight}) {
+    useScheme(scheme);
+    NotificationCenter::defaultCenter().post(
+        AppearanceNames::kSystemAppearanceDidChangeNotification);
+    for (bool pressed : {false, true}) {
+      button->setDown(pressed);
+      button->clearFocus();
+      const QImage plain = button->grab().toImage();
+      const int mid = plain.height() / 2;
+      const QColor face = plain.pixelColor(6, mid);
+      double label = 1;
+      for (int x = plain.width() / 4; x < plain.width() * 3 / 4; ++x)
+        for (int y = 4; y < plain.height() - 4; ++y)
+          label = std::max(label, contrast(face, plain.pixelColor(x, y)));
+      EXPECT_GE(label, 4.5) << "scheme " << scheme << (pressed ? " pressed" : "");
+
+      button->setFocus(Qt::TabFocusReason);
+      const QImage focused = button->grab().toImage();
+      EXPECT_GE(contrast(face, focused.pixelColor(2, mid)), 3.0)
+          << "focus ring, scheme " << scheme << (pressed ? " pressed" : "");
+    }
+    button->setDown(false);
+  }
+}
+
+TEST_F(ExportWindow, RowTooltipOnlyForTitlesCutShortInTheWindowsColours) {
+  const std::string longTitle(40, 'W');
+  open({{"Science", "https://sci.example", "https://sci.example/rss"},
+        {longTitle, "https://w.example", "https://w.example/rss"}});
+  wc->window()->activateWindow();
+  for (std::uint64_t scheme : {Appearance::kDark, Appearance::kLight}) {
+    useScheme(scheme);
+    NotificationCenter::defaultCenter().post(
+        AppearanceNames::kSystemAppearanceDidChangeNotification);
+    const struct {
+      int row;
+      QString tip;
+    } cases[] = {{0, ""}, {2, QString::fromStdString(longTitle)}};
+    for (const auto &c : cases) {
+      QToolTip::hideText();
+      ASSERT_TRUE(waitUntil([] { return !QToolTip::isVisible(); }));
+      const QPoint at = table()->rectOfRow(c.row).center();
+      QHelpEvent help(QEvent::ToolTip, at, table()->viewport()->mapToGlobal(at));
+      QApplication::sendEvent(table()->viewport(), &help);
+      EXPECT_EQ(QToolTip::isVisible() ? QToolTip::text() : QString(), c.tip) << c.row;
+    }
+    const QPalette expected = WindowAppearance::palette(
+        scheme == Appearance::kDark ? ColorScheme::Dark : ColorScheme::Light);
+    QWidget *tip = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+      if (w->inherits("QTipLabel") && w->isVisible()) tip = w;
+    ASSERT_NE(tip, nullptr);
+    EXPECT_EQ(tip->palette().color(QPalette::ToolTipBase), expected.color(QPalette::ToolTipBase));
+    EXPECT_EQ(tip->palette().color(QPalette::ToolTipText), expected.color(QPalette::ToolTipText));
+  }
+  QToolTip::hideText();
+}
+
+TEST_F(ExportWindow, DoubleClickOnTheTitleStripZoomsAndTheEdgesResize) {
+  open(readerdb::numbered(2));
+  auto *window = qobject_cast<CXDocumentWindow *>(wc->window());
+  QTest::mouseDClick(part<QLabel>("windowTitleLabel"), Qt::LeftButton);
+  EXPECT_TRUE(waitUntil([&] { return window->isMaximized(); }));
+  QTest::mouseDClick(part<QLabel>("windowTitleLabel"), Qt::LeftButton);
+  EXPECT_TRUE(waitUntil([&] { return !window->isMaximized(); }));
+
+  // What the pointer meets at the bottom-right corner resizes, with its cursor.
+  QWidget *corner = window->childAt(window->width() - 2, window->height() - 2);
+  ASSERT_NE(corner, nullptr);
+  EXPECT_EQ(corner->cursor().shape(), Qt::SizeFDiagCursor);
+}
+
+TEST(SavePanelStartFolder, DocumentsWhenItExistsAndHomeOtherwise) {
+  // A home of its own, so that the user's folders are never touched.
+  TempDir home;
+  const QByteArray savedHome = qgetenv("HOME"), savedConfig = qgetenv("XDG_CONFIG_HOME");
+  qputenv("HOME", QByteArray::fromStdString(home.path().string()));
+  qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((home / "config").string()));
+  const QString homePath = qpath(home.path());
+  EXPECT_EQ(FileDialogSavePanel::startFolder(), homePath) << "no Documents folder yet";
+  ASSERT_TRUE(QDir(homePath).mkdir("Documents"));
+  EXPECT_EQ(FileDialogSavePanel::startFolder(), homePath + "/Documents");
+  qputenv("HOME", savedHome);
+  qputenv("XDG_CONFIG_HOME", savedConfig);
 }
 
 // Closing quits the whole application; the application's loop runs for real.

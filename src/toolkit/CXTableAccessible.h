@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QAccessibleTableInterface>
+#include <QAccessibleWidget>
+#include <QHash>
+#include <QPointer>
+#include <vector>
+
+class CXTableViewWithEmptyHolder;
+class QAbstractItemModel;
+
+// What assistive technology (a screen reader, through AT-SPI on Linux) gets
+// for a CXTableViewWithEmptyHolder: a list whose items are the rows a user can
+// tick, one column wide, each named by the model's display text and checked
+// and selected while ticked. Rows that cannot be selected (separators) are
+// left out, so the item numbers a screen reader announces count only real
+// items.
+//
+// Made by the factory that install() registers with QAccessible; the table
+// view installs it when the first table is made.
+class CXTableAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+ public:
+  explicit CXTableAccessible(CXTableViewWithEmptyHolder *view);
+  ~CXTableAccessible() override;
+
+  // Registers the factory with QAccessible; later calls do nothing.
+  static void install();
+
+  // The view's row of an item (an accessible row), or -1; and back.
+  int viewRow(int item) const;
+  int itemOfViewRow(int row) const;
+  CXTableViewWithEmptyHolder *view() const;
+
+  // QAccessibleInterface
+  QAccessible::Role role() const override { return QAccessible::List; }
+  QAccessible::State state() const override;
+  int childCount() const override;
+  QAccessibleInterface *child(int index) const override;
+  int indexOfChild(const QAccessibleInterface *child) const override;
+  QAccessibleInterface *childAt(int x, int y) const override;
+  void *interface_cast(QAccessible::InterfaceType type) override;
+
+  // QAccessibleTableInterface: items are rows of one column.
+  QAccessibleInterface *caption() const override { return nullptr; }
+  QAccessibleInterface *summary() const override { return nullptr; }
+  QAccessibleInterface *cellAt(int row, int column) const override;
+  int selectedCellCount() const override { return selectedRowCount(); }
+  QList<QAccessibleInterface *> selectedCells() const override;
+  QString columnDescription(int) const override { return {}; }
+  QString rowDescription(int) const override { return {}; }
+  int columnCount() const override { return 1; }
+  int rowCount() const override;
+  int selectedColumnCount() const override { return 0; }
+  int selectedRowCount() const override;
+  QList<int> selectedColumns() const override { return {}; }
+  QList<int> selectedRows() const override;
+  bool isColumnSelected(int) const override { return false; }
+  bool isRowSelected(int row) const override;
+  bool selectRow(int row) override;
+  bool selectColumn(int) override { return false; }
+  bool unselectRow(int row) override;
+  bool unselectColumn(int) override { return false; }
+  void modelChange(QAccessibleTableModelChangeEvent *event) override;
+
+  // Tells assistive technology that the view's current row changed; the view
+  // calls this.
+  static void currentRowChanged(CXTableViewWithEmptyHolder *view, int row);
+
+ private:
+  static CXTableAccessible *of(CXTableViewWithEmptyHolder *view);
+  static void tickedRowsChanged(CXTableViewWithEmptyHolder *view);
+  // The item list, rebuilt when the model or its rows changed.
+  const std::vector<int> &items() const;
+  void forgetItems() const;
+
+  mutable std::vector<int> items_;
+  mutable bool itemsValid_ = false;
+  mutable QPointer<QAbstractItemModel> model_;
+  mutable int modelRows_ = -1;
+  // One cell interface per view row, kept so that its id stays stable.
+  mutable QHash<int, QAccessible::Id> cells_;
+};

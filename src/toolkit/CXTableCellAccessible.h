@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QAccessibleActionInterface>
+#include <QAccessibleInterface>
+#include <QAccessibleTableCellInterface>
+#include <QPointer>
+
+class CXTableViewWithEmptyHolder;
+
+// One item of a CXTableAccessible: a view row that a user can tick. It is
+// named by the row's display text, is checked and selected while ticked, and
+// its toggle action ticks or unticks it as Space does.
+class CXTableCellAccessible : public QAccessibleInterface,
+                              public QAccessibleTableCellInterface,
+                              public QAccessibleActionInterface {
+ public:
+  CXTableCellAccessible(CXTableViewWithEmptyHolder *view, int viewRow);
+
+  int viewRow() const { return row_; }
+
+  // QAccessibleInterface
+  bool isValid() const override;
+  QObject *object() const override { return nullptr; }
+  QWindow *window() const override;
+  QAccessibleInterface *parent() const override;
+  QAccessibleInterface *child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+  QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+  QString text(QAccessible::Text t) const override;
+  void setText(QAccessible::Text, const QString &) override {}
+  QRect rect() const override;
+  QAccessible::Role role() const override { return QAccessible::ListItem; }
+  QAccessible::State state() const override;
+  void *interface_cast(QAccessible::InterfaceType type) override;
+
+  // QAccessibleTableCellInterface
+  bool isSelected() const override;
+  QList<QAccessibleInterface *> columnHeaderCells() const override { return {}; }
+  QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
+  int columnIndex() const override { return 0; }
+  int rowIndex() const override;
+  int columnExtent() const override { return 1; }
+  int rowExtent() const override { return 1; }
+  QAccessibleInterface *table() const override { return parent(); }
+
+  // QAccessibleActionInterface
+  QStringList actionNames() const override;
+  void doAction(const QString &actionName) override;
+  QStringList keyBindingsForAction(const QString &actionName) const override;
+
+ private:
+  QPointer<CXTableViewWithEmptyHolder> view_;
+  int row_;
+};

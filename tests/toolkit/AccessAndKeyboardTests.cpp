@@ -1,0 +1,232 @@
+// What a keyboard or screen-reader user meets in the toolkit's widgets: the
+// table as assistive technology sees it, type-ahead in the table, the outline
+// of the current row, and resizing a frameless window by its edges.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QAccessibleTableInterface>
+#include <QApplication>
+#include <QStandardItemModel>
+#include <QTest>
+
+#include "FeedRows.h"
+#include "TestSupport.h"
+#include "toolkit/CXFramelessResizer.h"
+#include "toolkit/CXTableViewWithEmptyHolder.h"
+#include "toolkit/TypeAheadSearch.h"
+#include "toolkit/WindowAppearance.h"
+
+namespace {
+
+// Feed rows with these titles, each followed by a separator that cannot be
+// selected.
+std::unique_ptr<QStandardItemModel> feedsTitled(const QStringList &titles) {
+  auto model = std::make_unique<QStandardItemModel>();
+  for (const QString &title : titles) {
+    auto *feed = new QStandardItem(title);
+    feed->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    auto *separator = new QStandardItem();
+    separator->setFlags(Qt::ItemIsEnabled);
+    model->appendRow(feed);
+    model->appendRow(separator);
+  }
+  return model;
+}
+
+struct Table {
+  explicit Table(const QStringList &titles) : model(feedsTitled(titles)) {
+    view.setItemDelegate(&delegate);
+    view.setModel(model.get());
+    view.setIsCustomMouseDown(true);
+    view.resize(200, 120);
+    view.show();
+  }
+  std::unique_ptr<QStandardItemModel> model;
+  FeedRowsDelegate delegate;
+  CXTableViewWithEmptyHolder view;
+};
+
+}  // namespace
+
+TEST(TypeAheadTest, JumpsToTheNextRowStartingWithTheTypedLetters) {
+  const QStringList rows = {"Alpha", "beta", "Apple", "", "Banana", "Apricot"};
+  auto textOf = [&](int r) { return rows.at(r); };
+  struct Step {
+    QString typed;
+    int current;
+    int expected;
+  };
+  // Runs of quick keys, a pause between runs: within a run each step's
+  // letters add to the prefix; a pause starts a new one.
+  const std::vector<Step> runs[] = {{{"a", -1, 0},   // first match from the top
+                                     {"a", 0, 2},    // the same letter again moves on
+                                     {"a", 2, 5},    //   and again
+                                     {"a", 5, 0}},   //   wrapping round
+                                    {{"a", 0, 2},    // a new search starts after the current row
+                                     {"p", 2, 2},    // "ap" may stay on the current row
+                                     {"r", 2, 5},    // "apr"
+                                     {"x", 5, -1}},  // "aprx": nothing starts so
+                                    {{"B", 0, 1},    // case is ignored; the empty row never matches
+                                     {"a", 1, 4}}};  // "ba" goes past "beta"
+  TypeAheadSearch search;
+  for (const auto &run : runs) {
+    for (const Step &step : run)
+      EXPECT_EQ(search.next(step.typed, step.current, int(rows.size()), textOf), step.expected)
+          << "prefix " << search.prefix().toStdString();
+    QTest::qWait(QApplication::keyboardInputInterval() + 50);
+  }
+}
+
+TEST(TableKeyboardTest, TypedLettersMoveTheCurrentRowWithoutTicking) {
+  Table t({"Daily News", "Science", "Sports", "Design Blog"});
+  t.view.setFocus();
+  QTest::keyClicks(&t.view, "sp");
+  EXPECT_EQ(t.view.currentIndex().row(), 4) << "\"sp\" is Sports, the third feed (row 4)";
+  EXPECT_EQ(t.view.numberOfSelectedRows(), 0);
+  QTest::keyClick(&t.view, Qt::Key_Space);
+  EXPECT_TRUE(t.view.isRowSelected(4)) << "Space ticks the row type-ahead landed on";
+}
+
+TEST(TableKeyboardTest, CurrentRowIsOutlinedOnlyWhileTheTableHasTheFocus) {
+  Table t({"One", "Two"});
+  QWidget other;
+  other.show();
+  t.view.activateWindow();
+  t.view.setFocus();
+  ASSERT_TRUE(testsupport::waitUntil([&] { return t.view.hasFocus(); }));
+  t.view.setCurrentIndex(t.model->index(2, 0));
+  const QPoint edge(t.view.rectOfRow(2).left() + 1, t.view.rectOfRow(2).center().y());
+  auto colourAt = [&](QPoint p) { return t.view.viewport()->grab().toImage().pixelColor(p); };
+  const QColor focused = colourAt(edge);
+  EXPECT_GT(qAbs(focused.red() - focused.blue()), 100)
+      << "the accent outline is drawn at the current row's edge";
+  const QColor otherRow = colourAt(QPoint(edge.x(), t.view.rectOfRow(0).center().y()));
+  EXPECT_EQ(otherRow, QColor(Qt::white));
+  t.view.clearFocus();
+  EXPECT_EQ(colourAt(edge), QColor(Qt::white)) << "no outline without the focus";
+}
+
+TEST(TableAccessibleTest, ScreenReaderSeesTheFeedsAsCheckableItems) {
+  Table t({"Daily News", "", "Science"});
+  t.view.setAccessibleName("Feeds");
+  QAccessibleInterface *list = QAccessible::queryAccessibleInterface(&t.view);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->role(), QAccessible::List);
+  EXPECT_EQ(list->text(QAccessible::Name), "Feeds");
+  ASSERT_EQ(list->childCount(), 3) << "separator rows are left out";
+  QAccessibleTableInterface *table = list->tableInterface();
+  ASSERT_NE(table, nullptr);
+  EXPECT_EQ(table->rowCount(), 3);
+  EXPECT_EQ(table->columnCount(), 1);
+
+  t.view.toggleRow(4);
+  struct Item {
+    QString name;
+    bool checked;
+  };
+  const Item expected[] = {{"Daily News", false}, {"", false}, {"Science", true}};
+  for (int i = 0; i < 3; ++i) {
+    QAccessibleInterface *item = list->child(i);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->role(), QAccessible::ListItem);
+    EXPECT_EQ(item->text(QAccessible::Name), expected[i].name);
+    EXPECT_TRUE(item->state().checkable);
+    EXPECT_EQ(bool(item->state().checked), expected[i].checked) << i;
+    EXPECT_EQ(bool(item->state().selected), expected[i].checked) << i;
+    EXPECT_EQ(list->indexOfChild(item), i);
+    EXPECT_EQ(item->tableCellInterface()->rowIndex(), i);
+    EXPECT_EQ(item, list->child(i)) << "the same item each time";
+  }
+  EXPECT_EQ(table->selectedRows(), QList<int>{2});
+
+  // Ticking through the screen reader reaches the view.
+  list->child(0)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  EXPECT_TRUE(t.view.isRowSelected(0));
+  EXPECT_TRUE(table->unselectRow(2));
+  EXPECT_FALSE(t.view.isRowSelected(4));
+  EXPECT_FALSE(table->selectRow(7)) << "no such item";
+
+  // The item under a point, as for mouse review.
+  const QRect second = t.view.rectOfRow(2);
+  const QPoint global = t.view.viewport()->mapToGlobal(second.center());
+  QAccessibleInterface *hit = list->childAt(global.x(), global.y());
+  ASSERT_NE(hit, nullptr);
+  EXPECT_EQ(hit->text(QAccessible::Name), "");
+  EXPECT_EQ(list->indexOfChild(hit), 1);
+
+  // New rows show up without the screen reader having to ask twice.
+  auto *feed = new QStandardItem("Late Feed");
+  feed->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+  t.model->appendRow(feed);
+  ASSERT_EQ(list->childCount(), 4);
+  EXPECT_EQ(list->child(3)->text(QAccessible::Name), "Late Feed");
+}
+
+TEST(FramelessResizerTest, CursorsShowTheDirectionOfEachEdgeAndCorner) {
+  const struct {
+    Qt::Edges edges;
+    Qt::CursorShape cursor;
+  } cases[] = {
+      {Qt::LeftEdge, Qt::SizeHorCursor},
+      {Qt::RightEdge, Qt::SizeHorCursor},
+      {Qt::TopEdge, Qt::SizeVerCursor},
+      {Qt::BottomEdge, Qt::SizeVerCursor},
+      {Qt::TopEdge | Qt::LeftEdge, Qt::SizeFDiagCursor},
+      {Qt::BottomEdge | Qt::RightEdge, Qt::SizeFDiagCursor},
+      {Qt::TopEdge | Qt::RightEdge, Qt::SizeBDiagCursor},
+      {Qt::BottomEdge | Qt::LeftEdge, Qt::SizeBDiagCursor},
+  };
+  QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
+  window.resize(300, 200);
+  auto *resizer = new CXFramelessResizer(&window);
+  auto *child = new QWidget(&window);  // content added later stays under the grips
+  child->setGeometry(window.rect());
+  window.show();
+  for (const auto &c : cases) {
+    QWidget *grip = resizer->grip(c.edges);
+    ASSERT_NE(grip, nullptr);
+    EXPECT_EQ(grip->cursor().shape(), c.cursor) << int(c.edges);
+    // The grip is what the pointer finds at that edge of the window.
+    EXPECT_EQ(window.childAt(grip->geometry().center()), grip) << int(c.edges);
+  }
+  window.showMaximized();
+  ASSERT_TRUE(testsupport::waitUntil([&] { return window.isMaximized(); }));
+  EXPECT_EQ(window.childAt(window.rect().bottomRight()), child) << "no grips while maximised";
+}
+
+TEST(FramelessResizerTest, DraggingAGripResizesAndKeepsTheMinimumSize) {
+  const QRect start(100, 100, 400, 300);
+  const QSize minimum(360, 250);
+  const struct {
+    Qt::Edges edges;
+    QPoint delta;
+    QRect expected;
+  } cases[] = {
+      {Qt::BottomEdge | Qt::RightEdge, {50, 40}, {100, 100, 450, 340}},
+      {Qt::LeftEdge, {-30, 0}, {70, 100, 430, 300}},
+      {Qt::TopEdge, {0, 20}, {100, 120, 400, 280}},
+      {Qt::TopEdge | Qt::LeftEdge, {200, 200}, {140, 150, 360, 250}},  // stops at the minimum
+      {Qt::RightEdge, {-300, 99}, {100, 100, 360, 300}},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(CXFramelessResizer::resized(start, c.edges, c.delta, minimum), c.expected)
+        << int(c.edges);
+
+  // A real drag on the offscreen platform, which cannot resize by itself.
+  QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
+  window.setMinimumSize(minimum);
+  window.setGeometry(start);
+  auto *resizer = new CXFramelessResizer(&window);
+  window.show();
+  QWidget *corner = resizer->grip(Qt::BottomEdge | Qt::RightEdge);
+  const QPoint at(3, 3);
+  QTest::mousePress(corner, Qt::LeftButton, {}, at);
+  QMouseEvent move(QEvent::MouseMove, QPointF(at + QPoint(60, 30)),
+                   QPointF(corner->mapToGlobal(at + QPoint(60, 30))), Qt::NoButton, Qt::LeftButton,
+                   {});
+  QApplication::sendEvent(corner, &move);
+  QTest::mouseRelease(corner, Qt::LeftButton, {}, at + QPoint(60, 30));
+  EXPECT_EQ(window.size(), QSize(460, 330));
+  EXPECT_EQ(window.pos(), start.topLeft());
+}
