@@ -36,7 +36,8 @@ void CXVibrancyView::paintEvent(QPaintEvent *) {
     // A hairline edge: without the platform's frame the window would melt
     // into a window of the same colour behind it. Opaque colours keep these
     // long thin fills on the raster engine's plain path.
-    const QColor edge = WindowAppearance::windowEdgeColor(dark ? ColorScheme::Dark : ColorScheme::Light);
+    const QColor edge =
+        WindowAppearance::windowEdgeColor(dark ? ColorScheme::Dark : ColorScheme::Light);
     p.fillRect(QRect(0, 0, width(), 1), edge);
     p.fillRect(QRect(0, height() - 1, width(), 1), edge);
     p.fillRect(QRect(0, 0, 1, height()), edge);
