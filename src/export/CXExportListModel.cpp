@@ -22,6 +22,16 @@ QString CXExportListModel::titleOfFeedRow(int row) const {
   return (*feeds_)[static_cast<std::size_t>(row / 2)].feedTitle.value_or(QString());
 }
 
+QString CXExportListModel::spokenNameOfFeedRow(int row) const {
+  const QString title = titleOfFeedRow(row);
+  if (!title.isEmpty() || row / 2 >= feedsCount()) return title;
+  // A feed without a title is still told apart from the others by a screen
+  // reader: by its feed address, or its site when it has none.
+  const FeedRecord &feed = (*feeds_)[static_cast<std::size_t>(row / 2)];
+  if (feed.internalLink && !feed.internalLink->isEmpty()) return *feed.internalLink;
+  return feed.feedUrl.value_or(QString());
+}
+
 int CXExportListModel::rowCount(const QModelIndex &parent) const {
   return parent.isValid() ? 0 : 2 * feedsCount();
 }
@@ -33,6 +43,9 @@ QVariant CXExportListModel::data(const QModelIndex &index, int role) const {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
       if (isFeedRow(row)) return titleOfFeedRow(row);
+      return {};
+    case Qt::AccessibleTextRole:
+      if (isFeedRow(row)) return spokenNameOfFeedRow(row);
       return {};
     case kIsSeparatorRole:
       return !isFeedRow(row);

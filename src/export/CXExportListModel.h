@@ -40,6 +40,9 @@ class CXExportListModel : public QAbstractListModel {
   // The title a feed row shows: the feed's title, empty when it has none or
   // the row holds no feed.
   QString titleOfFeedRow(int row) const;
+  // What a screen reader calls the feed of an even row: its title, or its
+  // address when it has none.
+  QString spokenNameOfFeedRow(int row) const;
 
   int rowCount(const QModelIndex &parent = {}) const override;
   QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;

@@ -24,8 +24,11 @@ QString CXTableCellAccessible::text(QAccessible::Text t) const {
   if (!isValid()) return {};
   const QModelIndex index = view_->model()->index(row_, 0, view_->rootIndex());
   switch (t) {
-    case QAccessible::Name:
-      return index.data(Qt::DisplayRole).toString();
+    case QAccessible::Name: {
+      // A model may name a row for screen readers apart from what it shows.
+      const QVariant spoken = index.data(Qt::AccessibleTextRole);
+      return spoken.isValid() ? spoken.toString() : index.data(Qt::DisplayRole).toString();
+    }
     case QAccessible::Description:
       return index.data(Qt::AccessibleDescriptionRole).toString();
     default:

@@ -477,13 +477,16 @@ TEST_F(ExportWindow, KeyboardReachesTheMenuTheListAndTheButtons) {
 TEST_F(ExportWindow, ScreenReaderFindsTheFeedsAndEveryControlByName) {
   open({{"Daily News", "https://news.example", "https://news.example/feed"},
         {"Science", "https://sci.example", "https://sci.example/rss"},
-        {"Sports", "https://sport.example", "https://sport.example/rss"}});
+        {"Sports", "https://sport.example", "https://sport.example/rss"},
+        {std::nullopt, "https://untitled.example", "https://untitled.example/atom"}});
   table()->toggleRow(2);
   QAccessibleInterface *feeds = QAccessible::queryAccessibleInterface(table());
-  ASSERT_EQ(feeds->childCount(), 3) << "three feeds, no separators";
-  const std::pair<QString, bool> expected[] = {
-      {"Daily News", true}, {"Science", false}, {"Sports", true}};
-  for (int i = 0; i < 3; ++i) {
+  ASSERT_EQ(feeds->childCount(), 4) << "four feeds, no separators";
+  const std::pair<QString, bool> expected[] = {{"Daily News", true},
+                                               {"Science", false},
+                                               {"Sports", true},
+                                               {"https://untitled.example/atom", true}};
+  for (int i = 0; i < 4; ++i) {
     EXPECT_EQ(feeds->child(i)->text(QAccessible::Name), expected[i].first);
     EXPECT_EQ(bool(feeds->child(i)->state().checked), expected[i].second);
   }
@@ -495,7 +498,7 @@ TEST_F(ExportWindow, ScreenReaderFindsTheFeedsAndEveryControlByName) {
        {"Close", "Minimize", "Zoom", "Menu", "Select All", "Deselect All", "Export…"})
     EXPECT_TRUE(buttons.contains(name))
         << name.toStdString() << " in " << buttons.join(", ").toStdString();
-  EXPECT_TRUE(namesOf(window, QAccessible::StaticText).contains("2 of 3 selected"));
+  EXPECT_TRUE(namesOf(window, QAccessible::StaticText).contains("3 of 4 selected"));
 
   answerPanel(qpath(dir / "out.opml"));
   wc->exportFeedsToOPML();
