@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "store/FeedRecord.h"
+#include "store/FeedRowView.h"
 
 // Read-only access to a reader database file. Every call opens a connection of
 // its own and closes it before returning. Nothing here writes to the database,
@@ -70,15 +71,6 @@ ReadResult readFeedsAt(const std::filesystem::path &path, const ReadOptions &opt
 ReadResult forEachFeedAt(const std::filesystem::path &path,
                          const std::function<void(FeedRecord &&)> &onFeed,
                          const ReadOptions &options = {});
-
-// One row as SQLite holds it: the text fields as UTF-8 bytes, valid only
-// during the call that receives them; absent when NULL or not valid UTF-8.
-struct FeedRowView {
-  std::optional<std::string_view> feedUrl;
-  std::optional<std::string_view> feedTitle;
-  std::int32_t channelType = 0;
-  std::optional<std::string_view> internalLink;
-};
 
 // Takes one row; returns false to stop the read there (the result is then
 // Stopped), e.g. because the place the rows go to failed.

@@ -20,6 +20,8 @@
 #include "store/FeedDatabase.h"
 
 using testsupport::execSql;
+using testsupport::namesIn;
+using testsupport::qpath;
 using testsupport::readFile;
 using testsupport::TempDir;
 using testsupport::writeFile;
@@ -32,8 +34,6 @@ struct Outcome {
   QByteArray out;
   QByteArray err;
 };
-
-QString q(const fs::path &path) { return QString::fromStdString(path.string()); }
 
 // The environment of a machine without a display.
 QProcessEnvironment headless() {
@@ -49,7 +49,7 @@ Outcome run(const QStringList &args, const fs::path &workingDir = fs::current_pa
             const std::function<void()> &inChild = nullptr, const QString &stdoutFile = {}) {
   QProcess process;
   process.setProcessEnvironment(env);
-  process.setWorkingDirectory(q(workingDir));
+  process.setWorkingDirectory(qpath(workingDir));
   if (inChild) {
     process.setChildProcessModifier(inChild);
   }
@@ -82,7 +82,7 @@ Outcome runWithByteNames(const QStringList &printfArgs, const fs::path &workingD
                                   : QStringLiteral(" \"$(printf '%1')\"").arg(arg);
   }
   QProcess process;
-  process.setWorkingDirectory(q(workingDir));
+  process.setWorkingDirectory(qpath(workingDir));
   process.start("/bin/sh", {"-c", script, qEnvironmentVariable("ORVELLA_BINARY")});
   EXPECT_TRUE(process.waitForFinished(60'000));
   return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
@@ -102,15 +102,6 @@ bool makeDevice(const fs::path &path, unsigned minor) {
 
 void runAsNobody() {
   if (setgid(65534) != 0 || setuid(65534) != 0) _exit(99);
-}
-
-std::vector<std::string> namesIn(const fs::path &folder) {
-  std::vector<std::string> names;
-  for (const auto &entry : fs::directory_iterator(folder)) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
 }
 
 }  // namespace
@@ -166,7 +157,7 @@ TEST(CommandLine, NonBlockingStandardOutputIsWaitedOn) {
   QProcess process;
   process.setChildProcessModifier([&fds] { ::dup2(fds[1], 1); });
   process.start(qEnvironmentVariable("ORVELLA_BINARY"),
-                {"--database", q(dir / "Feeds"), "--export", "-"});
+                {"--database", qpath(dir / "Feeds"), "--export", "-"});
   ASSERT_TRUE(process.waitForStarted());
   ::close(fds[1]);
   ::usleep(300'000);  // the pipe fills and the exporter has to wait
@@ -214,7 +205,7 @@ TEST(CommandLine, ExportWritesTheDocumentOfEveryFeedAndSaysWhere) {
   EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
   const fs::path written = dir / "My Feeds.opml";
   EXPECT_EQ(QString::fromUtf8(r.err),
-            QStringLiteral("Exported %1 feeds to %2.\n").arg(count).arg(q(written)));
+            QStringLiteral("Exported %1 feeds to %2.\n").arg(count).arg(qpath(written)));
   EXPECT_TRUE(r.out.isEmpty());
   const QByteArray bytes = QByteArray::fromStdString(readFile(written));
   EXPECT_EQ(bytes, expected);
@@ -259,7 +250,7 @@ TEST(CommandLine, ListKeepsOneFeedPerLineWhateverTheValuesHold) {
                              "INSERT INTO FEEDS (FEED_URL, FEED_TITLE, INTERNAL_LINK) VALUES"
                              " ('u1', 'two' || char(10) || 'lines' || char(9) || 'tab', NULL),"
                              " (NULL, NULL, 'l2');");
-  const Outcome r = run({"--list", "--database", q(dir / "Feeds")});
+  const Outcome r = run({"--list", "--database", qpath(dir / "Feeds")});
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(r.out, "two lines tab\tu1\t\n\t\tl2\n");
 }
@@ -270,7 +261,7 @@ TEST(CommandLine, FindsTheReaderDatabaseInTheGroupContainer) {
   fs::create_directories(documents);
   fs::copy_file(kSample.toStdString(), documents / "Feeds");
   QProcessEnvironment env = headless();
-  env.insert("XDG_DATA_HOME", q(dir / "data"));
+  env.insert("XDG_DATA_HOME", qpath(dir / "data"));
   const Outcome found = run({"--export", "-"}, dir.path(), env);
   EXPECT_EQ(found.exitCode, 0) << found.err.toStdString();
   EXPECT_EQ(found.out, expectedSampleDocument());
@@ -294,10 +285,10 @@ TEST(CommandLine, NoReadableDatabaseExitsWithOneAndWritesNothing) {
   for (const char *name : names) {
     SCOPED_TRACE(name);
     const auto before = namesIn(dir.path());
-    const Outcome r = run({"--database", q(dir / name), "--export", "out.opml"}, dir.path());
+    const Outcome r = run({"--database", qpath(dir / name), "--export", "out.opml"}, dir.path());
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
-    EXPECT_TRUE(r.err.contains(q(dir / name).toUtf8())) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(qpath(dir / name).toUtf8())) << r.err.toStdString();
     EXPECT_TRUE(r.err.endsWith("Nothing was exported.\n")) << r.err.toStdString();
     EXPECT_EQ(namesIn(dir.path()), before) << "no export file, and no database created";
   }
@@ -313,7 +304,7 @@ TEST(CommandLine, ReadThatFailsPartWayLeavesNoExportBehind) {
   writeFile(db, bytes);
   writeFile(dir / "out.opml", "previous export");
 
-  const Outcome r = run({"--database", q(db), "--export", "out.opml"}, dir.path());
+  const Outcome r = run({"--database", qpath(db), "--export", "out.opml"}, dir.path());
 
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_TRUE(r.err.contains("damaged")) << r.err.toStdString();
@@ -326,7 +317,7 @@ TEST(CommandLine, LockedDatabaseEndsWithAMessageInsteadOfHanging) {
   const auto db = dir / "Feeds";
   execSql(db, std::string(kFeedsTable) + "INSERT INTO FEEDS (FEED_TITLE) VALUES ('x');");
   auto writer = startWriter(db, {"exclusive"});
-  const Outcome r = run({"--database", q(db), "--list"}, dir.path());
+  const Outcome r = run({"--database", qpath(db), "--list"}, dir.path());
   killWriter(*writer);
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_TRUE(r.err.contains("locked by another program")) << r.err.toStdString();
@@ -338,7 +329,7 @@ TEST(CommandLine, OutputThatCannotBeWrittenExitsWithThreeAndLeavesNoPartialFile)
   // A folder that does not exist.
   const Outcome missing = run({"--database", kSample, "--export", "nowhere/out.opml"}, dir.path());
   EXPECT_EQ(missing.exitCode, 3);
-  EXPECT_TRUE(missing.err.contains(q(dir / "nowhere" / "out.opml").toUtf8()))
+  EXPECT_TRUE(missing.err.contains(qpath(dir / "nowhere" / "out.opml").toUtf8()))
       << missing.err.toStdString();
 
   // A write cut short, as on a full disk: the old export stays whole.
@@ -350,7 +341,7 @@ TEST(CommandLine, OutputThatCannotBeWrittenExitsWithThreeAndLeavesNoPartialFile)
         setrlimit(RLIMIT_FSIZE, &limit);
       });
   EXPECT_EQ(cut.exitCode, 3);
-  EXPECT_TRUE(cut.err.startsWith("Could not save \"" + q(dir / "out.opml").toUtf8()))
+  EXPECT_TRUE(cut.err.startsWith("Could not save \"" + qpath(dir / "out.opml").toUtf8()))
       << cut.err.toStdString();
   EXPECT_EQ(readFile(dir / "out.opml"), "previous export");
   EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"out.opml"});
@@ -364,7 +355,7 @@ TEST(CommandLine, OutputThatCannotBeWrittenExitsWithThreeAndLeavesNoPartialFile)
   // The database itself is never the export target.
   fs::copy_file(kSample.toStdString(), dir / "Feeds");
   const std::string database = readFile(dir / "Feeds");
-  const Outcome onto = run({"--database", "Feeds", "--export", q(dir / "Feeds")}, dir.path());
+  const Outcome onto = run({"--database", "Feeds", "--export", qpath(dir / "Feeds")}, dir.path());
   EXPECT_EQ(onto.exitCode, 2);
   EXPECT_EQ(readFile(dir / "Feeds"), database);
 }
@@ -425,7 +416,7 @@ TEST(CommandLine, TheReaderFolderIsReadWholeAndLeftAsItWas) {
         }
       }
       const Outcome r =
-          run({"--database", q(db), "--list"}, dir.path(), headless(), asUnprivileged);
+          run({"--database", qpath(db), "--list"}, dir.path(), headless(), asUnprivileged);
       fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
 
       EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
@@ -496,7 +487,7 @@ TEST(CommandLine, AFailedWriteStopsAnEndlessReadWithThree) {
   if (makeDevice(dir / "full", 7)) cases.push_back({"full", false});
   for (const auto &c : cases) {
     SCOPED_TRACE(c.target);
-    const Outcome r = run({"--database", q(dir / "Feeds"), "--export", c.target}, dir.path(),
+    const Outcome r = run({"--database", qpath(dir / "Feeds"), "--export", c.target}, dir.path(),
                           headless(), [limit = c.limitFileSize] {
                             if (!limit) return;
                             std::signal(SIGXFSZ, SIG_IGN);
@@ -517,13 +508,13 @@ TEST(CommandLine, PrivateCopyOfTheDatabaseDiesWithTheProgram) {
   fs::create_directory(dir / "tmp");
   ASSERT_EQ(::mkfifo((dir / "out").c_str(), 0600), 0);
   QProcessEnvironment env = headless();
-  env.insert("TMPDIR", q(dir / "tmp"));
+  env.insert("TMPDIR", qpath(dir / "tmp"));
   for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
     SCOPED_TRACE(signal);
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(qEnvironmentVariable("ORVELLA_BINARY"),
-                  {"--database", q(dir / "Feeds"), "--export", q(dir / "out")});
+                  {"--database", qpath(dir / "Feeds"), "--export", qpath(dir / "out")});
     ASSERT_TRUE(process.waitForStarted());
     // Once the export flows into the FIFO, the copy is being read.
     const int fifo = ::open((dir / "out").c_str(), O_RDONLY | O_NONBLOCK);
@@ -537,8 +528,8 @@ TEST(CommandLine, PrivateCopyOfTheDatabaseDiesWithTheProgram) {
     EXPECT_TRUE(fs::is_empty(dir / "tmp")) << "a copy of the database was left behind";
   }
   // Without a place for a copy, the unfinished database is not read in place.
-  env.insert("TMPDIR", q(dir / "Feeds-journal"));
-  const Outcome noCopy = run({"--database", q(dir / "Feeds"), "--list"}, dir.path(), env);
+  env.insert("TMPDIR", qpath(dir / "Feeds-journal"));
+  const Outcome noCopy = run({"--database", qpath(dir / "Feeds"), "--list"}, dir.path(), env);
   EXPECT_EQ(noCopy.exitCode, 1);
   EXPECT_TRUE(noCopy.err.contains("no private copy")) << noCopy.err.toStdString();
 }
@@ -555,7 +546,7 @@ TEST(CommandLine, StandardOutputExportOfAMillionFeedsKeepsMemoryFlat) {
                              "|| v, 1, 'https://site.example/feed/' || v || '.xml' FROM n;");
   // Under the address-space limit that once ended in an uncaught bad_alloc.
   const Outcome r = run(
-      {"--database", q(dir / "Feeds"), "--export", "-"}, dir.path(), headless(),
+      {"--database", qpath(dir / "Feeds"), "--export", "-"}, dir.path(), headless(),
       [] {
         rlimit space{1'000'000'000, 1'000'000'000};
         setrlimit(RLIMIT_AS, &space);
@@ -579,7 +570,7 @@ TEST(CommandLine, RunningOutOfMemoryIsASentenceAndStatusFour) {
                              "INSERT INTO FEEDS (FEED_URL, FEED_TITLE) VALUES ('u', "
                              "printf('%.*c', 300000000, 'x'));");
   const Outcome r = run(
-      {"--database", q(dir / "Feeds"), "--export", "-"}, dir.path(), headless(),
+      {"--database", qpath(dir / "Feeds"), "--export", "-"}, dir.path(), headless(),
       [] {
         rlimit space{1'000'000'000, 1'000'000'000};
         setrlimit(RLIMIT_AS, &space);

@@ -12,23 +12,14 @@
 #include "TestSupport.h"
 #include "platform/AtomicFile.h"
 
+using testsupport::namesIn;
+using testsupport::qpath;
 using testsupport::readFile;
 using testsupport::TempDir;
 using testsupport::writeFile;
 namespace fs = std::filesystem;
 
 namespace {
-
-QString q(const fs::path &path) { return QString::fromStdString(path.string()); }
-
-std::vector<std::string> namesIn(const fs::path &folder) {
-  std::vector<std::string> names;
-  for (const auto &entry : fs::directory_iterator(folder)) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 // Lowers this process's file-size limit for the life of the object, so that a
 // write fails part-way as it would on a full disk.
@@ -57,12 +48,12 @@ TEST(AtomicFile, WritesNewFilesAndReplacesOldOnesLeavingNothingElse) {
   TempDir dir;
   const auto target = dir / "My Feeds.opml";
   const QByteArray first("first \xC3\xA9 content\n\0tail", 22);
-  EXPECT_EQ(AtomicFile::write(q(target), first), std::nullopt);
+  EXPECT_EQ(AtomicFile::write(qpath(target), first), std::nullopt);
   EXPECT_EQ(readFile(target), first.toStdString());
 
-  EXPECT_EQ(AtomicFile::write(q(target), "second"), std::nullopt);
+  EXPECT_EQ(AtomicFile::write(qpath(target), "second"), std::nullopt);
   EXPECT_EQ(readFile(target), "second");
-  EXPECT_EQ(AtomicFile::write(q(target), QByteArray()), std::nullopt);
+  EXPECT_EQ(AtomicFile::write(qpath(target), QByteArray()), std::nullopt);
   EXPECT_EQ(readFile(target), "");
   EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"My Feeds.opml"});
 }
@@ -78,9 +69,9 @@ TEST(AtomicFile, UnusableTargetsGiveASentenceNamingThePath) {
   };
   for (const auto &[target, reason] : cases) {
     SCOPED_TRACE(target.string());
-    const auto message = AtomicFile::write(q(target), "content");
+    const auto message = AtomicFile::write(qpath(target), "content");
     ASSERT_TRUE(message);
-    EXPECT_TRUE(message->startsWith("Could not save \"" + q(target) + "\": "))
+    EXPECT_TRUE(message->startsWith("Could not save \"" + qpath(target) + "\": "))
         << message->toStdString();
     EXPECT_TRUE(message->contains(reason)) << message->toStdString();
     EXPECT_TRUE(message->endsWith("try again.")) << message->toStdString();
@@ -100,10 +91,10 @@ TEST(AtomicFile, WriteThatFailsPartWayKeepsTheOldFileAndLeavesNoTemporaryOne) {
     std::optional<QString> message;
     {
       FileSizeLimit limit(1024);
-      message = AtomicFile::write(q(target), QByteArray(size, 'x'));
+      message = AtomicFile::write(qpath(target), QByteArray(size, 'x'));
     }
     ASSERT_TRUE(message);
-    EXPECT_TRUE(message->contains(q(target))) << message->toStdString();
+    EXPECT_TRUE(message->contains(qpath(target))) << message->toStdString();
     EXPECT_TRUE(message->contains("File too large")) << message->toStdString();
     EXPECT_EQ(readFile(target), "old content");
     EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"export.opml"});
@@ -117,7 +108,7 @@ TEST(AtomicFile, FolderWithoutWritePermissionIsRefused) {
   TempDir dir;
   fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec,
                   fs::perm_options::replace);
-  const auto message = AtomicFile::write(q(dir / "out.opml"), "x");
+  const auto message = AtomicFile::write(qpath(dir / "out.opml"), "x");
   fs::permissions(dir.path(), fs::perms::owner_all, fs::perm_options::replace);
   ASSERT_TRUE(message);
   EXPECT_TRUE(message->contains("ermission denied")) << message->toStdString();
@@ -129,7 +120,7 @@ TEST(AtomicFile, WriterShowsNothingUntilCommitAndNothingAtAllWithoutOne) {
   const auto target = dir / "big.opml";
   writeFile(target, "old");
   {
-    AtomicFile::Writer writer(q(target));
+    AtomicFile::Writer writer(qpath(target));
     EXPECT_TRUE(writer.append("part one, ", 10));
     EXPECT_TRUE(writer.append("part two", 8));
     EXPECT_EQ(readFile(target), "old");
@@ -137,18 +128,18 @@ TEST(AtomicFile, WriterShowsNothingUntilCommitAndNothingAtAllWithoutOne) {
   }
   EXPECT_EQ(readFile(target), "part one, part two");
   {
-    AtomicFile::Writer abandoned(q(target));
+    AtomicFile::Writer abandoned(qpath(target));
     EXPECT_TRUE(abandoned.append("never shown", 11));
   }
   EXPECT_EQ(readFile(target), "part one, part two");
   EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"big.opml"});
 
-  AtomicFile::Writer nowhere(q(dir / "missing" / "x.opml"));
+  AtomicFile::Writer nowhere(qpath(dir / "missing" / "x.opml"));
   EXPECT_FALSE(nowhere.append("x", 1));
   EXPECT_FALSE(nowhere.append("y", 1));
   const auto message = nowhere.commit();
   ASSERT_TRUE(message);
-  EXPECT_TRUE(message->contains(q(dir / "missing" / "x.opml"))) << message->toStdString();
+  EXPECT_TRUE(message->contains(qpath(dir / "missing" / "x.opml"))) << message->toStdString();
 }
 
 TEST(AtomicFile, ExistingTargetsKeepWhatTheyAre) {
