@@ -559,3 +559,23 @@ TEST(CommandLine, StandardOutputExportOfAMillionFeedsKeepsMemoryFlat) {
   std::printf("peak resident memory of the export: %ld KiB\n", usage.ru_maxrss);
   EXPECT_LT(usage.ru_maxrss, 100 * 1024);
 }
+
+TEST(CommandLine, RunningOutOfMemoryIsASentenceAndStatusFour) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+  GTEST_SKIP() << "a sanitizer needs more address space than the limit leaves";
+#endif
+  TempDir dir;
+  // One title of 300 MB: its escaped copy does not fit beside it in 1 GB.
+  execSql(dir / "Feeds", std::string(kFeedsTable) +
+                             "INSERT INTO FEEDS (FEED_URL, FEED_TITLE) VALUES ('u', "
+                             "printf('%.*c', 300000000, 'x'));");
+  const Outcome r = run(
+      {"--database", qpath(dir / "Feeds"), "--export", "-"}, dir.path(), headless(),
+      [] {
+        rlimit space{1'000'000'000, 1'000'000'000};
+        setrlimit(RLIMIT_AS, &space);
+      },
+      "/dev/null");
+  EXPECT_EQ(r.exitCode, 4);
+  EXPECT_TRUE(r.err.startsWith("Not enough memory")) << r.err.toStdString();
+}
