@@ -246,3 +246,33 @@ TEST(OpmlWriter, SinkReceivesTheSameDocumentInPiecesAndStopsWhenItRefuses) {
   EXPECT_FALSE(refusing.sinkOk());
   EXPECT_EQ(calls, 1) << "nothing more goes to a sink that refused";
 }
+
+TEST(OpmlWriter, EachByteThatNeedsCareIsFoundAtEveryPlaceInALongValue) {
+  // Ordinary bytes are skipped in blocks; a byte that needs care at any
+  // offset, in or after a block, must still be seen.
+  struct Case {
+    const char *bytes, *written;
+  };
+  const Case cases[] = {
+      {"&", "&amp;"},       {"<", "&lt;"},
+      {">", "&gt;"},        {"\"", "&quot;"},
+      {"\t", "&#9;"},       {"\x01", ""},
+      {"\x1F", ""},         {"\xEF\xBF\xBF", ""},
+      {"\xEF\xBF\xBE", ""}, {"\xEF\xBC\x86", "\xEF\xBC\x86"},
+      {"\x7F", "\x7F"},     {"\xE6\x97\xA5", "\xE6\x97\xA5"},
+      {" ", " "},
+  };
+  const std::string filler = "https://www.example.com/caf\xC3\xA9/feeds/rss.xml?a=1";
+  for (const Case &c : cases) {
+    for (std::size_t at = 0; at <= 40; ++at) {
+      const std::string value = filler.substr(0, at) + c.bytes + filler.substr(at);
+      OpmlBuilder builder;
+      builder.addOutline(FeedRowView{value, std::nullopt, 0, std::nullopt});
+      const QByteArray doc = std::move(builder).finish();
+      const std::string expected = filler.substr(0, at) + c.written + filler.substr(at);
+      EXPECT_TRUE(doc.contains(("htmlUrl=\"" + expected + "\"").c_str()))
+          << "byte " << c.written << " at " << at << ":\n"
+          << doc.toStdString();
+    }
+  }
+}
