@@ -107,30 +107,40 @@ constexpr std::array<bool, 256> kNeedsCare = [] {
   return table;
 }();
 
+#if defined(__SSE2__)
+// One bit for each of the sixteen bytes at p that needs care.
+inline unsigned careMask(const char *p) {
+  const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+  // Unsigned x <= 0x1F: the minimum of the two is x itself.
+  __m128i care = _mm_cmpeq_epi8(_mm_min_epu8(x, _mm_set1_epi8(0x1F)), x);
+  care = _mm_or_si128(care, _mm_cmpeq_epi8(x, _mm_set1_epi8('&')));
+  care = _mm_or_si128(care, _mm_cmpeq_epi8(x, _mm_set1_epi8('<')));
+  care = _mm_or_si128(care, _mm_cmpeq_epi8(x, _mm_set1_epi8('>')));
+  care = _mm_or_si128(care, _mm_cmpeq_epi8(x, _mm_set1_epi8('"')));
+  care = _mm_or_si128(care, _mm_cmpeq_epi8(x, _mm_set1_epi8(static_cast<char>(0xEF))));
+  return static_cast<unsigned>(_mm_movemask_epi8(care));
+}
+#endif
+
 // The end of the run of bytes from `from` on that need no care. Sixteen bytes
 // at a time where the processor has SSE2 (every x86-64 does): most values are
 // addresses and titles with nothing to escape.
 inline qsizetype plainRunEnd(const char *bytes, qsizetype from, qsizetype end) {
   qsizetype i = from;
 #if defined(__SSE2__)
-  const __m128i maxControl = _mm_set1_epi8(0x1F);
-  const __m128i amp = _mm_set1_epi8('&');
-  const __m128i lt = _mm_set1_epi8('<');
-  const __m128i gt = _mm_set1_epi8('>');
-  const __m128i quot = _mm_set1_epi8('"');
-  const __m128i ef = _mm_set1_epi8(static_cast<char>(0xEF));
-  for (; i + 16 <= end; i += 16) {
-    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bytes + i));
-    // Unsigned x <= 0x1F: the minimum of the two is x itself.
-    __m128i care = _mm_cmpeq_epi8(_mm_min_epu8(x, maxControl), x);
-    care = _mm_or_si128(care, _mm_cmpeq_epi8(x, amp));
-    care = _mm_or_si128(care, _mm_cmpeq_epi8(x, lt));
-    care = _mm_or_si128(care, _mm_cmpeq_epi8(x, gt));
-    care = _mm_or_si128(care, _mm_cmpeq_epi8(x, quot));
-    care = _mm_or_si128(care, _mm_cmpeq_epi8(x, ef));
-    if (const int mask = _mm_movemask_epi8(care)) {
-      return i + std::countr_zero(static_cast<unsigned>(mask));
+  if (end - from >= 16) {
+    for (; i + 16 <= end; i += 16) {
+      if (const unsigned mask = careMask(bytes + i)) {
+        return i + std::countr_zero(mask);
+      }
     }
+    if (i < end) {
+      // The last sixteen bytes, without the ones already looked at.
+      const qsizetype last = end - 16;
+      const unsigned mask = careMask(bytes + last) & (~0u << (i - last));
+      return mask ? last + std::countr_zero(mask) : end;
+    }
+    return i;
   }
 #endif
   while (i < end && !kNeedsCare[static_cast<unsigned char>(bytes[i])]) {

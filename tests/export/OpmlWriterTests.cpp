@@ -262,17 +262,22 @@ TEST(OpmlWriter, EachByteThatNeedsCareIsFoundAtEveryPlaceInALongValue) {
       {"\x7F", "\x7F"},     {"\xE6\x97\xA5", "\xE6\x97\xA5"},
       {" ", " "},
   };
-  const std::string filler = "https://www.example.com/caf\xC3\xA9/feeds/rss.xml?a=1";
+  const std::string filler = "https://www.example.com/caf\xC3\xA9/feeds/rss.xml?a=1&b=2";
   for (const Case &c : cases) {
     for (std::size_t at = 0; at <= 40; ++at) {
-      const std::string value = filler.substr(0, at) + c.bytes + filler.substr(at);
-      OpmlBuilder builder;
-      builder.addOutline(FeedRowView{value, std::nullopt, 0, std::nullopt});
-      const QByteArray doc = std::move(builder).finish();
-      const std::string expected = filler.substr(0, at) + c.written + filler.substr(at);
-      EXPECT_TRUE(doc.contains(("htmlUrl=\"" + expected + "\"").c_str()))
-          << "byte " << c.written << " at " << at << ":\n"
-          << doc.toStdString();
+      for (const std::size_t after : {0, 1, 9, 17}) {
+        const std::string before = filler.substr(0, at), rest = filler.substr(at, after);
+        OpmlBuilder builder;
+        builder.addOutline(FeedRowView{before + c.bytes + rest, std::nullopt, 0, std::nullopt});
+        const QByteArray doc = std::move(builder).finish();
+        auto escaped = [](const std::string &plain) {
+          return QByteArray::fromStdString(plain).replace("&", "&amp;").toStdString();
+        };
+        const std::string expected = escaped(before) + c.written + escaped(rest);
+        EXPECT_TRUE(doc.contains(("htmlUrl=\"" + expected + "\"").c_str()))
+            << "byte " << c.written << " at " << at << " with " << after << " after:\n"
+            << doc.toStdString();
+      }
     }
   }
 }
