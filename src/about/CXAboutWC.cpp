@@ -24,10 +24,6 @@ constexpr const char *kInfoTable = "InfoPlist";
 constexpr QPointF kCloseButtonOrigin(8, 12);
 const QString kGroup = QStringLiteral("groupAbout");
 
-QString appearanceName() {
-  return WindowAppearance::nameForAppearance(CXServiceFunctions::appAppearance());
-}
-
 void addKerning(QLabel *label) {
   if (!label) return;
   // Only the spacing changes: family, size, weight and colour stay as the
@@ -147,9 +143,9 @@ void CXAboutWC::initializeAboutDesgn() {
 }
 
 void CXAboutWC::applyAppearance() {
-  const QString name = appearanceName();
-  WindowAppearance::set(window_.get(), name);
-  WindowAppearance::set(vibrancyView(), name);
+  const ColorScheme scheme = CXServiceFunctions::colorScheme();
+  WindowAppearance::set(window_.get(), scheme);
+  WindowAppearance::set(vibrancyView(), scheme);
 }
 
 void CXAboutWC::systemAppearanceDidChange() {
@@ -165,7 +161,7 @@ void CXAboutWC::appAppearanceNotification() { systemAppearanceDidChange(); }
 void CXAboutWC::updateWindowControlsButton() {
   if (!window_) return;
   TitleBarButtons::reimage(closeWindowButton_, TitleBarButtons::Kind::Close,
-                           WindowAppearance::isDark(window_.get()));
+                           WindowAppearance::scheme(window_.get()));
 }
 
 bool CXAboutWC::eventFilter(QObject *watched, QEvent *event) {

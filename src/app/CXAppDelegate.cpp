@@ -95,7 +95,7 @@ void CXAppDelegate::configureSharedAlert() {
   CXAlert::sharedAlert().setButtonsSettings({first, second});
   // Decided once: the alert keeps this scheme for the rest of the run.
   CXAlert::sharedAlert().setAlertAppearance(
-      CXServiceFunctions::appAppearance() == Appearance::kDark ? 1 : 0);
+      CXServiceFunctions::colorScheme() == ColorScheme::Dark ? 1 : 0);
 }
 
 void CXAppDelegate::applicationDidFinishLaunching() {
@@ -124,13 +124,16 @@ void CXAppDelegate::applicationDidFinishLaunching() {
   CXAlert::showAlertWithTitleInformTextButtonTitlesCompletionHandler(
       handOffTitle(), handOffInformText(), {QStringLiteral("Continue"), QStringLiteral("Cancel")},
       [self, reader = *reader](int button) {
-        if (self) self->answerHandOff(button, reader);
+        // The alert answers with the 1-based position of the pressed button.
+        if (self && (button == 1 || button == 2))
+          self->answerHandOff(button == 1 ? HandOffAnswer::Continue : HandOffAnswer::Cancel,
+                              reader);
       });
 }
 
-void CXAppDelegate::answerHandOff(int button, const RunningApplication &reader) {
-  switch (button) {
-    case 1:
+void CXAppDelegate::answerHandOff(HandOffAnswer answer, const RunningApplication &reader) {
+  switch (answer) {
+    case HandOffAnswer::Continue:
       if (reader.forceTerminate()) {
         showDocument();
         return;
@@ -145,10 +148,8 @@ void CXAppDelegate::answerHandOff(int button, const RunningApplication &reader) 
                     "Orvella could not be quit. Quit it yourself, then open the exporter again."),
           QString(), [] { QCoreApplication::quit(); });
       return;
-    case 2:
+    case HandOffAnswer::Cancel:
       QCoreApplication::quit();
-      return;
-    default:
       return;
   }
 }

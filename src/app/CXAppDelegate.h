@@ -86,7 +86,9 @@ class CXAppDelegate : public QObject {
   void setRunningApplicationsSource(RunningApplicationsSource source);
 
  private:
-  void answerHandOff(int button, const RunningApplication &reader);
+  // The hand-off alert's buttons, in the order they are shown.
+  enum class HandOffAnswer { Continue, Cancel };
+  void answerHandOff(HandOffAnswer answer, const RunningApplication &reader);
 
   std::unique_ptr<CXExportDocumentWC> documentWC_;
   std::unique_ptr<CXAboutWC> aboutWC_;

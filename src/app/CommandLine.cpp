@@ -1,10 +1,15 @@
 #include "CommandLine.h"
 
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
-#include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -12,6 +17,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "export/OpmlWriter.h"
 #include "platform/AtomicFile.h"
@@ -24,12 +30,13 @@ namespace {
 
 constexpr char kProgram[] = "orvella-exporter";
 
+// What the options ask for. Names stay the bytes the user gave.
 struct Options {
   bool help = false;
   bool version = false;
   bool list = false;
-  std::optional<std::string> database;
-  std::optional<std::string> exportTo;
+  std::optional<QByteArray> database;
+  std::optional<QByteArray> exportTo;
 };
 
 struct Parsed {
@@ -37,67 +44,121 @@ struct Parsed {
   QString error;  // a sentence when the options cannot be used
 };
 
-QString decoded(const std::string &bytes) { return QFile::decodeName(bytes.c_str()); }
+// Only for showing a name; the bytes themselves go to the system.
+QString shown(const QByteArray &bytes) { return QFile::decodeName(bytes); }
 
-Parsed parse(int argc, char **argv) {
+// Options that QApplication and its platform plugins take for themselves,
+// and whether each takes a value. The window hands them to Qt; the
+// command-line modes accept and ignore them.
+struct QtOption {
+  const char *name;
+  bool takesValue;
+};
+constexpr QtOption kQtOptions[] = {
+    {"platform", true},        {"platformpluginpath", true},
+    {"platformtheme", true},   {"plugin", true},
+    {"qwindowgeometry", true}, {"qwindowtitle", true},
+    {"qwindowicon", true},     {"geometry", true},
+    {"title", true},           {"icon", true},
+    {"display", true},         {"name", true},
+    {"visual", true},          {"session", true},
+    {"style", true},           {"stylesheet", true},
+    {"reverse", false},        {"testability", false},
+    {"widgetcount", false},    {"nograb", false},
+    {"dograb", false},         {"sync", false},
+};
+
+// The arguments without Qt's own, each made with fromLatin1 so that toLatin1
+// gives back the very bytes of argv.
+QStringList ourArguments(int argc, char **argv) {
+  QStringList args;
+  for (int i = 0; i < argc; ++i) {
+    const std::string_view arg(argv[i]);
+    if (i > 0 && arg.size() > 1 && arg[0] == '-' && arg != "--") {
+      std::string_view name = arg.substr(arg[1] == '-' ? 2 : 1);
+      const auto eq = name.find('=');
+      const bool inlineValue = eq != std::string_view::npos;
+      if (inlineValue) name = name.substr(0, eq);
+      const auto *qt = std::find_if(std::begin(kQtOptions), std::end(kQtOptions),
+                                    [name](const QtOption &o) { return name == o.name; });
+      if (qt != std::end(kQtOptions)) {
+        if (qt->takesValue && !inlineValue && i + 1 < argc) ++i;
+        continue;
+      }
+    }
+    args << QString::fromLatin1(argv[i]);
+  }
+  return args;
+}
+
+Parsed parse(const QStringList &arguments) {
   Parsed parsed;
   Options &o = parsed.options;
   auto fail = [&parsed](const QString &error) {
-    if (parsed.error.isEmpty()) {
-      parsed.error = error;
-    }
-  };
-  auto takeValue = [&](std::string_view name, std::optional<std::string> &slot, int &i,
-                       std::optional<std::string> inlineValue) {
-    const QString option = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-    if (slot) {
-      fail(QStringLiteral("The option %1 was given twice; give it once.").arg(option));
-    }
-    if (inlineValue) {
-      slot = *inlineValue;
-    } else if (i + 1 < argc) {
-      slot = argv[++i];
-    } else {
-      fail(QStringLiteral("The option %1 needs a value after it.").arg(option));
-      return;
-    }
-    if (slot->empty()) {
-      fail(QStringLiteral("The option %1 needs a non-empty value.").arg(option));
-    }
+    if (parsed.error.isEmpty()) parsed.error = error;
   };
 
-  for (int i = 1; i < argc; ++i) {
-    std::string_view arg(argv[i]);
-    std::optional<std::string> inlineValue;
-    if (arg.starts_with("--")) {
-      if (auto eq = arg.find('='); eq != std::string_view::npos) {
-        inlineValue = std::string(arg.substr(eq + 1));
-        arg = arg.substr(0, eq);
+  QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+  const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+  const QCommandLineOption list(QStringLiteral("list"));
+  const QCommandLineOption database(QStringLiteral("database"), QString(), QStringLiteral("PATH"));
+  const QCommandLineOption exportTo(QStringLiteral("export"), QString(), QStringLiteral("FILE"));
+  parser.addOptions({help, version, list, database, exportTo});
+
+  if (!parser.parse(arguments)) {
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+      const QString name = unknown.first();
+      // The argument as the user wrote it, for the message.
+      QString written = (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+      for (const QString &arg : arguments.mid(1)) {
+        const QString bare = arg.section(QLatin1Char('='), 0, 0);
+        if (bare == QStringLiteral("-") + name || bare == QStringLiteral("--") + name) {
+          written = QFile::decodeName(bare.toLatin1());
+          break;
+        }
       }
-    }
-    if (arg == "--help" || arg == "-h") {
-      o.help = true;
-    } else if (arg == "--version" || arg == "-v") {
-      o.version = true;
-    } else if (arg == "--list") {
-      o.list = true;
-    } else if (arg == "--database") {
-      takeValue(arg, o.database, i, inlineValue);
-      continue;
-    } else if (arg == "--export") {
-      takeValue(arg, o.exportTo, i, inlineValue);
-      continue;
-    } else if (arg.starts_with("-") && arg != "-") {
-      fail(QStringLiteral("Unknown option \"%1\".").arg(QString::fromLocal8Bit(argv[i])));
-      continue;
+      fail(QStringLiteral("Unknown option \"%1\".").arg(written));
     } else {
-      fail(QStringLiteral("Unexpected argument \"%1\".").arg(QString::fromLocal8Bit(argv[i])));
-      continue;
+      // A value missing after --database or --export, or one given to an
+      // option that takes none.
+      const QString text = parser.errorText();
+      for (const char *name : {"database", "export", "list", "help", "version"}) {
+        const QString option = QStringLiteral("--") + QLatin1String(name);
+        if (!text.contains(option) && !text.contains(QLatin1Char('\'') + QLatin1String(name))) {
+          continue;
+        }
+        const bool takesValue =
+            std::string_view(name) == "database" || std::string_view(name) == "export";
+        fail(takesValue ? QStringLiteral("The option %1 needs a value after it.").arg(option)
+                        : QStringLiteral("The option %1 takes no value.").arg(option));
+      }
+      fail(text);
     }
-    if (inlineValue) {
-      fail(QStringLiteral("The option %1 takes no value.")
-               .arg(QString::fromUtf8(arg.data(), arg.size())));
+    return parsed;
+  }
+
+  o.help = parser.isSet(help);
+  o.version = parser.isSet(version);
+  o.list = parser.isSet(list);
+  auto takeValue = [&](const QCommandLineOption &option, std::optional<QByteArray> &slot) {
+    const QStringList values = parser.values(option);
+    if (values.isEmpty()) return;
+    const QString name = QStringLiteral("--") + option.names().first();
+    if (values.size() > 1) {
+      fail(QStringLiteral("The option %1 was given twice; give it once.").arg(name));
     }
+    slot = values.first().toLatin1();
+    if (slot->isEmpty()) {
+      fail(QStringLiteral("The option %1 needs a non-empty value.").arg(name));
+    }
+  };
+  takeValue(database, o.database);
+  takeValue(exportTo, o.exportTo);
+  for (const QString &extra : parser.positionalArguments()) {
+    fail(QStringLiteral("Unexpected argument \"%1\".").arg(QFile::decodeName(extra.toLatin1())));
   }
   if (o.list && o.exportTo) {
     fail(QStringLiteral("Give either --export or --list, not both."));
@@ -112,24 +173,91 @@ void printLine(FILE *stream, const QString &text) {
   std::fflush(stream);
 }
 
-// Writes everything to standard output; on failure returns the system's reason.
-std::optional<QString> writeStdout(const QByteArray &bytes) {
-  std::fflush(stdout);
-  const char *data = bytes.constData();
-  std::size_t remaining = static_cast<std::size_t>(bytes.size());
-  while (remaining > 0) {
-    const ssize_t n = ::write(STDOUT_FILENO, data, remaining);
+// Writes everything to a descriptor; waits when it is non-blocking and full.
+// On failure returns the system's reason.
+std::optional<QString> writeAll(int fd, const char *data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t n = ::write(fd, data, size);
     if (n < 0) {
-      if (errno == EINTR) {
-        continue;
+      if (errno == EINTR) continue;
+      if (errno == EAGAIN || errno == EWOULDBLOCK) {
+        pollfd p{fd, POLLOUT, 0};
+        if (::poll(&p, 1, -1) >= 0 || errno == EINTR) continue;
       }
       return QString::fromLocal8Bit(std::strerror(errno));
     }
     data += n;
-    remaining -= static_cast<std::size_t>(n);
+    size -= static_cast<std::size_t>(n);
   }
   return std::nullopt;
 }
+
+std::optional<QString> writeStdout(const QByteArray &bytes) {
+  std::fflush(stdout);
+  return writeAll(STDOUT_FILENO, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+// Standard output is only written once the read has succeeded, so that a
+// failed read prints no half document or list; until then the output waits
+// in a file without a name in the temporary folder, which keeps memory use
+// flat however many feeds there are, and vanishes with the process.
+class Spool {
+ public:
+  Spool() {
+    const QByteArray folder = QFile::encodeName(QDir::tempPath());
+    fd_ = ::open(folder.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (fd_ < 0) {
+      QByteArray name = folder + "/orvella-XXXXXX";
+      fd_ = ::mkostemp(name.data(), O_CLOEXEC);
+      if (fd_ >= 0) ::unlink(name.constData());
+    }
+    if (fd_ < 0) error_ = QString::fromLocal8Bit(std::strerror(errno));
+  }
+  ~Spool() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Spool(const Spool &) = delete;
+  Spool &operator=(const Spool &) = delete;
+
+  bool append(const char *data, qsizetype size) {
+    if (error_) return false;
+    if (auto error = writeAll(fd_, data, static_cast<std::size_t>(size))) {
+      error_ = error;
+      return false;
+    }
+    return true;
+  }
+  // The reason the spool failed, as a sentence naming the temporary folder.
+  std::optional<QString> error() const {
+    if (!error_) return std::nullopt;
+    return QStringLiteral(
+               "Could not keep the output in the temporary folder \"%1\" until the read was "
+               "complete: %2. Make room there, or set TMPDIR to a folder with room, and try "
+               "again.")
+        .arg(QDir::tempPath(), *error_);
+  }
+  // Copies everything to standard output; the system's reason on failure.
+  std::optional<QString> copyToStdout() {
+    std::fflush(stdout);
+    if (::lseek(fd_, 0, SEEK_SET) != 0) return QString::fromLocal8Bit(std::strerror(errno));
+    std::vector<char> buffer(1 << 16);
+    for (;;) {
+      const ssize_t n = ::read(fd_, buffer.data(), buffer.size());
+      if (n == 0) return std::nullopt;
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        return QString::fromLocal8Bit(std::strerror(errno));
+      }
+      if (auto error = writeAll(STDOUT_FILENO, buffer.data(), static_cast<std::size_t>(n))) {
+        return error;
+      }
+    }
+  }
+
+ private:
+  int fd_ = -1;
+  std::optional<QString> error_;
+};
 
 QString feedsCount(std::size_t count) {
   return count == 1 ? QStringLiteral("1 feed") : QStringLiteral("%1 feeds").arg(count);
@@ -146,32 +274,58 @@ void appendListField(QByteArray &out, const std::optional<std::string_view> &utf
   }
 }
 
-bool sameFile(const fs::path &a, const fs::path &b) {
-  std::error_code ec;
-  return fs::equivalent(a, b, ec);
+// True when both names lead to the same file, however they are spelt:
+// links followed, the file's device and inode compared.
+bool sameFile(const QByteArray &a, const QByteArray &b) {
+  struct stat first {
+  }, second{};
+  return ::stat(a.constData(), &first) == 0 && ::stat(b.constData(), &second) == 0 &&
+         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
-int runExport(const fs::path &database, const std::string &target) {
+QByteArray absoluteName(const QByteArray &name) {
+  if (name.startsWith('/')) return name;
+  char *cwd = ::getcwd(nullptr, 0);
+  if (cwd == nullptr) return name;
+  QByteArray absolute(cwd);
+  std::free(cwd);
+  if (!absolute.endsWith('/')) absolute += '/';
+  return absolute + name;
+}
+
+fs::path pathOf(const QByteArray &bytes) { return fs::path(bytes.toStdString()); }
+
+int readFailed(const ReadResult &read, bool exporting) {
+  printLine(stderr,
+            exporting ? read.message + QStringLiteral(" Nothing was exported.") : read.message);
+  return ExitStatus::kNoDatabase;
+}
+
+int runExport(const fs::path &database, const QByteArray &target) {
   const bool toStdout = target == "-";
-  const QString targetName = toStdout ? QString() : QFileInfo(decoded(target)).absoluteFilePath();
-  if (!toStdout && sameFile(database, fs::path(target))) {
+  const QByteArray targetName = toStdout ? QByteArray() : absoluteName(target);
+  if (!toStdout && sameFile(QByteArray::fromStdString(database.native()), target)) {
     printLine(stderr, QStringLiteral("The export file \"%1\" is the database itself. Choose "
                                      "another file name for the export.")
-                          .arg(targetName));
+                          .arg(shown(targetName)));
     return ExitStatus::kUsage;
   }
 
   if (toStdout) {
-    // Held whole until the read has succeeded, so that a failed read prints
-    // no half document.
-    OpmlBuilder builder;
-    const ReadResult read =
-        forEachFeedRowAt(database, [&builder](const FeedRowView &row) { builder.addOutline(row); });
-    if (!read.ok()) {
-      printLine(stderr, read.message + QStringLiteral(" Nothing was exported."));
-      return ExitStatus::kNoDatabase;
+    Spool spool;
+    OpmlBuilder builder(
+        [&spool](const char *bytes, qsizetype size) { return spool.append(bytes, size); });
+    const ReadResult read = forEachFeedRowAt(database, [&builder](const FeedRowView &row) {
+      builder.addOutline(row);
+      return builder.sinkOk();
+    });
+    if (read.status != ReadStatus::Stopped && !read.ok()) return readFailed(read, true);
+    std::move(builder).finish();
+    if (auto error = spool.error()) {
+      printLine(stderr, *error + QStringLiteral(" Nothing was exported."));
+      return ExitStatus::kWriteFailed;
     }
-    if (auto error = writeStdout(std::move(builder).finish())) {
+    if (auto error = spool.copyToStdout()) {
       printLine(stderr,
                 QStringLiteral("Could not write the export to standard output: %1.").arg(*error));
       return ExitStatus::kWriteFailed;
@@ -182,17 +336,19 @@ int runExport(const fs::path &database, const std::string &target) {
   }
 
   // Every feed is ticked, so the document goes to the file as the rows
-  // arrive; the file only replaces the target once the whole of it is
-  // written, and it is never created when the read fails before its first
+  // arrive, and the read stops at the first piece the file does not take.
+  // A replaced file only takes the target's place once the whole of it is
+  // written, and nothing is created when the read fails before its first
   // piece.
   AtomicFile::Writer writer(targetName);
   OpmlBuilder builder(
       [&writer](const char *bytes, qsizetype size) { return writer.append(bytes, size); });
-  const ReadResult read =
-      forEachFeedRowAt(database, [&builder](const FeedRowView &row) { builder.addOutline(row); });
-  if (!read.ok()) {
-    printLine(stderr, read.message + QStringLiteral(" Nothing was exported."));
-    return ExitStatus::kNoDatabase;  // the writer removes its temporary file
+  const ReadResult read = forEachFeedRowAt(database, [&builder](const FeedRowView &row) {
+    builder.addOutline(row);
+    return builder.sinkOk();
+  });
+  if (read.status != ReadStatus::Stopped && !read.ok()) {
+    return readFailed(read, true);  // the writer leaves nothing behind
   }
   std::move(builder).finish();
   if (auto error = writer.commit()) {
@@ -200,26 +356,29 @@ int runExport(const fs::path &database, const std::string &target) {
     return ExitStatus::kWriteFailed;
   }
   printLine(stderr,
-            QStringLiteral("Exported %1 to %2.").arg(feedsCount(read.rowCount), targetName));
+            QStringLiteral("Exported %1 to %2.").arg(feedsCount(read.rowCount), shown(targetName)));
   return ExitStatus::kOk;
 }
 
 int runList(const fs::path &database) {
-  // Collected first, so that a read that fails part-way prints no half list.
-  QByteArray out;
-  const ReadResult read = forEachFeedRowAt(database, [&out](const FeedRowView &row) {
-    appendListField(out, row.feedTitle);
-    out.append('\t');
-    appendListField(out, row.feedUrl);
-    out.append('\t');
-    appendListField(out, row.internalLink);
-    out.append('\n');
+  Spool spool;
+  QByteArray line;
+  const ReadResult read = forEachFeedRowAt(database, [&](const FeedRowView &row) {
+    line.clear();
+    appendListField(line, row.feedTitle);
+    line.append('\t');
+    appendListField(line, row.feedUrl);
+    line.append('\t');
+    appendListField(line, row.internalLink);
+    line.append('\n');
+    return spool.append(line.constData(), line.size());
   });
-  if (!read.ok()) {
-    printLine(stderr, read.message);
-    return ExitStatus::kNoDatabase;
+  if (read.status != ReadStatus::Stopped && !read.ok()) return readFailed(read, false);
+  if (auto error = spool.error()) {
+    printLine(stderr, *error);
+    return ExitStatus::kWriteFailed;
   }
-  if (auto error = writeStdout(out)) {
+  if (auto error = spool.copyToStdout()) {
     printLine(stderr,
               QStringLiteral("Could not write the list to standard output: %1.").arg(*error));
     return ExitStatus::kWriteFailed;
@@ -228,11 +387,65 @@ int runList(const fs::path &database) {
 }
 
 QString defaultDatabaseText() {
-  auto container = CXExportStorage::groupContainerURL();
-  if (!container) {
+  auto path = CXExportStorage::defaultDatabasePath();
+  if (!path) {
     return QStringLiteral("Documents/Feeds in the reader's application-group folder");
   }
-  return QFile::decodeName((*container / "Documents" / "Feeds").c_str());
+  return QFile::decodeName(path->c_str());
+}
+
+// Prints text and a line feed on standard output; a write that fails is said
+// on standard error and gives its own status.
+int printToStdout(const QString &text, const char *what) {
+  if (auto error = writeStdout(text.toUtf8() + '\n')) {
+    printLine(stderr, QStringLiteral("Could not write the %1 to standard output: %2.")
+                          .arg(QLatin1String(what), *error));
+    return ExitStatus::kWriteFailed;
+  }
+  return ExitStatus::kOk;
+}
+
+std::optional<int> run(int argc, char **argv) {
+  const Parsed parsed = parse(ourArguments(argc, argv));
+  const Options &o = parsed.options;
+  if (!parsed.error.isEmpty()) {
+    printLine(
+        stderr,
+        parsed.error +
+            QStringLiteral(" Run \"%1 --help\" for the options.").arg(QLatin1String(kProgram)));
+    return ExitStatus::kUsage;
+  }
+  // A closed pipe on standard output and a file-size limit become write
+  // errors that we report, instead of killing us half-way through a write.
+  if (o.help || o.version || o.list || o.exportTo) {
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
+  }
+  if (o.help) {
+    return printCommandLineHelp();
+  }
+  if (o.version) {
+    return printToStdout(QStringLiteral("%1 %2 (build %3)")
+                             .arg(QLatin1String(kProgram), QStringLiteral(ORVELLA_VERSION),
+                                  QStringLiteral(ORVELLA_BUILD_NUMBER)),
+                         "version");
+  }
+  CXExportStorage &storage = CXExportStorage::defaultManager();
+  if (o.database) {
+    storage.setDatabasePathOverride(pathOf(*o.database));
+  }
+  if (!o.list && !o.exportTo) {
+    return std::nullopt;
+  }
+
+  int qtArgc = 1;
+  QCoreApplication app(qtArgc, argv);
+  std::optional<fs::path> database = storage.databasePath();
+  if (!database) {
+    printLine(stderr, storage.readFeeds().message);
+    return ExitStatus::kNoDatabase;
+  }
+  return o.list ? runList(*database) : runExport(*database, *o.exportTo);
 }
 
 }  // namespace
@@ -257,61 +470,21 @@ QString commandLineHelp() {
              "Without --export or --list the export window opens (on the database named\n"
              "by --database, if given).\n"
              "\n"
+             "Qt's own options (-platform, -style, -display, -session, ...) are accepted.\n"
+             "\n"
              "Exit status: 0 done; 1 no readable database; 2 bad usage; 3 the output\n"
-             "could not be written (no partial file is left).")
+             "could not be written (no partial file is left); 4 out of memory.")
       .arg(QLatin1String(kProgram), defaultDatabaseText());
 }
 
-int printCommandLineHelp() {
-  printLine(stdout, commandLineHelp());
-  return ExitStatus::kOk;
-}
+int printCommandLineHelp() { return printToStdout(commandLineHelp(), "help"); }
 
 std::optional<int> runCommandLine(int argc, char **argv) {
-  const Parsed parsed = parse(argc, argv);
-  const Options &o = parsed.options;
-  if (!parsed.error.isEmpty()) {
-    printLine(
-        stderr,
-        parsed.error +
-            QStringLiteral(" Run \"%1 --help\" for the options.").arg(QLatin1String(kProgram)));
-    return ExitStatus::kUsage;
+  try {
+    return run(argc, argv);
+  } catch (const std::bad_alloc &) {
+    printLine(stderr, QStringLiteral("Not enough memory to finish. Close other programs, or "
+                                     "raise the memory limit, and try again."));
+    return ExitStatus::kOutOfMemory;
   }
-  if (o.help) {
-    return printCommandLineHelp();
-  }
-  if (o.version) {
-    printLine(stdout, QStringLiteral("%1 %2 (build %3)")
-                          .arg(QLatin1String(kProgram), QStringLiteral(ORVELLA_VERSION),
-                               QStringLiteral(ORVELLA_BUILD_NUMBER)));
-    return ExitStatus::kOk;
-  }
-  if (!o.list && !o.exportTo) {
-    if (o.database) {
-      CXExportStorage::defaultManager().setDatabasePathOverride(fs::path(*o.database));
-    }
-    return std::nullopt;
-  }
-
-  int qtArgc = 1;
-  QCoreApplication app(qtArgc, argv);
-  // A closed pipe on standard output and a file-size limit become write
-  // errors that we report, instead of killing us half-way through a write.
-  std::signal(SIGPIPE, SIG_IGN);
-  std::signal(SIGXFSZ, SIG_IGN);
-
-  std::optional<fs::path> database;
-  if (o.database) {
-    database = fs::path(*o.database);
-  } else if (auto container = CXExportStorage::groupContainerURL()) {
-    database = *container / "Documents" / "Feeds";
-  }
-  if (!database) {
-    printLine(stderr,
-              QStringLiteral("No reader database: the application-group folder cannot be located "
-                             "because neither XDG_DATA_HOME nor HOME is set. Name the database "
-                             "file with --database."));
-    return ExitStatus::kNoDatabase;
-  }
-  return o.list ? runList(*database) : runExport(*database, *o.exportTo);
 }

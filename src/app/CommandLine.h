@@ -10,16 +10,20 @@ inline constexpr int kOk = 0;
 inline constexpr int kNoDatabase = 1;   // no readable reader database
 inline constexpr int kUsage = 2;        // bad options
 inline constexpr int kWriteFailed = 3;  // the output could not be written
+inline constexpr int kOutOfMemory = 4;  // memory ran out
 }  // namespace ExitStatus
 
 // Runs what the options ask for and returns the exit status; returns nothing
 // when the options ask for no command-line action, so that the window opens
 // instead. A --database PATH given on its own still applies: it becomes the
-// database path of CXExportStorage::defaultManager().
+// database path of CXExportStorage::defaultManager(). Qt's own options are
+// accepted and left for QApplication. Memory running out ends in a sentence
+// and kOutOfMemory, never in an uncaught exception.
 std::optional<int> runCommandLine(int argc, char **argv);
 
 // The help text that --help prints.
 QString commandLineHelp();
 
-// Prints the help on standard output and returns the exit status for it.
+// Prints the help on standard output and returns the exit status for it
+// (kWriteFailed, with a sentence on standard error, when it cannot be written).
 int printCommandLineHelp();

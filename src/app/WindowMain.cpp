@@ -1,9 +1,12 @@
 // Entry point of the window module (see WindowModule.h).
 #include <QApplication>
+#include <csignal>
 #include <type_traits>
 
 #include "app/CXAppDelegate.h"
 #include "app/CommandLine.h"
+#include "app/DesktopIdentity.h"
+#include "app/TerminationSignals.h"
 #include "app/WindowModule.h"
 
 extern "C" __attribute__((visibility("default"))) int orvellaExporterWindowMain(int &argc,
@@ -17,6 +20,9 @@ extern "C" __attribute__((visibility("default"))) int orvellaExporterWindowMain(
   QApplication app(argc, argv);
   QCoreApplication::setOrganizationName(QStringLiteral("Corvanex"));
   QCoreApplication::setApplicationName(QStringLiteral("OrvellaExporter"));
+  DesktopIdentity::apply();
+  // A signal to end ends the program as Quit does, through the event loop.
+  TerminationSignals terminationSignals({SIGTERM, SIGINT, SIGHUP});
   CXAppDelegate delegate;
   // Launching has finished once the event loop runs; only then can the
   // hand-off alert's "Cancel" end the loop.

@@ -16,7 +16,7 @@ inline constexpr char kWindowEntryName[] = "orvellaExporterWindowMain";
 using WindowEntry = int(int &argc, char **argv);
 
 // Exit status when the window module cannot be loaded.
-inline constexpr int kWindowModuleMissing = 4;
+inline constexpr int kWindowModuleMissing = 5;
 
 // Loads the module and runs the window; when the module cannot be loaded,
 // says so on standard error and returns kWindowModuleMissing.

@@ -1,10 +1,8 @@
 #include "export/CXExportListDelegate.h"
 
-#include <QAbstractItemView>
 #include <QPainter>
 
 #include "export/CXExportListModel.h"
-#include "export/CXExportListVC.h"
 #include "toolkit/CXCheckMarkTableRowView.h"
 #include "toolkit/WindowAppearance.h"
 
@@ -15,13 +13,12 @@ constexpr int kMarkArea = 10 + int(CXCheckMarkTableRowView::kMarkWidth) + 8;
 
 }  // namespace
 
-CXExportListDelegate::CXExportListDelegate(const CXExportListVC *controller, QObject *parent)
-    : QStyledItemDelegate(parent), controller_(controller) {}
+CXExportListDelegate::CXExportListDelegate(CXCheckMarkTableRowView rowView, QObject *parent)
+    : QStyledItemDelegate(parent), rowView_(rowView) {}
 
 QSize CXExportListDelegate::sizeHint(const QStyleOptionViewItem &option,
                                      const QModelIndex &index) const {
-  const auto *table = qobject_cast<const QAbstractItemView *>(option.widget);
-  const int height = controller_ ? controller_->heightOfRow(table, index.row()) : 17;
+  const int height = index.data(CXExportListModel::kRowHeightRole).toInt();
   return {option.rect.width() > 0 ? option.rect.width() : 100, height};
 }
 
@@ -32,17 +29,10 @@ QRect CXExportListDelegate::titleRect(const QRect &rowRect) {
 void CXExportListDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                                  const QModelIndex &index) const {
   if (!painter || !index.isValid()) return;
-  const auto *table = qobject_cast<const QAbstractItemView *>(option.widget);
-  const bool dark = WindowAppearance::isDark(option.widget);
+  const ColorScheme scheme = WindowAppearance::scheme(option.widget);
   const bool selected = option.state & QStyle::State_Selected;
   const bool hovered = option.state & QStyle::State_MouseOver;
-  const int row = index.row();
-
-  if (controller_) {
-    if (const std::optional<CXCheckMarkTableRowView> rowView =
-            controller_->rowViewForRow(table, row))
-      rowView->paint(painter, option.rect, selected, hovered, dark);
-  }
+  rowView_.paint(painter, option.rect, selected, hovered, scheme);
 
   if (index.data(CXExportListModel::kIsSeparatorRole).toBool()) {
     separatorCell_.setIsBlockSeparator(false);

@@ -3,18 +3,20 @@
 #include <QStyledItemDelegate>
 
 #include "export/CXSeparatorCellView.h"
-
-class CXExportListVC;
+#include "toolkit/CXCheckMarkTableRowView.h"
 
 // Paints the rows of the export table without a widget per row: the row view
-// (hover tint and check mark) that the list controller hands out for the row,
-// then the row's cell, the feed's title on an even row or the separator line
-// on an odd one. Row heights come from the controller and never from the text.
+// (hover tint and check mark), then the row's cell, the feed's title on a feed
+// row or the separator line on a separator row. Everything it paints comes
+// from the model's roles; row heights too, never from the text.
 class CXExportListDelegate : public QStyledItemDelegate {
   Q_OBJECT
 
  public:
-  explicit CXExportListDelegate(const CXExportListVC *controller, QObject *parent = nullptr);
+  // rowView: how every row's background and check mark are painted.
+  explicit CXExportListDelegate(CXCheckMarkTableRowView rowView, QObject *parent = nullptr);
+
+  const CXCheckMarkTableRowView &rowView() const { return rowView_; }
 
   QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
   void paint(QPainter *painter, const QStyleOptionViewItem &option,
@@ -27,7 +29,7 @@ class CXExportListDelegate : public QStyledItemDelegate {
   static constexpr int kTitlePixelSize = 12;
 
  private:
-  const CXExportListVC *controller_;
+  CXCheckMarkTableRowView rowView_;
   // The one pooled "SEPARATOR" cell, set up afresh for every row it paints.
   mutable CXSeparatorCellView separatorCell_;
 };

@@ -1,29 +1,50 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <optional>
 
-class CXExportListVC;
+#include "store/FeedRecord.h"
 
-// The rows of the export table as a Qt model. It holds no data of its own: the
-// list controller is its data source, and for n feeds it answers 2n rows, a
-// feed row (even) and the separator row below it (odd). Only feed rows are
-// selectable.
+// The rows of the export table. The model owns the feeds as the store
+// delivered them and lays them out as 2n rows for n feeds: row 2k is the feed
+// row of feed k (17 points, selectable), row 2k+1 the separator below it
+// (1 point, never selectable). Views ask it everything through roles and
+// flags; it knows nothing of the views or the controller.
 class CXExportListModel : public QAbstractListModel {
   Q_OBJECT
 
  public:
   // True for a separator row, false for a feed row.
   static constexpr int kIsSeparatorRole = Qt::UserRole + 1;
+  // The row's height in points, an int.
+  static constexpr int kRowHeightRole = Qt::UserRole + 2;
 
-  explicit CXExportListModel(const CXExportListVC *dataSource, QObject *parent = nullptr);
+  static constexpr int kFeedRowHeight = 17;
+  static constexpr int kSeparatorRowHeight = 1;
+
+  explicit CXExportListModel(QObject *parent = nullptr);
+
+  // The feeds; absent until the first delivery. Replacing them resets the
+  // model, which clears any selection of a view.
+  const std::optional<FeedList> &feeds() const { return feeds_; }
+  void setFeeds(std::optional<FeedList> feeds);
+  // Number of feeds (not rows); 0 while there are none.
+  int feedsCount() const;
+
+  // Row arithmetic.
+  static bool isFeedRow(int row) { return row >= 0 && row % 2 == 0; }
+  static int heightOfRow(int row) { return row % 2 == 0 ? kFeedRowHeight : kSeparatorRowHeight; }
+  // The feed rows of feedCount feeds: 0, 2, ..., 2(feedCount - 1).
+  static QList<int> feedRows(int feedCount);
+
+  // The title a feed row shows: the feed's title, empty when it has none or
+  // the row holds no feed.
+  QString titleOfFeedRow(int row) const;
 
   int rowCount(const QModelIndex &parent = {}) const override;
   QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
   Qt::ItemFlags flags(const QModelIndex &index) const override;
 
-  // Asks the data source again for everything, as one model reset.
-  void reloadData();
-
  private:
-  const CXExportListVC *dataSource_;
+  std::optional<FeedList> feeds_;
 };

@@ -5,7 +5,6 @@
 #include <QLabel>
 
 #include "export/CXExportListDelegate.h"
-#include "export/CXExportListModel.h"
 #include "export/CXProgressIndicator.h"
 #include "export/OpmlWriter.h"
 #include "platform/Localized.h"
@@ -24,8 +23,24 @@ std::vector<int> toRows(const QList<int> &rows) { return {rows.cbegin(), rows.ce
 
 }  // namespace
 
+namespace {
+
+// Every row of the export table, separators included, paints its check mark
+// at the right edge.
+CXCheckMarkTableRowView exportRowView() {
+  CXCheckMarkTableRowView rowView;
+  rowView.setIsLeftMark(false);
+  rowView.setShiftValue(CXExportListVC::kCheckMarkShift);
+  return rowView;
+}
+
+}  // namespace
+
 CXExportListVC::CXExportListVC(CXExportStorage *storage, QObject *parent)
-    : QObject(parent), storage_(storage) {}
+    : QObject(parent),
+      storage_(storage),
+      model_(new CXExportListModel(this)),
+      delegate_(new CXExportListDelegate(exportRowView(), this)) {}
 
 CXExportListVC::~CXExportListVC() {
   if (!view_) return;
@@ -66,8 +81,6 @@ void CXExportListVC::loadView() {
   ui_->selectionCountLabel->clear();
   applyHeaderFonts();
 
-  model_ = new CXExportListModel(this, this);
-  delegate_ = new CXExportListDelegate(this, this);
   CXTableViewWithEmptyHolder *table = ui_->exportTableView;
   table->setItemDelegate(delegate_);
   table->setModel(model_);
@@ -92,10 +105,6 @@ CXProgressIndicator *CXExportListVC::exportProgress() const {
   return view_ && ui_ ? ui_->exportProgress : nullptr;
 }
 
-int CXExportListVC::feedsCount() const {
-  return exportList_ ? static_cast<int>(exportList_->size()) : 0;
-}
-
 QList<int> CXExportListVC::selectedFeeds() const {
   const CXTableViewWithEmptyHolder *table = exportTableView();
   return table ? table->selectedRowIndexes() : QList<int>();
@@ -103,38 +112,33 @@ QList<int> CXExportListVC::selectedFeeds() const {
 
 QByteArray CXExportListVC::strExportFeedsUtf8() const {
   static const FeedList kNoFeeds;
-  return opmlDocumentUtf8(exportList_ ? *exportList_ : kNoFeeds, toRows(selectedFeeds()));
+  const std::optional<FeedList> &feeds = model_->feeds();
+  return opmlDocumentUtf8(feeds ? *feeds : kNoFeeds, toRows(selectedFeeds()));
 }
 
 QString CXExportListVC::strExportFeeds() const { return QString::fromUtf8(strExportFeedsUtf8()); }
 
 int CXExportListVC::numberOfRowsInTableView(const QAbstractItemView *) const {
-  return 2 * feedsCount();
+  return model_->rowCount();
 }
 
 int CXExportListVC::heightOfRow(const QAbstractItemView *table, int row) const {
-  if (!table || table != exportTableView()) return kOtherTableRowHeight;
-  return row % 2 == 0 ? kFeedRowHeight : kSeparatorRowHeight;
+  return isExportTable(table) ? CXExportListModel::heightOfRow(row) : kOtherTableRowHeight;
 }
 
 bool CXExportListVC::shouldSelectRow(const QAbstractItemView *, int row) const {
-  return row >= 0 && row % 2 == 0;
+  return CXExportListModel::isFeedRow(row);
 }
 
 std::optional<CXCheckMarkTableRowView> CXExportListVC::rowViewForRow(const QAbstractItemView *table,
                                                                      int) const {
-  if (!table || table != exportTableView()) return std::nullopt;
-  CXCheckMarkTableRowView rowView;
-  rowView.setIsLeftMark(false);
-  rowView.setShiftValue(kCheckMarkShift);
-  return rowView;
+  return isExportTable(table) ? std::optional(delegate_->rowView()) : std::nullopt;
 }
 
-QString CXExportListVC::titleOfFeedRow(int row) const {
-  if (!exportList_ || row < 0) return {};
-  const auto feed = static_cast<std::size_t>(row / 2);
-  if (feed >= exportList_->size()) return {};
-  return (*exportList_)[feed].feedTitle.value_or(QString());
+QString CXExportListVC::titleOfFeedRow(int row) const { return model_->titleOfFeedRow(row); }
+
+bool CXExportListVC::isExportTable(const QAbstractItemView *table) const {
+  return table && table == exportTableView();
 }
 
 bool CXExportListVC::eventFilter(QObject *watched, QEvent *event) {
@@ -156,8 +160,7 @@ void CXExportListVC::viewDidAppear() {
 
   CXExportStorage &store = storage();
   if (store.openDatabase() != 0) {
-    exportList_ = FeedList();
-    model_->reloadData();
+    model_->setFeeds(FeedList());
     disableAllButtons();
     const auto path = store.databasePath();
     table->setPlaceholderText(
@@ -197,17 +200,13 @@ void CXExportListVC::readDidNotDeliver() {
 }
 
 void CXExportListVC::feedsArrived(FeedList feeds) {
-  exportList_ = std::move(feeds);
-  model_->reloadData();
+  model_->setFeeds(std::move(feeds));
   CXTableViewWithEmptyHolder *table = exportTableView();
   const int n = feedsCount();
   if (n >= 1) {
     // Every feed row in one change, so the observer runs once and not once
     // per feed.
-    QList<int> rows;
-    rows.reserve(n);
-    for (int k = 0; k < n; ++k) rows.append(2 * k);
-    table->selectRowIndexes(rows, true);
+    table->selectRowIndexes(CXExportListModel::feedRows(n), true);
   } else {
     table->setPlaceholderText(
         text("Orvella has no subscriptions to export yet. Add feeds in Orvella, then open the "

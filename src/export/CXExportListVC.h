@@ -8,12 +8,12 @@
 #include <memory>
 #include <optional>
 
+#include "export/CXExportListModel.h"
 #include "store/FeedRecord.h"
 #include "toolkit/CXCheckMarkTableRowView.h"
 
 class CXButton;
 class CXExportListDelegate;
-class CXExportListModel;
 class CXExportStorage;
 class CXHLView;
 class CXProgressIndicator;
@@ -35,10 +35,11 @@ class ExportList;
 // the export button follows the selection: enabled exactly while a feed is
 // ticked.
 //
-// Rows: for n feeds the table has 2n rows. Row 2k is the feed row of feed k
-// (17 points, selectable); row 2k+1 is the separator below it (1 point, never
-// selectable). A selected row is a ticked feed, so selected rows are always
-// even and row r belongs to feed r / 2.
+// Data flows one way: the store delivers the feeds into the model, which
+// owns them and the row layout (CXExportListModel); the table and its
+// delegate read the model; the controller follows the table's selection. A
+// selected row is a ticked feed, so selected rows are always even and row r
+// belongs to feed r / 2.
 //
 // Main thread only.
 class CXExportListVC : public QObject {
@@ -54,8 +55,8 @@ class CXExportListVC : public QObject {
   };
   Q_ENUM(LoadState)
 
-  static constexpr int kFeedRowHeight = 17;
-  static constexpr int kSeparatorRowHeight = 1;
+  static constexpr int kFeedRowHeight = CXExportListModel::kFeedRowHeight;
+  static constexpr int kSeparatorRowHeight = CXExportListModel::kSeparatorRowHeight;
   static constexpr int kOtherTableRowHeight = 40;
   static constexpr float kCheckMarkShift = 10.0f;
 
@@ -78,11 +79,11 @@ class CXExportListVC : public QObject {
   CXProgressIndicator *exportProgress() const;
 
   // The feeds as the store delivered them; absent until they arrive.
-  const std::optional<FeedList> &exportList() const { return exportList_; }
+  const std::optional<FeedList> &exportList() const { return model_->feeds(); }
   LoadState loadState() const { return loadState_; }
 
   // Number of feeds (not rows); 0 while none have arrived.
-  int feedsCount() const;
+  int feedsCount() const { return model_->feedsCount(); }
   // The ticked rows (row numbers, all even), ascending.
   QList<int> selectedFeeds() const;
   // The OPML document of the ticked feeds.
@@ -90,8 +91,9 @@ class CXExportListVC : public QObject {
   // The same document as the UTF-8 bytes that go into the file.
   QByteArray strExportFeedsUtf8() const;
 
-  // Table data source and delegate. `table` is the asking table; answers for
-  // a table other than the export table follow the plain-table rules.
+  // Table data source and delegate, answered by the model and the delegate.
+  // `table` is the asking table; answers for a table other than the export
+  // table follow the plain-table rules.
   int numberOfRowsInTableView(const QAbstractItemView *table) const;
   int heightOfRow(const QAbstractItemView *table, int row) const;
   bool shouldSelectRow(const QAbstractItemView *table, int row) const;
@@ -123,14 +125,14 @@ class CXExportListVC : public QObject {
   void applyHeaderFonts();
   void updateCountLabel();
   void readDidNotDeliver();
+  bool isExportTable(const QAbstractItemView *table) const;
   CXExportStorage &storage() const;
 
   CXExportStorage *storage_;
   std::unique_ptr<Ui::ExportList> ui_;
   QPointer<QWidget> view_;
-  CXExportListModel *model_ = nullptr;
-  CXExportListDelegate *delegate_ = nullptr;
-  std::optional<FeedList> exportList_;
+  CXExportListModel *model_;
+  CXExportListDelegate *delegate_;
   LoadState loadState_ = LoadState::NotStarted;
   bool appeared_ = false;
 };

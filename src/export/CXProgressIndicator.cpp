@@ -38,7 +38,7 @@ void CXProgressIndicator::timerEvent(QTimerEvent *event) {
 void CXProgressIndicator::paintEvent(QPaintEvent *) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  const bool dark = WindowAppearance::isDark(this);
+  const bool dark = WindowAppearance::scheme(this) == ColorScheme::Dark;
   QColor base = dark ? QColor(235, 235, 240) : QColor(60, 60, 67);
   const qreal side = std::min(width(), height());
   const qreal outer = side / 2.0 - 1.0;

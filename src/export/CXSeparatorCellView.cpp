@@ -4,8 +4,8 @@
 
 #include "toolkit/WindowAppearance.h"
 
-QColor CXSeparatorCellView::lineColor(bool dark) {
-  const int level = dark ? 92 : 162;
+QColor CXSeparatorCellView::lineColor(ColorScheme scheme) {
+  const int level = scheme == ColorScheme::Dark ? 92 : 162;
   return QColor(level, level, level, 255);
 }
 
@@ -23,7 +23,7 @@ void CXSeparatorCellView::drawRect(QPainter *painter, const QRectF &bounds,
   // A one-point line centred half a point inside the edge covers exactly one
   // row of pixels; flat caps keep it from spilling past its ends.
   painter->setRenderHint(QPainter::Antialiasing, true);
-  QPen pen(lineColor(WindowAppearance::isDark(inWindow)), 1.0, Qt::SolidLine, Qt::FlatCap);
+  QPen pen(lineColor(WindowAppearance::scheme(inWindow)), 1.0, Qt::SolidLine, Qt::FlatCap);
   painter->setPen(pen);
   painter->drawLine(start, end);
   painter->restore();

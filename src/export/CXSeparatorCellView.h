@@ -4,6 +4,8 @@
 #include <QRectF>
 #include <atomic>
 
+#include "platform/ColorScheme.h"
+
 class QPainter;
 class QWidget;
 
@@ -29,7 +31,7 @@ class CXSeparatorCellView {
   void drawRect(QPainter *painter, const QRectF &bounds, const QWidget *inWindow) const;
 
   // The line's grey for a scheme: 92/255 on dark, 162/255 on light.
-  static QColor lineColor(bool dark);
+  static QColor lineColor(ColorScheme scheme);
 
   static constexpr qreal kIndent = 14.0;
 

@@ -24,8 +24,7 @@ constexpr char kAfterAddress[] =
     "<body>\n";
 constexpr char kTail[] = "</body>\n</opml>";
 
-// The widest that one input unit (a UTF-16 unit or a UTF-8 byte) can
-// become: '"' as "&quot;".
+// The widest that one input byte can become: '"' as "&quot;".
 constexpr qsizetype kMaxBytesPerUnit = 6;
 // A typical outline line: fixed text plus a title twice and two addresses.
 constexpr qsizetype kTypicalLineBytes = 220;
@@ -65,36 +64,6 @@ inline char *putAscii(char *p, char c) {
       }
       return p;
   }
-}
-
-// Escapes units[from, end) of UTF-16 text into UTF-8 at p; returns the new end.
-char *escapeUtf16(char *p, const char16_t *units, qsizetype from, qsizetype end) {
-  for (qsizetype i = from; i < end; ++i) {
-    const char16_t c = units[i];
-    if (c < 0x80) {
-      p = putAscii(p, static_cast<char>(c));
-    } else if (c < 0x800) {
-      *p++ = static_cast<char>(0xC0 | (c >> 6));
-      *p++ = static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c >= 0xD800 && c <= 0xDBFF) {
-      if (i + 1 < end && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
-        const char32_t cp = 0x10000 + ((char32_t(c) - 0xD800) << 10) + (units[i + 1] - 0xDC00);
-        ++i;
-        *p++ = static_cast<char>(0xF0 | (cp >> 18));
-        *p++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        *p++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        *p++ = static_cast<char>(0x80 | (cp & 0x3F));
-      }
-      // An unpaired high surrogate is not a character; left out.
-    } else if ((c >= 0xDC00 && c <= 0xDFFF) || c == 0xFFFE || c == 0xFFFF) {
-      // Unpaired low surrogates and the two non-characters XML excludes.
-    } else {
-      *p++ = static_cast<char>(0xE0 | (c >> 12));
-      *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      *p++ = static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return p;
 }
 
 // Bytes that escapeUtf8 has to look at: ASCII controls and the characters
@@ -177,19 +146,48 @@ char *escapeUtf8(char *p, const char *bytes, qsizetype from, qsizetype end) {
   return p;
 }
 
-}  // namespace
-
-OpmlBuilder::OpmlBuilder(std::size_t expectedFeeds) {
-  buffer_.resize(512 + static_cast<qsizetype>(expectedFeeds) * kTypicalLineBytes);
-  append(kHead, sizeof kHead - 1);
-  append(kProductWebAddress, sizeof kProductWebAddress - 1);
-  append(kAfterAddress, sizeof kAfterAddress - 1);
+// A record's string as UTF-8 for the escaper. Unpaired surrogates are not
+// characters and have no UTF-8 form, so they are left out here (Qt would
+// write '?' for them).
+QByteArray utf8Of(const QString &text) {
+  if (text.isValidUtf16()) {
+    return text.toUtf8();
+  }
+  QString kept;
+  kept.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+      kept += c;
+      kept += text[++i];
+    } else if (!c.isSurrogate()) {
+      kept += c;
+    }
+  }
+  return kept.toUtf8();
 }
 
+std::optional<std::string_view> viewOf(const std::optional<QByteArray> &bytes) {
+  if (!bytes) {
+    return std::nullopt;
+  }
+  return std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size()));
+}
+
+}  // namespace
+
+OpmlBuilder::OpmlBuilder(std::size_t expectedFeeds)
+    : OpmlBuilder(nullptr, 0, 512 + static_cast<qsizetype>(expectedFeeds) * kTypicalLineBytes) {}
+
+// With a sink, one buffer is reused for every piece: a few pages of memory,
+// touched once.
 OpmlBuilder::OpmlBuilder(Sink sink, qsizetype chunkBytes)
-    : sink_(std::move(sink)), chunkBytes_(std::max<qsizetype>(chunkBytes, 1)) {
-  // One buffer, reused for every piece: a few pages of memory, touched once.
-  buffer_.resize(chunkBytes_ + 4096);
+    : OpmlBuilder(std::move(sink), std::max<qsizetype>(chunkBytes, 1),
+                  std::max<qsizetype>(chunkBytes, 1) + 4096) {}
+
+OpmlBuilder::OpmlBuilder(Sink sink, qsizetype chunkBytes, qsizetype initialBytes)
+    : sink_(std::move(sink)), chunkBytes_(chunkBytes) {
+  buffer_.resize(initialBytes);
   append(kHead, sizeof kHead - 1);
   append(kProductWebAddress, sizeof kProductWebAddress - 1);
   append(kAfterAddress, sizeof kAfterAddress - 1);
@@ -215,23 +213,6 @@ void OpmlBuilder::append(const char *bytes, qsizetype size) {
   used_ += size;
 }
 
-void OpmlBuilder::appendValue(const std::optional<QString> &value) {
-  if (!value) {
-    return;
-  }
-  const auto *units = reinterpret_cast<const char16_t *>(value->utf16());
-  const qsizetype count = value->size();
-  for (qsizetype from = 0; from < count;) {
-    qsizetype end = std::min(count, from + kSliceUnits);
-    if (end < count && units[end - 1] >= 0xD800 && units[end - 1] <= 0xDBFF) {
-      ++end;  // keep a surrogate pair together
-    }
-    char *start = room((end - from) * kMaxBytesPerUnit);
-    used_ += escapeUtf16(start, units, from, end) - start;
-    from = end;
-  }
-}
-
 void OpmlBuilder::appendValue(const std::optional<std::string_view> &utf8) {
   if (!utf8) {
     return;
@@ -251,12 +232,20 @@ void OpmlBuilder::appendValue(const std::optional<std::string_view> &utf8) {
   }
 }
 
-void OpmlBuilder::addOutline(const FeedRecord &feed) { addOutlineOf(feed); }
+void OpmlBuilder::addOutline(const FeedRecord &feed) {
+  auto bytes = [](const std::optional<QString> &text) -> std::optional<QByteArray> {
+    if (!text) {
+      return std::nullopt;
+    }
+    return utf8Of(*text);
+  };
+  const std::optional<QByteArray> url = bytes(feed.feedUrl);
+  const std::optional<QByteArray> title = bytes(feed.feedTitle);
+  const std::optional<QByteArray> link = bytes(feed.internalLink);
+  addOutline(FeedRowView{viewOf(url), viewOf(title), feed.channelType, viewOf(link)});
+}
 
-void OpmlBuilder::addOutline(const FeedRowView &row) { addOutlineOf(row); }
-
-template <class Row>
-void OpmlBuilder::addOutlineOf(const Row &row) {
+void OpmlBuilder::addOutline(const FeedRowView &row) {
   // Every value is written once, in its place; values are never searched for
   // the template's placeholders, so a title that happens to contain one
   // stays as it is.

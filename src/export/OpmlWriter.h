@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "store/FeedDatabase.h"
 #include "store/FeedRecord.h"
+#include "store/FeedRowView.h"
 
 // The address of the product's home page, named in the document's second
 // comment line.
@@ -18,8 +18,8 @@ inline constexpr char kProductWebAddress[] = "https://www.corvanex.com/orvella/"
 // values are escaped so that any text comes back unchanged from an XML
 // parser: & < > " as entities, tab, line feed and carriage return as
 // character references; characters XML 1.0 cannot carry (other C0 controls,
-// unpaired surrogates, U+FFFE, U+FFFF) are left out. A missing value gives an
-// empty attribute.
+// U+FFFE, U+FFFF, and in a record's strings unpaired surrogates) are left
+// out. A missing value gives an empty attribute.
 class OpmlBuilder {
  public:
   // Takes finished bytes; returns false when it could not take them.
@@ -31,10 +31,11 @@ class OpmlBuilder {
   // that a large export never sits in memory whole.
   explicit OpmlBuilder(Sink sink, qsizetype chunkBytes = 256 * 1024);
 
-  void addOutline(const FeedRecord &feed);
-  // The same line made straight from a row's UTF-8 bytes, which must be
-  // valid UTF-8 (as FeedRowView guarantees).
+  // One outline line from a row's UTF-8 bytes, which must be valid UTF-8 (as
+  // the database reader guarantees).
   void addOutline(const FeedRowView &row);
+  // The same line for a record: its strings are made UTF-8 once, here.
+  void addOutline(const FeedRecord &feed);
 
   // The finished document; it ends in "</opml>" with no line feed after it.
   // With a sink, the rest goes to the sink and the result is empty.
@@ -44,12 +45,12 @@ class OpmlBuilder {
   bool sinkOk() const { return sinkOk_; }
 
  private:
+  // Sizes the buffer to initialBytes and writes the document's head.
+  OpmlBuilder(Sink sink, qsizetype chunkBytes, qsizetype initialBytes);
+
   // Room for `more` bytes after the written ones; returns where they go.
   char *room(qsizetype more);
   void append(const char *bytes, qsizetype size);
-  template <class Row>
-  void addOutlineOf(const Row &row);
-  void appendValue(const std::optional<QString> &value);
   void appendValue(const std::optional<std::string_view> &utf8);
   void drain();
 

@@ -1,13 +1,22 @@
 #include "AtomicFile.h"
 
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
+#include <QRandomGenerator>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 
 namespace AtomicFile {
 
 namespace {
 
-QString failure(const QString &path, const QString &reason) {
+QString failure(const QByteArray &path, const QString &reason) {
   QString why = reason.trimmed();
   while (why.endsWith(QLatin1Char('.'))) {
     why.chop(1);
@@ -15,15 +24,53 @@ QString failure(const QString &path, const QString &reason) {
   return QStringLiteral(
              "Could not save \"%1\": %2. Choose a folder you may write to that has room for "
              "the file, and try again.")
-      .arg(QDir::toNativeSeparators(path), why);
+      .arg(QDir::toNativeSeparators(QFile::decodeName(path)), why);
+}
+
+QByteArray folderOf(const QByteArray &path) {
+  const qsizetype slash = path.lastIndexOf('/');
+  if (slash < 0) return QByteArrayLiteral(".");
+  if (slash == 0) return QByteArrayLiteral("/");
+  return path.left(slash);
+}
+
+// A name short enough for any folder, so that a target whose own name is at
+// the system's limit can still be replaced.
+QByteArray shortTemporaryName(const QByteArray &folder) {
+  static constexpr char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  QByteArray name = folder + "/.orvella-";
+  for (int i = 0; i < 8; ++i) {
+    name.append(letters[QRandomGenerator::global()->bounded(36)]);
+  }
+  return name;
+}
+
+// Waits until a descriptor that was opened or set non-blocking can take more.
+bool waitWritable(int fd) {
+  pollfd p{fd, POLLOUT, 0};
+  for (;;) {
+    const int n = ::poll(&p, 1, -1);
+    if (n > 0) return true;
+    if (n < 0 && errno != EINTR) return false;
+  }
 }
 
 }  // namespace
 
-Writer::Writer(const QString &path) : path_(path), file_(path) {
-  // Never fall back to writing the target in place: a failure part-way would
-  // leave a truncated file.
-  file_.setDirectWriteFallback(false);
+Writer::Writer(const QByteArray &nativePath) : path_(nativePath) {}
+Writer::Writer(const QString &path) : path_(QFile::encodeName(path)) {}
+
+Writer::~Writer() { discard(); }
+
+void Writer::discard() {
+  if (fd_ >= 0) {
+    ::close(fd_);
+    fd_ = -1;
+  }
+  if (!namedTemp_.isEmpty()) {
+    ::unlink(namedTemp_.constData());
+    namedTemp_.clear();
+  }
 }
 
 void Writer::fail(const QString &reason) {
@@ -33,44 +80,79 @@ void Writer::fail(const QString &reason) {
                                    "a file name and try again.")
                              : failure(path_, reason);
   }
-  if (opened_) {
-    file_.cancelWriting();
-  }
+  discard();
 }
 
+void Writer::failWithErrno(int error) { fail(QString::fromLocal8Bit(std::strerror(error))); }
+
 bool Writer::ensureOpen() {
-  if (error_) {
-    return false;
-  }
-  if (opened_) {
-    return true;
-  }
+  if (error_) return false;
+  if (fd_ >= 0) return true;
   if (path_.isEmpty()) {
     fail(QString());
     return false;
   }
-  if (QFileInfo(path_).isDir()) {
-    fail(QStringLiteral("it is a folder"));
+  struct stat info {};
+  if (::stat(path_.constData(), &info) == 0) {
+    if (S_ISDIR(info.st_mode)) {
+      fail(QStringLiteral("it is a folder"));
+      return false;
+    }
+    if (S_ISBLK(info.st_mode)) {
+      fail(QStringLiteral("it is a disk device"));
+      return false;
+    }
+    if (!S_ISREG(info.st_mode)) {
+      // A terminal, pipe, socket or other device: written as it is, never
+      // replaced by a file.
+      fd_ = ::open(path_.constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+      if (fd_ < 0) {
+        failWithErrno(errno == ENXIO ? ENOTSUP : errno);
+        return false;
+      }
+      inPlace_ = true;
+      return true;
+    }
+    // Links resolved, so that a link stays a link and its file is replaced.
+    char *resolved = ::realpath(path_.constData(), nullptr);
+    finalPath_ = resolved ? QByteArray(resolved) : path_;
+    std::free(resolved);
+    keepMode_ = true;
+    modeToKeep_ = info.st_mode & 07777;
+  } else {
+    finalPath_ = path_;
+  }
+  const QByteArray folder = folderOf(finalPath_);
+  fd_ = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  if (fd_ < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
+    // No unnamed files here: a short named one in the same folder.
+    for (int attempt = 0; attempt < 16 && fd_ < 0; ++attempt) {
+      namedTemp_ = shortTemporaryName(folder);
+      fd_ = ::open(namedTemp_.constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+      if (fd_ < 0 && errno != EEXIST) break;
+    }
+    if (fd_ < 0) namedTemp_.clear();
+  }
+  if (fd_ < 0) {
+    failWithErrno(errno);
     return false;
   }
-  // Unbuffered, so that every short write reaches us: a buffered QFileDevice
-  // can lose the tail of a short write at flush and still commit.
-  if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    fail(file_.errorString());
-    return false;
-  }
-  opened_ = true;
+  if (keepMode_) ::fchmod(fd_, modeToKeep_);
   return true;
 }
 
 bool Writer::append(const char *data, qint64 size) {
-  if (!ensureOpen()) {
-    return false;
-  }
+  if (!ensureOpen()) return false;
   while (size > 0) {
-    const qint64 written = file_.write(data, size);
-    if (written <= 0) {
-      fail(file_.errorString());
+    const ssize_t written = ::write(fd_, data, static_cast<std::size_t>(size));
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      if ((errno == EAGAIN || errno == EWOULDBLOCK) && waitWritable(fd_)) continue;
+      failWithErrno(errno);
+      return false;
+    }
+    if (written == 0) {
+      failWithErrno(ENOSPC);
       return false;
     }
     data += written;
@@ -80,22 +162,62 @@ bool Writer::append(const char *data, qint64 size) {
 }
 
 std::optional<QString> Writer::commit() {
-  if (!ensureOpen()) {
+  if (!ensureOpen()) return error_;
+  if (inPlace_) {
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0 && errno != EINTR) {
+      failWithErrno(errno);
+      return error_;
+    }
+    return std::nullopt;
+  }
+  if (::fdatasync(fd_) != 0 && errno != EINVAL) {
+    failWithErrno(errno);
     return error_;
   }
-  if (!file_.commit()) {
-    opened_ = false;  // QSaveFile has already removed its temporary file
-    fail(file_.errorString());
+  if (namedTemp_.isEmpty()) {
+    // Give the unnamed file a short name, then move it over the target.
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd_);
+    const QByteArray folder = folderOf(finalPath_);
+    for (int attempt = 0; attempt < 16 && namedTemp_.isEmpty(); ++attempt) {
+      const QByteArray name = shortTemporaryName(folder);
+      if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) ==
+              0 ||
+          ::linkat(fd_, "", AT_FDCWD, name.constData(), AT_EMPTY_PATH) == 0) {
+        namedTemp_ = name;
+      } else if (errno != EEXIST) {
+        failWithErrno(errno);
+        return error_;
+      }
+    }
+    if (namedTemp_.isEmpty()) {
+      failWithErrno(EEXIST);
+      return error_;
+    }
+  }
+  const int fd = fd_;
+  fd_ = -1;
+  if (::close(fd) != 0 && errno != EINTR) {
+    failWithErrno(errno);
     return error_;
   }
-  opened_ = false;
+  if (::rename(namedTemp_.constData(), finalPath_.constData()) != 0) {
+    failWithErrno(errno);
+    return error_;
+  }
+  namedTemp_.clear();
   return std::nullopt;
 }
 
-std::optional<QString> write(const QString &path, const QByteArray &bytes) {
-  Writer writer(path);
+std::optional<QString> write(const QByteArray &nativePath, const QByteArray &bytes) {
+  Writer writer(nativePath);
   writer.append(bytes.constData(), bytes.size());
   return writer.commit();
+}
+
+std::optional<QString> write(const QString &path, const QByteArray &bytes) {
+  return write(QFile::encodeName(path), bytes);
 }
 
 }  // namespace AtomicFile

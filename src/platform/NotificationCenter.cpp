@@ -84,3 +84,9 @@ void NotificationCenter::post(const QString &name) {
     }
   }
 }
+
+int NotificationCenter::observerCount(const QString &name) const {
+  std::lock_guard lock(state_->mutex);
+  const auto list = state_->byName.constFind(name);
+  return list == state_->byName.constEnd() ? 0 : static_cast<int>(list->size());
+}

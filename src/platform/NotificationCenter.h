@@ -29,6 +29,8 @@ class NotificationCenter {
   // Unknown and already removed tokens are ignored.
   void removeObserver(Token token);
   void post(const QString &name);
+  // How many observers the name has now.
+  int observerCount(const QString &name) const;
 
  private:
   struct State;

@@ -1,7 +1,5 @@
 #include "AppearanceDecision.h"
 
-#include "services/AppearanceNames.h"
-
 namespace AppearanceDecision {
 
 Preference preferenceFor(qint64 storedValue) {
@@ -14,23 +12,23 @@ Preference preferenceFor(qint64 storedValue) {
   return Preference::FollowSystem;
 }
 
-std::uint64_t appearanceForSystemStyle(const QVariant &interfaceStyle) {
+ColorScheme appearanceForSystemStyle(const QVariant &interfaceStyle) {
   // Only a real string counts: a number that happens to be stored under the
   // style's name does not make the system dark.
   if (interfaceStyle.metaType() != QMetaType::fromType<QString>()) {
-    return Appearance::kLight;
+    return ColorScheme::Light;
   }
   const QString style = interfaceStyle.toString();
-  return style.compare(QLatin1String("dark"), Qt::CaseInsensitive) == 0 ? Appearance::kDark
-                                                                        : Appearance::kLight;
+  return style.compare(QLatin1String("dark"), Qt::CaseInsensitive) == 0 ? ColorScheme::Dark
+                                                                        : ColorScheme::Light;
 }
 
-std::uint64_t resolve(qint64 storedValue, const QVariant &interfaceStyle) {
+ColorScheme resolve(qint64 storedValue, const QVariant &interfaceStyle) {
   switch (preferenceFor(storedValue)) {
     case Preference::Dark:
-      return Appearance::kDark;
+      return ColorScheme::Dark;
     case Preference::Light:
-      return Appearance::kLight;
+      return ColorScheme::Light;
     case Preference::FollowSystem:
       break;
   }

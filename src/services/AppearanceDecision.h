@@ -3,6 +3,8 @@
 #include <QVariant>
 #include <cstdint>
 
+#include "platform/ColorScheme.h"
+
 // The colour-scheme decision as plain values, without the watcher.
 namespace AppearanceDecision {
 
@@ -12,11 +14,11 @@ enum class Preference { Dark, Light, FollowSystem };
 // 1 means dark, 2 light, every other value (0 and absent included) follows the system.
 Preference preferenceFor(qint64 storedValue);
 
-// Dark (1) when the system style is a string equal to "dark" in any letter
-// case, light (2) for no style, a value that is not a string, or other text.
-std::uint64_t appearanceForSystemStyle(const QVariant &interfaceStyle);
+// Dark when the system style is a string equal to "dark" in any letter case,
+// light for no style, a value that is not a string, or other text.
+ColorScheme appearanceForSystemStyle(const QVariant &interfaceStyle);
 
 // The whole decision for a stored preference and a system style.
-std::uint64_t resolve(qint64 storedValue, const QVariant &interfaceStyle);
+ColorScheme resolve(qint64 storedValue, const QVariant &interfaceStyle);
 
 }  // namespace AppearanceDecision

@@ -3,6 +3,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "platform/ColorScheme.h"
+
 // Names shared by everyone who reads, records or follows the colour scheme.
 namespace AppearanceNames {
 
@@ -27,4 +29,11 @@ namespace Appearance {
 inline constexpr std::uint64_t kNone = 0;
 inline constexpr std::uint64_t kDark = 1;
 inline constexpr std::uint64_t kLight = 2;
+
+constexpr ColorScheme schemeFor(std::uint64_t appearance) {
+  return appearance == kDark ? ColorScheme::Dark : ColorScheme::Light;
+}
+constexpr std::uint64_t appearanceFor(ColorScheme scheme) {
+  return scheme == ColorScheme::Dark ? kDark : kLight;
+}
 }  // namespace Appearance

@@ -79,6 +79,10 @@ CXServiceFunctions::CXServiceFunctions() {
 CXServiceFunctions::~CXServiceFunctions() { stopScanAndWait(); }
 
 std::uint64_t CXServiceFunctions::appAppearance() {
+  return Appearance::appearanceFor(colorScheme());
+}
+
+ColorScheme CXServiceFunctions::colorScheme() {
   CXServiceFunctions &service = sharedService();
   const qint64 stored = Defaults::standard().integerForKey(AppearanceNames::kAppearanceTypeKey);
   switch (AppearanceDecision::preferenceFor(stored)) {
@@ -86,12 +90,12 @@ std::uint64_t CXServiceFunctions::appAppearance() {
       if (service.isScanStarted()) {
         service.stopScanSystemAppearance();
       }
-      return Appearance::kLight;
+      return ColorScheme::Light;
     case AppearanceDecision::Preference::Dark:
       if (service.isScanStarted()) {
         service.stopScanSystemAppearance();
       }
-      return Appearance::kDark;
+      return ColorScheme::Dark;
     case AppearanceDecision::Preference::FollowSystem:
       break;
   }

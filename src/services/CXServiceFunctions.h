@@ -33,6 +33,9 @@ class CXServiceFunctions {
   // style. Starts the watcher when the system is followed and it is not
   // running; stops it when the preference fixes the scheme.
   static std::uint64_t appAppearance();
+  // The same decision, with the same effect on the watcher, as the program's
+  // own type.
+  static ColorScheme colorScheme();
 
   // Sets isScanStarted and makes sure one watcher loop runs.
   void startScanSystemAppearance();

@@ -1,6 +1,7 @@
 #include "CXExportStorage.h"
 
 #include <memory>
+#include <new>
 
 #include "platform/GroupContainer.h"
 #include "platform/Log.h"
@@ -18,6 +19,14 @@ std::optional<std::filesystem::path> CXExportStorage::groupContainerURL() {
 
 CXExportStorage::CXExportStorage() : queue_(kDatabaseQueueLabel) {}
 
+std::optional<std::filesystem::path> CXExportStorage::defaultDatabasePath() {
+  auto container = groupContainerURL();
+  if (!container) {
+    return std::nullopt;
+  }
+  return *container / "Documents" / "Feeds";
+}
+
 std::optional<std::filesystem::path> CXExportStorage::databasePath() const {
   {
     std::lock_guard lock(mutex_);
@@ -25,11 +34,12 @@ std::optional<std::filesystem::path> CXExportStorage::databasePath() const {
       return override_;
     }
   }
-  auto container = groupContainerURL();
-  if (!container) {
-    return std::nullopt;
-  }
-  return *container / "Documents" / "Feeds";
+  return defaultDatabasePath();
+}
+
+bool CXExportStorage::hasDatabasePathOverride() const {
+  std::lock_guard lock(mutex_);
+  return override_.has_value();
 }
 
 void CXExportStorage::setDatabasePathOverride(std::optional<std::filesystem::path> path) {
@@ -45,16 +55,46 @@ std::int64_t CXExportStorage::openDatabase() const {
   return 0;
 }
 
+ReadResult CXExportStorage::readFeeds(const ReadOptions &options) const {
+  auto path = databasePath();
+  if (!path) {
+    ReadResult result;
+    result.status = ReadStatus::OpenFailed;
+    result.sqliteMessage = QStringLiteral("no application-group container for %1")
+                               .arg(QLatin1String(kGroupIdentifier));
+    result.message = QStringLiteral(
+        "No reader database: the application-group folder cannot be located "
+        "because neither XDG_DATA_HOME nor HOME is set. Name the database file "
+        "with --database.");
+    return result;
+  }
+  try {
+    return readFeedsAt(*path, options);
+  } catch (const std::bad_alloc &) {
+    ReadResult result;
+    result.status = ReadStatus::Unreadable;
+    result.sqliteMessage = QStringLiteral("out of memory");
+    result.message = QStringLiteral(
+        "There was not enough memory to read the feeds. Close other programs and try again.");
+    return result;
+  }
+}
+
+void CXExportStorage::readFeedsWithOutcome(std::function<void(ReadResult)> completion) {
+  queue_.async([this, completion = std::move(completion)]() mutable {
+    auto result = std::make_shared<ReadResult>(readFeeds());
+    MainQueue::async([completion = std::move(completion), result]() mutable {
+      if (completion) {
+        completion(std::move(*result));
+      }
+    });
+  });
+}
+
 void CXExportStorage::readFeedsFromDatabaseWithCompletionHandler(
     std::function<void(FeedList)> completion) {
   queue_.async([this, completion = std::move(completion)]() mutable {
-    auto path = databasePath();
-    if (!path) {
-      Log::line(QStringLiteral("Database error: no application-group container for %1")
-                    .arg(QLatin1String(kGroupIdentifier)));
-      return;
-    }
-    ReadResult result = readFeedsAt(*path);
+    ReadResult result = readFeeds();
     if (result.status == ReadStatus::OpenFailed) {
       Log::line(QStringLiteral("Database error: %1").arg(result.sqliteMessage));
       return;

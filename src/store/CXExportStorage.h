@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "platform/SerialQueue.h"
+#include "store/FeedDatabase.h"
 #include "store/FeedRecord.h"
 
 // The exporter's only access to the reader's data: finds the reader's
@@ -30,9 +31,13 @@ class CXExportStorage {
   CXExportStorage(const CXExportStorage &) = delete;
   CXExportStorage &operator=(const CXExportStorage &) = delete;
 
-  // The database file: the override when one is set, else Documents/Feeds in
-  // the group container; nothing when the container cannot be located.
+  // The reader's own database: Documents/Feeds in the group container;
+  // nothing when the container cannot be located.
+  static std::optional<std::filesystem::path> defaultDatabasePath();
+
+  // The database file: the override when one is set, else the reader's own.
   std::optional<std::filesystem::path> databasePath() const;
+  bool hasDatabasePathOverride() const;
   void setDatabasePathOverride(std::optional<std::filesystem::path> path);
 
   // 0 when the database file can be opened, kDatabaseUnavailable (-1000) when
@@ -45,6 +50,16 @@ class CXExportStorage {
   // completion. A database whose query cannot be run gives an empty list; a
   // read that fails part-way gives the rows read before the failure.
   void readFeedsFromDatabaseWithCompletionHandler(std::function<void(FeedList)> completion);
+
+  // The whole outcome of reading every feed of databasePath(): the status,
+  // the sentence for the user (the one the command line prints), the rows
+  // read (also those before a failure part-way) and whether the read was
+  // complete. Runs on the caller's thread.
+  ReadResult readFeeds(const ReadOptions &options = {}) const;
+
+  // readFeeds() on databaseQueue(); completion is called on the main queue
+  // exactly once, whatever the outcome.
+  void readFeedsWithOutcome(std::function<void(ReadResult)> completion);
 
   SerialQueue &databaseQueue() { return queue_; }
 

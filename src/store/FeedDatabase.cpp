@@ -1,31 +1,52 @@
 #include "FeedDatabase.h"
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QByteArrayView>
+#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <system_error>
+#include <variant>
+
+#include "store/PrivateCopy.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// SQLite treats a name that starts with "file:" as a URI when URI names are
-// enabled (as in Debian's build), so every name handed to it is made absolute.
-fs::path absolutePath(const fs::path &path) {
-  std::error_code ec;
-  fs::path absolute = fs::absolute(path, ec);
-  return ec ? path : absolute.lexically_normal();
-}
 
 QString shown(const fs::path &path) { return QFile::decodeName(path.native().c_str()); }
 
 QString sqliteText(sqlite3 *db) {
   return db != nullptr ? QString::fromUtf8(sqlite3_errmsg(db))
                        : QStringLiteral("out of memory while opening the database");
+}
+
+// The path as an SQLite URI, so that no name is ever read as a URI of its
+// own (a name starting with "file:" would be, in SQLite builds that allow
+// URI names): every byte but the plainest is percent-encoded.
+std::string fileUri(const fs::path &absolute, const char *query) {
+  static constexpr char hex[] = "0123456789ABCDEF";
+  std::string uri = "file:";
+  for (const char c : absolute.native()) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == '/' ||
+        b == '-' || b == '.' || b == '_' || b == '~') {
+      uri += c;
+    } else {
+      uri += '%';
+      uri += hex[b >> 4];
+      uri += hex[b & 0xf];
+    }
+  }
+  uri += query;
+  return uri;
 }
 
 class Connection {
@@ -35,11 +56,18 @@ class Connection {
   Connection(const Connection &) = delete;
   Connection &operator=(const Connection &) = delete;
 
-  // flags: SQLITE_OPEN_READONLY or SQLITE_OPEN_READWRITE, never CREATE. A
-  // connection lives on one thread only, so SQLite need not lock it on every
-  // call.
-  int open(const fs::path &path, int flags) {
-    return sqlite3_open_v2(path.c_str(), &db_, flags | SQLITE_OPEN_NOMUTEX, nullptr);
+  // query: the URI parameters after the path, e.g. "?mode=ro". A connection
+  // lives on one thread only, so SQLite need not lock it on every call.
+  int open(const fs::path &absolute, const char *query, int flags) {
+    const int rc = sqlite3_open_v2(fileUri(absolute, query).c_str(), &db_,
+                                   flags | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (db_ != nullptr) {
+      sqlite3_extended_result_codes(db_, 1);
+      // The last connection to close would otherwise fold the log into the
+      // database file.
+      sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    }
+    return rc;
   }
   sqlite3 *get() const { return db_; }
 
@@ -84,22 +112,52 @@ QString describeOpenFailure(const fs::path &path, int systemErrno, const QString
   }
 }
 
-QString describeReadFailure(const fs::path &path, int code, const QString &sqliteMessage,
-                            std::size_t rowsRead) {
-  const QString file = shown(path);
+ReadStatus statusOf(int code, bool prepared, std::size_t rowsRead) {
   switch (code & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
+      return rowsRead == 0 ? ReadStatus::Locked : ReadStatus::StepFailed;
+    case SQLITE_NOTADB:
+      return ReadStatus::NotADatabase;
+    case SQLITE_CORRUPT:
+      return prepared ? ReadStatus::StepFailed : ReadStatus::Damaged;
+    case SQLITE_ERROR:
+      return prepared ? ReadStatus::StepFailed : ReadStatus::NoFeedsTable;
+    default:
+      return prepared ? ReadStatus::StepFailed : ReadStatus::Unreadable;
+  }
+}
+
+QString describeReadFailure(const fs::path &path, ReadStatus status, int code,
+                            const QString &sqliteMessage, std::size_t rowsRead) {
+  const QString file = shown(path);
+  switch (status) {
+    case ReadStatus::Locked:
       return QStringLiteral(
                  "The database \"%1\" is locked by another program (%2). Quit Orvella, or wait "
                  "until it has finished writing, and try again.")
           .arg(file, sqliteMessage);
-    case SQLITE_NOTADB:
+    case ReadStatus::NotADatabase:
       return QStringLiteral(
                  "\"%1\" is not an SQLite database (%2). Name the reader's Feeds database file.")
           .arg(file, sqliteMessage);
-    case SQLITE_CORRUPT:
-      if (rowsRead > 0) {
+    case ReadStatus::Damaged:
+      return QStringLiteral(
+                 "The database \"%1\" is damaged (%2). Let Orvella repair it, or export from a "
+                 "backup copy.")
+          .arg(file, sqliteMessage);
+    case ReadStatus::NoFeedsTable:
+      return QStringLiteral(
+                 "The database \"%1\" has no FEEDS table with the columns FEED_URL, "
+                 "FEED_TITLE, CHANNEL_TYPE and INTERNAL_LINK (%2). Name the reader's Feeds "
+                 "database file.")
+          .arg(file, sqliteMessage);
+    case ReadStatus::Stopped:
+      return QStringLiteral("Reading the database \"%1\" was stopped after %2 feeds.")
+          .arg(file)
+          .arg(rowsRead);
+    case ReadStatus::StepFailed:
+      if ((code & 0xff) == SQLITE_CORRUPT) {
         return QStringLiteral(
                    "The database \"%1\" is damaged: reading stopped after %2 feeds (%3). Let "
                    "Orvella repair it, or export from a backup copy.")
@@ -108,31 +166,16 @@ QString describeReadFailure(const fs::path &path, int code, const QString &sqlit
             .arg(sqliteMessage);
       }
       return QStringLiteral(
-                 "The database \"%1\" is damaged (%2). Let Orvella repair it, or export from a "
-                 "backup copy.")
-          .arg(file, sqliteMessage);
-    case SQLITE_ERROR:
-      if (rowsRead == 0) {
-        return QStringLiteral(
-                   "The database \"%1\" has no FEEDS table with the columns FEED_URL, "
-                   "FEED_TITLE, CHANNEL_TYPE and INTERNAL_LINK (%2). Name the reader's Feeds "
-                   "database file.")
-            .arg(file, sqliteMessage);
-      }
-      break;
+                 "Reading the database \"%1\" stopped after %2 feeds (%3). Check the file and "
+                 "try again.")
+          .arg(file)
+          .arg(rowsRead)
+          .arg(sqliteMessage);
     default:
-      break;
+      return QStringLiteral(
+                 "The database \"%1\" cannot be read (%2). Check the file and try again.")
+          .arg(file, sqliteMessage);
   }
-  if (rowsRead > 0) {
-    return QStringLiteral(
-               "Reading the database \"%1\" stopped after %2 feeds (%3). Check the file and try "
-               "again.")
-        .arg(file)
-        .arg(rowsRead)
-        .arg(sqliteMessage);
-  }
-  return QStringLiteral("The database \"%1\" cannot be read (%2). Check the file and try again.")
-      .arg(file, sqliteMessage);
 }
 
 std::optional<std::string_view> textColumn(sqlite3_stmt *stmt, int column) {
@@ -159,30 +202,36 @@ std::optional<QString> toText(const std::optional<std::string_view> &utf8) {
 
 // True for failures that mean SQLite could not do, through a read-only
 // connection, the recovery that the files next to the database call for: a
-// write-ahead log without its shared-memory index in a folder we may not
-// write, or a hot rollback journal left by a writer that died.
+// write-ahead log whose shared-memory index we may not write, or a hot
+// rollback journal left by a writer that died.
 bool needsPrivateRecovery(int extendedCode) {
   return (extendedCode & 0xff) == SQLITE_CANTOPEN || extendedCode == SQLITE_READONLY_ROLLBACK ||
-         extendedCode == SQLITE_READONLY_RECOVERY || extendedCode == SQLITE_READONLY_CANTINIT;
+         extendedCode == SQLITE_READONLY_RECOVERY || extendedCode == SQLITE_READONLY_CANTINIT ||
+         extendedCode == SQLITE_READONLY_DIRECTORY;
 }
 
 struct QueryOutcome {
   int code = SQLITE_OK;  // extended code of the failure, SQLITE_OK when all rows were read
   bool prepared = false;
+  bool stopped = false;  // the visitor asked to stop
   QString sqliteMessage;
 };
 
-QueryOutcome runQuery(sqlite3 *db, const std::function<void(const FeedRowView &)> &onRow,
-                      std::size_t &rowCount) {
+QueryOutcome prepare(sqlite3 *db, Statement &stmt) {
   QueryOutcome outcome;
-  Statement stmt;
-  int rc = sqlite3_prepare_v2(db, kFeedsQuery, -1, stmt.out(), nullptr);
+  const int rc = sqlite3_prepare_v2(db, kFeedsQuery, -1, stmt.out(), nullptr);
   if (rc != SQLITE_OK || stmt.get() == nullptr) {
     outcome.code = sqlite3_extended_errcode(db);
     outcome.sqliteMessage = sqliteText(db);
     return outcome;
   }
   outcome.prepared = true;
+  return outcome;
+}
+
+void stepAll(sqlite3 *db, Statement &stmt, const FeedRowVisitor &onRow, std::size_t &rowCount,
+             QueryOutcome &outcome) {
+  int rc = SQLITE_OK;
   while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
     FeedRowView row;
     row.feedUrl = textColumn(stmt.get(), 0);
@@ -190,72 +239,154 @@ QueryOutcome runQuery(sqlite3 *db, const std::function<void(const FeedRowView &)
     row.channelType = static_cast<std::int32_t>(sqlite3_column_int(stmt.get(), 2));
     row.internalLink = textColumn(stmt.get(), 3);
     ++rowCount;
-    onRow(row);
+    if (!onRow(row)) {
+      outcome.stopped = true;
+      return;
+    }
   }
   if (rc != SQLITE_DONE) {
     outcome.code = sqlite3_extended_errcode(db);
     outcome.sqliteMessage = sqliteText(db);
   }
-  return outcome;
 }
 
 ReadResult finish(const fs::path &path, const QueryOutcome &outcome, std::size_t rowCount) {
   ReadResult result;
   result.rowCount = rowCount;
-  if (outcome.code == SQLITE_OK) {
+  if (outcome.stopped) {
+    result.status = ReadStatus::Stopped;
+  } else if (outcome.code == SQLITE_OK) {
     return result;
+  } else {
+    result.status = statusOf(outcome.code, outcome.prepared, rowCount);
   }
-  result.status = outcome.prepared ? ReadStatus::StepFailed : ReadStatus::QueryFailed;
   result.sqliteMessage = outcome.sqliteMessage;
-  result.message = describeReadFailure(path, outcome.code, outcome.sqliteMessage, rowCount);
+  result.message =
+      describeReadFailure(path, result.status, outcome.code, outcome.sqliteMessage, rowCount);
+  return result;
+}
+
+// SQLite's own words for a file it cannot open, for the log line.
+QString cantOpenText() { return QString::fromUtf8(sqlite3_errstr(SQLITE_CANTOPEN)); }
+
+ReadResult openFailure(const fs::path &path, int systemErrno, const QString &reason) {
+  ReadResult result;
+  result.status = ReadStatus::OpenFailed;
+  result.sqliteMessage = reason;
+  result.message = describeOpenFailure(path, systemErrno, reason);
   return result;
 }
 
 // Reads a private copy of the database and its log or journal, on which SQLite
-// may do the recovery that it cannot do in place. Only reached when no live
+// may do the recovery that it must not do in place. Nothing when the copy
+// cannot be made. Only reached when no live
 // writer shares the files (a writer would hold the index or the lock whose
 // absence brought us here), so the copy is the state the last writer left.
-std::optional<ReadResult> readPrivateCopy(const fs::path &path,
-                                          const std::function<void(const FeedRowView &)> &onRow,
-                                          const ReadOptions &options) {
-  QTemporaryDir dir;
-  if (!dir.isValid()) {
+std::optional<ReadResult> readPrivateCopy(const fs::path &file, const fs::path &path,
+                                          const FeedRowVisitor &onRow, const ReadOptions &options) {
+  std::unique_ptr<PrivateCopy> copy = PrivateCopy::make(file);
+  if (!copy) {
     return std::nullopt;
   }
-  const fs::path folder(QFile::encodeName(dir.path()).toStdString());
-  const fs::path copy = folder / "Feeds";
-  std::error_code ec;
-  if (!fs::copy_file(path, copy, ec)) {
-    return std::nullopt;
-  }
-  for (const char *suffix : {"-wal", "-journal"}) {
-    fs::path side = path;
-    side += suffix;
-    if (fs::exists(side, ec)) {
-      fs::path sideCopy = copy;
-      sideCopy += suffix;
-      if (!fs::copy_file(side, sideCopy, ec)) {
-        return std::nullopt;
-      }
-    }
-  }
-  for (const auto &entry : fs::directory_iterator(folder, ec)) {
-    fs::permissions(entry.path(), fs::perms::owner_read | fs::perms::owner_write,
-                    fs::perm_options::add, ec);
-  }
-
   Connection connection;
-  if (connection.open(copy, SQLITE_OPEN_READWRITE) != SQLITE_OK) {
+  if (connection.open(copy->database(), "", SQLITE_OPEN_READWRITE) != SQLITE_OK) {
     return std::nullopt;
   }
-  sqlite3_extended_result_codes(connection.get(), 1);
   sqlite3_busy_timeout(connection.get(), static_cast<int>(options.busyTimeout.count()));
-  std::size_t rowCount = 0;
-  QueryOutcome outcome = runQuery(connection.get(), onRow, rowCount);
+  Statement stmt;
+  QueryOutcome outcome = prepare(connection.get(), stmt);
   if (!outcome.prepared) {
-    return std::nullopt;  // the copy did not help; report the original failure
+    return finish(path, outcome, 0);
   }
+  // Preparing read the schema, so the recovery is done and SQLite holds
+  // every file of the copy open: the names can go.
+  copy->release();
+  std::size_t rowCount = 0;
+  stepAll(connection.get(), stmt, onRow, rowCount, outcome);
   return finish(path, outcome, rowCount);
+}
+
+fs::path withSuffix(const fs::path &path, const char *suffix) {
+  fs::path side = path;
+  side += suffix;
+  return side;
+}
+
+bool fileExists(const fs::path &path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0;
+}
+
+// The file's size when it exists, else -1.
+off_t sizeOf(const fs::path &path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 ? info.st_size : -1;
+}
+
+// Where the database is and how it may be read without creating or changing
+// anything in the reader's folder.
+struct Access {
+  enum Kind {
+    Shared,       // with the usual locks; nothing is created (a rollback database
+                  // without a journal, or a log whose index exists)
+    Immutable,    // every row is in the database file: a write-ahead database
+                  // closed cleanly, which SQLite would otherwise give a new log
+                  // and index
+    PrivateCopy,  // a log without its index, or a journal: recovery is due
+  } kind = Shared;
+  fs::path file;  // absolute, symbolic links resolved
+};
+
+// Sorts out names that are not a regular database file before SQLite sees
+// them (a FIFO would block its open for good), and picks the access.
+std::variant<Access, ReadResult> chooseAccess(const fs::path &rawPath) {
+  std::error_code ec;
+  fs::path absolute = fs::absolute(rawPath, ec);
+  if (ec) absolute = rawPath;
+  struct stat info {};
+  if (::stat(absolute.c_str(), &info) != 0) {
+    return openFailure(absolute, errno, cantOpenText());
+  }
+  if (S_ISDIR(info.st_mode)) {
+    return openFailure(absolute, EISDIR, cantOpenText());
+  }
+  if (!S_ISREG(info.st_mode)) {
+    ReadResult result = openFailure(absolute, 0, cantOpenText());
+    result.message = QStringLiteral(
+                         "\"%1\" is not a database file but a pipe, socket or device. Name the "
+                         "Feeds database file itself.")
+                         .arg(shown(absolute));
+    return result;
+  }
+  Access access;
+  char *resolved = ::realpath(absolute.c_str(), nullptr);
+  access.file = resolved != nullptr ? fs::path(resolved) : absolute;
+  std::free(resolved);
+
+  // The header says whether the database uses a write-ahead log (bytes 18
+  // and 19 both 2).
+  unsigned char header[20] = {};
+  const int fd = ::open(access.file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    return openFailure(absolute, errno, cantOpenText());
+  }
+  const bool walMode =
+      ::pread(fd, header, sizeof header, 0) == sizeof header && header[18] == 2 && header[19] == 2;
+  ::close(fd);
+
+  const off_t walSize = sizeOf(withSuffix(access.file, "-wal"));
+  const bool shm = fileExists(withSuffix(access.file, "-shm"));
+  if (fileExists(withSuffix(access.file, "-journal"))) {
+    access.kind = Access::PrivateCopy;
+  } else if (walSize >= 32 && shm) {
+    access.kind = Access::Shared;  // perhaps a live writer: share its index
+  } else if (walSize >= 32) {
+    access.kind = Access::PrivateCopy;  // committed rows may wait in the log
+  } else if (walMode || walSize >= 0) {
+    // No log, or one without a single frame: the database file holds it all.
+    access.kind = Access::Immutable;
+  }
+  return access;
 }
 
 }  // namespace
@@ -272,14 +403,12 @@ bool canOpenDatabaseAt(const fs::path &path) {
   if (path.empty()) {
     return false;
   }
-  Connection connection;
-  return connection.open(absolutePath(path), SQLITE_OPEN_READONLY) == SQLITE_OK;
+  const auto access = chooseAccess(path);
+  return std::holds_alternative<Access>(access);
 }
 
-ReadResult forEachFeedRowAt(const fs::path &rawPath,
-                            const std::function<void(const FeedRowView &)> &onRow,
+ReadResult forEachFeedRowAt(const fs::path &rawPath, const FeedRowVisitor &onRow,
                             const ReadOptions &options) {
-  const fs::path path = absolutePath(rawPath);
   if (rawPath.empty()) {
     ReadResult result;
     result.status = ReadStatus::OpenFailed;
@@ -287,27 +416,53 @@ ReadResult forEachFeedRowAt(const fs::path &rawPath,
     result.message = QStringLiteral("No database file was named. Name the Feeds database file.");
     return result;
   }
+  auto chosen = chooseAccess(rawPath);
+  if (auto *failure = std::get_if<ReadResult>(&chosen)) {
+    return std::move(*failure);
+  }
+  const Access access = std::get<Access>(chosen);
+  std::error_code ec;
+  fs::path shownPath = fs::absolute(rawPath, ec);
+  if (ec) shownPath = rawPath;
 
-  Connection connection;
-  if (connection.open(path, SQLITE_OPEN_READONLY) != SQLITE_OK) {
+  if (access.kind == Access::PrivateCopy) {
+    if (auto recovered = readPrivateCopy(access.file, shownPath, onRow, options)) {
+      return std::move(*recovered);
+    }
+    // Reading in place would mean recovery in the reader's folder, or pages
+    // of an unfinished transaction.
     ReadResult result;
-    result.status = ReadStatus::OpenFailed;
-    result.sqliteMessage = sqliteText(connection.get());
-    const int systemErrno = connection.get() ? sqlite3_system_errno(connection.get()) : 0;
-    result.message = describeOpenFailure(path, systemErrno, result.sqliteMessage);
+    result.status = ReadStatus::Unreadable;
+    result.sqliteMessage = QStringLiteral("no private copy");
+    result.message = QStringLiteral(
+                         "The database \"%1\" was left unfinished by a program that stopped, "
+                         "and no private copy of it could be made in the temporary folder "
+                         "\"%2\" to read it. Make room there, or set TMPDIR to a folder with "
+                         "room, and try again.")
+                         .arg(shown(shownPath), QDir::tempPath());
     return result;
   }
-  sqlite3_extended_result_codes(connection.get(), 1);
+  Connection connection;
+  const char *query = access.kind == Access::Shared ? "?mode=ro" : "?mode=ro&immutable=1";
+  if (connection.open(access.file, query, SQLITE_OPEN_READONLY) != SQLITE_OK) {
+    const int systemErrno = connection.get() ? sqlite3_system_errno(connection.get()) : 0;
+    return openFailure(shownPath, systemErrno, sqliteText(connection.get()));
+  }
   sqlite3_busy_timeout(connection.get(), static_cast<int>(options.busyTimeout.count()));
 
+  Statement stmt;
+  QueryOutcome outcome = prepare(connection.get(), stmt);
   std::size_t rowCount = 0;
-  QueryOutcome outcome = runQuery(connection.get(), onRow, rowCount);
-  if (outcome.code != SQLITE_OK && rowCount == 0 && needsPrivateRecovery(outcome.code)) {
-    if (auto recovered = readPrivateCopy(path, onRow, options)) {
+  if (outcome.prepared) {
+    stepAll(connection.get(), stmt, onRow, rowCount, outcome);
+  }
+  if (access.kind == Access::Shared && outcome.code != SQLITE_OK && rowCount == 0 &&
+      needsPrivateRecovery(outcome.code)) {
+    if (auto recovered = readPrivateCopy(access.file, shownPath, onRow, options)) {
       return std::move(*recovered);
     }
   }
-  return finish(path, outcome, rowCount);
+  return finish(shownPath, outcome, rowCount);
 }
 
 FeedRecord toRecord(const FeedRowView &row) {
@@ -318,7 +473,12 @@ FeedRecord toRecord(const FeedRowView &row) {
 ReadResult forEachFeedAt(const fs::path &path, const std::function<void(FeedRecord &&)> &onFeed,
                          const ReadOptions &options) {
   return forEachFeedRowAt(
-      path, [&onFeed](const FeedRowView &row) { onFeed(toRecord(row)); }, options);
+      path,
+      [&onFeed](const FeedRowView &row) {
+        onFeed(toRecord(row));
+        return true;
+      },
+      options);
 }
 
 ReadResult readFeedsAt(const fs::path &path, const ReadOptions &options) {

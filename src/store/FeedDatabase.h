@@ -9,21 +9,30 @@
 #include <string_view>
 
 #include "store/FeedRecord.h"
+#include "store/FeedRowView.h"
 
 // Read-only access to a reader database file. Every call opens a connection of
-// its own and closes it before returning; nothing here ever writes to the file
-// or creates it.
+// its own and closes it before returning. Nothing here writes to the database,
+// its log or its journal, or creates a file beside it: a database that needs
+// recovery is read from a private copy. The one file that may change is an
+// existing shared-memory index (-shm), as SQLite's readers keep it current.
+// Names are taken as bytes and never read as SQLite URIs.
 
 // The one statement the exporter runs against the reader's database.
 inline constexpr char kFeedsQuery[] =
     "SELECT FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK FROM FEEDS";
 
 enum class ReadStatus {
-  Ok,           // every row was read
-  OpenFailed,   // the file could not be opened (missing, unreadable, no path)
-  QueryFailed,  // the query could not be prepared: not a database, no FEEDS table,
-                // a column missing, locked, corrupt header
-  StepFailed,   // reading stopped part-way; the rows before the failure were kept
+  Ok,            // every row was read
+  OpenFailed,    // the file could not be opened: missing, unreadable, not a regular
+                 // file, no path
+  NotADatabase,  // the file is not an SQLite database
+  NoFeedsTable,  // no FEEDS table, or one of its four columns is missing
+  Locked,        // another program still held its lock after the wait
+  Damaged,       // the database is damaged where the query starts
+  Unreadable,    // the query could not start for another reason (I/O error, memory)
+  StepFailed,    // reading stopped part-way; the rows before the failure were kept
+  Stopped,       // the visitor asked to stop; the rows before were handed over
 };
 
 struct ReadResult {
@@ -40,6 +49,8 @@ struct ReadResult {
   QString message;
 
   bool ok() const { return status == ReadStatus::Ok; }
+  // Whether every row of the table was read (the same as ok()).
+  bool complete() const { return status == ReadStatus::Ok; }
 };
 
 struct ReadOptions {
@@ -47,8 +58,9 @@ struct ReadOptions {
   std::chrono::milliseconds busyTimeout{3000};
 };
 
-// True when the file can be opened for reading. Opens nothing for longer than
-// the call and never creates the file.
+// True when the name leads to a regular file that can be opened for reading;
+// a FIFO, socket, device or folder is answered at once with false. Opens
+// nothing for longer than the call and never creates the file.
 bool canOpenDatabaseAt(const std::filesystem::path &path);
 
 // Runs the feeds query and collects every row.
@@ -60,19 +72,13 @@ ReadResult forEachFeedAt(const std::filesystem::path &path,
                          const std::function<void(FeedRecord &&)> &onFeed,
                          const ReadOptions &options = {});
 
-// One row as SQLite holds it: the text fields as UTF-8 bytes, valid only
-// during the call that receives them; absent when NULL or not valid UTF-8.
-struct FeedRowView {
-  std::optional<std::string_view> feedUrl;
-  std::optional<std::string_view> feedTitle;
-  std::int32_t channelType = 0;
-  std::optional<std::string_view> internalLink;
-};
+// Takes one row; returns false to stop the read there (the result is then
+// Stopped), e.g. because the place the rows go to failed.
+using FeedRowVisitor = std::function<bool(const FeedRowView &)>;
 
 // Like forEachFeedAt, without making strings of the values: for a caller that
 // turns the rows straight into bytes.
-ReadResult forEachFeedRowAt(const std::filesystem::path &path,
-                            const std::function<void(const FeedRowView &)> &onRow,
+ReadResult forEachFeedRowAt(const std::filesystem::path &path, const FeedRowVisitor &onRow,
                             const ReadOptions &options = {});
 
 // The row's values as a FeedRecord.

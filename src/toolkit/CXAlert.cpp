@@ -79,7 +79,7 @@ class CXAlertButton : public QAbstractButton {
   void paintEvent(QPaintEvent *) override {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const bool dark = WindowAppearance::isDark(this);
+    const bool dark = WindowAppearance::scheme(this) == ColorScheme::Dark;
     const bool down = isDown();
     const bool over = underMouse();
     QColor face;
@@ -126,9 +126,8 @@ class CXAlertPanel : public QWidget {
     setWindowModality(Qt::ApplicationModal);
     setWindowTitle(title);
     setFocusPolicy(Qt::StrongFocus);
-    WindowAppearance::set(
-        this, WindowAppearance::nameForAppearance(owner.alertAppearance() == 1 ? 1 : 2));
-    const bool dark = WindowAppearance::isDark(this);
+    WindowAppearance::set(this, owner.alertScheme());
+    const bool dark = WindowAppearance::scheme(this) == ColorScheme::Dark;
 
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(20, 20, 20, 16);
@@ -220,7 +219,7 @@ class CXAlertPanel : public QWidget {
  protected:
   void paintEvent(QPaintEvent *) override {
     QPainter p(this);
-    const bool dark = WindowAppearance::isDark(this);
+    const bool dark = WindowAppearance::scheme(this) == ColorScheme::Dark;
     p.fillRect(rect(), dark ? QColor(0x32, 0x32, 0x35) : QColor(0xf0, 0xf0, 0xf0));
     p.setPen(dark ? QColor(0x55, 0x55, 0x5a) : QColor(0xb4, 0xb4, 0xb8));
     p.drawRect(rect().adjusted(0, 0, -1, -1));

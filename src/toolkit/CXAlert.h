@@ -9,6 +9,8 @@
 #include <functional>
 #include <optional>
 
+#include "platform/ColorScheme.h"
+
 class QAbstractButton;
 class QWidget;
 class CXAlertPanel;
@@ -39,11 +41,15 @@ class CXAlert {
   void setTitleSettings(const QVariantMap &settings) { titleSettings_ = settings; }
   void setInformSettings(const QVariantMap &settings) { informSettings_ = settings; }
   void setButtonsSettings(const QVariantList &settings) { buttonsSettings_ = settings; }
-  void setAlertAppearance(int appearance) { appearance_ = appearance; }
+  // 1 dark, anything else light.
+  void setAlertAppearance(int appearance) {
+    scheme_ = appearance == 1 ? ColorScheme::Dark : ColorScheme::Light;
+  }
   QVariantMap titleSettings() const { return titleSettings_; }
   QVariantMap informSettings() const { return informSettings_; }
   QVariantList buttonsSettings() const { return buttonsSettings_; }
-  int alertAppearance() const { return appearance_; }
+  int alertAppearance() const { return scheme_ == ColorScheme::Dark ? 1 : 0; }
+  ColorScheme alertScheme() const { return scheme_; }
 
   // An empty list of titles shows a single "OK" button.
   static void showAlertWithTitleInformTextButtonTitlesCompletionHandler(
@@ -80,7 +86,7 @@ class CXAlert {
   QVariantMap titleSettings_;
   QVariantMap informSettings_;
   QVariantList buttonsSettings_;
-  int appearance_ = 0;
+  ColorScheme scheme_ = ColorScheme::Light;
   std::deque<Request> pending_;
   std::optional<Request> current_;
   CXAlertPanel *panel_ = nullptr;

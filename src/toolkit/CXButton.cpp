@@ -23,7 +23,7 @@ QSize CXButton::sizeHint() const {
 void CXButton::paintEvent(QPaintEvent *) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  const bool dark = WindowAppearance::isDark(this);
+  const bool dark = WindowAppearance::scheme(this) == ColorScheme::Dark;
   const bool enabled = isEnabled();
   const bool down = isDown() || isChecked();
   const bool over = enabled && underMouse();

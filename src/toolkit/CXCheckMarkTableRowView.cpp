@@ -14,10 +14,11 @@ QRectF CXCheckMarkTableRowView::checkMarkRect(const QRect &rowRect) const {
 }
 
 void CXCheckMarkTableRowView::paint(QPainter *painter, const QRect &rowRect, bool selected,
-                                    bool hovered, bool dark) const {
+                                    bool hovered, ColorScheme scheme) const {
   if (!painter) return;
   if (hovered && rowRect.height() >= kMarkHeight)
-    painter->fillRect(rowRect, dark ? QColor(255, 255, 255, 14) : QColor(0, 0, 0, 10));
+    painter->fillRect(
+        rowRect, scheme == ColorScheme::Dark ? QColor(255, 255, 255, 14) : QColor(0, 0, 0, 10));
   if (!selected) return;
   const QRectF mark = checkMarkRect(rowRect);
   if (mark.isEmpty()) return;

@@ -2,6 +2,8 @@
 
 #include <QRect>
 
+#include "platform/ColorScheme.h"
+
 class QPainter;
 
 // How one table row is painted: its background (a soft tint under the pointer)
@@ -19,7 +21,8 @@ class CXCheckMarkTableRowView {
   float shiftValue() const { return shiftValue_; }
 
   // Rows lower than the mark (separator rows) show no mark even when selected.
-  void paint(QPainter *painter, const QRect &rowRect, bool selected, bool hovered, bool dark) const;
+  void paint(QPainter *painter, const QRect &rowRect, bool selected, bool hovered,
+             ColorScheme scheme) const;
 
   // Where the mark of a row goes; empty when the row is too low for one.
   QRectF checkMarkRect(const QRect &rowRect) const;

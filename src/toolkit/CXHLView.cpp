@@ -9,11 +9,11 @@ CXHLView::CXHLView(QWidget *parent) : QWidget(parent) {
   setFixedHeight(1);
 }
 
-QColor CXHLView::lineColor(bool dark) {
-  return dark ? QColor(0x48, 0x48, 0x4c) : QColor(0xc9, 0xc9, 0xcc);
+QColor CXHLView::lineColor(ColorScheme scheme) {
+  return scheme == ColorScheme::Dark ? QColor(0x48, 0x48, 0x4c) : QColor(0xc9, 0xc9, 0xcc);
 }
 
 void CXHLView::paintEvent(QPaintEvent *) {
   QPainter p(this);
-  p.fillRect(rect(), lineColor(WindowAppearance::isDark(this)));
+  p.fillRect(rect(), lineColor(WindowAppearance::scheme(this)));
 }

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "platform/ColorScheme.h"
+
 // A one-point horizontal rule in the grey of its window's scheme.
 class CXHLView : public QWidget {
   Q_OBJECT
@@ -13,7 +15,7 @@ class CXHLView : public QWidget {
   QSize minimumSizeHint() const override { return {0, 1}; }
 
   // The rule's colour for a scheme.
-  static QColor lineColor(bool dark);
+  static QColor lineColor(ColorScheme scheme);
 
  protected:
   void paintEvent(QPaintEvent *event) override;

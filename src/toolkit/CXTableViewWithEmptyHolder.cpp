@@ -9,7 +9,7 @@
 #include "toolkit/WindowAppearance.h"
 
 CXTableViewWithEmptyHolder::CXTableViewWithEmptyHolder(QWidget *parent)
-    : QAbstractItemView(parent) {
+    : QAbstractItemView(parent), selection_([this](int row) { return isRowSelectable(row); }) {
   setSelectionMode(QAbstractItemView::MultiSelection);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -21,7 +21,7 @@ CXTableViewWithEmptyHolder::CXTableViewWithEmptyHolder(QWidget *parent)
 
 void CXTableViewWithEmptyHolder::setPlaceholderText(const QString &text) {
   placeholder_ = text;
-  if (heights_.empty()) viewport()->update();
+  if (heights_.isEmpty()) viewport()->update();
 }
 
 QModelIndex CXTableViewWithEmptyHolder::indexOfRow(int row) const {
@@ -29,27 +29,16 @@ QModelIndex CXTableViewWithEmptyHolder::indexOfRow(int row) const {
   return model()->index(row, 0, rootIndex());
 }
 
-int CXTableViewWithEmptyHolder::rowHeight(int row) const {
-  return row >= 0 && row < numberOfRows() ? heights_[size_t(row)] : 0;
-}
+int CXTableViewWithEmptyHolder::rowHeight(int row) const { return heights_.height(row); }
 
 QRect CXTableViewWithEmptyHolder::rectOfRow(int row) const {
   if (row < 0 || row >= numberOfRows()) return {};
-  return QRect(0, tops_[size_t(row)] - verticalOffset(), viewport()->width(),
-               heights_[size_t(row)]);
-}
-
-int CXTableViewWithEmptyHolder::rowAtContentY(int y) const {
-  if (heights_.empty() || y < 0 || y >= contentHeight()) return -1;
-  // The last row starting at or above y; rows of height 0 are skipped because
-  // the row after them starts at the same y.
-  auto it = std::upper_bound(tops_.begin(), tops_.end(), y);
-  return int(it - tops_.begin()) - 1;
+  return QRect(0, heights_.top(row) - verticalOffset(), viewport()->width(), heights_.height(row));
 }
 
 int CXTableViewWithEmptyHolder::rowAtPoint(const QPoint &point) const {
   if (point.x() < 0 || point.x() >= viewport()->width()) return -1;
-  return rowAtContentY(point.y() + verticalOffset());
+  return heights_.rowAt(point.y() + verticalOffset());
 }
 
 bool CXTableViewWithEmptyHolder::isRowSelectable(int row) const {
@@ -57,33 +46,9 @@ bool CXTableViewWithEmptyHolder::isRowSelectable(int row) const {
   return index.isValid() && (model()->flags(index) & Qt::ItemIsSelectable);
 }
 
-bool CXTableViewWithEmptyHolder::isRowSelected(int row) const {
-  return row >= 0 && row < numberOfRows() && selected_[size_t(row)];
-}
+bool CXTableViewWithEmptyHolder::isRowSelected(int row) const { return selection_.contains(row); }
 
-QList<int> CXTableViewWithEmptyHolder::selectedRowIndexes() const {
-  QList<int> rows;
-  rows.reserve(selectedCount_);
-  for (size_t r = 0; r < selected_.size() && rows.size() < selectedCount_; ++r)
-    if (selected_[r]) rows.append(int(r));
-  return rows;
-}
-
-void CXTableViewWithEmptyHolder::setRowSelected(int row, bool selected, bool &changed) {
-  unsigned char &flag = selected_[size_t(row)];
-  if (bool(flag) == selected) return;
-  if (selected && !isRowSelectable(row)) return;
-  flag = selected ? 1 : 0;
-  selectedCount_ += selected ? 1 : -1;
-  changed = true;
-}
-
-void CXTableViewWithEmptyHolder::clearAllSelected(bool &changed) {
-  if (selectedCount_ == 0) return;
-  std::fill(selected_.begin(), selected_.end(), 0);
-  selectedCount_ = 0;
-  changed = true;
-}
+QList<int> CXTableViewWithEmptyHolder::selectedRowIndexes() const { return selection_.rows(); }
 
 void CXTableViewWithEmptyHolder::announceSelection() {
   viewport()->update();
@@ -92,31 +57,15 @@ void CXTableViewWithEmptyHolder::announceSelection() {
 
 void CXTableViewWithEmptyHolder::selectRowIndexes(const QList<int> &rows,
                                                   bool byExtendingSelection) {
-  bool changed = false;
-  if (!byExtendingSelection) {
-    // Keep the rows that stay selected, so re-selecting the same set is no change.
-    std::vector<unsigned char> wanted(selected_.size(), 0);
-    for (int r : rows)
-      if (r >= 0 && r < numberOfRows()) wanted[size_t(r)] = 1;
-    for (int r = 0; r < numberOfRows(); ++r)
-      if (selected_[size_t(r)] && !wanted[size_t(r)]) setRowSelected(r, false, changed);
-  }
-  for (int r : rows)
-    if (r >= 0 && r < numberOfRows()) setRowSelected(r, true, changed);
-  if (changed) announceSelection();
+  if (selection_.select(rows, byExtendingSelection)) announceSelection();
 }
 
 void CXTableViewWithEmptyHolder::deselectRow(int row) {
-  if (row < 0 || row >= numberOfRows()) return;
-  bool changed = false;
-  setRowSelected(row, false, changed);
-  if (changed) announceSelection();
+  if (selection_.set(row, false)) announceSelection();
 }
 
 bool CXTableViewWithEmptyHolder::toggleRow(int row) {
-  if (row < 0 || row >= numberOfRows()) return false;
-  bool changed = false;
-  setRowSelected(row, !selected_[size_t(row)], changed);
+  const bool changed = selection_.toggle(row);
   if (changed) {
     updateRow(row);
     emit selectedRowIndexesChanged(selectedRowIndexes());
@@ -125,69 +74,42 @@ bool CXTableViewWithEmptyHolder::toggleRow(int row) {
 }
 
 void CXTableViewWithEmptyHolder::selectAll() {
-  if (!model()) return;
-  bool changed = false;
+  const QAbstractItemModel *m = model();
+  if (!m) return;
+  // The root looked up once for the whole pass, not once per row.
   const QModelIndex root = rootIndex();
-  for (int r = 0; r < numberOfRows(); ++r) {
-    const bool selectable = model()->flags(model()->index(r, 0, root)) & Qt::ItemIsSelectable;
-    unsigned char &flag = selected_[size_t(r)];
-    if (bool(flag) != selectable) {
-      flag = selectable ? 1 : 0;
-      selectedCount_ += selectable ? 1 : -1;
-      changed = true;
-    }
-  }
-  if (changed) announceSelection();
+  if (selection_.selectAll([m, &root](int row) {
+        return bool(m->flags(m->index(row, 0, root)) & Qt::ItemIsSelectable);
+      }))
+    announceSelection();
 }
 
 void CXTableViewWithEmptyHolder::deselectAll() {
-  bool changed = false;
-  clearAllSelected(changed);
-  if (changed) announceSelection();
+  if (selection_.clear()) announceSelection();
 }
 
 // ---- layout -------------------------------------------------------------
 
-int CXTableViewWithEmptyHolder::measureRow(int row, const QStyleOptionViewItem &option) const {
-  const QModelIndex index = indexOfRow(row);
-  QAbstractItemDelegate *delegate = itemDelegateForIndex(index);
-  if (!delegate) return 0;
-  return std::max(0, delegate->sizeHint(option, index).height());
-}
-
-void CXTableViewWithEmptyHolder::recomputeTops(int fromRow) {
-  const int n = numberOfRows();
-  tops_.resize(size_t(n) + 1);
-  if (fromRow <= 0) {
-    tops_[0] = 0;
-    fromRow = 0;
+std::vector<int> CXTableViewWithEmptyHolder::measureRows(int first, int last) const {
+  std::vector<int> heights;
+  if (first > last) return heights;
+  heights.reserve(size_t(last - first + 1));
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  for (int r = first; r <= last; ++r) {
+    const QModelIndex index = model()->index(r, 0, rootIndex());
+    QAbstractItemDelegate *delegate = itemDelegateForIndex(index);
+    heights.push_back(delegate ? std::max(0, delegate->sizeHint(option, index).height()) : 0);
   }
-  for (int r = fromRow; r < n; ++r) tops_[size_t(r) + 1] = tops_[size_t(r)] + heights_[size_t(r)];
+  return heights;
 }
 
 void CXTableViewWithEmptyHolder::remeasureAll() {
   const int n = model() ? model()->rowCount(rootIndex()) : 0;
-  heights_.assign(size_t(n), 0);
-  if (n > 0) {
-    QStyleOptionViewItem option;
-    initViewItemOption(&option);
-    for (int r = 0; r < n; ++r) heights_[size_t(r)] = measureRow(r, option);
-  }
-  recomputeTops(0);
-  if (selected_.size() != size_t(n)) {
-    // Only reached when the model changed behind the view's back; drop what
-    // no longer exists.
-    bool changed = false;
-    if (selected_.size() > size_t(n)) {
-      for (size_t r = size_t(n); r < selected_.size(); ++r)
-        if (selected_[r]) {
-          --selectedCount_;
-          changed = true;
-        }
-    }
-    selected_.resize(size_t(n), 0);
-    if (changed) announceSelection();
-  }
+  heights_.assign(measureRows(0, n - 1));
+  // Only when the model changed behind the view's back does the selection
+  // hold another number of rows; what no longer exists is dropped.
+  if (selection_.rowCount() != n && selection_.resize(n)) announceSelection();
   hoverRow_ = -1;
 }
 
@@ -206,9 +128,7 @@ void CXTableViewWithEmptyHolder::setModel(QAbstractItemModel *newModel) {
     connect(newModel, &QAbstractItemModel::rowsMoved, this,
             &CXTableViewWithEmptyHolder::restoreSelection);
   }
-  bool changed = false;
-  clearAllSelected(changed);
-  selected_.assign(size_t(newModel ? newModel->rowCount(rootIndex()) : 0), 0);
+  const bool changed = selection_.reset(newModel ? newModel->rowCount(rootIndex()) : 0);
   remeasureAll();
   updateGeometries();
   if (changed) announceSelection();
@@ -217,10 +137,8 @@ void CXTableViewWithEmptyHolder::setModel(QAbstractItemModel *newModel) {
 
 void CXTableViewWithEmptyHolder::reset() {
   QAbstractItemView::reset();
-  bool changed = false;
-  clearAllSelected(changed);
+  const bool changed = selection_.reset(model() ? model()->rowCount(rootIndex()) : 0);
   anchorRow_ = -1;
-  selected_.assign(size_t(model() ? model()->rowCount(rootIndex()) : 0), 0);
   remeasureAll();
   updateGeometries();
   viewport()->update();
@@ -235,14 +153,10 @@ void CXTableViewWithEmptyHolder::doItemsLayout() {
 void CXTableViewWithEmptyHolder::rowsInserted(const QModelIndex &parent, int start, int end) {
   if (parent == rootIndex() && start >= 0 && end >= start && start <= numberOfRows()) {
     const int count = end - start + 1;
-    QStyleOptionViewItem option;
-    initViewItemOption(&option);
-    heights_.insert(heights_.begin() + start, size_t(count), 0);
-    selected_.insert(selected_.begin() + start, size_t(count), 0);
-    for (int r = start; r <= end; ++r) heights_[size_t(r)] = measureRow(r, option);
-    recomputeTops(start);
+    heights_.insert(start, measureRows(start, end));
+    selection_.insertRows(start, count);
     if (anchorRow_ >= start) anchorRow_ += count;
-    if (selectedCount_ > 0) announceSelection();  // selected rows moved down
+    if (selection_.count() > 0) announceSelection();  // selected rows moved down
   }
   QAbstractItemView::rowsInserted(parent, start, end);
   updateGeometries();
@@ -252,18 +166,8 @@ void CXTableViewWithEmptyHolder::rowsInserted(const QModelIndex &parent, int sta
 void CXTableViewWithEmptyHolder::rowsAboutToBeRemoved(const QModelIndex &parent, int start,
                                                       int end) {
   if (parent == rootIndex() && start >= 0 && end < numberOfRows() && end >= start) {
-    bool movedOrLost = false;
-    for (int r = start; r <= end; ++r)
-      if (selected_[size_t(r)]) {
-        --selectedCount_;
-        movedOrLost = true;
-      }
-    if (!movedOrLost)
-      for (size_t r = size_t(end) + 1; r < selected_.size() && !movedOrLost; ++r)
-        movedOrLost = selected_[r];
-    heights_.erase(heights_.begin() + start, heights_.begin() + end + 1);
-    selected_.erase(selected_.begin() + start, selected_.begin() + end + 1);
-    recomputeTops(start);
+    const bool movedOrLost = selection_.removeRows(start, end);
+    heights_.remove(start, end);
     if (anchorRow_ > end)
       anchorRow_ -= end - start + 1;
     else if (anchorRow_ >= start)
@@ -287,7 +191,7 @@ void CXTableViewWithEmptyHolder::onRowsRemoved(const QModelIndex &parent) {
 
 void CXTableViewWithEmptyHolder::rememberSelection() {
   rememberedSelection_.clear();
-  rememberedSelection_.reserve(selectedCount_);
+  rememberedSelection_.reserve(selection_.count());
   for (int r : selectedRowIndexes())
     rememberedSelection_.append(QPersistentModelIndex(indexOfRow(r)));
 }
@@ -295,14 +199,11 @@ void CXTableViewWithEmptyHolder::rememberSelection() {
 void CXTableViewWithEmptyHolder::restoreSelection() {
   const QList<QPersistentModelIndex> remembered = std::exchange(rememberedSelection_, {});
   const QList<int> before = selectedRowIndexes();
-  std::fill(selected_.begin(), selected_.end(), 0);
-  selectedCount_ = 0;
+  selection_.reset(model() ? model()->rowCount(rootIndex()) : 0);
   remeasureAll();
-  selected_.assign(heights_.size(), 0);
   for (const QPersistentModelIndex &index : remembered) {
     if (!index.isValid() || index.parent() != rootIndex()) continue;
-    bool ignored = false;
-    setRowSelected(index.row(), true, ignored);
+    selection_.set(index.row(), true);
   }
   updateGeometries();
   if (selectedRowIndexes() != before)
@@ -318,25 +219,9 @@ void CXTableViewWithEmptyHolder::dataChanged(const QModelIndex &topLeft,
     const int first = std::max(0, topLeft.row());
     const int last = std::min(numberOfRows() - 1, bottomRight.row());
     if (first <= last) {
-      QStyleOptionViewItem option;
-      initViewItemOption(&option);
-      bool heightChanged = false;
-      for (int r = first; r <= last; ++r) {
-        const int h = measureRow(r, option);
-        if (h != heights_[size_t(r)]) {
-          heights_[size_t(r)] = h;
-          heightChanged = true;
-        }
-      }
-      if (heightChanged) {
-        recomputeTops(first);
-        updateGeometries();
-      }
+      if (heights_.update(first, measureRows(first, last))) updateGeometries();
       // A row that stopped being selectable leaves the selection.
-      bool changed = false;
-      for (int r = first; r <= last; ++r)
-        if (selected_[size_t(r)] && !isRowSelectable(r)) setRowSelected(r, false, changed);
-      if (changed) announceSelection();
+      if (selection_.dropUnselectable(first, last)) announceSelection();
     }
   }
   QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
@@ -348,7 +233,7 @@ void CXTableViewWithEmptyHolder::updateGeometries() {
   const int page = viewport()->height();
   bar->setPageStep(page);
   bar->setSingleStep(17);
-  bar->setRange(0, std::max(0, contentHeight() - page));
+  bar->setRange(0, std::max(0, heights_.contentHeight() - page));
   horizontalScrollBar()->setRange(0, 0);
   QAbstractItemView::updateGeometries();
 }
@@ -373,8 +258,8 @@ QRect CXTableViewWithEmptyHolder::visualRect(const QModelIndex &index) const {
 
 void CXTableViewWithEmptyHolder::scrollTo(const QModelIndex &index, ScrollHint hint) {
   if (!index.isValid() || index.row() >= numberOfRows()) return;
-  const int top = tops_[size_t(index.row())];
-  const int bottom = top + heights_[size_t(index.row())];
+  const int top = heights_.top(index.row());
+  const int bottom = top + heights_.height(index.row());
   const int page = viewport()->height();
   int offset = verticalOffset();
   switch (hint) {
@@ -422,14 +307,14 @@ QModelIndex CXTableViewWithEmptyHolder::moveCursor(CursorAction cursorAction,
       step = -1;
       break;
     case MovePageUp: {
-      const int y = (current < 0 ? 0 : tops_[size_t(current)]) - viewport()->height();
-      target = y <= 0 ? 0 : rowAtContentY(y);
+      const int y = (current < 0 ? 0 : heights_.top(current)) - viewport()->height();
+      target = y <= 0 ? 0 : heights_.rowAt(y);
       step = -1;
       break;
     }
     case MovePageDown: {
-      const int y = (current < 0 ? 0 : tops_[size_t(current)]) + viewport()->height();
-      target = y >= contentHeight() ? n - 1 : rowAtContentY(y);
+      const int y = (current < 0 ? 0 : heights_.top(current)) + viewport()->height();
+      target = y >= heights_.contentHeight() ? n - 1 : heights_.rowAt(y);
       break;
     }
     default:
@@ -448,18 +333,18 @@ QModelIndex CXTableViewWithEmptyHolder::moveCursor(CursorAction cursorAction,
 void CXTableViewWithEmptyHolder::setSelection(const QRect &rect,
                                               QItemSelectionModel::SelectionFlags command) {
   bool changed = false;
-  if (command & QItemSelectionModel::Clear) clearAllSelected(changed);
+  if (command & QItemSelectionModel::Clear) changed = selection_.clear();
   const QRect area = rect.normalized();
   const int first = rowAtPoint(QPoint(0, std::max(0, area.top())));
   if (first >= 0) {
-    for (int r = first; r < numberOfRows() && tops_[size_t(r)] - verticalOffset() <= area.bottom();
+    for (int r = first; r < numberOfRows() && heights_.top(r) - verticalOffset() <= area.bottom();
          ++r) {
       if (command & QItemSelectionModel::Toggle)
-        setRowSelected(r, !selected_[size_t(r)], changed);
+        changed |= selection_.toggle(r);
       else if (command & QItemSelectionModel::Deselect)
-        setRowSelected(r, false, changed);
+        changed |= selection_.set(r, false);
       else if (command & QItemSelectionModel::Select)
-        setRowSelected(r, true, changed);
+        changed |= selection_.set(r, true);
     }
   }
   if (changed) announceSelection();
@@ -473,8 +358,8 @@ QRegion CXTableViewWithEmptyHolder::visualRegionForSelection(
     const int first = std::max(0, range.top());
     const int last = std::min(numberOfRows() - 1, range.bottom());
     if (first > last) continue;
-    region += QRect(0, tops_[size_t(first)] - verticalOffset(), viewport()->width(),
-                    tops_[size_t(last) + 1] - tops_[size_t(first)]);
+    region += QRect(0, heights_.top(first) - verticalOffset(), viewport()->width(),
+                    heights_.top(last + 1) - heights_.top(first));
   }
   return region;
 }
@@ -506,7 +391,7 @@ void CXTableViewWithEmptyHolder::setHoverRow(int row) {
 
 void CXTableViewWithEmptyHolder::paintEvent(QPaintEvent *event) {
   QPainter painter(viewport());
-  if (heights_.empty()) {
+  if (heights_.isEmpty()) {
     if (placeholder_.isEmpty()) return;
     QFont font = this->font();
     font.setPixelSize(13);
@@ -524,12 +409,12 @@ void CXTableViewWithEmptyHolder::paintEvent(QPaintEvent *event) {
   const int current = currentIndex().isValid() ? currentIndex().row() : -1;
   const bool focused = hasFocus();
   const bool activeWindow = isActiveWindow();
-  int row = rowAtContentY(std::max(0, area.top() + offset));
+  int row = heights_.rowAt(std::max(0, area.top() + offset));
   if (row < 0) return;
   for (; row < numberOfRows(); ++row) {
-    const int top = tops_[size_t(row)] - offset;
+    const int top = heights_.top(row) - offset;
     if (top > area.bottom()) break;
-    const int height = heights_[size_t(row)];
+    const int height = heights_.height(row);
     if (height == 0) continue;
     const QModelIndex index = indexOfRow(row);
     QStyleOptionViewItem option = base;
@@ -539,7 +424,7 @@ void CXTableViewWithEmptyHolder::paintEvent(QPaintEvent *event) {
                       QStyle::State_Enabled | QStyle::State_Active);
     if (flags & Qt::ItemIsEnabled) option.state |= QStyle::State_Enabled;
     if (activeWindow) option.state |= QStyle::State_Active;
-    if (selected_[size_t(row)]) option.state |= QStyle::State_Selected;
+    if (selection_.contains(row)) option.state |= QStyle::State_Selected;
     if (row == hoverRow_) option.state |= QStyle::State_MouseOver;
     if (row == current && focused) option.state |= QStyle::State_HasFocus;
     if (QAbstractItemDelegate *delegate = itemDelegateForIndex(index))
@@ -577,9 +462,7 @@ void CXTableViewWithEmptyHolder::mousePressEvent(QMouseEvent *event) {
     toggleRow(row);
     anchorRow_ = row;
   } else if ((mods & Qt::ShiftModifier) && anchorRow_ >= 0 && anchorRow_ < numberOfRows()) {
-    QList<int> range;
-    for (int r = std::min(anchorRow_, row); r <= std::max(anchorRow_, row); ++r) range.append(r);
-    selectRowIndexes(range, false);
+    selectRowIndexes(TableRowSelection::span(anchorRow_, row), false);
   } else {
     selectRowIndexes({row}, false);
     anchorRow_ = row;
@@ -656,10 +539,7 @@ void CXTableViewWithEmptyHolder::keyPressEvent(QKeyEvent *event) {
     if (!customMouseDown_) {
       const int row = next.row();
       if ((event->modifiers() & Qt::ShiftModifier) && anchorRow_ >= 0) {
-        QList<int> range;
-        for (int r = std::min(anchorRow_, row); r <= std::max(anchorRow_, row); ++r)
-          range.append(r);
-        selectRowIndexes(range, false);
+        selectRowIndexes(TableRowSelection::span(anchorRow_, row), false);
       } else {
         selectRowIndexes({row}, false);
         anchorRow_ = row;
@@ -675,7 +555,7 @@ bool CXTableViewWithEmptyHolder::viewportEvent(QEvent *event) {
 }
 
 void CXTableViewWithEmptyHolder::styleScrollBars() {
-  const QString sheet = WindowAppearance::styleSheet(WindowAppearance::isDark(this));
+  const QString sheet = WindowAppearance::styleSheet(WindowAppearance::scheme(this));
   if (verticalScrollBar()->styleSheet() != sheet) verticalScrollBar()->setStyleSheet(sheet);
 }
 

@@ -6,6 +6,9 @@
 #include <QString>
 #include <vector>
 
+#include "toolkit/TableRowHeights.h"
+#include "toolkit/TableRowSelection.h"
+
 // A single-column list of rows of varying heights that stays quick with
 // hundreds of thousands of rows, shows a centred placeholder text while it has
 // no rows, and keeps its selection as a set of row numbers.
@@ -40,7 +43,7 @@ class CXTableViewWithEmptyHolder : public QAbstractItemView {
   void setPlaceholderText(const QString &text);
   QString placeholderText() const { return placeholder_; }
 
-  int numberOfRows() const { return int(heights_.size()); }
+  int numberOfRows() const { return heights_.count(); }
   int rowHeight(int row) const;
   // The row's rectangle in viewport coordinates.
   QRect rectOfRow(int row) const;
@@ -49,7 +52,7 @@ class CXTableViewWithEmptyHolder : public QAbstractItemView {
 
   bool isRowSelectable(int row) const;
   bool isRowSelected(int row) const;
-  int numberOfSelectedRows() const { return selectedCount_; }
+  int numberOfSelectedRows() const { return selection_.count(); }
   // The selected rows in ascending order.
   QList<int> selectedRowIndexes() const;
 
@@ -104,13 +107,8 @@ class CXTableViewWithEmptyHolder : public QAbstractItemView {
 
  private:
   QModelIndex indexOfRow(int row) const;
-  int measureRow(int row, const QStyleOptionViewItem &option) const;
+  std::vector<int> measureRows(int first, int last) const;
   void remeasureAll();
-  void recomputeTops(int fromRow);
-  int contentHeight() const { return tops_.empty() ? 0 : tops_.back(); }
-  int rowAtContentY(int y) const;
-  void setRowSelected(int row, bool selected, bool &changed);
-  void clearAllSelected(bool &changed);
   void announceSelection();
   void updateRow(int row);
   void setHoverRow(int row);
@@ -120,10 +118,8 @@ class CXTableViewWithEmptyHolder : public QAbstractItemView {
   // Slim scroll bars in the window's scheme.
   void styleScrollBars();
 
-  std::vector<int> heights_;
-  std::vector<int> tops_;  // tops_[r] = y of row r; tops_[n] = content height
-  std::vector<unsigned char> selected_;
-  int selectedCount_ = 0;
+  TableRowHeights heights_;
+  TableRowSelection selection_;
   bool customMouseDown_ = false;
   QString placeholder_;
   int hoverRow_ = -1;

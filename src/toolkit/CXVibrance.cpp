@@ -24,23 +24,23 @@ bool allowsVibrancy(const QWidget *textField) {
   return platformAllowsVibrancy(textField);
 }
 
-QColor textColor(bool vibrant, bool dark) {
-  const QColor solid = WindowAppearance::palette(dark).color(QPalette::WindowText);
+QColor textColor(bool vibrant, ColorScheme scheme) {
+  const QColor solid = WindowAppearance::palette(scheme).color(QPalette::WindowText);
   if (!vibrant) return solid;
   // Vibrant text lets the background through, which reads as a softer,
   // secondary tone on the window's plain background.
   QColor blended = solid;
-  blended.setAlphaF(dark ? 0.62 : 0.6);
+  blended.setAlphaF(scheme == ColorScheme::Dark ? 0.62 : 0.6);
   return blended;
 }
 
-void applyToTextFields(QWidget *root, bool dark) {
+void applyToTextFields(QWidget *root, ColorScheme scheme) {
   if (!root) return;
   QList<QLabel *> labels = root->findChildren<QLabel *>();
   if (auto *self = qobject_cast<QLabel *>(root)) labels.prepend(self);
   for (QLabel *label : labels) {
     QPalette palette = label->palette();
-    const QColor color = textColor(allowsVibrancy(label), dark);
+    const QColor color = textColor(allowsVibrancy(label), scheme);
     palette.setColor(QPalette::Active, QPalette::WindowText, color);
     palette.setColor(QPalette::Inactive, QPalette::WindowText, color);
     label->setPalette(palette);

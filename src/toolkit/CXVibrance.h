@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QString>
 
+#include "platform/ColorScheme.h"
+
 class QWidget;
 
 // Whether a text field draws with vibrancy: its text blended into the
@@ -29,10 +31,10 @@ bool allowsVibrancy(const QWidget *textField);
 bool platformAllowsVibrancy(const QWidget *textField);
 
 // The colour of a text field's text over a vibrancy background of the scheme.
-QColor textColor(bool vibrant, bool dark);
+QColor textColor(bool vibrant, ColorScheme scheme);
 
 // Gives every QLabel inside root (root included) the text colour that its
 // vibrancy answer and the scheme call for. Run after each change of scheme.
-void applyToTextFields(QWidget *root, bool dark);
+void applyToTextFields(QWidget *root, ColorScheme scheme);
 
 }  // namespace CXVibrance

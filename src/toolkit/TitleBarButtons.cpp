@@ -20,8 +20,8 @@ QString prefix(Kind kind) {
 
 // The five setters in their fixed order, each fed by a lookup made just before
 // the call.
-void applyImages(CXWindowButton *button, Kind kind, bool dark) {
-  const QStringList names = imageNames(kind, dark);
+void applyImages(CXWindowButton *button, Kind kind, ColorScheme scheme) {
+  const QStringList names = imageNames(kind, scheme);
   button->setActiveImage(imageNamed(names.at(0)));
   button->setActiveNotKeyWindowImage(imageNamed(names.at(1)));
   button->setInactiveImage(imageNamed(names.at(2)));
@@ -31,15 +31,16 @@ void applyImages(CXWindowButton *button, Kind kind, bool dark) {
 
 }  // namespace
 
-QStringList imageNames(Kind kind, bool dark) {
-  const QString scheme = dark ? QStringLiteral("ForDark") : QStringLiteral("ForLight");
+QStringList imageNames(Kind kind, ColorScheme scheme) {
+  const QString suffix =
+      scheme == ColorScheme::Dark ? QStringLiteral("ForDark") : QStringLiteral("ForLight");
   const QString own = prefix(kind);
   return {
-      own + QStringLiteral("DefaultSingle") + scheme,
-      QStringLiteral("InactiveDefaultSingle") + scheme,
-      QStringLiteral("DisabledDefaultSingle") + scheme,
-      own + QStringLiteral("PressedSingle") + scheme,
-      own + QStringLiteral("HoverSingle") + scheme,
+      own + QStringLiteral("DefaultSingle") + suffix,
+      QStringLiteral("InactiveDefaultSingle") + suffix,
+      QStringLiteral("DisabledDefaultSingle") + suffix,
+      own + QStringLiteral("PressedSingle") + suffix,
+      own + QStringLiteral("HoverSingle") + suffix,
   };
 }
 
@@ -60,7 +61,7 @@ CXWindowButton *createButton(Kind kind, QWidget *window, QWidget *generalControl
   const QSize size(12, 12);
   CXWindowButton *button = CXWindowButton::windowButtonWithSizeGroupIdentifier(size, group);
   button->setFrame(QRectF(origin, QSizeF(size)));
-  applyImages(button, kind, WindowAppearance::isDark(window));
+  applyImages(button, kind, WindowAppearance::scheme(window));
   button->setTarget(window);
   button->setAction(actionFor(kind));
   if (generalControlsView) {
@@ -70,9 +71,9 @@ CXWindowButton *createButton(Kind kind, QWidget *window, QWidget *generalControl
   return button;
 }
 
-void reimage(CXWindowButton *button, Kind kind, bool dark) {
+void reimage(CXWindowButton *button, Kind kind, ColorScheme scheme) {
   if (!button) return;
-  applyImages(button, kind, dark);
+  applyImages(button, kind, scheme);
   button->reloadImages();
 }
 

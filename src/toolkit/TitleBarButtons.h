@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "platform/ColorScheme.h"
 #include "toolkit/CXWindowButton.h"
 
 // The custom title-bar buttons that both windows show in place of the
@@ -16,7 +17,7 @@ enum class Kind { Close, Minimize, Zoom };
 // The five image names of one button for one scheme, in the order the setters
 // are called: active, active in a window that is not key, inactive, pressed,
 // rollover.
-QStringList imageNames(Kind kind, bool dark);
+QStringList imageNames(Kind kind, ColorScheme scheme);
 
 // The action a button of this kind performs on its window.
 CXWindowButton::Action actionFor(Kind kind);
@@ -34,6 +35,6 @@ CXWindowButton *createButton(Kind kind, QWidget *window, QWidget *generalControl
 
 // Gives button the five images of the scheme and reloads it once. A null
 // button is ignored, so re-imaging buttons that were never made does nothing.
-void reimage(CXWindowButton *button, Kind kind, bool dark);
+void reimage(CXWindowButton *button, Kind kind, ColorScheme scheme);
 
 }  // namespace TitleBarButtons

@@ -5,13 +5,17 @@
 
 void WindowAppearance::set(QWidget *windowOrView, const QString &name) {
   if (!windowOrView) return;
-  const bool dark = name == NSAppearanceNameVibrantDark;
   windowOrView->setProperty(kPropertyName, name);
   // Only the palette: a style sheet on a whole window would take over the
   // palette of every child it polishes. Widgets that need more than colours
   // (scroll bars) carry styleSheet(dark) themselves.
-  windowOrView->setPalette(palette(dark));
+  windowOrView->setPalette(
+      palette(name == NSAppearanceNameVibrantDark ? ColorScheme::Dark : ColorScheme::Light));
   windowOrView->update();
+}
+
+void WindowAppearance::set(QWidget *windowOrView, ColorScheme scheme) {
+  set(windowOrView, nameForScheme(scheme));
 }
 
 QString WindowAppearance::name(const QWidget *widget) {
@@ -19,29 +23,33 @@ QString WindowAppearance::name(const QWidget *widget) {
   return widget->property(kPropertyName).toString();
 }
 
-bool WindowAppearance::isDark(const QWidget *w) {
-  if (!w) return false;
-  return name(w->window()) == NSAppearanceNameVibrantDark;
+ColorScheme WindowAppearance::scheme(const QWidget *w) {
+  if (!w || name(w->window()) != NSAppearanceNameVibrantDark) return ColorScheme::Light;
+  return ColorScheme::Dark;
+}
+
+QString WindowAppearance::nameForScheme(ColorScheme scheme) {
+  return scheme == ColorScheme::Dark ? NSAppearanceNameVibrantDark : NSAppearanceNameVibrantLight;
 }
 
 QString WindowAppearance::nameForAppearance(std::uint64_t appearance) {
-  return appearance == 1 ? NSAppearanceNameVibrantDark : NSAppearanceNameVibrantLight;
+  return nameForScheme(appearance == 1 ? ColorScheme::Dark : ColorScheme::Light);
 }
 
 QColor WindowAppearance::accentColor() { return QColor(255, 129, 0); }
 
-QColor WindowAppearance::secondaryTextColor(bool dark) {
-  return dark ? QColor(152, 152, 157) : QColor(110, 110, 115);
+QColor WindowAppearance::secondaryTextColor(ColorScheme scheme) {
+  return scheme == ColorScheme::Dark ? QColor(152, 152, 157) : QColor(110, 110, 115);
 }
 
-QPalette WindowAppearance::palette(bool dark) {
+QPalette WindowAppearance::palette(ColorScheme scheme) {
   QPalette p;
   auto setAll = [&p](QPalette::ColorRole role, const QColor &c) {
     p.setColor(QPalette::Active, role, c);
     p.setColor(QPalette::Inactive, role, c);
     p.setColor(QPalette::Disabled, role, c);
   };
-  if (dark) {
+  if (scheme == ColorScheme::Dark) {
     setAll(QPalette::Window, QColor(0x2b, 0x2b, 0x2d));
     setAll(QPalette::WindowText, QColor(0xe8, 0xe8, 0xea));
     setAll(QPalette::Base, QColor(0x23, 0x23, 0x25));
@@ -90,7 +98,8 @@ QPalette WindowAppearance::palette(bool dark) {
   return p;
 }
 
-QString WindowAppearance::styleSheet(bool dark) {
+QString WindowAppearance::styleSheet(ColorScheme scheme) {
+  const bool dark = scheme == ColorScheme::Dark;
   // Slim overlay-style scroll bars, as on the desktop this program grew up on.
   const QString handle =
       dark ? QStringLiteral("rgba(255,255,255,0.28)") : QStringLiteral("rgba(0,0,0,0.26)");

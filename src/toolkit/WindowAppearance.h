@@ -5,6 +5,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "platform/ColorScheme.h"
+
 class QWidget;
 
 // The names a window's colour scheme is known by. A window is dark exactly when
@@ -18,7 +20,7 @@ inline const QString NSAppearanceNameVibrantLight = QStringLiteral("NSAppearance
 // set() stores it and restyles the widget and its children with the scheme's
 // palette. styleSheet() is for single widgets that need more than colours (the
 // table's scroll bars apply it to themselves); it is not set on whole windows,
-// where a style sheet would override the palette of every child. Drawing code asks isDark() on any
+// where a style sheet would override the palette of every child. Drawing code asks scheme() on any
 // widget of the window: the answer is read from the top-level window, never from a stored
 // preference.
 class WindowAppearance {
@@ -28,23 +30,26 @@ class WindowAppearance {
   // Stores name on windowOrView and applies the dark palette when name is the
   // dark name, the light one otherwise. A null widget is ignored.
   static void set(QWidget *windowOrView, const QString &name);
+  // Stores the scheme's name.
+  static void set(QWidget *windowOrView, ColorScheme scheme);
 
   // The name set on this very widget; empty when none was set.
   static QString name(const QWidget *widget);
 
-  // The scheme test: true when w's top-level window carries the dark name.
+  // The scheme test: dark when w's top-level window carries the dark name.
   // A null widget, or a window without a name, is light.
-  static bool isDark(const QWidget *w);
+  static ColorScheme scheme(const QWidget *w);
 
+  static QString nameForScheme(ColorScheme scheme);
   // 1 means dark; every other value means light.
   static QString nameForAppearance(std::uint64_t appearance);
 
-  static QPalette palette(bool dark);
+  static QPalette palette(ColorScheme scheme);
   // Slim scroll bars in the scheme's greys; meant for QScrollBar widgets.
-  static QString styleSheet(bool dark);
+  static QString styleSheet(ColorScheme scheme);
 
   // The accent of the program's own controls (check marks, default buttons).
   static QColor accentColor();
   // A colour for secondary text that reads well on the scheme's window colour.
-  static QColor secondaryTextColor(bool dark);
+  static QColor secondaryTextColor(ColorScheme scheme);
 };

@@ -116,10 +116,9 @@ void CXExportDocumentWC::applyTypography() {
 void CXExportDocumentWC::buildMenu() {
   menu_ = new QMenu(window_.get());
   menu_->setObjectName(QStringLiteral("documentMenu"));
-  auto make = [this](const char *title, const char *selector, const QKeySequence &shortcut,
-                     auto slot) {
+  auto make = [this](const char *title, const char *name, const QKeySequence &shortcut, auto slot) {
     auto *action = new QAction(text(title), window_.get());
-    action->setProperty("cxAction", QString::fromLatin1(selector));
+    action->setObjectName(QLatin1String(name));
     action->setShortcut(shortcut);
     action->setShortcutContext(Qt::WindowShortcut);
     connect(action, &QAction::triggered, this, [this, action, slot] { (this->*slot)(action); });
@@ -127,20 +126,21 @@ void CXExportDocumentWC::buildMenu() {
     window_->addAction(action);
     return action;
   };
-  selectAllAction_ = make("Select All", kSelectAllAction, QKeySequence(Qt::CTRL | Qt::Key_A),
+  selectAllAction_ = make("Select All", "selectAllAction", QKeySequence(Qt::CTRL | Qt::Key_A),
                           &CXExportDocumentWC::selectAllFeedsInTable);
   deselectAllAction_ =
-      make("Deselect All", kDeselectAllAction, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
+      make("Deselect All", "deselectAllAction", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
            &CXExportDocumentWC::deselectAllFeedsInTable);
-  exportAction_ = make("Export…", kExportAction, QKeySequence(Qt::CTRL | Qt::Key_E),
+  exportAction_ = make("Export…", "exportAction", QKeySequence(Qt::CTRL | Qt::Key_E),
                        &CXExportDocumentWC::exportFeedsToOPML);
   menuSeparator_ = menu_->addSeparator();
 
   closeAction_ = new QAction(text("Close"), window_.get());
+  closeAction_->setObjectName(QStringLiteral("closeAction"));
   closeAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
   connect(closeAction_, &QAction::triggered, window_.get(), &QWidget::close);
   quitAction_ = new QAction(text("Quit"), window_.get());
-  quitAction_->setProperty("cxAction", QString::fromLatin1(kCloseAction));
+  quitAction_->setObjectName(QStringLiteral("quitAction"));
   quitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   connect(quitAction_, &QAction::triggered, this, [this] { closeExporter(quitAction_); });
   for (QAction *action : {closeAction_, quitAction_}) {
@@ -162,12 +162,9 @@ void CXExportDocumentWC::addMenuAction(QAction *action) {
 
 void CXExportDocumentWC::awakeFromNib() {
   CXServiceFunctions::sharedService().setLastChoosenAppearance(CXServiceFunctions::appAppearance());
-  const QString name = WindowAppearance::nameForAppearance(CXServiceFunctions::appAppearance());
-  WindowAppearance::set(window_.get(), name);
-  WindowAppearance::set(vibrancyView(), name);
+  // The scheme first, so that the title-bar buttons are made in its images.
+  applyScheme();
   initializeExportDesignWindow();
-  CXVibrance::applyToTextFields(window_.get(), WindowAppearance::isDark(window_.get()));
-  CXVibrance::applyToTextFields(ui_->exportCompleteView, WindowAppearance::isDark(window_.get()));
 
   NotificationCenter &center = NotificationCenter::defaultCenter();
   appAppearanceToken_ = center.addObserver(AppearanceNames::kAppAppearanceNotification,
@@ -185,13 +182,16 @@ void CXExportDocumentWC::initializeExportDesignWindow() {
   window_->setMovableByWindowBackground(true);
 
   using TitleBarButtons::Kind;
-  QWidget *host = generalControlsView();
+  QWidget *host = ui_->generalControlsView;
   closeWindowButton_ =
       TitleBarButtons::createButton(Kind::Close, window_.get(), host, kGroupIdentifier, {8, 2});
   minimizeWindowButton_ =
       TitleBarButtons::createButton(Kind::Minimize, window_.get(), host, kGroupIdentifier, {28, 2});
   zoomWindowButton_ =
       TitleBarButtons::createButton(Kind::Zoom, window_.get(), host, kGroupIdentifier, {48, 2});
+  closeWindowButton_->setObjectName(QStringLiteral("closeWindowButton"));
+  minimizeWindowButton_->setObjectName(QStringLiteral("minimizeWindowButton"));
+  zoomWindowButton_->setObjectName(QStringLiteral("zoomWindowButton"));
   closeWindowButton_->setToolTip(text("Close"));
   minimizeWindowButton_->setToolTip(text("Minimise"));
   zoomWindowButton_->setToolTip(text("Zoom"));
@@ -216,10 +216,10 @@ void CXExportDocumentWC::loadExportListVC() {
     validateMenuItems();
   }
   QWidget *listView = exportListVC_->view();
-  CXVibrance::applyToTextFields(listView, WindowAppearance::isDark(window_.get()));
+  CXVibrance::applyToTextFields(listView, WindowAppearance::scheme(window_.get()));
   QPointer<CXExportDocumentWC> self(this);
   CXTransition::changeLayoutSubviewFillingAndInsertedIntoView(
-      listView, exportListHolderView(), nullptr, false, [self] {
+      listView, ui_->exportListHolderView, nullptr, false, [self] {
         if (!self) return;
         QWidget *view = self->exportListVC_ ? self->exportListVC_->view() : nullptr;
         const qreal width = view ? view->geometry().width() : 0.0;
@@ -301,7 +301,7 @@ void CXExportDocumentWC::showExportCompleteView() {
     ui_->exportStatusDetailLabel->clear();
   }
   CXTransition::changeLayoutSubviewFillingAndInsertedIntoView(
-      exportCompleteView(), exportListHolderView(), nullptr, true, nullptr);
+      ui_->exportCompleteView, ui_->exportListHolderView, nullptr, true, nullptr);
   validateMenuItems();
 }
 
@@ -311,12 +311,9 @@ void CXExportDocumentWC::windowWillClose() { QCoreApplication::quit(); }
 
 bool CXExportDocumentWC::validateMenuItem(const QAction *item) const {
   if (!item) return false;
-  const QString action = item->property("cxAction").toString();
   const int feeds = exportListVC_ ? exportListVC_->feedsCount() : 0;
-  if (action == QLatin1String(kSelectAllAction) || action == QLatin1String(kDeselectAllAction))
-    return feeds > 0;
-  if (action == QLatin1String(kExportAction))
-    return feeds > 0 && exportListVC_->selectedFeeds().size() != 0;
+  if (item == selectAllAction_ || item == deselectAllAction_) return feeds > 0;
+  if (item == exportAction_) return feeds > 0 && exportListVC_->selectedFeeds().size() != 0;
   return false;
 }
 
@@ -331,48 +328,23 @@ void CXExportDocumentWC::systemAppearanceDidChange() { applyScheme(); }
 
 void CXExportDocumentWC::applyScheme() {
   if (!window_) return;
-  const QString name = WindowAppearance::nameForAppearance(CXServiceFunctions::appAppearance());
-  WindowAppearance::set(window_.get(), name);
-  WindowAppearance::set(vibrancyView(), name);
+  const ColorScheme scheme = CXServiceFunctions::colorScheme();
+  WindowAppearance::set(window_.get(), scheme);
+  WindowAppearance::set(ui_->vibrancyView, scheme);
   updateWindowControlsButton();
-  const bool dark = WindowAppearance::isDark(window_.get());
-  CXVibrance::applyToTextFields(window_.get(), dark);
+  CXVibrance::applyToTextFields(window_.get(), scheme);
   // The completion view may still wait outside the window's tree.
-  CXVibrance::applyToTextFields(ui_->exportCompleteView, dark);
-  if (menu_) WindowAppearance::set(menu_, name);
+  CXVibrance::applyToTextFields(ui_->exportCompleteView, scheme);
+  if (menu_) WindowAppearance::set(menu_, scheme);
   window_->update();
   window_->repaint();
 }
 
 void CXExportDocumentWC::updateWindowControlsButton() {
   if (!window_) return;
-  const bool dark = WindowAppearance::isDark(window_.get());
+  const ColorScheme scheme = WindowAppearance::scheme(window_.get());
   using TitleBarButtons::Kind;
-  TitleBarButtons::reimage(closeWindowButton_, Kind::Close, dark);
-  TitleBarButtons::reimage(minimizeWindowButton_, Kind::Minimize, dark);
-  TitleBarButtons::reimage(zoomWindowButton_, Kind::Zoom, dark);
+  TitleBarButtons::reimage(closeWindowButton_, Kind::Close, scheme);
+  TitleBarButtons::reimage(minimizeWindowButton_, Kind::Minimize, scheme);
+  TitleBarButtons::reimage(zoomWindowButton_, Kind::Zoom, scheme);
 }
-
-QWidget *CXExportDocumentWC::generalControlsView() const {
-  return ui_ ? ui_->generalControlsView : nullptr;
-}
-QWidget *CXExportDocumentWC::vibrancyView() const { return ui_ ? ui_->vibrancyView : nullptr; }
-QWidget *CXExportDocumentWC::exportListHolderView() const {
-  return ui_ ? ui_->exportListHolderView : nullptr;
-}
-QWidget *CXExportDocumentWC::exportCompleteView() const {
-  return ui_ ? ui_->exportCompleteView : nullptr;
-}
-QLabel *CXExportDocumentWC::exportStatusOmageView() const {
-  return ui_ ? ui_->exportStatusOmageView : nullptr;
-}
-QLabel *CXExportDocumentWC::exportStatusLabel() const {
-  return ui_ ? ui_->exportStatusLabel : nullptr;
-}
-QLabel *CXExportDocumentWC::exportStatusDetailLabel() const {
-  return ui_ ? ui_->exportStatusDetailLabel : nullptr;
-}
-QLabel *CXExportDocumentWC::windowTitleLabel() const {
-  return ui_ ? ui_->windowTitleLabel : nullptr;
-}
-CXMenuButton *CXExportDocumentWC::menuButton() const { return ui_ ? ui_->menuButton : nullptr; }

@@ -15,9 +15,7 @@
 class CXDocumentWindow;
 class CXExportListVC;
 class CXExportStorage;
-class CXMenuButton;
 class QAction;
-class QLabel;
 class QMenu;
 class QWidget;
 
@@ -46,12 +44,6 @@ class CXExportDocumentWC : public QObject {
  public:
   using SavePanelFactory = std::function<std::unique_ptr<SavePanel>()>;
 
-  // Which of the window's own actions a menu item runs; the name of the
-  // item's "cxAction" property.
-  static constexpr char kSelectAllAction[] = "selectAllFeedsInTable:";
-  static constexpr char kDeselectAllAction[] = "deselectAllFeedsInTable:";
-  static constexpr char kExportAction[] = "exportFeedsToOPML:";
-  static constexpr char kCloseAction[] = "closeExporter:";
   static constexpr char kGroupIdentifier[] = "groupDoc";
 
   // storage: where the list reads the feeds; null means the shared store.
@@ -60,7 +52,11 @@ class CXExportDocumentWC : public QObject {
   CXExportDocumentWC(const CXExportDocumentWC &) = delete;
   CXExportDocumentWC &operator=(const CXExportDocumentWC &) = delete;
 
-  // The window, made and set up on the first call.
+  // The window, made and set up on the first call. Its parts carry the object
+  // names of Document.ui; the title-bar buttons are "closeWindowButton",
+  // "minimizeWindowButton" and "zoomWindowButton", the menu "documentMenu" and
+  // its items "selectAllAction", "deselectAllAction", "exportAction",
+  // "closeAction" and "quitAction".
   QWidget *window();
   bool isWindowLoaded() const { return window_ != nullptr; }
   // Brings the window on screen, in front, as the active window.
@@ -70,16 +66,6 @@ class CXExportDocumentWC : public QObject {
   // save panel; tests answer without one.
   void setSavePanelFactory(SavePanelFactory factory);
 
-  // ---- loading -------------------------------------------------------------
-  // Scheme, title strip, then the two appearance observers. Runs once.
-  void awakeFromNib();
-  // Embeds the export list. Runs once, after awakeFromNib().
-  void windowDidLoad();
-  void loadExportListVC();
-  // Hides the window's own title and controls and puts the three custom
-  // buttons into generalControlsView. Runs once, from awakeFromNib().
-  void initializeExportDesignWindow();
-
   // ---- actions -------------------------------------------------------------
   void selectAllFeedsInTable(QObject *sender = nullptr);
   void deselectAllFeedsInTable(QObject *sender = nullptr);
@@ -88,51 +74,21 @@ class CXExportDocumentWC : public QObject {
   // A failed write shows the shared alert with the reason and leaves the list
   // and its ticks as they were.
   void exportFeedsToOPML(QObject *sender = nullptr);
-  void showExportCompleteView();
-  // Both quit the application.
+  // Quits the application.
   void closeExporter(QObject *sender = nullptr);
-  void windowWillClose();
   // Whether a menu item whose action this controller answers is enabled now.
   bool validateMenuItem(const QAction *item) const;
+  // Re-asks validateMenuItem() for the window's own items.
+  void validateMenuItems();
 
-  // ---- scheme ----------------------------------------------------------------
-  // Both restyle the window for the scheme in force now, changed or not.
-  void appAppearanceNotification();
-  void systemAppearanceDidChange();
-  // Gives the three custom buttons the images of the window's scheme.
-  void updateWindowControlsButton();
-
-  // ---- outlets (null until the window is made) -------------------------------
-  QWidget *generalControlsView() const;
-  QWidget *vibrancyView() const;
-  QWidget *exportListHolderView() const;
-  QWidget *exportCompleteView() const;
-  QLabel *exportStatusOmageView() const;
-  QLabel *exportStatusLabel() const;
-  QLabel *exportStatusDetailLabel() const;
-  QLabel *windowTitleLabel() const;
-  CXMenuButton *menuButton() const;
-  CXLayoutConstraint &doneViewConstraintWidth() { return doneViewConstraintWidth_; }
-  CXWindowButton *closeWindowButton() const { return closeWindowButton_; }
-  CXWindowButton *minimizeWindowButton() const { return minimizeWindowButton_; }
-  CXWindowButton *zoomWindowButton() const { return zoomWindowButton_; }
   CXExportListVC *exportListVC() const { return exportListVC_.get(); }
-  CXDocumentWindow *documentWindow() const { return window_.get(); }
 
-  // The window's menu and its items. Items added by others keep their own
-  // enabled state; only the items below are validated here.
+  // The window's menu. Items added by others keep their own enabled state;
+  // only the window's own items are validated here.
   QMenu *menu() const { return menu_; }
-  QAction *selectAllAction() const { return selectAllAction_; }
-  QAction *deselectAllAction() const { return deselectAllAction_; }
-  QAction *exportAction() const { return exportAction_; }
-  QAction *closeAction() const { return closeAction_; }
-  QAction *quitAction() const { return quitAction_; }
   // Adds an item to the menu above Close and Quit, with its shortcut active
   // anywhere in the window.
   void addMenuAction(QAction *action);
-
-  // Re-asks validateMenuItem() for the window's own items.
-  void validateMenuItems();
 
   // Where the last successful export went.
   std::optional<QString> lastExportPath() const { return lastExportPath_; }
@@ -143,11 +99,30 @@ class CXExportDocumentWC : public QObject {
   void exportFinished(std::optional<QString> writtenPath);
 
  private:
+  // ---- loading, in this order, once --------------------------------------
   void loadWindow();
   void buildMenu();
+  // Scheme, title strip, then the two appearance observers.
+  void awakeFromNib();
+  // Hides the window's own title and controls and puts the three custom
+  // buttons into the title strip.
+  void initializeExportDesignWindow();
+  // Embeds the export list.
+  void windowDidLoad();
+  void loadExportListVC();
+
+  void showExportCompleteView();
+  void windowWillClose();
+  void showWriteFailure(const QString &reason);
+
+  // ---- scheme --------------------------------------------------------------
+  // Both restyle the window for the scheme in force now, changed or not.
+  void appAppearanceNotification();
+  void systemAppearanceDidChange();
   void applyScheme();
   void applyTypography();
-  void showWriteFailure(const QString &reason);
+  // Gives the three custom buttons the images of the window's scheme.
+  void updateWindowControlsButton();
 
   CXExportStorage *storage_;
   std::unique_ptr<CXDocumentWindow> window_;

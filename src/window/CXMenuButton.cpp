@@ -17,7 +17,7 @@ CXMenuButton::CXMenuButton(QWidget *parent) : QToolButton(parent) {
 void CXMenuButton::paintEvent(QPaintEvent *) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  const bool dark = WindowAppearance::isDark(this);
+  const bool dark = WindowAppearance::scheme(this) == ColorScheme::Dark;
   const bool down = isDown() || (menu() && menu()->isVisible());
   if (down || underMouse()) {
     QColor face = dark ? QColor(255, 255, 255, down ? 46 : 26) : QColor(0, 0, 0, down ? 34 : 18);
@@ -25,7 +25,7 @@ void CXMenuButton::paintEvent(QPaintEvent *) {
     p.setBrush(face);
     p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
   }
-  QColor dot = WindowAppearance::secondaryTextColor(dark);
+  QColor dot = WindowAppearance::secondaryTextColor(WindowAppearance::scheme(this));
   if (!isEnabled()) dot.setAlphaF(0.4);
   p.setPen(Qt::NoPen);
   p.setBrush(dot);

@@ -8,15 +8,15 @@ CXVibrancyView::CXVibrancyView(QWidget *parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-bool CXVibrancyView::isDark() const {
+ColorScheme CXVibrancyView::scheme() const {
   const QString own = WindowAppearance::name(this);
-  if (!own.isEmpty()) return own == NSAppearanceNameVibrantDark;
-  return WindowAppearance::isDark(this);
+  if (own.isEmpty()) return WindowAppearance::scheme(this);
+  return own == NSAppearanceNameVibrantDark ? ColorScheme::Dark : ColorScheme::Light;
 }
 
 void CXVibrancyView::paintEvent(QPaintEvent *) {
   QPainter p(this);
-  const bool dark = isDark();
+  const bool dark = scheme() == ColorScheme::Dark;
   // A soft vertical wash, lighter at the top. Painted as thin solid bands: a
   // gradient brush over the whole window would send the raster engine's fill
   // to its worker threads on every repaint for a difference no eye can see

@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 #include <set>
+#include <tuple>
 
 #include "ProcessHelpers.h"
 #include "TestSupport.h"
@@ -26,6 +27,7 @@
 #include "platform/Workspace.h"
 #include "services/AppearanceNames.h"
 #include "toolkit/CXAlert.h"
+#include "toolkit/WindowAppearance.h"
 #include "window/CXExportDocumentWC.h"
 
 namespace {
@@ -249,44 +251,41 @@ TEST_F(HandOff, EveryLaunchWritesTheLayoutDebuggingPreference) {
   EXPECT_TRUE(Defaults::standard().boolForKey(CXAppDelegate::kVisualizeConstraintsKey));
 }
 
-TEST(SharedAlert, TakesTheProgramsFontsColoursAndScheme) {
-  Defaults::standard().setInteger(AppearanceNames::kAppearanceTypeKey, Appearance::kDark);
-  CXAppDelegate::configureSharedAlert();
-  CXAlert &alert = CXAlert::sharedAlert();
-  EXPECT_EQ(alert.alertAppearance(), 1);
+TEST(SharedAlert, ShowsTheProgramsFontsColoursAndScheme) {
+  for (const std::uint64_t appearance : {Appearance::kDark, Appearance::kLight}) {
+    Defaults::standard().setInteger(AppearanceNames::kAppearanceTypeKey, qint64(appearance));
+    CXAppDelegate::configureSharedAlert();
+    CXAlert &alert = CXAlert::sharedAlert();
+    CXAlert::showAlertWithTitleInformTextButtonTitlesCompletionHandler(
+        QStringLiteral("Title"), QStringLiteral("Inform"),
+        {QStringLiteral("Continue"), QStringLiteral("Cancel")}, [](int) {});
+    QWidget *w = alert.window();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(WindowAppearance::scheme(w), Appearance::schemeFor(appearance));
 
-  const QVariantMap title = alert.titleSettings();
-  EXPECT_EQ(title.size(), 3);
-  EXPECT_EQ(title.value("fontName").toString(), QStringLiteral("HelveticaNeue-Medium"));
-  EXPECT_EQ(title.value("fontSize").typeId(), QMetaType::Int);
-  EXPECT_EQ(title.value("fontSize").toInt(), 13);
-  EXPECT_EQ(title.value("fontKern").typeId(), QMetaType::Double);
-  EXPECT_EQ(title.value("fontKern").toDouble(), 0.5);
-  const QVariantMap inform = alert.informSettings();
-  EXPECT_EQ(inform.size(), 3);
-  EXPECT_EQ(inform.value("fontName").toString(), QStringLiteral("HelveticaNeue-Light"));
-  EXPECT_EQ(inform.value("fontSize").toInt(), 12);
-  EXPECT_EQ(inform.value("fontKern").toDouble(), 0.5);
-
-  const QVariantList buttons = alert.buttonsSettings();
-  ASSERT_EQ(buttons.size(), 2);
-  const QVariantMap first = buttons[0].toMap();
-  const QVariantMap second = buttons[1].toMap();
-  EXPECT_EQ(first.value("offColor").value<QColor>(), QColor(255, 129, 0));
-  EXPECT_EQ(first.value("hoverColor").value<QColor>(), QColor(215, 109, 0));
-  EXPECT_EQ(first.value("pressedColor").value<QColor>(), QColor(245, 119, 0));
-  for (const QVariantMap &b : {first, second}) {
-    EXPECT_EQ(b.value("kern").toDouble(), 0.5);
-    EXPECT_FALSE(b.contains("fontKern"));
-    EXPECT_EQ(b.value("fontName").toString(), QStringLiteral("HelveticaNeue-Light"));
-    EXPECT_EQ(b.value("fontSize").typeId(), QMetaType::Int);
-    EXPECT_EQ(b.value("fontSize").toInt(), 13);
+    // Title, message, then the two buttons: size, weight, letter spacing.
+    const std::pair<QWidget *, std::tuple<int, QFont::Weight>> texts[] = {
+        {w->findChild<QLabel *>("alertTitle"), {13, QFont::Medium}},
+        {w->findChild<QLabel *>("alertInform"), {12, QFont::Light}},
+        {alert.button(1), {13, QFont::Light}},
+        {alert.button(2), {13, QFont::Light}}};
+    for (const auto &[widget, look] : texts) {
+      const QFont font = widget->font();
+      EXPECT_EQ(std::tuple(font.pixelSize(), font.weight()), look)
+          << widget->objectName().toStdString();
+      EXPECT_DOUBLE_EQ(font.letterSpacing(), 0.5) << widget->objectName().toStdString();
+    }
+    auto faceOf = [](QAbstractButton *b) {
+      const QImage image = b->grab().toImage();
+      return image.pixelColor(6, image.height() / 2);
+    };
+    EXPECT_EQ(faceOf(alert.button(1)), QColor(255, 129, 0));
+    alert.button(1)->setDown(true);
+    EXPECT_EQ(faceOf(alert.button(1)), QColor(245, 119, 0)) << "pressed";
+    EXPECT_NE(faceOf(alert.button(2)), QColor(255, 129, 0)) << "the plain look";
+    alert.button(2)->click();
+    ASSERT_TRUE(testsupport::waitUntil([&alert] { return !alert.isShowing(); }));
   }
-  EXPECT_EQ(second.size(), 3) << "the second button takes the plain look";
-
-  Defaults::standard().setInteger(AppearanceNames::kAppearanceTypeKey, Appearance::kLight);
-  CXAppDelegate::configureSharedAlert();
-  EXPECT_EQ(alert.alertAppearance(), 0);
   Defaults::standard().remove(AppearanceNames::kAppearanceTypeKey);
 }
 
@@ -318,7 +317,8 @@ TEST(MainMenu, AboutShowsOneWindowAndSupportOpensTheSupportPage) {
   }
   ASSERT_EQ(aboutItems.size(), 1);
   ASSERT_EQ(supportItems.size(), 1);
-  EXPECT_TRUE(menu->actions().contains(document->quitAction()));
+  EXPECT_TRUE(menu->actions().contains(
+      document->window()->findChild<QAction *>(QStringLiteral("quitAction"))));
   const QList<QAction *> actions = {aboutItems.first(), supportItems.first()};
 
   EXPECT_EQ(delegate.aboutWC(), nullptr);

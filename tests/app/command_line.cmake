@@ -2,9 +2,7 @@
 orvella_add_test(command_line_tests
   SOURCES CommandLineTests.cpp ${PROJECT_SOURCE_DIR}/src/export/OpmlWriter.cpp
   LIBS orvella_store)
-if(TARGET orvella-exporter)
-  add_dependencies(command_line_tests orvella-exporter)
-endif()
+add_dependencies(command_line_tests orvella-exporter)
 add_dependencies(command_line_tests store_sqlite_writer orvella_sample_db)
 target_include_directories(command_line_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/store)
 target_compile_definitions(command_line_tests PRIVATE

@@ -1,30 +1,25 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
+#include <future>
 
 #include "TestSupport.h"
 #include "platform/AtomicFile.h"
 
+using testsupport::namesIn;
+using testsupport::qpath;
 using testsupport::readFile;
 using testsupport::TempDir;
 using testsupport::writeFile;
 namespace fs = std::filesystem;
 
 namespace {
-
-QString q(const fs::path &path) { return QString::fromStdString(path.string()); }
-
-std::vector<std::string> namesIn(const fs::path &folder) {
-  std::vector<std::string> names;
-  for (const auto &entry : fs::directory_iterator(folder)) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 // Lowers this process's file-size limit for the life of the object, so that a
 // write fails part-way as it would on a full disk.
@@ -53,12 +48,12 @@ TEST(AtomicFile, WritesNewFilesAndReplacesOldOnesLeavingNothingElse) {
   TempDir dir;
   const auto target = dir / "My Feeds.opml";
   const QByteArray first("first \xC3\xA9 content\n\0tail", 22);
-  EXPECT_EQ(AtomicFile::write(q(target), first), std::nullopt);
+  EXPECT_EQ(AtomicFile::write(qpath(target), first), std::nullopt);
   EXPECT_EQ(readFile(target), first.toStdString());
 
-  EXPECT_EQ(AtomicFile::write(q(target), "second"), std::nullopt);
+  EXPECT_EQ(AtomicFile::write(qpath(target), "second"), std::nullopt);
   EXPECT_EQ(readFile(target), "second");
-  EXPECT_EQ(AtomicFile::write(q(target), QByteArray()), std::nullopt);
+  EXPECT_EQ(AtomicFile::write(qpath(target), QByteArray()), std::nullopt);
   EXPECT_EQ(readFile(target), "");
   EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"My Feeds.opml"});
 }
@@ -74,9 +69,9 @@ TEST(AtomicFile, UnusableTargetsGiveASentenceNamingThePath) {
   };
   for (const auto &[target, reason] : cases) {
     SCOPED_TRACE(target.string());
-    const auto message = AtomicFile::write(q(target), "content");
+    const auto message = AtomicFile::write(qpath(target), "content");
     ASSERT_TRUE(message);
-    EXPECT_TRUE(message->startsWith("Could not save \"" + q(target) + "\": "))
+    EXPECT_TRUE(message->startsWith("Could not save \"" + qpath(target) + "\": "))
         << message->toStdString();
     EXPECT_TRUE(message->contains(reason)) << message->toStdString();
     EXPECT_TRUE(message->endsWith("try again.")) << message->toStdString();
@@ -96,10 +91,10 @@ TEST(AtomicFile, WriteThatFailsPartWayKeepsTheOldFileAndLeavesNoTemporaryOne) {
     std::optional<QString> message;
     {
       FileSizeLimit limit(1024);
-      message = AtomicFile::write(q(target), QByteArray(size, 'x'));
+      message = AtomicFile::write(qpath(target), QByteArray(size, 'x'));
     }
     ASSERT_TRUE(message);
-    EXPECT_TRUE(message->contains(q(target))) << message->toStdString();
+    EXPECT_TRUE(message->contains(qpath(target))) << message->toStdString();
     EXPECT_TRUE(message->contains("File too large")) << message->toStdString();
     EXPECT_EQ(readFile(target), "old content");
     EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"export.opml"});
@@ -113,7 +108,7 @@ TEST(AtomicFile, FolderWithoutWritePermissionIsRefused) {
   TempDir dir;
   fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec,
                   fs::perm_options::replace);
-  const auto message = AtomicFile::write(q(dir / "out.opml"), "x");
+  const auto message = AtomicFile::write(qpath(dir / "out.opml"), "x");
   fs::permissions(dir.path(), fs::perms::owner_all, fs::perm_options::replace);
   ASSERT_TRUE(message);
   EXPECT_TRUE(message->contains("ermission denied")) << message->toStdString();
@@ -125,7 +120,7 @@ TEST(AtomicFile, WriterShowsNothingUntilCommitAndNothingAtAllWithoutOne) {
   const auto target = dir / "big.opml";
   writeFile(target, "old");
   {
-    AtomicFile::Writer writer(q(target));
+    AtomicFile::Writer writer(qpath(target));
     EXPECT_TRUE(writer.append("part one, ", 10));
     EXPECT_TRUE(writer.append("part two", 8));
     EXPECT_EQ(readFile(target), "old");
@@ -133,16 +128,66 @@ TEST(AtomicFile, WriterShowsNothingUntilCommitAndNothingAtAllWithoutOne) {
   }
   EXPECT_EQ(readFile(target), "part one, part two");
   {
-    AtomicFile::Writer abandoned(q(target));
+    AtomicFile::Writer abandoned(qpath(target));
     EXPECT_TRUE(abandoned.append("never shown", 11));
   }
   EXPECT_EQ(readFile(target), "part one, part two");
   EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"big.opml"});
 
-  AtomicFile::Writer nowhere(q(dir / "missing" / "x.opml"));
+  AtomicFile::Writer nowhere(qpath(dir / "missing" / "x.opml"));
   EXPECT_FALSE(nowhere.append("x", 1));
   EXPECT_FALSE(nowhere.append("y", 1));
   const auto message = nowhere.commit();
   ASSERT_TRUE(message);
-  EXPECT_TRUE(message->contains(q(dir / "missing" / "x.opml"))) << message->toStdString();
+  EXPECT_TRUE(message->contains(qpath(dir / "missing" / "x.opml"))) << message->toStdString();
+}
+
+TEST(AtomicFile, ExistingTargetsKeepWhatTheyAre) {
+  TempDir dir;
+  const QByteArray folder = QByteArray::fromStdString(dir.path().string());
+  writeFile(dir / "real.opml", "old");
+  fs::create_symlink("real.opml", dir / "link.opml");
+  const std::string longName(255, 'n');
+  writeFile(dir / longName, "old");
+  const bool haveNode = ::mknod((dir / "null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+  ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+  fs::create_directory(dir / "folder");
+
+  struct Case {
+    QByteArray name;  // raw bytes, not necessarily UTF-8
+    bool ok;
+    fs::file_type typeAfter;
+    const char *contentAt;  // file whose content must then be the document
+  };
+  const std::vector<Case> cases = {
+      {"real.opml", true, fs::file_type::regular, "real.opml"},
+      {"link.opml", true, fs::file_type::symlink, "real.opml"},
+      {QByteArray::fromStdString(longName), true, fs::file_type::regular, longName.c_str()},
+      {"Feeds\xff.opml", true, fs::file_type::regular, "Feeds\xff.opml"},
+      {"null", true, fs::file_type::character, nullptr},
+      {"fifo", true, fs::file_type::fifo, nullptr},
+      {"folder", false, fs::file_type::directory, nullptr},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.name.toStdString());
+    if (c.name == "null" && !haveNode) continue;  // mknod needs root
+    const QByteArray path = folder + "/" + c.name;
+    // Someone reads the FIFO, as `cat fifo` would.
+    std::future<std::string> reader;
+    if (c.name == "fifo") {
+      reader = std::async(std::launch::async, [&dir] { return readFile(dir / "fifo"); });
+    }
+    const auto message = AtomicFile::write(path, "document");
+    EXPECT_EQ(!message, c.ok) << message.value_or("").toStdString();
+    EXPECT_EQ(fs::symlink_status(path.toStdString()).type(), c.typeAfter);
+    if (c.contentAt) {
+      EXPECT_EQ(readFile(dir / c.contentAt), "document");
+    }
+    if (reader.valid()) {
+      EXPECT_EQ(reader.get(), "document");
+    }
+  }
+  EXPECT_FALSE(fs::exists(dir / "Feeds\xef\xbf\xbd.opml")) << "the name was not kept as bytes";
+  std::vector<std::string> names = namesIn(dir.path());
+  EXPECT_EQ(names.size(), haveNode ? 7u : 6u) << "no temporary file is left";
 }

@@ -44,21 +44,21 @@ TEST(AppearanceDecision, EveryRowOfTheResolutionTable) {
                                              QVariant(QString())};
   // A preference of 1 or 2 decides whatever the system says.
   for (const auto &style : darkStyles) {
-    EXPECT_EQ(resolve(1, style), 1u);
-    EXPECT_EQ(resolve(2, style), 2u);
+    EXPECT_EQ(resolve(1, style), ColorScheme::Dark);
+    EXPECT_EQ(resolve(2, style), ColorScheme::Light);
   }
   for (const auto &style : lightStyles) {
-    EXPECT_EQ(resolve(1, style), 1u);
-    EXPECT_EQ(resolve(2, style), 2u);
+    EXPECT_EQ(resolve(1, style), ColorScheme::Dark);
+    EXPECT_EQ(resolve(2, style), ColorScheme::Light);
   }
   // Every other value follows the system.
   for (qint64 preference : {qint64(0), qint64(3), qint64(-1), qint64(1) << 40}) {
     for (const auto &style : darkStyles) {
-      EXPECT_EQ(resolve(preference, style), 1u)
+      EXPECT_EQ(resolve(preference, style), ColorScheme::Dark)
           << preference << " " << style.toString().toStdString();
     }
     for (const auto &style : lightStyles) {
-      EXPECT_EQ(resolve(preference, style), 2u)
+      EXPECT_EQ(resolve(preference, style), ColorScheme::Light)
           << preference << " " << style.toString().toStdString();
     }
   }

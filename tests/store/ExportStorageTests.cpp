@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <QtGlobal>
 #include <atomic>
@@ -253,4 +255,55 @@ TEST(CXExportStorage, SampleDatabaseHoldsTheAdvertisedOddities) {
   EXPECT_GE(withAmpersand, 1);
   EXPECT_GE(nonLatin, 1);
   EXPECT_EQ(withoutTitle, 1);
+}
+
+TEST(CXExportStorage, ReadWithOutcomeAlwaysAnswersWithStatusSentenceAndRows) {
+  TempDir dir;
+  testsupport::writeFile(dir / "text", "not a database at all");
+  execSql(dir / "other", "CREATE TABLE NOTES (BODY TEXT);");
+  struct Case {
+    fs::path database;
+    ReadStatus status;
+    std::size_t rows;
+    const char *sentence;
+  };
+  const std::vector<Case> cases = {
+      {fs::path(ORVELLA_SAMPLE_DATABASE), ReadStatus::Ok, 45, ""},
+      {dir / "missing", ReadStatus::OpenFailed, 0, "There is no database file at"},
+      {dir / "text", ReadStatus::NotADatabase, 0, "is not an SQLite database"},
+      {dir / "other", ReadStatus::NoFeedsTable, 0, "has no FEEDS table"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.database.string());
+    CXExportStorage storage;
+    storage.setDatabasePathOverride(c.database);
+    std::optional<ReadResult> outcome;
+    storage.readFeedsWithOutcome([&outcome](ReadResult r) { outcome = std::move(r); });
+    ASSERT_TRUE(waitUntil([&] { return outcome.has_value(); }));
+    EXPECT_EQ(outcome->status, c.status);
+    EXPECT_EQ(outcome->complete(), c.status == ReadStatus::Ok);
+    EXPECT_EQ(outcome->feeds.size(), c.rows);
+    EXPECT_TRUE(outcome->message.contains(c.sentence)) << outcome->message.toStdString();
+    EXPECT_EQ(outcome->message.isEmpty(), c.status == ReadStatus::Ok);
+  }
+}
+
+TEST(CXExportStorage, ProbeAnswersAtOnceForNamesThatAreNoDatabaseFile) {
+  TempDir dir;
+  ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);  // an open() of it would block
+  fs::create_directory(dir / "folder");
+  std::vector<std::string> names{"fifo", "folder"};
+  if (::mknod((dir / "device").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+    names.push_back("device");
+  }
+  for (const auto &name : names) {
+    SCOPED_TRACE(name);
+    CXExportStorage storage;
+    storage.setDatabasePathOverride(dir / name);
+    EXPECT_EQ(storage.openDatabase(), CXExportStorage::kDatabaseUnavailable);
+    const ReadResult read = storage.readFeeds();
+    EXPECT_EQ(read.status, ReadStatus::OpenFailed);
+    EXPECT_TRUE(read.message.contains(QString::fromStdString((dir / name).string())))
+        << read.message.toStdString();
+  }
 }

@@ -141,14 +141,16 @@ TEST(FeedDatabase, FilesThatAreNoFeedDatabaseGiveQueryFailureAndStayUntouched) {
     std::string name;
     std::string setupSql;  // empty: written as raw bytes instead
     std::string bytes;
+    ReadStatus status;
     QString expected;
   };
   const std::vector<Case> cases = {
-      {"empty", "", "", "no FEEDS table"},
-      {"text", "", "This is a plain text file, not a database.\n", "not an SQLite database"},
-      {"no-feeds-table", "CREATE TABLE OTHER (A);", "", "no FEEDS table"},
+      {"empty", "", "", ReadStatus::NoFeedsTable, "no FEEDS table"},
+      {"text", "", "This is a plain text file, not a database.\n", ReadStatus::NotADatabase,
+       "not an SQLite database"},
+      {"no-feeds-table", "CREATE TABLE OTHER (A);", "", ReadStatus::NoFeedsTable, "no FEEDS table"},
       {"missing-column", "CREATE TABLE FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE);", "",
-       "no FEEDS table"},
+       ReadStatus::NoFeedsTable, "no FEEDS table"},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.name);
@@ -162,7 +164,7 @@ TEST(FeedDatabase, FilesThatAreNoFeedDatabaseGiveQueryFailureAndStayUntouched) {
 
     EXPECT_TRUE(canOpenDatabaseAt(db));  // opening alone does not look inside
     const ReadResult result = readFeedsAt(db);
-    EXPECT_EQ(result.status, ReadStatus::QueryFailed);
+    EXPECT_EQ(result.status, c.status);
     EXPECT_TRUE(result.feeds.empty());
     EXPECT_FALSE(result.sqliteMessage.isEmpty());
     EXPECT_TRUE(result.message.contains(c.expected)) << result.message.toStdString();
@@ -202,7 +204,7 @@ TEST(FeedDatabase, LockHeldByAnotherProgramFailsAfterTheWaitInsteadOfHanging) {
   auto writer = startWriter(db, {"exclusive"});
 
   const ReadResult locked = readFeedsAt(db, ReadOptions{std::chrono::milliseconds(200)});
-  EXPECT_EQ(locked.status, ReadStatus::QueryFailed);
+  EXPECT_EQ(locked.status, ReadStatus::Locked);
   EXPECT_TRUE(locked.message.contains("locked by another program")) << locked.message.toStdString();
 
   killWriter(*writer);

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
+#include <algorithm>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -83,5 +84,16 @@ void writeFile(const std::filesystem::path &path, const std::string &bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << bytes;
 }
+
+std::vector<std::string> namesIn(const std::filesystem::path &folder) {
+  std::vector<std::string> names;
+  for (const auto &entry : std::filesystem::directory_iterator(folder)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+QString qpath(const std::filesystem::path &path) { return QString::fromStdString(path.string()); }
 
 }  // namespace testsupport

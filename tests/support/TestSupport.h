@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace testsupport {
 
@@ -36,6 +37,10 @@ class TempDir {
 void execSql(const std::filesystem::path &path, const std::string &sql);
 
 std::string readFile(const std::filesystem::path &path);
+// The names of the entries of a folder, sorted.
+std::vector<std::string> namesIn(const std::filesystem::path &folder);
+// A path as Qt takes it.
+QString qpath(const std::filesystem::path &path);
 void writeFile(const std::filesystem::path &path, const std::string &bytes);
 
 }  // namespace testsupport

@@ -175,7 +175,8 @@ TEST_F(AlertTest, SettingsHoldForLaterAlertsAndStyleThem) {
     show({"Continue", "Cancel"}, answers);
     QWidget *w = alert().window();
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(WindowAppearance::isDark(w), appearance == 1);
+    EXPECT_EQ(WindowAppearance::scheme(w),
+              appearance == 1 ? ColorScheme::Dark : ColorScheme::Light);
 
     auto *title = w->findChild<QLabel *>("alertTitle");
     ASSERT_NE(title, nullptr);

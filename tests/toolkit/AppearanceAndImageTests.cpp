@@ -18,26 +18,26 @@ TEST(WindowAppearanceTest, SchemeIsReadFromTheTopLevelWindow) {
   auto *view = new QWidget(&window);
   auto *inner = new QWidget(view);
 
-  EXPECT_FALSE(WindowAppearance::isDark(&window)) << "no name means light";
-  EXPECT_FALSE(WindowAppearance::isDark(inner));
-  EXPECT_FALSE(WindowAppearance::isDark(nullptr));
+  EXPECT_EQ(WindowAppearance::scheme(&window), ColorScheme::Light) << "no name means light";
+  EXPECT_EQ(WindowAppearance::scheme(inner), ColorScheme::Light);
+  EXPECT_EQ(WindowAppearance::scheme(nullptr), ColorScheme::Light);
 
   WindowAppearance::set(&window, NSAppearanceNameVibrantDark);
   EXPECT_EQ(WindowAppearance::name(&window), "NSAppearanceNameVibrantDark");
-  EXPECT_TRUE(WindowAppearance::isDark(inner));
+  EXPECT_EQ(WindowAppearance::scheme(inner), ColorScheme::Dark);
   EXPECT_EQ(inner->palette().color(QPalette::Window), QColor(0x2b, 0x2b, 0x2d))
       << "children take the dark palette";
 
   // A view may carry a name of its own, but drawing follows the window.
   WindowAppearance::set(view, NSAppearanceNameVibrantLight);
-  EXPECT_TRUE(WindowAppearance::isDark(inner));
+  EXPECT_EQ(WindowAppearance::scheme(inner), ColorScheme::Dark);
 
   WindowAppearance::set(&window, NSAppearanceNameVibrantLight);
-  EXPECT_FALSE(WindowAppearance::isDark(inner));
+  EXPECT_EQ(WindowAppearance::scheme(inner), ColorScheme::Light);
   EXPECT_EQ(window.palette().color(QPalette::Window), QColor(0xec, 0xec, 0xec));
 
   WindowAppearance::set(&window, QStringLiteral("SomethingElse"));
-  EXPECT_FALSE(WindowAppearance::isDark(&window)) << "only the dark name is dark";
+  EXPECT_EQ(WindowAppearance::scheme(&window), ColorScheme::Light) << "only the dark name is dark";
 }
 
 TEST(WindowAppearanceTest, OnlyAppearanceOneIsDark) {
@@ -50,9 +50,9 @@ TEST(WindowAppearanceTest, OnlyAppearanceOneIsDark) {
 
 TEST(ImageLibraryTest, EveryTitleBarImageNameIsARealImage) {
   QStringList all;
-  for (bool dark : {true, false})
+  for (ColorScheme scheme : {ColorScheme::Dark, ColorScheme::Light})
     for (Kind kind : {Kind::Close, Kind::Minimize, Kind::Zoom})
-      all += TitleBarButtons::imageNames(kind, dark);
+      all += TitleBarButtons::imageNames(kind, scheme);
   all.removeDuplicates();
   ASSERT_EQ(all.size(), 22);
 

@@ -15,7 +15,7 @@ QList<int> inkColumns(const CXCheckMarkTableRowView &row, QSize size, bool selec
   QImage image(size, QImage::Format_ARGB32);
   image.fill(Qt::white);
   QPainter p(&image);
-  row.paint(&p, QRect(QPoint(0, 0), size), selected, false, false);
+  row.paint(&p, QRect(QPoint(0, 0), size), selected, false, ColorScheme::Light);
   p.end();
   QList<int> columns;
   for (int x = 0; x < size.width(); ++x)

@@ -109,10 +109,10 @@ TEST(TitleBarRuleTest, ReimagingSwapsAllImagesAndReloadsEachButtonOnceInOrder) {
   QObject::connect(w.zoom, &CXWindowButton::imagesReloaded, [&] { reloads << "zoom"; });
 
   WindowAppearance::set(w.window.get(), NSAppearanceNameVibrantLight);
-  const bool dark = WindowAppearance::isDark(w.window.get());
-  TitleBarButtons::reimage(w.close, Kind::Close, dark);
-  TitleBarButtons::reimage(w.minimize, Kind::Minimize, dark);
-  TitleBarButtons::reimage(w.zoom, Kind::Zoom, dark);
+  const ColorScheme scheme = WindowAppearance::scheme(w.window.get());
+  TitleBarButtons::reimage(w.close, Kind::Close, scheme);
+  TitleBarButtons::reimage(w.minimize, Kind::Minimize, scheme);
+  TitleBarButtons::reimage(w.zoom, Kind::Zoom, scheme);
 
   EXPECT_EQ(reloads, QStringList({"close", "min", "zoom"}));
   const std::pair<CXWindowButton *, Kind> buttons[] = {
@@ -121,7 +121,7 @@ TEST(TitleBarRuleTest, ReimagingSwapsAllImagesAndReloadsEachButtonOnceInOrder) {
     const QStringList names = {b->activeImage().name(), b->activeNotKeyWindowImage().name(),
                                b->inactiveImage().name(), b->pressedImage().name(),
                                b->rolloverImage().name()};
-    EXPECT_EQ(names, TitleBarButtons::imageNames(kind, false));
+    EXPECT_EQ(names, TitleBarButtons::imageNames(kind, ColorScheme::Light));
     for (const QString &n : names) EXPECT_TRUE(n.endsWith("ForLight")) << n.toStdString();
     EXPECT_EQ(b->reloadCount(), 1);
     EXPECT_EQ(b->groupIdentifier(), "groupDoc");
@@ -129,11 +129,11 @@ TEST(TitleBarRuleTest, ReimagingSwapsAllImagesAndReloadsEachButtonOnceInOrder) {
   EXPECT_EQ(w.close->frame(), QRectF(8, 2, 12, 12));
 
   // Re-imaging with the scheme unchanged sets the same names and reloads again.
-  TitleBarButtons::reimage(w.close, Kind::Close, false);
+  TitleBarButtons::reimage(w.close, Kind::Close, ColorScheme::Light);
   EXPECT_EQ(w.close->activeImage().name(), "CloseDefaultSingleForLight");
   EXPECT_EQ(w.close->reloadCount(), 2);
 
-  TitleBarButtons::reimage(nullptr, Kind::Zoom, true);  // buttons never made: nothing
+  TitleBarButtons::reimage(nullptr, Kind::Zoom, ColorScheme::Dark);  // buttons never made: nothing
 }
 
 TEST(WindowButtonTest, ShowsTheImageOfItsState) {
@@ -228,7 +228,7 @@ TEST(WindowButtonTest, RolloverIsSharedByTheGroupWithinOneWindowOnly) {
     EXPECT_EQ(shown(b), TitleBarButtons::imageNames(b == w.close      ? Kind::Close
                                                     : b == w.minimize ? Kind::Minimize
                                                                       : Kind::Zoom,
-                                                    false)
+                                                    ColorScheme::Light)
                             .at(0));
 }
 

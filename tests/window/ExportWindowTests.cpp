@@ -13,7 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "../export/ReaderDatabase.h"
+#include "ReaderDatabase.h"
 #include "TestSavePanel.h"
 #include "TestSupport.h"
 #include "export/CXExportListVC.h"
@@ -34,6 +34,7 @@
 #include "window/CXExportDocumentWC.h"
 
 namespace fs = std::filesystem;
+using testsupport::qpath;
 using testsupport::readFile;
 using testsupport::TempDir;
 using testsupport::waitUntil;
@@ -46,8 +47,6 @@ void useScheme(std::uint64_t appearance) {
   Defaults::standard().setInteger(AppearanceNames::kAppearanceTypeKey,
                                   static_cast<qint64>(appearance));
 }
-
-QString qpath(const fs::path &p) { return QString::fromStdString(p.string()); }
 
 std::vector<int> rows(const QList<int> &list) { return {list.cbegin(), list.cend()}; }
 
@@ -82,12 +81,20 @@ class ExportWindow : public ::testing::Test {
     });
   }
 
+  // A part of the window, or an item of its menu, by its object name.
+  template <class T = QWidget>
+  T *part(const char *name) {
+    return wc->window()->findChild<T *>(QLatin1String(name));
+  }
+  QAction *item(const char *name) { return part<QAction>(name); }
   CXExportListVC *list() { return wc->exportListVC(); }
   CXTableViewWithEmptyHolder *table() { return list()->exportTableView(); }
-  bool listShown() { return list()->view()->isVisible() && !wc->exportCompleteView()->isVisible(); }
+  bool listShown() {
+    return list()->view()->isVisible() && !part("exportCompleteView")->isVisible();
+  }
   bool completionShown() {
-    return wc->exportCompleteView()->isVisible() &&
-           wc->exportCompleteView()->parentWidget() == wc->exportListHolderView() &&
+    return part("exportCompleteView")->isVisible() &&
+           part("exportCompleteView")->parentWidget() == part("exportListHolderView") &&
            !list()->view()->isVisible();
   }
   static QString alertText() {
@@ -110,35 +117,36 @@ TEST_F(ExportWindow, LoadsSchemeTitleStripAndListInOrder) {
   EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(CXServiceFunctions::sharedService().lastChoosenAppearance(), Appearance::kDark);
   EXPECT_EQ(WindowAppearance::name(window), NSAppearanceNameVibrantDark);
-  EXPECT_EQ(WindowAppearance::name(wc->vibrancyView()), NSAppearanceNameVibrantDark);
+  EXPECT_EQ(WindowAppearance::name(part("vibrancyView")), NSAppearanceNameVibrantDark);
 
   using TitleBarButtons::Kind;
   const struct {
     CXWindowButton *button;
     Kind kind;
     qreal x;
-  } expected[] = {{wc->closeWindowButton(), Kind::Close, 8},
-                  {wc->minimizeWindowButton(), Kind::Minimize, 28},
-                  {wc->zoomWindowButton(), Kind::Zoom, 48}};
+  } expected[] = {{part<CXWindowButton>("closeWindowButton"), Kind::Close, 8},
+                  {part<CXWindowButton>("minimizeWindowButton"), Kind::Minimize, 28},
+                  {part<CXWindowButton>("zoomWindowButton"), Kind::Zoom, 48}};
   for (const auto &e : expected) {
     ASSERT_NE(e.button, nullptr);
-    EXPECT_EQ(e.button->parentWidget(), wc->generalControlsView());
+    EXPECT_EQ(e.button->parentWidget(), part("generalControlsView"));
     EXPECT_EQ(e.button->frame(), QRectF(e.x, 2, 12, 12));
     EXPECT_EQ(e.button->groupIdentifier(), "groupDoc");
     EXPECT_EQ(e.button->target(), window);
     EXPECT_EQ(e.button->action(), TitleBarButtons::actionFor(e.kind));
-    EXPECT_EQ(e.button->activeImage().name(), TitleBarButtons::imageNames(e.kind, true).at(0));
+    EXPECT_EQ(e.button->activeImage().name(),
+              TitleBarButtons::imageNames(e.kind, ColorScheme::Dark).at(0));
     EXPECT_EQ(e.button->reloadCount(), 0) << "creation does not reload";
     // y 2 from the bottom of the 16-point host: two points from its top.
     EXPECT_EQ(e.button->geometry(), QRect(int(e.x), 2, 12, 12));
   }
-  EXPECT_EQ(wc->generalControlsView()->findChildren<CXWindowButton *>().size(), 3);
+  EXPECT_EQ(part("generalControlsView")->findChildren<CXWindowButton *>().size(), 3);
 
-  EXPECT_EQ(list()->view()->parentWidget(), wc->exportListHolderView());
+  EXPECT_EQ(list()->view()->parentWidget(), part("exportListHolderView"));
   EXPECT_TRUE(list()->view()->isVisible());
-  EXPECT_FALSE(wc->exportCompleteView()->isVisible());
-  ASSERT_TRUE(waitUntil([this] { return wc->doneViewConstraintWidth().constant() > 1; }));
-  EXPECT_EQ(wc->doneViewConstraintWidth().constant(), list()->view()->width() + 1);
+  EXPECT_FALSE(part("exportCompleteView")->isVisible());
+  ASSERT_TRUE(waitUntil([this] { return part("exportCompleteContent")->maximumWidth() > 1; }));
+  EXPECT_EQ(part("exportCompleteContent")->maximumWidth(), list()->view()->width() + 1);
   EXPECT_EQ(table()->numberOfRows(), 8);
   EXPECT_EQ(rows(list()->selectedFeeds()), allFeedRows(4));
 }
@@ -166,28 +174,29 @@ TEST_F(ExportWindow, SelectAllAndDeselectAllSetTheExportButtonAtOnce) {
 TEST_F(ExportWindow, MenuItemsFollowTheFeedsAndTheTicks) {
   auto enabled = [this] {
     emit wc->menu()->aboutToShow();
-    return std::vector<bool>{wc->selectAllAction()->isEnabled(),
-                             wc->deselectAllAction()->isEnabled(), wc->exportAction()->isEnabled()};
+    return std::vector<bool>{item("selectAllAction")->isEnabled(),
+                             item("deselectAllAction")->isEnabled(),
+                             item("exportAction")->isEnabled()};
   };
   open({});
   EXPECT_EQ(enabled(), (std::vector<bool>{false, false, false})) << "no feeds";
-  for (QAction *a : {wc->selectAllAction(), wc->deselectAllAction(), wc->exportAction()})
+  for (QAction *a : {item("selectAllAction"), item("deselectAllAction"), item("exportAction")})
     EXPECT_FALSE(wc->validateMenuItem(a));
 
   wc = std::make_unique<CXExportDocumentWC>(&storage);
   open(readerdb::numbered(2), "Two");
   EXPECT_EQ(enabled(), (std::vector<bool>{true, true, true})) << "feeds, all ticked";
-  wc->deselectAllAction()->trigger();
+  item("deselectAllAction")->trigger();
   EXPECT_EQ(enabled(), (std::vector<bool>{true, true, false})) << "feeds, none ticked";
   table()->toggleRow(2);
-  EXPECT_TRUE(wc->exportAction()->isEnabled()) << "kept in step without opening the menu";
+  EXPECT_TRUE(item("exportAction")->isEnabled()) << "kept in step without opening the menu";
 
   // Items that are not the window's own are never enabled by it, and its
   // Close and Quit are always available.
   QAction foreign("About");
   EXPECT_FALSE(wc->validateMenuItem(&foreign));
-  EXPECT_TRUE(wc->closeAction()->isEnabled());
-  EXPECT_TRUE(wc->quitAction()->isEnabled());
+  EXPECT_TRUE(item("closeAction")->isEnabled());
+  EXPECT_TRUE(item("quitAction")->isEnabled());
   wc->addMenuAction(&foreign);
   EXPECT_TRUE(wc->menu()->actions().contains(&foreign));
   enabled();
@@ -237,18 +246,18 @@ TEST_F(ExportWindow, ExportWritesTheTickedFeedsAndShowsTheCompletionView) {
   EXPECT_FALSE(list()->exportProgress()->isVisible());
   EXPECT_FALSE(list()->exportProgress()->isAnimating());
   EXPECT_TRUE(completionShown());
-  EXPECT_EQ(wc->exportStatusLabel()->text(), "Export complete");
-  EXPECT_TRUE(wc->exportStatusDetailLabel()->text().contains("My Feeds.opml"));
+  EXPECT_EQ(part<QLabel>("exportStatusLabel")->text(), "Export complete");
+  EXPECT_TRUE(part<QLabel>("exportStatusDetailLabel")->text().contains("My Feeds.opml"));
   ASSERT_EQ(finished.count(), 1);
   EXPECT_EQ(finished.at(0).at(0).value<std::optional<QString>>(), qpath(target));
   EXPECT_FALSE(CXAlert::sharedAlert().isShowing());
 
   // From the completion view the menu item exports the current ticks again.
   emit wc->menu()->aboutToShow();
-  ASSERT_TRUE(wc->exportAction()->isEnabled());
+  ASSERT_TRUE(item("exportAction")->isEnabled());
   const fs::path second = dir / "again.opml";
   answerPanel(qpath(second));
-  wc->exportAction()->trigger();
+  item("exportAction")->trigger();
   EXPECT_EQ(asked.runs, 2);
   EXPECT_EQ(QByteArray::fromStdString(readFile(second)),
             opmlDocumentUtf8(readerdb::records(feeds), {4, 6, 8}));
@@ -311,25 +320,26 @@ TEST_F(ExportWindow, ADatabaseThatCannotBeOpenedLeavesNothingToDo) {
   EXPECT_FALSE(list()->deselectAllButton()->isEnabled());
   EXPECT_FALSE(list()->exportButton()->isEnabled());
   emit wc->menu()->aboutToShow();
-  EXPECT_FALSE(wc->selectAllAction()->isEnabled());
-  EXPECT_FALSE(wc->deselectAllAction()->isEnabled());
-  EXPECT_FALSE(wc->exportAction()->isEnabled());
+  EXPECT_FALSE(item("selectAllAction")->isEnabled());
+  EXPECT_FALSE(item("deselectAllAction")->isEnabled());
+  EXPECT_FALSE(item("exportAction")->isEnabled());
   EXPECT_TRUE(table()->placeholderText().contains(qpath(dir / "Missing" / "Feeds")));
 }
 
 TEST_F(ExportWindow, SchemeSwitchRestylesAndReimagesOnBothNotifications) {
   open(readerdb::numbered(2));
   QWidget *window = wc->window();
-  const QRectF closeFrame = wc->closeWindowButton()->frame();
+  const QRectF closeFrame = part<CXWindowButton>("closeWindowButton")->frame();
   const std::uint64_t recorded = CXServiceFunctions::sharedService().lastChoosenAppearance();
   using TitleBarButtons::Kind;
   auto imagesAre = [this](bool dark) {
     const std::pair<CXWindowButton *, Kind> buttons[] = {
-        {wc->closeWindowButton(), Kind::Close},
-        {wc->minimizeWindowButton(), Kind::Minimize},
-        {wc->zoomWindowButton(), Kind::Zoom}};
+        {part<CXWindowButton>("closeWindowButton"), Kind::Close},
+        {part<CXWindowButton>("minimizeWindowButton"), Kind::Minimize},
+        {part<CXWindowButton>("zoomWindowButton"), Kind::Zoom}};
     for (const auto &[button, kind] : buttons) {
-      const QStringList names = TitleBarButtons::imageNames(kind, dark);
+      const QStringList names =
+          TitleBarButtons::imageNames(kind, dark ? ColorScheme::Dark : ColorScheme::Light);
       if (QStringList{button->activeImage().name(), button->activeNotKeyWindowImage().name(),
                       button->inactiveImage().name(), button->pressedImage().name(),
                       button->rolloverImage().name()} != names)
@@ -348,31 +358,33 @@ TEST_F(ExportWindow, SchemeSwitchRestylesAndReimagesOnBothNotifications) {
       useScheme(appearance);
       NotificationCenter::defaultCenter().post(notification);
       const bool dark = appearance == Appearance::kDark;
-      EXPECT_EQ(WindowAppearance::isDark(window), dark);
-      EXPECT_EQ(WindowAppearance::name(wc->vibrancyView()),
+      const ColorScheme scheme = dark ? ColorScheme::Dark : ColorScheme::Light;
+      EXPECT_EQ(WindowAppearance::scheme(window), scheme);
+      EXPECT_EQ(WindowAppearance::name(part("vibrancyView")),
                 WindowAppearance::nameForAppearance(appearance));
       EXPECT_EQ(window->palette().color(QPalette::Window),
-                WindowAppearance::palette(dark).color(QPalette::Window));
+                WindowAppearance::palette(scheme).color(QPalette::Window));
       EXPECT_TRUE(imagesAre(dark));
       for (CXWindowButton *b :
-           {wc->closeWindowButton(), wc->minimizeWindowButton(), wc->zoomWindowButton()})
+           {part<CXWindowButton>("closeWindowButton"), part<CXWindowButton>("minimizeWindowButton"),
+            part<CXWindowButton>("zoomWindowButton")})
         EXPECT_EQ(b->reloadCount(), round) << "reloaded once per switch, changed or not";
       // Text fields follow: the title stays solid, other labels blend.
-      EXPECT_EQ(wc->windowTitleLabel()->palette().color(QPalette::WindowText),
-                CXVibrance::textColor(false, dark));
+      EXPECT_EQ(part<QLabel>("windowTitleLabel")->palette().color(QPalette::WindowText),
+                CXVibrance::textColor(false, scheme));
     }
   }
-  EXPECT_EQ(wc->closeWindowButton()->frame(), closeFrame);
-  EXPECT_EQ(wc->generalControlsView()->findChildren<CXWindowButton *>().size(), 3);
+  EXPECT_EQ(part<CXWindowButton>("closeWindowButton")->frame(), closeFrame);
+  EXPECT_EQ(part("generalControlsView")->findChildren<CXWindowButton *>().size(), 3);
   EXPECT_EQ(CXServiceFunctions::sharedService().lastChoosenAppearance(), recorded)
       << "the switch leaves the recorded scheme to the watcher";
 }
 
 TEST_F(ExportWindow, TheBackgroundDragsTheWindowButControlsKeepTheirClicks) {
   open(readerdb::numbered(2));
-  auto *window = wc->documentWindow();
-  QTest::mousePress(wc->windowTitleLabel(), Qt::LeftButton);
-  QTest::mouseRelease(wc->windowTitleLabel(), Qt::LeftButton);
+  auto *window = qobject_cast<CXDocumentWindow *>(wc->window());
+  QTest::mousePress(part<QLabel>("windowTitleLabel"), Qt::LeftButton);
+  QTest::mouseRelease(part<QLabel>("windowTitleLabel"), Qt::LeftButton);
   EXPECT_EQ(window->backgroundDragRequests(), 1);
   QTest::mouseClick(list()->selectAllButton(), Qt::LeftButton);
   QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, table()->rectOfRow(0).center());
@@ -401,7 +413,8 @@ class Quitting : public ExportWindow {
 TEST_F(Quitting, TheCloseButtonQuits) {
   open(readerdb::numbered(1));
   EXPECT_EQ(runUntilQuit([this] {
-              QTest::mouseClick(wc->closeWindowButton(), Qt::LeftButton, {}, QPoint(6, 6));
+              QTest::mouseClick(part<CXWindowButton>("closeWindowButton"), Qt::LeftButton, {},
+                                QPoint(6, 6));
             }),
             1);
   EXPECT_FALSE(wc->window()->isVisible());
@@ -409,9 +422,9 @@ TEST_F(Quitting, TheCloseButtonQuits) {
 
 TEST_F(Quitting, CloseAndQuitItemsAndTheDoneButtonQuit) {
   open(readerdb::numbered(1));
-  EXPECT_EQ(runUntilQuit([this] { wc->closeAction()->trigger(); }), 1);
+  EXPECT_EQ(runUntilQuit([this] { item("closeAction")->trigger(); }), 1);
   wc->showWindow();
-  EXPECT_EQ(runUntilQuit([this] { wc->quitAction()->trigger(); }), 1);
+  EXPECT_EQ(runUntilQuit([this] { item("quitAction")->trigger(); }), 1);
   wc->showWindow();
   EXPECT_EQ(runUntilQuit([this] { wc->window()->close(); }), 1) << "closed any other way";
 
@@ -419,7 +432,7 @@ TEST_F(Quitting, CloseAndQuitItemsAndTheDoneButtonQuit) {
   answerPanel(qpath(dir / "done.opml"));
   wc->exportFeedsToOPML();
   ASSERT_TRUE(completionShown());
-  auto *done = wc->exportCompleteView()->findChild<QPushButton *>("doneButton");
+  auto *done = part("exportCompleteView")->findChild<QPushButton *>("doneButton");
   ASSERT_NE(done, nullptr);
   EXPECT_EQ(runUntilQuit([done] { QTest::mouseClick(done, Qt::LeftButton); }), 1);
 }
@@ -456,7 +469,7 @@ TEST(Vibrancy, OnlyTheExactIdentifierOptsOut) {
     auto *title = new QLabel(&root);
     title->setProperty("identifier", "TF_Title_Disable");
     auto *detail = new QLabel(&root);
-    CXVibrance::applyToTextFields(&root, dark);
+    CXVibrance::applyToTextFields(&root, dark ? ColorScheme::Dark : ColorScheme::Light);
     EXPECT_EQ(title->palette().color(QPalette::WindowText).alpha(), 255);
     EXPECT_LT(detail->palette().color(QPalette::WindowText).alpha(), 255);
   }

@@ -82,10 +82,11 @@ ORVELLA_SCREENSHOT_SCENE(export_window) {
 
       // The menu, opened from the title strip.
       QMenu *menu = document.menu();
+      const QWidget *menuButton =
+          document.window()->findChild<QWidget *>(QStringLiteral("menuButton"));
       document.validateMenuItems();
-      menu->popup(document.menuButton()->mapToGlobal(
-          QPoint(document.menuButton()->width() - menu->sizeHint().width(),
-                 document.menuButton()->height() + 4)));
+      menu->popup(menuButton->mapToGlobal(
+          QPoint(menuButton->width() - menu->sizeHint().width(), menuButton->height() + 4)));
       ScreenshotContext::settle(40);
       ctx.save(QStringLiteral("export-menu-%1").arg(scheme), ScreenshotContext::grab(menu));
       menu->hide();
@@ -96,14 +97,14 @@ ORVELLA_SCREENSHOT_SCENE(export_window) {
       ScreenshotContext::settle(300);  // the cross-fade into the completion view
       ctx.save(QStringLiteral("export-complete-%1").arg(scheme),
                onBackdrop(ScreenshotContext::grab(document.window()), dark));
-      document.documentWindow()->setWillClose(nullptr);
+      qobject_cast<CXDocumentWindow *>(document.window())->setWillClose(nullptr);
     }
     {
       CXExportDocumentWC document;
       showLoaded(document, storage, QDir(exports.path()).filePath(QStringLiteral("Missing/Feeds")));
       ctx.save(QStringLiteral("export-no-database-%1").arg(scheme),
                onBackdrop(ScreenshotContext::grab(document.window()), dark));
-      document.documentWindow()->setWillClose(nullptr);
+      qobject_cast<CXDocumentWindow *>(document.window())->setWillClose(nullptr);
     }
   }
   storage.setDatabasePathOverride(std::nullopt);

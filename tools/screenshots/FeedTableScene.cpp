@@ -73,13 +73,13 @@ class Rows : public QStyledItemDelegate {
   }
   void paint(QPainter *p, const QStyleOptionViewItem &option,
              const QModelIndex &index) const override {
-    const bool dark = WindowAppearance::isDark(option.widget);
+    const ColorScheme scheme = WindowAppearance::scheme(option.widget);
     if (index.row() % 2) {
       separator_.drawRect(p, option.rect, option.widget);
       return;
     }
     rowView_.paint(p, option.rect, option.state & QStyle::State_Selected,
-                   option.state & QStyle::State_MouseOver, dark);
+                   option.state & QStyle::State_MouseOver, scheme);
     p->save();
     p->setPen(option.palette.color(QPalette::Text));
     QFont f = option.font;

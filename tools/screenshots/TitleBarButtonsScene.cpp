@@ -67,7 +67,8 @@ ORVELLA_SCREENSHOT_SCENE(titlebar_buttons) {
   };
 
   for (bool dark : {true, false}) {
-    const QPalette palette = WindowAppearance::palette(dark);
+    const QPalette palette =
+        WindowAppearance::palette(dark ? ColorScheme::Dark : ColorScheme::Light);
     QList<QImage> strips;
     for (const State &state : states) {
       Strip strip(dark);
@@ -92,7 +93,7 @@ ORVELLA_SCREENSHOT_SCENE(titlebar_buttons) {
     p.setFont(font);
     for (int i = 0; i < strips.size(); ++i) {
       const int top = pad + i * rowHeight;
-      p.setPen(WindowAppearance::secondaryTextColor(dark));
+      p.setPen(WindowAppearance::secondaryTextColor(dark ? ColorScheme::Dark : ColorScheme::Light));
       p.drawText(QRect(pad, top, labelWidth, rowHeight), Qt::AlignVCenter | Qt::AlignLeft,
                  QString::fromLatin1(states[i].label));
       p.drawImage(QPointF(pad + labelWidth, top + (rowHeight - 16) / 2.0), strips[i]);

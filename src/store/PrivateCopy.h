@@ -1,0 +1,40 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+// A copy of a database and of the log or journal beside it, in a folder of our
+// own, on which SQLite may do the recovery that it must never do in the
+// reader's folder.
+//
+// The copy must not outlive the process. Its contents are written into
+// unnamed files, which get names only for as long as SQLite needs them to
+// open the copy; release() takes the names away once the connection holds
+// the files open (reading goes on through the open files). While the names
+// exist, SIGTERM, SIGINT and SIGHUP remove them before the signal takes its
+// course, and the destructor removes whatever is left.
+class PrivateCopy {
+ public:
+  // Copies database and those of its -wal and -journal that exist. Returns
+  // nothing when the copy cannot be made (no room, no temporary folder).
+  static std::unique_ptr<PrivateCopy> make(const std::filesystem::path &database);
+
+  ~PrivateCopy();
+  PrivateCopy(const PrivateCopy &) = delete;
+  PrivateCopy &operator=(const PrivateCopy &) = delete;
+
+  // The copy of the database, to hand to SQLite.
+  const std::filesystem::path &database() const { return database_; }
+
+  // Removes every name of the copy; files that are open stay readable.
+  void release();
+
+ private:
+  PrivateCopy() = default;
+  bool copyFile(const std::filesystem::path &from, const std::filesystem::path &to);
+
+  std::filesystem::path folder_;
+  std::filesystem::path database_;
+  std::vector<int> slots_;  // places in the table the signal handler clears
+};
