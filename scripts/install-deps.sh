@@ -15,6 +15,7 @@ packages=(
   fonts-dejavu-core
   fonts-inter
   libglib2.0-bin
+  desktop-file-utils appstream man-db groff-base dpkg-dev file
 )
 
 missing=()

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 build="${BUILD_DIR:-build}"
 # shellcheck disable=SC2086
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_ARGS:-} >/dev/null
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVELLA_WERROR=ON ${CMAKE_ARGS:-} >/dev/null
 # shellcheck disable=SC2086
 cmake --build "$build" ${BUILD_TARGETS:+--target $BUILD_TARGETS}
 # shellcheck disable=SC2086

@@ -64,7 +64,9 @@ QWidget *CXAboutWC::window() {
 void CXAboutWC::loadWindow() {
   // No frame of the window manager's: the title strip with its one button is
   // drawn by the window itself, and the window is dragged by its background.
-  window_ = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::FramelessWindowHint);
+  // A dialog: it belongs to the window it is shown for and has no taskbar
+  // entry of its own.
+  window_ = std::make_unique<QWidget>(nullptr, Qt::Dialog | Qt::FramelessWindowHint);
   window_->setObjectName(QStringLiteral("AboutWindow"));
   // Closing the About window hides it; it never ends the program, even when it
   // is the only window left.
@@ -82,6 +84,17 @@ void CXAboutWC::loadWindow() {
 
 void CXAboutWC::showWindow(QObject *) {
   QWidget *w = window();
+  if (parentWindow_ && !w->isVisible()) {
+    // Owned by the window handle only, not as a child widget: the controller
+    // keeps the About window whatever becomes of its parent.
+    w->winId();
+    if (QWindow *handle = w->windowHandle()) {
+      handle->setTransientParent(parentWindow_->window()->windowHandle());
+    }
+    QRect frame(QPoint(), w->size());
+    frame.moveCenter(parentWindow_->window()->geometry().center());
+    w->move(frame.topLeft());
+  }
   w->show();
   w->raise();
   w->activateWindow();

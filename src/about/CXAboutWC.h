@@ -44,8 +44,12 @@ class CXAboutWC : public QObject {
   bool isWindowLoaded() const { return window_ != nullptr; }
 
   // Brings the window on screen, in front, and makes it the active window.
-  // sender is the menu item or object that asked; it is not read.
+  // sender is the menu item or object that asked; it is not read. With a
+  // parent window the About window belongs to it: the desktop keeps it above
+  // that window and gives it no taskbar entry of its own, and it opens centred
+  // on it.
   void showWindow(QObject *sender = nullptr);
+  void setParentWindow(QWidget *parent) { parentWindow_ = parent; }
 
   // Nothing beyond the window's own loading.
   void windowDidLoad() {}
@@ -99,6 +103,7 @@ class CXAboutWC : public QObject {
   std::unique_ptr<QWidget> window_;
   std::unique_ptr<Ui::About> ui_;
   QPointer<CXWindowButton> closeWindowButton_;
+  QPointer<QWidget> parentWindow_;
   QAbstractButton *standardButtons_[3] = {nullptr, nullptr, nullptr};
   NotificationCenter::Token systemAppearanceToken_ = 0;
 };

@@ -102,16 +102,7 @@ void CXAppDelegate::applicationDidFinishLaunching() {
   Defaults::standard().setBool(kVisualizeConstraintsKey, true);
   configureSharedAlert();
 
-  const std::vector<RunningApplication> apps =
-      runningApplications_ ? runningApplications_()
-                           : Workspace::sharedWorkspace().runningApplications();
-  const RunningApplication *reader = nullptr;
-  for (const RunningApplication &app : apps) {
-    if (app.bundleIdentifier() == kReaderBundleIdentifier) {
-      reader = &app;
-      break;
-    }
-  }
+  const std::optional<RunningApplication> reader = findReader();
   if (!reader) {
     showDocument();
     return;
@@ -156,8 +147,35 @@ void CXAppDelegate::answerHandOff(HandOffAnswer answer, const RunningApplication
 
 void CXAppDelegate::applicationWillTerminate() { launchOrvella(); }
 
+std::optional<RunningApplication> CXAppDelegate::findReader() const {
+  const std::vector<RunningApplication> apps =
+      runningApplications_
+          ? runningApplications_()
+          : Workspace::sharedWorkspace().runningApplications({kReaderBundleIdentifier});
+  // Started from the reader, the exporter may share its sandbox or unit, and
+  // so its id; it is never the reader itself.
+  const pid_t self = static_cast<pid_t>(QCoreApplication::applicationPid());
+  for (const RunningApplication &app : apps) {
+    if (app.bundleIdentifier() == kReaderBundleIdentifier && app.processIdentifier() != self) {
+      return app;
+    }
+  }
+  return std::nullopt;
+}
+
 void CXAppDelegate::launchOrvella() {
   if (!orvellaBundlePath_) return;
+  // The reader still runs (the user chose Cancel, or it was started again
+  // meanwhile): a second copy must not start. Where it owns its name on the
+  // session bus it is asked to come forward, as opening a running application
+  // does.
+  if (const std::optional<RunningApplication> reader = findReader()) {
+    if (!Workspace::activateApplication(kReaderBundleIdentifier)) {
+      Log::line(QStringLiteral("Orvella still runs (process %1); it is left as it is.")
+                    .arg(reader->processIdentifier()));
+    }
+    return;
+  }
   const std::optional<RelaunchCommand::Command> command =
       RelaunchCommand::build(*orvellaBundlePath_, RelaunchCommand::openerFromEnvironment());
   if (!command) {
@@ -182,6 +200,7 @@ void CXAppDelegate::showDocument() {
 
 void CXAppDelegate::showExportAboutPane(QObject *sender) {
   if (!aboutWC_) aboutWC_ = std::make_unique<CXAboutWC>();
+  if (documentWC_) aboutWC_->setParentWindow(documentWC_->window());
   aboutWC_->showWindow(sender);
 }
 

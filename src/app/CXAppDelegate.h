@@ -25,7 +25,8 @@ class QAction;
 // delegate remembers how to start it again, asks the user for leave to quit it
 // ("Continue" or "Cancel"), and force-quits it. When the exporter quits, the
 // reader is started again, one second later, if it was found at launch, whatever
-// the user answered.
+// the user answered, unless the reader runs by then: then it is only asked to
+// come forward.
 //
 // Main thread only.
 class CXAppDelegate : public QObject {
@@ -86,6 +87,8 @@ class CXAppDelegate : public QObject {
   void setRunningApplicationsSource(RunningApplicationsSource source);
 
  private:
+  // The first running application with the reader's id, the exporter aside.
+  std::optional<RunningApplication> findReader() const;
   // The hand-off alert's buttons, in the order they are shown.
   enum class HandOffAnswer { Continue, Cancel };
   void answerHandOff(HandOffAnswer answer, const RunningApplication &reader);

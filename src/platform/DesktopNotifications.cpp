@@ -1,10 +1,10 @@
 #include "DesktopNotifications.h"
 
-#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 
 namespace SessionBus {
 
@@ -58,9 +58,10 @@ bool deliver(const Notification &notification) {
       QStringLiteral("org.freedesktop.Notifications"),
       QStringLiteral("/org/freedesktop/Notifications"),
       QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
-  const QString appName = QCoreApplication::applicationName().isEmpty()
+  // The name people know the program by, as its windows and desktop entry show it.
+  const QString appName = QGuiApplication::applicationDisplayName().isEmpty()
                               ? QStringLiteral("Orvella Exporter")
-                              : QCoreApplication::applicationName();
+                              : QGuiApplication::applicationDisplayName();
   call << appName                 // app_name
        << uint(0)                 // replaces_id: a new notification
        << QString()               // app_icon

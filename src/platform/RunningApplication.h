@@ -18,9 +18,10 @@ class RunningApplication {
   RunningApplication(pid_t pid, std::uint64_t startTime, std::optional<QString> bundleIdentifier,
                      std::optional<QString> bundlePath);
 
-  // The application id: the Flatpak app id, or else the base name (without
-  // ".desktop") of the desktop entry the process was launched from. Absent for
-  // processes that carry neither.
+  // The application id: the Flatpak app id, the app id of the systemd unit
+  // it runs in, the session-bus name it owns, or the base name (without
+  // ".desktop") of the desktop entry it was launched from, first match wins.
+  // Absent for processes that carry none.
   const std::optional<QString> &bundleIdentifier() const { return bundleIdentifier_; }
 
   // Absolute path of the desktop entry that starts this application again;

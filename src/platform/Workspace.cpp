@@ -5,14 +5,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <map>
 #include <string>
 
+#include "platform/DesktopNotifications.h"
 #include "platform/ProcFiles.h"
 
 namespace {
@@ -115,11 +121,153 @@ std::optional<QString> exportedFlatpakEntry(const QString &appId) {
   return std::nullopt;
 }
 
+// Undoes systemd's unit-name escaping: every byte that may not stand in a
+// unit name (among them '-', which separates the name's parts) is \xNN.
+QString unescapeUnitName(const QByteArray &escaped) {
+  QByteArray bytes;
+  for (qsizetype i = 0; i < escaped.size(); ++i) {
+    if (escaped[i] == '\\' && i + 3 < escaped.size() && escaped[i + 1] == 'x') {
+      bool ok = false;
+      const int byte = escaped.mid(i + 2, 2).toInt(&ok, 16);
+      if (ok) {
+        bytes.append(static_cast<char>(byte));
+        i += 3;
+        continue;
+      }
+    }
+    bytes.append(escaped[i]);
+  }
+  return QString::fromUtf8(bytes);
+}
+
+// The app id in the name of a unit that a desktop started an application in:
+// app-[<launcher>-]<app id>[@<random>].service or
+// app-[<launcher>-]<app id>-<random>.scope, '-' inside the parts escaped.
+std::optional<QString> appIdFromUnit(QByteArray unit) {
+  if (!unit.startsWith("app-")) {
+    return std::nullopt;
+  }
+  unit.remove(0, 4);
+  bool scope = false;
+  if (unit.endsWith(".service")) {
+    unit.chop(8);
+    if (const qsizetype at = unit.indexOf('@'); at >= 0) {
+      unit.truncate(at);
+    }
+  } else if (unit.endsWith(".scope")) {
+    unit.chop(6);
+    scope = true;
+  } else {
+    return std::nullopt;
+  }
+  QList<QByteArray> parts = unit.split('-');
+  if (scope) {
+    if (parts.size() < 2) {
+      return std::nullopt;
+    }
+    parts.removeLast();
+  }
+  if (parts.size() > 2) {
+    return std::nullopt;
+  }
+  QString id = unescapeUnitName(parts.last());
+  return isPlainAppId(id) ? std::optional<QString>(id) : std::nullopt;
+}
+
+// A base folder list of the XDG base directory specification: the variable's
+// absolute entries, or the fallback when it names none.
+QStringList xdgDirs(const char *variable, const QStringList &fallback) {
+  QStringList dirs;
+  for (const QString &dir : qEnvironmentVariable(variable).split(QLatin1Char(':'))) {
+    if (dir.startsWith(QLatin1Char('/'))) dirs << dir;
+  }
+  return dirs.isEmpty() ? fallback : dirs;
+}
+
+// The session-bus owners of the ids, by process id.
+std::map<pid_t, QString> busOwners(const QStringList &ids) {
+  std::map<pid_t, QString> owners;
+  for (const QString &id : ids) {
+    if (auto pid = Workspace::sessionBusOwner(id)) owners.emplace(*pid, id);
+  }
+  return owners;
+}
+
 }  // namespace
 
 Workspace &Workspace::sharedWorkspace() {
-  static Workspace workspace;
+  static Workspace workspace(QStringLiteral("/proc"));
   return workspace;
+}
+
+Workspace::Workspace(QString procRoot) : procRoot_(std::move(procRoot)) {}
+
+std::optional<QString> Workspace::appIdFromCgroup(const QByteArray &cgroup) {
+  for (const QByteArray &line : cgroup.split('\n')) {
+    // hierarchy:controllers:path; the unified hierarchy (controllers empty)
+    // or the named systemd one carry systemd's units.
+    const qsizetype first = line.indexOf(':');
+    const qsizetype second = first < 0 ? -1 : line.indexOf(':', first + 1);
+    if (second < 0) continue;
+    const QByteArray controllers = line.mid(first + 1, second - first - 1);
+    if (!controllers.isEmpty() && controllers != "name=systemd") continue;
+    const QList<QByteArray> path = line.mid(second + 1).split('/');
+    for (auto it = path.crbegin(); it != path.crend(); ++it) {
+      if (auto id = appIdFromUnit(*it)) return id;
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<QString> Workspace::desktopEntryForAppId(const QString &appId) {
+  if (!isPlainAppId(appId)) {
+    return std::nullopt;
+  }
+  QStringList roots;
+  if (QString data = userDataHome(); !data.isEmpty()) roots << data;
+  roots << xdgDirs("XDG_DATA_DIRS",
+                   {QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")});
+  for (const QString &root : roots) {
+    const QString path =
+        root + QLatin1String("/applications/") + appId + QLatin1String(kDesktopSuffix);
+    if (QFileInfo(path).isFile()) return path;
+  }
+  return std::nullopt;
+}
+
+std::optional<pid_t> Workspace::sessionBusOwner(const QString &name) {
+  if (!SessionBus::mayBeReachable()) {
+    return std::nullopt;
+  }
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  if (!bus.isConnected() || bus.interface() == nullptr) {
+    return std::nullopt;
+  }
+  const QDBusReply<uint> pid = bus.interface()->servicePid(name);
+  if (!pid.isValid() || pid.value() == 0) {
+    return std::nullopt;
+  }
+  return static_cast<pid_t>(pid.value());
+}
+
+bool Workspace::activateApplication(const QString &appId) {
+  if (!isPlainAppId(appId) || !SessionBus::mayBeReachable()) {
+    return false;
+  }
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  if (!bus.isConnected()) {
+    return false;
+  }
+  // The object path the freedesktop application interface derives from the id.
+  QString path = QLatin1Char('/') + appId;
+  path.replace(QLatin1Char('.'), QLatin1Char('/')).replace(QLatin1Char('-'), QLatin1Char('_'));
+  QDBusMessage call = QDBusMessage::createMethodCall(
+      appId, path, QStringLiteral("org.freedesktop.Application"), QStringLiteral("Activate"));
+  // Never let the bus start the application: only a running one is asked.
+  call.setAutoStartService(false);
+  call << QVariantMap();  // platform-data: a{sv}
+  const QDBusMessage reply = bus.call(call, QDBus::Block, 2000);
+  return reply.type() == QDBusMessage::ReplyMessage;
 }
 
 std::optional<QString> Workspace::flatpakAppIdFromInfo(const QByteArray &info) {
@@ -139,12 +287,19 @@ std::optional<QString> Workspace::flatpakAppIdFromInfo(const QByteArray &info) {
   return std::nullopt;
 }
 
-std::optional<RunningApplication> Workspace::runningApplication(pid_t pid) const {
+std::optional<RunningApplication> Workspace::runningApplication(
+    pid_t pid, const QStringList &busApplicationIds) const {
+  return runningApplication(pid, busOwners(busApplicationIds));
+}
+
+std::optional<RunningApplication> Workspace::runningApplication(
+    pid_t pid, const std::map<pid_t, QString> &busOwners) const {
   // Everything is read through the one directory handle: should the process
   // end meanwhile, the reads fail instead of landing on a process that took
   // over its id.
   procfiles::Fd dir(
-      ::open(("/proc/" + std::to_string(pid)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+      ::open(QFile::encodeName(procRoot_ + QLatin1Char('/') + QString::number(pid)).constData(),
+             O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!dir.valid()) {
     return std::nullopt;
   }
@@ -170,13 +325,27 @@ std::optional<RunningApplication> Workspace::runningApplication(pid_t pid) const
     flatpakId = flatpakAppIdFromInfo(*info);
   }
 
+  // The id the desktop started the application under, first match wins.
+  std::optional<QString> appId = flatpakId;
+  if (!appId) {
+    if (auto cgroup = procfiles::readAll(dir.get(), "cgroup")) appId = appIdFromCgroup(*cgroup);
+  }
+  if (!appId) {
+    if (auto owner = busOwners.find(pid); owner != busOwners.end()) appId = owner->second;
+  }
+
   std::optional<QString> identifier;
   std::optional<QString> bundlePath;
-  if (flatpakId) {
-    identifier = flatpakId;
-    bundlePath = launched && desktopEntryId(*launched) == *flatpakId
-                     ? launched
-                     : exportedFlatpakEntry(*flatpakId);
+  if (appId) {
+    identifier = appId;
+    // The entry it was launched from when that is the app's own; else the one
+    // the desktop would find for the id.
+    if (launched && desktopEntryId(*launched) == *appId) {
+      bundlePath = launched;
+    } else if (flatpakId) {
+      bundlePath = exportedFlatpakEntry(*appId);
+    }
+    if (!bundlePath) bundlePath = desktopEntryForAppId(*appId);
   } else if (launched) {
     identifier = desktopEntryId(*launched);
     bundlePath = launched;
@@ -184,9 +353,11 @@ std::optional<RunningApplication> Workspace::runningApplication(pid_t pid) const
   return RunningApplication(pid, stat->startTime, identifier, bundlePath);
 }
 
-std::vector<RunningApplication> Workspace::runningApplications() const {
+std::vector<RunningApplication> Workspace::runningApplications(
+    const QStringList &busApplicationIds) const {
+  const std::map<pid_t, QString> owners = busOwners(busApplicationIds);
   std::vector<pid_t> pids;
-  if (DIR *proc = ::opendir("/proc")) {
+  if (DIR *proc = ::opendir(QFile::encodeName(procRoot_).constData())) {
     while (const dirent *entry = ::readdir(proc)) {
       char *end = nullptr;
       long pid = std::strtol(entry->d_name, &end, 10);
@@ -201,7 +372,7 @@ std::vector<RunningApplication> Workspace::runningApplications() const {
   std::vector<RunningApplication> applications;
   applications.reserve(pids.size());
   for (pid_t pid : pids) {
-    if (auto application = runningApplication(pid)) {
+    if (auto application = runningApplication(pid, owners)) {
       applications.push_back(std::move(*application));
     }
   }

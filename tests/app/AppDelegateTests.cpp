@@ -8,11 +8,14 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -23,6 +26,8 @@
 #include "TestSupport.h"
 #include "about/CXAboutWC.h"
 #include "app/CXAppDelegate.h"
+#include "app/DesktopIdentity.h"
+#include "app/TerminationSignals.h"
 #include "platform/Defaults.h"
 #include "platform/Workspace.h"
 #include "services/AppearanceNames.h"
@@ -37,6 +42,10 @@ using testprocess::StandIn;
 using testprocess::startStandIn;
 using testsupport::TempDir;
 using testsupport::waitUntil;
+
+// Readers may own their id on the session bus; this program's bus is its own.
+const auto *const privateBus =
+    ::testing::AddGlobalTestEnvironment(new testprocess::PrivateSessionBus);
 
 bool isGone(pid_t pid) {
   const auto stat = testprocess::statOf(pid);
@@ -76,17 +85,23 @@ class HandOff : public ::testing::Test {
     Defaults::standard().setInteger(AppearanceNames::kAppearanceTypeKey, Appearance::kLight);
     recorderOutput = dir / "opened";
     const std::filesystem::path script = dir / "opener.sh";
-    testsupport::writeFile(script, "#!/bin/sh\nprintf '%s' \"$1\" > '" + recorderOutput.string() +
-                                       ".tmp' && mv '" + recorderOutput.string() + ".tmp' '" +
-                                       recorderOutput.string() + "'\n");
+    // The recorder writes next to itself, so its text needs no path pasted in.
+    testsupport::writeFile(script,
+                           "#!/bin/sh\nhere=$(dirname \"$0\")\n"
+                           "printf '%s' \"$1\" > \"$here/opened.tmp\" && "
+                           "mv \"$here/opened.tmp\" \"$here/opened\"\n");
     std::filesystem::permissions(script, std::filesystem::perms::owner_all);
-    opener = std::make_unique<ScopedEnv>("ORVELLA_OPENER", ("\"" + script.string() + "\"").c_str());
+    // Quoted, so that the opener is one word whatever the folder's name.
+    const QByteArray quoted =
+        '"' + QFile::encodeName(QString::fromStdString(script.string())) + '"';
+    opener = std::make_unique<ScopedEnv>("ORVELLA_OPENER", quoted.constData());
     delegate = std::make_unique<CXAppDelegate>();
     // Only the processes this test started count: other programs of this
     // user may run at the same time.
     delegate->setRunningApplicationsSource([this] {
       std::vector<RunningApplication> ours;
-      for (const auto &app : Workspace::sharedWorkspace().runningApplications()) {
+      for (const auto &app : Workspace::sharedWorkspace().runningApplications(
+               {CXAppDelegate::kReaderBundleIdentifier})) {
         if (started.count(app.processIdentifier())) ours.push_back(app);
       }
       return ours;
@@ -176,7 +191,9 @@ TEST_F(HandOff, OfTwoReadersOnlyTheFirstInProcessIdOrderIsRememberedAndQuit) {
 }
 
 TEST_F(HandOff, ContinueQuitsTheReaderShowsTheWindowAndReopensTheReaderAfterQuit) {
-  auto reader = startReader("a");
+  // A folder name that a shell would run as code if it were pasted into the
+  // command: the opener must get it byte for byte.
+  auto reader = startReader("Orvella \"beta\" $HOME `id` \\ ; 'x'");
   QElapsedTimer sinceQuit;
   QObject::connect(qApp, &QCoreApplication::aboutToQuit, delegate.get(),
                    [&] { sinceQuit.start(); });
@@ -197,18 +214,60 @@ TEST_F(HandOff, ContinueQuitsTheReaderShowsTheWindowAndReopensTheReaderAfterQuit
   EXPECT_EQ(QString::fromStdString(testsupport::readFile(recorderOutput)), entries[reader->pid]);
 }
 
-TEST_F(HandOff, CancelQuitsWithoutAWindowAndStillReopensTheReader) {
-  // A folder name that a shell would run as code if it were pasted into the
-  // command: the opener must get it byte for byte.
-  auto reader = startReader("Orvella \"beta\" $HOME `id` \\ ; 'x'");
+TEST_F(HandOff, CancelQuitsWithoutAWindowAndStartsNoSecondReader) {
+  auto reader = startReader("a");
   runUntilQuit([&] {
     delegate->applicationDidFinishLaunching();
     press(2);
   });
   EXPECT_EQ(delegate->documentWC(), nullptr);
   EXPECT_FALSE(isGone(reader->pid));
-  ASSERT_TRUE(waitUntil([&] { return relaunched(); }));
-  EXPECT_EQ(QString::fromStdString(testsupport::readFile(recorderOutput)), entries[reader->pid]);
+  // The relaunch would have run by now.
+  testsupport::pump(std::chrono::milliseconds(2000));
+  EXPECT_FALSE(relaunched());
+}
+
+TEST_F(HandOff, AReaderFoundByItsBusNameIsAskedToComeForwardInsteadOfStartedAgain) {
+  // Started by nothing that leaves a trace in its environment: only the name
+  // it owns on the session bus tells who it is.
+  const std::filesystem::path applications =
+      std::filesystem::path(qEnvironmentVariable("XDG_DATA_HOME").toStdString()) / "applications";
+  std::filesystem::create_directories(applications);
+  const std::filesystem::path entry = applications / "com.Corvanex.Orvella.desktop";
+  testsupport::writeFile(entry, "[Desktop Entry]\nType=Application\nName=Orvella\nExec=x\n");
+  const std::filesystem::path activations = dir / "activations";
+  auto reader = startStandIn(
+      {}, {CXAppDelegate::kReaderBundleIdentifier, QString::fromStdString(activations.string())},
+      QStringLiteral(ORVELLA_BUS_READER));
+  started.insert(reader->pid);
+
+  runUntilQuit([&] {
+    delegate->applicationDidFinishLaunching();
+    press(2);
+  });
+  std::filesystem::remove(entry);
+  EXPECT_EQ(delegate->orvellaBundlePath(), QString::fromStdString(entry.string()));
+  EXPECT_EQ(testsupport::readFile(activations), "activate\n");
+  testsupport::pump(std::chrono::milliseconds(2000));
+  EXPECT_FALSE(relaunched());
+}
+
+TEST_F(HandOff, ASignalToEndQuitsTheWayQuitDoesAndReopensTheReader) {
+  TerminationSignals signalsToEnd({SIGTERM, SIGINT, SIGHUP});
+  for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    std::filesystem::remove(recorderOutput);
+    auto reader = startReader("a");
+    runUntilQuit([&] {
+      delegate->applicationDidFinishLaunching();
+      ASSERT_TRUE(alertShowing());
+      // The reader went away meanwhile, so it is started again at quit.
+      reader->process->kill();
+      reader->process->waitForFinished(5000);
+      ::kill(::getpid(), signal);
+    });
+    ASSERT_TRUE(waitUntil([&] { return relaunched(); })) << strsignal(signal);
+    EXPECT_EQ(QString::fromStdString(testsupport::readFile(recorderOutput)), entries[reader->pid]);
+  }
 }
 
 TEST_F(HandOff, WithoutAReaderTheWindowOpensAtOnceAndNothingIsReopened) {
@@ -326,6 +385,15 @@ TEST(MainMenu, AboutShowsOneWindowAndSupportOpensTheSupportPage) {
   CXAboutWC *about = delegate.aboutWC();
   ASSERT_NE(about, nullptr);
   EXPECT_TRUE(about->window()->isVisible());
+  // It belongs to the export window, opens centred on it, and as a dialog it
+  // gets no taskbar entry of its own.
+  QWidget *exportWindow = document->window();
+  ASSERT_NE(about->window()->windowHandle(), nullptr);
+  EXPECT_EQ(about->window()->windowHandle()->transientParent(), exportWindow->windowHandle());
+  EXPECT_EQ(about->window()->windowType(), Qt::Dialog);
+  EXPECT_LE(
+      (about->window()->geometry().center() - exportWindow->geometry().center()).manhattanLength(),
+      2);
   about->window()->close();
   actions[0]->trigger();
   EXPECT_EQ(delegate.aboutWC(), about);
@@ -340,6 +408,17 @@ TEST(MainMenu, AboutShowsOneWindowAndSupportOpensTheSupportPage) {
   EXPECT_EQ(catcher.opened[0].scheme(), QStringLiteral("https"));
   EXPECT_EQ(catcher.opened[0], CXAppDelegate::supportPageURL());
   EXPECT_FALSE(CXAlert::sharedAlert().isShowing());
+}
+
+TEST(DesktopIdentity, WindowsCarryTheDesktopIdTheProgramsNameAndItsIcon) {
+  DesktopIdentity::apply();
+  EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("com.Corvanex.OrvellaExporter"));
+  EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Orvella Exporter"));
+  // No icon theme here holds it, so the built-in copy draws: an opaque disc.
+  const QImage icon = QGuiApplication::windowIcon().pixmap(64, 64).toImage();
+  ASSERT_FALSE(icon.isNull());
+  EXPECT_EQ(icon.pixelColor(32, 4).alpha(), 255);
+  EXPECT_EQ(icon.pixelColor(1, 1).alpha(), 0);
 }
 
 TEST(MainMenu, ASupportPageThatCannotBeOpenedIsReportedWithItsAddress) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/types.h>
 
 #include <QMap>
@@ -47,6 +48,17 @@ class ScopedEnv {
  private:
   const char *name_;
   std::optional<std::string> old_;
+};
+
+// A dbus-daemon of the test program's own, made its session bus before any
+// test runs, so that no test reaches the developer's desktop.
+class PrivateSessionBus : public ::testing::Environment {
+ public:
+  void SetUp() override;
+  void TearDown() override;
+
+ private:
+  QProcess daemon_;
 };
 
 }  // namespace testprocess

@@ -263,3 +263,114 @@ TEST(RunningApplication, ForceTerminateIsRefusedForAnotherUsersProcess) {
   testsupport::pump(std::chrono::milliseconds(100));
   EXPECT_EQ(reader->process->state(), QProcess::Running);
 }
+
+TEST(SystemdUnit, GivesTheAppIdThatADesktopStartedTheProcessUnder) {
+  const std::vector<std::pair<const char *, std::optional<QString>>> cases = {
+      // GNOME and KDE: a scope per launch, with or without the launcher.
+      {"0::/user.slice/user-1000.slice/user@1000.service/app.slice/"
+       "app-gnome-com.Corvanex.Orvella-4213.scope\n",
+       kReaderId},
+      {"0::/user.slice/user@1000.service/app.slice/app-com.Corvanex.Orvella-a1b2c3.scope\n",
+       kReaderId},
+      // A service, with and without an instance.
+      {"0::/user.slice/user@1000.service/app.slice/app-com.Corvanex.Orvella@9f8e.service\n",
+       kReaderId},
+      {"0::/user.slice/user@1000.service/app.slice/"
+       "app-dbus\\x2d:1.2-com.Corvanex.Orvella.service\n",
+       kReaderId},
+      // '-' in the id is escaped.
+      {"0::/app.slice/app-gnome-org.example.My\\x2dReader-77.scope\n",
+       QStringLiteral("org.example.My-Reader")},
+      // The legacy hierarchy's systemd line; other controllers' lines do not count.
+      {"12:cpu,cpuacct:/app-gnome-org.wrong.One-1.scope\n"
+       "1:name=systemd:/user.slice/user@1000.service/app.slice/app-org.kde.dolphin-3.scope\n",
+       QStringLiteral("org.kde.dolphin")},
+      // Not an application's unit.
+      {"0::/user.slice/user-1000.slice/session-2.scope\n", std::nullopt},
+      {"0::/user.slice/user@1000.service/app.slice/vte-spawn-0c1d.scope\n", std::nullopt},
+      {"0::/user.slice/user@1000.service/app.slice/app-com.Corvanex.Orvella.scope\n", std::nullopt},
+      {"0::/user.slice/user@1000.service/app.slice/app-a-b-c-1.scope\n", std::nullopt},
+      {"0::/user.slice/user@1000.service/app.slice\n", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const auto &[cgroup, expected] : cases) {
+    EXPECT_EQ(Workspace::appIdFromCgroup(cgroup), expected) << cgroup;
+  }
+}
+
+namespace {
+
+// A /proc of our own: one folder per process with the files Workspace reads.
+class FakeProc {
+ public:
+  void add(pid_t pid, const std::string &cgroup, const std::vector<std::string> &environ) {
+    const std::filesystem::path dir = root_.path() / std::to_string(pid);
+    std::filesystem::create_directories(dir);
+    testsupport::writeFile(dir / "stat", std::to_string(pid) +
+                                             " (reader) S 1 1 1 0 -1 4194304 0 0 0 0 0 0 0 0 20 "
+                                             "0 1 0 " +
+                                             std::to_string(1000 + pid) + " 0 0\n");
+    testsupport::writeFile(dir / "cgroup", cgroup);
+    std::string env;
+    for (const std::string &entry : environ) env += entry + '\0';
+    testsupport::writeFile(dir / "environ", env);
+  }
+  QString root() const { return QString::fromStdString(root_.path().string()); }
+
+ private:
+  testsupport::TempDir root_;
+};
+
+}  // namespace
+
+TEST(Workspace, TakesTheIdFromSandboxThenUnitThenLaunchAndTheEntryTheDesktopWouldOpen) {
+  testsupport::TempDir data;
+  auto entryIn = [&](const std::string &folder, const std::string &id) {
+    const std::filesystem::path path = data.path() / folder / "applications" / (id + ".desktop");
+    std::filesystem::create_directories(path.parent_path());
+    testsupport::writeFile(path, "[Desktop Entry]\nType=Application\nName=x\nExec=x\n");
+    return QString::fromStdString(path.string());
+  };
+  const QString homeEntry = entryIn("home", "com.Corvanex.Orvella");
+  entryIn("system1", "com.Corvanex.Orvella");
+  const QString myReaderEntry = entryIn("system2", "org.example.My-Reader");
+  ScopedEnv dataHome("XDG_DATA_HOME", (data.path() / "home").c_str());
+  ScopedEnv dataDirs("XDG_DATA_DIRS", (data.path().string() + "/none:" + data.path().string() +
+                                       "/system1:" + data.path().string() + "/system2")
+                                          .c_str());
+  const std::string readerScope = "0::/app.slice/app-gnome-com.Corvanex.Orvella-42.scope\n";
+  const std::string launched = "GIO_LAUNCHED_DESKTOP_FILE=/opt/reader/com.Corvanex.Orvella.desktop";
+
+  FakeProc proc;
+  proc.add(101, "0::/app.slice/app-gnome-org.other.App-1.scope\n",
+           {"FLATPAK_ID=com.Corvanex.Orvella"});
+  proc.add(102, readerScope, {"GIO_LAUNCHED_DESKTOP_FILE=/x/org.other.App.desktop"});
+  proc.add(103, readerScope, {launched, "GIO_LAUNCHED_DESKTOP_FILE_PID=103"});
+  proc.add(104, "0::/user.slice/session-2.scope\n", {launched});
+  proc.add(105, "0::/app.slice/app-org.example.My\\x2dReader@1.service\n", {});
+  proc.add(106, "0::/app.slice/app-gnome-org.nowhere.App-9.scope\n", {});
+  proc.add(107, "0::/user.slice/session-2.scope\n", {"HOME=/root"});
+
+  struct Expected {
+    pid_t pid;
+    std::optional<QString> id;
+    std::optional<QString> bundlePath;
+  };
+  const std::vector<Expected> expected = {
+      {101, kReaderId, homeEntry},  // the sandbox names it; the entry along the data dirs
+      {102, kReaderId, homeEntry},  // the unit wins over an entry of another app
+      {103, kReaderId, QStringLiteral("/opt/reader/com.Corvanex.Orvella.desktop")},
+      {104, kReaderId, QStringLiteral("/opt/reader/com.Corvanex.Orvella.desktop")},
+      {105, QStringLiteral("org.example.My-Reader"), myReaderEntry},
+      {106, QStringLiteral("org.nowhere.App"), std::nullopt},
+      {107, std::nullopt, std::nullopt},
+  };
+  const std::vector<RunningApplication> apps = Workspace(proc.root()).runningApplications();
+  ASSERT_EQ(apps.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(apps[i].processIdentifier(), expected[i].pid);
+    EXPECT_EQ(apps[i].bundleIdentifier(), expected[i].id) << "process " << expected[i].pid;
+    EXPECT_EQ(apps[i].bundlePath(), expected[i].bundlePath) << "process " << expected[i].pid;
+    EXPECT_EQ(apps[i].startTime(), static_cast<std::uint64_t>(1000 + expected[i].pid));
+  }
+}

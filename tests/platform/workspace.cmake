@@ -3,6 +3,12 @@ add_executable(orvella_stand_in_reader ${CMAKE_CURRENT_LIST_DIR}/StandInReader.c
 set_target_properties(orvella_stand_in_reader PROPERTIES
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 
+# A reader that owns its id on the session bus and answers Activate.
+add_executable(orvella_bus_reader ${CMAKE_CURRENT_LIST_DIR}/BusReader.cpp)
+target_link_libraries(orvella_bus_reader PRIVATE Qt6::DBus)
+set_target_properties(orvella_bus_reader PROPERTIES
+  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+
 add_executable(orvella_workspace_probe ${CMAKE_CURRENT_LIST_DIR}/WorkspaceProbe.cpp)
 target_link_libraries(orvella_workspace_probe PRIVATE orvella_platform)
 set_target_properties(orvella_workspace_probe PROPERTIES
