@@ -274,7 +274,10 @@ void compareWithCommandLine(const char *self, const std::string &database, const
     const double textMs = msSince(t);
     t.restart();
     OpmlBuilder builder;
-    forEachFeedRowAt(database, [&builder](const FeedRowView &row) { builder.addOutline(row); });
+    forEachFeedRowAt(database, [&builder](const FeedRowView &row) {
+      builder.addOutline(row);
+      return true;
+    });
     b = std::move(builder).finish();
     const double buildMs = msSince(t);
     if (i == 0) continue;

@@ -574,13 +574,14 @@ TEST(CommandLine, NeedsNeitherTheWindowsLibrariesNorItsModule) {
   const std::vector<Case> cases = {
       {{QStringLiteral("--version")}, 0},
       {{QStringLiteral("--database"), kSample, QStringLiteral("--list")}, 0},
-      {{QStringLiteral("--database"), kSample, QStringLiteral("--export"), q(dir / "out.opml")}, 0},
+      {{QStringLiteral("--database"), kSample, QStringLiteral("--export"), qpath(dir / "out.opml")},
+       0},
       {{QStringLiteral("--database"), kSample}, 5},  // the window: its module is missing
   };
   for (const Case &c : cases) {
     QProcess process;
     process.setProcessEnvironment(env);
-    process.start(q(lone), c.args);
+    process.start(qpath(lone), c.args);
     ASSERT_TRUE(process.waitForFinished(60'000)) << c.args.join(' ').toStdString();
     const QByteArray err = process.readAllStandardError();
     EXPECT_EQ(process.exitCode(), c.exitCode) << c.args.join(' ').toStdString() << "\n"
@@ -592,7 +593,7 @@ TEST(CommandLine, NeedsNeitherTheWindowsLibrariesNorItsModule) {
   }
   QProcess window;
   window.setProcessEnvironment(headless());
-  window.start(q(lone), {QStringLiteral("--database"), kSample});
+  window.start(qpath(lone), {QStringLiteral("--database"), kSample});
   ASSERT_TRUE(window.waitForFinished(60'000));
   const QString said = QString::fromUtf8(window.readAllStandardError());
   EXPECT_TRUE(said.contains(QStringLiteral("The export window cannot open")) &&
