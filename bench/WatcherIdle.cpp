@@ -1,22 +1,47 @@
 // Measures what the system-appearance watcher costs a process that does
-// nothing else: CPU time (user + system, from getrusage) over a stretch of
-// wall-clock time, first with the watcher stopped, then with it running.
+// nothing else, beside its floor measured in the same run: a thread that only
+// sleeps 10 ms at a time, which is all that the watcher's design asks for.
 //
-//   watcher_idle [seconds]     default 30
+//   watcher_idle [seconds] [exporter database]
 //
-// Runs against a private, empty settings folder, so the stored preference
-// follows the system and the watcher keeps polling the whole time.
+// In process: CPU time (user + system, from getrusage) over a stretch of
+// wall-clock time, less that of a bare sleeping thread running beside it (from
+// its thread clock), first without the watcher, then with it. Given the exporter program and a
+// reader database, it also starts the export window (offscreen) and a bare sleeping process, lets
+// both settle, and compares their CPU time (from the kernel's per-thread run time) over the same
+// stretch.
+//
+// Runs against a private settings folder holding one stored value, as the
+// program's own is after its first start, so the stored preference follows
+// the system and the watcher keeps polling the whole time.
+#include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
 
+#include "platform/Defaults.h"
 #include "platform/NotificationCenter.h"
 #include "services/CXServiceFunctions.h"
+
+extern char **environ;
 
 namespace {
 
@@ -30,6 +55,8 @@ double cpuSeconds() {
 struct Sample {
   double cpu = 0;
   double wall = 0;
+  double percent() const { return 100.0 * cpu / wall; }
+  double perPeriodUs() const { return 1e6 * cpu / (wall / 0.010); }
 };
 
 // Runs the event loop for the given time and reports the CPU it used.
@@ -42,12 +69,105 @@ Sample idleFor(QCoreApplication &app, int milliseconds) {
   return {cpuSeconds() - cpuBefore, double(wall.nsecsElapsed()) / 1e9};
 }
 
+// The floor: a thread that does nothing but sleep 10 ms at a time, its own CPU
+// time read from its thread clock.
+class BareSleeper {
+ public:
+  BareSleeper()
+      : thread_([this] {
+          while (running_) usleep(10000);
+        }) {
+    pthread_getcpuclockid(thread_.native_handle(), &clock_);
+  }
+  ~BareSleeper() {
+    running_ = false;
+    thread_.join();
+  }
+  double cpuSeconds() const {
+    timespec t{};
+    clock_gettime(clock_, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+  }
+
+ private:
+  std::atomic<bool> running_{true};
+  std::thread thread_;
+  clockid_t clock_{};
+};
+
+// The process and the bare sleeper in it over the same stretch: what the
+// process used besides the sleeper, and the sleeper's own use.
+std::pair<Sample, Sample> besideBareSleeper(QCoreApplication &app, int milliseconds) {
+  BareSleeper sleeper;
+  const double before = sleeper.cpuSeconds();
+  const Sample process = idleFor(app, milliseconds);
+  const double floor = sleeper.cpuSeconds() - before;
+  return {{process.cpu - floor, process.wall}, {floor, process.wall}};
+}
+
+// CPU time of every thread of a child so far, from the kernel's run time.
+double childCpuSeconds(pid_t pid) {
+  double total = 0;
+  const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+  for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    std::ifstream stat(tasks.filePath(task + QStringLiteral("/schedstat")).toStdString());
+    double ns = 0;
+    if (stat >> ns) total += ns / 1e9;
+  }
+  return total;
+}
+
+pid_t spawn(const std::vector<std::string> &args) {
+  std::vector<char *> argv;
+  for (const auto &a : args) argv.push_back(const_cast<char *>(a.c_str()));
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+  pid_t pid = -1;
+  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
+  posix_spawn_file_actions_destroy(&actions);
+  return pid;
+}
+
+// Two children side by side, settled for three seconds, then measured over the
+// same stretch.
+std::pair<Sample, Sample> childrenIdle(const std::vector<std::string> &a,
+                                       const std::vector<std::string> &b, int milliseconds) {
+  const pid_t first = spawn(a), second = spawn(b);
+  if (first < 0 || second < 0) {
+    std::fprintf(stderr, "Could not start %s or %s.\n", a[0].c_str(), b[0].c_str());
+    std::exit(1);
+  }
+  std::this_thread::sleep_for(std::chrono::seconds(3));
+  QElapsedTimer wall;
+  const double a0 = childCpuSeconds(first), b0 = childCpuSeconds(second);
+  wall.start();
+  std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+  const double a1 = childCpuSeconds(first), b1 = childCpuSeconds(second);
+  const double seconds = double(wall.nsecsElapsed()) / 1e9;
+  for (pid_t pid : {first, second}) {
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+  }
+  return {{a1 - a0, seconds}, {b1 - b0, seconds}};
+}
+
+void print(const char *what, const Sample &s) {
+  std::printf("  %-36s %7.3f s CPU over %5.1f s = %6.3f%% of a core, %5.1f us per 10 ms\n", what,
+              s.cpu, s.wall, s.percent(), s.perPeriodUs());
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
+  if (argc == 2 && std::strcmp(argv[1], "--bare-sleeper") == 0) {
+    for (;;) usleep(10000);  // the floor as a process of its own
+  }
   const int seconds = argc > 1 ? std::atoi(argv[1]) : 30;
-  if (seconds <= 0) {
-    std::fprintf(stderr, "usage: watcher_idle [seconds]\n");
+  if (seconds <= 0 || argc == 3 || argc > 4) {
+    std::fprintf(stderr, "usage: watcher_idle [seconds] [exporter database]\n");
     return 2;
   }
   QTemporaryDir settings;
@@ -57,14 +177,17 @@ int main(int argc, char **argv) {
     return 1;
   }
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
+  qputenv("XDG_RUNTIME_DIR", QFile::encodeName(settings.path()));
 
   QCoreApplication app(argc, argv);
   int posts = 0;
   NotificationCenter::defaultCenter().addObserver(
       AppearanceNames::kSystemAppearanceDidChangeNotification, [&posts] { ++posts; });
+  Defaults::standard().setBool(QStringLiteral("kCXBenchmarkRan"), true);
 
-  const int baselineMs = std::min(seconds, 5) * 1000;
-  const Sample baseline = idleFor(app, baselineMs);
+  const int ms = seconds * 1000;
+  std::printf("In this process, %d s each, beside a bare sleeping thread:\n", seconds);
+  const auto [idle, floorIdle] = besideBareSleeper(app, ms);
 
   // What one period's resolution costs, measured apart from the sleeping.
   CXServiceFunctions::appAppearance();  // follows the system: starts the watcher
@@ -77,20 +200,29 @@ int main(int argc, char **argv) {
   const double perResolve = (cpuSeconds() - resolveBefore) / kCalls;
 
   bool stillRunning = false;
-  QTimer::singleShot(seconds * 1000 - 1, &app, [&] { stillRunning = service.runningLoops() == 1; });
-  const Sample watched = idleFor(app, seconds * 1000);
+  QTimer::singleShot(ms - 1, &app, [&] { stillRunning = service.runningLoops() == 1; });
+  const auto [watched, floor] = besideBareSleeper(app, ms);
   service.stopScanAndWait();
 
-  const double periods = watched.wall / 0.010;
-  std::printf("idle without watcher: %.3f s CPU over %.1f s = %.3f%% of one core\n", baseline.cpu,
-              baseline.wall, 100.0 * baseline.cpu / baseline.wall);
-  std::printf("idle with watcher:    %.3f s CPU over %.1f s = %.3f%% of one core\n", watched.cpu,
-              watched.wall, 100.0 * watched.cpu / watched.wall);
-  std::printf("per 10 ms period:     %.1f us CPU (about %.0f periods)\n",
-              1e6 * watched.cpu / periods, periods);
-  std::printf("one resolution:       %.1f us CPU (mean of %d)\n", 1e6 * perResolve, kCalls);
-  std::printf("notifications posted: %d (one expected: the first period announces the scheme)\n",
+  print("without the watcher", idle);
+  print("bare 10 ms sleeper beside it (floor)", floorIdle);
+  print("with the watcher", watched);
+  print("bare 10 ms sleeper beside it (floor)", floor);
+  std::printf("  watcher / floor: %.2fx\n", watched.cpu / floor.cpu);
+  std::printf("  one resolution: %.2f us CPU (mean of %d)\n", 1e6 * perResolve, kCalls);
+  std::printf("  notifications posted: %d (one expected: the first period announces the scheme)\n",
               posts);
+
+  if (argc == 4) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(settings.path()));
+    const auto [window, bare] =
+        childrenIdle({argv[2], "--database", argv[3]}, {argv[0], "--bare-sleeper"}, ms);
+    std::printf("\nProcesses side by side, after 3 s to settle, %d s:\n", seconds);
+    print("export window, idle", window);
+    print("bare 10 ms sleeper process (floor)", bare);
+    std::printf("  window / floor: %.2fx\n", window.cpu / bare.cpu);
+  }
   if (!stillRunning) {
     std::fprintf(stderr, "The watcher was not running at the end of the measurement.\n");
     return 1;

@@ -2,7 +2,14 @@
 //
 // Prints how long the export window takes with a large reader database
 // (100,000 feeds unless told otherwise), measured on the real window,
-// offscreen:
+// offscreen. First, in the same run and pair by pair, against the command
+// line's whole export of the same database (orvella-exporter --export FILE):
+//   start to all ticked: from spawning a process that opens the window to
+//               the table filled, every feed ticked and the event loop idle
+//   peak memory of that process (VmHWM)
+//   export text of every feed against the command line's document build
+//               (the read and the OPML document in memory, as --export - does)
+// (printed last), and before that, inside this process:
 //   read+fill   from showing the window to every feed ticked (SQLite read incl.)
 //   store read  the feed store's read alone, for comparison
 //   fill        from the feeds' arrival to a filled, painted table, all ticked
@@ -12,25 +19,35 @@
 //   peak memory of the process (VmHWM)
 // Each step runs a few times; the best and the median are printed. Figures
 // only: nothing here passes or fails.
+#include <fcntl.h>
+#include <spawn.h>
 #include <sqlite3.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <time.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "export/CXExportListVC.h"
+#include "export/OpmlWriter.h"
 #include "platform/Defaults.h"
 #include "services/AppearanceNames.h"
 #include "store/CXExportStorage.h"
+#include "store/FeedDatabase.h"
 #include "toolkit/CXTableViewWithEmptyHolder.h"
 #include "window/CXExportDocumentWC.h"
+
+extern char **environ;
 
 namespace {
 
@@ -114,10 +131,173 @@ long peakKiB() {
   return kib;
 }
 
+std::int64_t monotonicNs() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return std::int64_t(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+}
+
+double median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+// The child of the start-up measurement: opens the window on the database as
+// the program does, and once the table is filled, every feed ticked, painted
+// and the event loop has nothing left to do, prints the milliseconds since the
+// parent spawned it and its peak memory.
+int startupChild(int argc, char **argv) {
+  const std::string database = argv[2];
+  const std::int64_t spawnedNs = std::stoll(argv[3]);
+  QApplication app(argc, argv);
+  QCoreApplication::setOrganizationName(QStringLiteral("Corvanex"));
+  QCoreApplication::setApplicationName(QStringLiteral("OrvellaExporter"));
+  CXExportStorage storage;
+  storage.setDatabasePathOverride(database);
+  CXExportDocumentWC document(&storage);
+  document.showWindow();
+  CXExportListVC *list = document.exportListVC();
+  while (list->loadState() != CXExportListVC::LoadState::Loaded)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  QCoreApplication::processEvents();  // paint what the filled table shows
+  // A zero timer runs once the event loop has handled everything queued.
+  QTimer::singleShot(0, &app, [&] {
+    const double ms = (monotonicNs() - spawnedNs) / 1e6;
+    const int ticked = list->exportTableView()->numberOfSelectedRows();
+    std::printf("%.3f %ld %d %d\n", ms, peakKiB(), list->feedsCount(), ticked);
+    std::fflush(stdout);
+    QCoreApplication::exit(0);
+  });
+  return app.exec();
+}
+
+struct Run {
+  double ms = 0;
+  long peakKiB = 0;
+  bool ok = false;
+  std::string out;
+};
+
+// Spawns a program with its output captured (or sent to /dev/null) and waits.
+Run runProcess(std::vector<std::string> args, bool capture) {
+  std::vector<char *> argv;
+  for (auto &a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  int pipeFds[2] = {-1, -1};
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  if (capture && pipe(pipeFds) == 0) {
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+  } else {
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  }
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+  Run run;
+  const std::int64_t start = monotonicNs();
+  pid_t pid = -1;
+  const bool started = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0;
+  posix_spawn_file_actions_destroy(&actions);
+  if (pipeFds[1] >= 0) close(pipeFds[1]);
+  if (started && pipeFds[0] >= 0) {
+    char buffer[256];
+    ssize_t n;
+    while ((n = read(pipeFds[0], buffer, sizeof buffer)) > 0) run.out.append(buffer, n);
+  }
+  if (pipeFds[0] >= 0) close(pipeFds[0]);
+  int status = 0;
+  rusage usage{};
+  if (started && wait4(pid, &status, 0, &usage) == pid) {
+    run.ms = (monotonicNs() - start) / 1e6;
+    run.peakKiB = usage.ru_maxrss;
+    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  }
+  return run;
+}
+
+// Start-up of the window against the command line's whole export, pair by
+// pair, and the window's export text against the command line's document.
+void compareWithCommandLine(const char *self, const std::string &database, const QString &folder,
+                            int feeds) {
+  const std::string exporter = ORVELLA_EXPORTER;
+  const std::string target = QDir(folder).filePath("cli.opml").toStdString();
+  constexpr int kPairs = 7;
+  std::vector<double> window, cli, ratios;
+  long windowPeak = 0;
+  for (int i = 0; i <= kPairs; ++i) {  // the first pair warms up
+    const std::string spawned = std::to_string(monotonicNs());
+    const Run w = runProcess({self, "--startup", database, spawned}, true);
+    const Run c = runProcess({exporter, "--database", database, "--export", target}, false);
+    double ms = 0;
+    long peak = 0;
+    int count = 0, ticked = 0;
+    if (!w.ok || std::sscanf(w.out.c_str(), "%lf %ld %d %d", &ms, &peak, &count, &ticked) != 4 ||
+        !c.ok || count != feeds || ticked != feeds) {
+      std::fprintf(stderr, "A start-up run failed (window: \"%s\", command line ok: %d).\n",
+                   w.out.c_str(), c.ok);
+      std::exit(1);
+    }
+    if (i == 0) continue;
+    window.push_back(ms);
+    cli.push_back(c.ms);
+    ratios.push_back(ms / c.ms);
+    windowPeak = std::max(windowPeak, peak);
+  }
+  std::printf("  %-34s %8.1f ms median (best %.1f)\n", "window: start to all ticked, idle",
+              median(window), *std::min_element(window.begin(), window.end()));
+  std::printf("  %-34s %8.1f ms median (best %.1f)\n", "command line: whole export to a file",
+              median(cli), *std::min_element(cli.begin(), cli.end()));
+  std::printf("  %-34s %8.2fx median of %d pairs (target: at most 1.5x)\n", "window / command line",
+              median(ratios), kPairs);
+  // The child's own high-water mark: what wait4 reports for a spawned child
+  // also counts this process's memory from before the child's exec.
+  std::printf("  %-34s %8.1f MiB (target: under 64 MiB)\n", "window peak memory",
+              windowPeak / 1024.0);
+
+  // The export text from the window's rows, against the command line's
+  // document: its read and build into memory.
+  CXExportStorage storage;
+  storage.setDatabasePathOverride(database);
+  CXExportDocumentWC document(&storage);
+  document.showWindow();
+  CXExportListVC *list = document.exportListVC();
+  while (list->loadState() != CXExportListVC::LoadState::Loaded)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  std::vector<double> text, build, textRatios;
+  QByteArray a, b;
+  for (int i = 0; i <= kPairs; ++i) {
+    a = QByteArray();
+    b = QByteArray();
+    QElapsedTimer t;
+    t.start();
+    a = list->strExportFeedsUtf8();
+    const double textMs = msSince(t);
+    t.restart();
+    OpmlBuilder builder;
+    forEachFeedRowAt(database, [&builder](const FeedRowView &row) {
+      builder.addOutline(row);
+      return true;
+    });
+    b = std::move(builder).finish();
+    const double buildMs = msSince(t);
+    if (i == 0) continue;
+    text.push_back(textMs);
+    build.push_back(buildMs);
+    textRatios.push_back(textMs / buildMs);
+  }
+  if (a != b) std::fprintf(stderr, "The two documents differ.\n");
+  std::printf("  %-34s %8.1f ms median\n", "window: export text, all ticked", median(text));
+  std::printf("  %-34s %8.1f ms median\n", "command line: read + document", median(build));
+  std::printf("  %-34s %8.2fx median of %d pairs (target: at most 1.5x)\n",
+              "export text / command line build", median(textRatios), kPairs);
+}
 }  // namespace
 
 int main(int argc, char **argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (argc == 4 && std::strcmp(argv[1], "--startup") == 0) {
+    return startupChild(argc, argv);
+  }
   QApplication app(argc, argv);
   const int feeds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100000;
   Defaults::standard().setInteger(AppearanceNames::kAppearanceTypeKey, 2);
@@ -206,5 +386,8 @@ int main(int argc, char **argv) {
     while (!arrived) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
   }).print("store read (queue to main thread)");
 
+  // Last, so that its windows and documents do not raise the figures above.
+  std::printf("\nAgainst the command line, same database, same run:\n");
+  compareWithCommandLine(argv[0], database, dir.path(), feeds);
   return 0;
 }

@@ -3,10 +3,13 @@
 #include <sys/stat.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QSettings>
 #include <QVariant>
 #include <mutex>
+
+#include "platform/FolderChangeMonitor.h"
 
 namespace {
 
@@ -54,10 +57,26 @@ struct Defaults::State {
   // Values read since the file was last loaded or written. The watcher asks
   // for the same key a hundred times a second; this spares QSettings the work.
   QHash<QString, QVariant> cache;
+  // While the file's folder is watched, a read that finds nothing changed in
+  // it skips even the file's status.
+  FolderChangeMonitor folder;
+  FileStamp watchTriedAt;  // the file as it was when a watch last failed
 
   // Reloads the file when it changed since it was last loaded. Caller holds mutex.
   void refresh() {
-    const FileStamp now = FileStamp::of(path);
+    if (folder.isActive() && !folder.changed()) {
+      return;
+    }
+    FileStamp now = FileStamp::of(path);
+    if (!folder.isActive() && now.exists && !(now == watchTriedAt)) {
+      // Watched from now on; the file is looked at again after the watch
+      // began, so that no change falls between the two.
+      if (folder.watch(QFile::encodeName(QFileInfo(settings.fileName()).absolutePath()))) {
+        now = FileStamp::of(path);
+      } else {
+        watchTriedAt = now;
+      }
+    }
     if (now == loaded) {
       return;
     }

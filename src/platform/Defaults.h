@@ -9,9 +9,10 @@
 // $XDG_CONFIG_HOME/Corvanex/OrvellaExporter.conf.
 //
 // An absent key reads as 0 or false. Reads notice changes that another
-// process has written to the file: each read compares the file's identity,
-// size and modification time with what was last loaded and reloads only when
-// they differ, so a read every few milliseconds stays cheap. Every write is
+// process has written to the file: each read asks the kernel whether anything
+// in the file's folder changed, and only then compares the file's identity,
+// size and modification time with what was last loaded and reloads when they
+// differ, so a read every few milliseconds stays cheap. Every write is
 // flushed to the file at once. All members are thread-safe.
 class Defaults {
  public:

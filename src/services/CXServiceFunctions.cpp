@@ -134,8 +134,7 @@ void CXServiceFunctions::startScanSystemAppearance() {
 
 void CXServiceFunctions::stopScanSystemAppearance() {
   isScanStarted_ = false;
-  { std::lock_guard lock(mutex_); }  // a loop about to sleep sees the flag or gets the wake
-  wake_.notify_all();
+  sleep_.wake();  // a loop about to sleep sees the flag or gets the wake
 }
 
 void CXServiceFunctions::stopScanAndWait() {
@@ -193,18 +192,19 @@ void CXServiceFunctions::followApplication(QCoreApplication *app) {
 }
 
 bool CXServiceFunctions::sleepOnePeriod(const std::stop_token &stop) {
-  std::unique_lock lock(mutex_);
-  wake_.wait_for(lock, kPeriod,
-                 [this, &stop] { return stop.stop_requested() || !isScanStarted_.load(); });
+  // The ticket comes before the checks: a stop after them cuts the sleep short.
+  const WakeableSleep::Ticket ticket = sleep_.ticket();
+  if (!stop.stop_requested() && isScanStarted_.load()) {
+    sleep_.sleepFor(kPeriod, ticket);
+  }
   return !stop.stop_requested();
 }
 
 void CXServiceFunctions::watch(std::stop_token stop) {
   onWatcherThread = true;
-  // A stop is requested only with mutex_ held, so this loop either sees it
-  // before it sleeps or is woken by this call. Registered once rather than per
-  // period: the sleep itself is what the idle process pays for.
-  std::stop_callback wakeOnStop(stop, [this] { wake_.notify_all(); });
+  // Registered once rather than per period: the sleep itself is what the idle
+  // process pays for.
+  std::stop_callback wakeOnStop(stop, [this] { sleep_.wake(); });
   for (;;) {
     {
       // Deciding to end and clearing loopAlive_ happen under the lock that

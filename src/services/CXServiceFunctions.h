@@ -2,12 +2,12 @@
 
 #include <QString>
 #include <atomic>
-#include <condition_variable>
 #include <cstdint>
 #include <mutex>
 #include <optional>
 #include <thread>
 
+#include "platform/WakeableSleep.h"
 #include "services/AppearanceNames.h"
 
 class QCoreApplication;
@@ -90,7 +90,7 @@ class CXServiceFunctions {
   // Guards the thread object and loopAlive_; never held while waiting for the
   // main thread.
   mutable std::mutex mutex_;
-  std::condition_variable wake_;
+  WakeableSleep sleep_;  // the period's sleep, cut short by a stop
   std::jthread thread_;
   bool loopAlive_ = false;                   // the thread in thread_ has not yet decided to end
   QCoreApplication *followedApp_ = nullptr;  // guarded by control_

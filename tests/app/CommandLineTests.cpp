@@ -579,3 +579,45 @@ TEST(CommandLine, RunningOutOfMemoryIsASentenceAndStatusFour) {
   EXPECT_EQ(r.exitCode, 4);
   EXPECT_TRUE(r.err.startsWith("Not enough memory")) << r.err.toStdString();
 }
+
+TEST(CommandLine, NeedsNeitherTheWindowsLibrariesNorItsModule) {
+  // The program alone in a folder, without the window's module beside it.
+  TempDir dir;
+  const fs::path lone = dir / "orvella-exporter";
+  fs::copy_file(qEnvironmentVariable("ORVELLA_BINARY").toStdString(), lone);
+  QProcessEnvironment env = headless();
+  env.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));  // names every library loaded
+  struct Case {
+    QStringList args;
+    int exitCode;
+  };
+  const std::vector<Case> cases = {
+      {{QStringLiteral("--version")}, 0},
+      {{QStringLiteral("--database"), kSample, QStringLiteral("--list")}, 0},
+      {{QStringLiteral("--database"), kSample, QStringLiteral("--export"), qpath(dir / "out.opml")},
+       0},
+      {{QStringLiteral("--database"), kSample}, 5},  // the window: its module is missing
+  };
+  for (const Case &c : cases) {
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(qpath(lone), c.args);
+    ASSERT_TRUE(process.waitForFinished(60'000)) << c.args.join(' ').toStdString();
+    const QByteArray err = process.readAllStandardError();
+    EXPECT_EQ(process.exitCode(), c.exitCode) << c.args.join(' ').toStdString() << "\n"
+                                              << err.toStdString();
+    EXPECT_TRUE(err.contains("libQt6Core")) << "the loader names what it loads";
+    for (const char *gui : {"libQt6Gui", "libQt6Widgets", "libQt6DBus", "libQt6Svg"}) {
+      EXPECT_FALSE(err.contains(gui)) << c.args.join(' ').toStdString() << " loaded " << gui;
+    }
+  }
+  QProcess window;
+  window.setProcessEnvironment(headless());
+  window.start(qpath(lone), {QStringLiteral("--database"), kSample});
+  ASSERT_TRUE(window.waitForFinished(60'000));
+  const QString said = QString::fromUtf8(window.readAllStandardError());
+  EXPECT_TRUE(said.contains(QStringLiteral("The export window cannot open")) &&
+              said.contains(QStringLiteral("orvella-exporter-window.so")) &&
+              said.contains(QStringLiteral("Reinstall OrvellaExporter")))
+      << said.toStdString();
+}

@@ -246,3 +246,38 @@ TEST(OpmlWriter, SinkReceivesTheSameDocumentInPiecesAndStopsWhenItRefuses) {
   EXPECT_FALSE(refusing.sinkOk());
   EXPECT_EQ(calls, 1) << "nothing more goes to a sink that refused";
 }
+
+TEST(OpmlWriter, EachByteThatNeedsCareIsFoundAtEveryPlaceInALongValue) {
+  // Ordinary bytes are skipped in blocks; a byte that needs care at any
+  // offset, in or after a block, must still be seen.
+  struct Case {
+    const char *bytes, *written;
+  };
+  const Case cases[] = {
+      {"&", "&amp;"},       {"<", "&lt;"},
+      {">", "&gt;"},        {"\"", "&quot;"},
+      {"\t", "&#9;"},       {"\x01", ""},
+      {"\x1F", ""},         {"\xEF\xBF\xBF", ""},
+      {"\xEF\xBF\xBE", ""}, {"\xEF\xBC\x86", "\xEF\xBC\x86"},
+      {"\x7F", "\x7F"},     {"\xE6\x97\xA5", "\xE6\x97\xA5"},
+      {" ", " "},
+  };
+  const std::string filler = "https://www.example.com/caf\xC3\xA9/feeds/rss.xml?a=1&b=2";
+  for (const Case &c : cases) {
+    for (std::size_t at = 0; at <= 40; ++at) {
+      for (const std::size_t after : {0, 1, 9, 17}) {
+        const std::string before = filler.substr(0, at), rest = filler.substr(at, after);
+        OpmlBuilder builder;
+        builder.addOutline(FeedRowView{before + c.bytes + rest, std::nullopt, 0, std::nullopt});
+        const QByteArray doc = std::move(builder).finish();
+        auto escaped = [](const std::string &plain) {
+          return QByteArray::fromStdString(plain).replace("&", "&amp;").toStdString();
+        };
+        const std::string expected = escaped(before) + c.written + escaped(rest);
+        EXPECT_TRUE(doc.contains(("htmlUrl=\"" + expected + "\"").c_str()))
+            << "byte " << c.written << " at " << at << " with " << after << " after:\n"
+            << doc.toStdString();
+      }
+    }
+  }
+}

@@ -14,7 +14,11 @@ for prefix in /usr /opt/orvella-exporter; do
   if ! DESTDIR="$work/root" "$cmake" --install "$build" --prefix "$prefix" >"$work/log" 2>&1; then
     fail "cmake --install --prefix $prefix failed:"; cat "$work/log" >&2; continue
   fi
+  # The window's module, in the library folder that GNUInstallDirs chose.
+  module=$(cd "$root" && find lib* -path '*/orvella-exporter/orvella-exporter-window.so' 2>/dev/null)
+  [ -n "$module" ] || fail "the window's module is not installed under $prefix/lib"
   expected="bin/orvella-exporter
+$module
 share/applications/com.Corvanex.OrvellaExporter.desktop
 share/icons/hicolor/scalable/apps/com.Corvanex.OrvellaExporter.svg
 share/icons/hicolor/symbolic/apps/com.Corvanex.OrvellaExporter-symbolic.svg

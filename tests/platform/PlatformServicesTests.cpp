@@ -5,6 +5,7 @@
 #include <QProcessEnvironment>
 #include <QThread>
 #include <atomic>
+#include <functional>
 #include <future>
 #include <stop_token>
 #include <thread>
@@ -13,10 +14,12 @@
 #include "TestSupport.h"
 #include "platform/Defaults.h"
 #include "platform/DesktopNotifications.h"
+#include "platform/FolderChangeMonitor.h"
 #include "platform/Localized.h"
 #include "platform/MainQueue.h"
 #include "platform/NotificationCenter.h"
 #include "platform/SystemStyle.h"
+#include "platform/WakeableSleep.h"
 
 using testsupport::pump;
 using testsupport::waitUntil;
@@ -109,6 +112,73 @@ TEST_F(DefaultsTest, ConcurrentReadersAndAWriterAgree) {
   for (auto &t : readers) t.join();
   EXPECT_EQ(odd.load(), 0);
   EXPECT_EQ(defaults.integerForKey(kKey), 198);
+}
+
+TEST(FolderChangeMonitor, NoticesEveryWayAFileChangesOnceAndNothingElse) {
+  testsupport::TempDir dir;
+  const auto file = dir / "Settings.conf";
+  std::filesystem::create_directory(dir / "other");
+  FolderChangeMonitor monitor;
+  ASSERT_TRUE(monitor.watch(QByteArray::fromStdString(dir.path().string())));
+  EXPECT_FALSE(monitor.changed()) << "nothing happened yet";
+  struct Step {
+    const char *what;
+    std::function<void()> act;
+    bool noticed;
+  };
+  const std::vector<Step> steps = {
+      {"create", [&] { testsupport::writeFile(file, "a=1\n"); }, true},
+      {"rewrite", [&] { testsupport::writeFile(file, "a=2\n"); }, true},
+      {"replace by rename",
+       [&] {
+         testsupport::writeFile(dir / "Settings.conf.tmp", "a=3\n");
+         std::filesystem::rename(dir / "Settings.conf.tmp", file);
+       },
+       true},
+      {"change permissions",
+       [&] {
+         std::filesystem::permissions(file, std::filesystem::perms::owner_read,
+                                      std::filesystem::perm_options::replace);
+       },
+       true},
+      {"write in a subfolder", [&] { testsupport::writeFile(dir / "other" / "x", "x"); }, false},
+      {"delete", [&] { std::filesystem::remove(file); }, true},
+  };
+  for (const Step &step : steps) {
+    step.act();
+    EXPECT_EQ(monitor.changed(), step.noticed) << step.what;
+    EXPECT_FALSE(monitor.changed()) << step.what << ": told once";
+  }
+  // Without its folder the monitor can tell nothing: every question answers
+  // "changed", so that the caller looks for itself.
+  std::filesystem::remove_all(dir.path());
+  EXPECT_TRUE(monitor.changed());
+  EXPECT_FALSE(monitor.isActive());
+  EXPECT_TRUE(monitor.changed());
+  EXPECT_FALSE(monitor.watch(QByteArray::fromStdString(dir.path().string())));
+  EXPECT_TRUE(monitor.changed());
+}
+
+TEST(WakeableSleep, AWakeEndsTheSleepsWhoseTicketCameBeforeIt) {
+  WakeableSleep sleep;
+  auto timed = [&](auto &&fn) {
+    const auto start = std::chrono::steady_clock::now();
+    fn();
+    return std::chrono::steady_clock::now() - start;
+  };
+  // A wake between the ticket and the sleep is not lost.
+  const WakeableSleep::Ticket early = sleep.ticket();
+  sleep.wake();
+  EXPECT_LT(timed([&] { sleep.sleepFor(60s, early); }), 20s);
+  // A wake from another thread ends a sleep in progress.
+  std::thread waker([&] {
+    std::this_thread::sleep_for(50ms);
+    sleep.wake();
+  });
+  EXPECT_LT(timed([&] { sleep.sleepFor(60s, sleep.ticket()); }), 20s);
+  waker.join();
+  // Earlier wakes do not shorten a sleep whose ticket came after them.
+  EXPECT_GE(timed([&] { sleep.sleepFor(30ms, sleep.ticket()); }), 30ms);
 }
 
 // --- SystemStyle ----------------------------------------------------------

@@ -152,6 +152,7 @@ TEST_F(Watcher, AccessorsStartAndStopNothing) {
 TEST_F(Watcher, FirstPeriodAfterAStartWithNothingRecordedPostsOnceThenNothing) {
   CXServiceFunctions::appAppearance();
   ASSERT_TRUE(waitUntil([&] { return posts >= 1; }));
+  ASSERT_TRUE(waitUntil([&] { return service().lastChoosenAppearance() == Appearance::kLight; }));
   pump(200ms);  // twenty periods without a change
   EXPECT_EQ(posts, 1);
   EXPECT_FALSE(postedOffMain);
@@ -172,6 +173,9 @@ TEST_F(Watcher, SystemSwitchIsAnnouncedOnceAndRecorded) {
   startAndSettle();
   SystemStyle::setOverride(QStringLiteral("Dark"));
   ASSERT_TRUE(waitUntil([&] { return posts >= 1; }));
+  // Recorded by the watcher's thread once the post has returned, whenever
+  // that thread next gets a processor.
+  ASSERT_TRUE(waitUntil([&] { return service().lastChoosenAppearance() == Appearance::kDark; }));
   pump(100ms);
   EXPECT_EQ(posts, 1);
   EXPECT_EQ(service().lastChoosenAppearance(), Appearance::kDark);
@@ -180,6 +184,7 @@ TEST_F(Watcher, SystemSwitchIsAnnouncedOnceAndRecorded) {
   // A style that is not "dark" counts as light again.
   SystemStyle::setOverride(QStringLiteral("Darker"));
   ASSERT_TRUE(waitUntil([&] { return posts >= 2; }));
+  ASSERT_TRUE(waitUntil([&] { return service().lastChoosenAppearance() == Appearance::kLight; }));
   pump(100ms);
   EXPECT_EQ(posts, 2);
   EXPECT_EQ(service().lastChoosenAppearance(), Appearance::kLight);

@@ -1,0 +1,35 @@
+// Entry point of the window module (see WindowModule.h).
+#include <QApplication>
+#include <csignal>
+#include <type_traits>
+
+#include "app/CXAppDelegate.h"
+#include "app/CommandLine.h"
+#include "app/DesktopIdentity.h"
+#include "app/TerminationSignals.h"
+#include "app/WindowModule.h"
+
+extern "C" __attribute__((visibility("default"))) int orvellaExporterWindowMain(int &argc,
+                                                                                char **argv) {
+  // The program has already found that the options ask for the window. Read
+  // them again here so that a --database given with them reaches this module's
+  // own feed store.
+  if (std::optional<int> status = runCommandLine(argc, argv)) {
+    return *status;
+  }
+  QApplication app(argc, argv);
+  QCoreApplication::setOrganizationName(QStringLiteral("Corvanex"));
+  QCoreApplication::setApplicationName(QStringLiteral("OrvellaExporter"));
+  DesktopIdentity::apply();
+  // A signal to end ends the program as Quit does, through the event loop.
+  TerminationSignals terminationSignals({SIGTERM, SIGINT, SIGHUP});
+  CXAppDelegate delegate;
+  // Launching has finished once the event loop runs; only then can the
+  // hand-off alert's "Cancel" end the loop.
+  QMetaObject::invokeMethod(
+      &delegate, [&delegate] { delegate.applicationDidFinishLaunching(); }, Qt::QueuedConnection);
+  return app.exec();
+}
+
+// Checked where the program calls it.
+static_assert(std::is_same_v<decltype(orvellaExporterWindowMain), WindowEntry>);

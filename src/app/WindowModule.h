@@ -1,0 +1,23 @@
+#pragma once
+
+// The export window lives in a module of its own, loaded only when the window
+// opens, so that the command-line modes start without Qt Widgets, Gui, DBus,
+// Svg and the libraries that these bring.
+
+// The module's file name. The program finds it through its run path: next to
+// the program in the build tree, in the program's library folder once
+// installed.
+inline constexpr char kWindowModuleFile[] = "orvella-exporter-window.so";
+
+// The module's one entry point: runs the application with its window and
+// returns the exit status. argc stays alive for as long as the call lasts, as
+// QApplication requires.
+inline constexpr char kWindowEntryName[] = "orvellaExporterWindowMain";
+using WindowEntry = int(int &argc, char **argv);
+
+// Exit status when the window module cannot be loaded.
+inline constexpr int kWindowModuleMissing = 5;
+
+// Loads the module and runs the window; when the module cannot be loaded,
+// says so on standard error and returns kWindowModuleMissing.
+int runWindowModule(int &argc, char **argv);
