@@ -53,7 +53,7 @@ int runWindowModule(int &argc, char **argv) {
     const char *reason = dlerror();
     std::fprintf(stderr,
                  "The export window cannot open: its part of the program, %s, could not be "
-                 "loaded (%s). Reinstall OrvellaExporter; meanwhile --export and --list work "
+                 "loaded (%s). Reinstall Orvella Exporter; meanwhile --export and --list work "
                  "without it.\n",
                  kWindowModuleFile, reason ? reason : "no reason given");
     return kWindowModuleMissing;

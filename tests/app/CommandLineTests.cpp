@@ -618,6 +618,6 @@ TEST(CommandLine, NeedsNeitherTheWindowsLibrariesNorItsModule) {
   const QString said = QString::fromUtf8(window.readAllStandardError());
   EXPECT_TRUE(said.contains(QStringLiteral("The export window cannot open")) &&
               said.contains(QStringLiteral("orvella-exporter-window.so")) &&
-              said.contains(QStringLiteral("Reinstall OrvellaExporter")))
+              said.contains(QStringLiteral("Reinstall Orvella Exporter")))
       << said.toStdString();
 }
