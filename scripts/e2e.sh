@@ -14,6 +14,9 @@
 #      bottom-right corner resizes the window, never below its minimum size;
 #      a double click on the title strip zooms and restores it; F10 opens the
 #      menu, Escape closes it, and the menu button is not left highlighted;
+#   3b. WM_CLASS matches the desktop entry; About opens from the menu by the
+#      keyboard, transient for the export window, centred on it, without a
+#      taskbar entry of its own, and Escape closes it;
 #   4. Ctrl+Q quits; about a second later the reader's desktop entry must reach
 #      the opener (ORVELLA_OPENER points at a recorder).
 #
@@ -220,6 +223,40 @@ sleep 0.5
 import -display "$DISPLAY" -window root -crop "30x16+$menu_x+$menu_y" "$work/menu-after.png"
 [ "$(compare -metric AE "$work/menu-before.png" "$work/menu-after.png" null: 2>&1)" = 0 ] ||
   fail "the menu button stayed highlighted after its menu closed"
+
+step "checking the desktop identity and the About window"
+doc=$(window_named 'Orvella Exporter')
+wm_class=$(xprop -id "$doc" WM_CLASS)
+wanted=$(sed -n 's/^StartupWMClass=//p' "$root/resources/desktop/com.Corvanex.OrvellaExporter.desktop")
+[[ "$wm_class" == *"\"$wanted\"" ]] ||
+  fail "WM_CLASS ($wm_class) does not match the desktop entry's StartupWMClass $wanted"
+windows_before=$(visible_windows | sort)
+press "$doc" F10
+sleep 0.3
+xdotool key Down Down Down Down Return  # Select All, Deselect All, Export…, About
+about_window() { visible_windows | sort | comm -13 <(echo "$windows_before") - | head -n1; }
+about_shown() { [ -n "$(about_window)" ]; }
+wait_for 10 about_shown || fail "the menu did not open About"
+sleep 0.5
+about=$(about_window)
+[ -n "$about" ] || fail "the About window did not appear"
+shot 2d-about
+transient=$(xprop -id "$about" WM_TRANSIENT_FOR | grep -o '0x[0-9a-f]*' || true)
+[ "$transient" = "$(printf '0x%x' "$doc")" ] ||
+  fail "About is not transient for the export window ($transient, export window $(printf '0x%x' "$doc"))"
+type_and_state=$(xprop -id "$about" _NET_WM_WINDOW_TYPE _NET_WM_STATE)
+[[ "$type_and_state" == *DIALOG* || "$type_and_state" == *SKIP_TASKBAR* ]] ||
+  fail "About would get a taskbar entry of its own ($type_and_state)"
+eval "$(geometry)"
+doc_cx=$((X + WIDTH / 2)) doc_cy=$((Y + HEIGHT / 2))
+eval "$(xdotool getwindowgeometry --shell "$about" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+about_cx=$((X + WIDTH / 2)) about_cy=$((Y + HEIGHT / 2))
+off_x=$((about_cx - doc_cx)) off_y=$((about_cy - doc_cy))
+((${off_x#-} < 12 && ${off_y#-} < 12)) ||
+  fail "About is not centred on the export window (about $about_cx,$about_cy; window $doc_cx,$doc_cy)"
+press "$about" Escape
+wait_for 5 sh -c "! xdotool search --onlyvisible --pid $exporter 2>/dev/null | grep -qx $about" ||
+  fail "Escape did not close About"
 
 step "exporting through the save dialog"
 press "$(window_named 'Orvella Exporter')" ctrl+e
