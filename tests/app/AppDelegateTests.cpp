@@ -252,9 +252,11 @@ TEST_F(HandOff, AReaderFoundByItsBusNameIsAskedToComeForwardInsteadOfStartedAgai
   EXPECT_FALSE(relaunched());
 }
 
-TEST_F(HandOff, ASignalToEndQuitsTheWayQuitDoesAndReopensTheReader) {
+TEST_F(HandOff, ASignalOrALogoutQuitsTheWayQuitDoesAndReopensTheReader) {
   TerminationSignals signalsToEnd({SIGTERM, SIGINT, SIGHUP});
-  for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+  // 0 stands for a logout: the session manager's "die" reaches Qt's session
+  // management, which sends the application a Quit event.
+  for (int signal : {SIGTERM, SIGINT, SIGHUP, 0}) {
     std::filesystem::remove(recorderOutput);
     auto reader = startReader("a");
     runUntilQuit([&] {
@@ -263,9 +265,14 @@ TEST_F(HandOff, ASignalToEndQuitsTheWayQuitDoesAndReopensTheReader) {
       // The reader went away meanwhile, so it is started again at quit.
       reader->process->kill();
       reader->process->waitForFinished(5000);
-      ::kill(::getpid(), signal);
+      if (signal != 0) {
+        ::kill(::getpid(), signal);
+      } else {
+        QEvent quit(QEvent::Quit);
+        QCoreApplication::sendEvent(qApp, &quit);
+      }
     });
-    ASSERT_TRUE(waitUntil([&] { return relaunched(); })) << strsignal(signal);
+    ASSERT_TRUE(waitUntil([&] { return relaunched(); })) << (signal ? strsignal(signal) : "logout");
     EXPECT_EQ(QString::fromStdString(testsupport::readFile(recorderOutput)), entries[reader->pid]);
   }
 }
