@@ -45,7 +45,7 @@ using testsupport::waitUntil;
 
 // Readers may own their id on the session bus; this program's bus is its own.
 const auto *const privateBus =
-    ::testing::AddGlobalTestEnvironment(new testprocess::PrivateSessionBus);
+    ::testing::AddGlobalTestEnvironment(new testsupport::PrivateSessionBus);
 
 bool isGone(pid_t pid) {
   const auto stat = testprocess::statOf(pid);

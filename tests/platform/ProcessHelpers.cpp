@@ -95,23 +95,3 @@ ScopedEnv::~ScopedEnv() {
 }
 
 }  // namespace testprocess
-
-namespace testprocess {
-
-void PrivateSessionBus::SetUp() {
-  daemon_.start(QStringLiteral("dbus-daemon"),
-                {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                 QStringLiteral("--nopidfile"), QStringLiteral("--print-address=1")});
-  ASSERT_TRUE(daemon_.waitForStarted(10000)) << "dbus-daemon did not start";
-  while (!daemon_.canReadLine()) {
-    ASSERT_TRUE(daemon_.waitForReadyRead(10000)) << "dbus-daemon printed no address";
-  }
-  qputenv("DBUS_SESSION_BUS_ADDRESS", daemon_.readLine().trimmed());
-}
-
-void PrivateSessionBus::TearDown() {
-  daemon_.terminate();
-  daemon_.waitForFinished(5000);
-}
-
-}  // namespace testprocess

@@ -50,15 +50,4 @@ class ScopedEnv {
   std::optional<std::string> old_;
 };
 
-// A dbus-daemon of the test program's own, made its session bus before any
-// test runs, so that no test reaches the developer's desktop.
-class PrivateSessionBus : public ::testing::Environment {
- public:
-  void SetUp() override;
-  void TearDown() override;
-
- private:
-  QProcess daemon_;
-};
-
 }  // namespace testprocess

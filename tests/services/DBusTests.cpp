@@ -34,28 +34,14 @@ QString busAddress;
 
 // A dbus-daemon of our own for the whole program, so that no test reaches the
 // developer's desktop and every test finds the same empty bus.
-class PrivateBus : public ::testing::Environment {
+class PrivateBus : public testsupport::PrivateSessionBus {
  public:
   void SetUp() override {
-    daemon_.start(QStringLiteral("dbus-daemon"),
-                  {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                   QStringLiteral("--nopidfile"), QStringLiteral("--print-address=1")});
-    ASSERT_TRUE(daemon_.waitForStarted(10000)) << "dbus-daemon did not start";
-    while (!daemon_.canReadLine()) {
-      ASSERT_TRUE(daemon_.waitForReadyRead(10000)) << "dbus-daemon printed no address";
-    }
-    busAddress = QString::fromLocal8Bit(daemon_.readLine()).trimmed();
-    qputenv("DBUS_SESSION_BUS_ADDRESS", busAddress.toLocal8Bit());
+    testsupport::PrivateSessionBus::SetUp();
+    busAddress = qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
     qunsetenv("ORVELLA_INTERFACE_STYLE");
     ASSERT_TRUE(QDBusConnection::sessionBus().isConnected());
   }
-  void TearDown() override {
-    daemon_.terminate();
-    daemon_.waitForFinished(5000);
-  }
-
- private:
-  QProcess daemon_;
 };
 
 const auto *const privateBus = ::testing::AddGlobalTestEnvironment(new PrivateBus);

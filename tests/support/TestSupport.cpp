@@ -96,4 +96,20 @@ std::vector<std::string> namesIn(const std::filesystem::path &folder) {
 
 QString qpath(const std::filesystem::path &path) { return QString::fromStdString(path.string()); }
 
+void PrivateSessionBus::SetUp() {
+  daemon_.start(QStringLiteral("dbus-daemon"),
+                {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                 QStringLiteral("--nopidfile"), QStringLiteral("--print-address=1")});
+  ASSERT_TRUE(daemon_.waitForStarted(10000)) << "dbus-daemon did not start";
+  while (!daemon_.canReadLine()) {
+    ASSERT_TRUE(daemon_.waitForReadyRead(10000)) << "dbus-daemon printed no address";
+  }
+  qputenv("DBUS_SESSION_BUS_ADDRESS", daemon_.readLine().trimmed());
+}
+
+void PrivateSessionBus::TearDown() {
+  daemon_.terminate();
+  daemon_.waitForFinished(5000);
+}
+
 }  // namespace testsupport

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QProcess>
 #include <QString>
 #include <chrono>
 #include <filesystem>
@@ -42,5 +45,16 @@ std::vector<std::string> namesIn(const std::filesystem::path &folder);
 // A path as Qt takes it.
 QString qpath(const std::filesystem::path &path);
 void writeFile(const std::filesystem::path &path, const std::string &bytes);
+
+// A dbus-daemon of the test program's own, made its session bus before any
+// test runs, so that no test reaches the developer's desktop.
+class PrivateSessionBus : public ::testing::Environment {
+ public:
+  void SetUp() override;
+  void TearDown() override;
+
+ private:
+  QProcess daemon_;
+};
 
 }  // namespace testsupport
