@@ -395,7 +395,7 @@ int main(int argc, char **argv) {
     bool arrived = false;
     storage.readFeedsWithOutcome([&arrived](ReadResult) { arrived = true; }, compact);
     while (!arrived) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  }).print("store read, UTF-8 rows (the window's)");
+  }).print("store read, UTF-8 rows (window)");
 
   // Last, so that its windows and documents do not raise the figures above.
   std::printf("\nAgainst the command line, same database, same run:\n");
