@@ -2,7 +2,7 @@
 
 CXExportListModel::CXExportListModel(QObject *parent) : QAbstractListModel(parent) {}
 
-void CXExportListModel::setFeeds(std::optional<FeedList> feeds) {
+void CXExportListModel::setFeeds(std::optional<FeedRowTable> feeds) {
   beginResetModel();
   feeds_ = std::move(feeds);
   endResetModel();
@@ -19,7 +19,7 @@ QList<int> CXExportListModel::feedRows(int feedCount) {
 
 QString CXExportListModel::titleOfFeedRow(int row) const {
   if (!isFeedRow(row) || row / 2 >= feedsCount()) return {};
-  return (*feeds_)[static_cast<std::size_t>(row / 2)].feedTitle.value_or(QString());
+  return feeds_->title(static_cast<std::size_t>(row / 2));
 }
 
 QString CXExportListModel::spokenNameOfFeedRow(int row) const {
@@ -27,9 +27,11 @@ QString CXExportListModel::spokenNameOfFeedRow(int row) const {
   if (!title.isEmpty() || row / 2 >= feedsCount()) return title;
   // A feed without a title is still told apart from the others by a screen
   // reader: by its feed address, or its site when it has none.
-  const FeedRecord &feed = (*feeds_)[static_cast<std::size_t>(row / 2)];
-  if (feed.internalLink && !feed.internalLink->isEmpty()) return *feed.internalLink;
-  return feed.feedUrl.value_or(QString());
+  const FeedRowView feed = feeds_->row(static_cast<std::size_t>(row / 2));
+  const auto &address =
+      feed.internalLink && !feed.internalLink->empty() ? feed.internalLink : feed.feedUrl;
+  if (!address) return {};
+  return QString::fromUtf8(address->data(), static_cast<qsizetype>(address->size()));
 }
 
 int CXExportListModel::rowCount(const QModelIndex &parent) const {

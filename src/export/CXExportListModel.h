@@ -3,10 +3,11 @@
 #include <QAbstractListModel>
 #include <optional>
 
-#include "store/FeedRecord.h"
+#include "store/FeedRowTable.h"
 
 // The rows of the export table. The model owns the feeds as the store
-// delivered them and lays them out as 2n rows for n feeds: row 2k is the feed
+// delivered them, as UTF-8 (a title becomes text only when a view asks for
+// it), and lays them out as 2n rows for n feeds: row 2k is the feed
 // row of feed k (17 points, selectable), row 2k+1 the separator below it
 // (1 point, never selectable). Views ask it everything through roles and
 // flags; it knows nothing of the views or the controller.
@@ -26,8 +27,8 @@ class CXExportListModel : public QAbstractListModel {
 
   // The feeds; absent until the first delivery. Replacing them resets the
   // model, which clears any selection of a view.
-  const std::optional<FeedList> &feeds() const { return feeds_; }
-  void setFeeds(std::optional<FeedList> feeds);
+  const std::optional<FeedRowTable> &feeds() const { return feeds_; }
+  void setFeeds(std::optional<FeedRowTable> feeds);
   // Number of feeds (not rows); 0 while there are none.
   int feedsCount() const;
 
@@ -49,5 +50,5 @@ class CXExportListModel : public QAbstractListModel {
   Qt::ItemFlags flags(const QModelIndex &index) const override;
 
  private:
-  std::optional<FeedList> feeds_;
+  std::optional<FeedRowTable> feeds_;
 };

@@ -8,7 +8,7 @@
 #include "export/CXProgressIndicator.h"
 #include "export/OpmlWriter.h"
 #include "platform/Localized.h"
-#include "platform/MainQueue.h"
+#include "platform/Log.h"
 #include "store/CXExportStorage.h"
 #include "toolkit/CXButton.h"
 #include "toolkit/CXHLView.h"
@@ -111,10 +111,15 @@ QList<int> CXExportListVC::selectedFeeds() const {
   return table ? table->selectedRowIndexes() : QList<int>();
 }
 
+std::optional<FeedList> CXExportListVC::exportList() const {
+  if (!model_->feeds()) return std::nullopt;
+  return model_->feeds()->records();
+}
+
 QByteArray CXExportListVC::strExportFeedsUtf8() const {
-  static const FeedList kNoFeeds;
-  const std::optional<FeedList> &feeds = model_->feeds();
-  return opmlDocumentUtf8(feeds ? *feeds : kNoFeeds, toRows(selectedFeeds()));
+  static const FeedRowTable kNoFeeds;
+  const std::optional<FeedRowTable> &feeds = model_->feeds();
+  return opmlDocumentOfRows(feeds ? *feeds : kNoFeeds, toRows(selectedFeeds()));
 }
 
 QString CXExportListVC::strExportFeeds() const { return QString::fromUtf8(strExportFeedsUtf8()); }
@@ -161,7 +166,7 @@ void CXExportListVC::viewDidAppear() {
 
   CXExportStorage &store = storage();
   if (store.openDatabase() != 0) {
-    model_->setFeeds(FeedList());
+    model_->setFeeds(FeedRowTable());
     disableAllButtons();
     const auto path = store.databasePath();
     table->setPlaceholderText(
@@ -179,17 +184,22 @@ void CXExportListVC::viewDidAppear() {
   table->setPlaceholderText(text("Reading feeds…"));
   setLoadState(LoadState::Reading);
   QPointer<CXExportListVC> self(this);
-  store.readFeedsFromDatabaseWithCompletionHandler([self](FeedList feeds) {
-    if (self) self->feedsArrived(std::move(feeds));
-  });
-  // The store answers a read it could not open with silence. Its queue runs
-  // tasks in order and hands answers to the main thread in order, so by the
-  // time this marker comes back a delivered list has already arrived.
-  store.databaseQueue().async([self] {
-    MainQueue::async([self] {
-      if (self && self->loadState_ == LoadState::Reading) self->readDidNotDeliver();
-    });
-  });
+  // The rows stay UTF-8 all the way into the model: a title becomes text only
+  // when it is painted.
+  ReadOptions options;
+  options.compactRows = true;
+  store.readFeedsWithOutcome(
+      [self](ReadResult result) {
+        if (result.status == ReadStatus::OpenFailed) {
+          Log::line(QStringLiteral("Database error: %1").arg(result.sqliteMessage));
+          if (self) self->readDidNotDeliver();
+          return;
+        }
+        // A query that cannot run gives no rows and a failed step the rows
+        // read before it, as the list has always shown them.
+        if (self) self->feedsArrived(std::move(result.compact));
+      },
+      options);
 }
 
 void CXExportListVC::readDidNotDeliver() {
@@ -200,7 +210,7 @@ void CXExportListVC::readDidNotDeliver() {
   setLoadState(LoadState::ReadFailed);
 }
 
-void CXExportListVC::feedsArrived(FeedList feeds) {
+void CXExportListVC::feedsArrived(FeedRowTable feeds) {
   model_->setFeeds(std::move(feeds));
   CXTableViewWithEmptyHolder *table = exportTableView();
   const int n = feedsCount();

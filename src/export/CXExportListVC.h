@@ -78,8 +78,9 @@ class CXExportListVC : public QObject {
   CXButton *exportButton() const;
   CXProgressIndicator *exportProgress() const;
 
-  // The feeds as the store delivered them; absent until they arrive.
-  const std::optional<FeedList> &exportList() const { return model_->feeds(); }
+  // The feeds as the store delivered them; absent until they arrive. Made
+  // from the model's UTF-8 rows on each call.
+  std::optional<FeedList> exportList() const;
   LoadState loadState() const { return loadState_; }
 
   // Number of feeds (not rows); 0 while none have arrived.
@@ -108,7 +109,8 @@ class CXExportListVC : public QObject {
   void viewDidAppear();
   // Where the feed read lands (on the main thread): fills the table and ticks
   // every feed in one selection change.
-  void feedsArrived(FeedList feeds);
+  void feedsArrived(FeedRowTable feeds);
+  void feedsArrived(const FeedList &feeds) { feedsArrived(FeedRowTable::fromRecords(feeds)); }
 
  signals:
   // After every change of the ticked feeds, and once the load has settled.

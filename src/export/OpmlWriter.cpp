@@ -278,26 +278,44 @@ QByteArray OpmlBuilder::finish() && {
   return std::move(buffer_);
 }
 
-QByteArray opmlDocumentUtf8(const FeedList &feeds, const std::vector<int> &selectedRows) {
+namespace {
+
+// The feeds of the selected rows, each once, in the list's order.
+std::vector<std::size_t> chosenFeeds(std::size_t feedCount, const std::vector<int> &selectedRows) {
   std::vector<int> rows = selectedRows;
   std::sort(rows.begin(), rows.end());
   rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-
-  // Take the whole working list first, then write it.
-  std::vector<const FeedRecord *> chosen;
+  std::vector<std::size_t> chosen;
   chosen.reserve(rows.size());
   for (int row : rows) {
     if (row < 0 || row % 2 != 0) {
       continue;  // separator rows carry no feed
     }
     const auto index = static_cast<std::size_t>(row / 2);
-    if (index < feeds.size()) {
-      chosen.push_back(&feeds[index]);
+    if (index < feedCount) {
+      chosen.push_back(index);
     }
   }
+  return chosen;
+}
+
+}  // namespace
+
+QByteArray opmlDocumentUtf8(const FeedList &feeds, const std::vector<int> &selectedRows) {
+  // Take the whole working list first, then write it.
+  const std::vector<std::size_t> chosen = chosenFeeds(feeds.size(), selectedRows);
   OpmlBuilder builder(chosen.size());
-  for (const FeedRecord *feed : chosen) {
-    builder.addOutline(*feed);
+  for (std::size_t index : chosen) {
+    builder.addOutline(feeds[index]);
+  }
+  return std::move(builder).finish();
+}
+
+QByteArray opmlDocumentOfRows(const FeedRowTable &feeds, const std::vector<int> &selectedRows) {
+  const std::vector<std::size_t> chosen = chosenFeeds(feeds.size(), selectedRows);
+  OpmlBuilder builder(chosen.size());
+  for (std::size_t index : chosen) {
+    builder.addOutline(feeds.row(index));
   }
   return std::move(builder).finish();
 }

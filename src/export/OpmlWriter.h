@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "store/FeedRecord.h"
+#include "store/FeedRowTable.h"
 #include "store/FeedRowView.h"
 
 // The address of the product's home page, named in the document's second
@@ -70,6 +71,8 @@ class OpmlBuilder {
 // rows past the end of the list are ignored.
 QByteArray opmlDocumentUtf8(const FeedList &feeds, const std::vector<int> &selectedRows);
 QString opmlDocument(const FeedList &feeds, const std::vector<int> &selectedRows);
+// The same document straight from the rows' UTF-8 bytes.
+QByteArray opmlDocumentOfRows(const FeedRowTable &feeds, const std::vector<int> &selectedRows);
 
 // Every row of a table of feedCount feeds that stands for a feed.
 std::vector<int> allFeedRows(std::size_t feedCount);

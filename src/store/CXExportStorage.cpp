@@ -80,9 +80,10 @@ ReadResult CXExportStorage::readFeeds(const ReadOptions &options) const {
   }
 }
 
-void CXExportStorage::readFeedsWithOutcome(std::function<void(ReadResult)> completion) {
-  queue_.async([this, completion = std::move(completion)]() mutable {
-    auto result = std::make_shared<ReadResult>(readFeeds());
+void CXExportStorage::readFeedsWithOutcome(std::function<void(ReadResult)> completion,
+                                           const ReadOptions &options) {
+  queue_.async([this, completion = std::move(completion), options]() mutable {
+    auto result = std::make_shared<ReadResult>(readFeeds(options));
     MainQueue::async([completion = std::move(completion), result]() mutable {
       if (completion) {
         completion(std::move(*result));

@@ -58,8 +58,10 @@ class CXExportStorage {
   ReadResult readFeeds(const ReadOptions &options = {}) const;
 
   // readFeeds() on databaseQueue(); completion is called on the main queue
-  // exactly once, whatever the outcome.
-  void readFeedsWithOutcome(std::function<void(ReadResult)> completion);
+  // exactly once, whatever the outcome. With options.compactRows the rows
+  // arrive as UTF-8 in ReadResult::compact, as the export window keeps them.
+  void readFeedsWithOutcome(std::function<void(ReadResult)> completion,
+                            const ReadOptions &options = {});
 
   SerialQueue &databaseQueue() { return queue_; }
 

@@ -482,6 +482,20 @@ ReadResult forEachFeedAt(const fs::path &path, const std::function<void(FeedReco
 }
 
 ReadResult readFeedsAt(const fs::path &path, const ReadOptions &options) {
+  if (options.compactRows) {
+    FeedRowTable rows;
+    ReadResult result = forEachFeedRowAt(
+        path,
+        [&rows](const FeedRowView &row) {
+          rows.append(row);
+          return true;
+        },
+        options);
+    if (result.status == ReadStatus::Ok || result.status == ReadStatus::StepFailed) {
+      result.compact = std::move(rows);
+    }
+    return result;
+  }
   FeedList feeds;
   ReadResult result = forEachFeedAt(
       path, [&feeds](FeedRecord &&record) { feeds.push_back(std::move(record)); }, options);

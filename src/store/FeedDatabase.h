@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "store/FeedRecord.h"
+#include "store/FeedRowTable.h"
 #include "store/FeedRowView.h"
 
 // Read-only access to a reader database file. Every call opens a connection of
@@ -40,6 +41,9 @@ struct ReadResult {
   // Every row on Ok, the rows read before the failure on StepFailed, else
   // empty. Stays empty when the rows were handed to a visitor instead.
   FeedList feeds;
+  // The same rows as UTF-8 when the read was asked for compact rows (then
+  // `feeds` stays empty).
+  FeedRowTable compact;
   // Rows read, also when they went to a visitor.
   std::size_t rowCount = 0;
   // SQLite's own text for the failure (what the log line carries).
@@ -56,6 +60,8 @@ struct ReadResult {
 struct ReadOptions {
   // How long to wait for another program's lock on the file before giving up.
   std::chrono::milliseconds busyTimeout{3000};
+  // Keep the rows as UTF-8 in ReadResult::compact instead of as FeedRecords.
+  bool compactRows = false;
 };
 
 // True when the name leads to a regular file that can be opened for reading;

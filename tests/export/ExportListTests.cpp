@@ -70,6 +70,8 @@ TEST_F(ExportList, FeedRowsAndSeparatorRowsAlternate) {
   EXPECT_EQ(table()->rectOfRow(5).bottom() + 1, 3 * 17 + 3) << "the last row is a separator";
   EXPECT_EQ(vc.titleOfFeedRow(0), "Daily");
   EXPECT_EQ(vc.titleOfFeedRow(2), "") << "a feed without a title shows nothing";
+  EXPECT_EQ(table()->model()->index(2, 0).data(Qt::AccessibleTextRole).toString(), "https://b/feed")
+      << "and is spoken by its address";
   EXPECT_EQ(vc.titleOfFeedRow(4), "Weekly");
   EXPECT_EQ(table()->model()->index(4, 0).data().toString(), "Weekly");
   EXPECT_FALSE(table()->model()->index(5, 0).data().isValid());

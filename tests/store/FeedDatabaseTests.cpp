@@ -88,6 +88,47 @@ TEST(FeedDatabase, TextColumnsKeepValidUtf8AndDropEverythingElse) {
   EXPECT_EQ(result.feeds[3].internalLink->size(), static_cast<qsizetype>(huge.size()));
 }
 
+// The window keeps the rows as UTF-8; they must come back as the very records
+// the plain read gives, absent and empty texts told apart.
+TEST(FeedDatabase, CompactRowsGiveBackTheSameRecords) {
+  const std::string huge(3'000'000, 'x');  // larger than one of the table's blocks
+  const struct {
+    const char *what;
+    std::string rows;
+  } cases[] = {
+      {"no bytes at all first",
+       "VALUES (NULL, NULL, NULL, NULL), ('', '', 0, ''), ('u', NULL, 1, '')"},
+      {"invalid UTF-8",
+       "VALUES (x'c328', 'ok', 1, x'eda080'), ('a', x'ff', 2, CAST(x'610062' AS TEXT))"},
+      {"non-Latin", "VALUES ('https://例え.jp/', 'Ünïcødé 日本 🎉 Кириллица', 3, NULL)"},
+      {"a value larger than a block",
+       "VALUES ('a', 't', 1, 'l'), ('" + huge + "', '" + huge + "', 2, NULL), ('b', NULL, 3, 'm')"},
+      {"rows filling several blocks",
+       "WITH RECURSIVE n(v) AS (SELECT 1 UNION ALL SELECT v + 1 FROM n WHERE v < 6000)"
+       " SELECT 'https://s/' || v, v || hex(randomblob(200)), v, 'https://s/f' || v FROM n"},
+  };
+  ReadOptions compact;
+  compact.compactRows = true;
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.what);
+    TempDir dir;
+    const auto db = dir / "Feeds";
+    execSql(db, std::string(kFeedsTable) +
+                    "INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK) " +
+                    c.rows + ";");
+    const ReadResult records = readFeedsAt(db);
+    const ReadResult rows = readFeedsAt(db, compact);
+    ASSERT_TRUE(records.ok());
+    ASSERT_TRUE(rows.ok()) << rows.message.toStdString();
+    EXPECT_TRUE(rows.feeds.empty());
+    ASSERT_EQ(rows.compact.size(), records.feeds.size());
+    EXPECT_EQ(rows.compact.records(), records.feeds);
+    EXPECT_EQ(FeedRowTable::fromRecords(records.feeds).records(), records.feeds);
+    for (std::size_t k = 0; k < records.feeds.size(); ++k)
+      EXPECT_EQ(rows.compact.title(k), records.feeds[k].feedTitle.value_or(QString())) << k;
+  }
+}
+
 TEST(FeedDatabase, ChannelTypeFollowsSqliteIntegerConversion) {
   TempDir dir;
   const auto db = dir / "Feeds";
@@ -194,6 +235,11 @@ TEST(FeedDatabase, DamagedPagesStopTheReadAndKeepTheRowsBefore) {
   EXPECT_LT(result.rowCount, 3000u);
   EXPECT_EQ(result.feeds.size(), result.rowCount);
   EXPECT_TRUE(result.message.contains("damaged")) << result.message.toStdString();
+  ReadOptions compact;
+  compact.compactRows = true;
+  const ReadResult rows = readFeedsAt(db, compact);
+  EXPECT_EQ(rows.status, ReadStatus::StepFailed);
+  EXPECT_EQ(rows.compact.records(), result.feeds) << "the same rows before the damage";
   EXPECT_EQ(readFile(db), bytes);
 }
 
