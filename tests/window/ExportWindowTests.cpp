@@ -689,8 +689,8 @@ bool settled(CXExportListVC *list) {
 }
 
 // What a screen reader hears of the list besides its rows.
-QString listDescription(CXTableViewWithEmptyHolder *table) {
-  return QAccessible::queryAccessibleInterface(table)->text(QAccessible::Description);
+std::string listDescription(CXTableViewWithEmptyHolder *table) {
+  return QAccessible::queryAccessibleInterface(table)->text(QAccessible::Description).toStdString();
 }
 
 TEST_F(ExportWindow, AnUnreadableDatabaseIsExplainedNotCalledEmpty) {
@@ -720,7 +720,7 @@ TEST_F(ExportWindow, AnUnreadableDatabaseIsExplainedNotCalledEmpty) {
     EXPECT_TRUE(shown.contains(c.says)) << shown.toStdString();
     EXPECT_TRUE(shown.contains(qpath(dir / c.name))) << "names the file";
     EXPECT_FALSE(shown.contains("Open Orvella") || shown.contains("start Orvella"));
-    EXPECT_EQ(listDescription(table()), shown);
+    EXPECT_EQ(listDescription(table()), shown.toStdString());
     EXPECT_EQ(table()->numberOfRows(), 0);
     EXPECT_FALSE(list()->exportButton()->isEnabled());
     EXPECT_FALSE(list()->selectAllButton()->isEnabled());
@@ -735,7 +735,7 @@ TEST_F(ExportWindow, ALockedDatabaseOffersTryAgain) {
   ASSERT_TRUE(settled(list()));
   EXPECT_TRUE(table()->placeholderText().contains("locked by another program"))
       << table()->placeholderText().toStdString();
-  EXPECT_EQ(listDescription(table()), table()->placeholderText());
+  EXPECT_EQ(listDescription(table()), table()->placeholderText().toStdString());
   ASSERT_TRUE(list()->tryAgainButton()->isVisible());
   QAccessibleInterface *window = QAccessible::queryAccessibleInterface(wc->window());
   EXPECT_TRUE(namesOf(window, QAccessible::Button).contains("Try Again"));
@@ -771,7 +771,7 @@ TEST_F(ExportWindow, APartialReadSaysSoAndExportAsksFirst) {
   EXPECT_TRUE(warning->text().contains("damaged")) << "says why";
   QAccessibleInterface *window = QAccessible::queryAccessibleInterface(wc->window());
   EXPECT_TRUE(namesOf(window, QAccessible::StaticText).contains(warning->text()));
-  EXPECT_EQ(listDescription(table()), warning->text());
+  EXPECT_EQ(listDescription(table()), warning->text().toStdString());
 
   const fs::path target = dir / "out.opml";
   answerPanel(qpath(target));
