@@ -80,6 +80,9 @@ void CXExportListVC::loadView() {
   ui_->exportButton->setDefault(true);
   ui_->tryAgainButton->setText(text("Try Again"));
   ui_->retryLayout->setAlignment(ui_->tryAgainButton, Qt::AlignHCenter);
+  // Under the placeholder, on the list's own background.
+  ui_->retryBar->setBackgroundRole(QPalette::Base);
+  ui_->retryBar->setAutoFillBackground(true);
   connect(ui_->tryAgainButton, &QAbstractButton::clicked, this, &CXExportListVC::tryAgain);
   ui_->selectionCountLabel->clear();
   applyHeaderFonts();
