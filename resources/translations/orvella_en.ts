@@ -56,10 +56,6 @@
         <translation>Orvella has no subscriptions to export yet. Add feeds in Orvella, then open the exporter again.</translation>
     </message>
     <message>
-        <source>The feeds could not be read. Open Orvella once so that it creates its database, then open the exporter again.</source>
-        <translation>The feeds could not be read. Open Orvella once so that it creates its database, then open the exporter again.</translation>
-    </message>
-    <message>
         <source>The OPML file could not be saved. Check that the folder exists and that you may write to it, then export again.</source>
         <translation>The OPML file could not be saved. Check that the folder exists and that you may write to it, then export again.</translation>
     </message>
@@ -108,12 +104,32 @@
         <translation>No readable Orvella database was found at %1. Open Orvella once so that it creates its database, then open the exporter again.</translation>
     </message>
     <message>
-        <source>No Orvella database was found because its folder cannot be located. Start the exporter with --database and the path of the database file.</source>
-        <translation>No Orvella database was found because its folder cannot be located. Start the exporter with --database and the path of the database file.</translation>
-    </message>
-    <message>
         <source>Reading feeds…</source>
         <translation>Reading feeds…</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Try Again</translation>
+    </message>
+    <message>
+        <source>This list is incomplete. %1</source>
+        <translation>This list is incomplete. %1</translation>
+    </message>
+    <message>
+        <source>There is no database file at “%1”. Check the path given with --database, then start the exporter again.</source>
+        <translation>There is no database file at “%1”. Check the path given with --database, then start the exporter again.</translation>
+    </message>
+    <message>
+        <source>Export an incomplete list?</source>
+        <translation>Export an incomplete list?</translation>
+    </message>
+    <message>
+        <source>Only the feeds in the list can be exported; those that could not be read will be missing from the file.</source>
+        <translation>Only the feeds in the list can be exported; those that could not be read will be missing from the file.</translation>
+    </message>
+    <message>
+        <source>Export Anyway</source>
+        <translation>Export Anyway</translation>
     </message>
     <message>
         <source>Export Feeds</source>

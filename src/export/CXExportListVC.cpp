@@ -7,6 +7,7 @@
 #include "export/CXExportListDelegate.h"
 #include "export/CXProgressIndicator.h"
 #include "export/OpmlWriter.h"
+#include "export/ReadOutcomeNotice.h"
 #include "platform/Localized.h"
 #include "platform/Log.h"
 #include "store/CXExportStorage.h"
@@ -78,6 +79,12 @@ void CXExportListVC::loadView() {
   ui_->deselectAllButton->setText(text("Deselect All"));
   ui_->exportButton->setText(text("Export…"));
   ui_->exportButton->setDefault(true);
+  ui_->tryAgainButton->setText(text("Try Again"));
+  ui_->retryLayout->setAlignment(ui_->tryAgainButton, Qt::AlignHCenter);
+  // Under the placeholder, on the list's own background.
+  ui_->retryBar->setBackgroundRole(QPalette::Base);
+  ui_->retryBar->setAutoFillBackground(true);
+  connect(ui_->tryAgainButton, &QAbstractButton::clicked, this, &CXExportListVC::tryAgain);
   ui_->selectionCountLabel->clear();
   applyHeaderFonts();
 
@@ -104,6 +111,9 @@ CXButton *CXExportListVC::exportButton() const {
 }
 CXProgressIndicator *CXExportListVC::exportProgress() const {
   return view_ && ui_ ? ui_->exportProgress : nullptr;
+}
+CXButton *CXExportListVC::tryAgainButton() const {
+  return view_ && ui_ ? ui_->tryAgainButton : nullptr;
 }
 
 QList<int> CXExportListVC::selectedFeeds() const {
@@ -163,21 +173,30 @@ void CXExportListVC::viewDidAppear() {
   exportProgress()->hide();
   connect(table, &CXTableViewWithEmptyHolder::selectedRowIndexesChanged, this,
           &CXExportListVC::observeSelectedRowIndexes);
+  startLoad();
+}
 
+void CXExportListVC::tryAgain() {
+  if (!appeared_ || loadState_ == LoadState::Reading) return;
+  // Back to how the list starts out; the failed read had disabled them.
+  selectAllButton()->setEnabled(true);
+  deselectAllButton()->setEnabled(true);
+  startLoad();
+}
+
+void CXExportListVC::startLoad() {
+  CXTableViewWithEmptyHolder *table = exportTableView();
+  ui_->retryBar->hide();
+  setReadWarning(QString());
   CXExportStorage &store = storage();
-  if (store.openDatabase() != 0) {
+  const ReadResult probe = store.probeDatabase();
+  if (!probe.ok()) {
     model_->setFeeds(FeedRowTable());
-    disableAllButtons();
     const auto path = store.databasePath();
-    table->setPlaceholderText(
-        path ? text("No readable Orvella database was found at %1. Open Orvella once so that it "
-                    "creates its database, then open the exporter again.")
-                   .arg(QFile::decodeName(path->c_str()))
-             : text("No Orvella database was found because its folder cannot be located. Start "
-                    "the exporter with --database and the path of the database file."));
-    setLoadState(LoadState::Unavailable);
-    updateCountLabel();
-    emit selectionDidChange();
+    const ReadOutcomeNotice notice =
+        readOutcomeNotice(probe, path ? QFile::decodeName(path->c_str()) : QString(),
+                          store.hasDatabasePathOverride());
+    showReadFailure(notice.placeholder, notice.offerTryAgain, LoadState::Unavailable);
     return;
   }
 
@@ -190,24 +209,44 @@ void CXExportListVC::viewDidAppear() {
   options.compactRows = true;
   store.readFeedsWithOutcome(
       [self](ReadResult result) {
-        if (result.status == ReadStatus::OpenFailed) {
-          Log::line(QStringLiteral("Database error: %1").arg(result.sqliteMessage));
-          if (self) self->readDidNotDeliver();
-          return;
-        }
-        // A query that cannot run gives no rows and a failed step the rows
-        // read before it, as the list has always shown them.
-        if (self) self->feedsArrived(std::move(result.compact));
+        if (self) self->readFinished(std::move(result));
       },
       options);
 }
 
-void CXExportListVC::readDidNotDeliver() {
-  if (CXTableViewWithEmptyHolder *table = exportTableView())
-    table->setPlaceholderText(
-        text("The feeds could not be read. Open Orvella once so that it creates its database, "
-             "then open the exporter again."));
-  setLoadState(LoadState::ReadFailed);
+void CXExportListVC::readFinished(ReadResult result) {
+  CXExportStorage &store = storage();
+  const auto path = store.databasePath();
+  const ReadOutcomeNotice notice = readOutcomeNotice(
+      result, path ? QFile::decodeName(path->c_str()) : QString(), store.hasDatabasePathOverride());
+  if (result.ok() || !notice.warning.isEmpty()) {
+    // A read that stopped part-way still shows what it read, marked as such.
+    setReadWarning(notice.warning);
+    feedsArrived(std::move(result.compact));
+    return;
+  }
+  if (result.status == ReadStatus::OpenFailed)
+    Log::line(QStringLiteral("Database error: %1").arg(result.sqliteMessage));
+  showReadFailure(notice.placeholder, notice.offerTryAgain, LoadState::ReadFailed);
+}
+
+void CXExportListVC::showReadFailure(const QString &placeholder, bool offerTryAgain,
+                                     LoadState state) {
+  exportTableView()->setPlaceholderText(placeholder);
+  disableAllButtons();
+  ui_->retryBar->setVisible(offerTryAgain);
+  setLoadState(state);
+  updateCountLabel();
+  emit selectionDidChange();
+  if (offerTryAgain && view_->isVisible()) ui_->tryAgainButton->setFocus(Qt::OtherFocusReason);
+}
+
+void CXExportListVC::setReadWarning(const QString &warning) {
+  readWarning_ = warning;
+  ui_->readWarningLabel->setText(warning);
+  ui_->readWarningLabel->setVisible(!warning.isEmpty());
+  // A screen reader on the list hears it along with the list's name.
+  exportTableView()->setAccessibleDescription(warning);
 }
 
 void CXExportListVC::feedsArrived(FeedRowTable feeds) {

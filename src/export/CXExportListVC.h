@@ -16,6 +16,7 @@ class CXButton;
 class CXExportListDelegate;
 class CXExportStorage;
 class CXHLView;
+struct ReadResult;
 class CXProgressIndicator;
 class CXTableViewWithEmptyHolder;
 class QAbstractItemView;
@@ -35,6 +36,11 @@ class ExportList;
 // the export button follows the selection: enabled exactly while a feed is
 // ticked.
 //
+// A read that fails shows the store's sentence in place of the rows (with
+// Try Again while another program holds the database); one that stops
+// part-way shows the rows read under a line saying that the list is
+// incomplete and why. Both are the table's accessible description too.
+//
 // Data flows one way: the store delivers the feeds into the model, which
 // owns them and the row layout (CXExportListModel); the table and its
 // delegate read the model; the controller follows the table's selection. A
@@ -51,7 +57,7 @@ class CXExportListVC : public QObject {
     Reading,      // the store is reading the feeds
     Loaded,       // the feeds arrived (possibly none)
     Unavailable,  // the reader's database cannot be opened
-    ReadFailed,   // the probe opened the database but the read could not
+    ReadFailed,   // the probe opened the database but the read failed
   };
   Q_ENUM(LoadState)
 
@@ -77,6 +83,13 @@ class CXExportListVC : public QObject {
   CXButton *deselectAllButton() const;
   CXButton *exportButton() const;
   CXProgressIndicator *exportProgress() const;
+  // Under the placeholder, shown while reading again may help.
+  CXButton *tryAgainButton() const;
+
+  // False when the read stopped part-way: the list holds only the feeds
+  // before the failure. readWarning() then says so, and why.
+  bool isListComplete() const { return readWarning_.isEmpty(); }
+  QString readWarning() const { return readWarning_; }
 
   // The feeds as the store delivered them; absent until they arrive. Made
   // from the model's UTF-8 rows on each call.
@@ -111,6 +124,8 @@ class CXExportListVC : public QObject {
   // every feed in one selection change.
   void feedsArrived(FeedRowTable feeds);
   void feedsArrived(const FeedList &feeds) { feedsArrived(FeedRowTable::fromRecords(feeds)); }
+  // Probes and reads the database again (Try Again).
+  void tryAgain();
 
  signals:
   // After every change of the ticked feeds, and once the load has settled.
@@ -126,7 +141,10 @@ class CXExportListVC : public QObject {
   void disableAllButtons();
   void applyHeaderFonts();
   void updateCountLabel();
-  void readDidNotDeliver();
+  void startLoad();
+  void readFinished(ReadResult result);
+  void showReadFailure(const QString &placeholder, bool offerTryAgain, LoadState state);
+  void setReadWarning(const QString &warning);
   bool isExportTable(const QAbstractItemView *table) const;
   CXExportStorage &storage() const;
 
@@ -137,4 +155,5 @@ class CXExportListVC : public QObject {
   CXExportListDelegate *delegate_;
   LoadState loadState_ = LoadState::NotStarted;
   bool appeared_ = false;
+  QString readWarning_;
 };

@@ -47,6 +47,22 @@ void CXExportStorage::setDatabasePathOverride(std::optional<std::filesystem::pat
   override_ = std::move(path);
 }
 
+namespace {
+
+ReadResult noContainerResult() {
+  ReadResult result;
+  result.status = ReadStatus::OpenFailed;
+  result.sqliteMessage = QStringLiteral("no application-group container for %1")
+                             .arg(QLatin1String(CXExportStorage::kGroupIdentifier));
+  result.message = QStringLiteral(
+      "No reader database: the application-group folder cannot be located "
+      "because neither XDG_DATA_HOME nor HOME is set. Name the database file "
+      "with --database.");
+  return result;
+}
+
+}  // namespace
+
 std::int64_t CXExportStorage::openDatabase() const {
   auto path = databasePath();
   if (!path || !canOpenDatabaseAt(*path)) {
@@ -55,18 +71,15 @@ std::int64_t CXExportStorage::openDatabase() const {
   return 0;
 }
 
+ReadResult CXExportStorage::probeDatabase() const {
+  auto path = databasePath();
+  return path ? probeDatabaseAt(*path) : noContainerResult();
+}
+
 ReadResult CXExportStorage::readFeeds(const ReadOptions &options) const {
   auto path = databasePath();
   if (!path) {
-    ReadResult result;
-    result.status = ReadStatus::OpenFailed;
-    result.sqliteMessage = QStringLiteral("no application-group container for %1")
-                               .arg(QLatin1String(kGroupIdentifier));
-    result.message = QStringLiteral(
-        "No reader database: the application-group folder cannot be located "
-        "because neither XDG_DATA_HOME nor HOME is set. Name the database file "
-        "with --database.");
-    return result;
+    return noContainerResult();
   }
   try {
     return readFeedsAt(*path, options);

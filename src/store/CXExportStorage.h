@@ -43,6 +43,9 @@ class CXExportStorage {
   // 0 when the database file can be opened, kDatabaseUnavailable (-1000) when
   // not. Runs on the caller's thread and keeps no connection open.
   std::int64_t openDatabase() const;
+  // The same probe with its outcome: Ok, or OpenFailed with the sentence a
+  // read would give (also when the container cannot be located).
+  ReadResult probeDatabase() const;
 
   // Reads every feed on databaseQueue() and calls completion on the main
   // queue with them, in the order SQLite returns them. When the database

@@ -273,6 +273,7 @@ ReadResult openFailure(const fs::path &path, int systemErrno, const QString &rea
   ReadResult result;
   result.status = ReadStatus::OpenFailed;
   result.sqliteMessage = reason;
+  result.systemErrno = systemErrno;
   result.message = describeOpenFailure(path, systemErrno, reason);
   return result;
 }
@@ -399,22 +400,31 @@ std::optional<QString> textFromUtf8(const char *bytes, std::size_t size) {
   return QString::fromUtf8(view);
 }
 
-bool canOpenDatabaseAt(const fs::path &path) {
-  if (path.empty()) {
-    return false;
-  }
-  const auto access = chooseAccess(path);
-  return std::holds_alternative<Access>(access);
+static ReadResult noPathResult() {
+  ReadResult result;
+  result.status = ReadStatus::OpenFailed;
+  result.sqliteMessage = QStringLiteral("no database path");
+  result.message = QStringLiteral("No database file was named. Name the Feeds database file.");
+  return result;
 }
+
+ReadResult probeDatabaseAt(const fs::path &path) {
+  if (path.empty()) {
+    return noPathResult();
+  }
+  auto access = chooseAccess(path);
+  if (auto *failure = std::get_if<ReadResult>(&access)) {
+    return std::move(*failure);
+  }
+  return {};
+}
+
+bool canOpenDatabaseAt(const fs::path &path) { return probeDatabaseAt(path).ok(); }
 
 ReadResult forEachFeedRowAt(const fs::path &rawPath, const FeedRowVisitor &onRow,
                             const ReadOptions &options) {
   if (rawPath.empty()) {
-    ReadResult result;
-    result.status = ReadStatus::OpenFailed;
-    result.sqliteMessage = QStringLiteral("no database path");
-    result.message = QStringLiteral("No database file was named. Name the Feeds database file.");
-    return result;
+    return noPathResult();
   }
   auto chosen = chooseAccess(rawPath);
   if (auto *failure = std::get_if<ReadResult>(&chosen)) {

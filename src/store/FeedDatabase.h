@@ -48,6 +48,9 @@ struct ReadResult {
   std::size_t rowCount = 0;
   // SQLite's own text for the failure (what the log line carries).
   QString sqliteMessage;
+  // On OpenFailed, the system's error number when one is known (ENOENT: there
+  // is no file of that name), else 0.
+  int systemErrno = 0;
   // A sentence for the user that names the file, says what went wrong and
   // what to do about it. Empty on Ok.
   QString message;
@@ -68,6 +71,10 @@ struct ReadOptions {
 // a FIFO, socket, device or folder is answered at once with false. Opens
 // nothing for longer than the call and never creates the file.
 bool canOpenDatabaseAt(const std::filesystem::path &path);
+
+// What opening the file would give, without reading it: Ok when it can be
+// opened, else the OpenFailed outcome a read would give, sentence included.
+ReadResult probeDatabaseAt(const std::filesystem::path &path);
 
 // Runs the feeds query and collects every row.
 ReadResult readFeedsAt(const std::filesystem::path &path, const ReadOptions &options = {});

@@ -92,6 +92,14 @@ int CXTableAccessible::itemOfViewRow(int row) const {
   return it != list.end() && *it == row ? int(it - list.begin()) : -1;
 }
 
+QString CXTableAccessible::text(QAccessible::Text t) const {
+  const CXTableViewWithEmptyHolder *table = view();
+  if (t == QAccessible::Description && table && table->numberOfRows() == 0 &&
+      !table->placeholderText().isEmpty())
+    return table->placeholderText();
+  return QAccessibleWidget::text(t);
+}
+
 QAccessible::State CXTableAccessible::state() const {
   QAccessible::State s = QAccessibleWidget::state();
   s.multiSelectable = true;

@@ -14,7 +14,7 @@ class QAbstractItemModel;
 // tick, one column wide, each named by the model's display text and checked
 // and selected while ticked. Rows that cannot be selected (separators) are
 // left out, so the item numbers a screen reader announces count only real
-// items.
+// items. What an empty view paints in place of rows is its description.
 //
 // Made by the factory that install() registers with QAccessible; the table
 // view installs it when the first table is made.
@@ -34,6 +34,9 @@ class CXTableAccessible : public QAccessibleWidget, public QAccessibleTableInter
   // QAccessibleInterface
   QAccessible::Role role() const override { return QAccessible::List; }
   QAccessible::State state() const override;
+  // The description is the placeholder while the view has no rows (it says
+  // why), else the view's own accessible description.
+  QString text(QAccessible::Text t) const override;
   int childCount() const override;
   QAccessibleInterface *child(int index) const override;
   int indexOfChild(const QAccessibleInterface *child) const override;

@@ -1,5 +1,6 @@
 #include "toolkit/CXTableViewWithEmptyHolder.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -22,8 +23,15 @@ CXTableViewWithEmptyHolder::CXTableViewWithEmptyHolder(QWidget *parent)
 }
 
 void CXTableViewWithEmptyHolder::setPlaceholderText(const QString &text) {
+  if (placeholder_ == text) return;
   placeholder_ = text;
-  if (heights_.isEmpty()) viewport()->update();
+  if (!heights_.isEmpty()) return;
+  viewport()->update();
+  // What is painted is also what a screen reader reads (the description).
+  if (QAccessible::isActive()) {
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 QModelIndex CXTableViewWithEmptyHolder::indexOfRow(int row) const {

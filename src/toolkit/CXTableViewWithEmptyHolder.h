@@ -12,7 +12,8 @@
 
 // A single-column list of rows of varying heights that stays quick with
 // hundreds of thousands of rows, shows a centred placeholder text while it has
-// no rows, and keeps its selection as a set of row numbers.
+// no rows (which is then also its accessible description, for screen
+// readers), and keeps its selection as a set of row numbers.
 //
 // Rows: the rows of the model under rootIndex(), column 0. Each row's height is
 // its delegate's sizeHint().height(), measured when rows arrive (not while

@@ -251,6 +251,30 @@ void CXExportDocumentWC::exportFeedsToOPML(QObject *) {
   // The save panel runs its own event loop; a second request meanwhile (a
   // shortcut pressed twice) waits for the first to finish.
   if (exporting_ || !exportListVC_) return;
+  if (exportListVC_->isListComplete()) {
+    writeExport();
+    return;
+  }
+  // Feeds the read never reached would be missing from the file without a
+  // word: the user decides.
+  exporting_ = true;
+  QPointer<CXExportDocumentWC> self(this);
+  CXAlert::showAlertWithTitleInformTextButtonTitlesCompletionHandler(
+      text("Export an incomplete list?"),
+      exportListVC_->readWarning() + QStringLiteral("\n\n") +
+          text("Only the feeds in the list can be exported; those that could not be read will "
+               "be missing from the file."),
+      {text("Export Anyway"), text("Cancel")}, [self](int answer) {
+        if (!self) return;
+        self->exporting_ = false;
+        if (answer == 1)
+          self->writeExport();
+        else
+          emit self->exportFinished(std::nullopt);
+      });
+}
+
+void CXExportDocumentWC::writeExport() {
   exporting_ = true;
   CXProgressIndicator *progress = exportListVC_->exportProgress();
   if (progress) {
@@ -284,8 +308,21 @@ void CXExportDocumentWC::exportFeedsToOPML(QObject *) {
     emit exportFinished(lastExportPath_);
     return;
   }
-  if (failure) showWriteFailure(*failure);
+  if (failure) {
+    // "Export complete" of an earlier file must not stand as the outcome of
+    // this one: the list comes back, ready for another try.
+    if (ui_->exportCompleteView->parentWidget() == ui_->exportListHolderView &&
+        ui_->exportCompleteView->isVisibleTo(ui_->exportListHolderView))
+      showExportListView();
+    showWriteFailure(*failure);
+  }
   emit exportFinished(std::nullopt);
+}
+
+void CXExportDocumentWC::showExportListView() {
+  CXTransition::changeLayoutSubviewFillingAndInsertedIntoView(
+      exportListVC_->view(), ui_->exportListHolderView, nullptr, false, nullptr);
+  validateMenuItems();
 }
 
 void CXExportDocumentWC::showWriteFailure(const QString &reason) {

@@ -71,8 +71,9 @@ class CXExportDocumentWC : public QObject {
   void deselectAllFeedsInTable(QObject *sender = nullptr);
   // Asks for a destination and writes the OPML document of the ticked feeds
   // there; after a successful write the completion view replaces the list.
-  // A failed write shows the shared alert with the reason and leaves the list
-  // and its ticks as they were.
+  // A failed write shows the shared alert with the reason and brings back
+  // the list, its ticks as they were. A list that the read could not finish
+  // is written only after the user agreed to it in an alert.
   void exportFeedsToOPML(QObject *sender = nullptr);
   // Quits the application.
   void closeExporter(QObject *sender = nullptr);
@@ -111,7 +112,10 @@ class CXExportDocumentWC : public QObject {
   void windowDidLoad();
   void loadExportListVC();
 
+  // The save panel, the write and what the window shows after it.
+  void writeExport();
   void showExportCompleteView();
+  void showExportListView();
   void windowWillClose();
   void showWriteFailure(const QString &reason);
 

@@ -1,6 +1,7 @@
 // The export window driven as a user drives it, offscreen, on real reader
 // databases and real files: loading, the buttons and menu, the export through
-// a save panel, a failed write, the scheme switch, and quitting.
+// a save panel, a failed write, what the window says when the database cannot
+// be read whole, the scheme switch, and quitting.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -22,6 +23,7 @@
 #include "ReaderDatabase.h"
 #include "TestSavePanel.h"
 #include "TestSupport.h"
+#include "WriterProcess.h"
 #include "export/CXExportListVC.h"
 #include "export/CXProgressIndicator.h"
 #include "export/OpmlWriter.h"
@@ -30,6 +32,7 @@
 #include "services/AppearanceNames.h"
 #include "services/CXServiceFunctions.h"
 #include "store/CXExportStorage.h"
+#include "store/FeedDatabase.h"
 #include "toolkit/CXAlert.h"
 #include "toolkit/CXButton.h"
 #include "toolkit/CXTableViewWithEmptyHolder.h"
@@ -675,6 +678,146 @@ TEST_F(Quitting, CloseAndQuitItemsAndTheDoneButtonQuit) {
   auto *done = part("exportCompleteView")->findChild<QPushButton *>("doneButton");
   ASSERT_NE(done, nullptr);
   EXPECT_EQ(runUntilQuit([done] { QTest::mouseClick(done, Qt::LeftButton); }), 1);
+}
+
+// ---- what the window says about the read and the write -------------------
+
+// Waits until the list's read has ended, whichever way.
+bool settled(CXExportListVC *list) {
+  return waitUntil(
+      [list] {
+        return list->loadState() != State::NotStarted && list->loadState() != State::Reading;
+      },
+      std::chrono::seconds(20));
+}
+
+// What a screen reader hears of the list besides its rows.
+std::string listDescription(CXTableViewWithEmptyHolder *table) {
+  return QAccessible::queryAccessibleInterface(table)->text(QAccessible::Description).toStdString();
+}
+
+TEST_F(ExportWindow, AnUnreadableDatabaseIsExplainedNotCalledEmpty) {
+  writeFile(dir / "text", "This is a plain text file, not a database.\n");
+  readerdb::write(dir / "corrupt", readerdb::numbered(3));
+  std::string bytes = readFile(dir / "corrupt");
+  std::fill(bytes.begin() + 100, bytes.begin() + 4096, '\xA5');  // the schema page
+  writeFile(dir / "corrupt", bytes);
+  testsupport::execSql(dir / "no-table", "CREATE TABLE OTHER (A);");
+  testsupport::execSql(dir / "no-column",
+                       "CREATE TABLE FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE);");
+  const struct {
+    const char *name;
+    const char *says;
+  } cases[] = {{"text", "is not an SQLite database"},
+               {"corrupt", "is damaged"},
+               {"no-table", "has no FEEDS table"},
+               {"no-column", "has no FEEDS table"},
+               // Named with --database: no advice to let Orvella make it.
+               {"missing", "Check the path given with --database"}};
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.name);
+    wc = std::make_unique<CXExportDocumentWC>(&storage);
+    openAt(dir / c.name);
+    ASSERT_TRUE(settled(list()));
+    const QString shown = table()->placeholderText();
+    EXPECT_TRUE(shown.contains(c.says)) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(qpath(dir / c.name))) << "names the file";
+    EXPECT_FALSE(shown.contains("Open Orvella") || shown.contains("start Orvella"));
+    EXPECT_EQ(listDescription(table()), shown.toStdString());
+    EXPECT_EQ(table()->numberOfRows(), 0);
+    EXPECT_FALSE(list()->exportButton()->isEnabled());
+    EXPECT_FALSE(list()->selectAllButton()->isEnabled());
+    EXPECT_FALSE(list()->tryAgainButton()->isVisible()) << "nothing changes by reading again";
+  }
+}
+
+TEST_F(ExportWindow, ALockedDatabaseOffersTryAgain) {
+  readerdb::write(dir / "Feeds", readerdb::numbered(2));
+  auto writer = startWriter(dir / "Feeds", {"exclusive"});
+  openAt(dir / "Feeds");
+  ASSERT_TRUE(settled(list()));
+  EXPECT_TRUE(table()->placeholderText().contains("locked by another program"))
+      << table()->placeholderText().toStdString();
+  EXPECT_EQ(listDescription(table()), table()->placeholderText().toStdString());
+  ASSERT_TRUE(list()->tryAgainButton()->isVisible());
+  QAccessibleInterface *window = QAccessible::queryAccessibleInterface(wc->window());
+  EXPECT_TRUE(namesOf(window, QAccessible::Button).contains("Try Again"));
+  EXPECT_FALSE(list()->exportButton()->isEnabled());
+
+  killWriter(*writer);
+  QTest::mouseClick(list()->tryAgainButton(), Qt::LeftButton);
+  ASSERT_TRUE(waitUntil([this] { return list()->loadState() == State::Loaded; }));
+  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{0, 2}));
+  EXPECT_TRUE(list()->selectAllButton()->isEnabled());
+  EXPECT_TRUE(list()->exportButton()->isEnabled());
+  EXPECT_FALSE(list()->tryAgainButton()->isVisible());
+}
+
+TEST_F(ExportWindow, APartialReadSaysSoAndExportAsksFirst) {
+  const fs::path db = dir / "Feeds";
+  readerdb::write(db, readerdb::numbered(3000));
+  std::string bytes = readFile(db);
+  ASSERT_GT(bytes.size(), 40u * 4096);
+  std::fill(bytes.begin() + 30 * 4096, bytes.begin() + 31 * 4096, '\xA5');  // a leaf page
+  writeFile(db, bytes);
+  const ReadResult read = readFeedsAt(db);
+  ASSERT_EQ(read.status, ReadStatus::StepFailed);
+  ASSERT_GT(read.rowCount, 0u);
+  const QString stoppedAfter = QStringLiteral("stopped after %1 feeds").arg(read.rowCount);
+
+  openAt(db);
+  ASSERT_TRUE(settled(list()));
+  EXPECT_EQ(list()->feedsCount(), int(read.rowCount)) << "the rows read stay on show";
+  QLabel *warning = part<QLabel>("readWarningLabel");
+  EXPECT_TRUE(warning->isVisible());
+  EXPECT_TRUE(warning->text().contains(stoppedAfter)) << warning->text().toStdString();
+  EXPECT_TRUE(warning->text().contains("damaged")) << "says why";
+  QAccessibleInterface *window = QAccessible::queryAccessibleInterface(wc->window());
+  EXPECT_TRUE(namesOf(window, QAccessible::StaticText).contains(warning->text()));
+  EXPECT_EQ(listDescription(table()), warning->text().toStdString());
+
+  const fs::path target = dir / "out.opml";
+  answerPanel(qpath(target));
+  const struct {
+    int button;
+    int panelRuns;
+  } answers[] = {{2, 0}, {1, 1}};  // Cancel, then Export Anyway
+  for (const auto &a : answers) {
+    SCOPED_TRACE(a.button);
+    list()->exportButton()->click();
+    ASSERT_TRUE(CXAlert::sharedAlert().isShowing()) << "never written without a word";
+    EXPECT_TRUE(alertText().contains("incomplete")) << alertText().toStdString();
+    EXPECT_TRUE(alertText().contains(stoppedAfter));
+    QAccessibleInterface *alert =
+        QAccessible::queryAccessibleInterface(CXAlert::sharedAlert().window());
+    EXPECT_EQ(namesOf(alert, QAccessible::Button), (QStringList{"Export Anyway", "Cancel"}));
+    EXPECT_EQ(asked.runs, 0);
+    QTest::mouseClick(CXAlert::sharedAlert().button(a.button), Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return asked.runs == a.panelRuns; }));
+    EXPECT_EQ(fs::exists(target), a.panelRuns == 1);
+  }
+  EXPECT_EQ(QByteArray::fromStdString(readFile(target)),
+            opmlDocumentUtf8(read.feeds, allFeedRows(read.rowCount)));
+  EXPECT_TRUE(completionShown());
+}
+
+TEST_F(ExportWindow, AFailedWriteAfterASuccessfulOneBringsTheListBack) {
+  open(readerdb::numbered(3));
+  answerPanel(qpath(dir / "first.opml"));
+  list()->exportButton()->click();
+  ASSERT_TRUE(completionShown());
+
+  writeFile(dir / "a-file", "not a folder");
+  answerPanel(qpath(dir / "a-file" / "second.opml"));
+  QTest::keyClick(wc->window(), Qt::Key_E, Qt::ControlModifier);
+  ASSERT_TRUE(CXAlert::sharedAlert().isShowing());
+  EXPECT_TRUE(alertText().contains("could not be saved"));
+  EXPECT_FALSE(completionShown());
+  EXPECT_TRUE(listShown());
+  QAccessibleInterface *window = QAccessible::queryAccessibleInterface(wc->window());
+  EXPECT_FALSE(namesOf(window, QAccessible::StaticText).contains("Export complete"));
+  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{0, 2, 4}));
+  EXPECT_TRUE(list()->exportButton()->isEnabled());
 }
 
 TEST(SavePanelAnswer, EndsInAnAllowedExtension) {

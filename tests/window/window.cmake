@@ -7,3 +7,8 @@ find_package(Qt6 REQUIRED COMPONENTS Test)
 orvella_add_test(window_tests
   SOURCES ExportWindowTests.cpp TestSavePanel.h
   LIBS orvella_window Qt6::Test)
+# A second program holding the database's lock, as the reader does.
+add_dependencies(window_tests store_sqlite_writer)
+target_include_directories(window_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/store)
+target_compile_definitions(window_tests PRIVATE
+  ORVELLA_SQLITE_WRITER="$<TARGET_FILE:store_sqlite_writer>")

@@ -1,9 +1,13 @@
 // The export window as users see it: the sample reader's feeds in both
 // schemes, with some feeds unticked, its menu, the "Export complete" view, and
-// the window when no reader database can be found.
+// the window when no reader database can be found, one that another program
+// holds locked, and one whose read stopped part-way.
+#include <sqlite3.h>
+
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -14,6 +18,7 @@
 #include "platform/Defaults.h"
 #include "services/AppearanceNames.h"
 #include "store/CXExportStorage.h"
+#include "toolkit/CXAlert.h"
 #include "toolkit/CXTableViewWithEmptyHolder.h"
 #include "window/CXDocumentWindow.h"
 #include "window/CXExportDocumentWC.h"
@@ -41,11 +46,32 @@ void useScheme(bool dark) {
                                   dark ? Appearance::kDark : Appearance::kLight);
 }
 
+// A reader database of 3,000 feeds with a page in the middle overwritten, so
+// that reading stops part-way.
+QString damagedDatabase(const QDir &folder) {
+  const QString path = folder.filePath(QStringLiteral("Damaged"));
+  QFile::remove(path);
+  sqlite3 *db = nullptr;
+  sqlite3_open(path.toUtf8().constData(), &db);
+  sqlite3_exec(db,
+               "CREATE TABLE FEEDS (FEED_URL TEXT, FEED_TITLE TEXT, CHANNEL_TYPE INTEGER, "
+               "INTERNAL_LINK TEXT);"
+               "WITH RECURSIVE n(v) AS (SELECT 1 UNION ALL SELECT v + 1 FROM n WHERE v < 3000) "
+               "INSERT INTO FEEDS SELECT 'https://site' || v || '.example/', 'Feed ' || v, 1, "
+               "'https://site' || v || '.example/feed.xml' FROM n;",
+               nullptr, nullptr, nullptr);
+  sqlite3_close(db);
+  QFile file(path);
+  if (file.open(QIODevice::ReadWrite) && file.seek(30 * 4096))
+    file.write(QByteArray(4096, char(0xA5)));
+  return path;
+}
+
 // Shows a window reading `database` and waits until its list has settled.
 void showLoaded(CXExportDocumentWC &document, CXExportStorage &storage, const QString &database) {
   storage.setDatabasePathOverride(std::filesystem::path(database.toStdString()));
   document.showWindow();
-  for (int i = 0; i < 200; ++i) {
+  for (int i = 0; i < 500; ++i) {
     const auto state = document.exportListVC()->loadState();
     if (state != CXExportListVC::LoadState::NotStarted &&
         state != CXExportListVC::LoadState::Reading)
@@ -104,6 +130,39 @@ ORVELLA_SCREENSHOT_SCENE(export_window) {
       showLoaded(document, storage, QDir(exports.path()).filePath(QStringLiteral("Missing/Feeds")));
       ctx.save(QStringLiteral("export-no-database-%1").arg(scheme),
                onBackdrop(ScreenshotContext::grab(document.window()), dark));
+      qobject_cast<CXDocumentWindow *>(document.window())->setWillClose(nullptr);
+    }
+    {
+      // Another program holds the database: the read gives up after its wait.
+      const QString locked = QDir(exports.path()).filePath(QStringLiteral("Locked"));
+      sqlite3 *holder = nullptr;
+      sqlite3_open(locked.toUtf8().constData(), &holder);
+      sqlite3_exec(holder,
+                   "CREATE TABLE IF NOT EXISTS FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, "
+                   "INTERNAL_LINK); BEGIN EXCLUSIVE; SELECT count(*) FROM sqlite_schema;",
+                   nullptr, nullptr, nullptr);
+      CXExportDocumentWC document;
+      showLoaded(document, storage, locked);
+      ctx.save(QStringLiteral("export-locked-%1").arg(scheme),
+               onBackdrop(ScreenshotContext::grab(document.window()), dark));
+      sqlite3_close(holder);
+      qobject_cast<CXDocumentWindow *>(document.window())->setWillClose(nullptr);
+    }
+    {
+      CXExportDocumentWC document;
+      showLoaded(document, storage, damagedDatabase(QDir(exports.path())));
+      ctx.save(QStringLiteral("export-incomplete-%1").arg(scheme),
+               onBackdrop(ScreenshotContext::grab(document.window()), dark));
+      // Export asks first.
+      CXAlert::sharedAlert().setAlertAppearance(dark ? 1 : 2);
+      document.exportFeedsToOPML();
+      ScreenshotContext::settle(100);
+      if (QWidget *alert = CXAlert::sharedAlert().window()) {
+        ctx.save(QStringLiteral("export-incomplete-question-%1").arg(scheme),
+                 onBackdrop(ScreenshotContext::grab(alert), dark));
+        CXAlert::sharedAlert().button(2)->click();
+        ScreenshotContext::settle(40);
+      }
       qobject_cast<CXDocumentWindow *>(document.window())->setWillClose(nullptr);
     }
   }

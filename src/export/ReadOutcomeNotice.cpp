@@ -1,0 +1,49 @@
+#include "export/ReadOutcomeNotice.h"
+
+#include <cerrno>
+
+#include "platform/Localized.h"
+
+namespace {
+
+QString text(const char *key) { return localized("CXInterfaceString", key); }
+
+bool isMissingFile(const ReadResult &result) {
+  return result.status == ReadStatus::OpenFailed &&
+         (result.systemErrno == ENOENT || result.systemErrno == ENOTDIR);
+}
+
+}  // namespace
+
+ReadOutcomeNotice readOutcomeNotice(const ReadResult &result, const QString &databasePath,
+                                    bool pathOverridden) {
+  ReadOutcomeNotice notice;
+  if (result.ok()) {
+    if (result.rowCount == 0)
+      notice.placeholder = text(
+          "Orvella has no subscriptions to export yet. Add feeds in Orvella, then open the "
+          "exporter again.");
+    return notice;
+  }
+  if (result.status == ReadStatus::StepFailed && result.rowCount > 0) {
+    // The rows before the failure stay on show, marked as not the whole list.
+    notice.warning = text("This list is incomplete. %1").arg(result.message);
+    return notice;
+  }
+  if (isMissingFile(result) && !databasePath.isEmpty()) {
+    notice.placeholder =
+        pathOverridden
+            ? text(
+                  "There is no database file at “%1”. Check the path given with --database, "
+                  "then start the exporter again.")
+                  .arg(databasePath)
+            : text(
+                  "No readable Orvella database was found at %1. Open Orvella once so that it "
+                  "creates its database, then open the exporter again.")
+                  .arg(databasePath);
+    return notice;
+  }
+  notice.placeholder = result.message;
+  notice.offerTryAgain = result.status == ReadStatus::Locked;
+  return notice;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include "store/FeedDatabase.h"
+
+// What the export list tells the user about a read of the reader's database.
+struct ReadOutcomeNotice {
+  // The sentence the empty list shows in place of rows; empty while it shows
+  // rows, or while it has none for no other reason than an empty table.
+  QString placeholder;
+  // The line above the rows of a list that is not every feed of the
+  // database; empty when the list is whole.
+  QString warning;
+  // Whether reading again may help without the user changing anything
+  // (another program held the database).
+  bool offerTryAgain = false;
+};
+
+// databasePath: the file that was read, as shown to the user; pathOverridden:
+// the user named that file (--database), so the reader's own database and how
+// it comes about are beside the point.
+ReadOutcomeNotice readOutcomeNotice(const ReadResult &result, const QString &databasePath,
+                                    bool pathOverridden);
