@@ -45,6 +45,23 @@ QByteArray shortTemporaryName(const QByteArray &folder) {
   return name;
 }
 
+// Where a link that leads to no file yet points, followed link by link as the
+// system follows it when a file is created through the link; the path itself
+// when it is no link. Nothing when the links loop or cannot be read.
+std::optional<QByteArray> endOfLinks(QByteArray path) {
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat info {};
+    if (::lstat(path.constData(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    QByteArray target(static_cast<qsizetype>(info.st_size > 0 ? info.st_size : 4096) + 1, '\0');
+    const ssize_t size = ::readlink(path.constData(), target.data(), std::size_t(target.size()));
+    if (size < 0 || size >= target.size()) return std::nullopt;
+    target.truncate(size);
+    path = target.startsWith('/') ? target : folderOf(path) + '/' + target;
+  }
+  errno = ELOOP;
+  return std::nullopt;
+}
+
 // Waits until a descriptor that was opened or set non-blocking can take more.
 bool waitWritable(int fd) {
   pollfd p{fd, POLLOUT, 0};
@@ -120,7 +137,14 @@ bool Writer::ensureOpen() {
     keepMode_ = true;
     modeToKeep_ = info.st_mode & 07777;
   } else {
-    finalPath_ = path_;
+    // A link to a file that does not exist yet is written through too, so
+    // that the link stays a link and its file is created.
+    const std::optional<QByteArray> end = endOfLinks(path_);
+    if (!end) {
+      failWithErrno(errno ? errno : ELOOP);
+      return false;
+    }
+    finalPath_ = *end;
   }
   const QByteArray folder = folderOf(finalPath_);
   fd_ = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);

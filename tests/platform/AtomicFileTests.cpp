@@ -147,6 +147,11 @@ TEST(AtomicFile, ExistingTargetsKeepWhatTheyAre) {
   const QByteArray folder = QByteArray::fromStdString(dir.path().string());
   writeFile(dir / "real.opml", "old");
   fs::create_symlink("real.opml", dir / "link.opml");
+  // A link whose file does not exist yet, through a second link: written as
+  // `cat > dangling.opml` would, creating the file and keeping both links.
+  fs::create_directory(dir / "sub");
+  fs::create_symlink("sub/hop.opml", dir / "dangling.opml");
+  fs::create_symlink("new.opml", dir / "sub" / "hop.opml");
   const std::string longName(255, 'n');
   writeFile(dir / longName, "old");
   const bool haveNode = ::mknod((dir / "null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
@@ -162,6 +167,7 @@ TEST(AtomicFile, ExistingTargetsKeepWhatTheyAre) {
   const std::vector<Case> cases = {
       {"real.opml", true, fs::file_type::regular, "real.opml"},
       {"link.opml", true, fs::file_type::symlink, "real.opml"},
+      {"dangling.opml", true, fs::file_type::symlink, "sub/new.opml"},
       {QByteArray::fromStdString(longName), true, fs::file_type::regular, longName.c_str()},
       {"Feeds\xff.opml", true, fs::file_type::regular, "Feeds\xff.opml"},
       {"null", true, fs::file_type::character, nullptr},
@@ -189,5 +195,5 @@ TEST(AtomicFile, ExistingTargetsKeepWhatTheyAre) {
   }
   EXPECT_FALSE(fs::exists(dir / "Feeds\xef\xbf\xbd.opml")) << "the name was not kept as bytes";
   std::vector<std::string> names = namesIn(dir.path());
-  EXPECT_EQ(names.size(), haveNode ? 7u : 6u) << "no temporary file is left";
+  EXPECT_EQ(names.size(), haveNode ? 9u : 8u) << "no temporary file is left";
 }
