@@ -62,6 +62,32 @@ std::optional<QByteArray> endOfLinks(QByteArray path) {
   return std::nullopt;
 }
 
+// The descriptor of this process that a name stands for (/dev/stdout,
+// /dev/fd/N, /proc/self/fd/N, or a link that leads to one), or nothing.
+// Such a name is what the shell redirected somewhere; it is written through
+// that descriptor, where the redirection put it.
+std::optional<int> ownDescriptorNamed(QByteArray path) {
+  static const QByteArray prefixes[] = {QByteArrayLiteral("/proc/self/fd/"),
+                                        QByteArrayLiteral("/dev/fd/"),
+                                        "/proc/" + QByteArray::number(::getpid()) + "/fd/"};
+  for (int hops = 0; hops < 40; ++hops) {
+    for (const QByteArray &prefix : prefixes) {
+      if (!path.startsWith(prefix)) continue;
+      bool number = false;
+      const int fd = path.mid(prefix.size()).toInt(&number);
+      if (number && fd >= 0) return fd;
+    }
+    struct stat info {};
+    if (::lstat(path.constData(), &info) != 0 || !S_ISLNK(info.st_mode)) return std::nullopt;
+    char target[4096];
+    const ssize_t size = ::readlink(path.constData(), target, sizeof target);
+    if (size <= 0 || size >= ssize_t(sizeof target)) return std::nullopt;
+    const QByteArray next(target, size);
+    path = next.startsWith('/') ? next : folderOf(path) + '/' + next;
+  }
+  return std::nullopt;
+}
+
 // Waits until a descriptor that was opened or set non-blocking can take more.
 bool waitWritable(int fd) {
   pollfd p{fd, POLLOUT, 0};
@@ -108,6 +134,17 @@ bool Writer::ensureOpen() {
   if (path_.isEmpty()) {
     fail(QString());
     return false;
+  }
+  if (const std::optional<int> own = ownDescriptorNamed(path_)) {
+    // Never replaced: the file behind the descriptor may be opened for
+    // appending, or be a pipe, and the redirection holds it open.
+    fd_ = ::fcntl(*own, F_DUPFD_CLOEXEC, 0);
+    if (fd_ < 0) {
+      failWithErrno(errno);
+      return false;
+    }
+    inPlace_ = true;
+    return true;
   }
   struct stat info {};
   if (::stat(path_.constData(), &info) == 0) {

@@ -152,6 +152,12 @@ TEST(AtomicFile, ExistingTargetsKeepWhatTheyAre) {
   fs::create_directory(dir / "sub");
   fs::create_symlink("sub/hop.opml", dir / "dangling.opml");
   fs::create_symlink("new.opml", dir / "sub" / "hop.opml");
+  // A name for a descriptor of ours, as /dev/stdout is when the shell
+  // appends it to a file: written where the descriptor writes, never replaced.
+  writeFile(dir / "appended.txt", "pre ");
+  const int appended = ::open((dir / "appended.txt").c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+  ASSERT_GE(appended, 0);
+  fs::create_symlink("/proc/self/fd/" + std::to_string(appended), dir / "own.opml");
   const std::string longName(255, 'n');
   writeFile(dir / longName, "old");
   const bool haveNode = ::mknod((dir / "null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
@@ -168,6 +174,7 @@ TEST(AtomicFile, ExistingTargetsKeepWhatTheyAre) {
       {"real.opml", true, fs::file_type::regular, "real.opml"},
       {"link.opml", true, fs::file_type::symlink, "real.opml"},
       {"dangling.opml", true, fs::file_type::symlink, "sub/new.opml"},
+      {"own.opml", true, fs::file_type::symlink, nullptr},
       {QByteArray::fromStdString(longName), true, fs::file_type::regular, longName.c_str()},
       {"Feeds\xff.opml", true, fs::file_type::regular, "Feeds\xff.opml"},
       {"null", true, fs::file_type::character, nullptr},
@@ -195,5 +202,7 @@ TEST(AtomicFile, ExistingTargetsKeepWhatTheyAre) {
   }
   EXPECT_FALSE(fs::exists(dir / "Feeds\xef\xbf\xbd.opml")) << "the name was not kept as bytes";
   std::vector<std::string> names = namesIn(dir.path());
-  EXPECT_EQ(names.size(), haveNode ? 9u : 8u) << "no temporary file is left";
+  EXPECT_EQ(readFile(dir / "appended.txt"), "pre document");
+  ::close(appended);
+  EXPECT_EQ(names.size(), haveNode ? 11u : 10u) << "no temporary file is left";
 }
