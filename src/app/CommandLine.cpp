@@ -430,12 +430,13 @@ std::optional<int> run(int argc, char **argv) {
                                   QStringLiteral(ORVELLA_BUILD_NUMBER)),
                          "version");
   }
+  if (!o.list && !o.exportTo) {
+    // The window's; its module takes --database with useDatabaseOption().
+    return std::nullopt;
+  }
   CXExportStorage &storage = CXExportStorage::defaultManager();
   if (o.database) {
     storage.setDatabasePathOverride(pathOf(*o.database));
-  }
-  if (!o.list && !o.exportTo) {
-    return std::nullopt;
   }
 
   int qtArgc = 1;
@@ -478,6 +479,13 @@ QString commandLineHelp() {
 }
 
 int printCommandLineHelp() { return printToStdout(commandLineHelp(), "help"); }
+
+void useDatabaseOption(int argc, char **argv) {
+  const Parsed parsed = parse(ourArguments(argc, argv));
+  if (parsed.options.database) {
+    CXExportStorage::defaultManager().setDatabasePathOverride(pathOf(*parsed.options.database));
+  }
+}
 
 std::optional<int> runCommandLine(int argc, char **argv) {
   try {

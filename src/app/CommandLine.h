@@ -15,11 +15,15 @@ inline constexpr int kOutOfMemory = 4;  // memory ran out
 
 // Runs what the options ask for and returns the exit status; returns nothing
 // when the options ask for no command-line action, so that the window opens
-// instead. A --database PATH given on its own still applies: it becomes the
-// database path of CXExportStorage::defaultManager(). Qt's own options are
-// accepted and left for QApplication. Memory running out ends in a sentence
-// and kOutOfMemory, never in an uncaught exception.
+// instead. Qt's own options are accepted and left for QApplication. Memory
+// running out ends in a sentence and kOutOfMemory, never in an uncaught
+// exception.
 std::optional<int> runCommandLine(int argc, char **argv);
+
+// For the window, once runCommandLine() has found that the options ask for
+// it: a --database PATH becomes the database path of
+// CXExportStorage::defaultManager().
+void useDatabaseOption(int argc, char **argv);
 
 // The help text that --help prints.
 QString commandLineHelp();

@@ -11,12 +11,9 @@
 
 extern "C" __attribute__((visibility("default"))) int orvellaExporterWindowMain(int &argc,
                                                                                 char **argv) {
-  // The program has already found that the options ask for the window. Read
-  // them again here so that a --database given with them reaches this module's
-  // own feed store.
-  if (std::optional<int> status = runCommandLine(argc, argv)) {
-    return *status;
-  }
+  // The program has already found that the options ask for the window; a
+  // --database among them goes to this module's own feed store.
+  useDatabaseOption(argc, argv);
   QApplication app(argc, argv);
   QCoreApplication::setOrganizationName(QStringLiteral("Corvanex"));
   QCoreApplication::setApplicationName(QStringLiteral("OrvellaExporter"));

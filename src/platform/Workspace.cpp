@@ -174,7 +174,7 @@ std::optional<QString> appIdFromUnit(QByteArray unit) {
   return isPlainAppId(id) ? std::optional<QString>(id) : std::nullopt;
 }
 
-// A base folder list of the XDG base directory specification: the variable's
+// A list of XDG base folders ($XDG_DATA_DIRS and the like): the variable's
 // absolute entries, or the fallback when it names none.
 QStringList xdgDirs(const char *variable, const QStringList &fallback) {
   QStringList dirs;
