@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "Spawn.h"
 #include "export/OpmlWriter.h"
 #include "store/FeedDatabase.h"
 
@@ -109,23 +110,13 @@ void buildDatabase(const fs::path &path, int feeds) {
 // Runs a program with stdout to /dev/null; wall time and the child's peak
 // resident memory.
 Sample runProcess(const std::vector<std::string> &args) {
-  std::vector<char *> argv;
-  for (const auto &a : args) argv.push_back(const_cast<char *>(a.c_str()));
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
   const auto start = Clock::now();
-  pid_t pid = 0;
-  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
-    die("cannot start " + args[0]);
-  }
+  const pid_t pid = bench::spawnQuiet(args);
+  if (pid < 0) die("cannot start " + args[0]);
   int status = 0;
   rusage usage{};
   wait4(pid, &status, 0, &usage);
   const auto end = Clock::now();
-  posix_spawn_file_actions_destroy(&actions);
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) die(args[0] + " failed");
   return {std::chrono::duration<double>(end - start).count(), usage.ru_maxrss};
 }

@@ -37,6 +37,7 @@
 #include <thread>
 #include <vector>
 
+#include "Spawn.h"
 #include "platform/Defaults.h"
 #include "platform/NotificationCenter.h"
 #include "services/CXServiceFunctions.h"
@@ -117,19 +118,7 @@ double childCpuSeconds(pid_t pid) {
   return total;
 }
 
-pid_t spawn(const std::vector<std::string> &args) {
-  std::vector<char *> argv;
-  for (const auto &a : args) argv.push_back(const_cast<char *>(a.c_str()));
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-  pid_t pid = -1;
-  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
-  posix_spawn_file_actions_destroy(&actions);
-  return pid;
-}
+pid_t spawn(const std::vector<std::string> &args) { return bench::spawnQuiet(args); }
 
 // Two children side by side, settled for three seconds, then measured over the
 // same stretch.

@@ -39,6 +39,7 @@
 #include <string>
 #include <vector>
 
+#include "../Spawn.h"
 #include "export/CXExportListVC.h"
 #include "export/OpmlWriter.h"
 #include "platform/Defaults.h"
@@ -143,6 +144,15 @@ double median(std::vector<double> v) {
   return v[v.size() / 2];
 }
 
+// Shows the export window and waits until its list has loaded.
+CXExportListVC *showLoaded(CXExportDocumentWC &document) {
+  document.showWindow();
+  CXExportListVC *list = document.exportListVC();
+  while (list->loadState() != CXExportListVC::LoadState::Loaded)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  return list;
+}
+
 // The child of the start-up measurement: opens the window on the database as
 // the program does, and once the table is filled, every feed ticked, painted
 // and the event loop has nothing left to do, prints the milliseconds since the
@@ -156,10 +166,7 @@ int startupChild(int argc, char **argv) {
   CXExportStorage storage;
   storage.setDatabasePathOverride(database);
   CXExportDocumentWC document(&storage);
-  document.showWindow();
-  CXExportListVC *list = document.exportListVC();
-  while (list->loadState() != CXExportListVC::LoadState::Loaded)
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  CXExportListVC *list = showLoaded(document);
   QCoreApplication::processEvents();  // paint what the filled table shows
   // A zero timer runs once the event loop has handled everything queued.
   QTimer::singleShot(0, &app, [&] {
@@ -180,32 +187,18 @@ struct Run {
 };
 
 // Spawns a program with its output captured (or sent to /dev/null) and waits.
-Run runProcess(std::vector<std::string> args, bool capture) {
-  std::vector<char *> argv;
-  for (auto &a : args) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  int pipeFds[2] = {-1, -1};
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  if (capture && pipe(pipeFds) == 0) {
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-  } else {
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  }
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+Run runProcess(const std::vector<std::string> &args, bool capture) {
   Run run;
+  int out = -1;
   const std::int64_t start = monotonicNs();
-  pid_t pid = -1;
-  const bool started = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0;
-  posix_spawn_file_actions_destroy(&actions);
-  if (pipeFds[1] >= 0) close(pipeFds[1]);
-  if (started && pipeFds[0] >= 0) {
+  const pid_t pid = bench::spawnQuiet(args, capture ? &out : nullptr);
+  const bool started = pid > 0;
+  if (out >= 0) {
     char buffer[256];
     ssize_t n;
-    while ((n = read(pipeFds[0], buffer, sizeof buffer)) > 0) run.out.append(buffer, n);
+    while ((n = read(out, buffer, sizeof buffer)) > 0) run.out.append(buffer, n);
+    close(out);
   }
-  if (pipeFds[0] >= 0) close(pipeFds[0]);
   int status = 0;
   rusage usage{};
   if (started && wait4(pid, &status, 0, &usage) == pid) {
@@ -260,10 +253,7 @@ void compareWithCommandLine(const char *self, const std::string &database, const
   CXExportStorage storage;
   storage.setDatabasePathOverride(database);
   CXExportDocumentWC document(&storage);
-  document.showWindow();
-  CXExportListVC *list = document.exportListVC();
-  while (list->loadState() != CXExportListVC::LoadState::Loaded)
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  CXExportListVC *list = showLoaded(document);
   std::vector<double> text, build, textRatios;
   QByteArray a, b;
   for (int i = 0; i <= kPairs; ++i) {
