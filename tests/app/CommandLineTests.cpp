@@ -534,6 +534,22 @@ TEST(CommandLine, PrivateCopyOfTheDatabaseDiesWithTheProgram) {
   EXPECT_TRUE(noCopy.err.contains("no private copy")) << noCopy.err.toStdString();
 }
 
+namespace {
+
+// `--export -` of dir/Feeds, its output to /dev/null, under a 1 GB limit on
+// the exporter's address space.
+Outcome exportToDevNullWithinOneGigabyte(const fs::path &dir) {
+  return run(
+      {"--database", qpath(dir / "Feeds"), "--export", "-"}, dir, headless(),
+      [] {
+        rlimit space{1'000'000'000, 1'000'000'000};
+        setrlimit(RLIMIT_AS, &space);
+      },
+      "/dev/null");
+}
+
+}  // namespace
+
 TEST(CommandLine, StandardOutputExportOfAMillionFeedsKeepsMemoryFlat) {
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
   GTEST_SKIP() << "a sanitizer's shadow memory and quarantine say nothing about ours";
@@ -545,13 +561,7 @@ TEST(CommandLine, StandardOutputExportOfAMillionFeedsKeepsMemoryFlat) {
                              "INTERNAL_LINK) SELECT 'https://site.example/' || v, 'Feed number ' "
                              "|| v, 1, 'https://site.example/feed/' || v || '.xml' FROM n;");
   // Under the address-space limit that once ended in an uncaught bad_alloc.
-  const Outcome r = run(
-      {"--database", qpath(dir / "Feeds"), "--export", "-"}, dir.path(), headless(),
-      [] {
-        rlimit space{1'000'000'000, 1'000'000'000};
-        setrlimit(RLIMIT_AS, &space);
-      },
-      "/dev/null");
+  const Outcome r = exportToDevNullWithinOneGigabyte(dir.path());
   EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
   EXPECT_EQ(r.err, "Exported 1000000 feeds to standard output.\n");
   rusage usage{};
@@ -569,13 +579,7 @@ TEST(CommandLine, RunningOutOfMemoryIsASentenceAndStatusFour) {
   execSql(dir / "Feeds", std::string(kFeedsTable) +
                              "INSERT INTO FEEDS (FEED_URL, FEED_TITLE) VALUES ('u', "
                              "printf('%.*c', 300000000, 'x'));");
-  const Outcome r = run(
-      {"--database", qpath(dir / "Feeds"), "--export", "-"}, dir.path(), headless(),
-      [] {
-        rlimit space{1'000'000'000, 1'000'000'000};
-        setrlimit(RLIMIT_AS, &space);
-      },
-      "/dev/null");
+  const Outcome r = exportToDevNullWithinOneGigabyte(dir.path());
   EXPECT_EQ(r.exitCode, 4);
   EXPECT_TRUE(r.err.startsWith("Not enough memory")) << r.err.toStdString();
 }
