@@ -21,6 +21,7 @@
 
 #include "export/OpmlWriter.h"
 #include "platform/AtomicFile.h"
+#include "platform/TemporaryFolder.h"
 #include "store/CXExportStorage.h"
 #include "store/FeedDatabase.h"
 
@@ -204,7 +205,13 @@ std::optional<QString> writeStdout(const QByteArray &bytes) {
 class Spool {
  public:
   Spool() {
-    const QByteArray folder = QFile::encodeName(QDir::tempPath());
+    const std::optional<std::string> temporary = TemporaryFolder::path();
+    if (!temporary) {
+      noFolder_ = true;
+      error_ = TemporaryFolder::unavailableSentence();
+      return;
+    }
+    const QByteArray folder = QByteArray::fromStdString(*temporary);
     fd_ = ::open(folder.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
     if (fd_ < 0) {
       QByteArray name = folder + "/orvella-XXXXXX";
@@ -230,11 +237,12 @@ class Spool {
   // The reason the spool failed, as a sentence naming the temporary folder.
   std::optional<QString> error() const {
     if (!error_) return std::nullopt;
+    if (noFolder_) return error_;
     return QStringLiteral(
                "Could not keep the output in the temporary folder \"%1\" until the read was "
                "complete: %2. Make room there, or set TMPDIR to a folder with room, and try "
                "again.")
-        .arg(QDir::tempPath(), *error_);
+        .arg(TemporaryFolder::shown(), *error_);
   }
   // Copies everything to standard output; the system's reason on failure.
   std::optional<QString> copyToStdout() {
@@ -256,6 +264,7 @@ class Spool {
 
  private:
   int fd_ = -1;
+  bool noFolder_ = false;
   std::optional<QString> error_;
 };
 
@@ -274,15 +283,7 @@ void appendListField(QByteArray &out, const std::optional<std::string_view> &utf
   }
 }
 
-// True when both names lead to the same file, however they are spelt:
-// links followed, the file's device and inode compared.
-bool sameFile(const QByteArray &a, const QByteArray &b) {
-  struct stat first {
-  }, second{};
-  return ::stat(a.constData(), &first) == 0 && ::stat(b.constData(), &second) == 0 &&
-         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
-}
-
+// The name from the root, for messages; the system gets the name as given.
 QByteArray absoluteName(const QByteArray &name) {
   if (name.startsWith('/')) return name;
   char *cwd = ::getcwd(nullptr, 0);
@@ -291,6 +292,29 @@ QByteArray absoluteName(const QByteArray &name) {
   std::free(cwd);
   if (!absolute.endsWith('/')) absolute += '/';
   return absolute + name;
+}
+
+const QString kDatabaseFileReason =
+    QStringLiteral("it is the reader's database or one of its files");
+
+// Standard output that a redirection opened on the database (1<>Feeds) would
+// lose the reader's data at the first byte written.
+bool stdoutIsTheDatabase(const std::vector<std::string> &databaseFiles, const fs::path &database) {
+  if (!AtomicFile::isAnyOf(STDOUT_FILENO, databaseFiles)) return false;
+  printLine(stderr, QStringLiteral("Standard output is the database \"%1\" or one of its files. "
+                                   "Send the output to another file.")
+                        .arg(QFile::decodeName(database.c_str())));
+  return true;
+}
+
+// Values the read had to repair are worth a word: the file differs from the
+// database there.
+void sayRepaired(const ReadResult &read) {
+  if (read.repairedValues == 0) return;
+  printLine(stderr,
+            QStringLiteral("%1 of the feeds' texts held bytes that are not valid UTF-8; each "
+                           "such sequence was written as the character U+FFFD.")
+                .arg(read.repairedValues));
 }
 
 fs::path pathOf(const QByteArray &bytes) { return fs::path(bytes.toStdString()); }
@@ -302,16 +326,10 @@ int readFailed(const ReadResult &read, bool exporting) {
 }
 
 int runExport(const fs::path &database, const QByteArray &target) {
+  const std::vector<std::string> databaseFiles = databaseFileNames(database);
   const bool toStdout = target == "-";
-  const QByteArray targetName = toStdout ? QByteArray() : absoluteName(target);
-  if (!toStdout && sameFile(QByteArray::fromStdString(database.native()), target)) {
-    printLine(stderr, QStringLiteral("The export file \"%1\" is the database itself. Choose "
-                                     "another file name for the export.")
-                          .arg(shown(targetName)));
-    return ExitStatus::kUsage;
-  }
-
   if (toStdout) {
+    if (stdoutIsTheDatabase(databaseFiles, database)) return ExitStatus::kUsage;
     Spool spool;
     OpmlBuilder builder(
         [&spool](const char *bytes, qsizetype size) { return spool.append(bytes, size); });
@@ -330,6 +348,7 @@ int runExport(const fs::path &database, const QByteArray &target) {
                 QStringLiteral("Could not write the export to standard output: %1.").arg(*error));
       return ExitStatus::kWriteFailed;
     }
+    sayRepaired(read);
     printLine(stderr,
               QStringLiteral("Exported %1 to standard output.").arg(feedsCount(read.rowCount)));
     return ExitStatus::kOk;
@@ -338,9 +357,15 @@ int runExport(const fs::path &database, const QByteArray &target) {
   // Every feed is ticked, so the document goes to the file as the rows
   // arrive, and the read stops at the first piece the file does not take.
   // A replaced file only takes the target's place once the whole of it is
-  // written, and nothing is created when the read fails before its first
-  // piece.
-  AtomicFile::Writer writer(targetName);
+  // written. The target is checked before the read: the database's own
+  // files and files the user may not write are never replaced.
+  AtomicFile::Writer writer(target, {databaseFiles, kDatabaseFileReason});
+  auto refused = [&writer](const std::optional<QString> &error) {
+    printLine(stderr, *error);
+    return writer.failure() == AtomicFile::Failure::Protected ? ExitStatus::kUsage
+                                                              : ExitStatus::kWriteFailed;
+  };
+  if (!writer.open()) return refused(writer.commit());
   OpmlBuilder builder(
       [&writer](const char *bytes, qsizetype size) { return writer.append(bytes, size); });
   const ReadResult read = forEachFeedRowAt(database, [&builder](const FeedRowView &row) {
@@ -351,16 +376,15 @@ int runExport(const fs::path &database, const QByteArray &target) {
     return readFailed(read, true);  // the writer leaves nothing behind
   }
   std::move(builder).finish();
-  if (auto error = writer.commit()) {
-    printLine(stderr, *error);
-    return ExitStatus::kWriteFailed;
-  }
-  printLine(stderr,
-            QStringLiteral("Exported %1 to %2.").arg(feedsCount(read.rowCount), shown(targetName)));
+  if (auto error = writer.commit()) return refused(error);
+  sayRepaired(read);
+  printLine(stderr, QStringLiteral("Exported %1 to %2.")
+                        .arg(feedsCount(read.rowCount), shown(absoluteName(target))));
   return ExitStatus::kOk;
 }
 
 int runList(const fs::path &database) {
+  if (stdoutIsTheDatabase(databaseFileNames(database), database)) return ExitStatus::kUsage;
   Spool spool;
   QByteArray line;
   const ReadResult read = forEachFeedRowAt(database, [&](const FeedRowView &row) {
@@ -383,6 +407,7 @@ int runList(const fs::path &database) {
               QStringLiteral("Could not write the list to standard output: %1.").arg(*error));
     return ExitStatus::kWriteFailed;
   }
+  sayRepaired(read);
   return ExitStatus::kOk;
 }
 

@@ -8,6 +8,7 @@
 #include "app/DesktopIdentity.h"
 #include "app/TerminationSignals.h"
 #include "app/WindowModule.h"
+#include "store/CXExportStorage.h"
 
 extern "C" __attribute__((visibility("default"))) int orvellaExporterWindowMain(int &argc,
                                                                                 char **argv) {
@@ -20,6 +21,10 @@ extern "C" __attribute__((visibility("default"))) int orvellaExporterWindowMain(
   DesktopIdentity::apply();
   // A signal to end ends the program as Quit does, through the event loop.
   TerminationSignals terminationSignals({SIGTERM, SIGINT, SIGHUP});
+  // A read still under way (a FEEDS view without end) must not hold up the
+  // quit: the store's queue is joined when the program ends.
+  QObject::connect(&app, &QCoreApplication::aboutToQuit,
+                   [] { CXExportStorage::defaultManager().cancelReads(); });
   CXAppDelegate delegate;
   // Launching has finished once the event loop runs; only then can the
   // hand-off alert's "Cancel" end the loop.

@@ -255,9 +255,21 @@ void OpmlBuilder::addOutline(const FeedRowView &row) {
   static constexpr char kXmlUrl[] = "\" xmlUrl=\"";
   static constexpr char kEnd[] = "\"/>\n";
   append(kText, sizeof kText - 1);
-  appendValue(row.feedTitle);
+  // Importers drop a feed whose text is empty (some abort the whole import
+  // on it), so a feed whose title is missing, empty or made only of
+  // characters XML cannot carry is named by its feed address, or by its
+  // site address when that is empty too.
+  const qsizetype nameStart = used_;
+  for (const auto *name : {&row.feedTitle, &row.internalLink, &row.feedUrl}) {
+    appendValue(*name);
+    if (used_ > nameStart) break;
+  }
+  const qsizetype nameLength = used_ - nameStart;
   append(kTitle, sizeof kTitle - 1);
-  appendValue(row.feedTitle);
+  // The title attribute repeats the text's escaped bytes.
+  char *title = room(nameLength);
+  std::memcpy(title, buffer_.constData() + nameStart, static_cast<std::size_t>(nameLength));
+  used_ += nameLength;
   append(kType, sizeof kType - 1);
   appendValue(row.feedUrl);
   append(kXmlUrl, sizeof kXmlUrl - 1);

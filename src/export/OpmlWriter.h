@@ -20,7 +20,9 @@ inline constexpr char kProductWebAddress[] = "https://www.corvanex.com/orvella/"
 // parser: & < > " as entities, tab, line feed and carriage return as
 // character references; characters XML 1.0 cannot carry (other C0 controls,
 // U+FFFE, U+FFFF, and in a record's strings unpaired surrogates) are left
-// out. A missing value gives an empty attribute.
+// out. A missing value gives an empty attribute, but text and title are never
+// empty while the feed has an address: a feed without a title is named by its
+// feed address (xmlUrl), else by its site address (htmlUrl).
 class OpmlBuilder {
  public:
   // Takes finished bytes; returns false when it could not take them.

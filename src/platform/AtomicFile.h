@@ -1,8 +1,12 @@
 #pragma once
 
+#include <sys/stat.h>
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
+#include <string>
+#include <vector>
 
 // Writes whole files or nothing. A regular file (or a name that does not exist
 // yet) is replaced atomically: the bytes go to an unnamed file in the target's
@@ -13,26 +17,65 @@
 // refused.
 //
 // Names are bytes, as the system takes them; the QString forms encode the
-// name with the local 8-bit encoding first.
+// name with the local 8-bit encoding first. A relative name stays relative
+// in every system call, so that a name too long to spell from the root
+// still works from the working folder.
+//
+// Never replaced, whoever asks: a file the user may not write (mode 0444,
+// or another user's file in the user's folder; for root, a file without any
+// write bit), a file in `protectedFiles`, and, where a symbolic link lives in
+// a sticky folder that everyone may write (/tmp), a link that belongs to
+// someone else than the user and the folder's owner: such a link is not
+// followed at all, as the kernel's protected_symlinks rule has it.
 namespace AtomicFile {
+
+struct Options {
+  // Names (links resolved) of files that must never be written: a target
+  // that is one of them, by device and inode or, where it does not exist
+  // yet, by name, is refused with Failure::Protected.
+  std::vector<std::string> protectedFiles;
+  // The sentence's end for such a target, e.g. "it is the reader's database".
+  QString protectedReason;
+  // false: a pipe, socket or device is opened without waiting for a reader,
+  // and a write that cannot go on waits only until an ending signal arrives
+  // (see EndingSignals), so that a window never hangs on it.
+  bool mayWait = true;
+};
+
+enum class Failure {
+  None,
+  Protected,       // one of Options::protectedFiles
+  WriteProtected,  // the user may not write the file
+  Other,
+};
+
+// Whether the open file is one of names (device and inode compared).
+bool isAnyOf(int fd, const std::vector<std::string> &names);
 
 // Writes bytes to path. Returns nothing on success, else a sentence for the
 // user that names the path, gives the system's reason and says what to do.
 // A failed write leaves a replaced target as it was (absent or with its old
 // content) and no temporary file behind.
-std::optional<QString> write(const QByteArray &nativePath, const QByteArray &bytes);
-std::optional<QString> write(const QString &path, const QByteArray &bytes);
+std::optional<QString> write(const QByteArray &nativePath, const QByteArray &bytes,
+                             const Options &options = {});
+std::optional<QString> write(const QString &path, const QByteArray &bytes,
+                             const Options &options = {});
 
 // The same, for content that arrives piece by piece. Nothing is visible at a
 // replaced target until commit() succeeds; a writer destroyed without a
 // successful commit leaves nothing behind.
 class Writer {
  public:
-  explicit Writer(const QByteArray &nativePath);
-  explicit Writer(const QString &path);
+  explicit Writer(const QByteArray &nativePath, Options options = {});
+  explicit Writer(const QString &path, Options options = {});
   ~Writer();
   Writer(const Writer &) = delete;
   Writer &operator=(const Writer &) = delete;
+
+  // Checks the target and opens it or the temporary file; false when that
+  // fails (commit() then gives the sentence). append() opens on first use
+  // too; opening first tells a refused target before any work is done.
+  bool open() { return ensureOpen(); }
 
   // Appends bytes; false once anything has failed (the first reason is kept
   // for commit()). Opens the target or the temporary file on first use.
@@ -43,15 +86,22 @@ class Writer {
   // sentence for the first failure.
   std::optional<QString> commit();
 
+  // What kind of failure the sentence tells of.
+  Failure failure() const { return failure_; }
+
  private:
   bool ensureOpen();
-  void fail(const QString &reason);
+  void fail(const QString &reason, Failure kind = Failure::Other);
+  bool refusedTarget(const struct stat *existing, const QByteArray &name);
   void failWithErrno(int error);
   void discard();
 
-  QByteArray path_;       // as given
+  QByteArray path_;  // as given
+  Options options_;
   QByteArray finalPath_;  // what gets replaced: the path with links resolved
   QByteArray namedTemp_;  // a temporary file that has a name, when unnamed ones are unsupported
+  int tempTicket_ = -1;   // namedTemp_ on the list of names removed on a signal
+  Failure failure_ = Failure::None;
   int fd_ = -1;
   bool inPlace_ = false;
   bool keepMode_ = false;

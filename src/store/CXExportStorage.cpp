@@ -81,8 +81,10 @@ ReadResult CXExportStorage::readFeeds(const ReadOptions &options) const {
   if (!path) {
     return noContainerResult();
   }
+  ReadOptions cancellable = options;
+  if (cancellable.cancel == nullptr) cancellable.cancel = &cancelled_;
   try {
-    return readFeedsAt(*path, options);
+    return readFeedsAt(*path, cancellable);
   } catch (const std::bad_alloc &) {
     ReadResult result;
     result.status = ReadStatus::Unreadable;

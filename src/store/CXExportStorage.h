@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -68,7 +69,13 @@ class CXExportStorage {
 
   SerialQueue &databaseQueue() { return queue_; }
 
+  // Stops the read under way and every later one (they end as Stopped), so
+  // that a quit never waits for a query without end. For the end of the
+  // program: there is no taking it back.
+  void cancelReads() { cancelled_.store(true); }
+
  private:
+  std::atomic<bool> cancelled_{false};
   mutable std::mutex mutex_;
   std::optional<std::filesystem::path> override_;
   SerialQueue queue_;

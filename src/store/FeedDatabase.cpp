@@ -13,8 +13,10 @@
 #include <cstring>
 #include <memory>
 #include <system_error>
+#include <thread>
 #include <variant>
 
+#include "platform/TemporaryFolder.h"
 #include "store/PrivateCopy.h"
 
 namespace fs = std::filesystem;
@@ -104,6 +106,15 @@ QString describeOpenFailure(const fs::path &path, int systemErrno, const QString
                  "The database \"%1\" cannot be opened: permission denied. Make the file "
                  "readable for your user and try again.")
           .arg(shown(path));
+    case EMFILE:
+    case ENFILE:
+      // Nothing is wrong with the file: the process or the system has run
+      // out of open files.
+      return QStringLiteral(
+                 "The database \"%1\" cannot be opened because too many files are open "
+                 "(%2). Close other programs, or raise the limit on open files, and try "
+                 "again.")
+          .arg(shown(path), QString::fromLocal8Bit(std::strerror(systemErrno)));
     default:
       return QStringLiteral(
                  "The database \"%1\" cannot be opened (%2). Check the file and try "
@@ -112,7 +123,7 @@ QString describeOpenFailure(const fs::path &path, int systemErrno, const QString
   }
 }
 
-ReadStatus statusOf(int code, bool prepared, std::size_t rowsRead) {
+ReadStatus statusOf(int code, bool prepared, std::size_t rowsRead, const QString &sqliteMessage) {
   switch (code & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
@@ -122,7 +133,13 @@ ReadStatus statusOf(int code, bool prepared, std::size_t rowsRead) {
     case SQLITE_CORRUPT:
       return prepared ? ReadStatus::StepFailed : ReadStatus::Damaged;
     case SQLITE_ERROR:
-      return prepared ? ReadStatus::StepFailed : ReadStatus::NoFeedsTable;
+      if (prepared) return ReadStatus::StepFailed;
+      // Only a missing table or column means the file is not the reader's;
+      // anything else is a FEEDS view or table the query cannot run on.
+      return sqliteMessage.startsWith(QLatin1String("no such table")) ||
+                     sqliteMessage.startsWith(QLatin1String("no such column"))
+                 ? ReadStatus::NoFeedsTable
+                 : ReadStatus::QueryRefused;
     default:
       return prepared ? ReadStatus::StepFailed : ReadStatus::Unreadable;
   }
@@ -152,6 +169,18 @@ QString describeReadFailure(const fs::path &path, ReadStatus status, int code,
                  "FEED_TITLE, CHANNEL_TYPE and INTERNAL_LINK (%2). Name the reader's Feeds "
                  "database file.")
           .arg(file, sqliteMessage);
+    case ReadStatus::QueryRefused:
+      if (sqliteMessage.startsWith(QLatin1String("unsafe use of"))) {
+        return QStringLiteral(
+                   "The FEEDS view of the database \"%1\" calls a function that SQLite refuses "
+                   "to run from a database file (%2). Export from the reader's own Feeds "
+                   "database, or from a copy without that view.")
+            .arg(file, sqliteMessage);
+      }
+      return QStringLiteral(
+                 "The FEEDS table or view of the database \"%1\" cannot be queried (%2). "
+                 "Export from the reader's own Feeds database, or let Orvella repair it.")
+          .arg(file, sqliteMessage);
     case ReadStatus::Stopped:
       return QStringLiteral("Reading the database \"%1\" was stopped after %2 feeds.")
           .arg(file)
@@ -178,7 +207,11 @@ QString describeReadFailure(const fs::path &path, ReadStatus status, int code,
   }
 }
 
-std::optional<std::string_view> textColumn(sqlite3_stmt *stmt, int column) {
+// A column's UTF-8 bytes. Invalid bytes are repaired into `scratch`: each
+// invalid sequence becomes U+FFFD and every valid character stays, so that no
+// value is lost as a whole for one bad byte.
+std::optional<std::string_view> textColumn(sqlite3_stmt *stmt, int column, std::string &scratch,
+                                           std::size_t &repaired) {
   if (sqlite3_column_type(stmt, column) == SQLITE_NULL) {
     return std::nullopt;
   }
@@ -187,8 +220,11 @@ std::optional<std::string_view> textColumn(sqlite3_stmt *stmt, int column) {
     return std::nullopt;  // out of memory while converting; treated as no value
   }
   const auto size = static_cast<std::size_t>(sqlite3_column_bytes(stmt, column));
-  if (!QByteArrayView(text, static_cast<qsizetype>(size)).isValidUtf8()) {
-    return std::nullopt;
+  const QByteArrayView bytes(text, static_cast<qsizetype>(size));
+  if (!bytes.isValidUtf8()) {
+    ++repaired;
+    scratch = QString::fromUtf8(bytes).toUtf8().toStdString();
+    return std::string_view(scratch);
   }
   return std::string_view(text, size);
 }
@@ -213,9 +249,42 @@ bool needsPrivateRecovery(int extendedCode) {
 struct QueryOutcome {
   int code = SQLITE_OK;  // extended code of the failure, SQLITE_OK when all rows were read
   bool prepared = false;
-  bool stopped = false;  // the visitor asked to stop
+  bool stopped = false;  // the visitor asked to stop, or the read was cancelled
   QString sqliteMessage;
+  std::size_t repairedValues = 0;
 };
+
+bool cancelled(const ReadOptions &options) {
+  return options.cancel != nullptr && options.cancel->load(std::memory_order_relaxed);
+}
+
+// SQLite's own wait for a lock, but one that a cancel ends at once.
+struct BusyWait {
+  std::chrono::milliseconds timeout;
+  const std::atomic<bool> *cancel;
+};
+
+int onBusy(void *context, int attempts) {
+  const auto *wait = static_cast<const BusyWait *>(context);
+  constexpr std::chrono::milliseconds kStep{10};
+  if (wait->cancel != nullptr && wait->cancel->load()) return 0;
+  if (kStep * attempts >= wait->timeout) return 0;
+  std::this_thread::sleep_for(kStep);
+  return 1;
+}
+
+int onProgress(void *cancel) { return static_cast<const std::atomic<bool> *>(cancel)->load(); }
+
+// Waits for locks as options say, and lets options.cancel interrupt the
+// query. `wait` must outlive the connection's use.
+void configure(sqlite3 *db, const ReadOptions &options, BusyWait &wait) {
+  wait = BusyWait{options.busyTimeout, options.cancel};
+  sqlite3_busy_handler(db, onBusy, &wait);
+  if (options.cancel != nullptr) {
+    sqlite3_progress_handler(db, 1000, onProgress,
+                             const_cast<void *>(static_cast<const void *>(options.cancel)));
+  }
+}
 
 QueryOutcome prepare(sqlite3 *db, Statement &stmt) {
   QueryOutcome outcome;
@@ -230,21 +299,24 @@ QueryOutcome prepare(sqlite3 *db, Statement &stmt) {
 }
 
 void stepAll(sqlite3 *db, Statement &stmt, const FeedRowVisitor &onRow, std::size_t &rowCount,
-             QueryOutcome &outcome) {
+             QueryOutcome &outcome, const ReadOptions &options) {
   int rc = SQLITE_OK;
+  std::string scratch[3];
   while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
     FeedRowView row;
-    row.feedUrl = textColumn(stmt.get(), 0);
-    row.feedTitle = textColumn(stmt.get(), 1);
+    row.feedUrl = textColumn(stmt.get(), 0, scratch[0], outcome.repairedValues);
+    row.feedTitle = textColumn(stmt.get(), 1, scratch[1], outcome.repairedValues);
     row.channelType = static_cast<std::int32_t>(sqlite3_column_int(stmt.get(), 2));
-    row.internalLink = textColumn(stmt.get(), 3);
+    row.internalLink = textColumn(stmt.get(), 3, scratch[2], outcome.repairedValues);
     ++rowCount;
-    if (!onRow(row)) {
+    if (!onRow(row) || cancelled(options)) {
       outcome.stopped = true;
       return;
     }
   }
-  if (rc != SQLITE_DONE) {
+  if ((rc & 0xff) == SQLITE_INTERRUPT && cancelled(options)) {
+    outcome.stopped = true;
+  } else if (rc != SQLITE_DONE) {
     outcome.code = sqlite3_extended_errcode(db);
     outcome.sqliteMessage = sqliteText(db);
   }
@@ -253,12 +325,13 @@ void stepAll(sqlite3 *db, Statement &stmt, const FeedRowVisitor &onRow, std::siz
 ReadResult finish(const fs::path &path, const QueryOutcome &outcome, std::size_t rowCount) {
   ReadResult result;
   result.rowCount = rowCount;
+  result.repairedValues = outcome.repairedValues;
   if (outcome.stopped) {
     result.status = ReadStatus::Stopped;
   } else if (outcome.code == SQLITE_OK) {
     return result;
   } else {
-    result.status = statusOf(outcome.code, outcome.prepared, rowCount);
+    result.status = statusOf(outcome.code, outcome.prepared, rowCount, outcome.sqliteMessage);
   }
   result.sqliteMessage = outcome.sqliteMessage;
   result.message =
@@ -278,22 +351,41 @@ ReadResult openFailure(const fs::path &path, int systemErrno, const QString &rea
   return result;
 }
 
+ReadResult lockedResult(const fs::path &path, const QString &why) {
+  ReadResult result;
+  result.status = ReadStatus::Locked;
+  result.sqliteMessage = why;
+  result.message = describeReadFailure(path, ReadStatus::Locked, SQLITE_BUSY, why, 0);
+  return result;
+}
+
 // Reads a private copy of the database and its log or journal, on which SQLite
-// may do the recovery that it must not do in place. Nothing when the copy
-// cannot be made. Only reached when no live
-// writer shares the files (a writer would hold the index or the lock whose
-// absence brought us here), so the copy is the state the last writer left.
+// may do the recovery that it must not do in place. The copy is taken under a
+// reader's shared lock, so that it is one committed state even while a writer
+// is at work. Nothing when the copy cannot be made for want of room.
 std::optional<ReadResult> readPrivateCopy(const fs::path &file, const fs::path &path,
                                           const FeedRowVisitor &onRow, const ReadOptions &options) {
-  std::unique_ptr<PrivateCopy> copy = PrivateCopy::make(file);
+  PrivateCopy::Failure failure = PrivateCopy::Failure::NoCopy;
+  std::unique_ptr<PrivateCopy> copy = PrivateCopy::make(file, options.busyTimeout, &failure);
   if (!copy) {
+    if (failure == PrivateCopy::Failure::Locked) {
+      return lockedResult(path, QStringLiteral("a writer holds its lock"));
+    }
+    if (failure == PrivateCopy::Failure::NoTemporaryFolder) {
+      ReadResult result;
+      result.status = ReadStatus::Unreadable;
+      result.sqliteMessage = QStringLiteral("no temporary folder");
+      result.message = TemporaryFolder::unavailableSentence();
+      return result;
+    }
     return std::nullopt;
   }
   Connection connection;
   if (connection.open(copy->database(), "", SQLITE_OPEN_READWRITE) != SQLITE_OK) {
     return std::nullopt;
   }
-  sqlite3_busy_timeout(connection.get(), static_cast<int>(options.busyTimeout.count()));
+  BusyWait wait{};
+  configure(connection.get(), options, wait);
   Statement stmt;
   QueryOutcome outcome = prepare(connection.get(), stmt);
   if (!outcome.prepared) {
@@ -303,7 +395,7 @@ std::optional<ReadResult> readPrivateCopy(const fs::path &file, const fs::path &
   // every file of the copy open: the names can go.
   copy->release();
   std::size_t rowCount = 0;
-  stepAll(connection.get(), stmt, onRow, rowCount, outcome);
+  stepAll(connection.get(), stmt, onRow, rowCount, outcome, options);
   return finish(path, outcome, rowCount);
 }
 
@@ -328,18 +420,34 @@ off_t sizeOf(const fs::path &path) {
 // anything in the reader's folder.
 struct Access {
   enum Kind {
-    Shared,       // with the usual locks; nothing is created (a rollback database
-                  // without a journal, or a log whose index exists)
+    Shared,       // with the usual locks; nothing is created (a rollback database,
+                  // its journal live or not, or a log whose index exists)
     Immutable,    // every row is in the database file: a write-ahead database
                   // closed cleanly, which SQLite would otherwise give a new log
-                  // and index
-    PrivateCopy,  // a log without its index, or a journal: recovery is due
+                  // and index; read without locks, so checked afterwards
+    PrivateCopy,  // a log without its index: recovery is due
   } kind = Shared;
   fs::path file;  // absolute, symbolic links resolved
 };
 
-// Sorts out names that are not a regular database file before SQLite sees
-// them (a FIFO would block its open for good), and picks the access.
+// What a read without locks relies on staying the same: the database file
+// and the absence of a log with frames in it.
+struct Stamp {
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = -1;
+  timespec modified{};
+  timespec changed{};
+  off_t walSize = -1;
+
+  bool operator==(const Stamp &other) const {
+    return device == other.device && inode == other.inode && size == other.size &&
+           modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec &&
+           changed.tv_sec == other.changed.tv_sec && changed.tv_nsec == other.changed.tv_nsec &&
+           walSize == other.walSize;
+  }
+};
+
 std::variant<Access, ReadResult> chooseAccess(const fs::path &rawPath) {
   std::error_code ec;
   fs::path absolute = fs::absolute(rawPath, ec);
@@ -378,7 +486,9 @@ std::variant<Access, ReadResult> chooseAccess(const fs::path &rawPath) {
   const off_t walSize = sizeOf(withSuffix(access.file, "-wal"));
   const bool shm = fileExists(withSuffix(access.file, "-shm"));
   if (fileExists(withSuffix(access.file, "-journal"))) {
-    access.kind = Access::PrivateCopy;
+    // SQLite itself tells a live writer's journal from one left behind (by
+    // the writer's lock); only the latter sends the read to a private copy.
+    access.kind = Access::Shared;
   } else if (walSize >= 32 && shm) {
     access.kind = Access::Shared;  // perhaps a live writer: share its index
   } else if (walSize >= 32) {
@@ -390,23 +500,78 @@ std::variant<Access, ReadResult> chooseAccess(const fs::path &rawPath) {
   return access;
 }
 
-}  // namespace
-
-std::optional<QString> textFromUtf8(const char *bytes, std::size_t size) {
-  const QByteArrayView view(bytes, static_cast<qsizetype>(size));
-  if (!view.isValidUtf8()) {
-    return std::nullopt;
+Stamp stampOf(const fs::path &file) {
+  Stamp stamp;
+  struct stat info {};
+  if (::stat(file.c_str(), &info) == 0) {
+    stamp.device = info.st_dev;
+    stamp.inode = info.st_ino;
+    stamp.size = info.st_size;
+    stamp.modified = info.st_mtim;
+    stamp.changed = info.st_ctim;
   }
-  return QString::fromUtf8(view);
+  stamp.walSize = sizeOf(withSuffix(file, "-wal"));
+  return stamp;
 }
 
-static ReadResult noPathResult() {
+// One read of the database in the reader's folder, with the usual locks or
+// (immutable) without any.
+ReadResult readInPlace(const Access &access, const fs::path &shownPath, const FeedRowVisitor &onRow,
+                       const ReadOptions &options) {
+  Connection connection;
+  const char *query = access.kind == Access::Shared ? "?mode=ro" : "?mode=ro&immutable=1";
+  if (connection.open(access.file, query, SQLITE_OPEN_READONLY) != SQLITE_OK) {
+    const int systemErrno = connection.get() ? sqlite3_system_errno(connection.get()) : 0;
+    return openFailure(shownPath, systemErrno, sqliteText(connection.get()));
+  }
+  BusyWait wait{};
+  configure(connection.get(), options, wait);
+  Statement stmt;
+  QueryOutcome outcome = prepare(connection.get(), stmt);
+  std::size_t rowCount = 0;
+  if (outcome.prepared) {
+    stepAll(connection.get(), stmt, onRow, rowCount, outcome, options);
+  }
+  if (access.kind == Access::Shared && outcome.code != SQLITE_OK && rowCount == 0 &&
+      needsPrivateRecovery(outcome.code)) {
+    if (auto recovered = readPrivateCopy(access.file, shownPath, onRow, options)) {
+      return std::move(*recovered);
+    }
+  }
+  return finish(shownPath, outcome, rowCount);
+}
+
+}  // namespace
+
+std::vector<std::string> databaseFileNames(const fs::path &database) {
+  std::error_code ec;
+  fs::path file = fs::absolute(database, ec);
+  if (ec) file = database;
+  if (char *resolved = ::realpath(file.c_str(), nullptr)) {
+    file = resolved;
+    std::free(resolved);
+  } else if (char *folder = ::realpath(file.parent_path().c_str(), nullptr)) {
+    file = fs::path(folder) / file.filename();
+    std::free(folder);
+  }
+  std::vector<std::string> names;
+  for (const char *suffix : {"", "-wal", "-shm", "-journal"}) {
+    names.push_back(file.native() + suffix);
+  }
+  return names;
+}
+
+namespace {
+
+ReadResult noPathResult() {
   ReadResult result;
   result.status = ReadStatus::OpenFailed;
   result.sqliteMessage = QStringLiteral("no database path");
   result.message = QStringLiteral("No database file was named. Name the Feeds database file.");
   return result;
 }
+
+}  // namespace
 
 ReadResult probeDatabaseAt(const fs::path &path) {
   if (path.empty()) {
@@ -430,11 +595,39 @@ ReadResult forEachFeedRowAt(const fs::path &rawPath, const FeedRowVisitor &onRow
   if (auto *failure = std::get_if<ReadResult>(&chosen)) {
     return std::move(*failure);
   }
-  const Access access = std::get<Access>(chosen);
+  Access access = std::get<Access>(chosen);
   std::error_code ec;
   fs::path shownPath = fs::absolute(rawPath, ec);
   if (ec) shownPath = rawPath;
 
+  if (access.kind == Access::Immutable) {
+    // Nothing stops a writer during a read without locks: if the file or its
+    // log changed meanwhile, the rows may mix two states, so the read starts
+    // over with the usual locks.
+    const Stamp before = stampOf(access.file);
+    ReadResult result = readInPlace(access, shownPath, onRow, options);
+    if (result.status == ReadStatus::Stopped || stampOf(access.file) == before) {
+      return result;
+    }
+    if (result.rowCount > 0) {
+      if (!options.onRestart) {
+        ReadResult changed;
+        changed.status = ReadStatus::Unreadable;
+        changed.sqliteMessage = QStringLiteral("changed during the read");
+        changed.message =
+            QStringLiteral("The database \"%1\" changed while it was read. Try again.")
+                .arg(shown(shownPath));
+        return changed;
+      }
+      options.onRestart();
+    }
+    auto again = chooseAccess(rawPath);
+    if (auto *failure = std::get_if<ReadResult>(&again)) {
+      return std::move(*failure);
+    }
+    access = std::get<Access>(again);
+    if (access.kind == Access::Immutable) access.kind = Access::Shared;
+  }
   if (access.kind == Access::PrivateCopy) {
     if (auto recovered = readPrivateCopy(access.file, shownPath, onRow, options)) {
       return std::move(*recovered);
@@ -449,30 +642,10 @@ ReadResult forEachFeedRowAt(const fs::path &rawPath, const FeedRowVisitor &onRow
                          "and no private copy of it could be made in the temporary folder "
                          "\"%2\" to read it. Make room there, or set TMPDIR to a folder with "
                          "room, and try again.")
-                         .arg(shown(shownPath), QDir::tempPath());
+                         .arg(shown(shownPath), TemporaryFolder::shown());
     return result;
   }
-  Connection connection;
-  const char *query = access.kind == Access::Shared ? "?mode=ro" : "?mode=ro&immutable=1";
-  if (connection.open(access.file, query, SQLITE_OPEN_READONLY) != SQLITE_OK) {
-    const int systemErrno = connection.get() ? sqlite3_system_errno(connection.get()) : 0;
-    return openFailure(shownPath, systemErrno, sqliteText(connection.get()));
-  }
-  sqlite3_busy_timeout(connection.get(), static_cast<int>(options.busyTimeout.count()));
-
-  Statement stmt;
-  QueryOutcome outcome = prepare(connection.get(), stmt);
-  std::size_t rowCount = 0;
-  if (outcome.prepared) {
-    stepAll(connection.get(), stmt, onRow, rowCount, outcome);
-  }
-  if (access.kind == Access::Shared && outcome.code != SQLITE_OK && rowCount == 0 &&
-      needsPrivateRecovery(outcome.code)) {
-    if (auto recovered = readPrivateCopy(access.file, shownPath, onRow, options)) {
-      return std::move(*recovered);
-    }
-  }
-  return finish(shownPath, outcome, rowCount);
+  return readInPlace(access, shownPath, onRow, options);
 }
 
 FeedRecord toRecord(const FeedRowView &row) {
@@ -492,23 +665,32 @@ ReadResult forEachFeedAt(const fs::path &path, const std::function<void(FeedReco
 }
 
 ReadResult readFeedsAt(const fs::path &path, const ReadOptions &options) {
+  ReadOptions withRestart = options;
   if (options.compactRows) {
     FeedRowTable rows;
+    withRestart.onRestart = [&rows, &options] {
+      rows = FeedRowTable();
+      if (options.onRestart) options.onRestart();
+    };
     ReadResult result = forEachFeedRowAt(
         path,
         [&rows](const FeedRowView &row) {
           rows.append(row);
           return true;
         },
-        options);
+        withRestart);
     if (result.status == ReadStatus::Ok || result.status == ReadStatus::StepFailed) {
       result.compact = std::move(rows);
     }
     return result;
   }
   FeedList feeds;
+  withRestart.onRestart = [&feeds, &options] {
+    feeds.clear();
+    if (options.onRestart) options.onRestart();
+  };
   ReadResult result = forEachFeedAt(
-      path, [&feeds](FeedRecord &&record) { feeds.push_back(std::move(record)); }, options);
+      path, [&feeds](FeedRecord &&record) { feeds.push_back(std::move(record)); }, withRestart);
   if (result.status == ReadStatus::Ok || result.status == ReadStatus::StepFailed) {
     result.feeds = std::move(feeds);
   }

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "store/FeedRecord.h"
 #include "store/FeedRowTable.h"
@@ -29,6 +32,8 @@ enum class ReadStatus {
                  // file, no path
   NotADatabase,  // the file is not an SQLite database
   NoFeedsTable,  // no FEEDS table, or one of its four columns is missing
+  QueryRefused,  // the FEEDS table or view exists but the query cannot run on it,
+                 // e.g. a view that calls a function SQLite refuses there
   Locked,        // another program still held its lock after the wait
   Damaged,       // the database is damaged where the query starts
   Unreadable,    // the query could not start for another reason (I/O error, memory)
@@ -54,10 +59,11 @@ struct ReadResult {
   // A sentence for the user that names the file, says what went wrong and
   // what to do about it. Empty on Ok.
   QString message;
+  // Values whose bytes were not valid UTF-8: each invalid sequence was
+  // replaced with U+FFFD, every valid character kept.
+  std::size_t repairedValues = 0;
 
   bool ok() const { return status == ReadStatus::Ok; }
-  // Whether every row of the table was read (the same as ok()).
-  bool complete() const { return status == ReadStatus::Ok; }
 };
 
 struct ReadOptions {
@@ -65,6 +71,14 @@ struct ReadOptions {
   std::chrono::milliseconds busyTimeout{3000};
   // Keep the rows as UTF-8 in ReadResult::compact instead of as FeedRecords.
   bool compactRows = false;
+  // Set from another thread to stop the read as soon as SQLite notices (the
+  // result is then Stopped): a query without end must not outlive a quit.
+  const std::atomic<bool> *cancel = nullptr;
+  // Called when rows already handed to the visitor must be forgotten because
+  // the read starts over (the file changed under a read that took no lock);
+  // the rows then come again from the first. A visitor that keeps rows
+  // needs it: without one, such a read fails instead of starting over.
+  std::function<void()> onRestart;
 };
 
 // True when the name leads to a regular file that can be opened for reading;
@@ -97,6 +111,7 @@ ReadResult forEachFeedRowAt(const std::filesystem::path &path, const FeedRowVisi
 // The row's values as a FeedRecord.
 FeedRecord toRecord(const FeedRowView &row);
 
-// The text of a column's bytes, or nothing when they are not valid UTF-8
-// (overlong forms, surrogates and code points above U+10FFFF included).
-std::optional<QString> textFromUtf8(const char *bytes, std::size_t size);
+// The names of the database's own files, links resolved: the file itself
+// and the -wal, -shm and -journal that SQLite keeps beside it (whether they
+// exist or not). An export must never replace any of them.
+std::vector<std::string> databaseFileNames(const std::filesystem::path &database);

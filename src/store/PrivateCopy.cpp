@@ -4,98 +4,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QDir>
-#include <QFile>
-#include <array>
-#include <atomic>
 #include <cerrno>
-#include <csignal>
-#include <cstring>
-#include <mutex>
 #include <string>
+#include <thread>
+
+#include "platform/EndingSignals.h"
+#include "platform/TemporaryFolder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// The names that exist right now, for the signal handler: it may only read
-// plain memory and call unlink and rmdir.
-struct Slot {
-  std::atomic<int> state{0};  // 0 free, 1 being filled, 2 a file, 3 a folder
-  char path[4096] = {};
-};
-std::array<Slot, 16> nameTable;
-
-constexpr std::array<int, 3> kEndingSignals{SIGTERM, SIGINT, SIGHUP};
-struct sigaction previousActions[3];
-
-void removeNames(int pass) {
-  for (Slot &slot : nameTable) {
-    const int state = slot.state.load();
-    if (pass == 0 && state == 2) {
-      ::unlink(slot.path);
-    } else if (pass == 1 && state == 3) {
-      ::rmdir(slot.path);
-    }
-  }
-}
-
-void onEndingSignal(int signal) {
-  const int savedErrno = errno;
-  removeNames(0);
-  removeNames(1);
-  for (std::size_t i = 0; i < kEndingSignals.size(); ++i) {
-    if (kEndingSignals[i] != signal) continue;
-    const struct sigaction &previous = previousActions[i];
-    if ((previous.sa_flags & SA_SIGINFO) == 0 && previous.sa_handler != SIG_DFL &&
-        previous.sa_handler != SIG_IGN) {
-      previous.sa_handler(signal);  // someone else's orderly handling goes on
-      errno = savedErrno;
-      return;
-    }
-    if ((previous.sa_flags & SA_SIGINFO) == 0) {
-      ::signal(signal, SIG_DFL);
-      ::raise(signal);
-    }
-  }
-  errno = savedErrno;
-}
-
-void installHandlersOnce() {
-  static std::once_flag once;
-  std::call_once(once, [] {
-    for (std::size_t i = 0; i < kEndingSignals.size(); ++i) {
-      struct sigaction current {};
-      sigaction(kEndingSignals[i], nullptr, &current);
-      previousActions[i] = current;
-      // A signal that is ignored, or handled with siginfo by someone else,
-      // is left as it is.
-      if ((current.sa_flags & SA_SIGINFO) != 0 || current.sa_handler == SIG_IGN) continue;
-      struct sigaction action {};
-      action.sa_handler = onEndingSignal;
-      sigemptyset(&action.sa_mask);
-      action.sa_flags = SA_RESTART;
-      sigaction(kEndingSignals[i], &action, nullptr);
-    }
-  });
-}
-
-int registerName(const fs::path &path, int kind) {
-  if (path.native().size() >= sizeof(Slot::path)) return -1;
-  for (std::size_t i = 0; i < nameTable.size(); ++i) {
-    int expected = 0;
-    if (nameTable[i].state.compare_exchange_strong(expected, 1)) {
-      std::memcpy(nameTable[i].path, path.c_str(), path.native().size() + 1);
-      nameTable[i].state.store(kind);
-      return static_cast<int>(i);
-    }
-  }
-  return -1;
-}
-
-void unregisterName(int slot) {
-  if (slot >= 0) nameTable[static_cast<std::size_t>(slot)].state.store(0);
-}
 
 bool copyContents(int from, int to) {
   for (;;) {
@@ -157,34 +75,95 @@ bool PrivateCopy::copyFile(const fs::path &from, const fs::path &to) {
   return named.get() >= 0 && copyContents(source.get(), named.get());
 }
 
-std::unique_ptr<PrivateCopy> PrivateCopy::make(const fs::path &database) {
-  installHandlersOnce();
+namespace {
+
+// SQLite's locks on a database file are byte ranges far into the file (the
+// same in every build): a reader holds a read lock on the shared range, a
+// writer about to change the file a write lock on all of it.
+constexpr off_t kPendingByte = 0x40000000;
+constexpr off_t kReservedByte = kPendingByte + 1;
+constexpr off_t kSharedFirst = kPendingByte + 2;
+constexpr off_t kSharedSize = 510;
+
+bool lockRange(int fd, short type, off_t start, off_t length) {
+  struct flock lock {};
+  lock.l_type = type;
+  lock.l_whence = SEEK_SET;
+  lock.l_start = start;
+  lock.l_len = length;
+  return ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
+}
+
+// Takes a reader's shared lock the way SQLite does, so that no writer can
+// change the database file while it is copied. Open-file-description locks
+// conflict with SQLite's own record locks in other processes but belong to
+// our descriptor alone.
+bool takeSharedLock(int fd, std::chrono::milliseconds wait) {
+  const auto deadline = std::chrono::steady_clock::now() + wait;
+  for (;;) {
+    if (lockRange(fd, F_RDLCK, kPendingByte, 1)) {
+      const bool shared = lockRange(fd, F_RDLCK, kSharedFirst, kSharedSize);
+      lockRange(fd, F_UNLCK, kPendingByte, 1);
+      if (shared) return true;
+    }
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+}
+
+// Whether a connection of another process holds the reserved lock: it is
+// writing a transaction, so its journal is live, not left behind.
+bool writerHoldsReserved(int fd) {
+  struct flock probe {};
+  probe.l_type = F_WRLCK;
+  probe.l_whence = SEEK_SET;
+  probe.l_start = kReservedByte;
+  probe.l_len = 1;
+  return ::fcntl(fd, F_OFD_GETLK, &probe) == 0 && probe.l_type != F_UNLCK;
+}
+
+}  // namespace
+
+std::unique_ptr<PrivateCopy> PrivateCopy::make(const fs::path &database,
+                                               std::chrono::milliseconds lockWait,
+                                               Failure *failure) {
+  auto fail = [failure](Failure why) {
+    if (failure) *failure = why;
+    return nullptr;
+  };
+  Fd locked(::open(database.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (locked.get() < 0) return fail(Failure::NoCopy);
+  if (!takeSharedLock(locked.get(), lockWait)) return fail(Failure::Locked);
+  const std::optional<std::string> temporary = TemporaryFolder::path();
+  if (!temporary) return fail(Failure::NoTemporaryFolder);
+
   std::unique_ptr<PrivateCopy> copy(new PrivateCopy);
-  std::string folder = QFile::encodeName(QDir::tempPath()).toStdString() + "/orvella-XXXXXX";
-  if (::mkdtemp(folder.data()) == nullptr) return nullptr;
+  std::string folder = *temporary + "/orvella-XXXXXX";
+  if (::mkdtemp(folder.data()) == nullptr) return fail(Failure::NoCopy);
   copy->folder_ = folder;
-  copy->slots_.push_back(registerName(copy->folder_, 3));
+  copy->tickets_.push_back(EndingSignals::remember(copy->folder_, EndingSignals::Kind::Folder));
   copy->database_ = copy->folder_ / "Feeds";
   // Every name SQLite may give a file there, the index it makes included.
   for (const char *suffix : {"", "-wal", "-shm", "-journal"}) {
     fs::path name = copy->database_;
     name += suffix;
-    copy->slots_.push_back(registerName(name, 2));
+    copy->tickets_.push_back(EndingSignals::remember(name, EndingSignals::Kind::File));
   }
-  // The log or journal first: a writer changes the database only after its
-  // journal holds the old pages, and deletes the journal only once the
-  // database is whole, so this order never pairs a changed database with a
-  // journal that no longer knows the change.
+  // Under our shared lock no writer changes the database file. A journal
+  // counts only when no writer holds the reserved lock: a live writer's
+  // journal holds pages of a transaction that the file does not have yet.
+  const bool journalLeftBehind = !writerHoldsReserved(locked.get());
   std::error_code ec;
   for (const char *suffix : {"-journal", "-wal"}) {
+    if (std::string_view(suffix) == "-journal" && !journalLeftBehind) continue;
     fs::path side = database;
     side += suffix;
     if (!fs::exists(side, ec)) continue;
     fs::path sideCopy = copy->database_;
     sideCopy += suffix;
-    if (!copy->copyFile(side, sideCopy)) return nullptr;
+    if (!copy->copyFile(side, sideCopy)) return fail(Failure::NoCopy);
   }
-  if (!copy->copyFile(database, copy->database_)) return nullptr;
+  if (!copy->copyFile(database, copy->database_)) return fail(Failure::NoCopy);
   return copy;
 }
 
@@ -196,8 +175,8 @@ void PrivateCopy::release() {
     }
     ::rmdir(folder_.c_str());
   }
-  for (int slot : slots_) unregisterName(slot);
-  slots_.clear();
+  for (int ticket : tickets_) EndingSignals::forget(ticket);
+  tickets_.clear();
   folder_.clear();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -12,13 +13,20 @@
 // unnamed files, which get names only for as long as SQLite needs them to
 // open the copy; release() takes the names away once the connection holds
 // the files open (reading goes on through the open files). While the names
-// exist, SIGTERM, SIGINT and SIGHUP remove them before the signal takes its
-// course, and the destructor removes whatever is left.
+// exist, SIGTERM, SIGINT and SIGHUP remove them (EndingSignals), and the
+// destructor removes whatever is left.
 class PrivateCopy {
  public:
-  // Copies database and those of its -wal and -journal that exist. Returns
-  // nothing when the copy cannot be made (no room, no temporary folder).
-  static std::unique_ptr<PrivateCopy> make(const std::filesystem::path &database);
+  enum class Failure { NoCopy, Locked, NoTemporaryFolder };
+
+  // Copies database and those of its -wal and -journal that exist, holding a
+  // reader's shared lock on the database meanwhile, so that the copy is one
+  // committed state: a writer that is still at work keeps its journal, which
+  // is then left out. Waits up to lockWait for a writer's exclusive lock to
+  // go. Returns nothing when the copy cannot be made, and says why.
+  static std::unique_ptr<PrivateCopy> make(const std::filesystem::path &database,
+                                           std::chrono::milliseconds lockWait,
+                                           Failure *failure = nullptr);
 
   ~PrivateCopy();
   PrivateCopy(const PrivateCopy &) = delete;
@@ -36,5 +44,5 @@ class PrivateCopy {
 
   std::filesystem::path folder_;
   std::filesystem::path database_;
-  std::vector<int> slots_;  // places in the table the signal handler clears
+  std::vector<int> tickets_;  // names the signal handler removes
 };

@@ -14,6 +14,8 @@
 #include "platform/Localized.h"
 #include "services/AppearanceNames.h"
 #include "services/CXServiceFunctions.h"
+#include "store/CXExportStorage.h"
+#include "store/FeedDatabase.h"
 #include "toolkit/CXAlert.h"
 #include "toolkit/CXButton.h"
 #include "toolkit/CXTableViewWithEmptyHolder.h"
@@ -294,7 +296,18 @@ void CXExportDocumentWC::writeExport() {
     path = panel->runModal(window_.get());
   }
   std::optional<QString> failure;
-  if (path) failure = AtomicFile::write(*path, document);
+  if (path) {
+    // The same guard as the command line's: never the reader's own files, and
+    // never a wait on a pipe that nobody reads.
+    const CXExportStorage &store = storage_ ? *storage_ : CXExportStorage::defaultManager();
+    AtomicFile::Options options;
+    if (const auto database = store.databasePath()) {
+      options.protectedFiles = databaseFileNames(*database);
+      options.protectedReason = text("it is the reader's database or one of its files");
+    }
+    options.mayWait = false;
+    failure = AtomicFile::write(*path, document, options);
+  }
 
   if (progress) {
     progress->hide();

@@ -14,11 +14,13 @@
 #include <functional>
 #include <map>
 
+#include "ProgramRun.h"
 #include "TestSupport.h"
 #include "WriterProcess.h"
 #include "export/OpmlWriter.h"
 #include "store/FeedDatabase.h"
 
+using namespace programrun;
 using testsupport::execSql;
 using testsupport::namesIn;
 using testsupport::qpath;
@@ -28,41 +30,6 @@ using testsupport::writeFile;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Outcome {
-  int exitCode = -1;
-  QByteArray out;
-  QByteArray err;
-};
-
-// The environment of a machine without a display.
-QProcessEnvironment headless() {
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-    env.remove(name);
-  }
-  return env;
-}
-
-Outcome run(const QStringList &args, const fs::path &workingDir = fs::current_path(),
-            const QProcessEnvironment &env = headless(),
-            const std::function<void()> &inChild = nullptr, const QString &stdoutFile = {}) {
-  QProcess process;
-  process.setProcessEnvironment(env);
-  process.setWorkingDirectory(qpath(workingDir));
-  if (inChild) {
-    process.setChildProcessModifier(inChild);
-  }
-  if (!stdoutFile.isEmpty()) {
-    process.setStandardOutputFile(stdoutFile);
-  }
-  process.start(qEnvironmentVariable("ORVELLA_BINARY"), args);
-  EXPECT_TRUE(process.waitForStarted()) << process.errorString().toStdString();
-  process.closeWriteChannel();
-  EXPECT_TRUE(process.waitForFinished(60'000));
-  EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-  return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 const QString kSample = QStringLiteral(ORVELLA_SAMPLE_DATABASE);
 
@@ -86,22 +53,6 @@ Outcome runWithByteNames(const QStringList &printfArgs, const fs::path &workingD
   process.start("/bin/sh", {"-c", script, qEnvironmentVariable("ORVELLA_BINARY")});
   EXPECT_TRUE(process.waitForFinished(60'000));
   return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-// A FEEDS view without end: a read of it only stops when the exporter stops it.
-constexpr char kEndlessFeeds[] =
-    "CREATE VIEW FEEDS AS WITH RECURSIVE n(v) AS (SELECT 1 UNION ALL SELECT v + 1 FROM n)"
-    " SELECT 'https://s/' || v AS FEED_URL, 'Feed ' || v AS FEED_TITLE, 1 AS CHANNEL_TYPE,"
-    " 'https://s/f' || v AS INTERNAL_LINK FROM n;";
-
-// Makes a device node like the system's (1,3 is null, 1,7 is full); false
-// where nodes cannot be made (not root).
-bool makeDevice(const fs::path &path, unsigned minor) {
-  return ::mknod(path.c_str(), S_IFCHR | 0666, makedev(1, minor)) == 0;
-}
-
-void runAsNobody() {
-  if (setgid(65534) != 0 || setuid(65534) != 0) _exit(99);
 }
 
 }  // namespace
@@ -527,11 +478,6 @@ TEST(CommandLine, PrivateCopyOfTheDatabaseDiesWithTheProgram) {
     ASSERT_TRUE(process.waitForFinished());
     EXPECT_TRUE(fs::is_empty(dir / "tmp")) << "a copy of the database was left behind";
   }
-  // Without a place for a copy, the unfinished database is not read in place.
-  env.insert("TMPDIR", qpath(dir / "Feeds-journal"));
-  const Outcome noCopy = run({"--database", qpath(dir / "Feeds"), "--list"}, dir.path(), env);
-  EXPECT_EQ(noCopy.exitCode, 1);
-  EXPECT_TRUE(noCopy.err.contains("no private copy")) << noCopy.err.toStdString();
 }
 
 namespace {

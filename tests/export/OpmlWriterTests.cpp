@@ -87,16 +87,27 @@ QString randomText(std::mt19937 &rng, int length, bool loneSurrogates) {
 }  // namespace
 
 TEST(OpmlWriter, SmallDocumentHasExactlyTheseBytes) {
-  const FeedList feeds = {feed("Daily", "site-a", "feed-a", 1),
-                          feed(nullptr, "https://b/", nullptr, 9)};
-  const QByteArray expected = kHead +
-                              "<outline text=\"Daily\" title=\"Daily\" type=\"rss\" "
-                              "htmlUrl=\"site-a\" xmlUrl=\"feed-a\"/>\n"
-                              "<outline text=\"\" title=\"\" type=\"rss\" "
-                              "htmlUrl=\"https://b/\" xmlUrl=\"\"/>\n" +
-                              kTail;
-  EXPECT_EQ(opmlDocumentUtf8(feeds, {0, 2}), expected);
-  EXPECT_EQ(opmlDocument(feeds, {0, 2}), QString::fromUtf8(expected));
+  // A feed without a title (or one XML cannot carry) is named by its feed
+  // address, else by its site address: importers drop an empty text.
+  const FeedList feeds = {
+      feed("Daily", "site-a", "feed-a", 1), feed(nullptr, "https://b/", nullptr, 9),
+      feed("", "https://c/", "https://c/&feed", 1), feed("\x01\x02", "", "https://d/feed", 1),
+      feed(nullptr, nullptr, nullptr, 1)};
+  const QByteArray expected =
+      kHead +
+      "<outline text=\"Daily\" title=\"Daily\" type=\"rss\" "
+      "htmlUrl=\"site-a\" xmlUrl=\"feed-a\"/>\n"
+      "<outline text=\"https://b/\" title=\"https://b/\" type=\"rss\" "
+      "htmlUrl=\"https://b/\" xmlUrl=\"\"/>\n"
+      "<outline text=\"https://c/&amp;feed\" title=\"https://c/&amp;feed\" "
+      "type=\"rss\" htmlUrl=\"https://c/\" xmlUrl=\"https://c/&amp;feed\"/>\n"
+      "<outline text=\"https://d/feed\" title=\"https://d/feed\" "
+      "type=\"rss\" htmlUrl=\"\" xmlUrl=\"https://d/feed\"/>\n"
+      "<outline text=\"\" title=\"\" type=\"rss\" htmlUrl=\"\" "
+      "xmlUrl=\"\"/>\n" +
+      kTail;
+  EXPECT_EQ(opmlDocumentUtf8(feeds, {0, 2, 4, 6, 8}), expected);
+  EXPECT_EQ(opmlDocument(feeds, {0, 2, 4, 6, 8}), QString::fromUtf8(expected));
   EXPECT_EQ(opmlDocumentUtf8(feeds, {}), kHead + kTail);
   EXPECT_EQ(opmlDocumentUtf8({}, {0, 2, 4}), kHead + kTail);
 }
@@ -160,9 +171,11 @@ TEST(OpmlWriter, AnyTextComesBackFromAnXmlParserUnchanged) {
   ASSERT_EQ(outlines.size(), feeds.size());
   for (std::size_t i = 0; i < feeds.size(); ++i) {
     SCOPED_TRACE(i);
-    const QString title = xmlCharactersOf(*feeds[i].feedTitle);
-    EXPECT_EQ(outlines[i], (Outline{title, title, "rss", xmlCharactersOf(*feeds[i].feedUrl),
-                                    xmlCharactersOf(feeds[i].internalLink.value_or(""))}));
+    const QString site = xmlCharactersOf(*feeds[i].feedUrl);
+    const QString address = xmlCharactersOf(feeds[i].internalLink.value_or(""));
+    QString name = xmlCharactersOf(*feeds[i].feedTitle);
+    if (name.isEmpty()) name = address.isEmpty() ? site : address;
+    EXPECT_EQ(outlines[i], (Outline{name, name, "rss", site, address}));
   }
 }
 

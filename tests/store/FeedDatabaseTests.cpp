@@ -58,7 +58,7 @@ TEST(FeedDatabase, ReadsEveryRowInTableOrderWithTheFourColumns) {
   EXPECT_EQ(folderState(dir.path()), before) << "reading must not touch the folder";
 }
 
-TEST(FeedDatabase, TextColumnsKeepValidUtf8AndDropEverythingElse) {
+TEST(FeedDatabase, TextColumnsKeepValidUtf8AndRepairEverythingElse) {
   TempDir dir;
   const auto db = dir / "Feeds";
   const std::string huge(3'000'000, 'x');
@@ -77,11 +77,16 @@ TEST(FeedDatabase, TextColumnsKeepValidUtf8AndDropEverythingElse) {
   EXPECT_EQ(result.feeds[0].feedUrl, text("42"));
   EXPECT_EQ(result.feeds[0].feedTitle, text("1.5"));
   EXPECT_EQ(result.feeds[0].internalLink, text("https://x/"));
-  for (int row : {1, 2}) {
-    EXPECT_FALSE(result.feeds[row].feedUrl) << "row " << row;
-    EXPECT_FALSE(result.feeds[row].feedTitle) << "row " << row;
-    EXPECT_FALSE(result.feeds[row].internalLink) << "row " << row;
-  }
+  // Every valid character stays; each invalid byte becomes U+FFFD, and the
+  // read counts the values it repaired.
+  const QString bad(QChar(0xFFFD));
+  EXPECT_EQ(result.feeds[1].feedUrl, bad + "(");
+  EXPECT_EQ(result.feeds[1].feedTitle, bad.repeated(2));
+  EXPECT_EQ(result.feeds[1].internalLink, bad.repeated(3));
+  EXPECT_EQ(result.feeds[2].feedUrl, bad.repeated(4));
+  EXPECT_EQ(result.feeds[2].feedTitle, bad.repeated(2));
+  EXPECT_EQ(result.feeds[2].internalLink, bad);
+  EXPECT_EQ(result.repairedValues, 6u);
   // A NUL inside a text is still valid UTF-8 and arrives whole.
   EXPECT_EQ(result.feeds[3].feedUrl, QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b")));
   ASSERT_TRUE(result.feeds[3].internalLink);
@@ -249,7 +254,9 @@ TEST(FeedDatabase, LockHeldByAnotherProgramFailsAfterTheWaitInsteadOfHanging) {
   execSql(db, std::string(kFeedsTable) + "INSERT INTO FEEDS (FEED_TITLE) VALUES ('one');");
   auto writer = startWriter(db, {"exclusive"});
 
-  const ReadResult locked = readFeedsAt(db, ReadOptions{std::chrono::milliseconds(200)});
+  ReadOptions briefWait;
+  briefWait.busyTimeout = std::chrono::milliseconds(200);
+  const ReadResult locked = readFeedsAt(db, briefWait);
   EXPECT_EQ(locked.status, ReadStatus::Locked);
   EXPECT_TRUE(locked.message.contains("locked by another program")) << locked.message.toStdString();
 

@@ -1,0 +1,105 @@
+#include "EndingSignals.h"
+
+#include <unistd.h>
+
+#include <array>
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <mutex>
+
+namespace EndingSignals {
+
+namespace {
+
+struct Slot {
+  std::atomic<int> state{0};  // 0 free, 1 being filled, 2 a file, 3 a folder
+  char path[4096] = {};
+};
+std::array<Slot, 32> nameTable;
+
+constexpr std::array<int, 3> kEndingSignals{SIGTERM, SIGINT, SIGHUP};
+struct sigaction previousActions[3];
+
+void removeNames(int state) {
+  for (Slot &slot : nameTable) {
+    if (slot.state.load() != state) continue;
+    if (state == 2) {
+      ::unlink(slot.path);
+    } else {
+      ::rmdir(slot.path);
+    }
+  }
+}
+
+volatile std::sig_atomic_t endingArrived = 0;
+
+void onEndingSignal(int signal) {
+  const int savedErrno = errno;
+  endingArrived = 1;
+  removeNames(2);  // files first, so that their folders are empty
+  removeNames(3);
+  for (std::size_t i = 0; i < kEndingSignals.size(); ++i) {
+    if (kEndingSignals[i] != signal) continue;
+    const struct sigaction &previous = previousActions[i];
+    if ((previous.sa_flags & SA_SIGINFO) == 0 && previous.sa_handler != SIG_DFL &&
+        previous.sa_handler != SIG_IGN) {
+      previous.sa_handler(signal);  // someone else's orderly handling goes on
+      errno = savedErrno;
+      return;
+    }
+    if ((previous.sa_flags & SA_SIGINFO) == 0) {
+      ::signal(signal, SIG_DFL);
+      ::raise(signal);
+    }
+  }
+  errno = savedErrno;
+}
+
+void installHandlersOnce() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    for (std::size_t i = 0; i < kEndingSignals.size(); ++i) {
+      struct sigaction current {};
+      sigaction(kEndingSignals[i], nullptr, &current);
+      previousActions[i] = current;
+      // A signal that is ignored, or handled with siginfo by someone else,
+      // is left as it is.
+      if ((current.sa_flags & SA_SIGINFO) != 0 || current.sa_handler == SIG_IGN) continue;
+      struct sigaction action {};
+      action.sa_handler = onEndingSignal;
+      sigemptyset(&action.sa_mask);
+      action.sa_flags = SA_RESTART;
+      sigaction(kEndingSignals[i], &action, nullptr);
+    }
+  });
+}
+
+}  // namespace
+
+void watch() { installHandlersOnce(); }
+
+bool arrived() { return endingArrived != 0; }
+
+int remember(const std::filesystem::path &path, Kind kind) {
+  installHandlersOnce();
+  if (path.native().size() >= sizeof(Slot::path)) return -1;
+  for (std::size_t i = 0; i < nameTable.size(); ++i) {
+    int expected = 0;
+    if (nameTable[i].state.compare_exchange_strong(expected, 1)) {
+      std::memcpy(nameTable[i].path, path.c_str(), path.native().size() + 1);
+      nameTable[i].state.store(kind == Kind::File ? 2 : 3);
+      return static_cast<int>(i);
+    }
+  }
+  return -1;
+}
+
+void forget(int ticket) {
+  if (ticket >= 0 && ticket < static_cast<int>(nameTable.size())) {
+    nameTable[static_cast<std::size_t>(ticket)].state.store(0);
+  }
+}
+
+}  // namespace EndingSignals
