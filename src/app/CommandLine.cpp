@@ -234,6 +234,15 @@ class Spool {
     }
     return true;
   }
+  // Forgets what was kept, for output that starts over.
+  bool rewind() {
+    if (error_) return false;
+    if (::ftruncate(fd_, 0) != 0 || ::lseek(fd_, 0, SEEK_SET) != 0) {
+      error_ = QString::fromLocal8Bit(std::strerror(errno));
+      return false;
+    }
+    return true;
+  }
   // The reason the spool failed, as a sentence naming the temporary folder.
   std::optional<QString> error() const {
     if (!error_) return std::nullopt;
@@ -331,14 +340,22 @@ int runExport(const fs::path &database, const QByteArray &target) {
   if (toStdout) {
     if (stdoutIsTheDatabase(databaseFiles, database)) return ExitStatus::kUsage;
     Spool spool;
-    OpmlBuilder builder(
-        [&spool](const char *bytes, qsizetype size) { return spool.append(bytes, size); });
-    const ReadResult read = forEachFeedRowAt(database, [&builder](const FeedRowView &row) {
-      builder.addOutline(row);
-      return builder.sinkOk();
-    });
+    auto sink = [&spool](const char *bytes, qsizetype size) { return spool.append(bytes, size); };
+    std::optional<OpmlBuilder> builder(std::in_place, sink);
+    ReadOptions options;
+    options.onRestart = [&] {
+      spool.rewind();
+      builder.emplace(sink);
+    };
+    const ReadResult read = forEachFeedRowAt(
+        database,
+        [&builder](const FeedRowView &row) {
+          builder->addOutline(row);
+          return builder->sinkOk();
+        },
+        options);
     if (read.status != ReadStatus::Stopped && !read.ok()) return readFailed(read, true);
-    std::move(builder).finish();
+    std::move(*builder).finish();
     if (auto error = spool.error()) {
       printLine(stderr, *error + QStringLiteral(" Nothing was exported."));
       return ExitStatus::kWriteFailed;
@@ -366,16 +383,34 @@ int runExport(const fs::path &database, const QByteArray &target) {
                                                               : ExitStatus::kWriteFailed;
   };
   if (!writer.open()) return refused(writer.commit());
-  OpmlBuilder builder(
-      [&writer](const char *bytes, qsizetype size) { return writer.append(bytes, size); });
-  const ReadResult read = forEachFeedRowAt(database, [&builder](const FeedRowView &row) {
-    builder.addOutline(row);
-    return builder.sinkOk();
-  });
+  auto sink = [&writer](const char *bytes, qsizetype size) { return writer.append(bytes, size); };
+  std::optional<OpmlBuilder> builder(std::in_place, sink);
+  ReadOptions options;
+  // A read that starts over starts the file over too, unless the bytes
+  // already went to a pipe or device: then the read fails instead.
+  bool restartable = true;
+  options.onRestart = [&] {
+    restartable = writer.rewind();
+    builder.emplace(sink);
+  };
+  const ReadResult read = forEachFeedRowAt(
+      database,
+      [&](const FeedRowView &row) {
+        builder->addOutline(row);
+        return builder->sinkOk() && restartable;
+      },
+      options);
   if (read.status != ReadStatus::Stopped && !read.ok()) {
     return readFailed(read, true);  // the writer leaves nothing behind
   }
-  std::move(builder).finish();
+  if (!restartable) {
+    printLine(stderr, QStringLiteral("The database \"%1\" changed while it was read, and the "
+                                     "start of the export had already been written to \"%2\". "
+                                     "Export again.")
+                          .arg(QFile::decodeName(database.c_str()), shown(absoluteName(target))));
+    return ExitStatus::kWriteFailed;
+  }
+  std::move(*builder).finish();
   if (auto error = writer.commit()) return refused(error);
   sayRepaired(read);
   printLine(stderr, QStringLiteral("Exported %1 to %2.")
@@ -387,16 +422,21 @@ int runList(const fs::path &database) {
   if (stdoutIsTheDatabase(databaseFileNames(database), database)) return ExitStatus::kUsage;
   Spool spool;
   QByteArray line;
-  const ReadResult read = forEachFeedRowAt(database, [&](const FeedRowView &row) {
-    line.clear();
-    appendListField(line, row.feedTitle);
-    line.append('\t');
-    appendListField(line, row.feedUrl);
-    line.append('\t');
-    appendListField(line, row.internalLink);
-    line.append('\n');
-    return spool.append(line.constData(), line.size());
-  });
+  ReadOptions options;
+  options.onRestart = [&spool] { spool.rewind(); };
+  const ReadResult read = forEachFeedRowAt(
+      database,
+      [&](const FeedRowView &row) {
+        line.clear();
+        appendListField(line, row.feedTitle);
+        line.append('\t');
+        appendListField(line, row.feedUrl);
+        line.append('\t');
+        appendListField(line, row.internalLink);
+        line.append('\n');
+        return spool.append(line.constData(), line.size());
+      },
+      options);
   if (read.status != ReadStatus::Stopped && !read.ok()) return readFailed(read, false);
   if (auto error = spool.error()) {
     printLine(stderr, *error);

@@ -221,7 +221,7 @@ void CXExportListVC::readFinished(ReadResult result) {
       result, path ? QFile::decodeName(path->c_str()) : QString(), store.hasDatabasePathOverride());
   if (result.ok() || !notice.warning.isEmpty()) {
     // A read that stopped part-way still shows what it read, marked as such.
-    setReadWarning(notice.warning);
+    setReadWarning(notice.warning, notice.repairNote);
     feedsArrived(std::move(result.compact));
     return;
   }
@@ -241,12 +241,15 @@ void CXExportListVC::showReadFailure(const QString &placeholder, bool offerTryAg
   if (offerTryAgain && view_->isVisible()) ui_->tryAgainButton->setFocus(Qt::OtherFocusReason);
 }
 
-void CXExportListVC::setReadWarning(const QString &warning) {
+void CXExportListVC::setReadWarning(const QString &warning, const QString &note) {
   readWarning_ = warning;
-  ui_->readWarningLabel->setText(warning);
-  ui_->readWarningLabel->setVisible(!warning.isEmpty());
+  // A note leaves the list whole; the line above the list carries it all the
+  // same.
+  const QString line = warning.isEmpty() ? note : note.isEmpty() ? warning : warning + ' ' + note;
+  ui_->readWarningLabel->setText(line);
+  ui_->readWarningLabel->setVisible(!line.isEmpty());
   // A screen reader on the list hears it along with the list's name.
-  exportTableView()->setAccessibleDescription(warning);
+  exportTableView()->setAccessibleDescription(line);
 }
 
 void CXExportListVC::feedsArrived(FeedRowTable feeds) {

@@ -144,7 +144,7 @@ class CXExportListVC : public QObject {
   void startLoad();
   void readFinished(ReadResult result);
   void showReadFailure(const QString &placeholder, bool offerTryAgain, LoadState state);
-  void setReadWarning(const QString &warning);
+  void setReadWarning(const QString &warning, const QString &note = QString());
   bool isExportTable(const QAbstractItemView *table) const;
   CXExportStorage &storage() const;
 

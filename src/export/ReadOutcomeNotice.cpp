@@ -18,6 +18,12 @@ bool isMissingFile(const ReadResult &result) {
 ReadOutcomeNotice readOutcomeNotice(const ReadResult &result, const QString &databasePath,
                                     bool pathOverridden) {
   ReadOutcomeNotice notice;
+  if (result.repairedValues > 0) {
+    notice.repairNote = text(
+                            "%1 of the feeds' texts held bytes that are not valid UTF-8; each "
+                            "such sequence is shown and exported as the character �.")
+                            .arg(result.repairedValues);
+  }
   if (result.ok()) {
     if (result.rowCount == 0)
       notice.placeholder = text(

@@ -12,6 +12,9 @@ struct ReadOutcomeNotice {
   // The line above the rows of a list that is not every feed of the
   // database; empty when the list is whole.
   QString warning;
+  // A line about a list that is whole but not quite as stored: values whose
+  // invalid bytes were repaired. Empty when there is nothing to say.
+  QString repairNote;
   // Whether reading again may help without the user changing anything
   // (another program held the database).
   bool offerTryAgain = false;

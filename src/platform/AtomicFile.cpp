@@ -38,6 +38,7 @@ QString sentence(const QByteArray &path, const QString &reason, Failure kind) {
   const QString name = QDir::toNativeSeparators(shownName(path));
   switch (kind) {
     case Failure::Protected:
+    case Failure::PlantedLink:
       return QStringLiteral("Could not save \"%1\": %2. Choose another file name for the export.")
           .arg(name, why);
     case Failure::WriteProtected:
@@ -267,8 +268,9 @@ bool Writer::ensureOpen() {
   switch (walk.kind) {
     case Walk::Refused:
       fail(QStringLiteral(
-          "it is a link in a folder that everyone may write to, and it belongs to another "
-          "user, so it is not followed"));
+               "it is a link in a folder that everyone may write to, and it belongs to another "
+               "user, so it is not followed"),
+           Failure::PlantedLink);
       return false;
     case Walk::Failed:
       failWithErrno(errno ? errno : ELOOP);
@@ -370,6 +372,17 @@ bool Writer::append(const char *data, qint64 size) {
     }
     data += written;
     size -= written;
+  }
+  return true;
+}
+
+bool Writer::rewind() {
+  if (error_) return false;
+  if (fd_ < 0) return true;
+  if (inPlace_) return false;
+  if (::ftruncate(fd_, 0) != 0 || ::lseek(fd_, 0, SEEK_SET) != 0) {
+    failWithErrno(errno);
+    return false;
   }
   return true;
 }

@@ -46,6 +46,7 @@ enum class Failure {
   None,
   Protected,       // one of Options::protectedFiles
   WriteProtected,  // the user may not write the file
+  PlantedLink,     // a link in a shared folder that belongs to someone else
   Other,
 };
 
@@ -80,6 +81,10 @@ class Writer {
   // Appends bytes; false once anything has failed (the first reason is kept
   // for commit()). Opens the target or the temporary file on first use.
   bool append(const char *data, qint64 size);
+
+  // Forgets everything appended so far, for content that starts over; false
+  // when the bytes already went out (a pipe or device written in place).
+  bool rewind();
 
   // Replaces the target with everything appended (or, for a node written in
   // place, finishes the write). Returns nothing on success, else the

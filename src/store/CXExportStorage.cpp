@@ -1,5 +1,6 @@
 #include "CXExportStorage.h"
 
+#include <QFile>
 #include <memory>
 #include <new>
 
@@ -54,10 +55,21 @@ ReadResult noContainerResult() {
   result.status = ReadStatus::OpenFailed;
   result.sqliteMessage = QStringLiteral("no application-group container for %1")
                              .arg(QLatin1String(CXExportStorage::kGroupIdentifier));
-  result.message = QStringLiteral(
-      "No reader database: the application-group folder cannot be located "
-      "because neither XDG_DATA_HOME nor HOME is set. Name the database file "
-      "with --database.");
+  // Which of the two variables is wrong, and how.
+  const QByteArray home = qgetenv("HOME");
+  if (!home.isEmpty() && !home.startsWith('/')) {
+    result.message = QStringLiteral(
+                         "No reader database: the application-group folder cannot be located "
+                         "because HOME is not an absolute path (\"%1\") and XDG_DATA_HOME is "
+                         "not set to one either. Set HOME to your home folder, or name the "
+                         "database file with --database.")
+                         .arg(QFile::decodeName(home));
+  } else {
+    result.message = QStringLiteral(
+        "No reader database: the application-group folder cannot be located "
+        "because neither XDG_DATA_HOME nor HOME is set. Name the database file "
+        "with --database.");
+  }
   return result;
 }
 

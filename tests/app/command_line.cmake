@@ -1,8 +1,8 @@
 # Runs the built program as a process, the way scripts use it.
 orvella_add_test(command_line_tests
-  SOURCES CommandLineTests.cpp ${PROJECT_SOURCE_DIR}/src/export/OpmlWriter.cpp
+  SOURCES CommandLineTests.cpp ExportSafetyTests.cpp ${PROJECT_SOURCE_DIR}/src/export/OpmlWriter.cpp
   LIBS orvella_store)
-add_dependencies(command_line_tests orvella-exporter)
+add_dependencies(command_line_tests orvella-exporter orvella-exporter-window)
 add_dependencies(command_line_tests store_sqlite_writer orvella_sample_db)
 target_include_directories(command_line_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/store)
 target_compile_definitions(command_line_tests PRIVATE

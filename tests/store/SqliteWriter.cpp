@@ -7,6 +7,11 @@
 //   store_sqlite_writer DB hot N       start a transaction of N rows big enough
 //                                      to spill into the database file, never commit
 //   store_sqlite_writer DB exclusive   hold an exclusive lock
+//   store_sqlite_writer DB rewrite     rewrite every title in a loop, one
+//                                      transaction a generation ("Gen 1", ...),
+//                                      in rollback-journal mode
+//   store_sqlite_writer DB rewrite-wal-exclusive   the same in WAL mode with
+//                                      locking_mode=EXCLUSIVE
 //
 // Prints "ready" once the state is in place, then waits for stdin to close.
 #include <sqlite3.h>
@@ -53,6 +58,18 @@ int main(int argc, char **argv) {
     run(db, "BEGIN;" + insert);
   } else if (mode == "exclusive") {
     run(db, "BEGIN EXCLUSIVE; SELECT count(*) FROM sqlite_schema;");
+  } else if (mode == "rewrite" || mode == "rewrite-wal-exclusive") {
+    run(db, mode == "rewrite"
+                ? "PRAGMA journal_mode=DELETE; PRAGMA cache_size=2;"
+                : "PRAGMA locking_mode=EXCLUSIVE; PRAGMA journal_mode=WAL; PRAGMA cache_size=2;");
+    sqlite3_busy_timeout(db, 5000);
+    for (long generation = 1;; ++generation) {
+      run(db, "UPDATE FEEDS SET FEED_TITLE = 'Gen " + std::to_string(generation) + "';");
+      if (generation == 1) {
+        std::printf("ready\n");
+        std::fflush(stdout);
+      }
+    }
   } else {
     std::fprintf(stderr, "unknown mode %s\n", mode.c_str());
     return 2;

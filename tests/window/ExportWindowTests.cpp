@@ -859,3 +859,48 @@ TEST(Vibrancy, OnlyTheExactIdentifierOptsOut) {
 }
 
 }  // namespace
+
+// The window shares the command line's guard: a name that leads to the
+// reader's own files is refused, and a pipe that no program reads fails at
+// once instead of freezing the window in open().
+TEST_F(ExportWindow, TheReadersFilesAndPipesNobodyReadsAreRefusedAtOnce) {
+  open(readerdb::numbered(3));
+  const std::string database = readFile(dir / "Feeds");
+  fs::create_symlink("Feeds", dir / "link.opml");
+  ASSERT_EQ(::mkfifo((dir / "pipe.opml").c_str(), 0600), 0);
+  const struct {
+    const char *name;
+    const char *says;
+  } cases[] = {{"link.opml", "the reader's database"},
+               {"Feeds-journal", "the reader's database"},
+               {"pipe.opml", "no program is reading from"}};
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.name);
+    answerPanel(qpath(dir / c.name));
+    list()->exportButton()->click();
+    ASSERT_TRUE(CXAlert::sharedAlert().isShowing());
+    const QString text = alertText();
+    EXPECT_TRUE(text.contains("could not be saved")) << text.toStdString();
+    EXPECT_TRUE(text.contains(c.says)) << text.toStdString();
+    EXPECT_TRUE(listShown());
+    QTest::mouseClick(CXAlert::sharedAlert().button(1), Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([] { return !CXAlert::sharedAlert().isShowing(); }));
+  }
+  EXPECT_EQ(readFile(dir / "Feeds"), database);
+  EXPECT_FALSE(fs::exists(dir / "Feeds-journal"));
+}
+
+TEST_F(ExportWindow, RepairedTextsAreNotedAboveAWholeList) {
+  testsupport::execSql(dir / "Feeds",
+                       "CREATE TABLE FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK);"
+                       "INSERT INTO FEEDS VALUES ('https://a/', x'41ff42', 1, 'https://a/f'),"
+                       " ('https://b/', 'B', 1, 'https://b/f');");
+  openAt(dir / "Feeds");
+  ASSERT_TRUE(waitUntil([this] { return list()->loadState() == State::Loaded; }));
+  QLabel *line = part<QLabel>("readWarningLabel");
+  EXPECT_TRUE(line->isVisible());
+  EXPECT_TRUE(line->text().startsWith("1 of the feeds' texts held bytes that are not valid"))
+      << line->text().toStdString();
+  EXPECT_TRUE(list()->isListComplete()) << "the export does not ask about a whole list";
+  EXPECT_EQ(list()->feedsCount(), 2);
+}

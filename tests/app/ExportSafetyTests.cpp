@@ -1,0 +1,415 @@
+// The exporter run as a process against what a hostile folder, a live writer
+// or an odd machine puts in its way: the reader's files are never written,
+// reads are one committed state, and nothing is left behind or misreported.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QProcess>
+#include <QSet>
+#include <QXmlStreamReader>
+#include <csignal>
+#include <map>
+#include <thread>
+
+#include "ProgramRun.h"
+#include "TestSupport.h"
+#include "WriterProcess.h"
+
+using namespace programrun;
+using testsupport::execSql;
+using testsupport::namesIn;
+using testsupport::qpath;
+using testsupport::readFile;
+using testsupport::TempDir;
+using testsupport::writeFile;
+
+namespace {
+
+const QString kSample = QStringLiteral(ORVELLA_SAMPLE_DATABASE);
+
+std::map<std::string, std::string> contentsOf(const fs::path &folder) {
+  std::map<std::string, std::string> files;
+  for (const auto &name : namesIn(folder)) {
+    if (fs::is_regular_file(fs::symlink_status(folder / name))) {
+      files[name] = readFile(folder / name);
+    }
+  }
+  return files;
+}
+
+// A feeds table of n rows, all titled "Gen 0".
+std::string feedsOf(int n) {
+  return std::string(kFeedsTable) +
+         "WITH RECURSIVE n(v) AS (SELECT 1 UNION ALL SELECT v + 1 FROM n WHERE v < " +
+         std::to_string(n) +
+         ") INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK)"
+         " SELECT 'https://s/' || v, 'Gen 0', 1, 'https://s/f' || v FROM n;";
+}
+
+// Standard output opened read-write on a file, as `1<>file` does.
+std::function<void()> stdoutOnto(const fs::path &file) {
+  return [file] {
+    const int fd = ::open(file.c_str(), O_RDWR);
+    if (fd < 0 || ::dup2(fd, STDOUT_FILENO) < 0) _exit(98);
+  };
+}
+
+struct Outline {
+  QString text, xmlUrl;
+};
+
+std::vector<Outline> outlinesOf(const QByteArray &document) {
+  std::vector<Outline> outlines;
+  QXmlStreamReader xml(document);
+  while (!xml.atEnd()) {
+    if (xml.readNext() == QXmlStreamReader::StartElement &&
+        xml.name() == QLatin1String("outline")) {
+      outlines.push_back(
+          {xml.attributes().value("text").toString(), xml.attributes().value("xmlUrl").toString()});
+    }
+  }
+  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+  return outlines;
+}
+
+}  // namespace
+
+TEST(ExportSafety, NoSpellingOfTheReadersFilesIsATarget) {
+  TempDir dir;
+  const fs::path db = dir / "Feeds";
+  execSql(db, "PRAGMA journal_mode=WAL;" + feedsOf(10));
+  // 300 committed rows wait in the log, not yet in the database file.
+  auto writer = startWriter(db, {"wal", "300"});
+  killWriter(*writer);
+  fs::create_directory(dir / "sub");
+  fs::create_symlink("Feeds", dir / "link.opml");
+  fs::create_symlink("Feeds-journal", dir / "to-journal.opml");
+  const auto before = contentsOf(dir.path());
+  ASSERT_TRUE(before.count("Feeds-wal") && before.count("Feeds-shm"));
+
+  for (const char *target : {"Feeds", "link.opml", "Feeds-wal", "Feeds-shm", "sub/../Feeds-wal",
+                             "Feeds-journal", "to-journal.opml", "/dev/stdout"}) {
+    SCOPED_TRACE(target);
+    const Outcome r = run({"--database", "Feeds", "--export", target}, dir.path(), headless(),
+                          std::string_view(target) == "/dev/stdout" ? stdoutOnto(db) : nullptr);
+    EXPECT_EQ(r.exitCode, 2) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("the reader's database")) << r.err.toStdString();
+  }
+  // Standard output that a redirection opened on the database or its log.
+  for (const char *file : {"Feeds", "Feeds-wal"}) {
+    for (const QStringList &mode : {QStringList{"--export", "-"}, QStringList{"--list"}}) {
+      SCOPED_TRACE(std::string(file) + " " + mode.join(' ').toStdString());
+      const Outcome r = run(QStringList{"--database", "Feeds"} + mode, dir.path(), headless(),
+                            stdoutOnto(dir / file));
+      EXPECT_EQ(r.exitCode, 2) << r.err.toStdString();
+      EXPECT_TRUE(r.err.contains("Standard output is the database")) << r.err.toStdString();
+    }
+  }
+  EXPECT_EQ(contentsOf(dir.path()), before);
+  const Outcome list = run({"--database", "Feeds", "--list"}, dir.path());
+  EXPECT_EQ(list.out.count('\n'), 310) << "the log's rows are all still there";
+}
+
+TEST(ExportSafety, FilesTheUserMayNotWriteAreNotReplaced) {
+  TempDir dir;
+  fs::copy_file(kSample.toStdString(), dir / "Feeds");
+  fs::permissions(dir / "Feeds", fs::perms(0644));
+  struct Case {
+    const char *name;
+    unsigned mode;
+    bool asNobody;  // the file is root's, the folder nobody's, the exporter nobody
+  };
+  std::vector<Case> cases = {{"mine-0444.opml", 0444, false}, {"mine-0400.opml", 0400, false}};
+  if (geteuid() == 0) cases.push_back({"roots-0644.opml", 0644, true});
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    const fs::path folder = dir / (std::string(c.name) + ".d");
+    fs::create_directory(folder);
+    writeFile(folder / c.name, "earlier export");
+    fs::permissions(folder / c.name, fs::perms(c.mode));
+    if (c.asNobody) {
+      ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
+    }
+    const Outcome r = run({"--database", qpath(dir / "Feeds"), "--export", c.name}, folder,
+                          headless(), c.asNobody ? std::function<void()>(runAsNobody) : nullptr);
+    EXPECT_EQ(r.exitCode, 3) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("write-protected")) << r.err.toStdString();
+    EXPECT_EQ(readFile(folder / c.name), "earlier export");
+    EXPECT_EQ(namesIn(folder), std::vector<std::string>{c.name}) << "no temporary file left";
+  }
+}
+
+TEST(ExportSafety, LinksPlantedInASharedFolderAreNotFollowed) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root to plant another user's link";
+  TempDir dir;
+  const fs::path shared = dir / "shared";
+  fs::create_directory(shared);
+  fs::permissions(shared, fs::perms(01777));
+  fs::create_directory(dir / "private");
+  fs::permissions(dir / "private", fs::perms(0700));
+  writeFile(dir / "private" / "secret", "root's own");
+  fs::permissions(dir / "private" / "secret", fs::perms(0600));
+  struct Case {
+    const char *link;
+    fs::path pointsTo;
+    uid_t owner;
+    int exitCode;
+  };
+  const Case cases[] = {
+      {"to-secret", dir / "private" / "secret", 65534, 3},
+      {"into-private", dir / "private" / "new.opml", 65534, 3},
+      {"my-own", dir / "mine.opml", 0, 0},  // the user's own link is followed
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.link);
+    fs::create_symlink(c.pointsTo, shared / c.link);
+    ASSERT_EQ(::lchown((shared / c.link).c_str(), c.owner, c.owner), 0);
+    const Outcome r = run({"--database", kSample, "--export", qpath(shared / c.link)});
+    EXPECT_EQ(r.exitCode, c.exitCode) << r.err.toStdString();
+    if (c.exitCode != 0) {
+      EXPECT_TRUE(r.err.contains("belongs to another user")) << r.err.toStdString();
+    }
+    EXPECT_TRUE(fs::is_symlink(shared / c.link));
+  }
+  EXPECT_EQ(readFile(dir / "private" / "secret"), "root's own");
+  EXPECT_EQ(namesIn(dir / "private"), std::vector<std::string>{"secret"});
+  EXPECT_TRUE(fs::exists(dir / "mine.opml"));
+}
+
+TEST(ExportSafety, TemporaryFilesGoOnlyToAUsableTemporaryFolder) {
+  TempDir dir;
+  const fs::path db = dir / "Feeds";
+  execSql(db, feedsOf(20));
+  // A writer killed mid-transaction leaves a hot journal: the read needs a
+  // private copy in the temporary folder.
+  const fs::path hot = dir / "Hot";
+  execSql(hot, feedsOf(20));
+  auto writer = startWriter(hot, {"hot", "2000"});
+  killWriter(*writer);
+  ASSERT_TRUE(fs::exists(dir / "Hot-journal"));
+
+  QProcessEnvironment missing = headless();
+  missing.insert("TMPDIR", qpath(dir / "no-such-folder"));
+  for (const char *database : {"Feeds", "Hot"}) {
+    SCOPED_TRACE(database);
+    const Outcome r = run({"--database", database, "--export", "-"}, dir.path(), missing);
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out.count("<outline "), 20);
+  }
+  EXPECT_FALSE(fs::exists(dir / "no-such-folder"));
+
+  // With no temporary folder at all (a read-only /tmp, in a mount namespace
+  // of the test's own), a sentence says so.
+  struct Case {
+    const char *args;
+    int exitCode;
+  };
+  for (const Case &c :
+       {Case{"--database /mnt/Feeds --export -", 3}, Case{"--database /mnt/Hot --list", 1}}) {
+    SCOPED_TRACE(c.args);
+    QProcess process;
+    process.setProcessEnvironment(missing);
+    process.setWorkingDirectory(qpath(dir.path()));
+    process.start("unshare", {"-m", "sh", "-c",
+                              "mount --bind \"$PWD\" /mnt && mount -t tmpfs -o ro none /tmp || "
+                              "exit 77; exec \"$0\" " +
+                                  QString::fromLatin1(c.args),
+                              qEnvironmentVariable("ORVELLA_BINARY")});
+    ASSERT_TRUE(process.waitForFinished(60'000));
+    if (process.exitCode() == 77) GTEST_SKIP() << "no mount namespace here";
+    const QByteArray err = process.readAllStandardError();
+    EXPECT_EQ(process.exitCode(), c.exitCode) << err.toStdString();
+    EXPECT_TRUE(err.contains("There is no temporary folder")) << err.toStdString();
+  }
+}
+
+TEST(ExportSafety, NoLeftoversWhereFilesCannotBeUnnamed) {
+  // A FUSE file system (bindfs) knows no unnamed files: the export is written
+  // under a temporary name, which an ending signal must take away.
+  TempDir dir;
+  fs::create_directory(dir / "real");
+  fs::create_directory(dir / "fuse");
+  QProcess mount;
+  mount.start("bindfs", {qpath(dir / "real"), qpath(dir / "fuse")});
+  if (!mount.waitForFinished(10'000) || mount.exitCode() != 0) {
+    GTEST_SKIP() << "no FUSE file system here (bindfs): " << mount.readAllStandardError().data();
+  }
+  execSql(dir / "Feeds", kEndlessFeeds);
+  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    SCOPED_TRACE(signal);
+    QProcess process;
+    process.setProcessEnvironment(headless());
+    process.start(qEnvironmentVariable("ORVELLA_BINARY"),
+                  {"--database", qpath(dir / "Feeds"), "--export", qpath(dir / "fuse" / "out")});
+    ASSERT_TRUE(process.waitForStarted());
+    // Once the temporary file has grown, the export is under way.
+    EXPECT_TRUE(testsupport::waitUntil([&] {
+      for (const auto &name : namesIn(dir / "real")) {
+        std::error_code ec;
+        if (fs::file_size(dir / "real" / name, ec) > 0 && !ec) return true;
+      }
+      return false;
+    })) << "no temporary file appeared";
+    ::kill(static_cast<pid_t>(process.processId()), signal);
+    ASSERT_TRUE(process.waitForFinished());
+    EXPECT_EQ(namesIn(dir / "real"), std::vector<std::string>{}) << "a temporary file was left";
+  }
+  QProcess::execute("fusermount", {"-u", qpath(dir / "fuse")});
+}
+
+TEST(ExportSafety, ALiveWriterNeverTearsARead) {
+  struct Case {
+    const char *mode;
+    int runs;
+  };
+  for (const Case &c : {Case{"rewrite", 8}, Case{"rewrite-wal-exclusive", 1}}) {
+    SCOPED_TRACE(c.mode);
+    TempDir dir;
+    const fs::path db = dir / "Feeds";
+    execSql(db, feedsOf(5000));
+    auto writer = startWriter(db, {c.mode});
+    int whole = 0;
+    for (int i = 0; i < c.runs; ++i) {
+      const Outcome r = run({"--database", qpath(db), "--list"});
+      if (r.exitCode != 0) {
+        // The one other answer a read may give: the writer kept its lock.
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_TRUE(r.err.contains("is locked by another program")) << r.err.toStdString();
+        continue;
+      }
+      QSet<QByteArray> generations;
+      const QList<QByteArray> lines = r.out.split('\n');
+      for (const QByteArray &line : lines) {
+        if (!line.isEmpty()) generations.insert(line.left(line.indexOf('\t')));
+      }
+      EXPECT_EQ(lines.size() - 1, 5000);
+      EXPECT_EQ(generations.size(), 1) << "rows of two states mixed in run " << i;
+      ++whole;
+    }
+    killWriter(*writer);
+    RecordProperty(c.mode, whole);
+  }
+}
+
+TEST(ExportSafety, EveryFeedKeepsANameAndEveryCharacter) {
+  TempDir dir;
+  execSql(dir / "Feeds", std::string(kFeedsTable) +
+                             "INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK)"
+                             " VALUES ('https://a/', NULL, 1, 'https://a/feed'),"
+                             " ('https://b/', '', 1, NULL),"
+                             " ('https://c/', x'43616ff6', 1, 'https://c/f\xc3\xa9');");
+  const Outcome r = run({"--database", "Feeds", "--export", "-"}, dir.path());
+  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+  const std::vector<Outline> outlines = outlinesOf(r.out);
+  ASSERT_EQ(outlines.size(), 3u);
+  EXPECT_EQ(outlines[0].text, "https://a/feed") << "named by its feed address";
+  EXPECT_EQ(outlines[1].text, "https://b/") << "no feed address: named by its site";
+  EXPECT_EQ(outlines[2].text, QString("Cao") + QChar(0xFFFD))
+      << "valid characters kept, invalid bytes replaced";
+  EXPECT_EQ(outlines[2].xmlUrl, QString::fromUtf8("https://c/f\xc3\xa9"));
+  EXPECT_TRUE(r.err.contains("1 of the feeds' texts held bytes that are not valid UTF-8"))
+      << r.err.toStdString();
+}
+
+TEST(ExportSafety, SentencesNameTheRealCause) {
+  TempDir dir;
+  execSql(dir / "Refused",
+          "CREATE VIEW FEEDS AS SELECT load_extension('x') AS FEED_URL,"
+          " 1 AS FEED_TITLE, 1 AS CHANNEL_TYPE, 1 AS INTERNAL_LINK;");
+  fs::copy_file(kSample.toStdString(), dir / "Feeds");
+  QProcessEnvironment relativeHome = headless();
+  relativeHome.remove("XDG_DATA_HOME");
+  relativeHome.insert("HOME", "relative/home");
+  struct Case {
+    const char *what;
+    QStringList args;
+    QProcessEnvironment env;
+    std::function<void()> inChild;
+    int exitCode;
+    const char *says;
+  };
+  const Case cases[] = {
+      {"a view calling a refused function",
+       {"--database", "Refused", "--list"},
+       headless(),
+       nullptr,
+       1,
+       "calls a function that SQLite refuses"},
+      {"no file descriptors left",
+       {"--database", "Feeds", "--list"},
+       headless(),
+       [] {
+         // Enough for the program to start, too few to open the database.
+         rlimit few{5, 5};
+         setrlimit(RLIMIT_NOFILE, &few);
+       },
+       1,
+       "too many files are open"},
+      {"HOME set but relative",
+       {"--list"},
+       relativeHome,
+       nullptr,
+       1,
+       "HOME is not an absolute path"},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.what);
+    const Outcome r = run(c.args, dir.path(), c.env, c.inChild);
+    EXPECT_EQ(r.exitCode, c.exitCode) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(c.says)) << r.err.toStdString();
+  }
+}
+
+TEST(ExportSafety, ATargetUnderAWorkingFolderDeeperThanTheSystemSpellsIsWritten) {
+  TempDir dir;
+  // 40 levels of 200 bytes: far past PATH_MAX (4096) from the root.
+  const std::string level(200, 'd');
+  const Outcome r =
+      run({"--database", kSample, "--export", "out.opml"}, dir.path(), headless(), [level] {
+        for (int i = 0; i < 40; ++i) {
+          if (::mkdir(level.c_str(), 0700) != 0 || ::chdir(level.c_str()) != 0) _exit(97);
+        }
+      });
+  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+  fs::path deep = dir.path();
+  int fd = ::open(deep.c_str(), O_RDONLY | O_DIRECTORY);
+  for (int i = 0; i < 40 && fd >= 0; ++i) {
+    const int next = ::openat(fd, level.c_str(), O_RDONLY | O_DIRECTORY);
+    ::close(fd);
+    fd = next;
+  }
+  ASSERT_GE(fd, 0);
+  struct stat info {};
+  EXPECT_EQ(::fstatat(fd, "out.opml", &info, 0), 0) << "the export is in the working folder";
+  EXPECT_GT(info.st_size, 1000);
+  ::close(fd);
+  fs::remove_all(dir.path());  // TempDir's own removal may not reach that deep
+}
+
+TEST(ExportSafety, TheWindowQuitsAtOnceDuringAReadWithoutEnd) {
+  TempDir dir;
+  execSql(dir / "Feeds", kEndlessFeeds);
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("QT_QPA_PLATFORM", "offscreen");
+  QProcess process;
+  process.setProcessEnvironment(env);
+  process.start(qEnvironmentVariable("ORVELLA_BINARY"), {"--database", qpath(dir / "Feeds")});
+  ASSERT_TRUE(process.waitForStarted());
+  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+  ASSERT_EQ(process.state(), QProcess::Running) << process.readAllStandardError().data();
+  ::kill(static_cast<pid_t>(process.processId()), SIGTERM);
+  const auto asked = std::chrono::steady_clock::now();
+  const bool ended = process.waitForFinished(10'000);
+  const auto took = std::chrono::steady_clock::now() - asked;
+  EXPECT_TRUE(ended) << "still running 10 s after SIGTERM";
+  if (!ended) process.kill();
+  process.waitForFinished();
+  // Figures for the log, not a limit: the test only fails on a hang.
+  RecordProperty(
+      "quit_ms",
+      static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(took).count()));
+}
