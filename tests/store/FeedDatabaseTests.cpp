@@ -355,3 +355,48 @@ TEST(FeedDatabase, VisitorSeesRowsAsTheyAreReadAndNothingIsCollected) {
   EXPECT_TRUE(result.feeds.empty());
   EXPECT_EQ(titles, (QStringList{"a", "b", "c"}));
 }
+
+// A write-ahead database closed cleanly is read without locks; a writer that
+// changes it meanwhile must not leave a read of two states: the read starts
+// over with the usual locks, and a visitor that cannot start over gets a
+// failure instead of mixed rows.
+TEST(FeedDatabase, ALockFreeReadThatAWriterOvertookStartsOver) {
+  for (const bool canRestart : {true, false}) {
+    SCOPED_TRACE(canRestart ? "restartable" : "not restartable");
+    TempDir dir;
+    const auto db = dir / "Feeds";
+    execSql(db, std::string("PRAGMA journal_mode=WAL;") + kFeedsTable + kThreeThousandFeeds);
+    ASSERT_FALSE(fs::exists(dir / "Feeds-wal")) << "closed cleanly";
+    std::vector<std::string> seen;
+    int restarts = 0;
+    bool written = false;
+    ReadOptions options;
+    if (canRestart) {
+      options.onRestart = [&] {
+        ++restarts;
+        seen.clear();
+      };
+    }
+    const ReadResult result = forEachFeedRowAt(
+        db,
+        [&](const FeedRowView &row) {
+          seen.emplace_back(row.feedUrl.value_or(""));
+          if (seen.size() == 10 && !written) {
+            written = true;
+            execSql(db, "INSERT INTO FEEDS (FEED_URL) VALUES ('https://late/');");
+          }
+          return true;
+        },
+        options);
+    if (canRestart) {
+      EXPECT_TRUE(result.ok()) << result.message.toStdString();
+      EXPECT_EQ(restarts, 1);
+      EXPECT_EQ(seen.size(), 3001u) << "every row of the new state, once";
+      EXPECT_EQ(seen.back(), "https://late/");
+    } else {
+      EXPECT_EQ(result.status, ReadStatus::Unreadable);
+      EXPECT_TRUE(result.message.contains("changed while it was read"))
+          << result.message.toStdString();
+    }
+  }
+}
