@@ -30,7 +30,7 @@ build="${BUILD_DIR:-build}"
 case "$build" in /*) ;; *) build="$root/$build" ;; esac
 
 ./scripts/install-deps.sh
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+./scripts/configure.sh "$build"
 cmake --build "$build" --target orvella-exporter orvella_sample_db orvella_stand_in_reader
 
 work=$(mktemp -d /tmp/orvella-e2e.XXXXXX)

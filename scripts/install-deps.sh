@@ -1,5 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need.
+#   install-deps.sh build   what building and running the program needs
+#                           (scripts/run-sample.sh)
+#   install-deps.sh         that, and what the tests, the end-to-end check,
+#                           the package checks and CI need
 # Idempotent: asks apt only for what is missing, so a second run takes a moment.
 set -euo pipefail
 
@@ -8,16 +12,22 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
   libgl-dev
   libsqlite3-dev sqlite3
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
-  clang-format
-  xvfb xauth openbox xdotool x11-utils imagemagick
-  dbus dbus-x11
-  fonts-dejavu-core
-  fonts-inter
+  librsvg2-bin
+  # build/ is configured with its tests, which need GoogleTest to configure.
+  googletest libgtest-dev libgmock-dev
+  fonts-dejavu-core fonts-inter
   libglib2.0-bin
-  desktop-file-utils appstream man-db groff-base dpkg-dev file
-  at-spi2-core python3-pyatspi
 )
+if [ "${1:-}" != build ]; then
+  packages+=(
+    libbenchmark-dev
+    clang-format
+    xvfb xauth openbox xdotool x11-utils imagemagick
+    dbus dbus-x11
+    desktop-file-utils appstream man-db groff-base dpkg-dev file lintian
+    at-spi2-core python3-pyatspi
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

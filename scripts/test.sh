@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs the whole test suite.
-# BUILD_DIR, CMAKE_ARGS, BUILD_TARGETS and CTEST_ARGS let CI reuse it for the
-# sanitizer builds.
+# build/ is configured as run-sample.sh configures it, so the program that
+# run-sample.sh built is not built again. BUILD_DIR, CMAKE_ARGS, BUILD_TARGETS
+# and CTEST_ARGS let CI reuse it for the sanitizer builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 build="${BUILD_DIR:-build}"
 # shellcheck disable=SC2086
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVELLA_WERROR=ON ${CMAKE_ARGS:-} >/dev/null
+./scripts/configure.sh "$build" ${CMAKE_ARGS:-}
 # shellcheck disable=SC2086
 cmake --build "$build" ${BUILD_TARGETS:+--target $BUILD_TARGETS}
 # shellcheck disable=SC2086

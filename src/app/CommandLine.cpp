@@ -328,6 +328,15 @@ void sayRepaired(const ReadResult &read) {
 
 fs::path pathOf(const QByteArray &bytes) { return fs::path(bytes.toStdString()); }
 
+// Whether both descriptors are the same terminal, as when a user runs us in
+// one without redirecting either.
+bool sameTerminal(int a, int b) {
+  struct stat first = {};
+  struct stat second = {};
+  return ::isatty(a) && ::isatty(b) && ::fstat(a, &first) == 0 && ::fstat(b, &second) == 0 &&
+         first.st_rdev == second.st_rdev;
+}
+
 int readFailed(const ReadResult &read, bool exporting) {
   printLine(stderr,
             exporting ? read.message + QStringLiteral(" Nothing was exported.") : read.message);
@@ -366,8 +375,13 @@ int runExport(const fs::path &database, const QByteArray &target) {
       return ExitStatus::kWriteFailed;
     }
     sayRepaired(read);
+    // The document ends without a line feed; on a shared terminal the summary
+    // would otherwise run on from its last line.
+    const QString lineStart =
+        sameTerminal(STDOUT_FILENO, STDERR_FILENO) ? QStringLiteral("\n") : QString();
     printLine(stderr,
-              QStringLiteral("Exported %1 to standard output.").arg(feedsCount(read.rowCount)));
+              lineStart +
+                  QStringLiteral("Exported %1 to standard output.").arg(feedsCount(read.rowCount)));
     return ExitStatus::kOk;
   }
 
@@ -539,7 +553,9 @@ QString commandLineHelp() {
              "Qt's own options (-platform, -style, -display, -session, ...) are accepted.\n"
              "\n"
              "Exit status: 0 done; 1 no readable database; 2 bad usage; 3 the output\n"
-             "could not be written (no partial file is left); 4 out of memory.")
+             "could not be written (no partial file is left); 4 out of memory; 5 the\n"
+             "window could not open because its module (orvella-exporter-window.so) is\n"
+             "missing.")
       .arg(QLatin1String(kProgram), defaultDatabaseText());
 }
 

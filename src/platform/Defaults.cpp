@@ -166,6 +166,18 @@ void Defaults::remove(const QString &key) {
   state_->flush();
 }
 
+QString Defaults::stringForKey(const QString &key) {
+  std::lock_guard lock(state_->mutex);
+  return state_->value(key).toString();
+}
+
+void Defaults::setString(const QString &key, const QString &value) {
+  std::lock_guard lock(state_->mutex);
+  state_->refresh();
+  state_->settings.setValue(key, value);
+  state_->flush();
+}
+
 QString Defaults::fileName() const {
   std::lock_guard lock(state_->mutex);
   return state_->settings.fileName();

@@ -25,6 +25,9 @@ class Defaults {
   void setBool(const QString &key, bool value);
   void setInteger(const QString &key, qint64 value);
   void remove(const QString &key);
+  // A text value; an absent key reads as an empty string.
+  QString stringForKey(const QString &key);
+  void setString(const QString &key, const QString &value);
 
   // Where the preferences live.
   QString fileName() const;

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 
+#include "platform/Defaults.h"
 #include "platform/Localized.h"
 
 std::optional<QString> FileDialogSavePanel::runModal(QWidget *parent) {
@@ -40,7 +41,10 @@ std::optional<QString> FileDialogSavePanel::runModal(QWidget *parent) {
     const QString path = pathWithAllowedExtension(confirmed, extensions);
     // The dialog asked about replacing the name it was given; when the
     // extension made it another file that exists, ask about that one too.
-    if (path == confirmed || !QFileInfo::exists(path) || confirmReplace(&dialog, path)) return path;
+    if (path == confirmed || !QFileInfo::exists(path) || confirmReplace(&dialog, path)) {
+      Defaults::standard().setString(QLatin1String(kLastFolderKey), QFileInfo(path).absolutePath());
+      return path;
+    }
     dialog.selectFile(QFileInfo(path).fileName());
   }
 }
@@ -48,6 +52,8 @@ std::optional<QString> FileDialogSavePanel::runModal(QWidget *parent) {
 QString FileDialogSavePanel::startFolder() {
   // A folder that does not exist would make the dialog fall back to the
   // working folder.
+  const QString last = Defaults::standard().stringForKey(QLatin1String(kLastFolderKey));
+  if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
   return QDir::homePath();

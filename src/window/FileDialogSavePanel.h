@@ -10,9 +10,12 @@ class FileDialogSavePanel : public SavePanel {
  public:
   std::optional<QString> runModal(QWidget *parent) override;
 
-  // The folder the panel opens in: the user's Documents folder when it exists,
-  // the home folder otherwise; never the folder the program was started in.
+  // The folder the panel opens in: the folder of the last file it answered
+  // with while that still exists, else the user's Documents folder when it
+  // exists, else the home folder; never the folder the program was started in.
   static QString startFolder();
+  // The preference that keeps the folder of the last answer.
+  static constexpr char kLastFolderKey[] = "CXLastExportFolder";
 
  private:
   static bool confirmReplace(QWidget *parent, const QString &path);

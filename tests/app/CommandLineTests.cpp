@@ -1,6 +1,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <pty.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <csignal>
 #include <functional>
@@ -71,6 +73,27 @@ TEST(CommandLine, VersionAndHelpGoToStandardOutput) {
   for (const char *mention : {"--database PATH", "--export FILE", "--list", "--version",
                               "QM4T8ZK2WR.com.Corvanex.Orvella/Documents/Feeds"}) {
     EXPECT_TRUE(help.out.contains(mention)) << mention;
+  }
+}
+
+TEST(CommandLine, HelpListsEveryExitStatusOfTheManualPage) {
+  const std::string page = readFile(ORVELLA_MANUAL_PAGE_SOURCE);
+  const std::size_t from = page.find(".SH EXIT STATUS");
+  ASSERT_NE(from, std::string::npos);
+  const QString section =
+      QString::fromStdString(page.substr(from, page.find(".SH ", from + 1) - from));
+  QStringList statuses;
+  for (const auto &match :
+       QRegularExpression(QStringLiteral("\n\\.B (\\d+)\n")).globalMatch(section))
+    statuses << match.captured(1);
+  EXPECT_EQ(statuses, QStringList({"0", "1", "2", "3", "4", "5"}));
+
+  const Outcome help = run({"--help"});
+  const QString text = QString::fromUtf8(help.out).replace('\n', ' ');
+  const QString listed = text.mid(text.indexOf(QStringLiteral("Exit status:")));
+  for (const QString &status : statuses) {
+    EXPECT_TRUE(listed.contains(QRegularExpression(QStringLiteral("[:;] %1 \\w").arg(status))))
+        << status.toStdString() << " in: " << listed.toStdString();
   }
 }
 
@@ -193,6 +216,47 @@ TEST(CommandLine, ExportToStandardOutputAndListing) {
     untitled += line.startsWith('\t');
   }
   EXPECT_EQ(untitled, 1);
+}
+
+// The document ends without a line feed. Where standard output and standard
+// error are the same terminal, the summary starts a line of its own; where
+// they differ, the summary is the whole of standard error.
+TEST(CommandLine, SummaryStartsItsOwnLineOnlyOnATerminalBothStreamsShare) {
+  std::size_t count = 0;
+  const QByteArray document = expectedSampleDocument(&count);
+  const QByteArray summary =
+      QStringLiteral("Exported %1 feeds to standard output.\n").arg(count).toUtf8();
+  for (bool errorToTerminal : {true, false}) {
+    SCOPED_TRACE(errorToTerminal ? "both on the terminal" : "standard error to a pipe");
+    int master = -1;
+    int slave = -1;
+    ASSERT_EQ(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+    termios raw{};
+    ::tcgetattr(slave, &raw);
+    ::cfmakeraw(&raw);  // bytes as written, no "\r\n" for "\n"
+    ::tcsetattr(slave, TCSANOW, &raw);
+    QProcess process;
+    process.setChildProcessModifier([slave, errorToTerminal] {
+      ::dup2(slave, 1);
+      if (errorToTerminal) ::dup2(slave, 2);
+    });
+    process.start(qEnvironmentVariable("ORVELLA_BINARY"), {"--database", kSample, "--export", "-"});
+    ASSERT_TRUE(process.waitForStarted());
+    ::close(slave);
+    QByteArray received;
+    char buffer[4096];
+    // Ends in EIO once the program has closed the terminal's last descriptor.
+    for (ssize_t n; (n = ::read(master, buffer, sizeof buffer)) > 0;) received.append(buffer, n);
+    ::close(master);
+    ASSERT_TRUE(process.waitForFinished());
+    EXPECT_EQ(process.exitCode(), 0);
+    if (errorToTerminal) {
+      EXPECT_EQ(received, document + '\n' + summary);
+    } else {
+      EXPECT_EQ(received, document);
+      EXPECT_EQ(process.readAllStandardError(), summary);
+    }
+  }
 }
 
 TEST(CommandLine, ListKeepsOneFeedPerLineWhateverTheValuesHold) {

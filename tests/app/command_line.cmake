@@ -8,4 +8,5 @@ target_include_directories(command_line_tests PRIVATE ${PROJECT_SOURCE_DIR}/test
 target_compile_definitions(command_line_tests PRIVATE
   ORVELLA_SQLITE_WRITER="$<TARGET_FILE:store_sqlite_writer>"
   ORVELLA_SAMPLE_DATABASE="${ORVELLA_SAMPLE_DB}"
+  ORVELLA_MANUAL_PAGE_SOURCE="${PROJECT_SOURCE_DIR}/docs/man/orvella-exporter.1.in"
   ORVELLA_EXPECTED_VERSION="${PROJECT_VERSION}" ORVELLA_EXPECTED_BUILD="${ORVELLA_BUILD_NUMBER}")

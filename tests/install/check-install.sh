@@ -1,52 +1,105 @@
 #!/usr/bin/env bash
-# Installs the build into temporary roots and checks what landed there.
+# Installs the build, or unpacks its Debian package, into temporary roots and
+# checks what landed there.
 # Usage: check-install.sh CMAKE BUILD_DIR SAMPLE_DATABASE VERSION
+#        check-install.sh --deb PACKAGE SAMPLE_DATABASE VERSION
+# The second form also checks the package's control fields and runs lintian,
+# which must report no error and no warning.
 set -uo pipefail
-cmake=$1 build=$2 sample=$3 version=$4
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# Every file the installation holds, and nothing else, under two prefixes.
-for prefix in /usr /opt/orvella-exporter; do
-  root="$work/root$prefix"
-  if ! DESTDIR="$work/root" "$cmake" --install "$build" --prefix "$prefix" >"$work/log" 2>&1; then
-    fail "cmake --install --prefix $prefix failed:"; cat "$work/log" >&2; continue
-  fi
+# Every file of the tree under $1 (a prefix's folder), and nothing else.
+check_files() {
+  local root=$1 where=$2 module expected actual size
   # The window's module, in the library folder that GNUInstallDirs chose.
   module=$(cd "$root" && find lib* -path '*/orvella-exporter/orvella-exporter-window.so' 2>/dev/null)
-  [ -n "$module" ] || fail "the window's module is not installed under $prefix/lib"
+  [ -n "$module" ] || fail "the window's module is not installed under $where/lib"
   expected="bin/orvella-exporter
 $module
 share/applications/com.Corvanex.OrvellaExporter.desktop
+share/doc/orvella-exporter/changelog.gz
+share/doc/orvella-exporter/copyright"
+  for size in 128 16 24 256 32 48 512 64; do
+    expected+="
+share/icons/hicolor/${size}x${size}/apps/com.Corvanex.OrvellaExporter.png"
+  done
+  expected+="
 share/icons/hicolor/scalable/apps/com.Corvanex.OrvellaExporter.svg
 share/icons/hicolor/symbolic/apps/com.Corvanex.OrvellaExporter-symbolic.svg
 share/man/man1/orvella-exporter.1.gz
-share/metainfo/com.Corvanex.OrvellaExporter.metainfo.xml"
+share/metainfo/com.corvanex.orvellaexporter.metainfo.xml"
   actual=$(cd "$root" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)
   if [ "$actual" != "$expected" ]; then
-    fail "installed files under $prefix differ from the expected list:"
+    fail "installed files under $where differ from the expected list:"
     diff <(echo "$expected") <(echo "$actual") >&2
   fi
-  [ -x "$root/bin/orvella-exporter" ] || fail "$prefix/bin/orvella-exporter is not executable"
-done
+  [ -x "$root/bin/orvella-exporter" ] || fail "$where/bin/orvella-exporter is not executable"
+}
 
-root="$work/root/usr"
+if [ "$1" = --deb ]; then
+  deb=$2 sample=$3 version=$4
+  root="$work/root/usr"
+  mkdir -p "$work/root"
+  dpkg-deb -x "$deb" "$work/root" || fail "dpkg-deb cannot unpack $deb"
+  check_files "$root" "the package's /usr"
+  [ "$(dpkg-deb --field "$deb" Version)" = "$version" ] || fail "the package is not version $version"
+  for field in Depends Section Maintainer Description; do
+    [ -n "$(dpkg-deb --field "$deb" "$field")" ] || fail "the package has no $field field"
+  done
+  # Debian's own verdict; informational tags do not count.
+  lintian --fail-on error,warning "$deb" \
+    >"$work/lintian" 2>&1 || fail "lintian: $(cat "$work/lintian")"
+  cat "$work/lintian"
+else
+  cmake=$1 build=$2 sample=$3 version=$4
+  # Under two prefixes; DESTDIR as a packager uses it.
+  for prefix in /usr /opt/orvella-exporter; do
+    if ! DESTDIR="$work/root" "$cmake" --install "$build" --prefix "$prefix" >"$work/log" 2>&1; then
+      fail "cmake --install --prefix $prefix failed:"; cat "$work/log" >&2; continue
+    fi
+    check_files "$work/root$prefix" "$prefix"
+  done
+  root="$work/root/usr"
+fi
+
 share="$root/share"
 desktop="$share/applications/com.Corvanex.OrvellaExporter.desktop"
-metainfo="$share/metainfo/com.Corvanex.OrvellaExporter.metainfo.xml"
+metainfo="$share/metainfo/com.corvanex.orvellaexporter.metainfo.xml"
 man_page="$share/man/man1/orvella-exporter.1.gz"
 
-# The desktop's validators accept the entry and the metadata.
+# The desktop's validators accept the entry and the metadata, even pedantic
+# AppStream (which also holds the metadata's file name to its id).
 desktop-file-validate "$desktop" >&2 || fail "desktop-file-validate rejects the desktop entry"
-appstreamcli validate --no-net "$metainfo" >&2 || fail "appstreamcli rejects the metadata"
+appstreamcli validate-tree --pedantic --no-net "$root" >"$work/appstream" 2>&1 ||
+  fail "appstreamcli rejects the installed tree: $(cat "$work/appstream")"
 
 # The entry starts the installed program by name and shows the installed icon.
 entry_value() { sed -n "s/^$1=//p" "$desktop"; }
 [ "$(entry_value Exec)" = orvella-exporter ] || fail "Exec= does not run orvella-exporter"
-[ -f "$share/icons/hicolor/scalable/apps/$(entry_value Icon).svg" ] ||
-  fail "Icon= names no installed icon"
+icon=$(entry_value Icon)
+[ -f "$share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "Icon= names no installed icon"
+# Each PNG has the size its folder says.
+for png in "$share"/icons/hicolor/*x*/apps/"$icon".png; do
+  size=$(basename "$(dirname "$(dirname "$png")")")
+  file -b "$png" | grep -q "^PNG image data, ${size%x*} x ${size#*x}," ||
+    fail "$png is not a ${size} PNG: $(file -b "$png")"
+done
+
+# The copyright file is Debian's machine-readable format and names the licence
+# that the metadata names; the changelog's newest entry is this version.
+copyright="$share/doc/orvella-exporter/copyright"
+head -n1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+  fail "the copyright file is not in the machine-readable format"
+licence=$(sed -n 's|.*<project_license>\(.*\)</project_license>.*|\1|p' "$metainfo")
+[ -n "$licence" ] && grep -qx "License: $licence" "$copyright" ||
+  fail "the copyright file does not name the metadata's licence ($licence)"
+gzip -dc "$share/doc/orvella-exporter/changelog.gz" >"$work/changelog" ||
+  fail "changelog.gz is not gzip"
+[ "$(dpkg-parsechangelog -l "$work/changelog" -S Version 2>&1)" = "$version" ] ||
+  fail "the changelog's newest entry is not version $version"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the metadata lacks release $version"
 grep -q '<binary>orvella-exporter</binary>' "$metainfo" || fail "the metadata lacks the binary"
 

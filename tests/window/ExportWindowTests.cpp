@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
+#include <QFileDialog>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
@@ -621,18 +622,74 @@ TEST_F(ExportWindow, DoubleClickOnTheTitleStripZoomsAndTheEdgesResize) {
   EXPECT_EQ(corner->cursor().shape(), Qt::SizeFDiagCursor);
 }
 
-TEST(SavePanelStartFolder, DocumentsWhenItExistsAndHomeOtherwise) {
-  // A home of its own, so that the user's folders are never touched.
-  TempDir home;
-  const QByteArray savedHome = qgetenv("HOME"), savedConfig = qgetenv("XDG_CONFIG_HOME");
-  qputenv("HOME", QByteArray::fromStdString(home.path().string()));
-  qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((home / "config").string()));
-  const QString homePath = qpath(home.path());
+// The desktop's save panel with a home of its own, so that the user's folders
+// are never touched, and without a remembered folder at first.
+class SavePanelFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    qputenv("HOME", QByteArray::fromStdString(home_.path().string()));
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((home_ / "config").string()));
+    Defaults::standard().remove(QLatin1String(FileDialogSavePanel::kLastFolderKey));
+  }
+  void TearDown() override {
+    Defaults::standard().remove(QLatin1String(FileDialogSavePanel::kLastFolderKey));
+    qputenv("HOME", savedHome_);
+    qputenv("XDG_CONFIG_HOME", savedConfig_);
+  }
+  QString folder(const QString &name) const { return homePath + QLatin1Char('/') + name; }
+
+  // Runs the panel; once it shows, notes the folder it opened in and saves
+  // under `answer` as a user who typed that path would.
+  std::optional<QString> runAnswering(FileDialogSavePanel &panel, const QString &answer,
+                                      QString *openedIn) {
+    QTimer::singleShot(0, [&] {
+      auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      *openedIn = dialog->directory().absolutePath();
+      dialog->selectFile(answer);
+      static_cast<QDialog *>(dialog)->accept();  // as Save does
+    });
+    return panel.runModal(nullptr);
+  }
+
+  const QByteArray savedHome_ = qgetenv("HOME"), savedConfig_ = qgetenv("XDG_CONFIG_HOME");
+  TempDir home_;
+  const QString homePath = qpath(home_.path());
+};
+
+TEST_F(SavePanelFolder, TheLastExportsFolderWhileItExistsThenDocumentsThenHome) {
   EXPECT_EQ(FileDialogSavePanel::startFolder(), homePath) << "no Documents folder yet";
   ASSERT_TRUE(QDir(homePath).mkdir("Documents"));
-  EXPECT_EQ(FileDialogSavePanel::startFolder(), homePath + "/Documents");
-  qputenv("HOME", savedHome);
-  qputenv("XDG_CONFIG_HOME", savedConfig);
+  EXPECT_EQ(FileDialogSavePanel::startFolder(), folder("Documents"));
+
+  Defaults::standard().setString(QLatin1String(FileDialogSavePanel::kLastFolderKey),
+                                 folder("Backups"));
+  EXPECT_EQ(FileDialogSavePanel::startFolder(), folder("Documents")) << "Backups is not made yet";
+  ASSERT_TRUE(QDir(homePath).mkdir("Backups"));
+  EXPECT_EQ(FileDialogSavePanel::startFolder(), folder("Backups"));
+  ASSERT_TRUE(QDir(homePath).rmdir("Backups"));
+  EXPECT_EQ(FileDialogSavePanel::startFolder(), folder("Documents")) << "Backups was removed";
+}
+
+TEST_F(SavePanelFolder, TheDialogOpensInTheFolderOfItsLastAnswer) {
+  ASSERT_TRUE(QDir(homePath).mkdir("Documents"));
+  ASSERT_TRUE(QDir(homePath).mkdir("Backups"));
+  FileDialogSavePanel panel;
+  panel.setProposedName(QStringLiteral("My Feeds"));
+  panel.setAllowedExtensions({QStringLiteral("opml")});
+
+  QString openedIn;
+  EXPECT_EQ(runAnswering(panel, folder("Backups/Feeds"), &openedIn),
+            std::optional(folder("Backups/Feeds.opml")));
+  EXPECT_EQ(openedIn, folder("Documents"));
+
+  FileDialogSavePanel next;
+  next.setAllowedExtensions({QStringLiteral("opml")});
+  openedIn.clear();
+  EXPECT_EQ(runAnswering(next, folder("Documents/Again"), &openedIn),
+            std::optional(folder("Documents/Again.opml")));
+  EXPECT_EQ(openedIn, folder("Backups")) << "the folder of the last answer";
+  EXPECT_EQ(FileDialogSavePanel::startFolder(), folder("Documents"));
 }
 
 // Closing quits the whole application; the application's loop runs for real.
