@@ -17,6 +17,7 @@ packages=(
   libglib2.0-bin
   desktop-file-utils appstream man-db groff-base dpkg-dev file
   at-spi2-core python3-pyatspi
+  qt6-base-private-dev qt6-translations-l10n fonts-ipafont-gothic
 )
 
 missing=()
