@@ -17,6 +17,7 @@ packages=(
   googletest libgtest-dev libgmock-dev
   fonts-dejavu-core fonts-inter
   libglib2.0-bin
+  qt6-base-private-dev qt6-translations-l10n fonts-ipafont-gothic
 )
 if [ "${1:-}" != build ]; then
   packages+=(

@@ -10,6 +10,7 @@
 
 #include "platform/Localized.h"
 #include "services/CXServiceFunctions.h"
+#include "toolkit/CXTopLevelWindow.h"
 #include "toolkit/CXWindowButton.h"
 #include "toolkit/TitleBarButtons.h"
 #include "toolkit/WindowAppearance.h"
@@ -66,7 +67,8 @@ void CXAboutWC::loadWindow() {
   // drawn by the window itself, and the window is dragged by its background.
   // A dialog: it belongs to the window it is shown for and has no taskbar
   // entry of its own.
-  window_ = std::make_unique<QWidget>(nullptr, Qt::Dialog | Qt::FramelessWindowHint);
+  window_ = std::make_unique<CXTopLevelWindow>(nullptr, Qt::Dialog | Qt::FramelessWindowHint,
+                                               QAccessible::Dialog);
   window_->setObjectName(QStringLiteral("AboutWindow"));
   // Closing the About window hides it; it never ends the program, even when it
   // is the only window left.
@@ -108,6 +110,9 @@ void CXAboutWC::awakeFromNib() {
 
   madeItDarkLabel()->setText(localized(kInfoTable, "Made in Ukraine"));
   appNameDarklabel()->setText(localized(kInfoTable, "App Name"));
+  // The title strip shows no title; a screen reader names the window by the
+  // name it shows in large.
+  window_->setAccessibleName(appNameDarklabel()->text());
   reservedDarkLabel()->setText(localized(kInfoTable, "Reserved"));
   appVersionDarkLabel()->setText(
       versionLine(localized(kInfoTable, "Version"), shortVersion, build));

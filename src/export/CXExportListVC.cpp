@@ -248,8 +248,18 @@ void CXExportListVC::setReadWarning(const QString &warning, const QString &note)
   const QString line = warning.isEmpty() ? note : note.isEmpty() ? warning : warning + ' ' + note;
   ui_->readWarningLabel->setText(line);
   ui_->readWarningLabel->setVisible(!line.isEmpty());
-  // A screen reader on the list hears it along with the list's name.
-  exportTableView()->setAccessibleDescription(line);
+  updateListDescription();
+}
+
+void CXExportListVC::updateListDescription() {
+  // A screen reader on the list hears the warning and the count along with
+  // the list's name, and hears the count again each time a tick changes it.
+  QStringList parts;
+  if (!ui_->readWarningLabel->text().isEmpty()) parts << ui_->readWarningLabel->text();
+  if (!ui_->selectionCountLabel->text().isEmpty()) parts << ui_->selectionCountLabel->text();
+  const QString description = parts.join(QLatin1Char('\n'));
+  if (exportTableView()->accessibleDescription() != description)
+    exportTableView()->setAccessibleDescription(description);
 }
 
 void CXExportListVC::feedsArrived(FeedRowTable feeds) {
@@ -260,6 +270,10 @@ void CXExportListVC::feedsArrived(FeedRowTable feeds) {
     // Every feed row in one change, so the observer runs once and not once
     // per feed.
     table->selectRowIndexes(CXExportListModel::feedRows(n), true);
+    // The keyboard starts on the first feed, and a screen reader on the list
+    // hears which one that is.
+    if (!table->currentIndex().isValid())
+      table->selectionModel()->setCurrentIndex(model_->index(0, 0), QItemSelectionModel::NoUpdate);
   } else {
     table->setPlaceholderText(
         text("Orvella has no subscriptions to export yet. Add feeds in Orvella, then open the "
@@ -300,10 +314,11 @@ void CXExportListVC::updateCountLabel() {
   if (n == 0) {
     ui_->selectionCountLabel->clear();
     applyHeaderFonts();
-    return;
+  } else {
+    const int ticked = exportTableView() ? exportTableView()->numberOfSelectedRows() : 0;
+    ui_->selectionCountLabel->setText(text("%1 of %2 selected").arg(ticked).arg(n));
   }
-  const int ticked = exportTableView() ? exportTableView()->numberOfSelectedRows() : 0;
-  ui_->selectionCountLabel->setText(text("%1 of %2 selected").arg(ticked).arg(n));
+  updateListDescription();
 }
 
 void CXExportListVC::setLoadState(LoadState state) {

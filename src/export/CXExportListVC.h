@@ -141,6 +141,8 @@ class CXExportListVC : public QObject {
   void disableAllButtons();
   void applyHeaderFonts();
   void updateCountLabel();
+  // The list's accessible description: the read warning and the count.
+  void updateListDescription();
   void startLoad();
   void readFinished(ReadResult result);
   void showReadFailure(const QString &placeholder, bool offerTryAgain, LoadState state);

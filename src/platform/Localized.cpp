@@ -1,6 +1,7 @@
 #include "Localized.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QThread>
 #include <QTranslator>
 #include <atomic>
@@ -8,24 +9,54 @@
 
 namespace {
 
-// The compiled strings tables, embedded in the program by the build.
-constexpr auto kTablesFile = ":/i18n/orvella_en.qm";
+// The compiled strings tables, embedded in the program by the build, one per
+// language: orvella_<language>.qm.
+constexpr auto kTablesFolder = ":/i18n";
+constexpr auto kEnglishTable = ":/i18n/orvella_en.qm";
 
-QTranslator *tables() {
-  static QTranslator *const translator = [] {
-    // Never deleted: QCoreApplication keeps a pointer to it once installed.
-    auto *t = new QTranslator;
-    if (!t->load(QString::fromLatin1(kTablesFile))) {
-      qWarning(
-          "The program's strings tables are missing from its resources; texts show their "
-          "keys. Rebuild the program to embed them.");
-    }
-    return t;
+struct Tables {
+  QTranslator ours;
+  // Qt's own texts: the save panel's buttons, "Yes" and "No", and whether the
+  // language reads right to left.
+  QTranslator qt;
+};
+
+void load(Tables &t, const QLocale &locale) {
+  // The first of the user's languages that has a table; English, the
+  // language the keys are written in, when none has.
+  if (!t.ours.load(locale, QStringLiteral("orvella"), QStringLiteral("_"),
+                   QString::fromLatin1(kTablesFolder)) &&
+      !t.ours.load(QString::fromLatin1(kEnglishTable))) {
+    qWarning(
+        "The program's strings tables are missing from its resources; texts show their "
+        "keys. Rebuild the program to embed them.");
+  }
+  // From the system's Qt, for the user's own language even where the program
+  // has no table of its own: Qt's dialogs then speak it, and a right-to-left
+  // language mirrors the windows. Without the file Qt speaks English.
+  if (!t.qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    (void)t.qt.load(QString());  // none: empties what an earlier language left
+  }
+}
+
+Tables &tables() {
+  // Never deleted: QCoreApplication keeps pointers to the translators once
+  // installed.
+  static Tables *const t = [] {
+    auto *made = new Tables;
+    load(*made, QLocale());
+    return made;
   }();
-  return translator;
+  return *t;
 }
 
 std::atomic<QCoreApplication *> installedIn{nullptr};
+
+void install(Tables &t) {
+  QCoreApplication::installTranslator(&t.qt);
+  QCoreApplication::installTranslator(&t.ours);
+}
 
 // Puts the tables into the application's translator list once, so that
 // QCoreApplication::translate and tr() find them too. Installing sends a
@@ -38,7 +69,7 @@ void installIfPossible() {
   static std::mutex mutex;
   std::lock_guard lock(mutex);
   if (installedIn.load() != app) {
-    QCoreApplication::installTranslator(tables());
+    install(tables());
     installedIn = app;
   }
 }
@@ -46,13 +77,28 @@ void installIfPossible() {
 }  // namespace
 
 QString localized(const char *table, const char *key) {
-  QTranslator *translator = tables();
+  Tables &t = tables();
   installIfPossible();
   if (installedIn.load() == QCoreApplication::instance() && installedIn.load() != nullptr) {
     return QCoreApplication::translate(table, key);
   }
   // No application object yet, or a background thread before the main thread
   // asked: look in the tables directly.
-  const QString text = translator->translate(table, key);
+  const QString text = t.ours.translate(table, key);
   return text.isEmpty() ? QString::fromUtf8(key) : text;
 }
+
+void reloadStringsTables(const QLocale &locale) {
+  Tables &t = tables();
+  const bool installed = installedIn.load() != nullptr;
+  if (installed) {
+    QCoreApplication::removeTranslator(&t.ours);
+    QCoreApplication::removeTranslator(&t.qt);
+  }
+  load(t, locale);
+  if (installed && QCoreApplication::instance() == installedIn.load()) install(t);
+}
+
+QString stringsTableLanguage() { return tables().ours.language(); }
+
+bool qtTranslationsLoaded() { return !tables().qt.isEmpty(); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 // The text shown for key in one of the program's strings tables
@@ -7,4 +8,19 @@
 // key is the English text or a short name; a key without an entry is shown
 // as it stands. Works with or without an application object and on any
 // thread.
+//
+// The tables are those of the first of the user's languages
+// (QLocale::uiLanguages) that the program has a table for, English when none
+// has; Qt's own texts come from the system's Qt translations of the user's
+// language, where installed.
 QString localized(const char *table, const char *key);
+
+// Loads the tables of locale's languages in place of those in use. For a
+// language switch before the windows are made, and for tests: main thread
+// only, while no other thread looks up texts. Texts already shown stay.
+void reloadStringsTables(const QLocale &locale);
+
+// The language of the program's table in use ("de", "pt_BR", "en_GB").
+QString stringsTableLanguage();
+// Whether Qt's own translations for the language were found.
+bool qtTranslationsLoaded();

@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "platform/MainQueue.h"
+#include "toolkit/CXTopLevelWindow.h"
 #include "toolkit/WindowAppearance.h"
 
 namespace {
@@ -61,7 +62,9 @@ class CXAlertButton : public QAbstractButton {
   CXAlertButton(const QString &title, const QVariantMap &settings, QWidget *parent)
       : QAbstractButton(parent) {
     setText(title);
-    setFocusPolicy(Qt::NoFocus);
+    // Tab and the arrow keys move between the buttons, Space presses the one
+    // with the focus.
+    setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
     off_ = settings.value(QStringLiteral("offColor")).value<QColor>();
     hover_ = settings.value(QStringLiteral("hoverColor")).value<QColor>();
@@ -105,8 +108,38 @@ class CXAlertButton : public QAbstractButton {
     p.setPen(border == Qt::transparent ? Qt::NoPen : QPen(border, 1));
     p.setBrush(face);
     p.drawRoundedRect(r, 6, 6);
+    if (hasFocus()) {
+      p.setPen(QPen(WindowAppearance::accentColor(), 2));
+      p.setBrush(Qt::NoBrush);
+      p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 6, 6);
+    }
     p.setPen(textColour);
     p.drawText(rect(), Qt::AlignCenter, text());
+  }
+
+  // Return and the arrows are the alert's to handle; Space stays the button's.
+  void keyPressEvent(QKeyEvent *event) override {
+    switch (event->key()) {
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+      case Qt::Key_Left:
+      case Qt::Key_Right:
+      case Qt::Key_Up:
+      case Qt::Key_Down:
+        event->ignore();
+        return;
+      default:
+        QAbstractButton::keyPressEvent(event);
+    }
+  }
+
+  void focusInEvent(QFocusEvent *event) override {
+    QAbstractButton::focusInEvent(event);
+    update();
+  }
+  void focusOutEvent(QFocusEvent *event) override {
+    QAbstractButton::focusOutEvent(event);
+    update();
   }
 
  private:
@@ -116,16 +149,21 @@ class CXAlertButton : public QAbstractButton {
 }  // namespace
 
 // The alert's window: title, message and a row (or, from three buttons on, a
-// column) of buttons, on a panel in the alert's scheme.
-class CXAlertPanel : public QWidget {
+// column) of buttons, on a panel in the alert's scheme. To assistive
+// technology it is an alert named by its title and described by its message.
+class CXAlertPanel : public CXTopLevelWindow {
  public:
   CXAlertPanel(CXAlert &owner, const QString &title, const QString &inform,
                const QStringList &buttons)
-      : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint), owner_(owner) {
+      : CXTopLevelWindow(nullptr, Qt::Dialog | Qt::FramelessWindowHint, QAccessible::AlertMessage),
+        owner_(owner) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowModality(Qt::ApplicationModal);
     setWindowTitle(title);
-    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(title);
+    setAccessibleDescription(inform);
+    // The buttons take the focus; the keys they leave come here.
+    setFocusPolicy(Qt::NoFocus);
     WindowAppearance::set(this, owner.alertScheme());
     const bool dark = WindowAppearance::scheme(this) == ColorScheme::Dark;
 
@@ -182,11 +220,11 @@ class CXAlertPanel : public QWidget {
     }
     // Side by side, the first (default) button sits on the right, where the
     // eye ends; stacked, it comes first.
-    if (buttons.size() <= 2) {
-      for (auto it = buttons_.crbegin(); it != buttons_.crend(); ++it) row->addWidget(*it);
-    } else {
-      for (QAbstractButton *b : buttons_) row->addWidget(b);
-    }
+    QList<QAbstractButton *> seen = buttons_;
+    if (buttons.size() <= 2) std::reverse(seen.begin(), seen.end());
+    for (QAbstractButton *b : seen) row->addWidget(b);
+    // Tab goes the way the eye reads them.
+    for (qsizetype i = 1; i < seen.size(); ++i) setTabOrder(seen.at(i - 1), seen.at(i));
     column->addLayout(row);
 
     // Wrapped labels need the width before they can tell their height.
@@ -199,6 +237,11 @@ class CXAlertPanel : public QWidget {
     return number >= 1 && number <= buttons_.size() ? buttons_.at(number - 1) : nullptr;
   }
   int buttonCount() const { return int(buttons_.size()); }
+
+  // The keyboard starts on the first button, the one Return presses.
+  void focusFirstButton() {
+    if (!buttons_.isEmpty()) buttons_.first()->setFocus(Qt::ActiveWindowFocusReason);
+  }
 
   void answer(int number) {
     if (answered_) return;
@@ -229,10 +272,19 @@ class CXAlertPanel : public QWidget {
     switch (event->key()) {
       case Qt::Key_Return:
       case Qt::Key_Enter:
-        if (!buttons_.isEmpty()) buttons_.first()->click();
+        if (QAbstractButton *focused = focusedButton())
+          focused->click();
+        else if (!buttons_.isEmpty())
+          buttons_.first()->click();
         return;
       case Qt::Key_Escape:
         if (!buttons_.isEmpty()) buttons_.last()->click();
+        return;
+      case Qt::Key_Left:
+      case Qt::Key_Right:
+      case Qt::Key_Up:
+      case Qt::Key_Down:
+        moveFocus(event->key());
         return;
       default:
         QWidget::keyPressEvent(event);
@@ -244,6 +296,36 @@ class CXAlertPanel : public QWidget {
   void closeEvent(QCloseEvent *event) override {
     if (!answered_) answer(buttonCount());
     event->accept();
+  }
+
+  // Side by side the buttons run right to left in title order (mirrored in a
+  // right-to-left layout); stacked they run top to bottom. The arrows follow
+  // what the eye sees, and stop at the ends.
+  void moveFocus(int key) {
+    QAbstractButton *focused = focusedButton();
+    if (!focused) {
+      focusFirstButton();
+      return;
+    }
+    const int at = int(buttons_.indexOf(focused));
+    int step = 0;
+    if (buttons_.size() <= 2) {
+      const bool rtl = layoutDirection() == Qt::RightToLeft;
+      if (key == Qt::Key_Left) step = rtl ? -1 : 1;
+      if (key == Qt::Key_Right) step = rtl ? 1 : -1;
+    } else {
+      if (key == Qt::Key_Up) step = -1;
+      if (key == Qt::Key_Down) step = 1;
+    }
+    const int next = at + step;
+    if (step != 0 && next >= 0 && next < buttons_.size())
+      buttons_.at(next)->setFocus(Qt::TabFocusReason);
+  }
+
+  QAbstractButton *focusedButton() const {
+    for (QAbstractButton *b : buttons_)
+      if (b->hasFocus()) return b;
+    return nullptr;
   }
 
   void mousePressEvent(QMouseEvent *event) override {
@@ -336,7 +418,7 @@ void CXAlert::showNext() {
   panel_->placeOnScreen();
   panel_->show();
   panel_->activateWindow();
-  panel_->setFocus(Qt::ActiveWindowFocusReason);
+  panel_->focusFirstButton();
 }
 
 void CXAlert::finish(int number) {

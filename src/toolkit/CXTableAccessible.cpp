@@ -42,9 +42,17 @@ void CXTableAccessible::tickedRowsChanged(CXTableViewWithEmptyHolder *view) {
   QAccessible::State changed;
   changed.checked = true;
   changed.selected = true;
-  // Only items an assistive technology has asked about can have been seen.
-  for (auto it = table->cells_.cbegin(); it != table->cells_.cend(); ++it) {
-    QAccessibleInterface *cell = QAccessible::accessibleInterface(it.value());
+  // Only items an assistive technology has asked about can have been seen,
+  // and of those only the ones whose tick changed are told: a screen reader
+  // speaks every event it gets, so one Space must give one "checked".
+  QList<int> rows = table->cells_.keys();
+  std::sort(rows.begin(), rows.end());
+  for (int row : rows) {
+    const bool ticked = view->isRowSelected(row);
+    auto told = table->toldTicked_.find(row);
+    if (told == table->toldTicked_.end() || *told == ticked) continue;
+    *told = ticked;
+    QAccessibleInterface *cell = QAccessible::accessibleInterface(table->cells_.value(row));
     if (!cell) continue;
     QAccessibleStateChangeEvent event(cell, changed);
     QAccessible::updateAccessibility(&event);
@@ -60,6 +68,7 @@ CXTableViewWithEmptyHolder *CXTableAccessible::view() const {
 void CXTableAccessible::forgetItems() const {
   for (QAccessible::Id id : std::as_const(cells_)) QAccessible::deleteAccessibleInterface(id);
   cells_.clear();
+  toldTicked_.clear();
   items_.clear();
   itemsValid_ = false;
 }
@@ -121,11 +130,12 @@ QAccessibleInterface *CXTableAccessible::child(int index) const {
     return QAccessible::accessibleInterface(*it);
   auto *cell = new CXTableCellAccessible(view(), row);
   cells_.insert(row, QAccessible::registerAccessibleInterface(cell));
+  toldTicked_.insert(row, view()->isRowSelected(row));
   return cell;
 }
 
 int CXTableAccessible::indexOfChild(const QAccessibleInterface *child) const {
-  if (!child || child->role() != QAccessible::ListItem) return -1;
+  if (!child) return -1;
   const auto *cell = dynamic_cast<const CXTableCellAccessible *>(child);
   if (!cell || cell->parent() != this) return -1;
   return itemOfViewRow(cell->viewRow());

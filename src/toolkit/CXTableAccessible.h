@@ -82,4 +82,7 @@ class CXTableAccessible : public QAccessibleWidget, public QAccessibleTableInter
   mutable int modelRows_ = -1;
   // One cell interface per view row, kept so that its id stays stable.
   mutable QHash<int, QAccessible::Id> cells_;
+  // Whether each of those was ticked when assistive technology last learnt
+  // of it, so that only real changes are announced.
+  mutable QHash<int, bool> toldTicked_;
 };

@@ -36,6 +36,10 @@ QString CXTableCellAccessible::text(QAccessible::Text t) const {
   }
 }
 
+QAccessible::Role CXTableCellAccessible::role() const {
+  return view_ && view_->isCustomMouseDown() ? QAccessible::CheckBox : QAccessible::ListItem;
+}
+
 QRect CXTableCellAccessible::rect() const {
   if (!isValid()) return {};
   const QRect r = view_->rectOfRow(row_);

@@ -8,8 +8,8 @@
 class CXTableViewWithEmptyHolder;
 
 // One item of a CXTableAccessible: a view row that a user can tick. It is
-// named by the row's display text, is checked and selected while ticked, and
-// its toggle action ticks or unticks it as Space does.
+// named by the row's display text, is checkable, checked and selected while
+// ticked, and its toggle action ticks or unticks it as Space does.
 class CXTableCellAccessible : public QAccessibleInterface,
                               public QAccessibleTableCellInterface,
                               public QAccessibleActionInterface {
@@ -30,7 +30,10 @@ class CXTableCellAccessible : public QAccessibleInterface,
   QString text(QAccessible::Text t) const override;
   void setText(QAccessible::Text, const QString &) override {}
   QRect rect() const override;
-  QAccessible::Role role() const override { return QAccessible::ListItem; }
+  // A check box while clicks tick rows (setIsCustomMouseDown): that is what
+  // makes a screen reader say "checked" and "not checked", which the desktop
+  // bridge does not do for a list item; a list item otherwise.
+  QAccessible::Role role() const override;
   QAccessible::State state() const override;
   void *interface_cast(QAccessible::InterfaceType type) override;
 

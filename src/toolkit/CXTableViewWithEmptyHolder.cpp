@@ -4,7 +4,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollBar>
+#include <QTimer>
 #include <algorithm>
 
 #include "toolkit/CXTableAccessible.h"
@@ -602,6 +604,17 @@ void CXTableViewWithEmptyHolder::changeEvent(QEvent *event) {
   // A scheme switch reaches the table as a palette change from its window.
   if (event->type() == QEvent::PaletteChange) styleScrollBars();
   QAbstractItemView::changeEvent(event);
+}
+
+void CXTableViewWithEmptyHolder::focusInEvent(QFocusEvent *event) {
+  QAbstractItemView::focusInEvent(event);
+  // Qt tells assistive technology about the list itself once this returns;
+  // the current row follows, so that it is spoken with the list.
+  QPointer<CXTableViewWithEmptyHolder> self(this);
+  QTimer::singleShot(0, this, [self] {
+    if (self && self->currentIndex().isValid())
+      CXTableAccessible::currentRowChanged(self, self->currentIndex().row());
+  });
 }
 
 void CXTableViewWithEmptyHolder::showEvent(QShowEvent *event) {

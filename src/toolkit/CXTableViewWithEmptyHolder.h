@@ -108,6 +108,7 @@ class CXTableViewWithEmptyHolder : public QAbstractItemView {
   bool viewportEvent(QEvent *event) override;
   void changeEvent(QEvent *event) override;
   void showEvent(QShowEvent *event) override;
+  void focusInEvent(QFocusEvent *event) override;
   void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
  private:

@@ -1,5 +1,6 @@
 #include "toolkit/CXTransition.h"
 
+#include <QApplication>
 #include <QLayout>
 #include <QPainter>
 #include <QPixmap>
@@ -74,6 +75,18 @@ void hideLayoutContents(QLayout *layout, QWidget *keep) {
   }
 }
 
+// The first widget of subview that Tab would reach, or null.
+QWidget *firstFocusableIn(QWidget *subview) {
+  QWidget *w = subview;
+  do {
+    if ((w == subview || subview->isAncestorOf(w)) && w->isVisibleTo(subview) && w->isEnabled() &&
+        (w->focusPolicy() & Qt::TabFocus))
+      return w;
+    w = w->nextInFocusChain();
+  } while (w && w != subview);
+  return nullptr;
+}
+
 }  // namespace
 
 void CXTransition::changeLayoutSubviewFillingAndInsertedIntoView(
@@ -99,17 +112,25 @@ void CXTransition::changeLayoutSubviewFillingAndInsertedIntoView(
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
   }
+  // The keyboard stays in the container: when the focus is in what goes, the
+  // new content takes it before the old is hidden, so that it never passes
+  // through a widget elsewhere in the window on the way.
+  QWidget *focus = QApplication::focusWidget();
+  const bool focusLeaves = focus && container->isAncestorOf(focus) &&
+                           !(subview && (subview == focus || subview->isAncestorOf(focus)));
+  if (subview) {
+    if (subview->parentWidget() != container) subview->setParent(container);
+    subview->show();
+    if (focusLeaves)
+      if (QWidget *next = firstFocusableIn(subview)) next->setFocus(Qt::OtherFocusReason);
+  }
   hideLayoutContents(layout, subview);
   // Children shown outside any layout were on display too.
   for (QWidget *child : container->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
     if (child != subview && !child->isWindow() && !dynamic_cast<FadeOverlay *>(child))
       child->hide();
 
-  if (subview) {
-    if (subview->parentWidget() != container) subview->setParent(container);
-    layout->addWidget(subview);
-    subview->show();
-  }
+  if (subview) layout->addWidget(subview);
   layout->activate();
 
   if (fade) {

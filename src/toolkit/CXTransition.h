@@ -11,6 +11,8 @@ class CXTransition {
   // the container's own), in place of whatever the container showed. The
   // widgets it showed are hidden and taken out of the layout but not deleted:
   // they stay children of the container and their owners may show them again.
+  // When the keyboard focus was in what the container showed, the first
+  // widget of subview that Tab reaches takes it.
   //
   // animated: a short cross-fade from the old content to the new (150 ms, or
   // animationParameters["duration"] in milliseconds). A transition started

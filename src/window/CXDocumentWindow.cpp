@@ -8,7 +8,7 @@
 #include "toolkit/CXFramelessResizer.h"
 
 CXDocumentWindow::CXDocumentWindow(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    : CXTopLevelWindow(parent, Qt::Window | Qt::FramelessWindowHint, QAccessible::Window) {
   // Without the window manager's frame the window brings its own edges.
   resizer_ = new CXFramelessResizer(this);
 }

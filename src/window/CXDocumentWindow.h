@@ -5,14 +5,17 @@
 #include <functional>
 #include <optional>
 
+#include "toolkit/CXTopLevelWindow.h"
+
 class CXFramelessResizer;
 
 // The export window itself: a frameless top-level widget that draws its own
 // title strip. Its whole background drags it (dragging from any part that does
 // not take the mouse for itself, such as a label or empty space, moves the
 // window), a double click on its title strip zooms it, its edges and corners
-// resize it, and closing it by any means tells its controller.
-class CXDocumentWindow : public QWidget {
+// resize it, and closing it by any means tells its controller. Assistive
+// technology sees it as a frame named by its title.
+class CXDocumentWindow : public CXTopLevelWindow {
   Q_OBJECT
 
  public:

@@ -324,9 +324,7 @@ void CXExportDocumentWC::writeExport() {
   if (failure) {
     // "Export complete" of an earlier file must not stand as the outcome of
     // this one: the list comes back, ready for another try.
-    if (ui_->exportCompleteView->parentWidget() == ui_->exportListHolderView &&
-        ui_->exportCompleteView->isVisibleTo(ui_->exportListHolderView))
-      showExportListView();
+    if (isExportCompleteViewShown()) showExportListView();
     showWriteFailure(*failure);
   }
   emit exportFinished(std::nullopt);
@@ -358,9 +356,21 @@ void CXExportDocumentWC::showExportCompleteView() {
   } else {
     ui_->exportStatusDetailLabel->clear();
   }
+  // A screen reader hears the outcome with the button that now has the
+  // keyboard: the list that had it is gone.
+  ui_->doneButton->setAccessibleDescription(ui_->exportStatusLabel->text() + QLatin1Char('\n') +
+                                            ui_->exportStatusDetailLabel->text());
+  QPointer<QWidget> done = ui_->doneButton;
   CXTransition::changeLayoutSubviewFillingAndInsertedIntoView(
-      ui_->exportCompleteView, ui_->exportListHolderView, nullptr, true, nullptr);
+      ui_->exportCompleteView, ui_->exportListHolderView, nullptr, true, [done] {
+        if (done && done->isVisible()) done->setFocus(Qt::OtherFocusReason);
+      });
   validateMenuItems();
+}
+
+bool CXExportDocumentWC::isExportCompleteViewShown() const {
+  return ui_ && ui_->exportCompleteView->parentWidget() == ui_->exportListHolderView &&
+         ui_->exportCompleteView->isVisibleTo(ui_->exportListHolderView);
 }
 
 void CXExportDocumentWC::closeExporter(QObject *) { QCoreApplication::quit(); }
@@ -370,7 +380,10 @@ void CXExportDocumentWC::windowWillClose() { QCoreApplication::quit(); }
 bool CXExportDocumentWC::validateMenuItem(const QAction *item) const {
   if (!item) return false;
   const int feeds = exportListVC_ ? exportListVC_->feedsCount() : 0;
-  if (item == selectAllAction_ || item == deselectAllAction_) return feeds > 0;
+  // The ticks are out of sight behind the completion view: changing them
+  // there would go unseen.
+  if (item == selectAllAction_ || item == deselectAllAction_)
+    return feeds > 0 && !isExportCompleteViewShown();
   if (item == exportAction_) return feeds > 0 && exportListVC_->selectedFeeds().size() != 0;
   return false;
 }

@@ -116,6 +116,7 @@ class CXExportDocumentWC : public QObject {
   void writeExport();
   void showExportCompleteView();
   void showExportListView();
+  bool isExportCompleteViewShown() const;
   void windowWillClose();
   void showWriteFailure(const QString &reason);
 

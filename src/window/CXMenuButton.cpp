@@ -1,9 +1,12 @@
 #include "window/CXMenuButton.h"
 
+#include <QAction>
 #include <QCursor>
 #include <QMenu>
 #include <QPainter>
+#include <QPointer>
 #include <QShortcut>
+#include <QTimer>
 
 #include "toolkit/WindowAppearance.h"
 
@@ -21,7 +24,20 @@ void CXMenuButton::installKeyboardShortcuts() {
     auto *shortcut = new QShortcut(key, window());
     shortcut->setContext(Qt::WindowShortcut);
     connect(shortcut, &QShortcut::activated, this, [this] {
-      if (isEnabled() && menu() && !menu()->isVisible()) showMenu();
+      if (!isEnabled() || !menu() || menu()->isVisible()) return;
+      // Opened from the keyboard, the menu starts on its first item, which a
+      // screen reader then reads; showMenu() only returns once it closed.
+      QPointer<QMenu> opened = menu();
+      QTimer::singleShot(0, opened, [opened] {
+        if (!opened || !opened->isVisible() || opened->activeAction()) return;
+        for (QAction *action : opened->actions()) {
+          if (action->isVisible() && action->isEnabled() && !action->isSeparator()) {
+            opened->setActiveAction(action);
+            break;
+          }
+        }
+      });
+      showMenu();
     });
   }
 }

@@ -6,7 +6,8 @@
 // frameless window has no menu bar of its own, so the menu lives here (its
 // items also answer their shortcuts anywhere in the window). It takes the
 // focus in the Tab order, and F10 and the Menu key open it from anywhere in
-// its window once installKeyboardShortcuts() ran.
+// its window once installKeyboardShortcuts() ran, with the first item that
+// can be chosen current.
 class CXMenuButton : public QToolButton {
   Q_OBJECT
 

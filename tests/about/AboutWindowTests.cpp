@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "ScreenReaderLog.h"
 #include "TestSupport.h"
 #include "about/CXAboutWC.h"
 #include "platform/Defaults.h"
@@ -70,6 +71,17 @@ TEST_F(AboutWindow, IsMadeOnlyWhenFirstNeeded) {
   controller->showWindow(nullptr);
   EXPECT_TRUE(controller->isWindowLoaded());
   EXPECT_TRUE(controller->window()->isVisible());
+}
+
+TEST_F(AboutWindow, IsADialogNamedAfterItsTitleForAScreenReader) {
+  testsupport::ScreenReaderLog log;
+  controller->showWindow(nullptr);
+  QAccessibleInterface *about = QAccessible::queryAccessibleInterface(controller->window());
+  EXPECT_EQ(about->role(), QAccessible::Dialog);
+  EXPECT_EQ(about->text(QAccessible::Name), "Orvella Exporter");
+  EXPECT_EQ(about->text(QAccessible::Name), controller->appNameDarklabel()->text());
+  EXPECT_TRUE(controller->window()->windowTitle().isEmpty()) << "no title shows";
+  EXPECT_FALSE(log.of(QAccessible::ObjectShow).isEmpty());
 }
 
 TEST_F(AboutWindow, ShowsTheLocalisedTextsAndTheVersionLine) {

@@ -46,6 +46,10 @@ void ensureFolder(const char *variable, bool privateFolder, const std::filesyste
 
 int main(int argc, char **argv) {
   ::testing::InitGoogleTest(&argc, argv);
+  // The tests read the English texts: whatever the developer's own language,
+  // the program and the helpers it starts speak English here. The tests of
+  // the translations switch languages themselves.
+  setenv("LANGUAGE", "en_US", 1);
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
   }

@@ -9,8 +9,10 @@
 #include <QApplication>
 #include <QStandardItemModel>
 #include <QTest>
+#include <functional>
 
 #include "FeedRows.h"
+#include "ScreenReaderLog.h"
 #include "TestSupport.h"
 #include "toolkit/CXFramelessResizer.h"
 #include "toolkit/CXTableViewWithEmptyHolder.h"
@@ -129,7 +131,7 @@ TEST(TableAccessibleTest, ScreenReaderSeesTheFeedsAsCheckableItems) {
   for (int i = 0; i < 3; ++i) {
     QAccessibleInterface *item = list->child(i);
     ASSERT_NE(item, nullptr);
-    EXPECT_EQ(item->role(), QAccessible::ListItem);
+    EXPECT_EQ(item->role(), QAccessible::CheckBox) << "rows that clicks tick";
     EXPECT_EQ(item->text(QAccessible::Name), expected[i].name);
     EXPECT_TRUE(item->state().checkable);
     EXPECT_EQ(bool(item->state().checked), expected[i].checked) << i;
@@ -161,6 +163,74 @@ TEST(TableAccessibleTest, ScreenReaderSeesTheFeedsAsCheckableItems) {
   t.model->appendRow(feed);
   ASSERT_EQ(list->childCount(), 4);
   EXPECT_EQ(list->child(3)->text(QAccessible::Name), "Late Feed");
+}
+
+TEST(TableAccessibleTest, EachTickOrUntickIsToldOnceAndUnchangedRowsStayQuiet) {
+  testsupport::ScreenReaderLog log;
+  Table t({"Daily News", "Science", "Sports"});
+  QAccessibleInterface *list = QAccessible::queryAccessibleInterface(&t.view);
+  for (int i = 0; i < list->childCount(); ++i) list->child(i);  // as a screen reader reads them
+  t.view.setFocus();
+  t.view.setCurrentIndex(t.model->index(2, 0));  // "Science"
+
+  struct Told {
+    QString name;
+    bool checked;
+  };
+  struct Step {
+    const char *what;
+    std::function<void()> act;
+    std::vector<Told> told;
+  };
+  const Step steps[] = {
+      {"Space ticks", [&] { QTest::keyClick(&t.view, Qt::Key_Space); }, {{"Science", true}}},
+      {"Space again unticks",
+       [&] { QTest::keyClick(&t.view, Qt::Key_Space); },
+       {{"Science", false}}},
+      {"a click on another row", [&] { t.view.toggleRow(4); }, {{"Sports", true}}},
+      {"select all tells only the rows it ticked",
+       [&] { t.view.selectAll(); },
+       {{"Daily News", true}, {"Science", true}}},
+      {"select all again changes nothing", [&] { t.view.selectAll(); }, {}},
+      {"deselect all",
+       [&] { t.view.deselectAll(); },
+       {{"Daily News", false}, {"Science", false}, {"Sports", false}}},
+  };
+  for (const Step &step : steps) {
+    log.clear();
+    step.act();
+    std::vector<Told> told;
+    for (const auto &e : log.of(QAccessible::StateChanged)) {
+      EXPECT_TRUE(e.changed.checked) << step.what;
+      EXPECT_TRUE(e.state.checkable) << step.what;
+      told.push_back({e.name, bool(e.state.checked)});
+    }
+    ASSERT_EQ(told.size(), step.told.size()) << step.what;
+    for (size_t i = 0; i < told.size(); ++i) {
+      EXPECT_EQ(told[i].name.toStdString(), step.told[i].name.toStdString()) << step.what;
+      EXPECT_EQ(told[i].checked, step.told[i].checked) << step.what;
+    }
+  }
+}
+
+TEST(TableAccessibleTest, TheCurrentRowIsToldWhenTheListGetsTheFocus) {
+  testsupport::ScreenReaderLog log;
+  Table t({"Daily News", "Science"});
+  t.view.setCurrentIndex(t.model->index(2, 0));
+  t.view.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&t.view));
+  t.view.clearFocus();
+  log.clear();
+  t.view.setFocus();
+  ASSERT_TRUE(testsupport::waitUntil([&] {
+    const auto focus = log.of(QAccessible::Focus);
+    return !focus.isEmpty() && focus.last().child >= 0;
+  }));
+  const auto focus = log.of(QAccessible::Focus);
+  EXPECT_EQ(focus.first().child, -1) << "the list itself first";
+  EXPECT_EQ(focus.last().name.toStdString(), "Science");
+  EXPECT_EQ(focus.last().object, &t.view);
+  EXPECT_TRUE(focus.last().state.focused);
 }
 
 TEST(FramelessResizerTest, CursorsShowTheDirectionOfEachEdgeAndCorner) {

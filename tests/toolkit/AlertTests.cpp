@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QTest>
 #include <thread>
 
+#include "ScreenReaderLog.h"
 #include "TestSupport.h"
 #include "platform/MainQueue.h"
 #include "toolkit/CXAlert.h"
@@ -83,6 +85,66 @@ TEST_F(AlertTest, ReturnPressesTheFirstButtonAndEscapeTheLast) {
   show({"One", "Two"}, answers);
   QTest::keyClick(alert().window(), Qt::Key_Enter, Qt::KeypadModifier);
   EXPECT_EQ(answers.numbers, QList<int>({1, 3, 1}));
+}
+
+TEST_F(AlertTest, AScreenReaderHearsItWholeAndTheKeyboardReachesEveryButton) {
+  testsupport::ScreenReaderLog log;
+  struct Case {
+    QStringList buttons;
+    QList<Qt::Key> keys;  // sent to whatever has the focus
+    int focusedAfter;
+    int answer;  // the key that ends it: Return, or Space when the list says so
+    bool bySpace;
+  } cases[] = {
+      // Side by side the first button is on the right: Left goes to the second.
+      {{"Continue", "Cancel"}, {Qt::Key_Left}, 2, 2, false},
+      {{"Continue", "Cancel"}, {Qt::Key_Left, Qt::Key_Right}, 1, 1, true},
+      {{"Continue", "Cancel"}, {Qt::Key_Tab}, 2, 2, true},
+      {{"Continue", "Cancel"}, {Qt::Key_Right}, 1, 1, false},  // stops at the edge
+      // Stacked, they run downwards.
+      {{"One", "Two", "Three"}, {Qt::Key_Down, Qt::Key_Down}, 3, 3, false},
+      {{"One", "Two", "Three"}, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}, 2, 2, true},
+  };
+  for (const Case &c : cases) {
+    const std::string what =
+        c.buttons.join(",").toStdString() + " after " + std::to_string(c.keys.size()) + " keys";
+    log.clear();
+    Answers answers;
+    show(c.buttons, answers);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(alert().window()));
+    QAccessibleInterface *panel = QAccessible::queryAccessibleInterface(alert().window());
+    EXPECT_EQ(panel->role(), QAccessible::AlertMessage);
+    EXPECT_EQ(panel->text(QAccessible::Name), "Orvella cannot be open during export");
+    EXPECT_EQ(panel->text(QAccessible::Description), "Click Continue to quit Orvella.");
+    const auto alerts = log.of(QAccessible::Alert);
+    ASSERT_EQ(alerts.size(), 1) << what;
+    EXPECT_EQ(alerts.first().object, alert().window());
+    EXPECT_EQ(QApplication::focusWidget(), alert().button(1)) << what;
+    for (Qt::Key key : c.keys) QTest::keyClick(QApplication::focusWidget(), key);
+    EXPECT_EQ(QApplication::focusWidget(), alert().button(c.focusedAfter)) << what;
+    QTest::keyClick(QApplication::focusWidget(), c.bySpace ? Qt::Key_Space : Qt::Key_Return);
+    EXPECT_EQ(answers.numbers, QList<int>({c.answer})) << what;
+  }
+}
+
+TEST_F(AlertTest, TheButtonWithTheFocusShowsARing) {
+  Answers answers;
+  show({"Continue", "Cancel"}, answers);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(alert().window()));
+  QAbstractButton *first = alert().button(1);
+  QAbstractButton *second = alert().button(2);
+  const QPoint edge(1, first->height() / 2);
+  auto at = [&](QAbstractButton *b) { return b->grab().toImage().pixelColor(edge); };
+  ASSERT_TRUE(first->hasFocus());
+  const QColor ringed = at(first);
+  const QColor plain = at(second);
+  EXPECT_NE(ringed, plain);
+  EXPECT_GT(qAbs(ringed.red() - ringed.blue()), 60) << "the accent colour";
+  second->setFocus();
+  EXPECT_EQ(at(first), plain) << "the ring goes with the focus";
+  EXPECT_EQ(at(second), ringed);
+  QTest::keyClick(alert().window(), Qt::Key_Escape);
+  EXPECT_EQ(answers.numbers, QList<int>({2}));
 }
 
 TEST_F(AlertTest, ClosingTheWindowCountsAsTheLastButton) {

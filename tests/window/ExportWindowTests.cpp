@@ -22,6 +22,7 @@
 #include <cmath>
 
 #include "ReaderDatabase.h"
+#include "ScreenReaderLog.h"
 #include "TestSavePanel.h"
 #include "TestSupport.h"
 #include "WriterProcess.h"
@@ -427,6 +428,11 @@ double contrast(const QColor &a, const QColor &b) {
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+// What a screen reader hears of the list besides its rows.
+std::string listDescription(CXTableViewWithEmptyHolder *table) {
+  return QAccessible::queryAccessibleInterface(table)->text(QAccessible::Description).toStdString();
+}
+
 // Every accessible object under root with this role, by name.
 QStringList namesOf(QAccessibleInterface *root, QAccessible::Role role) {
   QStringList names;
@@ -455,8 +461,8 @@ TEST_F(ExportWindow, KeyboardReachesTheMenuTheListAndTheButtons) {
     EXPECT_EQ(QApplication::focusWidget(), next);
   }
 
-  // F10 and the Menu key open the menu; arrows and Return pick an item;
-  // Escape closes it.
+  // F10 and the Menu key open the menu on its first item; arrows and Return
+  // pick an item; Escape closes it.
   QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
   ASSERT_TRUE(list()->selectedFeeds().isEmpty());
   const struct {
@@ -464,15 +470,19 @@ TEST_F(ExportWindow, KeyboardReachesTheMenuTheListAndTheButtons) {
     QList<Qt::Key> keys;
     qsizetype ticked;
   } cases[] = {{Qt::Key_F10, {Qt::Key_Escape}, 0},
-               {Qt::Key_Menu, {Qt::Key_Down, Qt::Key_Return}, 3}};  // Select All
+               {Qt::Key_Menu, {Qt::Key_Return}, 3},                // Select All
+               {Qt::Key_F10, {Qt::Key_Down, Qt::Key_Return}, 0}};  // Deselect All
   for (const auto &c : cases) {
     bool opened = false;
+    QAction *current = nullptr;
     QTimer::singleShot(50, [&] {
       opened = wc->menu()->isVisible();
+      current = wc->menu()->activeAction();
       for (Qt::Key key : c.keys) QTest::keyClick(wc->menu(), key);
     });
     QTest::keyClick(table(), c.opener);
     EXPECT_TRUE(opened);
+    EXPECT_EQ(current, item("selectAllAction"));
     ASSERT_TRUE(waitUntil([&] { return !wc->menu()->isVisible(); }));
     EXPECT_EQ(list()->selectedFeeds().size(), c.ticked);
   }
@@ -510,6 +520,72 @@ TEST_F(ExportWindow, ScreenReaderFindsTheFeedsAndEveryControlByName) {
   const QStringList texts = namesOf(window, QAccessible::StaticText);
   EXPECT_TRUE(texts.contains("Export complete"));
   EXPECT_TRUE(texts.filter("out.opml").size() == 1) << texts.join(" | ").toStdString();
+}
+
+TEST_F(ExportWindow, AScreenReaderIsToldEachStepOfAnExport) {
+  testsupport::ScreenReaderLog log;
+  auto focusedOn = [&](const QString &name) {
+    for (const auto &e : log.of(QAccessible::Focus))
+      if (e.name == name) return true;
+    return false;
+  };
+  open(readerdb::numbered(3));
+  QAccessibleInterface *window = QAccessible::queryAccessibleInterface(wc->window());
+  EXPECT_EQ(window->role(), QAccessible::Window) << "a frame, not a filler";
+  EXPECT_EQ(window->text(QAccessible::Name), "Orvella Exporter");
+  wc->window()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(wc->window()));
+
+  // At launch the list is heard with its current row and the count.
+  ASSERT_TRUE(waitUntil([&] { return focusedOn("Feed 0"); }));
+  EXPECT_EQ(listDescription(table()), "3 of 3 selected");
+
+  // Unticking the current row is heard as that, and the new count with it.
+  log.clear();
+  QTest::keyClick(table(), Qt::Key_Space);
+  const auto ticks = log.of(QAccessible::StateChanged);
+  ASSERT_EQ(ticks.size(), 1);
+  EXPECT_EQ(ticks.first().name, "Feed 0");
+  EXPECT_FALSE(ticks.first().state.checked);
+  const auto described = log.of(QAccessible::DescriptionChanged);
+  ASSERT_EQ(described.size(), 1);
+  EXPECT_EQ(described.first().object, table());
+  EXPECT_EQ(described.first().description, "2 of 3 selected");
+  // Moving on without ticking changes no count.
+  log.clear();
+  QTest::keyClick(table(), Qt::Key_Down);
+  EXPECT_TRUE(log.of(QAccessible::DescriptionChanged).isEmpty());
+  EXPECT_TRUE(log.of(QAccessible::StateChanged).isEmpty());
+  EXPECT_TRUE(focusedOn("Feed 1"));
+
+  // After the export the keyboard and the screen reader are on Done, which
+  // carries the outcome; the menu button is never passed through.
+  log.clear();
+  answerPanel(qpath(dir / "out.opml"));
+  QTest::keyClick(wc->window(), Qt::Key_E, Qt::ControlModifier);
+  ASSERT_TRUE(completionShown());
+  QWidget *done = part("doneButton");
+  ASSERT_TRUE(waitUntil([&] { return QApplication::focusWidget() == done; }));
+  testsupport::pump(std::chrono::milliseconds(400));  // the fade ends
+  EXPECT_EQ(QApplication::focusWidget(), done);
+  bool doneHeard = false;
+  for (const auto &e : log.of(QAccessible::Focus)) {
+    EXPECT_NE(e.object, part("menuButton"));
+    if (e.object == done) {
+      doneHeard = true;
+      EXPECT_TRUE(e.description.startsWith("Export complete\n")) << e.description.toStdString();
+      EXPECT_TRUE(e.description.contains("out.opml"));
+    }
+  }
+  EXPECT_TRUE(doneHeard);
+
+  // Behind the completion view the ticks stay as they are.
+  emit wc->menu()->aboutToShow();
+  EXPECT_FALSE(item("selectAllAction")->isEnabled());
+  EXPECT_FALSE(item("deselectAllAction")->isEnabled());
+  QTest::keyClick(wc->window(), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+  QTest::keyClick(wc->window(), Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{2, 4}));
 }
 
 TEST_F(ExportWindow, TitleBarGreysWhileAnAlertHasTheKeyboard) {
@@ -748,11 +824,6 @@ bool settled(CXExportListVC *list) {
       std::chrono::seconds(20));
 }
 
-// What a screen reader hears of the list besides its rows.
-std::string listDescription(CXTableViewWithEmptyHolder *table) {
-  return QAccessible::queryAccessibleInterface(table)->text(QAccessible::Description).toStdString();
-}
-
 TEST_F(ExportWindow, AnUnreadableDatabaseIsExplainedNotCalledEmpty) {
   writeFile(dir / "text", "This is a plain text file, not a database.\n");
   readerdb::write(dir / "corrupt", readerdb::numbered(3));
@@ -831,7 +902,8 @@ TEST_F(ExportWindow, APartialReadSaysSoAndExportAsksFirst) {
   EXPECT_TRUE(warning->text().contains("damaged")) << "says why";
   QAccessibleInterface *window = QAccessible::queryAccessibleInterface(wc->window());
   EXPECT_TRUE(namesOf(window, QAccessible::StaticText).contains(warning->text()));
-  EXPECT_EQ(listDescription(table()), warning->text().toStdString());
+  EXPECT_EQ(listDescription(table()),
+            (warning->text() + "\n" + part<QLabel>("selectionCountLabel")->text()).toStdString());
 
   const fs::path target = dir / "out.opml";
   answerPanel(qpath(target));
