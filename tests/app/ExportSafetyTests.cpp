@@ -358,6 +358,10 @@ TEST(ExportSafety, SentencesNameTheRealCause) {
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.what);
+#if defined(__SANITIZE_ADDRESS__)
+    // The sanitizer's own runtime needs descriptors of its own to report.
+    if (c.inChild) continue;
+#endif
     const Outcome r = run(c.args, dir.path(), c.env, c.inChild);
     EXPECT_EQ(r.exitCode, c.exitCode) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(c.says)) << r.err.toStdString();
