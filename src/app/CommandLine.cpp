@@ -292,17 +292,6 @@ void appendListField(QByteArray &out, const std::optional<std::string_view> &utf
   }
 }
 
-// The name from the root, for messages; the system gets the name as given.
-QByteArray absoluteName(const QByteArray &name) {
-  if (name.startsWith('/')) return name;
-  char *cwd = ::getcwd(nullptr, 0);
-  if (cwd == nullptr) return name;
-  QByteArray absolute(cwd);
-  std::free(cwd);
-  if (!absolute.endsWith('/')) absolute += '/';
-  return absolute + name;
-}
-
 const QString kDatabaseFileReason =
     QStringLiteral("it is the reader's database or one of its files");
 
@@ -421,14 +410,15 @@ int runExport(const fs::path &database, const QByteArray &target) {
     printLine(stderr, QStringLiteral("The database \"%1\" changed while it was read, and the "
                                      "start of the export had already been written to \"%2\". "
                                      "Export again.")
-                          .arg(QFile::decodeName(database.c_str()), shown(absoluteName(target))));
+                          .arg(QFile::decodeName(database.c_str()),
+                               shown(AtomicFile::absoluteName(target))));
     return ExitStatus::kWriteFailed;
   }
   std::move(*builder).finish();
   if (auto error = writer.commit()) return refused(error);
   sayRepaired(read);
   printLine(stderr, QStringLiteral("Exported %1 to %2.")
-                        .arg(feedsCount(read.rowCount), shown(absoluteName(target))));
+                        .arg(feedsCount(read.rowCount), shown(AtomicFile::absoluteName(target))));
   return ExitStatus::kOk;
 }
 

@@ -18,17 +18,7 @@ namespace AtomicFile {
 
 namespace {
 
-// The name as the user would read it: from the root, where the working
-// folder can be found.
-QString shownName(const QByteArray &path) {
-  if (path.startsWith('/')) return QFile::decodeName(path);
-  char *cwd = ::getcwd(nullptr, 0);
-  if (cwd == nullptr) return QFile::decodeName(path);
-  QByteArray absolute(cwd);
-  std::free(cwd);
-  if (!absolute.endsWith('/')) absolute += '/';
-  return QFile::decodeName(absolute + path);
-}
+QString shownName(const QByteArray &path) { return QFile::decodeName(absoluteName(path)); }
 
 QString sentence(const QByteArray &path, const QString &reason, Failure kind) {
   QString why = reason.trimmed();
@@ -174,6 +164,16 @@ bool waitWritable(int fd, bool waitForEver) {
 }
 
 }  // namespace
+
+QByteArray absoluteName(const QByteArray &path) {
+  if (path.startsWith('/')) return path;
+  char *cwd = ::getcwd(nullptr, 0);
+  if (cwd == nullptr) return path;
+  QByteArray absolute(cwd);
+  std::free(cwd);
+  if (!absolute.endsWith('/')) absolute += '/';
+  return absolute + path;
+}
 
 bool isAnyOf(int fd, const std::vector<std::string> &names) {
   struct stat info {};

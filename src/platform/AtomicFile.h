@@ -50,6 +50,10 @@ enum class Failure {
   Other,
 };
 
+// The name from the root, for messages (the system calls keep the name as
+// given); the name itself when the working folder cannot be spelt.
+QByteArray absoluteName(const QByteArray &path);
+
 // Whether the open file is one of names (device and inode compared).
 bool isAnyOf(int fd, const std::vector<std::string> &names);
 

@@ -256,6 +256,10 @@ TEST(ExportSafety, NoLeftoversWhereFilesCannotBeUnnamed) {
     })) << "no temporary file appeared";
     ::kill(static_cast<pid_t>(process.processId()), signal);
     ASSERT_TRUE(process.waitForFinished());
+    // A file removed while still open lives on as ".fuse_hidden…" until the
+    // file system hears of the last close, which comes a moment after the
+    // process has gone.
+    testsupport::waitUntil([&] { return namesIn(dir / "real").empty(); });
     EXPECT_EQ(namesIn(dir / "real"), std::vector<std::string>{}) << "a temporary file was left";
   }
   QProcess::execute("fusermount", {"-u", qpath(dir / "fuse")});
@@ -358,6 +362,10 @@ TEST(ExportSafety, SentencesNameTheRealCause) {
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.what);
+#if defined(__SANITIZE_ADDRESS__)
+    // The sanitizer's own runtime needs descriptors of its own to report.
+    if (c.inChild) continue;
+#endif
     const Outcome r = run(c.args, dir.path(), c.env, c.inChild);
     EXPECT_EQ(r.exitCode, c.exitCode) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(c.says)) << r.err.toStdString();
