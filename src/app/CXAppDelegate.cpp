@@ -102,43 +102,60 @@ void CXAppDelegate::applicationDidFinishLaunching() {
   Defaults::standard().setBool(kVisualizeConstraintsKey, true);
   configureSharedAlert();
 
-  const std::optional<RunningApplication> reader = findReader();
-  if (!reader) {
+  const std::vector<RunningApplication> readers = findReaders();
+  if (readers.empty()) {
     showDocument();
     return;
   }
 
   // Remembered before asking, so that the reader comes back whatever the
-  // answer.
-  orvellaBundlePath_ = reader->bundlePath();
+  // answer. Where it runs more than once (two sessions of one user, or a
+  // second copy started by hand), the first is opened again, once.
+  orvellaBundlePath_ = readers.front().bundlePath();
   QPointer<CXAppDelegate> self(this);
   CXAlert::showAlertWithTitleInformTextButtonTitlesCompletionHandler(
       handOffTitle(), handOffInformText(), {QStringLiteral("Continue"), QStringLiteral("Cancel")},
-      [self, reader = *reader](int button) {
+      [self](int button) {
         // The alert answers with the 1-based position of the pressed button.
         if (self && (button == 1 || button == 2))
-          self->answerHandOff(button == 1 ? HandOffAnswer::Continue : HandOffAnswer::Cancel,
-                              reader);
+          self->answerHandOff(button == 1 ? HandOffAnswer::Continue : HandOffAnswer::Cancel);
       });
 }
 
-void CXAppDelegate::answerHandOff(HandOffAnswer answer, const RunningApplication &reader) {
+std::optional<RunningApplication> CXAppDelegate::quitEveryReader() const {
+  // Listed again after each round: a copy started while the first ones were
+  // quit would write to the database during the read just the same.
+  for (int round = 0; round < 3; ++round) {
+    const std::vector<RunningApplication> readers = findReaders();
+    if (readers.empty()) return std::nullopt;
+    for (const RunningApplication &reader : readers) {
+      if (!reader.forceTerminate()) return reader;
+    }
+  }
+  std::vector<RunningApplication> left = findReaders();
+  if (left.empty()) return std::nullopt;
+  return left.front();
+}
+
+void CXAppDelegate::answerHandOff(HandOffAnswer answer) {
   switch (answer) {
-    case HandOffAnswer::Continue:
-      if (reader.forceTerminate()) {
+    case HandOffAnswer::Continue: {
+      const std::optional<RunningApplication> stillRunning = quitEveryReader();
+      if (!stillRunning) {
         showDocument();
         return;
       }
       // Without a window the program would sit there with nothing to use or
       // close. The reader still runs, so there is nothing to start again.
       Log::line(QStringLiteral("Orvella (process %1) could not be quit.")
-                    .arg(reader.processIdentifier()));
+                    .arg(stillRunning->processIdentifier()));
       orvellaBundlePath_.reset();
       showFailure(
           localized(kMessages,
                     "Orvella could not be quit. Quit it yourself, then open the exporter again."),
           QString(), [] { QCoreApplication::quit(); });
       return;
+    }
     case HandOffAnswer::Cancel:
       QCoreApplication::quit();
       return;
@@ -147,7 +164,7 @@ void CXAppDelegate::answerHandOff(HandOffAnswer answer, const RunningApplication
 
 void CXAppDelegate::applicationWillTerminate() { launchOrvella(); }
 
-std::optional<RunningApplication> CXAppDelegate::findReader() const {
+std::vector<RunningApplication> CXAppDelegate::findReaders() const {
   const std::vector<RunningApplication> apps =
       runningApplications_
           ? runningApplications_()
@@ -155,12 +172,13 @@ std::optional<RunningApplication> CXAppDelegate::findReader() const {
   // Started from the reader, the exporter may share its sandbox or unit, and
   // so its id; it is never the reader itself.
   const pid_t self = static_cast<pid_t>(QCoreApplication::applicationPid());
+  std::vector<RunningApplication> readers;
   for (const RunningApplication &app : apps) {
     if (app.bundleIdentifier() == kReaderBundleIdentifier && app.processIdentifier() != self) {
-      return app;
+      readers.push_back(app);
     }
   }
-  return std::nullopt;
+  return readers;
 }
 
 void CXAppDelegate::launchOrvella() {
@@ -169,10 +187,10 @@ void CXAppDelegate::launchOrvella() {
   // meanwhile): a second copy must not start. Where it owns its name on the
   // session bus it is asked to come forward, as opening a running application
   // does.
-  if (const std::optional<RunningApplication> reader = findReader()) {
+  if (const std::vector<RunningApplication> readers = findReaders(); !readers.empty()) {
     if (!Workspace::activateApplication(kReaderBundleIdentifier)) {
       Log::line(QStringLiteral("Orvella still runs (process %1); it is left as it is.")
-                    .arg(reader->processIdentifier()));
+                    .arg(readers.front().processIdentifier()));
     }
     return;
   }

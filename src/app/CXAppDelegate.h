@@ -87,11 +87,14 @@ class CXAppDelegate : public QObject {
   void setRunningApplicationsSource(RunningApplicationsSource source);
 
  private:
-  // The first running application with the reader's id, the exporter aside.
-  std::optional<RunningApplication> findReader() const;
+  // Every running application with the reader's id, the exporter aside, in
+  // process id order.
+  std::vector<RunningApplication> findReaders() const;
+  // Quits every copy of the reader; the one that would not quit, if any.
+  std::optional<RunningApplication> quitEveryReader() const;
   // The hand-off alert's buttons, in the order they are shown.
   enum class HandOffAnswer { Continue, Cancel };
-  void answerHandOff(HandOffAnswer answer, const RunningApplication &reader);
+  void answerHandOff(HandOffAnswer answer);
 
   std::unique_ptr<CXExportDocumentWC> documentWC_;
   std::unique_ptr<CXAboutWC> aboutWC_;
