@@ -12,6 +12,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/FileNames.h"
 #include "platform/Log.h"
 
 extern char **environ;
@@ -93,13 +94,13 @@ bool Task::launchDetached(const QString &path, const QStringList &args) {
   }
   std::vector<QByteArray> words;
   words.reserve(static_cast<std::size_t>(args.size()) + 1);
-  words.push_back(QFile::encodeName(program));
+  words.push_back(FileNames::encode(program));
   for (const QString &arg : args) {
     if (arg.contains(QChar(0))) {
       logFailure(path, EINVAL);
       return false;
     }
-    words.push_back(arg.toLocal8Bit());
+    words.push_back(FileNames::encode(arg));
   }
   std::vector<char *> argv;
   argv.reserve(words.size() + 1);

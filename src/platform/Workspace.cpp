@@ -19,6 +19,7 @@
 #include <string>
 
 #include "platform/DesktopNotifications.h"
+#include "platform/FileNames.h"
 #include "platform/ProcFiles.h"
 
 namespace {
@@ -62,7 +63,7 @@ std::optional<QString> desktopEntryPath(const QByteArray &value) {
   if (value.isEmpty() || !value.startsWith('/')) {
     return std::nullopt;
   }
-  QString path = QFile::decodeName(value);
+  QString path = FileNames::decode(value);
   QString name = QFileInfo(path).fileName();
   if (!name.endsWith(QLatin1String(kDesktopSuffix)) ||
       name.size() <= static_cast<qsizetype>(sizeof(kDesktopSuffix) - 1)) {
@@ -95,11 +96,11 @@ std::optional<QString> launchedDesktopEntry(const LaunchEnvironment &env, pid_t 
 QString userDataHome() {
   const char *xdg = std::getenv("XDG_DATA_HOME");
   if (xdg != nullptr && xdg[0] == '/') {
-    return QFile::decodeName(xdg);
+    return FileNames::decode(xdg);
   }
   const char *home = std::getenv("HOME");
   return home != nullptr && home[0] == '/'
-             ? QFile::decodeName(home) + QLatin1String("/.local/share")
+             ? FileNames::decode(home) + QLatin1String("/.local/share")
              : QString();
 }
 
@@ -114,7 +115,7 @@ std::optional<QString> exportedFlatpakEntry(const QString &appId) {
   for (const QString &root : roots) {
     QString path = root + QLatin1String("/exports/share/applications/") + appId +
                    QLatin1String(kDesktopSuffix);
-    if (QFileInfo(path).isFile()) {
+    if (FileNames::isFile(path)) {
       return path;
     }
   }
@@ -178,7 +179,7 @@ std::optional<QString> appIdFromUnit(QByteArray unit) {
 // absolute entries, or the fallback when it names none.
 QStringList xdgDirs(const char *variable, const QStringList &fallback) {
   QStringList dirs;
-  for (const QString &dir : qEnvironmentVariable(variable).split(QLatin1Char(':'))) {
+  for (const QString &dir : FileNames::decode(qgetenv(variable)).split(QLatin1Char(':'))) {
     if (dir.startsWith(QLatin1Char('/'))) dirs << dir;
   }
   return dirs.isEmpty() ? fallback : dirs;
@@ -230,7 +231,7 @@ std::optional<QString> Workspace::desktopEntryForAppId(const QString &appId) {
   for (const QString &root : roots) {
     const QString path =
         root + QLatin1String("/applications/") + appId + QLatin1String(kDesktopSuffix);
-    if (QFileInfo(path).isFile()) return path;
+    if (FileNames::isFile(path)) return path;
   }
   return std::nullopt;
 }

@@ -198,7 +198,8 @@ TEST_F(HandOff, EveryRunningReaderIsQuitAndTheFirstIsOpenedAgainOnce) {
   ASSERT_TRUE(waitUntil([&] { return relaunched(); }));
   EXPECT_EQ(QString::fromStdString(testsupport::readFile(recorderOutput)), entries[first]);
   testsupport::pump(std::chrono::milliseconds(1500));
-  EXPECT_EQ(testsupport::readFile(dir / "openings"), "\n") << "the reader was opened more than once";
+  EXPECT_EQ(testsupport::readFile(dir / "openings"), "\n")
+      << "the reader was opened more than once";
 }
 
 TEST_F(HandOff, ContinueQuitsTheReaderShowsTheWindowAndReopensTheReaderAfterQuit) {
@@ -223,6 +224,32 @@ TEST_F(HandOff, ContinueQuitsTheReaderShowsTheWindowAndReopensTheReaderAfterQuit
   ASSERT_TRUE(waitUntil([&] { return relaunched(); }));
   EXPECT_GE(sinceQuit.elapsed(), 900) << "the opener runs after a one-second wait";
   EXPECT_EQ(QString::fromStdString(testsupport::readFile(recorderOutput)), entries[reader->pid]);
+}
+
+TEST_F(HandOff, AReaderPathThatIsNotUtf8ReachesTheOpenerByteForByte) {
+  // The environment of a QProcess is text; a shell puts the bytes there.
+  const std::string folder = "caf\xE9 \xFF";
+  std::filesystem::create_directories(dir / folder);
+  const std::filesystem::path entry = dir / folder / "com.Corvanex.Orvella.desktop";
+  testsupport::writeFile(entry, "[Desktop Entry]\nType=Application\nName=Orvella\n");
+  testsupport::writeFile(dir / "entry-path", entry.native());
+  auto reader =
+      startStandIn({},
+                   {QStringLiteral("-c"),
+                    QStringLiteral("export GIO_LAUNCHED_DESKTOP_FILE=\"$(cat \"$1\")\"; "
+                                   "exec \"$2\""),
+                    QStringLiteral("sh"), QString::fromStdString((dir / "entry-path").string()),
+                    QStringLiteral(ORVELLA_STAND_IN_READER)},
+                   QStringLiteral("/bin/sh"));
+  started.insert(reader->pid);
+  runUntilQuit([&] {
+    delegate->applicationDidFinishLaunching();
+    press(1);
+    when([&] { return documentShown(); }, [&] { delegate->documentWC()->window()->close(); });
+  });
+  EXPECT_TRUE(isGone(reader->pid));
+  ASSERT_TRUE(waitUntil([&] { return relaunched(); })) << "the reader was not opened again";
+  EXPECT_EQ(testsupport::readFile(recorderOutput), entry.native());
 }
 
 TEST_F(HandOff, CancelQuitsWithoutAWindowAndStartsNoSecondReader) {

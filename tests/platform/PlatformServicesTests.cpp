@@ -14,6 +14,7 @@
 #include "TestSupport.h"
 #include "platform/Defaults.h"
 #include "platform/DesktopNotifications.h"
+#include "platform/FileNames.h"
 #include "platform/FolderChangeMonitor.h"
 #include "platform/Localized.h"
 #include "platform/MainQueue.h"
@@ -415,4 +416,36 @@ TEST(MainQueueStop, AStartedCallIsWaitedFor) {
   worker.join();
   EXPECT_TRUE(result);
   EXPECT_FALSE(returnedEarly);
+}
+
+// --- FileNames ------------------------------------------------------------
+
+TEST(FileNames, EveryByteStringComesBackAsItWasAndValidUtf8ReadsAsText) {
+  struct Case {
+    QByteArray bytes;
+    QString text;  // what a valid name reads as; empty where it is not valid
+  };
+  const Case cases[] = {
+      {"/home/ann/Orvella.desktop", QStringLiteral("/home/ann/Orvella.desktop")},
+      {"/caf\xC3\xA9/\xF0\x9F\x93\xB0", QStringLiteral("/café/📰")},
+      {"/caf\xE9 \xFF", {}},          // Latin-1 bytes
+      {"/\xED\xB2\x80", {}},          // an encoded surrogate, which UTF-8 forbids
+      {"/\xC0\xAF", {}},              // an overlong '/'
+      {"/\xE2\x82", {}},              // a sequence cut short at the end
+      {"/\xF4\x90\x80\x80", {}},      // above U+10FFFF
+      {"/\x80\xBF\xC3\xA9\xC3", {}},  // stray continuation bytes around a valid one
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.bytes.toHex(' ').toStdString());
+    const QString name = FileNames::decode(c.bytes);
+    EXPECT_EQ(FileNames::encode(name), c.bytes);
+    if (!c.text.isEmpty()) {
+      EXPECT_EQ(name, c.text);
+    } else {
+      EXPECT_FALSE(name.contains(QChar(QChar::ReplacementCharacter)));
+    }
+  }
+  // A character outside the escape range, written by a user, is text.
+  EXPECT_EQ(FileNames::encode(QStringLiteral("/a\U0001F4F0b")), QByteArray("/a\xF0\x9F\x93\xB0"
+                                                                           "b"));
 }
