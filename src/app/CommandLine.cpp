@@ -531,7 +531,10 @@ QString commandLineHelp() {
              "                   %2\n"
              "  --export FILE    Write every feed to FILE as an OPML document in UTF-8;\n"
              "                   \"-\" writes it to standard output. A one-line summary\n"
-             "                   goes to standard error.\n"
+             "                   goes to standard error. An existing FILE that is\n"
+             "                   write-protected (no write permission for you, or none\n"
+             "                   for anyone, even for root) is left as it is. A feed\n"
+             "                   without a title is named by its address.\n"
              "  --list           Print the feeds, one a line: title, site address and\n"
              "                   feed address, separated by tabs.\n"
              "  -h, --help       Show this help and exit.\n"
@@ -545,7 +548,7 @@ QString commandLineHelp() {
              "Exit status: 0 done; 1 no readable database; 2 bad usage; 3 the output\n"
              "could not be written (no partial file is left); 4 out of memory; 5 the\n"
              "window could not open because its module (orvella-exporter-window.so) is\n"
-             "missing.")
+             "missing; 6 the window could not open because there is no display.")
       .arg(QLatin1String(kProgram), defaultDatabaseText());
 }
 

@@ -1,6 +1,7 @@
 // Entry point of the window module (see WindowModule.h).
 #include <QApplication>
 #include <csignal>
+#include <cstdio>
 #include <type_traits>
 
 #include "app/CXAppDelegate.h"
@@ -8,6 +9,8 @@
 #include "app/DesktopIdentity.h"
 #include "app/TerminationSignals.h"
 #include "app/WindowModule.h"
+#include "app/WindowStart.h"
+#include "platform/DesktopNotifications.h"
 #include "store/CXExportStorage.h"
 
 extern "C" __attribute__((visibility("default"))) int orvellaExporterWindowMain(int &argc,
@@ -15,7 +18,14 @@ extern "C" __attribute__((visibility("default"))) int orvellaExporterWindowMain(
   // The program has already found that the options ask for the window; a
   // --database among them goes to this module's own feed store.
   useDatabaseOption(argc, argv);
+  if (const std::optional<QString> refusal = WindowStart::styleSheetRefusal(argc, argv)) {
+    std::fprintf(stderr, "%s\n", refusal->toLocal8Bit().constData());
+    return ExitStatus::kUsage;
+  }
+  SessionBus::preventAutolaunch();
+  WindowStart::reportFatalStartFailures(argc, argv);
   QApplication app(argc, argv);
+  WindowStart::started();
   QCoreApplication::setOrganizationName(QStringLiteral("Corvanex"));
   QCoreApplication::setApplicationName(QStringLiteral("OrvellaExporter"));
   DesktopIdentity::apply();

@@ -16,6 +16,7 @@ bool mayBeReachable() {
   }
   // Several addresses may be listed, separated by ';'; any usable one will do.
   for (const QByteArray &entry : address.split(';')) {
+    if (entry.startsWith("disabled:")) continue;
     if (!entry.startsWith("unix:path=")) {
       if (!entry.trimmed().isEmpty()) {
         return true;  // abstract sockets, tcp, ...: only a connection attempt can tell
@@ -29,6 +30,17 @@ bool mayBeReachable() {
   }
   return false;
 }
+
+namespace {
+bool prevented = false;
+}
+
+void preventAutolaunch() {
+  if (!qgetenv("DBUS_SESSION_BUS_ADDRESS").isEmpty() || mayBeReachable()) return;
+  prevented = qputenv("DBUS_SESSION_BUS_ADDRESS", kDisabledAddress);
+}
+
+bool autolaunchPrevented() { return prevented; }
 
 }  // namespace SessionBus
 

@@ -35,4 +35,15 @@ namespace SessionBus {
 // where there is nothing to talk to.
 bool mayBeReachable();
 
+// Where no session bus can be reached, libdbus starts one of its own for the
+// X display (dbus-launch --autolaunch) the first time anything in the process
+// asks for the bus, Qt's accessibility bridge among them, and that bus
+// outlives the program. Called before the application object is made: the
+// address becomes "disabled:" for this process. Programs it starts through
+// Task get the environment as it was.
+void preventAutolaunch();
+// Whether preventAutolaunch() changed the environment.
+bool autolaunchPrevented();
+inline constexpr char kDisabledAddress[] = "disabled:";
+
 }  // namespace SessionBus

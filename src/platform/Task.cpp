@@ -12,6 +12,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/DesktopNotifications.h"
 #include "platform/FileNames.h"
 #include "platform/Log.h"
 
@@ -109,6 +110,17 @@ bool Task::launchDetached(const QString &path, const QStringList &args) {
   }
   argv.push_back(nullptr);
 
+  // The environment as the program was started with it: an address that we
+  // disabled for ourselves is not the started program's to inherit.
+  std::vector<char *> environment;
+  const QByteArray disabled =
+      QByteArray("DBUS_SESSION_BUS_ADDRESS=") + SessionBus::kDisabledAddress;
+  for (char **entry = environ; *entry != nullptr; ++entry) {
+    if (SessionBus::autolaunchPrevented() && disabled == *entry) continue;
+    environment.push_back(*entry);
+  }
+  environment.push_back(nullptr);
+
   SpawnSetup setup;
   if (int err = setup.prepare()) {
     logFailure(path, err);
@@ -129,7 +141,8 @@ bool Task::launchDetached(const QString &path, const QStringList &args) {
   }
   if (intermediate == 0) {
     pid_t pid = 0;
-    int err = ::posix_spawn(&pid, argv[0], setup.actions(), setup.attr(), argv.data(), environ);
+    int err = ::posix_spawn(&pid, argv[0], setup.actions(), setup.attr(), argv.data(),
+                            environment.data());
     ::_exit(err == 0 ? 0 : (err & 0xff ? err & 0xff : EIO));
   }
 

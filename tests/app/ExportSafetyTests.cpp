@@ -421,3 +421,78 @@ TEST(ExportSafety, TheWindowQuitsAtOnceDuringAReadWithoutEnd) {
       "quit_ms",
       static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(took).count()));
 }
+
+TEST(ExportSafety, AWindowThatCannotStartSaysWhyAndEnds) {
+  TempDir dir;
+  ::mkfifo((dir / "pipe.qss").c_str(), 0600);
+  QProcessEnvironment offscreen = headless();
+  offscreen.insert("QT_QPA_PLATFORM", "offscreen");
+  struct Case {
+    QStringList args;
+    QProcessEnvironment env;
+    int exitCode;
+    const char *says;
+  };
+  const Case cases[] = {
+      {{}, headless(), 6, "no display was found"},
+      {{"-platform", "nosuch"}, headless(), 6, "no display platform \"nosuch\" installed"},
+      {{"-stylesheet", "/dev/zero"}, offscreen, 2, "\"/dev/zero\" is not a file"},
+      {{"-stylesheet=" + qpath(dir / "pipe.qss")}, offscreen, 2, "pipe.qss\" is not a file"},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.args.join(' ').toStdString());
+    QProcess process;
+    process.setProcessEnvironment(c.env);
+    process.start(qEnvironmentVariable("ORVELLA_BINARY"),
+                  QStringList{"--database", kSample} + c.args);
+    if (!process.waitForFinished(20'000)) {
+      process.kill();
+      process.waitForFinished();
+      ADD_FAILURE() << "still running after 20 s";
+      continue;
+    }
+    const QByteArray err = process.readAllStandardError();
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << err.toStdString();
+    EXPECT_EQ(process.exitCode(), c.exitCode) << err.toStdString();
+    EXPECT_TRUE(err.contains(c.says)) << err.toStdString();
+  }
+}
+
+TEST(ExportSafety, NoSessionBusIsLeftRunningWhereThereWasNone) {
+  // Without a session bus, libdbus would start one for the X display and
+  // note it under ~/.dbus; it would outlive the exporter.
+  QProcess xvfb;
+  xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp"});
+  if (!xvfb.waitForStarted() || !xvfb.waitForReadyRead(10'000)) GTEST_SKIP() << "no Xvfb here";
+  const QString display = ":" + QString::fromLatin1(xvfb.readLine().trimmed());
+  TempDir home;
+  fs::create_directory(home / "runtime");
+  fs::permissions(home / "runtime", fs::perms::owner_all);
+  QProcessEnvironment env = headless();
+  env.remove("DBUS_SESSION_BUS_ADDRESS");
+  env.insert("DISPLAY", display);
+  env.insert("QT_QPA_PLATFORM", "xcb");
+  env.insert("HOME", qpath(home.path()));
+  env.insert("XDG_RUNTIME_DIR", qpath(home / "runtime"));
+  env.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+  QProcess process;
+  process.setProcessEnvironment(env);
+  process.start(qEnvironmentVariable("ORVELLA_BINARY"), {"--database", kSample});
+  ASSERT_TRUE(process.waitForStarted());
+  std::this_thread::sleep_for(std::chrono::seconds(2));
+  ASSERT_EQ(process.state(), QProcess::Running) << process.readAllStandardError().data();
+  ::kill(static_cast<pid_t>(process.processId()), SIGTERM);
+  ASSERT_TRUE(process.waitForFinished());
+  const fs::path buses = home / ".dbus" / "session-bus";
+  std::vector<std::string> started;
+  if (fs::exists(buses)) started = namesIn(buses);
+  for (const auto &name : started) {
+    // Ended here, so that a failure leaves nothing running either.
+    const std::string text = readFile(buses / name);
+    const auto at = text.find("DBUS_SESSION_BUS_PID=");
+    if (at != std::string::npos) ::kill(std::stoi(text.substr(at + 21)), SIGTERM);
+  }
+  EXPECT_EQ(started, std::vector<std::string>{}) << "a session bus was started and left running";
+  xvfb.terminate();
+  xvfb.waitForFinished();
+}

@@ -10,6 +10,7 @@
 
 #include "ProcessHelpers.h"
 #include "TestSupport.h"
+#include "platform/DesktopNotifications.h"
 #include "platform/Task.h"
 
 using testprocess::statOf;
@@ -109,4 +110,19 @@ TEST(Task, LaunchDetachedReportsAProgramThatCannotStart) {
   EXPECT_FALSE(Task::launchDetached(QStringLiteral("/bin/true"), {QString::fromUtf8("a\0b", 3)}));
   errno = 0;
   EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1) << "a failed start leaves no child behind";
+}
+
+TEST(Task, AProgramStartedAfterTheBusWasDisabledForUsFindsNoAddressOfOurs) {
+  testsupport::TempDir dir;
+  testprocess::ScopedEnv noAddress("DBUS_SESSION_BUS_ADDRESS", nullptr);
+  testprocess::ScopedEnv noRuntime("XDG_RUNTIME_DIR", nullptr);
+  SessionBus::preventAutolaunch();
+  ASSERT_EQ(qgetenv("DBUS_SESSION_BUS_ADDRESS"), QByteArray(SessionBus::kDisabledAddress));
+  const auto seen = dir / "seen";
+  const QString script =
+      QStringLiteral("echo \"${DBUS_SESSION_BUS_ADDRESS-none}\" > '%1.tmp' && mv '%1.tmp' '%1'")
+          .arg(QString::fromStdString(seen.string()));
+  ASSERT_TRUE(Task::launchDetached(QStringLiteral("sh"), {QStringLiteral("-c"), script}));
+  ASSERT_TRUE(testsupport::waitUntil([&] { return std::filesystem::exists(seen); }));
+  EXPECT_EQ(testsupport::readFile(seen), "none\n");
 }

@@ -1,0 +1,90 @@
+#include "WindowStart.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QRegularExpression>
+#include <QtGlobal>
+#include <atomic>
+#include <cstdio>
+#include <cstring>
+
+namespace WindowStart {
+
+namespace {
+
+// The value of one of Qt's options, given as "-name value" or "-name=value"
+// (Qt also takes two dashes); absent when it is not given.
+std::optional<QByteArray> qtOption(int argc, char **argv, const char *name) {
+  std::optional<QByteArray> value;
+  for (int i = 1; i < argc; ++i) {
+    QByteArray arg(argv[i]);
+    if (arg.startsWith("--")) arg.remove(0, 1);
+    if (!arg.startsWith('-')) continue;
+    arg.remove(0, 1);
+    if (arg == name && i + 1 < argc) {
+      value = QByteArray(argv[++i]);
+    } else if (arg.startsWith(QByteArray(name) + '=')) {
+      value = arg.mid(static_cast<qsizetype>(std::strlen(name)) + 1);
+    }
+  }
+  return value;
+}
+
+std::atomic<bool> starting{false};
+QtMessageHandler previousHandler = nullptr;
+QString askedPlatform;
+
+void onMessage(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+  if (type == QtFatalMsg && starting.load()) {
+    const QByteArray sentence = noDisplaySentence(message, askedPlatform).toLocal8Bit();
+    std::fprintf(stderr, "%s\n", sentence.constData());
+    std::fflush(stderr);
+    ::_exit(kNoDisplay);
+  }
+  if (previousHandler) previousHandler(type, context, message);
+}
+
+}  // namespace
+
+std::optional<QString> styleSheetRefusal(int argc, char **argv) {
+  const std::optional<QByteArray> sheet = qtOption(argc, argv, "stylesheet");
+  if (!sheet || sheet->isEmpty()) return std::nullopt;
+  struct stat info {};
+  // A name that does not exist is Qt's to report; it reads nothing then.
+  if (::stat(sheet->constData(), &info) != 0 || S_ISREG(info.st_mode)) return std::nullopt;
+  return QStringLiteral(
+             "The style sheet \"%1\" is not a file that can be read as a style sheet. Name a "
+             ".qss file after -stylesheet, or leave the option out.")
+      .arg(QString::fromLocal8Bit(*sheet));
+}
+
+void reportFatalStartFailures(int argc, char **argv) {
+  askedPlatform =
+      QString::fromLocal8Bit(qtOption(argc, argv, "platform").value_or(qgetenv("QT_QPA_PLATFORM")));
+  starting.store(true);
+  previousHandler = qInstallMessageHandler(onMessage);
+}
+
+void started() { starting.store(false); }
+
+QString noDisplaySentence(const QString &qtMessage, const QString &platform) {
+  // Qt's fatal message lists the plugins it has; a platform asked for that is
+  // not among them is not installed, else it found no display to use.
+  static const QRegularExpression available(
+      QStringLiteral("Available platform plugins are: ([^\n]*)\\."));
+  const QString known = available.match(qtMessage).captured(1).trimmed();
+  const QString name = platform.section(QLatin1Char(':'), 0, 0);
+  const QStringList names = known.split(QStringLiteral(", "), Qt::SkipEmptyParts);
+  if (!name.isEmpty() && !known.isEmpty() && !names.contains(name)) {
+    return QStringLiteral(
+               "The export window cannot open: Qt has no display platform \"%1\" installed. Leave "
+               "out -platform and QT_QPA_PLATFORM, or name one of these: %2.")
+        .arg(name, known);
+  }
+  return QStringLiteral(
+      "The export window cannot open: no display was found. Start it in a desktop session "
+      "(where DISPLAY or WAYLAND_DISPLAY is set); --export and --list work without a display.");
+}
+
+}  // namespace WindowStart
