@@ -109,7 +109,8 @@ class CXAlertButton : public QAbstractButton {
     p.setBrush(face);
     p.drawRoundedRect(r, 6, 6);
     if (hasFocus()) {
-      p.setPen(QPen(WindowAppearance::accentColor(), 2));
+      p.setPen(
+          QPen(WindowAppearance::accentColor(dark ? ColorScheme::Dark : ColorScheme::Light), 2));
       p.setBrush(Qt::NoBrush);
       p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 6, 6);
     }

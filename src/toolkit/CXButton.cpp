@@ -73,7 +73,7 @@ void CXButton::paintEvent(QPaintEvent *) {
       p.setPen(QPen(textColour, 1.5));
       p.drawRoundedRect(face_rect.adjusted(1.75, 1.75, -1.75, -1.75), 4, 4);
     } else {
-      p.setPen(QPen(WindowAppearance::accentColor(), 2));
+      p.setPen(QPen(WindowAppearance::accentColor(WindowAppearance::scheme(this)), 2));
       p.drawRoundedRect(face_rect.adjusted(-0.5, -0.5, 0.5, 0.5), 6, 6);
     }
   }

@@ -29,7 +29,7 @@ void CXCheckMarkTableRowView::paint(QPainter *painter, const QRect &rowRect, boo
   tick.moveTo(mark.left() + 0.8, mark.top() + mark.height() * 0.55);
   tick.lineTo(mark.left() + mark.width() * 0.38, mark.bottom() - 0.8);
   tick.lineTo(mark.right() - 0.6, mark.top() + 0.8);
-  QPen pen(WindowAppearance::accentColor(), 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  QPen pen(WindowAppearance::accentColor(scheme), 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
   painter->setPen(pen);
   painter->setBrush(Qt::NoBrush);
   painter->drawPath(tick);

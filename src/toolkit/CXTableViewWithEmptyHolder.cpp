@@ -459,7 +459,7 @@ void CXTableViewWithEmptyHolder::paintEvent(QPaintEvent *event) {
       // The row that Space ticks, outlined so that the keyboard user sees it.
       painter.save();
       painter.setRenderHint(QPainter::Antialiasing);
-      painter.setPen(QPen(WindowAppearance::accentColor(), 1.5));
+      painter.setPen(QPen(WindowAppearance::accentColor(WindowAppearance::scheme(this)), 1.5));
       painter.setBrush(Qt::NoBrush);
       painter.drawRoundedRect(QRectF(option.rect).adjusted(1.5, 0.75, -1.5, -0.75), 3, 3);
       painter.restore();

@@ -41,7 +41,9 @@ QString WindowAppearance::nameForAppearance(std::uint64_t appearance) {
   return nameForScheme(appearance == 1 ? ColorScheme::Dark : ColorScheme::Light);
 }
 
-QColor WindowAppearance::accentColor() { return QColor(255, 129, 0); }
+QColor WindowAppearance::accentColor(ColorScheme scheme) {
+  return scheme == ColorScheme::Dark ? QColor(255, 129, 0) : QColor(0xb3, 0x54, 0x00);
+}
 
 QColor WindowAppearance::defaultButtonFace(bool hovered, bool pressed) {
   // A deep orange: the accent itself is too light to carry white text.
@@ -55,7 +57,7 @@ QColor WindowAppearance::windowEdgeColor(ColorScheme scheme) {
 }
 
 QColor WindowAppearance::secondaryTextColor(ColorScheme scheme) {
-  return scheme == ColorScheme::Dark ? QColor(152, 152, 157) : QColor(110, 110, 115);
+  return scheme == ColorScheme::Dark ? QColor(152, 152, 157) : QColor(100, 100, 105);
 }
 
 QPalette WindowAppearance::palette(ColorScheme scheme) {
@@ -108,7 +110,7 @@ QPalette WindowAppearance::palette(ColorScheme scheme) {
     p.setColor(QPalette::Disabled, QPalette::Text, QColor(0xa4, 0xa4, 0xa8));
     p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0xac, 0xac, 0xb0));
   }
-  const QColor accent = accentColor();
+  const QColor accent = accentColor(scheme);
   setAll(QPalette::Highlight, accent);
   setAll(QPalette::HighlightedText, QColor(0xff, 0xff, 0xff));
   return p;

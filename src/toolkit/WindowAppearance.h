@@ -49,8 +49,10 @@ class WindowAppearance {
   // Slim scroll bars in the scheme's greys; meant for QScrollBar widgets.
   static QString styleSheet(ColorScheme scheme);
 
-  // The accent of the program's own controls (check marks, default buttons).
-  static QColor accentColor();
+  // The accent of the program's own controls (check marks, focus rings, the
+  // menu's highlight). The light scheme's is deeper, so that it keeps 3:1
+  // against the light backgrounds and white text on it 4.5:1.
+  static QColor accentColor(ColorScheme scheme);
   // The face of a default button (the accent-coloured one) at rest, under
   // the pointer and pressed. Its white label keeps a contrast of at least
   // 4.5:1 on each of them, in both schemes.

@@ -61,7 +61,7 @@ void CXMenuButton::paintEvent(QPaintEvent *) {
     p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
   }
   if (hasFocus()) {
-    p.setPen(QPen(WindowAppearance::accentColor(), 1.5));
+    p.setPen(QPen(WindowAppearance::accentColor(WindowAppearance::scheme(this)), 1.5));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
   }

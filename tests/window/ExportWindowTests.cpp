@@ -651,6 +651,63 @@ TEST_F(ExportWindow, ExportButtonLabelAndFocusRingStandOutInBothSchemes) {
   }
 }
 
+TEST_F(ExportWindow, MarksRingsTheMenuHighlightAndSmallTextsStandOutInBothSchemes) {
+  open(readerdb::numbered(3));
+  QWidget *window = wc->window();
+  window->activateWindow();
+  ASSERT_TRUE(waitUntil([&] { return window->isActiveWindow(); }));
+  // The greatest contrast of any pixel in the area with the given colour.
+  const auto strongest = [](const QImage &image, const QRect &area, const QColor &against) {
+    double best = 1;
+    for (int x = area.left(); x <= area.right(); ++x)
+      for (int y = area.top(); y <= area.bottom(); ++y)
+        best = std::max(best, contrast(against, image.pixelColor(x, y)));
+    return best;
+  };
+  for (std::uint64_t scheme : {Appearance::kDark, Appearance::kLight}) {
+    SCOPED_TRACE(scheme == Appearance::kDark ? "dark" : "light");
+    useScheme(scheme);
+    NotificationCenter::defaultCenter().post(
+        AppearanceNames::kSystemAppearanceDidChangeNotification);
+    testsupport::pump(std::chrono::milliseconds(30));
+
+    // The first row is ticked and current, with the keyboard in the list.
+    table()->setFocus(Qt::TabFocusReason);
+    table()->setCurrentIndex(table()->model()->index(0, 0));
+    const QRect row = table()->visualRect(table()->model()->index(0, 0));
+    const QImage list = table()->viewport()->grab().toImage();
+    const QColor rowFace = list.pixelColor(row.center().x(), row.center().y());
+    const QRect markArea(row.right() - 40, row.top() + 3, 40, row.height() - 6);
+    EXPECT_GE(strongest(list, markArea, rowFace), 3.0) << "check mark";
+    const QRect ringArea(row.left(), row.top() + 4, 4, row.height() - 8);
+    EXPECT_GE(strongest(list, ringArea, rowFace), 3.0) << "focus ring of the current row";
+
+    // The small texts above the list, on the window's own background.
+    const QImage shot = window->grab().toImage();
+    for (const char *name : {"headerTitleLabel", "headerDetailLabel", "selectionCountLabel"}) {
+      QLabel *label = part<QLabel>(name);
+      ASSERT_TRUE(label && label->isVisible() && !label->text().isEmpty()) << name;
+      const QRect area(label->mapTo(window, QPoint()), label->size());
+      const QColor ground = shot.pixelColor(area.left(), area.top());
+      EXPECT_GE(strongest(shot, area, ground), 4.5) << name;
+    }
+
+    // The menu's highlighted item against the menu.
+    QImage menuShot;
+    QRect highlighted;
+    QTimer::singleShot(50, [&] {
+      highlighted = wc->menu()->actionGeometry(wc->menu()->activeAction());
+      menuShot = wc->menu()->grab().toImage();
+      wc->menu()->close();
+    });
+    QTest::keyClick(table(), Qt::Key_F10);
+    ASSERT_FALSE(menuShot.isNull());
+    const QColor menuFace = menuShot.pixelColor(menuShot.width() / 2, menuShot.height() - 3);
+    const QColor highlight = menuShot.pixelColor(highlighted.left() + 3, highlighted.center().y());
+    EXPECT_GE(contrast(menuFace, highlight), 3.0) << "menu highlight";
+  }
+}
+
 TEST_F(ExportWindow, RowTooltipOnlyForTitlesCutShortInTheWindowsColours) {
   const std::string longTitle(40, 'W');
   open({{"Science", "https://sci.example", "https://sci.example/rss"},
