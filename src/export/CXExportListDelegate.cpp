@@ -32,8 +32,10 @@ QSize CXExportListDelegate::sizeHint(const QStyleOptionViewItem &option,
   return {option.rect.width() > 0 ? option.rect.width() : 100, height};
 }
 
-QRect CXExportListDelegate::titleRect(const QRect &rowRect) {
-  return rowRect.adjusted(int(CXSeparatorCellView::kIndent), 0, -kMarkArea, 0);
+QRect CXExportListDelegate::titleRect(const QRect &rowRect, Qt::LayoutDirection direction) {
+  const int indent = int(CXSeparatorCellView::kIndent);
+  return direction == Qt::RightToLeft ? rowRect.adjusted(kMarkArea, 0, -indent, 0)
+                                      : rowRect.adjusted(indent, 0, -kMarkArea, 0);
 }
 
 QString CXExportListDelegate::shownTitle(const QString &title, const QFont &font,
@@ -65,11 +67,22 @@ void CXExportListDelegate::paint(QPainter *painter, const QStyleOptionViewItem &
   const ColorScheme scheme = WindowAppearance::scheme(option.widget);
   const bool selected = option.state & QStyle::State_Selected;
   const bool hovered = option.state & QStyle::State_MouseOver;
-  rowView_.paint(painter, option.rect, selected, hovered, scheme);
+  // Right to left, the row is mirrored: the mark at the other edge, the title
+  // clear of it, the separator's indent on the right.
+  const bool mirrored = option.direction == Qt::RightToLeft;
+  CXCheckMarkTableRowView rowView = rowView_;
+  if (mirrored) rowView.setIsLeftMark(!rowView_.isLeftMark());
+  rowView.paint(painter, option.rect, selected, hovered, scheme);
 
   if (index.data(CXExportListModel::kIsSeparatorRole).toBool()) {
     separatorCell_.setIsBlockSeparator(false);
+    if (mirrored) {
+      painter->save();
+      painter->translate(option.rect.left() + option.rect.right() + 1, 0);
+      painter->scale(-1, 1);
+    }
     separatorCell_.drawRect(painter, QRectF(option.rect), option.widget);
+    if (mirrored) painter->restore();
     return;
   }
 
@@ -83,8 +96,14 @@ void CXExportListDelegate::paint(QPainter *painter, const QStyleOptionViewItem &
   painter->setPen(
       palette.color((option.state & QStyle::State_Enabled) ? QPalette::Active : QPalette::Disabled,
                     QPalette::Text));
-  const QRect textRect = titleRect(option.rect);
+  const QRect textRect = titleRect(option.rect, option.direction);
   const QString shown = shownTitle(title, font, option.rect);
-  painter->drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, shown);
+  // The title sits at the row's leading edge but reads in its own direction:
+  // "Standard C++" stays so in a right-to-left window, and a Hebrew title
+  // reads right to left in a left-to-right one.
+  const Qt::Alignment edge = option.direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft;
+  painter->setLayoutDirection(shown.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+  painter->drawText(textRect, Qt::AlignVCenter | edge | Qt::AlignAbsolute | Qt::TextSingleLine,
+                    shown);
   painter->restore();
 }

@@ -27,8 +27,8 @@ class CXExportListDelegate : public QStyledItemDelegate {
                  const QModelIndex &index) override;
 
   // Where a feed row's title is drawn inside the row: from the separator's
-  // indent to just before the check mark.
-  static QRect titleRect(const QRect &rowRect);
+  // indent to just before the check mark (mirrored right to left).
+  static QRect titleRect(const QRect &rowRect, Qt::LayoutDirection direction = Qt::LeftToRight);
 
   static constexpr int kTitlePixelSize = 12;
 

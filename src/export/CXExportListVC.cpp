@@ -2,7 +2,9 @@
 
 #include <QEvent>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QStyle>
 
 #include "export/CXExportListDelegate.h"
 #include "export/CXProgressIndicator.h"
@@ -87,6 +89,13 @@ void CXExportListVC::loadView() {
   connect(ui_->tryAgainButton, &QAbstractButton::clicked, this, &CXExportListVC::tryAgain);
   ui_->selectionCountLabel->clear();
   applyHeaderFonts();
+  // A wrapped label aligns its lines by the text's own direction; the window's
+  // decides, so that right to left they start at the right edge.
+  for (QLabel *wrapped : {ui_->headerDetailLabel, ui_->readWarningLabel}) {
+    wrapped->setAlignment(
+        Qt::AlignAbsolute | Qt::AlignVCenter |
+        QStyle::visualAlignment(QGuiApplication::layoutDirection(), Qt::AlignLeft));
+  }
 
   CXTableViewWithEmptyHolder *table = ui_->exportTableView;
   table->setAccessibleName(text("Feeds"));

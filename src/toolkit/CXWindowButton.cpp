@@ -83,9 +83,12 @@ void CXWindowButton::applyFrame() {
     resize(size);
     return;
   }
-  // Flip from a bottom-left origin to Qt's top-left one.
+  // Flip from a bottom-left origin to Qt's top-left one; right to left, the
+  // frame is measured from the right edge.
   const int top = qRound(parent->height() - frame_.y() - frame_.height());
-  setGeometry(QRect(QPoint(qRound(frame_.x()), top), size));
+  const qreal x =
+      parent->isRightToLeft() ? parent->width() - frame_.x() - frame_.width() : frame_.x();
+  setGeometry(QRect(QPoint(qRound(x), top), size));
 }
 
 void CXWindowButton::watchParent() {
@@ -188,6 +191,7 @@ bool CXWindowButton::event(QEvent *event) {
     watchParent();
     applyFrame();
   }
+  if (event->type() == QEvent::LayoutDirectionChange) applyFrame();
   return QAbstractButton::event(event);
 }
 

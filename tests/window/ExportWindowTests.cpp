@@ -26,6 +26,8 @@
 #include "TestSavePanel.h"
 #include "TestSupport.h"
 #include "WriterProcess.h"
+#include "about/CXAboutWC.h"
+#include "export/CXExportListModel.h"
 #include "export/CXExportListVC.h"
 #include "export/CXProgressIndicator.h"
 #include "export/OpmlWriter.h"
@@ -706,6 +708,88 @@ TEST_F(ExportWindow, MarksRingsTheMenuHighlightAndSmallTextsStandOutInBothScheme
     const QColor highlight = menuShot.pixelColor(highlighted.left() + 3, highlighted.center().y());
     EXPECT_GE(contrast(menuFace, highlight), 3.0) << "menu highlight";
   }
+}
+
+TEST_F(ExportWindow, RightToLeftMirrorsMarksTitlesSubtitleAndTitleBar) {
+  QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+  struct Restore {
+    ~Restore() { QGuiApplication::setLayoutDirection(Qt::LeftToRight); }
+  } restore;
+  wc = std::make_unique<CXExportDocumentWC>(&storage);
+  open({{"Standard C++", "https://isocpp.org", "https://isocpp.org/rss"},
+        {std::string(60, 'W'), "https://w.example", "https://w.example/rss"}});
+  QWidget *window = wc->window();
+  window->activateWindow();
+  ASSERT_TRUE(waitUntil([&] { return window->isActiveWindow(); }));
+  testsupport::pump(std::chrono::milliseconds(30));
+
+  // The columns of an area where something stands out from its face.
+  const auto inked = [](const QImage &image, const QRect &area, const QColor &face) {
+    std::vector<int> columns;
+    for (int x = area.left(); x <= area.right(); ++x)
+      for (int y = area.top(); y <= area.bottom(); ++y)
+        if (contrast(face, image.pixelColor(x, y)) > 2.0) {
+          columns.push_back(x);
+          break;
+        }
+    return columns;
+  };
+  // The feed rows, between the separator rows.
+  std::vector<QRect> feedRows;
+  for (int r = 0; r < table()->model()->rowCount(); ++r) {
+    const QModelIndex index = table()->model()->index(r, 0);
+    if (!index.data(CXExportListModel::kIsSeparatorRole).toBool())
+      feedRows.push_back(table()->visualRect(index));
+  }
+  ASSERT_EQ(feedRows.size(), 2u);
+  const QImage rows = table()->viewport()->grab().toImage();
+  for (const QRect &row : feedRows) {
+    SCOPED_TRACE(row.top());
+    const QColor face = rows.pixelColor(row.center().x(), row.top() + 2);
+    const QRect inner = row.adjusted(0, 3, 0, -3);
+    const std::vector<int> ink = inked(rows, inner, face);
+    ASSERT_FALSE(ink.empty());
+    // The mark at the left edge, the title from the right edge leftwards,
+    // clear of the mark, even where it is cut short.
+    const int markRight = row.left() + int(CXExportListVC::kCheckMarkShift) + 11;
+    EXPECT_LE(ink.front(), row.left() + int(CXExportListVC::kCheckMarkShift) + 1);
+    const auto title = std::find_if(ink.begin(), ink.end(), [&](int x) { return x > markRight; });
+    ASSERT_NE(title, ink.end());
+    EXPECT_GE(*title, markRight + 8) << "the title runs into the mark";
+    EXPECT_GE(ink.back(), row.right() - 20) << "the title does not start at the right";
+  }
+  // "Standard C++" reads as it is written: the pluses at its right end.
+  const QRect first = feedRows[0];
+  const QImage ltr = [&] {
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    table()->setLayoutDirection(Qt::LeftToRight);
+    QImage image = table()->viewport()->grab().toImage();
+    table()->setLayoutDirection(Qt::RightToLeft);
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    return image;
+  }();
+  const QColor face = rows.pixelColor(first.center().x(), first.top() + 2);
+  const std::vector<int> rtlInk = inked(rows, first.adjusted(30, 3, 0, -3), face);
+  const std::vector<int> ltrInk = inked(ltr, first.adjusted(0, 3, -30, -3), face);
+  ASSERT_FALSE(rtlInk.empty() || ltrInk.empty());
+  EXPECT_EQ(rtlInk.back() - rtlInk.front(), ltrInk.back() - ltrInk.front())
+      << "the title is laid out differently right to left";
+
+  // The subtitle starts at the right; the close button is right of the menu.
+  QLabel *subtitle = part<QLabel>("headerDetailLabel");
+  const QImage strip = subtitle->grab().toImage();
+  const std::vector<int> words = inked(strip, strip.rect(), strip.pixelColor(strip.width() - 1, 0));
+  ASSERT_FALSE(words.empty());
+  EXPECT_GT(words.front(), strip.width() - words.back()) << "the subtitle is not mirrored";
+  EXPECT_GT(part("closeWindowButton")->mapTo(window, QPoint()).x(),
+            part("menuButton")->mapTo(window, QPoint()).x());
+  EXPECT_GT(part("closeWindowButton")->x(), part("zoomWindowButton")->x());
+
+  CXAboutWC about;
+  about.showWindow(nullptr);
+  const QWidget *aboutClose = about.closeWindowButton();
+  EXPECT_GT(aboutClose->x(), aboutClose->parentWidget()->width() / 2)
+      << "About's close button is not mirrored";
 }
 
 TEST_F(ExportWindow, RowTooltipOnlyForTitlesCutShortInTheWindowsColours) {

@@ -6,7 +6,7 @@ find_package(Qt6 REQUIRED COMPONENTS Test)
 # export_list_tests.
 orvella_add_test(window_tests
   SOURCES ExportWindowTests.cpp TestSavePanel.h
-  LIBS orvella_window Qt6::Test)
+  LIBS orvella_window orvella_about Qt6::Test)
 # A second program holding the database's lock, as the reader does.
 add_dependencies(window_tests store_sqlite_writer)
 target_include_directories(window_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/store)
