@@ -295,7 +295,7 @@ void CXExportDocumentWC::writeExport() {
     panel->setProposedName(text("My Feeds"));
     path = panel->runModal(window_.get());
   }
-  std::optional<QString> failure;
+  std::optional<Sentence> failure;
   if (path) {
     // The same guard as the command line's: never the reader's own files, and
     // never a wait on a pipe that nobody reads.
@@ -303,7 +303,8 @@ void CXExportDocumentWC::writeExport() {
     AtomicFile::Options options;
     if (const auto database = store.databasePath()) {
       options.protectedFiles = databaseFileNames(*database);
-      options.protectedReason = text("it is the reader's database or one of its files");
+      options.protectedReason = Sentence(
+          QT_TRANSLATE_NOOP("CXInterfaceString", "it is the reader's database or one of its files"));
     }
     options.mayWait = false;
     failure = AtomicFile::write(*path, document, options);
@@ -325,7 +326,7 @@ void CXExportDocumentWC::writeExport() {
     // "Export complete" of an earlier file must not stand as the outcome of
     // this one: the list comes back, ready for another try.
     if (isExportCompleteViewShown()) showExportListView();
-    showWriteFailure(*failure);
+    showWriteFailure(localized(*failure));
   }
   emit exportFinished(std::nullopt);
 }
