@@ -327,9 +327,8 @@ bool sameTerminal(int a, int b) {
 }
 
 int readFailed(const ReadResult &read, bool exporting) {
-  printLine(stderr,
-            exporting ? read.message.english() + QStringLiteral(" Nothing was exported.")
-                      : read.message.english());
+  printLine(stderr, exporting ? read.message.english() + QStringLiteral(" Nothing was exported.")
+                              : read.message.english());
   return ExitStatus::kNoDatabase;
 }
 

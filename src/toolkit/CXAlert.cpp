@@ -15,6 +15,7 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "platform/Localized.h"
 #include "platform/MainQueue.h"
 #include "toolkit/CXTopLevelWindow.h"
 #include "toolkit/WindowAppearance.h"
@@ -386,7 +387,7 @@ void CXAlert::showAlertWithTitleInformTextButtonTitlesCompletionHandler(
     const QString &title, const QString &inform, const QStringList &buttonTitles,
     std::function<void(int)> completion) {
   Request request{title, inform, buttonTitles, std::move(completion)};
-  if (request.buttons.isEmpty()) request.buttons = {QStringLiteral("OK")};
+  if (request.buttons.isEmpty()) request.buttons = {localized("CXInterfaceString", "OK")};
   if (!MainQueue::isMainThread()) {
     MainQueue::async(
         [request = std::move(request)]() mutable { sharedAlert().enqueue(std::move(request)); });

@@ -303,8 +303,8 @@ void CXExportDocumentWC::writeExport() {
     AtomicFile::Options options;
     if (const auto database = store.databasePath()) {
       options.protectedFiles = databaseFileNames(*database);
-      options.protectedReason = Sentence(
-          QT_TRANSLATE_NOOP("CXInterfaceString", "it is the reader's database or one of its files"));
+      options.protectedReason = Sentence(QT_TRANSLATE_NOOP(
+          "CXInterfaceString", "it is the reader's database or one of its files"));
     }
     options.mayWait = false;
     failure = AtomicFile::write(*path, document, options);
