@@ -216,6 +216,13 @@ void CXExportDocumentWC::loadExportListVC() {
             &CXExportDocumentWC::validateMenuItems);
     connect(list, &CXExportListVC::loadStateChanged, this, &CXExportDocumentWC::validateMenuItems);
     validateMenuItems();
+    // In some languages the buttons under the list need more room than in
+    // English: the window then opens wide enough for them and is never made
+    // narrower, rather than cutting their titles short.
+    const QMargins frame = ui_->vibrancyView->layout()->contentsMargins();
+    const int needed = list->view()->minimumSizeHint().width() + frame.left() + frame.right();
+    window_->setMinimumWidth(std::max(window_->minimumWidth(), needed));
+    if (window_->width() < needed) window_->resize(needed, window_->height());
   }
   QWidget *listView = exportListVC_->view();
   CXVibrance::applyToTextFields(listView, WindowAppearance::scheme(window_.get()));
