@@ -282,7 +282,8 @@ TEST(CXExportStorage, ReadWithOutcomeAlwaysAnswersWithStatusSentenceAndRows) {
     ASSERT_TRUE(waitUntil([&] { return outcome.has_value(); }));
     EXPECT_EQ(outcome->status, c.status);
     EXPECT_EQ(outcome->feeds.size(), c.rows);
-    EXPECT_TRUE(outcome->message.english().contains(c.sentence)) << outcome->message.english().toStdString();
+    EXPECT_TRUE(outcome->message.english().contains(c.sentence))
+        << outcome->message.english().toStdString();
     EXPECT_EQ(outcome->message.english().isEmpty(), c.status == ReadStatus::Ok);
   }
 }

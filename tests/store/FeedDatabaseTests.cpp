@@ -173,7 +173,8 @@ TEST(FeedDatabase, MissingFileIsNeverCreated) {
     EXPECT_TRUE(result.feeds.empty());
     EXPECT_TRUE(result.message.english().contains(QString::fromStdString(db.string())))
         << result.message.english().toStdString();
-    EXPECT_TRUE(result.message.english().contains("no database file")) << result.message.english().toStdString();
+    EXPECT_TRUE(result.message.english().contains("no database file"))
+        << result.message.english().toStdString();
     EXPECT_FALSE(fs::exists(db));
   }
   EXPECT_TRUE(fs::is_empty(dir / "Documents"));
@@ -213,14 +214,16 @@ TEST(FeedDatabase, FilesThatAreNoFeedDatabaseGiveQueryFailureAndStayUntouched) {
     EXPECT_EQ(result.status, c.status);
     EXPECT_TRUE(result.feeds.empty());
     EXPECT_FALSE(result.sqliteMessage.isEmpty());
-    EXPECT_TRUE(result.message.english().contains(c.expected)) << result.message.english().toStdString();
+    EXPECT_TRUE(result.message.english().contains(c.expected))
+        << result.message.english().toStdString();
     EXPECT_TRUE(result.message.english().contains(QString::fromStdString(db.string())));
     EXPECT_EQ(readFile(db), before);
   }
   // A folder in place of the file.
   const ReadResult folder = readFeedsAt(dir.path());
   EXPECT_NE(folder.status, ReadStatus::Ok);
-  EXPECT_TRUE(folder.message.english().contains("folder")) << folder.message.english().toStdString();
+  EXPECT_TRUE(folder.message.english().contains("folder"))
+      << folder.message.english().toStdString();
 }
 
 TEST(FeedDatabase, DamagedPagesStopTheReadAndKeepTheRowsBefore) {
@@ -239,7 +242,8 @@ TEST(FeedDatabase, DamagedPagesStopTheReadAndKeepTheRowsBefore) {
   EXPECT_GT(result.rowCount, 0u);
   EXPECT_LT(result.rowCount, 3000u);
   EXPECT_EQ(result.feeds.size(), result.rowCount);
-  EXPECT_TRUE(result.message.english().contains("damaged")) << result.message.english().toStdString();
+  EXPECT_TRUE(result.message.english().contains("damaged"))
+      << result.message.english().toStdString();
   ReadOptions compact;
   compact.compactRows = true;
   const ReadResult rows = readFeedsAt(db, compact);
@@ -258,7 +262,8 @@ TEST(FeedDatabase, LockHeldByAnotherProgramFailsAfterTheWaitInsteadOfHanging) {
   briefWait.busyTimeout = std::chrono::milliseconds(200);
   const ReadResult locked = readFeedsAt(db, briefWait);
   EXPECT_EQ(locked.status, ReadStatus::Locked);
-  EXPECT_TRUE(locked.message.english().contains("locked by another program")) << locked.message.english().toStdString();
+  EXPECT_TRUE(locked.message.english().contains("locked by another program"))
+      << locked.message.english().toStdString();
 
   killWriter(*writer);
   const ReadResult freed = readFeedsAt(db);
