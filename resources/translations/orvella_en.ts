@@ -28,10 +28,6 @@
         <translation>Downloaded successfully</translation>
     </message>
     <message>
-        <source>Export</source>
-        <translation>Export</translation>
-    </message>
-    <message>
         <source>Select All</source>
         <translation>Select All</translation>
     </message>
@@ -44,24 +40,8 @@
         <translation>My Feeds</translation>
     </message>
     <message>
-        <source>Untitled</source>
-        <translation>Untitled</translation>
-    </message>
-    <message>
-        <source>No feeds to export</source>
-        <translation>No feeds to export</translation>
-    </message>
-    <message>
         <source>Orvella has no subscriptions to export yet. Add feeds in Orvella, then open the exporter again.</source>
         <translation>Orvella has no subscriptions to export yet. Add feeds in Orvella, then open the exporter again.</translation>
-    </message>
-    <message>
-        <source>The OPML file could not be saved. Check that the folder exists and that you may write to it, then export again.</source>
-        <translation>The OPML file could not be saved. Check that the folder exists and that you may write to it, then export again.</translation>
-    </message>
-    <message>
-        <source>The export was not saved because no feeds are ticked. Tick at least one feed, then export again.</source>
-        <translation>The export was not saved because no feeds are ticked. Tick at least one feed, then export again.</translation>
     </message>
     <message>
         <source>Orvella could not be quit. Quit it yourself, then open the exporter again.</source>
@@ -182,6 +162,169 @@
     <message>
         <source>Saved as “%1” in</source>
         <translation>Saved as “%1” in</translation>
+    </message>
+    <message>
+        <source>%1 of the feeds' texts held bytes that are not valid UTF-8; each such sequence is shown and exported as the character �.</source>
+        <translation>%1 of the feeds' texts held bytes that are not valid UTF-8; each such sequence is shown and exported as the character �.</translation>
+    </message>
+    <message>
+        <source>close button</source>
+        <translation>close button</translation>
+    </message>
+    <message>
+        <source>"%1" is a folder, not a database file. Name the Feeds file itself.</source>
+        <translation>"%1" is a folder, not a database file. Name the Feeds file itself.</translation>
+    </message>
+    <message>
+        <source>There is no database file at "%1". Check the path, or start Orvella once so that it creates its database.</source>
+        <translation>There is no database file at "%1". Check the path, or start Orvella once so that it creates its database.</translation>
+    </message>
+    <message>
+        <source>The database "%1" cannot be opened: permission denied. Make the file readable for your user and try again.</source>
+        <translation>The database "%1" cannot be opened: permission denied. Make the file readable for your user and try again.</translation>
+    </message>
+    <message>
+        <source>The database "%1" cannot be opened because too many files are open (%2). Close other programs, or raise the limit on open files, and try again.</source>
+        <translation>The database "%1" cannot be opened because too many files are open (%2). Close other programs, or raise the limit on open files, and try again.</translation>
+    </message>
+    <message>
+        <source>The database "%1" cannot be opened (%2). Check the file and try again.</source>
+        <translation>The database "%1" cannot be opened (%2). Check the file and try again.</translation>
+    </message>
+    <message>
+        <source>The database "%1" is locked by another program (%2). Quit Orvella, or wait until it has finished writing, and try again.</source>
+        <translation>The database "%1" is locked by another program (%2). Quit Orvella, or wait until it has finished writing, and try again.</translation>
+    </message>
+    <message>
+        <source>"%1" is not an SQLite database (%2). Name the reader's Feeds database file.</source>
+        <translation>"%1" is not an SQLite database (%2). Name the reader's Feeds database file.</translation>
+    </message>
+    <message>
+        <source>The database "%1" is damaged (%2). Let Orvella repair it, or export from a backup copy.</source>
+        <translation>The database "%1" is damaged (%2). Let Orvella repair it, or export from a backup copy.</translation>
+    </message>
+    <message>
+        <source>The database "%1" has no FEEDS table with the columns FEED_URL, FEED_TITLE, CHANNEL_TYPE and INTERNAL_LINK (%2). Name the reader's Feeds database file.</source>
+        <translation>The database "%1" has no FEEDS table with the columns FEED_URL, FEED_TITLE, CHANNEL_TYPE and INTERNAL_LINK (%2). Name the reader's Feeds database file.</translation>
+    </message>
+    <message>
+        <source>The FEEDS view of the database "%1" calls a function that SQLite refuses to run from a database file (%2). Export from the reader's own Feeds database, or from a copy without that view.</source>
+        <translation>The FEEDS view of the database "%1" calls a function that SQLite refuses to run from a database file (%2). Export from the reader's own Feeds database, or from a copy without that view.</translation>
+    </message>
+    <message>
+        <source>The FEEDS table or view of the database "%1" cannot be queried (%2). Export from the reader's own Feeds database, or let Orvella repair it.</source>
+        <translation>The FEEDS table or view of the database "%1" cannot be queried (%2). Export from the reader's own Feeds database, or let Orvella repair it.</translation>
+    </message>
+    <message>
+        <source>Reading the database "%1" was stopped after %2 feeds.</source>
+        <translation>Reading the database "%1" was stopped after %2 feeds.</translation>
+    </message>
+    <message>
+        <source>The database "%1" is damaged: reading stopped after %2 feeds (%3). Let Orvella repair it, or export from a backup copy.</source>
+        <translation>The database "%1" is damaged: reading stopped after %2 feeds (%3). Let Orvella repair it, or export from a backup copy.</translation>
+    </message>
+    <message>
+        <source>Reading the database "%1" stopped after %2 feeds (%3). Check the file and try again.</source>
+        <translation>Reading the database "%1" stopped after %2 feeds (%3). Check the file and try again.</translation>
+    </message>
+    <message>
+        <source>The database "%1" cannot be read (%2). Check the file and try again.</source>
+        <translation>The database "%1" cannot be read (%2). Check the file and try again.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a database file but a pipe, socket or device. Name the Feeds database file itself.</source>
+        <translation>"%1" is not a database file but a pipe, socket or device. Name the Feeds database file itself.</translation>
+    </message>
+    <message>
+        <source>No database file was named. Name the Feeds database file.</source>
+        <translation>No database file was named. Name the Feeds database file.</translation>
+    </message>
+    <message>
+        <source>The database "%1" changed while it was read. Try again.</source>
+        <translation>The database "%1" changed while it was read. Try again.</translation>
+    </message>
+    <message>
+        <source>The database "%1" was left unfinished by a program that stopped, and no private copy of it could be made in the temporary folder "%2" to read it. Make room there, or set TMPDIR to a folder with room, and try again.</source>
+        <translation>The database "%1" was left unfinished by a program that stopped, and no private copy of it could be made in the temporary folder "%2" to read it. Make room there, or set TMPDIR to a folder with room, and try again.</translation>
+    </message>
+    <message>
+        <source>No reader database: the application-group folder cannot be located because HOME is not an absolute path ("%1") and XDG_DATA_HOME is not set to one either. Set HOME to your home folder, or name the database file with --database.</source>
+        <translation>No reader database: the application-group folder cannot be located because HOME is not an absolute path ("%1") and XDG_DATA_HOME is not set to one either. Set HOME to your home folder, or name the database file with --database.</translation>
+    </message>
+    <message>
+        <source>No reader database: the application-group folder cannot be located because neither XDG_DATA_HOME nor HOME is set. Name the database file with --database.</source>
+        <translation>No reader database: the application-group folder cannot be located because neither XDG_DATA_HOME nor HOME is set. Name the database file with --database.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to read the feeds. Close other programs and try again.</source>
+        <translation>There was not enough memory to read the feeds. Close other programs and try again.</translation>
+    </message>
+    <message>
+        <source>There is no temporary folder to write to: TMPDIR names "%1", which is not a folder you may write to, and neither is /tmp. Set TMPDIR to such a folder and try again.</source>
+        <translation>There is no temporary folder to write to: TMPDIR names "%1", which is not a folder you may write to, and neither is /tmp. Set TMPDIR to such a folder and try again.</translation>
+    </message>
+    <message>
+        <source>There is no temporary folder to write to: /tmp is not a folder you may write to. Set TMPDIR to such a folder and try again.</source>
+        <translation>There is no temporary folder to write to: /tmp is not a folder you may write to. Set TMPDIR to such a folder and try again.</translation>
+    </message>
+    <message>
+        <source>Could not save "%1": %2. Choose another file name for the export.</source>
+        <translation>Could not save "%1": %2. Choose another file name for the export.</translation>
+    </message>
+    <message>
+        <source>Could not save "%1": the file is write-protected (%2). Choose another file name, or make the file writable first if it is meant to be replaced.</source>
+        <translation>Could not save "%1": the file is write-protected (%2). Choose another file name, or make the file writable first if it is meant to be replaced.</translation>
+    </message>
+    <message>
+        <source>Could not save "%1": %2. Choose a folder you may write to that has room for the file, and try again.</source>
+        <translation>Could not save "%1": %2. Choose a folder you may write to that has room for the file, and try again.</translation>
+    </message>
+    <message>
+        <source>Could not save the file: no file name was given. Choose a file name and try again.</source>
+        <translation>Could not save the file: no file name was given. Choose a file name and try again.</translation>
+    </message>
+    <message>
+        <source>the file may not be replaced</source>
+        <translation>the file may not be replaced</translation>
+    </message>
+    <message>
+        <source>no one may write to it</source>
+        <translation>no one may write to it</translation>
+    </message>
+    <message>
+        <source>you may not write to it</source>
+        <translation>you may not write to it</translation>
+    </message>
+    <message>
+        <source>it is a link in a folder that everyone may write to, and it belongs to another user, so it is not followed</source>
+        <translation>it is a link in a folder that everyone may write to, and it belongs to another user, so it is not followed</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>it is a disk device</source>
+        <translation>it is a disk device</translation>
+    </message>
+    <message>
+        <source>it is a pipe that no program is reading from</source>
+        <translation>it is a pipe that no program is reading from</translation>
+    </message>
+    <message>
+        <source>it is the reader's database or one of its files</source>
+        <translation>it is the reader's database or one of its files</translation>
+    </message>
+</context>
+<context>
+    <name>About</name>
+    <message>
+        <source>About Orvella Exporter</source>
+        <translation>About Orvella Exporter</translation>
+    </message>
+    <message>
+        <source>Designed and engineered by Corvanex</source>
+        <translation>Designed and engineered by Corvanex</translation>
     </message>
 </context>
 <context>

@@ -151,9 +151,9 @@ void CXAboutWC::initializeAboutDesgn() {
     standardButtons_[i] = button;
   }
   QAbstractButton *standardClose = standardButtons_[0];
-  standardClose->setAccessibleName(tr("Close"));
+  standardClose->setAccessibleName(localized("CXInterfaceString", "Close"));
   // What a screen reader announces for a window's close control.
-  standardClose->setAccessibleDescription(QStringLiteral("close button"));
+  standardClose->setAccessibleDescription(localized("CXInterfaceString", "close button"));
   standardClose->setProperty("accessibilitySubrole", QStringLiteral("AXCloseButton"));
   connect(standardClose, &QAbstractButton::clicked, w, &QWidget::close);
 

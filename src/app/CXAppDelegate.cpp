@@ -114,7 +114,8 @@ void CXAppDelegate::applicationDidFinishLaunching() {
   orvellaBundlePath_ = readers.front().bundlePath();
   QPointer<CXAppDelegate> self(this);
   CXAlert::showAlertWithTitleInformTextButtonTitlesCompletionHandler(
-      handOffTitle(), handOffInformText(), {QStringLiteral("Continue"), QStringLiteral("Cancel")},
+      handOffTitle(), handOffInformText(),
+      {localized(kMessages, "Continue"), localized(kMessages, "Cancel")},
       [self](int button) {
         // The alert answers with the 1-based position of the pressed button.
         if (self && (button == 1 || button == 2))

@@ -208,7 +208,7 @@ class Spool {
     const std::optional<std::string> temporary = TemporaryFolder::path();
     if (!temporary) {
       noFolder_ = true;
-      error_ = TemporaryFolder::unavailableSentence();
+      error_ = TemporaryFolder::unavailableSentence().english();
       return;
     }
     const QByteArray folder = QByteArray::fromStdString(*temporary);
@@ -292,8 +292,8 @@ void appendListField(QByteArray &out, const std::optional<std::string_view> &utf
   }
 }
 
-const QString kDatabaseFileReason =
-    QStringLiteral("it is the reader's database or one of its files");
+const Sentence kDatabaseFileReason(
+    QT_TRANSLATE_NOOP("CXInterfaceString", "it is the reader's database or one of its files"));
 
 // Standard output that a redirection opened on the database (1<>Feeds) would
 // lose the reader's data at the first byte written.
@@ -327,8 +327,8 @@ bool sameTerminal(int a, int b) {
 }
 
 int readFailed(const ReadResult &read, bool exporting) {
-  printLine(stderr,
-            exporting ? read.message + QStringLiteral(" Nothing was exported.") : read.message);
+  printLine(stderr, exporting ? read.message.english() + QStringLiteral(" Nothing was exported.")
+                              : read.message.english());
   return ExitStatus::kNoDatabase;
 }
 
@@ -380,8 +380,8 @@ int runExport(const fs::path &database, const QByteArray &target) {
   // written. The target is checked before the read: the database's own
   // files and files the user may not write are never replaced.
   AtomicFile::Writer writer(target, {databaseFiles, kDatabaseFileReason});
-  auto refused = [&writer](const std::optional<QString> &error) {
-    printLine(stderr, *error);
+  auto refused = [&writer](const std::optional<Sentence> &error) {
+    printLine(stderr, error->english());
     return writer.failure() == AtomicFile::Failure::Protected ? ExitStatus::kUsage
                                                               : ExitStatus::kWriteFailed;
   };
@@ -512,7 +512,7 @@ std::optional<int> run(int argc, char **argv) {
   QCoreApplication app(qtArgc, argv);
   std::optional<fs::path> database = storage.databasePath();
   if (!database) {
-    printLine(stderr, storage.readFeeds().message);
+    printLine(stderr, storage.readFeeds().message.english());
     return ExitStatus::kNoDatabase;
   }
   return o.list ? runList(*database) : runExport(*database, *o.exportTo);

@@ -33,7 +33,7 @@ ReadOutcomeNotice readOutcomeNotice(const ReadResult &result, const QString &dat
   }
   if (result.status == ReadStatus::StepFailed && result.rowCount > 0) {
     // The rows before the failure stay on show, marked as not the whole list.
-    notice.warning = text("This list is incomplete. %1").arg(result.message);
+    notice.warning = text("This list is incomplete. %1").arg(localized(result.message));
     return notice;
   }
   if (isMissingFile(result) && !databasePath.isEmpty()) {
@@ -49,7 +49,7 @@ ReadOutcomeNotice readOutcomeNotice(const ReadResult &result, const QString &dat
                   .arg(databasePath);
     return notice;
   }
-  notice.placeholder = result.message;
+  notice.placeholder = localized(result.message);
   notice.offerTryAgain = result.status == ReadStatus::Locked;
   return notice;
 }

@@ -20,28 +20,39 @@ namespace {
 
 QString shownName(const QByteArray &path) { return QFile::decodeName(absoluteName(path)); }
 
-QString sentence(const QByteArray &path, const QString &reason, Failure kind) {
-  QString why = reason.trimmed();
-  while (why.endsWith(QLatin1Char('.'))) {
-    why.chop(1);
-  }
+// The sentence for a failure of kind at path; its reason is the next value.
+Sentence sentence(const QByteArray &path, Failure kind) {
   const QString name = QDir::toNativeSeparators(shownName(path));
   switch (kind) {
     case Failure::Protected:
     case Failure::PlantedLink:
-      return QStringLiteral("Could not save \"%1\": %2. Choose another file name for the export.")
-          .arg(name, why);
+      return Sentence(QT_TRANSLATE_NOOP(
+                          "CXInterfaceString",
+                          "Could not save \"%1\": %2. Choose another file name for the export."))
+          .arg(name);
     case Failure::WriteProtected:
-      return QStringLiteral(
-                 "Could not save \"%1\": the file is write-protected (%2). Choose another "
-                 "file name, or make the file writable first if it is meant to be replaced.")
-          .arg(name, why);
+      return Sentence(QT_TRANSLATE_NOOP(
+                          "CXInterfaceString",
+                          "Could not save \"%1\": the file is write-protected (%2). Choose another "
+                          "file name, or make the file writable first if it is meant to be "
+                          "replaced."))
+          .arg(name);
     default:
-      return QStringLiteral(
-                 "Could not save \"%1\": %2. Choose a folder you may write to that has room "
-                 "for the file, and try again.")
-          .arg(name, why);
+      return Sentence(QT_TRANSLATE_NOOP("CXInterfaceString",
+                                        "Could not save \"%1\": %2. Choose a folder you may write "
+                                        "to that has room for the file, and try again."))
+          .arg(name);
   }
+}
+
+// The system's words for a failure, without the full stop that the sentence
+// brings.
+QString plainReason(const QString &reason) {
+  QString why = reason.trimmed();
+  while (why.endsWith(QLatin1Char('.'))) {
+    why.chop(1);
+  }
+  return why;
 }
 
 QByteArray folderOf(const QByteArray &path) {
@@ -208,14 +219,27 @@ void Writer::discard() {
 }
 
 void Writer::fail(const QString &reason, Failure kind) {
-  if (!error_) {
-    failure_ = kind;
-    error_ = path_.isEmpty() ? QStringLiteral(
-                                   "Could not save the file: no file name was given. Choose "
-                                   "a file name and try again.")
-                             : sentence(path_, reason, kind);
-  }
+  if (!error_) setError(sentence(path_, kind).arg(plainReason(reason)), kind);
   discard();
+}
+
+void Writer::fail(const Sentence &reason, Failure kind) {
+  if (!error_) setError(sentence(path_, kind).arg(reason), kind);
+  discard();
+}
+
+void Writer::setError(Sentence error, Failure kind) {
+  failure_ = kind;
+  error_ = path_.isEmpty() ? Sentence(QT_TRANSLATE_NOOP("CXInterfaceString",
+                                                        "Could not save the file: no file name was "
+                                                        "given. Choose a file name and try again."))
+                           : std::move(error);
+}
+
+Sentence Writer::protectedReason() const {
+  return options_.protectedReason.isEmpty()
+             ? Sentence(QT_TRANSLATE_NOOP("CXInterfaceString", "the file may not be replaced"))
+             : options_.protectedReason;
 }
 
 // Refuses a target that is one of the protected files or that the user may
@@ -227,9 +251,7 @@ bool Writer::refusedTarget(const struct stat *existing, const QByteArray &name) 
     const bool same = existing ? ::stat(file.c_str(), &info) == 0 && sameFile(*existing, info)
                                : canonical == QByteArray::fromStdString(file);
     if (same) {
-      fail(options_.protectedReason.isEmpty() ? QStringLiteral("the file may not be replaced")
-                                              : options_.protectedReason,
-           Failure::Protected);
+      fail(protectedReason(), Failure::Protected);
       return true;
     }
   }
@@ -237,11 +259,13 @@ bool Writer::refusedTarget(const struct stat *existing, const QByteArray &name) 
     // Editors and cp refuse to replace such a file, root included when the
     // file has no write bit at all.
     if ((existing->st_mode & 0222) == 0) {
-      fail(QStringLiteral("no one may write to it"), Failure::WriteProtected);
+      fail(Sentence(QT_TRANSLATE_NOOP("CXInterfaceString", "no one may write to it")),
+           Failure::WriteProtected);
       return true;
     }
     if (::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0 && errno == EACCES) {
-      fail(QStringLiteral("you may not write to it"), Failure::WriteProtected);
+      fail(Sentence(QT_TRANSLATE_NOOP("CXInterfaceString", "you may not write to it")),
+           Failure::WriteProtected);
       return true;
     }
   }
@@ -267,9 +291,10 @@ bool Writer::ensureOpen() {
   const Walk walk = followLinks(path_);
   switch (walk.kind) {
     case Walk::Refused:
-      fail(QStringLiteral(
+      fail(Sentence(QT_TRANSLATE_NOOP(
+               "CXInterfaceString",
                "it is a link in a folder that everyone may write to, and it belongs to another "
-               "user, so it is not followed"),
+               "user, so it is not followed")),
            Failure::PlantedLink);
       return false;
     case Walk::Failed:
@@ -279,7 +304,7 @@ bool Writer::ensureOpen() {
       // Never replaced: the file behind the descriptor may be opened for
       // appending, or be a pipe, and the redirection holds it open.
       if (isAnyOf(walk.descriptor, options_.protectedFiles)) {
-        fail(options_.protectedReason, Failure::Protected);
+        fail(protectedReason(), Failure::Protected);
         return false;
       }
       fd_ = ::fcntl(walk.descriptor, F_DUPFD_CLOEXEC, 0);
@@ -299,11 +324,11 @@ bool Writer::ensureOpen() {
     case Walk::Existing: {
       const struct stat &info = walk.info;
       if (S_ISDIR(info.st_mode)) {
-        fail(QStringLiteral("it is a folder"));
+        fail(Sentence(QT_TRANSLATE_NOOP("CXInterfaceString", "it is a folder")));
         return false;
       }
       if (S_ISBLK(info.st_mode)) {
-        fail(QStringLiteral("it is a disk device"));
+        fail(Sentence(QT_TRANSLATE_NOOP("CXInterfaceString", "it is a disk device")));
         return false;
       }
       if (refusedTarget(&info, walk.path)) return false;
@@ -315,7 +340,8 @@ bool Writer::ensureOpen() {
         fd_ = ::open(walk.path.constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY | wait);
         if (fd_ < 0) {
           if (errno == ENXIO && S_ISFIFO(info.st_mode)) {
-            fail(QStringLiteral("it is a pipe that no program is reading from"));
+            fail(Sentence(QT_TRANSLATE_NOOP("CXInterfaceString",
+                                            "it is a pipe that no program is reading from")));
           } else {
             failWithErrno(errno == ENXIO ? ENOTSUP : errno);
           }
@@ -387,7 +413,7 @@ bool Writer::rewind() {
   return true;
 }
 
-std::optional<QString> Writer::commit() {
+std::optional<Sentence> Writer::commit() {
   if (!ensureOpen()) return error_;
   if (inPlace_) {
     const int fd = fd_;
@@ -439,14 +465,15 @@ std::optional<QString> Writer::commit() {
   return std::nullopt;
 }
 
-std::optional<QString> write(const QByteArray &nativePath, const QByteArray &bytes,
-                             const Options &options) {
+std::optional<Sentence> write(const QByteArray &nativePath, const QByteArray &bytes,
+                              const Options &options) {
   Writer writer(nativePath, options);
   writer.append(bytes.constData(), bytes.size());
   return writer.commit();
 }
 
-std::optional<QString> write(const QString &path, const QByteArray &bytes, const Options &options) {
+std::optional<Sentence> write(const QString &path, const QByteArray &bytes,
+                              const Options &options) {
   return write(QFile::encodeName(path), bytes, options);
 }
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Sentence.h"
+
 // Writes whole files or nothing. A regular file (or a name that does not exist
 // yet) is replaced atomically: the bytes go to an unnamed file in the target's
 // folder, which takes the target's place only once everything was written. A
@@ -35,7 +37,7 @@ struct Options {
   // yet, by name, is refused with Failure::Protected.
   std::vector<std::string> protectedFiles;
   // The sentence's end for such a target, e.g. "it is the reader's database".
-  QString protectedReason;
+  Sentence protectedReason;
   // false: a pipe, socket or device is opened without waiting for a reader,
   // and a write that cannot go on waits only until an ending signal arrives
   // (see EndingSignals), so that a window never hangs on it.
@@ -61,10 +63,10 @@ bool isAnyOf(int fd, const std::vector<std::string> &names);
 // user that names the path, gives the system's reason and says what to do.
 // A failed write leaves a replaced target as it was (absent or with its old
 // content) and no temporary file behind.
-std::optional<QString> write(const QByteArray &nativePath, const QByteArray &bytes,
-                             const Options &options = {});
-std::optional<QString> write(const QString &path, const QByteArray &bytes,
-                             const Options &options = {});
+std::optional<Sentence> write(const QByteArray &nativePath, const QByteArray &bytes,
+                              const Options &options = {});
+std::optional<Sentence> write(const QString &path, const QByteArray &bytes,
+                              const Options &options = {});
 
 // The same, for content that arrives piece by piece. Nothing is visible at a
 // replaced target until commit() succeeds; a writer destroyed without a
@@ -93,7 +95,7 @@ class Writer {
   // Replaces the target with everything appended (or, for a node written in
   // place, finishes the write). Returns nothing on success, else the
   // sentence for the first failure.
-  std::optional<QString> commit();
+  std::optional<Sentence> commit();
 
   // What kind of failure the sentence tells of.
   Failure failure() const { return failure_; }
@@ -101,6 +103,9 @@ class Writer {
  private:
   bool ensureOpen();
   void fail(const QString &reason, Failure kind = Failure::Other);
+  void fail(const Sentence &reason, Failure kind = Failure::Other);
+  void setError(Sentence error, Failure kind);
+  Sentence protectedReason() const;
   bool refusedTarget(const struct stat *existing, const QByteArray &name);
   void failWithErrno(int error);
   void discard();
@@ -115,7 +120,7 @@ class Writer {
   bool inPlace_ = false;
   bool keepMode_ = false;
   unsigned modeToKeep_ = 0;
-  std::optional<QString> error_;
+  std::optional<Sentence> error_;
 };
 
 }  // namespace AtomicFile

@@ -88,6 +88,10 @@ QString localized(const char *table, const char *key) {
   return text.isEmpty() ? QString::fromUtf8(key) : text;
 }
 
+QString localized(const Sentence &sentence) {
+  return sentence.text([](const char *source) { return localized("CXInterfaceString", source); });
+}
+
 void reloadStringsTables(const QLocale &locale) {
   Tables &t = tables();
   const bool installed = installedIn.load() != nullptr;

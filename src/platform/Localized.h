@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <QString>
 
+#include "platform/Sentence.h"
+
 // The text shown for key in one of the program's strings tables
 // ("CXInterfaceString" for messages, "InfoPlist" for the About window). The
 // key is the English text or a short name; a key without an entry is shown
@@ -14,6 +16,10 @@
 // has; Qt's own texts come from the system's Qt translations of the user's
 // language, where installed.
 QString localized(const char *table, const char *key);
+
+// The sentence in the user's language: its source and each of its parts
+// looked up in "CXInterfaceString", the values put in.
+QString localized(const Sentence &sentence);
 
 // Loads the tables of locale's languages in place of those in use. For a
 // language switch before the windows are made, and for tests: main thread

@@ -29,18 +29,21 @@ std::optional<std::string> path() {
   return std::nullopt;
 }
 
-QString unavailableSentence() {
+Sentence unavailableSentence() {
   const char *fromEnvironment = std::getenv("TMPDIR");
   if (fromEnvironment != nullptr && *fromEnvironment != '\0') {
-    return QStringLiteral(
-               "There is no temporary folder to write to: TMPDIR names \"%1\", which is not a "
-               "folder you may write to, and neither is /tmp. Set TMPDIR to such a folder and "
-               "try again.")
+    return Sentence(
+               QT_TRANSLATE_NOOP(
+                   "CXInterfaceString",
+                   "There is no temporary folder to write to: TMPDIR names \"%1\", which is not a "
+                   "folder you may write to, and neither is /tmp. Set TMPDIR to such a folder and "
+                   "try again."))
         .arg(QFile::decodeName(fromEnvironment));
   }
-  return QStringLiteral(
+  return Sentence(QT_TRANSLATE_NOOP(
+      "CXInterfaceString",
       "There is no temporary folder to write to: /tmp is not a folder you may write to. Set "
-      "TMPDIR to such a folder and try again.");
+      "TMPDIR to such a folder and try again."));
 }
 
 QString shown() {

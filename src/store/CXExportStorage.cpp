@@ -58,17 +58,20 @@ ReadResult noContainerResult() {
   // Which of the two variables is wrong, and how.
   const QByteArray home = qgetenv("HOME");
   if (!home.isEmpty() && !home.startsWith('/')) {
-    result.message = QStringLiteral(
-                         "No reader database: the application-group folder cannot be located "
-                         "because HOME is not an absolute path (\"%1\") and XDG_DATA_HOME is "
-                         "not set to one either. Set HOME to your home folder, or name the "
-                         "database file with --database.")
-                         .arg(QFile::decodeName(home));
+    result.message =
+        Sentence(
+            QT_TRANSLATE_NOOP("CXInterfaceString",
+                              "No reader database: the application-group folder cannot be located "
+                              "because HOME is not an absolute path (\"%1\") and XDG_DATA_HOME is "
+                              "not set to one either. Set HOME to your home folder, or name the "
+                              "database file with --database."))
+            .arg(QFile::decodeName(home));
   } else {
-    result.message = QStringLiteral(
-        "No reader database: the application-group folder cannot be located "
-        "because neither XDG_DATA_HOME nor HOME is set. Name the database file "
-        "with --database.");
+    result.message = Sentence(
+        QT_TRANSLATE_NOOP("CXInterfaceString",
+                          "No reader database: the application-group folder cannot be located "
+                          "because neither XDG_DATA_HOME nor HOME is set. Name the database file "
+                          "with --database."));
   }
   return result;
 }
@@ -101,8 +104,9 @@ ReadResult CXExportStorage::readFeeds(const ReadOptions &options) const {
     ReadResult result;
     result.status = ReadStatus::Unreadable;
     result.sqliteMessage = QStringLiteral("out of memory");
-    result.message = QStringLiteral(
-        "There was not enough memory to read the feeds. Close other programs and try again.");
+    result.message = Sentence(QT_TRANSLATE_NOOP(
+        "CXInterfaceString",
+        "There was not enough memory to read the feeds. Close other programs and try again."));
     return result;
   }
 }

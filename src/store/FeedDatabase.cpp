@@ -87,39 +87,47 @@ class Statement {
   sqlite3_stmt *stmt_ = nullptr;
 };
 
-QString describeOpenFailure(const fs::path &path, int systemErrno, const QString &sqliteMessage) {
+Sentence describeOpenFailure(const fs::path &path, int systemErrno, const QString &sqliteMessage) {
   std::error_code ec;
   if (fs::is_directory(path, ec)) {
-    return QStringLiteral("\"%1\" is a folder, not a database file. Name the Feeds file itself.")
+    return Sentence(QT_TRANSLATE_NOOP(
+                        "CXInterfaceString",
+                        "\"%1\" is a folder, not a database file. Name the Feeds file itself."))
         .arg(shown(path));
   }
   switch (systemErrno) {
     case ENOENT:
     case ENOTDIR:
-      return QStringLiteral(
-                 "There is no database file at \"%1\". Check the path, or start Orvella once so "
-                 "that it creates its database.")
+      return Sentence(QT_TRANSLATE_NOOP("CXInterfaceString",
+                                        "There is no database file at \"%1\". Check the path, or "
+                                        "start Orvella once so "
+                                        "that it creates its database."))
           .arg(shown(path));
     case EACCES:
     case EPERM:
-      return QStringLiteral(
-                 "The database \"%1\" cannot be opened: permission denied. Make the file "
-                 "readable for your user and try again.")
+      return Sentence(QT_TRANSLATE_NOOP(
+                          "CXInterfaceString",
+                          "The database \"%1\" cannot be opened: permission denied. Make the file "
+                          "readable for your user and try again."))
           .arg(shown(path));
     case EMFILE:
     case ENFILE:
       // Nothing is wrong with the file: the process or the system has run
       // out of open files.
-      return QStringLiteral(
-                 "The database \"%1\" cannot be opened because too many files are open "
-                 "(%2). Close other programs, or raise the limit on open files, and try "
-                 "again.")
-          .arg(shown(path), QString::fromLocal8Bit(std::strerror(systemErrno)));
+      return Sentence(QT_TRANSLATE_NOOP(
+                          "CXInterfaceString",
+                          "The database \"%1\" cannot be opened because too many files are open "
+                          "(%2). Close other programs, or raise the limit on open files, and try "
+                          "again."))
+          .arg(shown(path))
+          .arg(QString::fromLocal8Bit(std::strerror(systemErrno)));
     default:
-      return QStringLiteral(
-                 "The database \"%1\" cannot be opened (%2). Check the file and try "
-                 "again.")
-          .arg(shown(path), sqliteMessage);
+      return Sentence(QT_TRANSLATE_NOOP(
+                          "CXInterfaceString",
+                          "The database \"%1\" cannot be opened (%2). Check the file and try "
+                          "again."))
+          .arg(shown(path))
+          .arg(sqliteMessage);
   }
 }
 
@@ -145,65 +153,88 @@ ReadStatus statusOf(int code, bool prepared, std::size_t rowsRead, const QString
   }
 }
 
-QString describeReadFailure(const fs::path &path, ReadStatus status, int code,
-                            const QString &sqliteMessage, std::size_t rowsRead) {
+Sentence describeReadFailure(const fs::path &path, ReadStatus status, int code,
+                             const QString &sqliteMessage, std::size_t rowsRead) {
   const QString file = shown(path);
   switch (status) {
     case ReadStatus::Locked:
-      return QStringLiteral(
-                 "The database \"%1\" is locked by another program (%2). Quit Orvella, or wait "
-                 "until it has finished writing, and try again.")
-          .arg(file, sqliteMessage);
+      return Sentence(
+                 QT_TRANSLATE_NOOP(
+                     "CXInterfaceString",
+                     "The database \"%1\" is locked by another program (%2). Quit Orvella, or wait "
+                     "until it has finished writing, and try again."))
+          .arg(file)
+          .arg(sqliteMessage);
     case ReadStatus::NotADatabase:
-      return QStringLiteral(
-                 "\"%1\" is not an SQLite database (%2). Name the reader's Feeds database file.")
-          .arg(file, sqliteMessage);
+      return Sentence(QT_TRANSLATE_NOOP("CXInterfaceString",
+                                        "\"%1\" is not an SQLite database (%2). Name the reader's "
+                                        "Feeds database file."))
+          .arg(file)
+          .arg(sqliteMessage);
     case ReadStatus::Damaged:
-      return QStringLiteral(
-                 "The database \"%1\" is damaged (%2). Let Orvella repair it, or export from a "
-                 "backup copy.")
-          .arg(file, sqliteMessage);
+      return Sentence(
+                 QT_TRANSLATE_NOOP(
+                     "CXInterfaceString",
+                     "The database \"%1\" is damaged (%2). Let Orvella repair it, or export from a "
+                     "backup copy."))
+          .arg(file)
+          .arg(sqliteMessage);
     case ReadStatus::NoFeedsTable:
-      return QStringLiteral(
-                 "The database \"%1\" has no FEEDS table with the columns FEED_URL, "
-                 "FEED_TITLE, CHANNEL_TYPE and INTERNAL_LINK (%2). Name the reader's Feeds "
-                 "database file.")
-          .arg(file, sqliteMessage);
+      return Sentence(
+                 QT_TRANSLATE_NOOP(
+                     "CXInterfaceString",
+                     "The database \"%1\" has no FEEDS table with the columns FEED_URL, "
+                     "FEED_TITLE, CHANNEL_TYPE and INTERNAL_LINK (%2). Name the reader's Feeds "
+                     "database file."))
+          .arg(file)
+          .arg(sqliteMessage);
     case ReadStatus::QueryRefused:
       if (sqliteMessage.startsWith(QLatin1String("unsafe use of"))) {
-        return QStringLiteral(
-                   "The FEEDS view of the database \"%1\" calls a function that SQLite refuses "
-                   "to run from a database file (%2). Export from the reader's own Feeds "
-                   "database, or from a copy without that view.")
-            .arg(file, sqliteMessage);
+        return Sentence(
+                   QT_TRANSLATE_NOOP(
+                       "CXInterfaceString",
+                       "The FEEDS view of the database \"%1\" calls a function that SQLite refuses "
+                       "to run from a database file (%2). Export from the reader's own Feeds "
+                       "database, or from a copy without that view."))
+            .arg(file)
+            .arg(sqliteMessage);
       }
-      return QStringLiteral(
-                 "The FEEDS table or view of the database \"%1\" cannot be queried (%2). "
-                 "Export from the reader's own Feeds database, or let Orvella repair it.")
-          .arg(file, sqliteMessage);
+      return Sentence(QT_TRANSLATE_NOOP(
+                          "CXInterfaceString",
+                          "The FEEDS table or view of the database \"%1\" cannot be queried (%2). "
+                          "Export from the reader's own Feeds database, or let Orvella repair it."))
+          .arg(file)
+          .arg(sqliteMessage);
     case ReadStatus::Stopped:
-      return QStringLiteral("Reading the database \"%1\" was stopped after %2 feeds.")
+      return Sentence(QT_TRANSLATE_NOOP("CXInterfaceString",
+                                        "Reading the database \"%1\" was stopped after %2 feeds."))
           .arg(file)
           .arg(rowsRead);
     case ReadStatus::StepFailed:
       if ((code & 0xff) == SQLITE_CORRUPT) {
-        return QStringLiteral(
-                   "The database \"%1\" is damaged: reading stopped after %2 feeds (%3). Let "
-                   "Orvella repair it, or export from a backup copy.")
+        return Sentence(
+                   QT_TRANSLATE_NOOP(
+                       "CXInterfaceString",
+                       "The database \"%1\" is damaged: reading stopped after %2 feeds (%3). Let "
+                       "Orvella repair it, or export from a backup copy."))
             .arg(file)
             .arg(rowsRead)
             .arg(sqliteMessage);
       }
-      return QStringLiteral(
-                 "Reading the database \"%1\" stopped after %2 feeds (%3). Check the file and "
-                 "try again.")
+      return Sentence(
+                 QT_TRANSLATE_NOOP(
+                     "CXInterfaceString",
+                     "Reading the database \"%1\" stopped after %2 feeds (%3). Check the file and "
+                     "try again."))
           .arg(file)
           .arg(rowsRead)
           .arg(sqliteMessage);
     default:
-      return QStringLiteral(
-                 "The database \"%1\" cannot be read (%2). Check the file and try again.")
-          .arg(file, sqliteMessage);
+      return Sentence(QT_TRANSLATE_NOOP(
+                          "CXInterfaceString",
+                          "The database \"%1\" cannot be read (%2). Check the file and try again."))
+          .arg(file)
+          .arg(sqliteMessage);
   }
 }
 
@@ -461,10 +492,12 @@ std::variant<Access, ReadResult> chooseAccess(const fs::path &rawPath) {
   }
   if (!S_ISREG(info.st_mode)) {
     ReadResult result = openFailure(absolute, 0, cantOpenText());
-    result.message = QStringLiteral(
-                         "\"%1\" is not a database file but a pipe, socket or device. Name the "
-                         "Feeds database file itself.")
-                         .arg(shown(absolute));
+    result.message =
+        Sentence(QT_TRANSLATE_NOOP(
+                     "CXInterfaceString",
+                     "\"%1\" is not a database file but a pipe, socket or device. Name the "
+                     "Feeds database file itself."))
+            .arg(shown(absolute));
     return result;
   }
   Access access;
@@ -567,7 +600,8 @@ ReadResult noPathResult() {
   ReadResult result;
   result.status = ReadStatus::OpenFailed;
   result.sqliteMessage = QStringLiteral("no database path");
-  result.message = QStringLiteral("No database file was named. Name the Feeds database file.");
+  result.message = Sentence(QT_TRANSLATE_NOOP(
+      "CXInterfaceString", "No database file was named. Name the Feeds database file."));
   return result;
 }
 
@@ -615,7 +649,8 @@ ReadResult forEachFeedRowAt(const fs::path &rawPath, const FeedRowVisitor &onRow
         changed.status = ReadStatus::Unreadable;
         changed.sqliteMessage = QStringLiteral("changed during the read");
         changed.message =
-            QStringLiteral("The database \"%1\" changed while it was read. Try again.")
+            Sentence(QT_TRANSLATE_NOOP("CXInterfaceString",
+                                       "The database \"%1\" changed while it was read. Try again."))
                 .arg(shown(shownPath));
         return changed;
       }
@@ -637,12 +672,15 @@ ReadResult forEachFeedRowAt(const fs::path &rawPath, const FeedRowVisitor &onRow
     ReadResult result;
     result.status = ReadStatus::Unreadable;
     result.sqliteMessage = QStringLiteral("no private copy");
-    result.message = QStringLiteral(
-                         "The database \"%1\" was left unfinished by a program that stopped, "
-                         "and no private copy of it could be made in the temporary folder "
-                         "\"%2\" to read it. Make room there, or set TMPDIR to a folder with "
-                         "room, and try again.")
-                         .arg(shown(shownPath), TemporaryFolder::shown());
+    result.message =
+        Sentence(
+            QT_TRANSLATE_NOOP("CXInterfaceString",
+                              "The database \"%1\" was left unfinished by a program that stopped, "
+                              "and no private copy of it could be made in the temporary folder "
+                              "\"%2\" to read it. Make room there, or set TMPDIR to a folder with "
+                              "room, and try again."))
+            .arg(shown(shownPath))
+            .arg(TemporaryFolder::shown());
     return result;
   }
   return readInPlace(access, shownPath, onRow, options);

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Sentence.h"
 #include "store/FeedRecord.h"
 #include "store/FeedRowTable.h"
 #include "store/FeedRowView.h"
@@ -58,7 +59,7 @@ struct ReadResult {
   int systemErrno = 0;
   // A sentence for the user that names the file, says what went wrong and
   // what to do about it. Empty on Ok.
-  QString message;
+  Sentence message;
   // Values whose bytes were not valid UTF-8: each invalid sequence was
   // replaced with U+FFFD, every valid character kept.
   std::size_t repairedValues = 0;

@@ -15,6 +15,7 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "platform/Localized.h"
 #include "platform/MainQueue.h"
 #include "toolkit/CXTopLevelWindow.h"
 #include "toolkit/WindowAppearance.h"
@@ -149,11 +150,14 @@ class CXAlertButton : public QAbstractButton {
 
 }  // namespace
 
-// The alert's window: title, message and a row (or, from three buttons on, a
-// column) of buttons, on a panel in the alert's scheme. To assistive
-// technology it is an alert named by its title and described by its message.
+// The alert's window: title, message and a row (or, from three buttons on or
+// where their titles do not fit in a row, a column) of buttons, on a panel in
+// the alert's scheme. To assistive technology it is an alert named by its
+// title and described by its message.
 class CXAlertPanel : public CXTopLevelWindow {
  public:
+  static constexpr int kWidth = 300;
+
   CXAlertPanel(CXAlert &owner, const QString &title, const QString &inform,
                const QStringList &buttons)
       : CXTopLevelWindow(nullptr, Qt::Dialog | Qt::FramelessWindowHint, QAccessible::AlertMessage),
@@ -207,10 +211,9 @@ class CXAlertPanel : public CXTopLevelWindow {
     }
     column->addSpacing(18);
 
-    QBoxLayout *row = buttons.size() <= 2 ? static_cast<QBoxLayout *>(new QHBoxLayout)
-                                          : static_cast<QBoxLayout *>(new QVBoxLayout);
-    row->setSpacing(8);
+    constexpr int kButtonSpacing = 8;
     const QVariantList settings = owner.buttonsSettings();
+    int widthSideBySide = kButtonSpacing * int(std::max<qsizetype>(buttons.size() - 1, 0));
     for (int i = 0; i < buttons.size(); ++i) {
       auto *b = new CXAlertButton(buttons.at(i), settings.value(i).toMap(), this);
       b->setObjectName(QStringLiteral("alertButton%1").arg(i + 1));
@@ -218,20 +221,29 @@ class CXAlertPanel : public CXTopLevelWindow {
       const int number = i + 1;
       connect(b, &QAbstractButton::clicked, this, [this, number] { answer(number); });
       buttons_.append(b);
+      widthSideBySide += b->sizeHint().width();
     }
+    // Two buttons stand side by side where their titles fit so; more, or
+    // longer titles (as in many languages), are stacked, each readable whole.
+    const QMargins margins = column->contentsMargins();
+    const bool sideBySide =
+        buttons.size() <= 2 && widthSideBySide <= kWidth - margins.left() - margins.right();
+    QBoxLayout *row = sideBySide ? static_cast<QBoxLayout *>(new QHBoxLayout)
+                                 : static_cast<QBoxLayout *>(new QVBoxLayout);
+    row->setSpacing(kButtonSpacing);
     // Side by side, the first (default) button sits on the right, where the
     // eye ends; stacked, it comes first.
     QList<QAbstractButton *> seen = buttons_;
-    if (buttons.size() <= 2) std::reverse(seen.begin(), seen.end());
+    if (sideBySide) std::reverse(seen.begin(), seen.end());
     for (QAbstractButton *b : seen) row->addWidget(b);
     // Tab goes the way the eye reads them.
     for (qsizetype i = 1; i < seen.size(); ++i) setTabOrder(seen.at(i - 1), seen.at(i));
     column->addLayout(row);
 
     // Wrapped labels need the width before they can tell their height.
-    setFixedWidth(300);
+    setFixedWidth(kWidth);
     column->activate();
-    setFixedHeight(column->totalHeightForWidth(300));
+    setFixedHeight(column->totalHeightForWidth(kWidth));
   }
 
   QAbstractButton *button(int number) const {
@@ -387,7 +399,7 @@ void CXAlert::showAlertWithTitleInformTextButtonTitlesCompletionHandler(
     const QString &title, const QString &inform, const QStringList &buttonTitles,
     std::function<void(int)> completion) {
   Request request{title, inform, buttonTitles, std::move(completion)};
-  if (request.buttons.isEmpty()) request.buttons = {QStringLiteral("OK")};
+  if (request.buttons.isEmpty()) request.buttons = {localized("CXInterfaceString", "OK")};
   if (!MainQueue::isMainThread()) {
     MainQueue::async(
         [request = std::move(request)]() mutable { sharedAlert().enqueue(std::move(request)); });

@@ -216,6 +216,13 @@ void CXExportDocumentWC::loadExportListVC() {
             &CXExportDocumentWC::validateMenuItems);
     connect(list, &CXExportListVC::loadStateChanged, this, &CXExportDocumentWC::validateMenuItems);
     validateMenuItems();
+    // In some languages the buttons under the list need more room than in
+    // English: the window then opens wide enough for them and is never made
+    // narrower, rather than cutting their titles short.
+    const QMargins frame = ui_->vibrancyView->layout()->contentsMargins();
+    const int needed = list->view()->minimumSizeHint().width() + frame.left() + frame.right();
+    window_->setMinimumWidth(std::max(window_->minimumWidth(), needed));
+    if (window_->width() < needed) window_->resize(needed, window_->height());
   }
   QWidget *listView = exportListVC_->view();
   CXVibrance::applyToTextFields(listView, WindowAppearance::scheme(window_.get()));
@@ -295,7 +302,7 @@ void CXExportDocumentWC::writeExport() {
     panel->setProposedName(text("My Feeds"));
     path = panel->runModal(window_.get());
   }
-  std::optional<QString> failure;
+  std::optional<Sentence> failure;
   if (path) {
     // The same guard as the command line's: never the reader's own files, and
     // never a wait on a pipe that nobody reads.
@@ -303,7 +310,8 @@ void CXExportDocumentWC::writeExport() {
     AtomicFile::Options options;
     if (const auto database = store.databasePath()) {
       options.protectedFiles = databaseFileNames(*database);
-      options.protectedReason = text("it is the reader's database or one of its files");
+      options.protectedReason = Sentence(QT_TRANSLATE_NOOP(
+          "CXInterfaceString", "it is the reader's database or one of its files"));
     }
     options.mayWait = false;
     failure = AtomicFile::write(*path, document, options);
@@ -325,7 +333,7 @@ void CXExportDocumentWC::writeExport() {
     // "Export complete" of an earlier file must not stand as the outcome of
     // this one: the list comes back, ready for another try.
     if (isExportCompleteViewShown()) showExportListView();
-    showWriteFailure(*failure);
+    showWriteFailure(localized(*failure));
   }
   emit exportFinished(std::nullopt);
 }

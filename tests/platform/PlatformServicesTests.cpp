@@ -351,15 +351,18 @@ TEST(Localized, TheUsersLanguageWithEnglishWhenTheProgramHasNoTable) {
   struct Case {
     const char *locale;
     const char *table;
-    bool qtTranslated;                    // Qt's own texts come from the system for the language
-  } cases[] = {{"de_DE", "en_GB", true},  // no German table yet: English, Qt's own in German
-               {"ko_KR", "en_GB", true},
-               {"en_US", "en_GB", false}};  // Qt speaks English as it stands
+    bool qtTranslated;  // Qt's own texts come from the system for the language
+    const char *complete;
+  } cases[] = {{"de_DE", "de", true, "Export abgeschlossen"},
+               {"pt_BR", "pt_BR", true, "Exportação concluída"},
+               {"ko_KR", "en_GB", true, "Export complete"},    // no Korean table: English
+               {"en_US", "en_GB", false, "Export complete"}};  // Qt speaks English as it stands
   for (const Case &c : cases) {
     reloadStringsTables(QLocale(QString::fromLatin1(c.locale)));
     EXPECT_EQ(stringsTableLanguage(), c.table) << c.locale;
     EXPECT_EQ(qtTranslationsLoaded(), c.qtTranslated) << c.locale;
-    EXPECT_EQ(localized("CXInterfaceString", "Export complete"), "Export complete") << c.locale;
+    EXPECT_EQ(localized("CXInterfaceString", "Export complete"), QString::fromUtf8(c.complete))
+        << c.locale;
   }
   reloadStringsTables(QLocale(QString::fromLatin1("de_DE")));
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");

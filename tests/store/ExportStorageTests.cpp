@@ -282,8 +282,9 @@ TEST(CXExportStorage, ReadWithOutcomeAlwaysAnswersWithStatusSentenceAndRows) {
     ASSERT_TRUE(waitUntil([&] { return outcome.has_value(); }));
     EXPECT_EQ(outcome->status, c.status);
     EXPECT_EQ(outcome->feeds.size(), c.rows);
-    EXPECT_TRUE(outcome->message.contains(c.sentence)) << outcome->message.toStdString();
-    EXPECT_EQ(outcome->message.isEmpty(), c.status == ReadStatus::Ok);
+    EXPECT_TRUE(outcome->message.english().contains(c.sentence))
+        << outcome->message.english().toStdString();
+    EXPECT_EQ(outcome->message.english().isEmpty(), c.status == ReadStatus::Ok);
   }
 }
 
@@ -302,7 +303,7 @@ TEST(CXExportStorage, ProbeAnswersAtOnceForNamesThatAreNoDatabaseFile) {
     EXPECT_EQ(storage.openDatabase(), CXExportStorage::kDatabaseUnavailable);
     const ReadResult read = storage.readFeeds();
     EXPECT_EQ(read.status, ReadStatus::OpenFailed);
-    EXPECT_TRUE(read.message.contains(QString::fromStdString((dir / name).string())))
-        << read.message.toStdString();
+    EXPECT_TRUE(read.message.english().contains(QString::fromStdString((dir / name).string())))
+        << read.message.english().toStdString();
   }
 }

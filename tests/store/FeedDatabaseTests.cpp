@@ -44,8 +44,8 @@ TEST(FeedDatabase, ReadsEveryRowInTableOrderWithTheFourColumns) {
 
   const ReadResult result = readFeedsAt(db);
 
-  ASSERT_TRUE(result.ok()) << result.message.toStdString();
-  EXPECT_TRUE(result.message.isEmpty());
+  ASSERT_TRUE(result.ok()) << result.message.english().toStdString();
+  EXPECT_TRUE(result.message.english().isEmpty());
   ASSERT_EQ(result.feeds.size(), 4u);
   EXPECT_EQ(result.rowCount, 4u);
   EXPECT_EQ(result.feeds[0], (FeedRecord{text("https://b.example/"), text("Bravo"), 2,
@@ -124,7 +124,7 @@ TEST(FeedDatabase, CompactRowsGiveBackTheSameRecords) {
     const ReadResult records = readFeedsAt(db);
     const ReadResult rows = readFeedsAt(db, compact);
     ASSERT_TRUE(records.ok());
-    ASSERT_TRUE(rows.ok()) << rows.message.toStdString();
+    ASSERT_TRUE(rows.ok()) << rows.message.english().toStdString();
     EXPECT_TRUE(rows.feeds.empty());
     ASSERT_EQ(rows.compact.size(), records.feeds.size());
     EXPECT_EQ(rows.compact.records(), records.feeds);
@@ -171,9 +171,10 @@ TEST(FeedDatabase, MissingFileIsNeverCreated) {
     const ReadResult result = readFeedsAt(db);
     EXPECT_EQ(result.status, ReadStatus::OpenFailed);
     EXPECT_TRUE(result.feeds.empty());
-    EXPECT_TRUE(result.message.contains(QString::fromStdString(db.string())))
-        << result.message.toStdString();
-    EXPECT_TRUE(result.message.contains("no database file")) << result.message.toStdString();
+    EXPECT_TRUE(result.message.english().contains(QString::fromStdString(db.string())))
+        << result.message.english().toStdString();
+    EXPECT_TRUE(result.message.english().contains("no database file"))
+        << result.message.english().toStdString();
     EXPECT_FALSE(fs::exists(db));
   }
   EXPECT_TRUE(fs::is_empty(dir / "Documents"));
@@ -213,14 +214,16 @@ TEST(FeedDatabase, FilesThatAreNoFeedDatabaseGiveQueryFailureAndStayUntouched) {
     EXPECT_EQ(result.status, c.status);
     EXPECT_TRUE(result.feeds.empty());
     EXPECT_FALSE(result.sqliteMessage.isEmpty());
-    EXPECT_TRUE(result.message.contains(c.expected)) << result.message.toStdString();
-    EXPECT_TRUE(result.message.contains(QString::fromStdString(db.string())));
+    EXPECT_TRUE(result.message.english().contains(c.expected))
+        << result.message.english().toStdString();
+    EXPECT_TRUE(result.message.english().contains(QString::fromStdString(db.string())));
     EXPECT_EQ(readFile(db), before);
   }
   // A folder in place of the file.
   const ReadResult folder = readFeedsAt(dir.path());
   EXPECT_NE(folder.status, ReadStatus::Ok);
-  EXPECT_TRUE(folder.message.contains("folder")) << folder.message.toStdString();
+  EXPECT_TRUE(folder.message.english().contains("folder"))
+      << folder.message.english().toStdString();
 }
 
 TEST(FeedDatabase, DamagedPagesStopTheReadAndKeepTheRowsBefore) {
@@ -239,7 +242,8 @@ TEST(FeedDatabase, DamagedPagesStopTheReadAndKeepTheRowsBefore) {
   EXPECT_GT(result.rowCount, 0u);
   EXPECT_LT(result.rowCount, 3000u);
   EXPECT_EQ(result.feeds.size(), result.rowCount);
-  EXPECT_TRUE(result.message.contains("damaged")) << result.message.toStdString();
+  EXPECT_TRUE(result.message.english().contains("damaged"))
+      << result.message.english().toStdString();
   ReadOptions compact;
   compact.compactRows = true;
   const ReadResult rows = readFeedsAt(db, compact);
@@ -258,11 +262,12 @@ TEST(FeedDatabase, LockHeldByAnotherProgramFailsAfterTheWaitInsteadOfHanging) {
   briefWait.busyTimeout = std::chrono::milliseconds(200);
   const ReadResult locked = readFeedsAt(db, briefWait);
   EXPECT_EQ(locked.status, ReadStatus::Locked);
-  EXPECT_TRUE(locked.message.contains("locked by another program")) << locked.message.toStdString();
+  EXPECT_TRUE(locked.message.english().contains("locked by another program"))
+      << locked.message.english().toStdString();
 
   killWriter(*writer);
   const ReadResult freed = readFeedsAt(db);
-  ASSERT_TRUE(freed.ok()) << freed.message.toStdString();
+  ASSERT_TRUE(freed.ok()) << freed.message.english().toStdString();
   EXPECT_EQ(freed.feeds.size(), 1u);
 }
 
@@ -284,7 +289,7 @@ TEST(FeedDatabase, CommittedRowsInTheLogOfAKilledWalWriterAreRead) {
   const std::string mainBefore = readFile(db);
 
   ReadResult result = readFeedsAt(db);
-  ASSERT_TRUE(result.ok()) << result.message.toStdString();
+  ASSERT_TRUE(result.ok()) << result.message.english().toStdString();
   ASSERT_EQ(result.feeds.size(), 501u);
   EXPECT_EQ(result.feeds.back().feedUrl, text("https://site/500"));
   EXPECT_EQ(readFile(db), mainBefore) << "a reader must not checkpoint into the database";
@@ -292,7 +297,7 @@ TEST(FeedDatabase, CommittedRowsInTheLogOfAKilledWalWriterAreRead) {
   // Without the shared-memory index, which a writable folder lets SQLite rebuild.
   fs::remove(shm);
   result = readFeedsAt(db);
-  ASSERT_TRUE(result.ok()) << result.message.toStdString();
+  ASSERT_TRUE(result.ok()) << result.message.english().toStdString();
   EXPECT_EQ(result.feeds.size(), 501u);
   EXPECT_EQ(readFile(db), mainBefore);
 }
@@ -317,7 +322,7 @@ TEST(FeedDatabase, LogWithoutIndexInAFolderWeMayNotWriteIsReadFromAPrivateCopy) 
   const ReadResult result = readFeedsAt(db);
 
   fs::permissions(dir.path(), fs::perms::owner_all, fs::perm_options::replace);
-  ASSERT_TRUE(result.ok()) << result.message.toStdString();
+  ASSERT_TRUE(result.ok()) << result.message.english().toStdString();
   EXPECT_EQ(result.feeds.size(), 50u);
   EXPECT_EQ(folderState(dir.path()), before);
 }
@@ -336,7 +341,7 @@ TEST(FeedDatabase, HotJournalOfAKilledWriterIsRolledBackOnAPrivateCopyOnly) {
 
   const ReadResult result = readFeedsAt(db);
 
-  ASSERT_TRUE(result.ok()) << result.message.toStdString();
+  ASSERT_TRUE(result.ok()) << result.message.english().toStdString();
   ASSERT_EQ(result.feeds.size(), 2u) << "the unfinished transaction must not show";
   EXPECT_EQ(result.feeds[1].feedTitle, text("committed 2"));
   EXPECT_EQ(folderState(dir.path()), before) << "the reader's files stay as the writer left them";
@@ -389,14 +394,14 @@ TEST(FeedDatabase, ALockFreeReadThatAWriterOvertookStartsOver) {
         },
         options);
     if (canRestart) {
-      EXPECT_TRUE(result.ok()) << result.message.toStdString();
+      EXPECT_TRUE(result.ok()) << result.message.english().toStdString();
       EXPECT_EQ(restarts, 1);
       EXPECT_EQ(seen.size(), 3001u) << "every row of the new state, once";
       EXPECT_EQ(seen.back(), "https://late/");
     } else {
       EXPECT_EQ(result.status, ReadStatus::Unreadable);
-      EXPECT_TRUE(result.message.contains("changed while it was read"))
-          << result.message.toStdString();
+      EXPECT_TRUE(result.message.english().contains("changed while it was read"))
+          << result.message.english().toStdString();
     }
   }
 }

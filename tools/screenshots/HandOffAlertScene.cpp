@@ -6,6 +6,7 @@
 #include "Screenshot.h"
 #include "app/CXAppDelegate.h"
 #include "platform/Defaults.h"
+#include "platform/Localized.h"
 #include "services/AppearanceNames.h"
 #include "toolkit/CXAlert.h"
 
@@ -16,7 +17,8 @@ ORVELLA_SCREENSHOT_SCENE(handoff_alert) {
     CXAppDelegate::configureSharedAlert();
     CXAlert::showAlertWithTitleInformTextButtonTitlesCompletionHandler(
         CXAppDelegate::handOffTitle(), CXAppDelegate::handOffInformText(),
-        {QStringLiteral("Continue"), QStringLiteral("Cancel")}, [](int) {});
+        {localized("CXInterfaceString", "Continue"), localized("CXInterfaceString", "Cancel")},
+        [](int) {});
     QWidget *panel = CXAlert::sharedAlert().window();
     if (!panel) continue;
     ctx.save(QStringLiteral("handoff-alert-%1").arg(schemeName(dark)),

@@ -1,0 +1,353 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>CXInterfaceString</name>
+    <message>
+        <source>Orvella cannot be open during export</source>
+        <translation>Orvella non può restare aperto durante l’esportazione</translation>
+    </message>
+    <message>
+        <source>Click Continue to quit Orvella. The application will open when the export is complete</source>
+        <translation>Fai clic su Continua per chiudere Orvella. L’applicazione si riaprirà al termine dell’esportazione</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Export complete</source>
+        <translation>Esportazione completata</translation>
+    </message>
+    <message>
+        <source>Downloaded successfully</source>
+        <translation>Scaricamento completato</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Deselect All</source>
+        <translation>Deseleziona tutto</translation>
+    </message>
+    <message>
+        <source>My Feeds</source>
+        <translation>I miei feed</translation>
+    </message>
+    <message>
+        <source>Orvella has no subscriptions to export yet. Add feeds in Orvella, then open the exporter again.</source>
+        <translation>Orvella non ha ancora iscrizioni da esportare. Aggiungi dei feed in Orvella, poi riapri l’esportatore.</translation>
+    </message>
+    <message>
+        <source>Orvella could not be quit. Quit it yourself, then open the exporter again.</source>
+        <translation>Impossibile chiudere Orvella. Chiudilo tu, poi riapri l’esportatore.</translation>
+    </message>
+    <message>
+        <source>The support page could not be opened. Visit it in your web browser instead.</source>
+        <translation>Impossibile aprire la pagina di assistenza. Visitala dal tuo browser web.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Orvella Exporter…</source>
+        <translation>Informazioni su Orvella Exporter…</translation>
+    </message>
+    <message>
+        <source>Orvella Support</source>
+        <translation>Assistenza Orvella</translation>
+    </message>
+    <message>
+        <source>Export Subscriptions</source>
+        <translation>Esporta iscrizioni</translation>
+    </message>
+    <message>
+        <source>Tick the feeds to include in the OPML file.</source>
+        <translation>Spunta i feed da includere nel file OPML.</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Esporta…</translation>
+    </message>
+    <message>
+        <source>%1 of %2 selected</source>
+        <translation>%1 di %2 selezionati</translation>
+    </message>
+    <message>
+        <source>No readable Orvella database was found at %1. Open Orvella once so that it creates its database, then open the exporter again.</source>
+        <translation>Nessun database di Orvella leggibile in %1. Apri Orvella una volta perché crei il suo database, poi riapri l’esportatore.</translation>
+    </message>
+    <message>
+        <source>Reading feeds…</source>
+        <translation>Lettura dei feed…</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Riprova</translation>
+    </message>
+    <message>
+        <source>This list is incomplete. %1</source>
+        <translation>Questo elenco è incompleto. %1</translation>
+    </message>
+    <message>
+        <source>There is no database file at “%1”. Check the path given with --database, then start the exporter again.</source>
+        <translation>Non esiste alcun file di database in «%1». Controlla il percorso indicato con --database, poi riavvia l’esportatore.</translation>
+    </message>
+    <message>
+        <source>Export an incomplete list?</source>
+        <translation>Esportare un elenco incompleto?</translation>
+    </message>
+    <message>
+        <source>Only the feeds in the list can be exported; those that could not be read will be missing from the file.</source>
+        <translation>Si possono esportare solo i feed dell’elenco; quelli che non è stato possibile leggere mancheranno nel file.</translation>
+    </message>
+    <message>
+        <source>Export Anyway</source>
+        <translation>Esporta comunque</translation>
+    </message>
+    <message>
+        <source>Export Feeds</source>
+        <translation>Esporta feed</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 esiste già. Vuoi sostituirlo?</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>OPML files</source>
+        <translation>File OPML</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Feeds</source>
+        <translation>Feed</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>The export could not be saved</source>
+        <translation>Impossibile salvare l’esportazione</translation>
+    </message>
+    <message>
+        <source>Saved as “%1” in</source>
+        <translation>Salvato come «%1» in</translation>
+    </message>
+    <message>
+        <source>%1 of the feeds' texts held bytes that are not valid UTF-8; each such sequence is shown and exported as the character �.</source>
+        <translation>%1 testi dei feed contenevano byte non validi in UTF-8; ciascuna di queste sequenze viene mostrata ed esportata come il carattere �.</translation>
+    </message>
+    <message>
+        <source>close button</source>
+        <translation>pulsante di chiusura</translation>
+    </message>
+    <message>
+        <source>"%1" is a folder, not a database file. Name the Feeds file itself.</source>
+        <translation>«%1» è una cartella, non un file di database. Indica il file Feeds vero e proprio.</translation>
+    </message>
+    <message>
+        <source>There is no database file at "%1". Check the path, or start Orvella once so that it creates its database.</source>
+        <translation>Non esiste alcun file di database in «%1». Controlla il percorso, oppure avvia Orvella una volta perché crei il suo database.</translation>
+    </message>
+    <message>
+        <source>The database "%1" cannot be opened: permission denied. Make the file readable for your user and try again.</source>
+        <translation>Impossibile aprire il database «%1»: permesso negato. Rendi il file leggibile per il tuo utente e riprova.</translation>
+    </message>
+    <message>
+        <source>The database "%1" cannot be opened because too many files are open (%2). Close other programs, or raise the limit on open files, and try again.</source>
+        <translation>Impossibile aprire il database «%1» perché ci sono troppi file aperti (%2). Chiudi altri programmi, oppure alza il limite di file aperti, e riprova.</translation>
+    </message>
+    <message>
+        <source>The database "%1" cannot be opened (%2). Check the file and try again.</source>
+        <translation>Impossibile aprire il database «%1» (%2). Controlla il file e riprova.</translation>
+    </message>
+    <message>
+        <source>The database "%1" is locked by another program (%2). Quit Orvella, or wait until it has finished writing, and try again.</source>
+        <translation>Il database «%1» è bloccato da un altro programma (%2). Chiudi Orvella, oppure attendi che finisca di scrivere, e riprova.</translation>
+    </message>
+    <message>
+        <source>"%1" is not an SQLite database (%2). Name the reader's Feeds database file.</source>
+        <translation>«%1» non è un database SQLite (%2). Indica il file di database Feeds del lettore.</translation>
+    </message>
+    <message>
+        <source>The database "%1" is damaged (%2). Let Orvella repair it, or export from a backup copy.</source>
+        <translation>Il database «%1» è danneggiato (%2). Lascia che Orvella lo ripari, oppure esporta da una copia di backup.</translation>
+    </message>
+    <message>
+        <source>The database "%1" has no FEEDS table with the columns FEED_URL, FEED_TITLE, CHANNEL_TYPE and INTERNAL_LINK (%2). Name the reader's Feeds database file.</source>
+        <translation>Il database «%1» non ha una tabella FEEDS con le colonne FEED_URL, FEED_TITLE, CHANNEL_TYPE e INTERNAL_LINK (%2). Indica il file di database Feeds del lettore.</translation>
+    </message>
+    <message>
+        <source>The FEEDS view of the database "%1" calls a function that SQLite refuses to run from a database file (%2). Export from the reader's own Feeds database, or from a copy without that view.</source>
+        <translation>La vista FEEDS del database «%1» chiama una funzione che SQLite si rifiuta di eseguire da un file di database (%2). Esporta dal database Feeds del lettore stesso, oppure da una copia senza quella vista.</translation>
+    </message>
+    <message>
+        <source>The FEEDS table or view of the database "%1" cannot be queried (%2). Export from the reader's own Feeds database, or let Orvella repair it.</source>
+        <translation>Impossibile interrogare la tabella o la vista FEEDS del database «%1» (%2). Esporta dal database Feeds del lettore stesso, oppure lascia che Orvella lo ripari.</translation>
+    </message>
+    <message>
+        <source>Reading the database "%1" was stopped after %2 feeds.</source>
+        <translation>La lettura del database «%1» è stata interrotta dopo %2 feed.</translation>
+    </message>
+    <message>
+        <source>The database "%1" is damaged: reading stopped after %2 feeds (%3). Let Orvella repair it, or export from a backup copy.</source>
+        <translation>Il database «%1» è danneggiato: la lettura si è fermata dopo %2 feed (%3). Lascia che Orvella lo ripari, oppure esporta da una copia di backup.</translation>
+    </message>
+    <message>
+        <source>Reading the database "%1" stopped after %2 feeds (%3). Check the file and try again.</source>
+        <translation>La lettura del database «%1» si è fermata dopo %2 feed (%3). Controlla il file e riprova.</translation>
+    </message>
+    <message>
+        <source>The database "%1" cannot be read (%2). Check the file and try again.</source>
+        <translation>Impossibile leggere il database «%1» (%2). Controlla il file e riprova.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a database file but a pipe, socket or device. Name the Feeds database file itself.</source>
+        <translation>«%1» non è un file di database ma una pipe, un socket o un dispositivo. Indica il file di database Feeds vero e proprio.</translation>
+    </message>
+    <message>
+        <source>No database file was named. Name the Feeds database file.</source>
+        <translation>Non è stato indicato alcun file di database. Indica il file di database Feeds.</translation>
+    </message>
+    <message>
+        <source>The database "%1" changed while it was read. Try again.</source>
+        <translation>Il database «%1» è cambiato durante la lettura. Riprova.</translation>
+    </message>
+    <message>
+        <source>The database "%1" was left unfinished by a program that stopped, and no private copy of it could be made in the temporary folder "%2" to read it. Make room there, or set TMPDIR to a folder with room, and try again.</source>
+        <translation>Il database «%1» è stato lasciato incompleto da un programma che si è interrotto, e non è stato possibile crearne una copia privata da leggere nella cartella temporanea «%2». Libera spazio lì, oppure imposta TMPDIR su una cartella con spazio sufficiente, e riprova.</translation>
+    </message>
+    <message>
+        <source>No reader database: the application-group folder cannot be located because HOME is not an absolute path ("%1") and XDG_DATA_HOME is not set to one either. Set HOME to your home folder, or name the database file with --database.</source>
+        <translation>Nessun database del lettore: impossibile trovare la cartella del gruppo di applicazioni perché HOME non è un percorso assoluto («%1») e nemmeno XDG_DATA_HOME ne indica uno. Imposta HOME sulla tua cartella personale, oppure indica il file di database con --database.</translation>
+    </message>
+    <message>
+        <source>No reader database: the application-group folder cannot be located because neither XDG_DATA_HOME nor HOME is set. Name the database file with --database.</source>
+        <translation>Nessun database del lettore: impossibile trovare la cartella del gruppo di applicazioni perché non sono impostati né XDG_DATA_HOME né HOME. Indica il file di database con --database.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to read the feeds. Close other programs and try again.</source>
+        <translation>La memoria non era sufficiente per leggere i feed. Chiudi altri programmi e riprova.</translation>
+    </message>
+    <message>
+        <source>There is no temporary folder to write to: TMPDIR names "%1", which is not a folder you may write to, and neither is /tmp. Set TMPDIR to such a folder and try again.</source>
+        <translation>Nessuna cartella temporanea in cui scrivere: TMPDIR indica «%1», una cartella in cui non puoi scrivere, e nemmeno /tmp lo è. Imposta TMPDIR su una cartella del genere e riprova.</translation>
+    </message>
+    <message>
+        <source>There is no temporary folder to write to: /tmp is not a folder you may write to. Set TMPDIR to such a folder and try again.</source>
+        <translation>Nessuna cartella temporanea in cui scrivere: non puoi scrivere in /tmp. Imposta TMPDIR su una cartella in cui puoi scrivere e riprova.</translation>
+    </message>
+    <message>
+        <source>Could not save "%1": %2. Choose another file name for the export.</source>
+        <translation>Impossibile salvare «%1»: %2. Scegli un altro nome di file per l’esportazione.</translation>
+    </message>
+    <message>
+        <source>Could not save "%1": the file is write-protected (%2). Choose another file name, or make the file writable first if it is meant to be replaced.</source>
+        <translation>Impossibile salvare «%1»: il file è protetto da scrittura (%2). Scegli un altro nome di file, oppure rendi prima il file scrivibile se deve essere sostituito.</translation>
+    </message>
+    <message>
+        <source>Could not save "%1": %2. Choose a folder you may write to that has room for the file, and try again.</source>
+        <translation>Impossibile salvare «%1»: %2. Scegli una cartella in cui puoi scrivere e che abbia spazio per il file, e riprova.</translation>
+    </message>
+    <message>
+        <source>Could not save the file: no file name was given. Choose a file name and try again.</source>
+        <translation>Impossibile salvare il file: non è stato indicato alcun nome. Scegli un nome di file e riprova.</translation>
+    </message>
+    <message>
+        <source>the file may not be replaced</source>
+        <translation>il file non può essere sostituito</translation>
+    </message>
+    <message>
+        <source>no one may write to it</source>
+        <translation>nessuno può scriverci</translation>
+    </message>
+    <message>
+        <source>you may not write to it</source>
+        <translation>non hai il permesso di scriverci</translation>
+    </message>
+    <message>
+        <source>it is a link in a folder that everyone may write to, and it belongs to another user, so it is not followed</source>
+        <translation>è un collegamento in una cartella in cui tutti possono scrivere e appartiene a un altro utente, quindi non viene seguito</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>it is a disk device</source>
+        <translation>è un dispositivo disco</translation>
+    </message>
+    <message>
+        <source>it is a pipe that no program is reading from</source>
+        <translation>è una pipe da cui nessun programma sta leggendo</translation>
+    </message>
+    <message>
+        <source>it is the reader's database or one of its files</source>
+        <translation>è il database del lettore o uno dei suoi file</translation>
+    </message>
+</context>
+<context>
+    <name>About</name>
+    <message>
+        <source>About Orvella Exporter</source>
+        <translation>Informazioni su Orvella Exporter</translation>
+    </message>
+    <message>
+        <source>Designed and engineered by Corvanex</source>
+        <translation>Progettato e sviluppato da Corvanex</translation>
+    </message>
+</context>
+<context>
+    <name>InfoPlist</name>
+    <message>
+        <source>App Name</source>
+        <translation>Orvella Exporter</translation>
+    </message>
+    <message>
+        <source>Made in Ukraine</source>
+        <translation>Prodotto in Ucraina</translation>
+    </message>
+    <message>
+        <source>Reserved</source>
+        <translation>Tutti i diritti riservati.</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versione %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Esporta le tue iscrizioni di Orvella in un file OPML.</translation>
+    </message>
+</context>
+</TS>

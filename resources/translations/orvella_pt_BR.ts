@@ -1,0 +1,353 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>CXInterfaceString</name>
+    <message>
+        <source>Orvella cannot be open during export</source>
+        <translation>O Orvella não pode estar aberto durante a exportação</translation>
+    </message>
+    <message>
+        <source>Click Continue to quit Orvella. The application will open when the export is complete</source>
+        <translation>Clique em Continuar para encerrar o Orvella. O aplicativo será aberto quando a exportação terminar</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Export complete</source>
+        <translation>Exportação concluída</translation>
+    </message>
+    <message>
+        <source>Downloaded successfully</source>
+        <translation>Download concluído</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Selecionar tudo</translation>
+    </message>
+    <message>
+        <source>Deselect All</source>
+        <translation>Desmarcar tudo</translation>
+    </message>
+    <message>
+        <source>My Feeds</source>
+        <translation>Meus feeds</translation>
+    </message>
+    <message>
+        <source>Orvella has no subscriptions to export yet. Add feeds in Orvella, then open the exporter again.</source>
+        <translation>O Orvella ainda não tem assinaturas para exportar. Adicione feeds no Orvella e abra o exportador novamente.</translation>
+    </message>
+    <message>
+        <source>Orvella could not be quit. Quit it yourself, then open the exporter again.</source>
+        <translation>Não foi possível encerrar o Orvella. Encerre-o você mesmo e abra o exportador novamente.</translation>
+    </message>
+    <message>
+        <source>The support page could not be opened. Visit it in your web browser instead.</source>
+        <translation>Não foi possível abrir a página de suporte. Acesse-a pelo seu navegador.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Orvella Exporter…</source>
+        <translation>Sobre o Orvella Exporter…</translation>
+    </message>
+    <message>
+        <source>Orvella Support</source>
+        <translation>Suporte do Orvella</translation>
+    </message>
+    <message>
+        <source>Export Subscriptions</source>
+        <translation>Exportar assinaturas</translation>
+    </message>
+    <message>
+        <source>Tick the feeds to include in the OPML file.</source>
+        <translation>Marque os feeds que devem ir para o arquivo OPML.</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>%1 of %2 selected</source>
+        <translation>%1 de %2 selecionados</translation>
+    </message>
+    <message>
+        <source>No readable Orvella database was found at %1. Open Orvella once so that it creates its database, then open the exporter again.</source>
+        <translation>Nenhum banco de dados legível do Orvella foi encontrado em %1. Abra o Orvella uma vez para que ele crie seu banco de dados e abra o exportador novamente.</translation>
+    </message>
+    <message>
+        <source>Reading feeds…</source>
+        <translation>Lendo feeds…</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Tentar novamente</translation>
+    </message>
+    <message>
+        <source>This list is incomplete. %1</source>
+        <translation>Esta lista está incompleta. %1</translation>
+    </message>
+    <message>
+        <source>There is no database file at “%1”. Check the path given with --database, then start the exporter again.</source>
+        <translation>Não há arquivo de banco de dados em “%1”. Verifique o caminho informado em --database e inicie o exportador novamente.</translation>
+    </message>
+    <message>
+        <source>Export an incomplete list?</source>
+        <translation>Exportar uma lista incompleta?</translation>
+    </message>
+    <message>
+        <source>Only the feeds in the list can be exported; those that could not be read will be missing from the file.</source>
+        <translation>Só os feeds da lista podem ser exportados; os que não puderam ser lidos vão faltar no arquivo.</translation>
+    </message>
+    <message>
+        <source>Export Anyway</source>
+        <translation>Exportar mesmo assim</translation>
+    </message>
+    <message>
+        <source>Export Feeds</source>
+        <translation>Exportar feeds</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 já existe. Deseja substituí-lo?</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>OPML files</source>
+        <translation>Arquivos OPML</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Feeds</source>
+        <translation>Feeds</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Maximizar</translation>
+    </message>
+    <message>
+        <source>The export could not be saved</source>
+        <translation>Não foi possível salvar a exportação</translation>
+    </message>
+    <message>
+        <source>Saved as “%1” in</source>
+        <translation>Salvo como “%1” em</translation>
+    </message>
+    <message>
+        <source>%1 of the feeds' texts held bytes that are not valid UTF-8; each such sequence is shown and exported as the character �.</source>
+        <translation>%1 textos dos feeds tinham bytes que não são UTF-8 válido; cada sequência desse tipo é exibida e exportada como o caractere �.</translation>
+    </message>
+    <message>
+        <source>close button</source>
+        <translation>botão de fechar</translation>
+    </message>
+    <message>
+        <source>"%1" is a folder, not a database file. Name the Feeds file itself.</source>
+        <translation>“%1” é uma pasta, não um arquivo de banco de dados. Informe o próprio arquivo Feeds.</translation>
+    </message>
+    <message>
+        <source>There is no database file at "%1". Check the path, or start Orvella once so that it creates its database.</source>
+        <translation>Não há arquivo de banco de dados em “%1”. Verifique o caminho ou abra o Orvella uma vez para que ele crie seu banco de dados.</translation>
+    </message>
+    <message>
+        <source>The database "%1" cannot be opened: permission denied. Make the file readable for your user and try again.</source>
+        <translation>Não é possível abrir o banco de dados “%1”: permissão negada. Torne o arquivo legível para o seu usuário e tente novamente.</translation>
+    </message>
+    <message>
+        <source>The database "%1" cannot be opened because too many files are open (%2). Close other programs, or raise the limit on open files, and try again.</source>
+        <translation>Não é possível abrir o banco de dados “%1” porque há arquivos abertos demais (%2). Feche outros programas ou aumente o limite de arquivos abertos e tente novamente.</translation>
+    </message>
+    <message>
+        <source>The database "%1" cannot be opened (%2). Check the file and try again.</source>
+        <translation>Não é possível abrir o banco de dados “%1” (%2). Verifique o arquivo e tente novamente.</translation>
+    </message>
+    <message>
+        <source>The database "%1" is locked by another program (%2). Quit Orvella, or wait until it has finished writing, and try again.</source>
+        <translation>O banco de dados “%1” está bloqueado por outro programa (%2). Encerre o Orvella ou espere até que ele termine de gravar e tente novamente.</translation>
+    </message>
+    <message>
+        <source>"%1" is not an SQLite database (%2). Name the reader's Feeds database file.</source>
+        <translation>“%1” não é um banco de dados SQLite (%2). Informe o arquivo de banco de dados Feeds do leitor.</translation>
+    </message>
+    <message>
+        <source>The database "%1" is damaged (%2). Let Orvella repair it, or export from a backup copy.</source>
+        <translation>O banco de dados “%1” está danificado (%2). Deixe o Orvella repará-lo ou exporte a partir de uma cópia de segurança.</translation>
+    </message>
+    <message>
+        <source>The database "%1" has no FEEDS table with the columns FEED_URL, FEED_TITLE, CHANNEL_TYPE and INTERNAL_LINK (%2). Name the reader's Feeds database file.</source>
+        <translation>O banco de dados “%1” não tem uma tabela FEEDS com as colunas FEED_URL, FEED_TITLE, CHANNEL_TYPE e INTERNAL_LINK (%2). Informe o arquivo de banco de dados Feeds do leitor.</translation>
+    </message>
+    <message>
+        <source>The FEEDS view of the database "%1" calls a function that SQLite refuses to run from a database file (%2). Export from the reader's own Feeds database, or from a copy without that view.</source>
+        <translation>A visão FEEDS do banco de dados “%1” chama uma função que o SQLite se recusa a executar a partir de um arquivo de banco de dados (%2). Exporte a partir do próprio banco de dados Feeds do leitor ou de uma cópia sem essa visão.</translation>
+    </message>
+    <message>
+        <source>The FEEDS table or view of the database "%1" cannot be queried (%2). Export from the reader's own Feeds database, or let Orvella repair it.</source>
+        <translation>Não é possível consultar a tabela ou visão FEEDS do banco de dados “%1” (%2). Exporte a partir do próprio banco de dados Feeds do leitor ou deixe o Orvella repará-lo.</translation>
+    </message>
+    <message>
+        <source>Reading the database "%1" was stopped after %2 feeds.</source>
+        <translation>A leitura do banco de dados “%1” foi interrompida após %2 feeds.</translation>
+    </message>
+    <message>
+        <source>The database "%1" is damaged: reading stopped after %2 feeds (%3). Let Orvella repair it, or export from a backup copy.</source>
+        <translation>O banco de dados “%1” está danificado: a leitura parou após %2 feeds (%3). Deixe o Orvella repará-lo ou exporte a partir de uma cópia de segurança.</translation>
+    </message>
+    <message>
+        <source>Reading the database "%1" stopped after %2 feeds (%3). Check the file and try again.</source>
+        <translation>A leitura do banco de dados “%1” parou após %2 feeds (%3). Verifique o arquivo e tente novamente.</translation>
+    </message>
+    <message>
+        <source>The database "%1" cannot be read (%2). Check the file and try again.</source>
+        <translation>Não é possível ler o banco de dados “%1” (%2). Verifique o arquivo e tente novamente.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a database file but a pipe, socket or device. Name the Feeds database file itself.</source>
+        <translation>“%1” não é um arquivo de banco de dados, mas um pipe, socket ou dispositivo. Informe o próprio arquivo de banco de dados Feeds.</translation>
+    </message>
+    <message>
+        <source>No database file was named. Name the Feeds database file.</source>
+        <translation>Nenhum arquivo de banco de dados foi informado. Informe o arquivo de banco de dados Feeds.</translation>
+    </message>
+    <message>
+        <source>The database "%1" changed while it was read. Try again.</source>
+        <translation>O banco de dados “%1” mudou durante a leitura. Tente novamente.</translation>
+    </message>
+    <message>
+        <source>The database "%1" was left unfinished by a program that stopped, and no private copy of it could be made in the temporary folder "%2" to read it. Make room there, or set TMPDIR to a folder with room, and try again.</source>
+        <translation>O banco de dados “%1” ficou inacabado por um programa que parou, e não foi possível fazer uma cópia particular dele na pasta temporária “%2” para lê-lo. Libere espaço nela ou aponte TMPDIR para uma pasta com espaço e tente novamente.</translation>
+    </message>
+    <message>
+        <source>No reader database: the application-group folder cannot be located because HOME is not an absolute path ("%1") and XDG_DATA_HOME is not set to one either. Set HOME to your home folder, or name the database file with --database.</source>
+        <translation>Nenhum banco de dados do leitor: a pasta do grupo de aplicativos não pode ser localizada porque HOME não é um caminho absoluto (“%1”) e XDG_DATA_HOME também não aponta para um. Aponte HOME para sua pasta pessoal ou informe o arquivo de banco de dados com --database.</translation>
+    </message>
+    <message>
+        <source>No reader database: the application-group folder cannot be located because neither XDG_DATA_HOME nor HOME is set. Name the database file with --database.</source>
+        <translation>Nenhum banco de dados do leitor: a pasta do grupo de aplicativos não pode ser localizada porque nem XDG_DATA_HOME nem HOME estão definidos. Informe o arquivo de banco de dados com --database.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to read the feeds. Close other programs and try again.</source>
+        <translation>Não havia memória suficiente para ler os feeds. Feche outros programas e tente novamente.</translation>
+    </message>
+    <message>
+        <source>There is no temporary folder to write to: TMPDIR names "%1", which is not a folder you may write to, and neither is /tmp. Set TMPDIR to such a folder and try again.</source>
+        <translation>Não há pasta temporária onde gravar: TMPDIR indica “%1”, que não é uma pasta em que você possa gravar, e /tmp também não é. Aponte TMPDIR para uma pasta assim e tente novamente.</translation>
+    </message>
+    <message>
+        <source>There is no temporary folder to write to: /tmp is not a folder you may write to. Set TMPDIR to such a folder and try again.</source>
+        <translation>Não há pasta temporária onde gravar: /tmp não é uma pasta em que você possa gravar. Aponte TMPDIR para uma pasta assim e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Could not save "%1": %2. Choose another file name for the export.</source>
+        <translation>Não foi possível salvar “%1”: %2. Escolha outro nome de arquivo para a exportação.</translation>
+    </message>
+    <message>
+        <source>Could not save "%1": the file is write-protected (%2). Choose another file name, or make the file writable first if it is meant to be replaced.</source>
+        <translation>Não foi possível salvar “%1”: o arquivo está protegido contra gravação (%2). Escolha outro nome de arquivo ou, se ele deve ser substituído, libere-o para gravação primeiro.</translation>
+    </message>
+    <message>
+        <source>Could not save "%1": %2. Choose a folder you may write to that has room for the file, and try again.</source>
+        <translation>Não foi possível salvar “%1”: %2. Escolha uma pasta em que você possa gravar e que tenha espaço para o arquivo e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Could not save the file: no file name was given. Choose a file name and try again.</source>
+        <translation>Não foi possível salvar o arquivo: nenhum nome de arquivo foi informado. Escolha um nome de arquivo e tente novamente.</translation>
+    </message>
+    <message>
+        <source>the file may not be replaced</source>
+        <translation>o arquivo não pode ser substituído</translation>
+    </message>
+    <message>
+        <source>no one may write to it</source>
+        <translation>ninguém pode gravar nele</translation>
+    </message>
+    <message>
+        <source>you may not write to it</source>
+        <translation>você não pode gravar nele</translation>
+    </message>
+    <message>
+        <source>it is a link in a folder that everyone may write to, and it belongs to another user, so it is not followed</source>
+        <translation>é um link em uma pasta em que todos podem gravar e pertence a outro usuário, por isso não é seguido</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>é uma pasta</translation>
+    </message>
+    <message>
+        <source>it is a disk device</source>
+        <translation>é um dispositivo de disco</translation>
+    </message>
+    <message>
+        <source>it is a pipe that no program is reading from</source>
+        <translation>é um pipe que nenhum programa está lendo</translation>
+    </message>
+    <message>
+        <source>it is the reader's database or one of its files</source>
+        <translation>é o banco de dados do leitor ou um de seus arquivos</translation>
+    </message>
+</context>
+<context>
+    <name>About</name>
+    <message>
+        <source>About Orvella Exporter</source>
+        <translation>Sobre o Orvella Exporter</translation>
+    </message>
+    <message>
+        <source>Designed and engineered by Corvanex</source>
+        <translation>Projetado e desenvolvido pela Corvanex</translation>
+    </message>
+</context>
+<context>
+    <name>InfoPlist</name>
+    <message>
+        <source>App Name</source>
+        <translation>Orvella Exporter</translation>
+    </message>
+    <message>
+        <source>Made in Ukraine</source>
+        <translation>Feito na Ucrânia</translation>
+    </message>
+    <message>
+        <source>Reserved</source>
+        <translation>Todos os direitos reservados.</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versão %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Exporta suas assinaturas do Orvella para um arquivo OPML.</translation>
+    </message>
+</context>
+</TS>

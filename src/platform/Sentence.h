@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <vector>
+
+// A sentence for the user, kept as its English source text and the values
+// that fill its placeholders (%1, %2, ...), so that whoever shows it chooses
+// the language: the command line prints the English text, which scripts may
+// match, and the window looks the source up in the strings table
+// "CXInterfaceString" (see localized() in Localized.h). A value may be a
+// sentence of its own, e.g. the reason inside "Could not save “%1”: %2.",
+// which is then looked up too.
+//
+// The source must be a string literal (it is kept as a pointer) and is the
+// key of the table; mark it with QT_TRANSLATE_NOOP("CXInterfaceString", ...)
+// where it is written.
+class Sentence {
+ public:
+  Sentence() = default;
+  explicit Sentence(const char *source) : source_(source) {}
+
+  // Fills the next placeholder.
+  Sentence &arg(const QString &value);
+  Sentence &arg(std::size_t number);
+  Sentence &arg(const Sentence &part);
+
+  bool isEmpty() const { return source_ == nullptr; }
+  const char *source() const { return source_; }
+
+  // The text with every placeholder filled, each part in English.
+  QString english() const;
+  // The text with the source and every part looked up through translate,
+  // which gets a source and returns its text (the source itself when it has
+  // no entry).
+  QString text(const std::function<QString(const char *)> &translate) const;
+
+ private:
+  struct Value {
+    QString plain;
+    std::shared_ptr<const Sentence> part;
+  };
+  const char *source_ = nullptr;
+  std::vector<Value> values_;
+};
+
+// format with %1 ... %9 replaced by values[0] ... values[8] in one pass, so
+// that a value that holds a "%2" of its own is never filled in turn. A
+// placeholder without a value stays as it is.
+QString fillPlaceholders(const QString &format, const QStringList &values);

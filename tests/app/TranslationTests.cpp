@@ -1,0 +1,316 @@
+// The strings tables as a translator hands them in and as the window shows
+// them: each table compiles, has every entry of the English one, finished and
+// with the source's placeholders; and in each language no label or button of
+// the export window, its completion view, the alerts or About is cut short.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <map>
+
+#include "ReaderDatabase.h"
+#include "TestSavePanel.h"
+#include "TestSupport.h"
+#include "about/CXAboutWC.h"
+#include "app/CXAppDelegate.h"
+#include "export/CXExportListVC.h"
+#include "platform/AtomicFile.h"
+#include "platform/Localized.h"
+#include "store/CXExportStorage.h"
+#include "store/FeedDatabase.h"
+#include "toolkit/CXAlert.h"
+#include "window/CXExportDocumentWC.h"
+
+using testsupport::qpath;
+using testsupport::TempDir;
+using testsupport::waitUntil;
+
+namespace {
+
+const QStringList kLanguages = {QStringLiteral("uk"), QStringLiteral("de"),    QStringLiteral("fr"),
+                                QStringLiteral("es"), QStringLiteral("pt_BR"), QStringLiteral("pl"),
+                                QStringLiteral("it"), QStringLiteral("ja")};
+
+struct Entry {
+  QString translation;
+  bool finished = true;
+};
+// (context, source) -> entry.
+using Table = std::map<std::pair<QString, QString>, Entry>;
+
+QString tablePath(const QString &language) {
+  return QStringLiteral(ORVELLA_TRANSLATIONS "/orvella_%1.ts").arg(language);
+}
+
+Table readTable(const QString &path) {
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+  QXmlStreamReader xml(&file);
+  Table table;
+  QString context, source;
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    if (xml.name() == QLatin1String("name")) {
+      context = xml.readElementText();
+    } else if (xml.name() == QLatin1String("source")) {
+      source = xml.readElementText();
+    } else if (xml.name() == QLatin1String("translation")) {
+      const bool finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+      table[{context, source}] = Entry{xml.readElementText(), finished};
+    }
+  }
+  EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
+  return table;
+}
+
+// %1 ... %9 in order of number, each as often as it appears.
+QStringList placeholders(const QString &text) {
+  QStringList found;
+  for (const auto &m : QRegularExpression(QStringLiteral("%[1-9]")).globalMatch(text))
+    found << m.captured();
+  found.sort();
+  return found;
+}
+
+// How many single & (shortcut markers, not a doubled && that shows one &).
+qsizetype shortcutMarkers(const QString &text) {
+  return QString(text).remove(QStringLiteral("&&")).count(QLatin1Char('&'));
+}
+
+// What is wrong with one translation of the English text; empty when
+// nothing is.
+QString problemWith(const QString &source, const Entry &entry) {
+  if (!entry.finished) return QStringLiteral("unfinished");
+  if (entry.translation.trimmed().isEmpty()) return QStringLiteral("untranslated");
+  if (placeholders(entry.translation) != placeholders(source))
+    return QStringLiteral("placeholders differ");
+  if (shortcutMarkers(entry.translation) != shortcutMarkers(source))
+    return QStringLiteral("shortcut markers differ");
+  for (const QString &name : {QStringLiteral("Orvella Exporter"), QStringLiteral("Orvella")}) {
+    if (source.contains(name) && !entry.translation.contains(name))
+      return QStringLiteral("product name changed");
+  }
+  return QString();
+}
+
+TEST(StringsTables, EveryLanguageHasEveryEntryFinishedWithTheSourcesPlaceholders) {
+  const Table english = readTable(tablePath(QStringLiteral("en")));
+  ASSERT_GT(english.size(), 80u);
+  for (const QString &language : kLanguages) {
+    SCOPED_TRACE(language.toStdString());
+    const Table table = readTable(tablePath(language));
+    for (const auto &[key, entry] : english) {
+      const auto found = table.find(key);
+      if (found == table.end()) {
+        ADD_FAILURE() << "no entry for " << key.second.toStdString();
+        continue;
+      }
+      // Some keys are short names ("Version"): the English table holds the text.
+      const QString problem = problemWith(entry.translation, found->second);
+      EXPECT_TRUE(problem.isEmpty()) << problem.toStdString() << ": " << key.second.toStdString()
+                                     << " -> " << found->second.translation.toStdString();
+    }
+    for (const auto &[key, entry] : table)
+      EXPECT_TRUE(english.count(key)) << "not in the English table: " << key.second.toStdString();
+  }
+}
+
+TEST(StringsTables, TheChecksCatchWhatATranslatorGetsWrong) {
+  const QString source = QStringLiteral("Saved as “%1” in %2 &now");
+  const std::pair<Entry, const char *> cases[] = {
+      {{QStringLiteral("Gespeichert als „%1“ in %2 &jetzt"), true}, ""},
+      {{QStringLiteral("Gespeichert als „%1“ in %2 &jetzt"), false}, "unfinished"},
+      {{QStringLiteral("  "), true}, "untranslated"},
+      {{QStringLiteral("Gespeichert als „%1“ in %1 &jetzt"), true}, "placeholders differ"},
+      {{QStringLiteral("Gespeichert als „%1“ in &jetzt"), true}, "placeholders differ"},
+      {{QStringLiteral("Gespeichert als „%1“ in %2 jetzt"), true}, "shortcut markers differ"},
+      {{QStringLiteral("In %2 als „%1“ gespeichert, &jetzt && dann"), true}, ""},
+  };
+  for (const auto &[entry, expected] : cases)
+    EXPECT_EQ(problemWith(source, entry), QLatin1String(expected))
+        << entry.translation.toStdString();
+  EXPECT_EQ(problemWith(QStringLiteral("About Orvella Exporter"),
+                        {QStringLiteral("Über Orvella-Export"), true}),
+            QLatin1String("product name changed"));
+}
+
+// lrelease compiles each table as the build does, and the compiled table gives
+// back every translation for its source.
+TEST(StringsTables, CompileWithLreleaseAndGiveBackEveryTranslation) {
+  TempDir dir;
+  for (const QString &language : kLanguages + QStringList{QStringLiteral("en")}) {
+    SCOPED_TRACE(language.toStdString());
+    const QString qm = qpath(dir.path() / ("orvella_" + language.toStdString() + ".qm"));
+    QProcess lrelease;
+    lrelease.start(QStringLiteral(ORVELLA_LRELEASE),
+                   {tablePath(language), QStringLiteral("-qm"), qm});
+    ASSERT_TRUE(lrelease.waitForFinished(60000));
+    ASSERT_EQ(lrelease.exitCode(), 0) << lrelease.readAllStandardError().toStdString();
+    QTranslator compiled;
+    ASSERT_TRUE(compiled.load(qm));
+    for (const auto &[key, entry] : readTable(tablePath(language))) {
+      EXPECT_EQ(compiled.translate(key.first.toUtf8().constData(), key.second.toUtf8().constData()),
+                entry.translation)
+          << key.second.toStdString();
+    }
+  }
+}
+
+// The store's and the file writer's sentences reach the window in the user's
+// language, the parts inside them too; the command line's English stays.
+TEST(StringsTables, SentencesOfTheStoreAndTheFileWriterAreTranslated) {
+  TempDir dir;
+  const ReadResult missing = probeDatabaseAt(dir.path() / "nothing-here");
+  const ReadResult folder = probeDatabaseAt(dir.path());
+  const auto intoFolder = AtomicFile::write(qpath(dir.path()), "x");
+  const auto unnamed = AtomicFile::write(QString(), "x");
+  ASSERT_TRUE(intoFolder && unnamed);
+  const Sentence sentences[] = {missing.message, folder.message, *intoFolder, *unnamed};
+  const QString english[] = {
+      QStringLiteral("There is no database file at \"%1\". Check the path, or start Orvella once "
+                     "so that it creates its database.")
+          .arg(qpath(dir.path() / "nothing-here")),
+      QStringLiteral("\"%1\" is a folder, not a database file. Name the Feeds file itself.")
+          .arg(qpath(dir.path())),
+      QStringLiteral("Could not save \"%1\": it is a folder. Choose a folder you may write to "
+                     "that has room for the file, and try again.")
+          .arg(qpath(dir.path())),
+      QStringLiteral("Could not save the file: no file name was given. Choose a file name and "
+                     "try again.")};
+  reloadStringsTables(QLocale(QStringLiteral("de_DE")));
+  for (std::size_t i = 0; i < std::size(sentences); ++i) {
+    EXPECT_EQ(sentences[i].english(), english[i]);
+    const QString german = localized(sentences[i]);
+    EXPECT_NE(german, english[i]);
+    EXPECT_FALSE(german.contains(QLatin1String("folder"))) << german.toStdString();
+  }
+  EXPECT_TRUE(localized(*intoFolder).contains(QStringLiteral(": es ist ein Ordner.")))
+      << localized(*intoFolder).toStdString();
+  reloadStringsTables(QLocale());
+}
+
+// --- Texts that fit --------------------------------------------------------
+
+// The shown labels and buttons under root whose text needs more room than
+// they have, each as "name: text" on a line of its own.
+std::string cutShort(QWidget *root) {
+  QStringList found;
+  const auto describe = [](QWidget *w, const QString &text) {
+    return w->objectName() + QStringLiteral(": ") + text;
+  };
+  for (QLabel *label : root->findChildren<QLabel *>()) {
+    if (!label->isVisibleTo(root) || label->text().isEmpty() || !label->pixmap().isNull()) continue;
+    const bool fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                        : label->sizeHint().width() <= label->width() &&
+                                              label->sizeHint().height() <= label->height();
+    if (!fits) found << describe(label, label->text());
+  }
+  for (QAbstractButton *button : root->findChildren<QAbstractButton *>()) {
+    if (!button->isVisibleTo(root) || button->text().isEmpty()) continue;
+    const QFontMetrics metrics(button->font());
+    if (metrics.horizontalAdvance(button->text()) > button->contentsRect().width() ||
+        button->sizeHint().width() > button->width())
+      found << describe(button, button->text());
+  }
+  return found.join(QLatin1Char('\n')).toStdString();
+}
+
+class TextsFit : public ::testing::TestWithParam<std::string> {
+ protected:
+  void SetUp() override {
+    CXAlert::setAnswerForTesting(std::nullopt);
+    const QString language = QString::fromStdString(GetParam());
+    reloadStringsTables(QLocale(language));
+    ASSERT_EQ(stringsTableLanguage().left(2), language.left(2));
+  }
+  void TearDown() override {
+    closeAlerts();
+    reloadStringsTables(QLocale());
+  }
+  static void closeAlerts() {
+    while (CXAlert::sharedAlert().isShowing()) {
+      CXAlert::sharedAlert().window()->close();
+      testsupport::pump(std::chrono::milliseconds(5));
+    }
+  }
+  // Shows an alert and returns what of it does not fit.
+  static std::string alertCutShort(const QString &title, const QString &text,
+                                   const QStringList &buttons) {
+    CXAlert::showAlertWithTitleInformTextButtonTitlesCompletionHandler(title, text, buttons,
+                                                                       [](int) {});
+    EXPECT_TRUE(waitUntil([] { return CXAlert::sharedAlert().isShowing(); }));
+    testsupport::pump(std::chrono::milliseconds(20));
+    const std::string found = cutShort(CXAlert::sharedAlert().window());
+    closeAlerts();
+    return found;
+  }
+  TempDir dir;
+};
+
+TEST_P(TextsFit, ExportWindowAndItsCompletionView) {
+  readerdb::write(dir.path() / "Feeds", readerdb::numbered(3));
+  CXExportStorage storage;
+  storage.setDatabasePathOverride(dir.path() / "Feeds");
+  CXExportDocumentWC wc(&storage);
+  wc.showWindow();
+  ASSERT_TRUE(waitUntil([&] {
+    return wc.exportListVC() && wc.exportListVC()->loadState() == CXExportListVC::LoadState::Loaded;
+  }));
+  testsupport::pump(std::chrono::milliseconds(20));
+  EXPECT_EQ(cutShort(wc.window()), "") << "the list";
+
+  const QString target = qpath(dir.path() / "Mes abonnements exportés.opml");
+  wc.setSavePanelFactory(
+      [target] { return std::make_unique<TestSavePanel>(target, nullptr, nullptr); });
+  wc.exportFeedsToOPML();
+  QWidget *complete = wc.window()->findChild<QWidget *>(QStringLiteral("exportCompleteView"));
+  ASSERT_TRUE(waitUntil([&] { return complete->isVisible(); }));
+  testsupport::pump(std::chrono::milliseconds(400));
+  EXPECT_EQ(cutShort(wc.window()), "") << "the completion view";
+}
+
+TEST_P(TextsFit, Alerts) {
+  EXPECT_EQ(alertCutShort(CXAppDelegate::handOffTitle(), CXAppDelegate::handOffInformText(),
+                          {localized("CXInterfaceString", "Continue"),
+                           localized("CXInterfaceString", "Cancel")}),
+            "")
+      << "hand-off";
+  const ReadResult missing = probeDatabaseAt(dir.path() / "gone" / "Feeds");
+  EXPECT_EQ(alertCutShort(localized("CXInterfaceString", "Export an incomplete list?"),
+                          localized("CXInterfaceString", "This list is incomplete. %1")
+                              .arg(localized(missing.message)),
+                          {localized("CXInterfaceString", "Export Anyway"),
+                           localized("CXInterfaceString", "Cancel")}),
+            "")
+      << "incomplete list";
+  EXPECT_EQ(alertCutShort(localized("CXInterfaceString", "The export could not be saved"),
+                          localized(*AtomicFile::write(qpath(dir.path()), "x")),
+                          {localized("CXInterfaceString", "OK")}),
+            "")
+      << "write failure";
+}
+
+TEST_P(TextsFit, AboutWindow) {
+  CXAboutWC about;
+  about.showWindow(nullptr);
+  testsupport::pump(std::chrono::milliseconds(20));
+  EXPECT_EQ(cutShort(about.window()), "");
+  about.window()->close();
+}
+
+std::vector<std::string> languageCodes() {
+  std::vector<std::string> codes;
+  for (const QString &language : kLanguages) codes.push_back(language.toStdString());
+  return codes;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, TextsFit, ::testing::ValuesIn(languageCodes()),
+                         [](const auto &info) { return info.param; });
+
+}  // namespace

@@ -1,0 +1,82 @@
+// The export window, its completion view and the hand-off alert in German,
+// whose texts run longest, and in Japanese, whose script is another: what a
+// translation looks like in place.
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include "Screenshot.h"
+#include "app/CXAppDelegate.h"
+#include "export/CXExportListVC.h"
+#include "platform/Defaults.h"
+#include "platform/Localized.h"
+#include "services/AppearanceNames.h"
+#include "store/CXExportStorage.h"
+#include "toolkit/CXAlert.h"
+#include "window/CXDocumentWindow.h"
+#include "window/CXExportDocumentWC.h"
+
+namespace {
+
+class FixedSavePanel : public SavePanel {
+ public:
+  explicit FixedSavePanel(QString path) : path_(std::move(path)) {}
+  std::optional<QString> runModal(QWidget *) override { return path_; }
+
+ private:
+  QString path_;
+};
+
+}  // namespace
+
+ORVELLA_SCREENSHOT_SCENE(languages) {
+  const QStringList args = QCoreApplication::arguments();
+  const QDir outDir(args.size() > 1 ? args.at(1) : QDir::currentPath());
+  const QString database =
+      QDir::cleanPath(outDir.absoluteFilePath(QStringLiteral("../sample/Feeds")));
+  CXExportStorage &storage = CXExportStorage::defaultManager();
+  QTemporaryDir exports;
+  Defaults::standard().setInteger(AppearanceNames::kAppearanceTypeKey, Appearance::kLight);
+
+  for (const char *language : {"de", "ja"}) {
+    // Texts are looked up as the windows are made, so the windows come after.
+    reloadStringsTables(QLocale(QString::fromLatin1(language)));
+    const QString suffix = QStringLiteral("%1-light").arg(QLatin1String(language));
+    {
+      CXExportDocumentWC document;
+      storage.setDatabasePathOverride(std::filesystem::path(database.toStdString()));
+      document.showWindow();
+      for (int i = 0;
+           i < 500 && document.exportListVC()->loadState() != CXExportListVC::LoadState::Loaded;
+           ++i)
+        ScreenshotContext::settle(10);
+      ScreenshotContext::settle(40);
+      ctx.save(QStringLiteral("export-window-") + suffix,
+               onBackdrop(ScreenshotContext::grab(document.window()), false));
+
+      const QString target =
+          exports.filePath(localized("CXInterfaceString", "My Feeds") + QStringLiteral(".opml"));
+      document.setSavePanelFactory([target] { return std::make_unique<FixedSavePanel>(target); });
+      document.exportFeedsToOPML();
+      ScreenshotContext::settle(300);
+      ctx.save(QStringLiteral("export-complete-") + suffix,
+               onBackdrop(ScreenshotContext::grab(document.window()), false));
+      qobject_cast<CXDocumentWindow *>(document.window())->setWillClose(nullptr);
+    }
+    CXAppDelegate::configureSharedAlert();
+    CXAlert::showAlertWithTitleInformTextButtonTitlesCompletionHandler(
+        CXAppDelegate::handOffTitle(), CXAppDelegate::handOffInformText(),
+        {localized("CXInterfaceString", "Continue"), localized("CXInterfaceString", "Cancel")},
+        [](int) {});
+    if (QWidget *panel = CXAlert::sharedAlert().window()) {
+      ctx.save(QStringLiteral("handoff-alert-") + suffix,
+               onBackdrop(ScreenshotContext::grab(panel), false));
+      panel->close();
+      ScreenshotContext::settle(10);
+    }
+  }
+  reloadStringsTables(QLocale());
+  storage.setDatabasePathOverride(std::nullopt);
+  Defaults::standard().remove(AppearanceNames::kAppearanceTypeKey);
+}
