@@ -115,8 +115,7 @@ void CXAppDelegate::applicationDidFinishLaunching() {
   QPointer<CXAppDelegate> self(this);
   CXAlert::showAlertWithTitleInformTextButtonTitlesCompletionHandler(
       handOffTitle(), handOffInformText(),
-      {localized(kMessages, "Continue"), localized(kMessages, "Cancel")},
-      [self](int button) {
+      {localized(kMessages, "Continue"), localized(kMessages, "Cancel")}, [self](int button) {
         // The alert answers with the 1-based position of the pressed button.
         if (self && (button == 1 || button == 2))
           self->answerHandOff(button == 1 ? HandOffAnswer::Continue : HandOffAnswer::Cancel);
