@@ -20,6 +20,13 @@
 #   4. Ctrl+Q quits; about a second later the reader's desktop entry must reach
 #      the opener (ORVELLA_OPENER points at a recorder).
 #
+# Throughout, scripts/a11y-events.py listens on a private AT-SPI bus as a
+# screen reader would, and each step checks what it heard: the alert as an
+# alert with its message and a focused button, the export window as a frame
+# and About as a dialog, each named; a Space on a feed as one "not checked"
+# then one "checked" for that row alone, with the new count; and after the
+# export the focus on Done, which carries the outcome.
+#
 # Screenshots of each step land in <build>/screenshots/e2e-*.png.
 # BUILD_DIR picks the build folder (default build); E2E_KEEP=1 keeps the work
 # folder for inspection.
@@ -91,6 +98,25 @@ pids+=($!)
 wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
   fail "openbox did not start"
 
+step "starting a session bus, the accessibility bus and a screen reader's ears"
+# A bus of this run's own; the exporter's accessibility bridge talks to the
+# AT-SPI bus it names, and scripts/a11y-events.py writes down every event a
+# screen reader acts on.
+eval "$(dbus-launch --sh-syntax)"
+pids+=("$DBUS_SESSION_BUS_PID")
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/at-spi.log" 2>&1 &
+pids+=($!)
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+: >"$work/a11y.log"
+/usr/bin/python3 "$root/scripts/a11y-events.py" "$work/a11y.log" 2>"$work/a11y.err" &
+pids+=($!)
+wait_for 10 grep -q '^listening' "$work/a11y.log" || fail "the AT-SPI listener did not start"
+# Whether the screen reader heard a line matching the regular expression
+# (fields: event, detail, role, name, description, labels; tab-separated).
+heard() { grep -qP "$1" "$work/a11y.log"; }
+heard_count() { grep -cP "$1" "$work/a11y.log" || true; }
+T=$'\t'
+
 step "starting a stand-in reader"
 entry="$work/apps/com.Corvanex.Orvella.desktop"
 printf '[Desktop Entry]\nType=Application\nName=Orvella\nExec=false\n' >"$entry"
@@ -138,6 +164,11 @@ alert=$(visible_windows | head -n1)
 sleep 0.3
 shot 1-handoff-alert
 kill -0 "$reader" 2>/dev/null || fail "the reader ended before the user answered"
+step "checking a screen reader hears the alert whole, and its buttons"
+wait_for 5 heard "^window:activate$T\\d${T}alert${T}Orvella cannot be open during export${T}Click Continue to quit Orvella\\..*${T}.*Click Continue" ||
+  fail "the hand-off alert was not announced as an alert with its message"
+wait_for 5 heard "^object:state-changed:focused${T}1${T}push button${T}Continue$T" ||
+  fail "the alert's Continue button never took the focus"
 
 step "answering Continue"
 press "$alert" Return
@@ -148,6 +179,23 @@ document_shown() { [ -n "$(window_named 'Orvella Exporter')" ] && ! visible_wind
 wait_for 20 document_shown || fail "the export window did not appear"
 sleep 1  # the feeds arrive from the database
 shot 2-export-window
+wait_for 5 heard "^window:activate$T\\d${T}frame${T}Orvella Exporter$T" ||
+  fail "the export window was not announced as a frame named Orvella Exporter"
+
+step "ticking by the keyboard is heard, for that row only"
+wait_for 5 heard "^object:state-changed:focused${T}1${T}check box${T}BBC News - Home$T" ||
+  fail "the current row was not spoken when the list took the focus"
+press "$(window_named 'Orvella Exporter')" space
+wait_for 5 heard "^object:state-changed:checked${T}0${T}check box${T}BBC News - Home$T" ||
+  fail "unticking a feed was not heard as 'not checked'"
+wait_for 5 heard "^object:property-change:accessible-description$T\\d${T}list${T}Feeds${T}44 of 45 selected" ||
+  fail "the new count was not told"
+xdotool key space
+wait_for 5 heard "^object:state-changed:checked${T}1${T}check box${T}BBC News - Home$T" ||
+  fail "ticking a feed was not heard as 'checked'"
+sleep 0.3
+[ "$(heard_count "^object:state-changed:checked$T")" -eq 2 ] ||
+  fail "rows that did not change sent checked events: $(grep -P "^object:state-changed:checked$T" "$work/a11y.log" | head -5)"
 
 # What the window shows and does under a real window manager.
 doc=$(window_named 'Orvella Exporter')
@@ -241,6 +289,8 @@ sleep 0.5
 about=$(about_window)
 [ -n "$about" ] || fail "the About window did not appear"
 shot 2d-about
+wait_for 5 heard "^window:activate$T\\d${T}dialog${T}Orvella Exporter${T}.*Version" ||
+  fail "About was not announced as a dialog named after its title"
 transient=$(xprop -id "$about" WM_TRANSIENT_FOR | grep -o '0x[0-9a-f]*' || true)
 [ "$transient" = "$(printf '0x%x' "$doc")" ] ||
   fail "About is not transient for the export window ($transient, export window $(printf '0x%x' "$doc"))"
@@ -273,6 +323,8 @@ xdotool key Return
 wait_for 20 test -s "$output" || fail "the export did not write $output"
 sleep 1  # the completion view slides in
 shot 4-export-complete
+wait_for 5 heard "^object:state-changed:focused${T}1${T}push button${T}Done${T}Export complete" ||
+  fail "after the export the focus did not land on Done with the outcome"
 
 "$build/orvella-exporter" --database "$build/sample/Feeds" --export "$work/out/cli.opml"
 cmp "$output" "$work/out/cli.opml" || fail "the window's export differs from the command line's"
