@@ -315,6 +315,26 @@
         <source>it is the reader's database or one of its files</source>
         <translation>es ist die Datenbank des Feedreaders oder eine ihrer Dateien</translation>
     </message>
+    <message>
+        <source>Filter feeds</source>
+        <translation>Feeds filtern</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>%1 of %2 selected, %3 shown</source>
+        <translation>%1 von %2 ausgewählt, %3 angezeigt</translation>
+    </message>
+    <message>
+        <source>Select Shown</source>
+        <translation>Sichtbare auswählen</translation>
+    </message>
+    <message>
+        <source>Deselect Shown</source>
+        <translation>Sichtbare abwählen</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

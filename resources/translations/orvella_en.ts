@@ -315,6 +315,26 @@
         <source>it is the reader's database or one of its files</source>
         <translation>it is the reader's database or one of its files</translation>
     </message>
+    <message>
+        <source>Filter feeds</source>
+        <translation>Filter feeds</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>%1 of %2 selected, %3 shown</source>
+        <translation>%1 of %2 selected, %3 shown</translation>
+    </message>
+    <message>
+        <source>Select Shown</source>
+        <translation>Select Shown</translation>
+    </message>
+    <message>
+        <source>Deselect Shown</source>
+        <translation>Deselect Shown</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -315,6 +315,26 @@
         <source>it is the reader's database or one of its files</source>
         <translation>es la base de datos del lector o uno de sus archivos</translation>
     </message>
+    <message>
+        <source>Filter feeds</source>
+        <translation>Filtrar fuentes</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>%1 of %2 selected, %3 shown</source>
+        <translation>%1 de %2 seleccionadas, %3 mostradas</translation>
+    </message>
+    <message>
+        <source>Select Shown</source>
+        <translation>Marcar visibles</translation>
+    </message>
+    <message>
+        <source>Deselect Shown</source>
+        <translation>Desmarcar visibles</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

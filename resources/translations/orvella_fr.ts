@@ -315,6 +315,26 @@
         <source>it is the reader's database or one of its files</source>
         <translation>c’est la base de données du lecteur ou l’un de ses fichiers</translation>
     </message>
+    <message>
+        <source>Filter feeds</source>
+        <translation>Filtrer les flux</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtre</translation>
+    </message>
+    <message>
+        <source>%1 of %2 selected, %3 shown</source>
+        <translation>%1 sur %2 sélectionnés, %3 affichés</translation>
+    </message>
+    <message>
+        <source>Select Shown</source>
+        <translation>Cocher les visibles</translation>
+    </message>
+    <message>
+        <source>Deselect Shown</source>
+        <translation>Décocher les visibles</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -315,6 +315,26 @@
         <source>it is the reader's database or one of its files</source>
         <translation>è il database del lettore o uno dei suoi file</translation>
     </message>
+    <message>
+        <source>Filter feeds</source>
+        <translation>Filtra i feed</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>%1 of %2 selected, %3 shown</source>
+        <translation>%1 di %2 selezionati, %3 mostrati</translation>
+    </message>
+    <message>
+        <source>Select Shown</source>
+        <translation>Seleziona visibili</translation>
+    </message>
+    <message>
+        <source>Deselect Shown</source>
+        <translation>Deseleziona visibili</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -315,6 +315,26 @@
         <source>it is the reader's database or one of its files</source>
         <translation>リーダーのデータベースまたはその関連ファイルです</translation>
     </message>
+    <message>
+        <source>Filter feeds</source>
+        <translation>フィードを絞り込む</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>絞り込み</translation>
+    </message>
+    <message>
+        <source>%1 of %2 selected, %3 shown</source>
+        <translation>%2 件中 %1 件を選択、%3 件を表示</translation>
+    </message>
+    <message>
+        <source>Select Shown</source>
+        <translation>表示中を選択</translation>
+    </message>
+    <message>
+        <source>Deselect Shown</source>
+        <translation>表示中の選択を解除</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

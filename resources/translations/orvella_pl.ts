@@ -315,6 +315,26 @@
         <source>it is the reader's database or one of its files</source>
         <translation>to baza danych czytnika lub jeden z jej plików</translation>
     </message>
+    <message>
+        <source>Filter feeds</source>
+        <translation>Filtruj kanały</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtr</translation>
+    </message>
+    <message>
+        <source>%1 of %2 selected, %3 shown</source>
+        <translation>Zaznaczono %1 z %2, widoczne: %3</translation>
+    </message>
+    <message>
+        <source>Select Shown</source>
+        <translation>Zaznacz widoczne</translation>
+    </message>
+    <message>
+        <source>Deselect Shown</source>
+        <translation>Odznacz widoczne</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

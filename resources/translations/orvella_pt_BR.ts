@@ -315,6 +315,26 @@
         <source>it is the reader's database or one of its files</source>
         <translation>é o banco de dados do leitor ou um de seus arquivos</translation>
     </message>
+    <message>
+        <source>Filter feeds</source>
+        <translation>Filtrar feeds</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>%1 of %2 selected, %3 shown</source>
+        <translation>%1 de %2 selecionados, %3 exibidos</translation>
+    </message>
+    <message>
+        <source>Select Shown</source>
+        <translation>Selecionar visíveis</translation>
+    </message>
+    <message>
+        <source>Deselect Shown</source>
+        <translation>Desmarcar visíveis</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

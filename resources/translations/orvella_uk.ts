@@ -315,6 +315,26 @@
         <source>it is the reader's database or one of its files</source>
         <translation>це база даних програми для читання стрічок або один з її файлів</translation>
     </message>
+    <message>
+        <source>Filter feeds</source>
+        <translation>Фільтрувати стрічки</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Фільтр</translation>
+    </message>
+    <message>
+        <source>%1 of %2 selected, %3 shown</source>
+        <translation>Вибрано %1 з %2, показано %3</translation>
+    </message>
+    <message>
+        <source>Select Shown</source>
+        <translation>Вибрати видимі</translation>
+    </message>
+    <message>
+        <source>Deselect Shown</source>
+        <translation>Зняти з видимих</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -1,11 +1,33 @@
 #include "export/CXExportListModel.h"
 
+#include <algorithm>
+
 CXExportListModel::CXExportListModel(QObject *parent) : QAbstractListModel(parent) {}
 
 void CXExportListModel::setFeeds(std::optional<FeedRowTable> feeds) {
   beginResetModel();
   feeds_ = std::move(feeds);
+  shown_.clear();
   endResetModel();
+}
+
+void CXExportListModel::setShownFeeds(std::vector<char> shown) {
+  if (std::find(shown.begin(), shown.end(), 0) == shown.end()) shown.clear();
+  if (shown == shown_ || rowCount() == 0) {
+    shown_ = std::move(shown);
+    return;
+  }
+  shown_ = std::move(shown);
+  emit dataChanged(index(0, 0), index(rowCount() - 1, 0), {kRowHeightRole});
+}
+
+QList<int> CXExportListModel::shownFeedRows() const {
+  QList<int> rows;
+  const int n = feedsCount();
+  rows.reserve(n);
+  for (int k = 0; k < n; ++k)
+    if (isFeedShown(k)) rows.append(2 * k);
+  return rows;
 }
 
 int CXExportListModel::feedsCount() const { return feeds_ ? static_cast<int>(feeds_->size()) : 0; }
@@ -52,7 +74,7 @@ QVariant CXExportListModel::data(const QModelIndex &index, int role) const {
     case kIsSeparatorRole:
       return !isFeedRow(row);
     case kRowHeightRole:
-      return heightOfRow(row);
+      return isFeedShown(row / 2) ? heightOfRow(row) : 0;
     default:
       return {};
   }

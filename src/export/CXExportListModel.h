@@ -2,6 +2,7 @@
 
 #include <QAbstractListModel>
 #include <optional>
+#include <vector>
 
 #include "store/FeedRowTable.h"
 
@@ -32,6 +33,17 @@ class CXExportListModel : public QAbstractListModel {
   // Number of feeds (not rows); 0 while there are none.
   int feedsCount() const;
 
+  // A filter hides feeds: their row and separator take no height. They stay
+  // selectable, so that a hidden feed keeps its tick. One flag per feed;
+  // empty (the default, and after setFeeds) shows every feed.
+  void setShownFeeds(std::vector<char> shown);
+  bool isFiltered() const { return !shown_.empty(); }
+  bool isFeedShown(int feed) const {
+    return shown_.empty() || (feed >= 0 && feed < int(shown_.size()) && shown_[size_t(feed)]);
+  }
+  // The feed rows that are shown, ascending.
+  QList<int> shownFeedRows() const;
+
   // Row arithmetic.
   static bool isFeedRow(int row) { return row >= 0 && row % 2 == 0; }
   static int heightOfRow(int row) { return row % 2 == 0 ? kFeedRowHeight : kSeparatorRowHeight; }
@@ -51,4 +63,5 @@ class CXExportListModel : public QAbstractListModel {
 
  private:
   std::optional<FeedRowTable> feeds_;
+  std::vector<char> shown_;
 };

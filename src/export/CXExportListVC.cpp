@@ -3,11 +3,15 @@
 #include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QShortcut>
 #include <QStyle>
 
 #include "export/CXExportListDelegate.h"
 #include "export/CXProgressIndicator.h"
+#include "export/FeedFilter.h"
 #include "export/OpmlWriter.h"
 #include "export/ReadOutcomeNotice.h"
 #include "platform/Localized.h"
@@ -97,11 +101,50 @@ void CXExportListVC::loadView() {
         QStyle::visualAlignment(QGuiApplication::layoutDirection(), Qt::AlignLeft));
   }
 
+  makeFilterField();
+
   CXTableViewWithEmptyHolder *table = ui_->exportTableView;
   table->setAccessibleName(text("Feeds"));
   table->setItemDelegate(delegate_);
   table->setModel(model_);
 }
+
+void CXExportListVC::makeFilterField() {
+  filterField_ = new QLineEdit(ui_->headerView);
+  filterField_->setObjectName(QStringLiteral("filterField"));
+  filterField_->setPlaceholderText(text("Filter feeds"));
+  filterField_->setAccessibleName(text("Filter"));
+  filterField_->setClearButtonEnabled(true);
+  filterField_->setEnabled(false);  // until there are feeds to filter
+  ui_->headerLayout->addWidget(filterField_, ui_->headerLayout->rowCount(), 0, 1, 2);
+  filterField_->installEventFilter(this);
+  connect(filterField_, &QLineEdit::textChanged, this, &CXExportListVC::applyFilter);
+  auto *find = new QShortcut(QKeySequence::Find, view_);
+  find->setContext(Qt::WidgetWithChildrenShortcut);
+  connect(find, &QShortcut::activated, this, [this] {
+    if (!filterField_->isEnabled()) return;
+    filterField_->setFocus(Qt::ShortcutFocusReason);
+    filterField_->selectAll();
+  });
+}
+
+void CXExportListVC::applyFilter() {
+  const QString wanted = filterField_ ? filterField_->text() : QString();
+  if (!model_->feeds() || (wanted.trimmed().isEmpty() && !filter_)) {
+    model_->setShownFeeds({});
+  } else {
+    if (!filter_) filter_ = std::make_unique<FeedFilter>(*model_->feeds());
+    model_->setShownFeeds(filter_->shown(wanted));
+  }
+  shownCount_ = int(model_->shownFeedRows().size());
+  const bool filtered = model_->isFiltered();
+  selectAllButton()->setText(text(filtered ? "Select Shown" : "Select All"));
+  deselectAllButton()->setText(text(filtered ? "Deselect Shown" : "Deselect All"));
+  updateCountLabel();
+  emit selectionDidChange();
+}
+
+QLineEdit *CXExportListVC::filterField() const { return view_ ? filterField_ : nullptr; }
 
 CXTableViewWithEmptyHolder *CXExportListVC::exportTableView() const {
   return view_ && ui_ ? ui_->exportTableView : nullptr;
@@ -168,6 +211,17 @@ bool CXExportListVC::isExportTable(const QAbstractItemView *table) const {
 
 bool CXExportListVC::eventFilter(QObject *watched, QEvent *event) {
   if (watched == view_ && event->type() == QEvent::Show) viewDidAppear();
+  // Escape empties the filter first; on an empty one it does what it would.
+  if (watched == filterField_ && event->type() == QEvent::ShortcutOverride &&
+      static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape && !filterField_->text().isEmpty()) {
+    event->accept();
+    return true;
+  }
+  if (watched == filterField_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape && !filterField_->text().isEmpty()) {
+    filterField_->clear();
+    return true;
+  }
   return QObject::eventFilter(watched, event);
 }
 
@@ -273,6 +327,11 @@ void CXExportListVC::updateListDescription() {
 
 void CXExportListVC::feedsArrived(FeedRowTable feeds) {
   model_->setFeeds(std::move(feeds));
+  // New feeds: a filter typed meanwhile applies to them.
+  filter_.reset();
+  shownCount_ = feedsCount();
+  if (filterField_) filterField_->setEnabled(shownCount_ > 0);
+  if (filterField_ && !filterField_->text().isEmpty()) applyFilter();
   CXTableViewWithEmptyHolder *table = exportTableView();
   const int n = feedsCount();
   if (n >= 1) {
@@ -315,6 +374,7 @@ void CXExportListVC::applyHeaderFonts() {
 void CXExportListVC::disableAllButtons() {
   for (CXButton *button : {selectAllButton(), deselectAllButton(), exportButton()})
     if (button) button->setEnabled(false);
+  if (filterField_) filterField_->setEnabled(false);
 }
 
 void CXExportListVC::updateCountLabel() {
@@ -325,7 +385,10 @@ void CXExportListVC::updateCountLabel() {
     applyHeaderFonts();
   } else {
     const int ticked = exportTableView() ? exportTableView()->numberOfSelectedRows() : 0;
-    ui_->selectionCountLabel->setText(text("%1 of %2 selected").arg(ticked).arg(n));
+    ui_->selectionCountLabel->setText(
+        model_->isFiltered()
+            ? text("%1 of %2 selected, %3 shown").arg(ticked).arg(n).arg(shownCount_)
+            : text("%1 of %2 selected").arg(ticked).arg(n));
   }
   updateListDescription();
 }

@@ -14,6 +14,8 @@
 
 class CXButton;
 class CXExportListDelegate;
+class FeedFilter;
+class QLineEdit;
 class CXExportStorage;
 class CXHLView;
 struct ReadResult;
@@ -85,6 +87,14 @@ class CXExportListVC : public QObject {
   CXProgressIndicator *exportProgress() const;
   // Under the placeholder, shown while reading again may help.
   CXButton *tryAgainButton() const;
+  // Above the list: as the user types, only the feeds whose title or address
+  // holds the text are shown (Ctrl+F comes here, Escape empties it). Hidden
+  // feeds keep their ticks and are exported; Select All and Deselect All
+  // then act on the shown feeds, and say so.
+  QLineEdit *filterField() const;
+  bool isFiltered() const { return model_->isFiltered(); }
+  // The feeds the filter shows; every feed without a filter.
+  int shownFeedsCount() const { return shownCount_; }
 
   // False when the read stopped part-way: the list holds only the feeds
   // before the failure. readWarning() then says so, and why.
@@ -137,6 +147,8 @@ class CXExportListVC : public QObject {
 
  private:
   void observeSelectedRowIndexes(const QList<int> &rows);
+  void applyFilter();
+  void makeFilterField();
   void setLoadState(LoadState state);
   void disableAllButtons();
   void applyHeaderFonts();
@@ -158,4 +170,7 @@ class CXExportListVC : public QObject {
   LoadState loadState_ = LoadState::NotStarted;
   bool appeared_ = false;
   QString readWarning_;
+  QLineEdit *filterField_ = nullptr;
+  std::unique_ptr<FeedFilter> filter_;  // made at the first text typed, for the feeds shown
+  int shownCount_ = 0;
 };

@@ -78,13 +78,16 @@ const std::vector<int> &CXTableAccessible::items() const {
   QAbstractItemModel *model = v ? v->model() : nullptr;
   // A model that was swapped, or grew or shrank without telling us, makes the
   // list stale as surely as a reset does.
-  if (model != model_ || (model && v->numberOfRows() != modelRows_)) forgetItems();
+  if (model != model_ || (model && (v->numberOfRows() != modelRows_ ||
+                                    v->shownRowsGeneration() != shownRowsGeneration_)))
+    forgetItems();
   if (!itemsValid_) {
     model_ = model;
     modelRows_ = model ? v->numberOfRows() : -1;
+    shownRowsGeneration_ = v->shownRowsGeneration();
     if (model)
       for (int r = 0; r < v->numberOfRows(); ++r)
-        if (v->isRowSelectable(r)) items_.push_back(r);
+        if (v->isRowSelectable(r) && v->isRowShown(r)) items_.push_back(r);
     itemsValid_ = true;
   }
   return items_;

@@ -80,6 +80,7 @@ class CXTableAccessible : public QAccessibleWidget, public QAccessibleTableInter
   mutable bool itemsValid_ = false;
   mutable QPointer<QAbstractItemModel> model_;
   mutable int modelRows_ = -1;
+  mutable int shownRowsGeneration_ = -1;
   // One cell interface per view row, kept so that its id stays stable.
   mutable QHash<int, QAccessible::Id> cells_;
   // Whether each of those was ticked when assistive technology last learnt

@@ -85,9 +85,22 @@ bool CXTableViewWithEmptyHolder::toggleRow(int row) {
   return changed;
 }
 
+bool CXTableViewWithEmptyHolder::hasHiddenRows() const {
+  for (int r = 0; r < numberOfRows(); ++r)
+    if (!isRowShown(r)) return true;
+  return false;
+}
+
 void CXTableViewWithEmptyHolder::selectAll() {
   const QAbstractItemModel *m = model();
   if (!m) return;
+  if (hasHiddenRows()) {
+    QList<int> shown;
+    for (int r = 0; r < numberOfRows(); ++r)
+      if (isRowShown(r)) shown.append(r);
+    selectRowIndexes(shown, true);
+    return;
+  }
   // The root looked up once for the whole pass, not once per row.
   const QModelIndex root = rootIndex();
   if (selection_.selectAll([m, &root](int row) {
@@ -97,7 +110,28 @@ void CXTableViewWithEmptyHolder::selectAll() {
 }
 
 void CXTableViewWithEmptyHolder::deselectAll() {
-  if (selection_.clear()) announceSelection();
+  if (!hasHiddenRows()) {
+    if (selection_.clear()) announceSelection();
+    return;
+  }
+  bool changed = false;
+  for (int r = 0; r < numberOfRows(); ++r)
+    if (isRowShown(r)) changed = selection_.set(r, false) || changed;
+  if (changed) announceSelection();
+}
+
+void CXTableViewWithEmptyHolder::followShownRows() {
+  ++shownRowsGeneration_;
+  const QModelIndex current = currentIndex();
+  if (current.isValid() && !isRowShown(current.row())) {
+    int next = -1;
+    for (int r = 0; r < numberOfRows() && next < 0; ++r)
+      if (isRowShown(r) && isRowSelectable(r)) next = r;
+    selectionModel()->setCurrentIndex(next >= 0 ? indexOfRow(next) : QModelIndex(),
+                                      QItemSelectionModel::NoUpdate);
+  }
+  QAccessibleTableModelChangeEvent change(this, QAccessibleTableModelChangeEvent::ModelReset);
+  QAccessible::updateAccessibility(&change);
 }
 
 // ---- layout -------------------------------------------------------------
@@ -231,7 +265,10 @@ void CXTableViewWithEmptyHolder::dataChanged(const QModelIndex &topLeft,
     const int first = std::max(0, topLeft.row());
     const int last = std::min(numberOfRows() - 1, bottomRight.row());
     if (first <= last) {
-      if (heights_.update(first, measureRows(first, last))) updateGeometries();
+      if (heights_.update(first, measureRows(first, last))) {
+        updateGeometries();
+        followShownRows();
+      }
       // A row that stopped being selectable leaves the selection.
       if (selection_.dropUnselectable(first, last)) announceSelection();
     }
@@ -336,9 +373,9 @@ QModelIndex CXTableViewWithEmptyHolder::moveCursor(CursorAction cursorAction,
   // Land on a row the user can act on; rows that cannot be selected (such as
   // separators) are passed over.
   for (int r = target; r >= 0 && r < n; r += step)
-    if (isRowSelectable(r)) return indexOfRow(r);
+    if (isRowSelectable(r) && isRowShown(r)) return indexOfRow(r);
   for (int r = target; r >= 0 && r < n; r -= step)
-    if (isRowSelectable(r)) return indexOfRow(r);
+    if (isRowSelectable(r) && isRowShown(r)) return indexOfRow(r);
   return currentIndex();
 }
 
@@ -386,7 +423,8 @@ void CXTableViewWithEmptyHolder::keyboardSearch(const QString &search) {
   // Moves the current row only: ticking stays with Space and the mouse.
   const int current = currentIndex().isValid() ? currentIndex().row() : -1;
   const int row = typeAhead_.next(search, current, numberOfRows(), [this](int r) {
-    return isRowSelectable(r) ? indexOfRow(r).data(Qt::DisplayRole).toString() : QString();
+    return isRowSelectable(r) && isRowShown(r) ? indexOfRow(r).data(Qt::DisplayRole).toString()
+                                               : QString();
   });
   if (row < 0) return;
   selectionModel()->setCurrentIndex(indexOfRow(row), QItemSelectionModel::NoUpdate);

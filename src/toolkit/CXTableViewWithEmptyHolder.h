@@ -55,6 +55,14 @@ class CXTableViewWithEmptyHolder : public QAbstractItemView {
   int rowAtPoint(const QPoint &point) const;
 
   bool isRowSelectable(int row) const;
+  // A row of height 0 is hidden (a filter left it out): the keyboard, typing
+  // and a screen reader pass it by, and Select All and Deselect All act on
+  // the shown rows alone. Its selection stays as it was.
+  bool isRowShown(int row) const { return heights_.height(row) > 0; }
+  bool hasHiddenRows() const;
+  // Counts the changes of which rows are shown, for those that keep a list
+  // of the shown rows.
+  int shownRowsGeneration() const { return shownRowsGeneration_; }
   bool isRowSelected(int row) const;
   int numberOfSelectedRows() const { return selection_.count(); }
   // The selected rows in ascending order.
@@ -76,7 +84,8 @@ class CXTableViewWithEmptyHolder : public QAbstractItemView {
   void keyboardSearch(const QString &search) override;
 
  public slots:
-  // Selects exactly the selectable rows, as one change.
+  // Selects every selectable row that is shown, as one change; deselects
+  // every shown row. Hidden rows keep their selection.
   void selectAll() override;
   void deselectAll();
 
@@ -115,6 +124,9 @@ class CXTableViewWithEmptyHolder : public QAbstractItemView {
   QModelIndex indexOfRow(int row) const;
   std::vector<int> measureRows(int first, int last) const;
   void remeasureAll();
+  // After rows were hidden or shown: the current row moves off a hidden row,
+  // and a screen reader hears that the rows changed.
+  void followShownRows();
   void announceSelection();
   void updateRow(int row);
   void setHoverRow(int row);
@@ -127,6 +139,7 @@ class CXTableViewWithEmptyHolder : public QAbstractItemView {
   TableRowHeights heights_;
   TableRowSelection selection_;
   bool customMouseDown_ = false;
+  int shownRowsGeneration_ = 0;
   QString placeholder_;
   int hoverRow_ = -1;
   int anchorRow_ = -1;

@@ -253,7 +253,9 @@ void CXExportDocumentWC::selectAllFeedsInTable(QObject *) {
 void CXExportDocumentWC::deselectAllFeedsInTable(QObject *) {
   if (!exportListVC_) return;
   if (CXTableViewWithEmptyHolder *table = exportListVC_->exportTableView()) table->deselectAll();
-  if (CXButton *button = exportListVC_->exportButton()) button->setEnabled(false);
+  // Feeds a filter hides keep their ticks, and are still there to export.
+  if (CXButton *button = exportListVC_->exportButton())
+    button->setEnabled(!exportListVC_->selectedFeeds().isEmpty());
 }
 
 void CXExportDocumentWC::exportFeedsToOPML(QObject *) {
@@ -399,6 +401,11 @@ bool CXExportDocumentWC::validateMenuItem(const QAction *item) const {
 void CXExportDocumentWC::validateMenuItems() {
   for (QAction *action : {selectAllAction_, deselectAllAction_, exportAction_})
     if (action) action->setEnabled(validateMenuItem(action));
+  // While a filter hides feeds, the two act on the shown ones and say so.
+  const bool filtered = exportListVC_ && exportListVC_->isFiltered();
+  if (selectAllAction_) selectAllAction_->setText(text(filtered ? "Select Shown" : "Select All"));
+  if (deselectAllAction_)
+    deselectAllAction_->setText(text(filtered ? "Deselect Shown" : "Deselect All"));
 }
 
 void CXExportDocumentWC::appAppearanceNotification() { applyScheme(); }

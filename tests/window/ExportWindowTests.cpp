@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -232,6 +233,86 @@ TEST_F(ExportWindow, ShortcutsWorkAnywhereInTheWindow) {
   QTest::keyClick(wc->window(), Qt::Key_E, Qt::ControlModifier);
   EXPECT_EQ(asked.runs, 1);
   EXPECT_TRUE(fs::exists(target));
+}
+
+TEST_F(ExportWindow, AFilterShowsMatchingFeedsAndTheTwoButtonsActOnThemAlone) {
+  open({{"Café Racer", "https://racer.example", "https://racer.example/rss"},
+        {"Die Straße", "https://strasse.example", "https://strasse.example/feed"},
+        {"Nature", "https://nature.example", "https://nature.example/cafe.xml"},
+        {"Science", "https://science.example", "https://science.example/rss"},
+        {std::nullopt, "https://untitled.example", "https://untitled.example/rss"}});
+  QWidget *window = wc->window();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  QLineEdit *filter = list()->filterField();
+  ASSERT_NE(filter, nullptr);
+  EXPECT_EQ(filter->placeholderText(), "Filter feeds");
+  EXPECT_EQ(filter->accessibleName(), "Filter");
+  QAccessibleInterface *feeds = QAccessible::queryAccessibleInterface(table());
+  const auto shownTitles = [&] {
+    QStringList titles;
+    for (int row = 0; row < table()->numberOfRows(); row += 2)
+      if (table()->isRowShown(row)) titles << list()->titleOfFeedRow(row);
+    return titles;
+  };
+
+  // Ctrl+F from the list reaches the field; case and accents do not count,
+  // and addresses are searched as well as titles.
+  table()->setFocus();
+  QTest::keyClick(table(), Qt::Key_F, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::focusWidget(), filter);
+  const struct {
+    const char *typed;
+    QStringList shown;
+  } cases[] = {
+      {"CAFE", {"Café Racer", "Nature"}}, {"strasse", {"Die Straße"}}, {"untitled", {""}},
+      {"  science ", {"Science"}},        {"nothing like it", {}},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.typed);
+    filter->clear();
+    QTest::keyClicks(filter, c.typed);
+    EXPECT_EQ(shownTitles(), c.shown);
+    EXPECT_EQ(part<QLabel>("selectionCountLabel")->text(),
+              QStringLiteral("5 of 5 selected, %1 shown").arg(c.shown.size()));
+    EXPECT_EQ(feeds->childCount(), c.shown.size()) << "a screen reader hears hidden feeds";
+  }
+
+  // The buttons and menu items say that they act on the shown feeds, and do.
+  filter->clear();
+  QTest::keyClicks(filter, "cafe");
+  EXPECT_EQ(list()->deselectAllButton()->text(), "Deselect Shown");
+  EXPECT_EQ(list()->selectAllButton()->text(), "Select Shown");
+  wc->validateMenuItems();
+  EXPECT_EQ(item("deselectAllAction")->text(), "Deselect Shown");
+  list()->deselectAllButton()->click();
+  EXPECT_EQ(list()->selectedFeeds(), (QList<int>{2, 6, 8}));
+  EXPECT_TRUE(list()->exportButton()->isEnabled()) << "hidden feeds are still ticked";
+  // The keyboard only lands on shown feeds.
+  table()->setFocus();
+  QTest::keyClick(table(), Qt::Key_Home);
+  EXPECT_EQ(table()->currentIndex().row(), 0);
+  QTest::keyClick(table(), Qt::Key_Down);
+  EXPECT_EQ(table()->currentIndex().row(), 4);
+  QTest::keyClick(table(), Qt::Key_Space);
+  EXPECT_EQ(list()->selectedFeeds(), (QList<int>{2, 4, 6, 8}));
+  QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(list()->selectedFeeds(), (QList<int>{0, 2, 4, 6, 8}));
+  QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(list()->selectedFeeds(), (QList<int>{2, 6, 8}));
+
+  // What is hidden and ticked is exported.
+  const QString document = list()->strExportFeeds();
+  EXPECT_TRUE(document.contains("https://strasse.example/feed"));
+  EXPECT_FALSE(document.contains("https://racer.example/rss"));
+
+  // Escape empties the field, and everything is back as it was named.
+  filter->setFocus();
+  QTest::keyClick(filter, Qt::Key_Escape);
+  EXPECT_TRUE(filter->text().isEmpty());
+  EXPECT_EQ(shownTitles().size(), 5);
+  EXPECT_EQ(part<QLabel>("selectionCountLabel")->text(), "3 of 5 selected");
+  EXPECT_EQ(list()->selectAllButton()->text(), "Select All");
+  EXPECT_TRUE(window->isVisible()) << "Escape in the field closed something";
 }
 
 TEST_F(ExportWindow, ExportWritesTheTickedFeedsAndShowsTheCompletionView) {
