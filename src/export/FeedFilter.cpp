@@ -12,6 +12,24 @@ QString textOf(const std::optional<std::string_view> &bytes) {
 }  // namespace
 
 QString FeedFilter::fold(QStringView text) {
+  // Most titles and every plain address are ASCII, which has nothing to
+  // decompose: lower case is all their folding.
+  bool ascii = true;
+  for (const QChar c : text) {
+    if (c.unicode() >= 0x80) {
+      ascii = false;
+      break;
+    }
+  }
+  if (ascii) {
+    QString lower(text.size(), Qt::Uninitialized);
+    QChar *out = lower.data();
+    for (const QChar c : text) {
+      const char16_t u = c.unicode();
+      *out++ = QChar(u >= 'A' && u <= 'Z' ? u + ('a' - 'A') : u);
+    }
+    return lower;
+  }
   // Compatibility decomposition splits "é" into "e" and its accent and "ﬁ"
   // into "fi"; the marks then go, and case folding makes "ß" "ss".
   const QString decomposed = text.toString().normalized(QString::NormalizationForm_KD);
@@ -31,8 +49,30 @@ FeedFilter::FeedFilter(const FeedRowTable &feeds) {
   folded_.reserve(feeds.size());
   for (std::size_t k = 0; k < feeds.size(); ++k) {
     const FeedRowView row = feeds.row(k);
-    folded_.push_back(fold(textOf(row.feedTitle) + QLatin1Char('\n') + textOf(row.internalLink) +
-                           QLatin1Char('\n') + textOf(row.feedUrl)));
+    const std::string_view none;
+    const std::string_view parts[] = {row.feedTitle.value_or(none), row.internalLink.value_or(none),
+                                      row.feedUrl.value_or(none)};
+    qsizetype length = 2;
+    bool ascii = true;
+    for (const std::string_view part : parts) {
+      length += static_cast<qsizetype>(part.size());
+      for (const char c : part) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    }
+    if (!ascii) {
+      folded_.push_back(fold(textOf(row.feedTitle) + QLatin1Char('\n') + textOf(row.internalLink) +
+                             QLatin1Char('\n') + textOf(row.feedUrl)));
+      continue;
+    }
+    // ASCII straight from the bytes, lower-cased on the way.
+    QString text(length, Qt::Uninitialized);
+    QChar *out = text.data();
+    bool firstPart = true;
+    for (const std::string_view part : parts) {
+      if (!firstPart) *out++ = QLatin1Char('\n');
+      firstPart = false;
+      for (const char c : part) *out++ = QChar(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+    }
+    folded_.push_back(std::move(text));
   }
   lastShown_.assign(folded_.size(), 1);
 }
