@@ -38,7 +38,8 @@ case "$build" in /*) ;; *) build="$root/$build" ;; esac
 
 ./scripts/install-deps.sh
 ./scripts/configure.sh "$build"
-cmake --build "$build" --target orvella-exporter orvella_sample_db orvella_stand_in_reader
+cmake --build "$build" --target orvella-exporter orvella_sample_db orvella_stand_in_reader \
+  orvella_file_manager_stand_in
 
 work=$(mktemp -d /tmp/orvella-e2e.XXXXXX)
 shots="$build/screenshots"
@@ -197,6 +198,19 @@ sleep 0.3
 [ "$(heard_count "^object:state-changed:checked$T")" -eq 2 ] ||
   fail "rows that did not change sent checked events: $(grep -P "^object:state-changed:checked$T" "$work/a11y.log" | head -5)"
 
+step "typing a filter, then emptying it with Escape"
+press "$(window_named 'Orvella Exporter')" ctrl+f
+wait_for 5 heard "^object:state-changed:focused${T}1${T}text${T}Filter$T" ||
+  fail "Ctrl+F did not bring the keyboard to the filter field"
+xdotool type --delay 30 "blog"
+wait_for 5 heard "^object:property-change:accessible-description$T\\d${T}list${T}Feeds${T}45 of 45 selected, 5 shown" ||
+  fail "the filter did not leave the five feeds of the sample that name a blog"
+sleep 0.3
+shot 2a-filtered
+xdotool key Escape
+wait_for 5 sh -c "tail -n 3 '$work/a11y.log' | grep -qP 'list${T}Feeds${T}45 of 45 selected\$'" ||
+  fail "Escape did not empty the filter"
+
 # What the window shows and does under a real window manager.
 doc=$(window_named 'Orvella Exporter')
 geometry() { xdotool getwindowgeometry --shell "$doc" | grep -E '^(X|Y|WIDTH|HEIGHT)=' | tr '\n' ' '; }
@@ -325,6 +339,19 @@ sleep 1  # the completion view slides in
 shot 4-export-complete
 wait_for 5 heard "^object:state-changed:focused${T}1${T}push button${T}Done${T}Export complete" ||
   fail "after the export the focus did not land on Done with the outcome"
+
+step "Show in Files, by the keyboard, against a file manager on the session bus"
+"$build/tests/orvella_file_manager_stand_in" "$work/shown" >"$work/file-manager.out" &
+pids+=($!)
+wait_for 10 grep -q ready "$work/file-manager.out" || fail "the stand-in file manager did not start"
+press "$(window_named 'Orvella Exporter')" shift+Tab
+xdotool key shift+Tab
+wait_for 5 heard "^object:state-changed:focused${T}1${T}push button${T}Show in Files$T" ||
+  fail "Shift+Tab from Done did not reach Show in Files"
+xdotool key space
+wait_for 10 test -s "$work/shown" || fail "Show in Files did not reach the file manager"
+[ "$(cat "$work/shown")" = "file://$(sed 's/ /%20/g' <<<"$output")" ] ||
+  fail "the file manager was asked to show '$(cat "$work/shown")'"
 
 "$build/orvella-exporter" --database "$build/sample/Feeds" --export "$work/out/cli.opml"
 cmp "$output" "$work/out/cli.opml" || fail "the window's export differs from the command line's"

@@ -335,6 +335,30 @@
         <source>Deselect Shown</source>
         <translation>Sichtbare abwählen</translation>
     </message>
+    <message>
+        <source>Show in Files</source>
+        <translation>Im Dateimanager zeigen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>The file could not be shown</source>
+        <translation>Die Datei konnte nicht gezeigt werden</translation>
+    </message>
+    <message>
+        <source>No file manager answered, and no program is set to open folders. The file is in %1.</source>
+        <translation>Kein Dateimanager hat geantwortet, und kein Programm ist zum Öffnen von Ordnern eingerichtet. Die Datei liegt in %1.</translation>
+    </message>
+    <message>
+        <source>The file could not be opened</source>
+        <translation>Die Datei konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>No program is set to open OPML files. The file is in %1; open it from there with the feed reader of your choice.</source>
+        <translation>Kein Programm ist zum Öffnen von OPML-Dateien eingerichtet. Die Datei liegt in %1; öffnen Sie sie von dort mit dem Feedreader Ihrer Wahl.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -335,6 +335,30 @@
         <source>Deselect Shown</source>
         <translation>Deselect Shown</translation>
     </message>
+    <message>
+        <source>Show in Files</source>
+        <translation>Show in Files</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>The file could not be shown</source>
+        <translation>The file could not be shown</translation>
+    </message>
+    <message>
+        <source>No file manager answered, and no program is set to open folders. The file is in %1.</source>
+        <translation>No file manager answered, and no program is set to open folders. The file is in %1.</translation>
+    </message>
+    <message>
+        <source>The file could not be opened</source>
+        <translation>The file could not be opened</translation>
+    </message>
+    <message>
+        <source>No program is set to open OPML files. The file is in %1; open it from there with the feed reader of your choice.</source>
+        <translation>No program is set to open OPML files. The file is in %1; open it from there with the feed reader of your choice.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

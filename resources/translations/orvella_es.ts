@@ -335,6 +335,30 @@
         <source>Deselect Shown</source>
         <translation>Desmarcar visibles</translation>
     </message>
+    <message>
+        <source>Show in Files</source>
+        <translation>Mostrar en Archivos</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>The file could not be shown</source>
+        <translation>No se pudo mostrar el archivo</translation>
+    </message>
+    <message>
+        <source>No file manager answered, and no program is set to open folders. The file is in %1.</source>
+        <translation>Ningún gestor de archivos respondió y no hay ningún programa configurado para abrir carpetas. El archivo está en %1.</translation>
+    </message>
+    <message>
+        <source>The file could not be opened</source>
+        <translation>No se pudo abrir el archivo</translation>
+    </message>
+    <message>
+        <source>No program is set to open OPML files. The file is in %1; open it from there with the feed reader of your choice.</source>
+        <translation>No hay ningún programa configurado para abrir archivos OPML. El archivo está en %1; ábralo desde allí con el lector de fuentes que prefiera.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

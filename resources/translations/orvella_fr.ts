@@ -335,6 +335,30 @@
         <source>Deselect Shown</source>
         <translation>Décocher les visibles</translation>
     </message>
+    <message>
+        <source>Show in Files</source>
+        <translation>Afficher dans les fichiers</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>The file could not be shown</source>
+        <translation>Impossible d’afficher le fichier</translation>
+    </message>
+    <message>
+        <source>No file manager answered, and no program is set to open folders. The file is in %1.</source>
+        <translation>Aucun gestionnaire de fichiers n’a répondu et aucun programme n’est défini pour ouvrir les dossiers. Le fichier se trouve dans %1.</translation>
+    </message>
+    <message>
+        <source>The file could not be opened</source>
+        <translation>Impossible d’ouvrir le fichier</translation>
+    </message>
+    <message>
+        <source>No program is set to open OPML files. The file is in %1; open it from there with the feed reader of your choice.</source>
+        <translation>Aucun programme n’est défini pour ouvrir les fichiers OPML. Le fichier se trouve dans %1 ; ouvrez-le depuis cet emplacement avec le lecteur de flux de votre choix.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -335,6 +335,30 @@
         <source>Deselect Shown</source>
         <translation>Deseleziona visibili</translation>
     </message>
+    <message>
+        <source>Show in Files</source>
+        <translation>Mostra nei file</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>The file could not be shown</source>
+        <translation>Impossibile mostrare il file</translation>
+    </message>
+    <message>
+        <source>No file manager answered, and no program is set to open folders. The file is in %1.</source>
+        <translation>Nessun gestore di file ha risposto e nessun programma è impostato per aprire le cartelle. Il file si trova in %1.</translation>
+    </message>
+    <message>
+        <source>The file could not be opened</source>
+        <translation>Impossibile aprire il file</translation>
+    </message>
+    <message>
+        <source>No program is set to open OPML files. The file is in %1; open it from there with the feed reader of your choice.</source>
+        <translation>Nessun programma è impostato per aprire i file OPML. Il file si trova in %1; aprilo da lì con il lettore di feed che preferisci.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -335,6 +335,30 @@
         <source>Deselect Shown</source>
         <translation>表示中の選択を解除</translation>
     </message>
+    <message>
+        <source>Show in Files</source>
+        <translation>ファイルで表示</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>The file could not be shown</source>
+        <translation>ファイルを表示できませんでした</translation>
+    </message>
+    <message>
+        <source>No file manager answered, and no program is set to open folders. The file is in %1.</source>
+        <translation>ファイルマネージャーが応答せず、フォルダーを開くプログラムも設定されていません。ファイルは %1 にあります。</translation>
+    </message>
+    <message>
+        <source>The file could not be opened</source>
+        <translation>ファイルを開けませんでした</translation>
+    </message>
+    <message>
+        <source>No program is set to open OPML files. The file is in %1; open it from there with the feed reader of your choice.</source>
+        <translation>OPML ファイルを開くプログラムが設定されていません。ファイルは %1 にあります。そこからお好みのフィードリーダーで開いてください。</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

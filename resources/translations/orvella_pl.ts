@@ -335,6 +335,30 @@
         <source>Deselect Shown</source>
         <translation>Odznacz widoczne</translation>
     </message>
+    <message>
+        <source>Show in Files</source>
+        <translation>Pokaż w plikach</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>The file could not be shown</source>
+        <translation>Nie można pokazać pliku</translation>
+    </message>
+    <message>
+        <source>No file manager answered, and no program is set to open folders. The file is in %1.</source>
+        <translation>Żaden menedżer plików nie odpowiedział i żaden program nie jest ustawiony do otwierania folderów. Plik znajduje się w %1.</translation>
+    </message>
+    <message>
+        <source>The file could not be opened</source>
+        <translation>Nie można otworzyć pliku</translation>
+    </message>
+    <message>
+        <source>No program is set to open OPML files. The file is in %1; open it from there with the feed reader of your choice.</source>
+        <translation>Żaden program nie jest ustawiony do otwierania plików OPML. Plik znajduje się w %1; otwórz go stamtąd w wybranym czytniku kanałów.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

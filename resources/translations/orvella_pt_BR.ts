@@ -335,6 +335,30 @@
         <source>Deselect Shown</source>
         <translation>Desmarcar visíveis</translation>
     </message>
+    <message>
+        <source>Show in Files</source>
+        <translation>Mostrar nos Arquivos</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>The file could not be shown</source>
+        <translation>Não foi possível mostrar o arquivo</translation>
+    </message>
+    <message>
+        <source>No file manager answered, and no program is set to open folders. The file is in %1.</source>
+        <translation>Nenhum gerenciador de arquivos respondeu e nenhum programa está definido para abrir pastas. O arquivo está em %1.</translation>
+    </message>
+    <message>
+        <source>The file could not be opened</source>
+        <translation>Não foi possível abrir o arquivo</translation>
+    </message>
+    <message>
+        <source>No program is set to open OPML files. The file is in %1; open it from there with the feed reader of your choice.</source>
+        <translation>Nenhum programa está definido para abrir arquivos OPML. O arquivo está em %1; abra-o de lá com o leitor de feeds de sua preferência.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -335,6 +335,30 @@
         <source>Deselect Shown</source>
         <translation>Зняти з видимих</translation>
     </message>
+    <message>
+        <source>Show in Files</source>
+        <translation>Показати у файлах</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Відкрити</translation>
+    </message>
+    <message>
+        <source>The file could not be shown</source>
+        <translation>Не вдалося показати файл</translation>
+    </message>
+    <message>
+        <source>No file manager answered, and no program is set to open folders. The file is in %1.</source>
+        <translation>Жоден менеджер файлів не відповів, і жодну програму не налаштовано для відкриття тек. Файл у теці %1.</translation>
+    </message>
+    <message>
+        <source>The file could not be opened</source>
+        <translation>Не вдалося відкрити файл</translation>
+    </message>
+    <message>
+        <source>No program is set to open OPML files. The file is in %1; open it from there with the feed reader of your choice.</source>
+        <translation>Жодну програму не налаштовано для відкриття файлів OPML. Файл у теці %1; відкрийте його звідти у зручному для вас читачі стрічок.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -211,6 +211,13 @@ bool CXExportListVC::isExportTable(const QAbstractItemView *table) const {
 
 bool CXExportListVC::eventFilter(QObject *watched, QEvent *event) {
   if (watched == view_ && event->type() == QEvent::Show) viewDidAppear();
+  // Ctrl+E exports from the field too, where a line edit on X11 would take
+  // it for "end of line".
+  if (watched == filterField_ && event->type() == QEvent::ShortcutOverride &&
+      static_cast<QKeyEvent *>(event)->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_E)) {
+    event->ignore();
+    return true;
+  }
   // Escape empties the filter first; on an empty one it does what it would.
   if (watched == filterField_ && event->type() == QEvent::ShortcutOverride &&
       static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape && !filterField_->text().isEmpty()) {

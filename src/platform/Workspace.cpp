@@ -381,3 +381,19 @@ std::vector<RunningApplication> Workspace::runningApplications(
 }
 
 bool Workspace::openURL(const QUrl &url) const { return QDesktopServices::openUrl(url); }
+
+bool Workspace::activateFileViewerSelectingURL(const QUrl &file) const {
+  if (SessionBus::mayBeReachable()) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected()) {
+      QDBusMessage call = QDBusMessage::createMethodCall(
+          QStringLiteral("org.freedesktop.FileManager1"),
+          QStringLiteral("/org/freedesktop/FileManager1"),
+          QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
+      // The bus may start a file manager that is installed but not running.
+      call << QStringList{file.toString(QUrl::FullyEncoded)} << QString();
+      if (bus.call(call, QDBus::Block, 5000).type() == QDBusMessage::ReplyMessage) return true;
+    }
+  }
+  return openURL(file.adjusted(QUrl::RemoveFilename | QUrl::StripTrailingSlash));
+}

@@ -42,6 +42,12 @@ class Workspace {
   // took it.
   bool openURL(const QUrl &url) const;
 
+  // Shows the file in the desktop's file manager, selected, through
+  // org.freedesktop.FileManager1.ShowItems on the session bus; where no file
+  // manager answers, opens its folder with the desktop's opener. Returns
+  // whether either took it.
+  bool activateFileViewerSelectingURL(const QUrl &file) const;
+
   // Asks the application that owns appId on the session bus to come forward
   // (org.freedesktop.Application.Activate). Never starts it. Returns whether
   // it answered.

@@ -27,6 +27,7 @@
 #include "ui_Document.h"
 #include "window/CXDocumentWindow.h"
 #include "window/CXMenuButton.h"
+#include "window/CompletionActions.h"
 #include "window/FileDialogSavePanel.h"
 
 namespace {
@@ -102,6 +103,14 @@ void CXExportDocumentWC::loadWindow() {
   ui_->doneButton->setText(text("Done"));
   connect(ui_->doneButton, &QAbstractButton::clicked, this,
           [this] { closeExporter(ui_->doneButton); });
+  // Above Done, the way back to the file.
+  completionActions_ = new CompletionActions(ui_->exportCompleteView);
+  auto *completeLayout = static_cast<QBoxLayout *>(ui_->exportCompleteView->layout());
+  completeLayout->insertWidget(completeLayout->indexOf(ui_->doneButton), completionActions_, 0,
+                               Qt::AlignHCenter);
+  completeLayout->insertSpacing(completeLayout->indexOf(ui_->doneButton), 12);
+  QWidget::setTabOrder(completionActions_->showInFilesButton(), completionActions_->openButton());
+  QWidget::setTabOrder(completionActions_->openButton(), ui_->doneButton);
   applyTypography();
   buildMenu();
 
@@ -363,8 +372,11 @@ void CXExportDocumentWC::showExportCompleteView() {
                                               Qt::ElideMiddle, kCompletionTextWidth);
     ui_->exportStatusDetailLabel->setText(text("Saved as “%1” in").arg(file.fileName()) +
                                           QLatin1Char('\n') + folder);
+    completionActions_->setFile(file.absoluteFilePath());
+    completionActions_->show();
   } else {
     ui_->exportStatusDetailLabel->clear();
+    completionActions_->hide();
   }
   // A screen reader hears the outcome with the button that now has the
   // keyboard: the list that had it is gone.

@@ -12,6 +12,7 @@
 #include "window/CXLayoutConstraint.h"
 #include "window/SavePanel.h"
 
+class CompletionActions;
 class CXDocumentWindow;
 class CXExportListVC;
 class CXExportStorage;
@@ -148,5 +149,6 @@ class CXExportDocumentWC : public QObject {
   NotificationCenter::Token appAppearanceToken_ = 0;
   NotificationCenter::Token systemAppearanceToken_ = 0;
   std::optional<QString> lastExportPath_;
+  CompletionActions *completionActions_ = nullptr;
   bool exporting_ = false;
 };

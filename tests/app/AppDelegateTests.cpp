@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
@@ -32,8 +33,10 @@
 #include "platform/Workspace.h"
 #include "services/AppearanceNames.h"
 #include "toolkit/CXAlert.h"
+#include "toolkit/CXButton.h"
 #include "toolkit/WindowAppearance.h"
 #include "window/CXExportDocumentWC.h"
+#include "window/CompletionActions.h"
 
 namespace {
 
@@ -452,6 +455,47 @@ TEST(MainMenu, AboutShowsOneWindowAndSupportOpensTheSupportPage) {
   EXPECT_EQ(catcher.opened[0].path(), QStringLiteral("/Support/Orvella/"));
   EXPECT_EQ(catcher.opened[0].scheme(), QStringLiteral("https"));
   EXPECT_EQ(catcher.opened[0], CXAppDelegate::supportPageURL());
+  EXPECT_FALSE(CXAlert::sharedAlert().isShowing());
+}
+
+TEST(CompletionActions, ShowInFilesAsksTheFileManagerElseOpensTheFolderAndOpenOpensTheFile) {
+  TempDir dir;
+  const std::filesystem::path file = dir / "My Feeds.opml";
+  testsupport::writeFile(file, "<opml/>");
+  CompletionActions actions;
+  actions.setFile(testsupport::qpath(file));
+  UrlCatcher desktop;
+  QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop, "open");
+  struct Unset {
+    ~Unset() { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+  } unset;
+  // A screen reader names both, and both take the keyboard.
+  for (CXButton *button : {actions.showInFilesButton(), actions.openButton()}) {
+    EXPECT_FALSE(button->text().isEmpty());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name),
+              button->text());
+    EXPECT_TRUE(button->focusPolicy() & Qt::TabFocus);
+  }
+
+  // A file manager on the session bus is asked to show the file itself.
+  const std::filesystem::path record = dir / "shown";
+  {
+    auto manager = startStandIn({}, {testsupport::qpath(record)},
+                                QStringLiteral(ORVELLA_FILE_MANAGER_STAND_IN));
+    actions.showInFilesButton()->click();
+    EXPECT_EQ(
+        testsupport::readFile(record),
+        QUrl::fromLocalFile(testsupport::qpath(file)).toString(QUrl::FullyEncoded).toStdString() +
+            "\n");
+    EXPECT_TRUE(desktop.opened.isEmpty());
+  }
+  // Without one, the folder opens with the desktop's opener.
+  actions.showInFilesButton()->click();
+  ASSERT_EQ(desktop.opened.size(), 1);
+  EXPECT_EQ(desktop.opened[0], QUrl::fromLocalFile(testsupport::qpath(dir.path())));
+  actions.openButton()->click();
+  ASSERT_EQ(desktop.opened.size(), 2);
+  EXPECT_EQ(desktop.opened[1], QUrl::fromLocalFile(testsupport::qpath(file)));
   EXPECT_FALSE(CXAlert::sharedAlert().isShowing());
 }
 

@@ -22,3 +22,9 @@ add_dependencies(workspace_tests orvella_stand_in_reader orvella_workspace_probe
 target_compile_definitions(workspace_tests PRIVATE
   ORVELLA_STAND_IN_READER="$<TARGET_FILE:orvella_stand_in_reader>"
   ORVELLA_WORKSPACE_PROBE="$<TARGET_FILE:orvella_workspace_probe>")
+
+# The desktop's file manager as the session bus offers it.
+add_executable(orvella_file_manager_stand_in ${CMAKE_CURRENT_LIST_DIR}/FileManagerStandIn.cpp)
+target_link_libraries(orvella_file_manager_stand_in PRIVATE Qt6::DBus)
+set_target_properties(orvella_file_manager_stand_in PROPERTIES
+  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)

@@ -313,6 +313,14 @@ TEST_F(ExportWindow, AFilterShowsMatchingFeedsAndTheTwoButtonsActOnThemAlone) {
   EXPECT_EQ(part<QLabel>("selectionCountLabel")->text(), "3 of 5 selected");
   EXPECT_EQ(list()->selectAllButton()->text(), "Select All");
   EXPECT_TRUE(window->isVisible()) << "Escape in the field closed something";
+
+  // Ctrl+E exports from the field, as from anywhere in the window, where a
+  // line edit would take it for "end of line".
+  QTest::keyClicks(filter, "cafe");
+  answerPanel(qpath(dir / "filtered.opml"));
+  QTest::keyClick(filter, Qt::Key_E, Qt::ControlModifier);
+  EXPECT_EQ(asked.runs, 1);
+  EXPECT_TRUE(fs::exists(dir / "filtered.opml"));
 }
 
 TEST_F(ExportWindow, ExportWritesTheTickedFeedsAndShowsTheCompletionView) {
