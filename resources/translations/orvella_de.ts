@@ -359,6 +359,14 @@
         <source>No program is set to open OPML files. The file is in %1; open it from there with the feed reader of your choice.</source>
         <translation>Kein Programm ist zum Öffnen von OPML-Dateien eingerichtet. Die Datei liegt in %1; öffnen Sie sie von dort mit dem Feedreader Ihrer Wahl.</translation>
     </message>
+    <message>
+        <source>Untick Them</source>
+        <translation>Abwählen</translation>
+    </message>
+    <message>
+        <source>Addresses with a password or key: %1. A file you share gives them away.</source>
+        <translation>Adressen mit Passwort oder Schlüssel: %1. Eine Datei, die Sie weitergeben, verrät sie.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

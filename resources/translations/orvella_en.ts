@@ -359,6 +359,14 @@
         <source>No program is set to open OPML files. The file is in %1; open it from there with the feed reader of your choice.</source>
         <translation>No program is set to open OPML files. The file is in %1; open it from there with the feed reader of your choice.</translation>
     </message>
+    <message>
+        <source>Untick Them</source>
+        <translation>Untick Them</translation>
+    </message>
+    <message>
+        <source>Addresses with a password or key: %1. A file you share gives them away.</source>
+        <translation>Addresses with a password or key: %1. A file you share gives them away.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -359,6 +359,14 @@
         <source>No program is set to open OPML files. The file is in %1; open it from there with the feed reader of your choice.</source>
         <translation>No hay ningún programa configurado para abrir archivos OPML. El archivo está en %1; ábralo desde allí con el lector de fuentes que prefiera.</translation>
     </message>
+    <message>
+        <source>Untick Them</source>
+        <translation>Desmarcarlas</translation>
+    </message>
+    <message>
+        <source>Addresses with a password or key: %1. A file you share gives them away.</source>
+        <translation>Direcciones con contraseña o clave: %1. Un archivo que comparta las revela.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -359,6 +359,14 @@
         <source>No program is set to open OPML files. The file is in %1; open it from there with the feed reader of your choice.</source>
         <translation>Aucun programme n’est défini pour ouvrir les fichiers OPML. Le fichier se trouve dans %1 ; ouvrez-le depuis cet emplacement avec le lecteur de flux de votre choix.</translation>
     </message>
+    <message>
+        <source>Untick Them</source>
+        <translation>Les décocher</translation>
+    </message>
+    <message>
+        <source>Addresses with a password or key: %1. A file you share gives them away.</source>
+        <translation>Adresses avec mot de passe ou clé : %1. Un fichier que vous partagez les divulgue.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

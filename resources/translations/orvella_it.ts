@@ -359,6 +359,14 @@
         <source>No program is set to open OPML files. The file is in %1; open it from there with the feed reader of your choice.</source>
         <translation>Nessun programma è impostato per aprire i file OPML. Il file si trova in %1; aprilo da lì con il lettore di feed che preferisci.</translation>
     </message>
+    <message>
+        <source>Untick Them</source>
+        <translation>Deselezionali</translation>
+    </message>
+    <message>
+        <source>Addresses with a password or key: %1. A file you share gives them away.</source>
+        <translation>Indirizzi con password o chiave: %1. Un file che condividi li rivela.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -359,6 +359,14 @@
         <source>No program is set to open OPML files. The file is in %1; open it from there with the feed reader of your choice.</source>
         <translation>OPML ファイルを開くプログラムが設定されていません。ファイルは %1 にあります。そこからお好みのフィードリーダーで開いてください。</translation>
     </message>
+    <message>
+        <source>Untick Them</source>
+        <translation>チェックを外す</translation>
+    </message>
+    <message>
+        <source>Addresses with a password or key: %1. A file you share gives them away.</source>
+        <translation>パスワードやキーを含むアドレス: %1 件。共有したファイルから知られてしまいます。</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

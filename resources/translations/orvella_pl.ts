@@ -359,6 +359,14 @@
         <source>No program is set to open OPML files. The file is in %1; open it from there with the feed reader of your choice.</source>
         <translation>Żaden program nie jest ustawiony do otwierania plików OPML. Plik znajduje się w %1; otwórz go stamtąd w wybranym czytniku kanałów.</translation>
     </message>
+    <message>
+        <source>Untick Them</source>
+        <translation>Odznacz je</translation>
+    </message>
+    <message>
+        <source>Addresses with a password or key: %1. A file you share gives them away.</source>
+        <translation>Adresy z hasłem lub kluczem: %1. Udostępniony plik je ujawni.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -359,6 +359,14 @@
         <source>No program is set to open OPML files. The file is in %1; open it from there with the feed reader of your choice.</source>
         <translation>Nenhum programa está definido para abrir arquivos OPML. O arquivo está em %1; abra-o de lá com o leitor de feeds de sua preferência.</translation>
     </message>
+    <message>
+        <source>Untick Them</source>
+        <translation>Desmarcá-los</translation>
+    </message>
+    <message>
+        <source>Addresses with a password or key: %1. A file you share gives them away.</source>
+        <translation>Endereços com senha ou chave: %1. Um arquivo que você compartilhar os revela.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

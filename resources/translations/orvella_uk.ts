@@ -359,6 +359,14 @@
         <source>No program is set to open OPML files. The file is in %1; open it from there with the feed reader of your choice.</source>
         <translation>Жодну програму не налаштовано для відкриття файлів OPML. Файл у теці %1; відкрийте його звідти у зручному для вас читачі стрічок.</translation>
     </message>
+    <message>
+        <source>Untick Them</source>
+        <translation>Зняти позначки</translation>
+    </message>
+    <message>
+        <source>Addresses with a password or key: %1. A file you share gives them away.</source>
+        <translation>Адреси з паролем або ключем: %1. Файл, яким ви поділитеся, їх розкриє.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

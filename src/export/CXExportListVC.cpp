@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include "export/FeedFilter.h"
 #include "export/OpmlWriter.h"
 #include "export/ReadOutcomeNotice.h"
+#include "export/SecretAddresses.h"
 #include "platform/Localized.h"
 #include "platform/Log.h"
 #include "store/CXExportStorage.h"
@@ -102,6 +104,7 @@ void CXExportListVC::loadView() {
   }
 
   makeFilterField();
+  makeSecretAddressBar();
 
   CXTableViewWithEmptyHolder *table = ui_->exportTableView;
   table->setAccessibleName(text("Feeds"));
@@ -142,6 +145,48 @@ void CXExportListVC::applyFilter() {
   deselectAllButton()->setText(text(filtered ? "Deselect Shown" : "Deselect All"));
   updateCountLabel();
   emit selectionDidChange();
+}
+
+void CXExportListVC::makeSecretAddressBar() {
+  secretBar_ = new QWidget(view_);
+  secretBar_->setObjectName(QStringLiteral("secretAddressBar"));
+  auto *row = new QHBoxLayout(secretBar_);
+  row->setContentsMargins(14, 4, 14, 4);
+  secretLabel_ = new QLabel(secretBar_);
+  secretLabel_->setObjectName(QStringLiteral("secretAddressLabel"));
+  secretLabel_->setWordWrap(true);
+  secretLabel_->setTextFormat(Qt::PlainText);
+  untickSecrets_ = new CXButton(text("Untick Them"), secretBar_);
+  untickSecrets_->setObjectName(QStringLiteral("untickSecretsButton"));
+  row->addWidget(secretLabel_, 1);
+  row->addWidget(untickSecrets_, 0, Qt::AlignVCenter);
+  auto *list = static_cast<QBoxLayout *>(view_->layout());
+  list->insertWidget(list->indexOf(ui_->readWarningLabel) + 1, secretBar_);
+  secretBar_->hide();
+  connect(untickSecrets_, &QAbstractButton::clicked, this,
+          [this] { exportTableView()->deselectRowIndexes(secretRows_); });
+}
+
+void CXExportListVC::findSecretAddresses() {
+  secretRows_.clear();
+  const std::optional<FeedRowTable> &feeds = model_->feeds();
+  for (std::size_t k = 0; feeds && k < feeds->size(); ++k) {
+    const FeedRowView row = feeds->row(k);
+    for (const auto &address : {row.internalLink, row.feedUrl}) {
+      if (address && SecretAddresses::carriesSecret(*address)) {
+        secretRows_.append(int(2 * k));
+        break;
+      }
+    }
+  }
+  if (secretRows_.isEmpty()) {
+    secretBar_->hide();
+    return;
+  }
+  secretLabel_->setText(
+      text("Addresses with a password or key: %1. A file you share gives them away.")
+          .arg(secretRows_.size()));
+  secretBar_->show();
 }
 
 QLineEdit *CXExportListVC::filterField() const { return view_ ? filterField_ : nullptr; }
@@ -304,6 +349,7 @@ void CXExportListVC::showReadFailure(const QString &placeholder, bool offerTryAg
                                      LoadState state) {
   exportTableView()->setPlaceholderText(placeholder);
   disableAllButtons();
+  secretBar_->hide();
   ui_->retryBar->setVisible(offerTryAgain);
   setLoadState(state);
   updateCountLabel();
@@ -337,6 +383,7 @@ void CXExportListVC::feedsArrived(FeedRowTable feeds) {
   // New feeds: a filter typed meanwhile applies to them.
   filter_.reset();
   shownCount_ = feedsCount();
+  findSecretAddresses();
   if (filterField_) filterField_->setEnabled(shownCount_ > 0);
   if (filterField_ && !filterField_->text().isEmpty()) applyFilter();
   CXTableViewWithEmptyHolder *table = exportTableView();

@@ -95,6 +95,11 @@ class CXExportListVC : public QObject {
   bool isFiltered() const { return model_->isFiltered(); }
   // The feeds the filter shows; every feed without a filter.
   int shownFeedsCount() const { return shownCount_; }
+  // The feed rows whose address carries a password or key, and the line
+  // above the list that says how many, with a button that unticks them.
+  QList<int> secretAddressRows() const { return secretRows_; }
+  QWidget *secretAddressBar() const { return secretBar_; }
+  CXButton *untickSecretsButton() const { return untickSecrets_; }
 
   // False when the read stopped part-way: the list holds only the feeds
   // before the failure. readWarning() then says so, and why.
@@ -148,6 +153,8 @@ class CXExportListVC : public QObject {
  private:
   void observeSelectedRowIndexes(const QList<int> &rows);
   void applyFilter();
+  void makeSecretAddressBar();
+  void findSecretAddresses();
   void makeFilterField();
   void setLoadState(LoadState state);
   void disableAllButtons();
@@ -173,4 +180,8 @@ class CXExportListVC : public QObject {
   QLineEdit *filterField_ = nullptr;
   std::unique_ptr<FeedFilter> filter_;  // made at the first text typed, for the feeds shown
   int shownCount_ = 0;
+  QWidget *secretBar_ = nullptr;
+  QLabel *secretLabel_ = nullptr;
+  CXButton *untickSecrets_ = nullptr;
+  QList<int> secretRows_;
 };

@@ -76,6 +76,12 @@ void CXTableViewWithEmptyHolder::deselectRow(int row) {
   if (selection_.set(row, false)) announceSelection();
 }
 
+void CXTableViewWithEmptyHolder::deselectRowIndexes(const QList<int> &rows) {
+  bool changed = false;
+  for (int row : rows) changed = selection_.set(row, false) || changed;
+  if (changed) announceSelection();
+}
+
 bool CXTableViewWithEmptyHolder::toggleRow(int row) {
   const bool changed = selection_.toggle(row);
   if (changed) {

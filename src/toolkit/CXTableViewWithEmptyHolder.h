@@ -72,6 +72,8 @@ class CXTableViewWithEmptyHolder : public QAbstractItemView {
   // row is deselected in the same change.
   void selectRowIndexes(const QList<int> &rows, bool byExtendingSelection);
   void deselectRow(int row);
+  // Deselects these rows, as one change.
+  void deselectRowIndexes(const QList<int> &rows);
   // Flips one selectable row; returns whether anything changed.
   bool toggleRow(int row);
 

@@ -323,6 +323,24 @@ TEST_F(ExportWindow, AFilterShowsMatchingFeedsAndTheTwoButtonsActOnThemAlone) {
   EXPECT_TRUE(fs::exists(dir / "filtered.opml"));
 }
 
+TEST_F(ExportWindow, ALineTellsOfAddressesWithSecretsAndUntickThemUnticksThoseAlone) {
+  open({{"Plain", "https://plain.example", "https://plain.example/rss"},
+        {"Private", "https://private.example", "https://ann:pw@private.example/rss"},
+        {"Keyed", "https://keyed.example/?api_key=1", "https://keyed.example/rss"}});
+  ASSERT_TRUE(part("secretAddressBar")->isVisible());
+  EXPECT_EQ(part<QLabel>("secretAddressLabel")->text(),
+            "Addresses with a password or key: 2. A file you share gives them away.");
+  list()->untickSecretsButton()->click();
+  EXPECT_EQ(list()->selectedFeeds(), QList<int>{0});
+  // The addresses themselves are left as they are.
+  list()->selectAllButton()->click();
+  EXPECT_TRUE(list()->strExportFeeds().contains("https://ann:pw@private.example/rss"));
+
+  wc = std::make_unique<CXExportDocumentWC>(&storage);
+  open({{"Plain", "https://plain.example", "https://plain.example/rss"}}, "Other");
+  EXPECT_FALSE(part("secretAddressBar")->isVisible());
+}
+
 TEST_F(ExportWindow, ExportWritesTheTickedFeedsAndShowsTheCompletionView) {
   const auto feeds = readerdb::numbered(5);
   open(feeds);
