@@ -55,12 +55,12 @@ QStringList checkReportSentences(const OpmlCheckReport &report, const QString &s
   QStringList lines;
   if (!read.wellFormed()) {
     lines << QStringLiteral(
-                 "%1 is not well-formed XML: line %2, column %3: %4. Importers reject such a "
-                 "file, most of them whole; %5 come before that point.")
+                 "%1 is not well-formed XML at line %2, column %3 (%4): importers reject such a "
+                 "file, most of them whole. Before that point it holds %5.")
                  .arg(name)
                  .arg(read.errorLine)
                  .arg(read.errorColumn)
-                 .arg(read.xmlError, feeds);
+                 .arg(withoutFinalStop(read.xmlError), feeds);
   } else if (!read.isOpml()) {
     lines << QStringLiteral(
                  "%1 is XML but no OPML document: its outermost element is <%2>, not <opml>, "

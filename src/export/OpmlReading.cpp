@@ -93,6 +93,10 @@ OpmlReadOutcome readOpmlFile(const QByteArray &path, const OpmlOutlineVisitor &o
   return readOpmlOutlines(file, onOutline);
 }
 
+QString withoutFinalStop(const QString &reason) {
+  return reason.endsWith(QLatin1Char('.')) ? reason.chopped(1) : reason;
+}
+
 bool openForReading(QFile &file, const QByteArray &path) {
   // The name's bytes go to the system as they are; a decoded QString might
   // not spell them again.

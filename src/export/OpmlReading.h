@@ -46,6 +46,9 @@ OpmlReadOutcome readOpmlOutlines(QIODevice &device, const OpmlOutlineVisitor &on
 // Opens the file (a name in bytes, as the system takes it) and reads it.
 OpmlReadOutcome readOpmlFile(const QByteArray &path, const OpmlOutlineVisitor &onOutline);
 
+// The XML reader's reason without its final full stop, to go inside a sentence.
+QString withoutFinalStop(const QString &reason);
+
 // Opens the file for reading by its name's bytes; false with errno set when
 // it cannot be opened.
 bool openForReading(QFile &file, const QByteArray &path);

@@ -62,7 +62,7 @@ std::optional<QString> checkWrittenDocument(QIODevice &device, const QString &sh
         .arg(name)
         .arg(read.errorLine)
         .arg(read.errorColumn)
-        .arg(read.xmlError, lastWords());
+        .arg(withoutFinalStop(read.xmlError), lastWords());
   }
   if (read.outlines != expected.size()) {
     return QStringLiteral("%1 was written with %2, but reading it back found %3.%4")
