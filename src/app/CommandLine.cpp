@@ -274,6 +274,8 @@ std::optional<int> run(int argc, char **argv) {
 QString commandLineHelp() {
   return QStringLiteral(
              "Usage: %1 [--database PATH] [--export FILE | --list]\n"
+             "       %1 [--database PATH] --backup [FOLDER] [--keep N]\n"
+             "       %1 --check FILE\n"
              "\n"
              "Exports the subscriptions of the Orvella feed reader to an OPML 1.0 file.\n"
              "\n"
@@ -281,23 +283,41 @@ QString commandLineHelp() {
              "  --database PATH  Read this database file instead of the reader's own:\n"
              "                   %2\n"
              "  --export FILE    Write every feed to FILE as an OPML document in UTF-8;\n"
-             "                   \"-\" writes it to standard output. A one-line summary\n"
+             "                   \"-\" writes it to standard output. The file is read back\n"
+             "                   and compared with what was written; a one-line summary\n"
              "                   goes to standard error.\n"
              "  --list           Print the feeds, one a line: title, site address and\n"
              "                   feed address, separated by tabs.\n"
+             "  --check FILE     Read any OPML file and say how many feeds it holds and\n"
+             "                   what would trouble an importer: XML that is not\n"
+             "                   well-formed, outlines without a feed address (xmlUrl) or\n"
+             "                   with an empty text, repeated feed addresses, addresses\n"
+             "                   that are not http(s). Exits 0 when there is none, else 1.\n"
+             "  --backup [FOLDER]\n"
+             "                   Write every feed to \"FOLDER/Orvella Feeds YYYY-MM-DD\n"
+             "                   HHMMSS.opml\" (local time), and check it, unless the newest\n"
+             "                   backup there already holds the same; says what changed\n"
+             "                   since it. FOLDER is made when missing; without it,\n"
+             "                   \"Orvella Backups\" in the documents folder. The reader\n"
+             "                   may go on running.\n"
+             "  --keep N         With --backup: keep the newest N backups (default %3) and\n"
+             "                   remove older files of that naming only.\n"
              "  -h, --help       Show this help and exit.\n"
              "  -v, --version    Show the version and exit.\n"
              "\n"
-             "Without --export or --list the export window opens (on the database named\n"
-             "by --database, if given).\n"
+             "Without --export, --list, --check or --backup the export window opens (on\n"
+             "the database named by --database, if given). A daily backup:\n"
+             "systemctl --user enable --now orvella-exporter-backup.timer\n"
              "\n"
              "Qt's own options (-platform, -style, -display, -session, ...) are accepted.\n"
              "\n"
-             "Exit status: 0 done; 1 no readable database; 2 bad usage; 3 the output\n"
-             "could not be written (no partial file is left); 4 out of memory; 5 the\n"
-             "window could not open because its module (orvella-exporter-window.so) is\n"
-             "missing.")
-      .arg(QLatin1String(kProgram), defaultDatabaseText());
+             "Exit status: 0 done; 1 no readable database, or --check found a problem;\n"
+             "2 bad usage; 3 the output could not be written (no partial file is left);\n"
+             "4 out of memory; 5 the window could not open because its module\n"
+             "(orvella-exporter-window.so) is missing; 6 the written file, read back,\n"
+             "does not hold what was written.")
+      .arg(QLatin1String(kProgram), defaultDatabaseText())
+      .arg(kDefaultBackupsKept);
 }
 
 int printCommandLineHelp() { return printToStdout(commandLineHelp(), "help"); }
