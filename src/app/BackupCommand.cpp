@@ -3,9 +3,11 @@
 #include <QDateTime>
 #include <QFile>
 #include <QLocale>
+#include <chrono>
 #include <cstring>
 #include <string>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 #include "app/BackupFolder.h"
@@ -58,7 +60,7 @@ std::vector<std::uint64_t> addressesOf(const fs::path &backup) {
 }  // namespace
 
 int runBackup(const fs::path &database, const std::optional<QByteArray> &folderOption, int keep) {
-  const QLocale locale = QLocale::system();
+  const QLocale locale = QLocale();
   // Named from the root in every message, so that a timer's log says where.
   std::optional<fs::path> folder =
       folderOption ? std::optional(fs::path(AtomicFile::absoluteName(*folderOption).toStdString()))
@@ -81,8 +83,16 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
   std::optional<fs::path> newest;
   if (!backups.empty()) newest = *folder / backups.back();
 
-  const std::string name =
-      QFile::encodeName(backupFileName(QDateTime::currentDateTime())).toStdString();
+  // A name is one second long: a backup made in the same second as the one
+  // before waits for the next, so that it never takes the other's place.
+  auto nameNow = [] {
+    return QFile::encodeName(backupFileName(QDateTime::currentDateTime())).toStdString();
+  };
+  std::string name = nameNow();
+  for (int waited = 0; fs::exists(*folder / name, error) && waited < 40; ++waited) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    name = nameNow();
+  }
   const fs::path target = *folder / name;
   AtomicFile::Writer writer(QByteArray(target.c_str()),
                             {databaseFileNames(database),

@@ -9,8 +9,7 @@
 
 int runCheck(const QByteArray &file) {
   const OpmlCheckReport report = checkOpmlFile(file);
-  const QStringList sentences =
-      checkReportSentences(report, QFile::decodeName(file), QLocale::system());
+  const QStringList sentences = checkReportSentences(report, QFile::decodeName(file), QLocale());
   if (const int status = printToStdout(sentences.join(QLatin1Char('\n')), "check")) {
     return status;
   }

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -259,6 +260,24 @@ std::optional<int> run(int argc, char **argv) {
 
   int qtArgc = 1;
   QCoreApplication app(qtArgc, argv);
+  // Numbers in sentences are grouped as the locale of numbers (LC_ALL,
+  // LC_NUMERIC, LANG, as POSIX orders them) groups them; the C locale of
+  // scripts groups none.
+  QByteArray numeric;
+  for (const char *name : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+    numeric = qgetenv(name);
+    if (!numeric.isEmpty()) break;
+  }
+  QLocale locale = QLocale::c();
+  if (numeric.isEmpty() || numeric == "C" || numeric == "POSIX" || numeric.startsWith("C.")) {
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+  } else {
+    // "de_DE.UTF-8@euro": the name is what comes before the encoding.
+    locale = QLocale(QString::fromLatin1(numeric)
+                         .section(QLatin1Char('.'), 0, 0)
+                         .section(QLatin1Char('@'), 0, 0));
+  }
+  QLocale::setDefault(locale);
   if (o.check) return runCheck(*o.check);
   std::optional<fs::path> database = storage.databasePath();
   if (!database) {
