@@ -11,13 +11,6 @@
 
 namespace {
 
-constexpr std::uint64_t kFnvOffset = 14695981039346656037ull;
-constexpr std::uint64_t kFnvPrime = 1099511628211ull;
-
-inline std::uint64_t mix(std::uint64_t hash, unsigned char byte) {
-  return (hash ^ byte) * kFnvPrime;
-}
-
 // An outline whose start was read and whose end was not yet.
 struct OpenOutline {
   QString text;
@@ -102,7 +95,7 @@ bool openForReading(QFile &file, const QByteArray &path) {
   // not spell them again.
   const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
-  if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+  if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
     ::close(fd);
     errno = EIO;
     return false;
@@ -111,34 +104,25 @@ bool openForReading(QFile &file, const QByteArray &path) {
 }
 
 std::uint64_t textFingerprint(std::string_view utf8) {
-  std::uint64_t hash = kFnvOffset;
-  for (const char c : utf8) hash = mix(hash, static_cast<unsigned char>(c));
-  return hash;
+  // Eight bytes a step, each step mixed by a multiplication and a shift.
+  constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
+  std::uint64_t hash = 0x2545F4914F6CDD1Dull ^ utf8.size();
+  const char *p = utf8.data();
+  std::size_t left = utf8.size();
+  for (; left >= 8; p += 8, left -= 8) {
+    std::uint64_t word;
+    std::memcpy(&word, p, 8);
+    hash = (hash ^ word) * kMultiplier;
+    hash ^= hash >> 29;
+  }
+  std::uint64_t last = 0;
+  std::memcpy(&last, p, left);
+  hash = (hash ^ last) * kMultiplier;
+  hash ^= hash >> 32;
+  return hash * kMultiplier;
 }
 
 std::uint64_t textFingerprint(QStringView text) {
-  std::uint64_t hash = kFnvOffset;
-  const qsizetype size = text.size();
-  for (qsizetype i = 0; i < size; ++i) {
-    char32_t c = text[i].unicode();
-    if (QChar::isHighSurrogate(c) && i + 1 < size && text[i + 1].isLowSurrogate()) {
-      c = QChar::surrogateToUcs4(static_cast<char16_t>(c), text[++i].unicode());
-    }
-    if (c < 0x80) {
-      hash = mix(hash, static_cast<unsigned char>(c));
-    } else if (c < 0x800) {
-      hash = mix(hash, static_cast<unsigned char>(0xC0 | (c >> 6)));
-      hash = mix(hash, static_cast<unsigned char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-      hash = mix(hash, static_cast<unsigned char>(0xE0 | (c >> 12)));
-      hash = mix(hash, static_cast<unsigned char>(0x80 | ((c >> 6) & 0x3F)));
-      hash = mix(hash, static_cast<unsigned char>(0x80 | (c & 0x3F)));
-    } else {
-      hash = mix(hash, static_cast<unsigned char>(0xF0 | (c >> 18)));
-      hash = mix(hash, static_cast<unsigned char>(0x80 | ((c >> 12) & 0x3F)));
-      hash = mix(hash, static_cast<unsigned char>(0x80 | ((c >> 6) & 0x3F)));
-      hash = mix(hash, static_cast<unsigned char>(0x80 | (c & 0x3F)));
-    }
-  }
-  return hash;
+  const QByteArray utf8 = text.toUtf8();
+  return textFingerprint(std::string_view(utf8.constData(), std::size_t(utf8.size())));
 }

@@ -53,7 +53,7 @@ QString withoutFinalStop(const QString &reason);
 // it cannot be opened.
 bool openForReading(QFile &file, const QByteArray &path);
 
-// A 64-bit fingerprint (FNV-1a) of text as UTF-8, the same whether it comes
+// A 64-bit fingerprint of text as UTF-8, the same whether it comes
 // as UTF-8 bytes or as UTF-16 from the reader.
 std::uint64_t textFingerprint(std::string_view utf8);
 std::uint64_t textFingerprint(QStringView text);
