@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "OpmlReading.h"
+#include "OpmlWriter.h"
 #include "PlainOpmlReader.h"
 
 void WrittenFeeds::add(const std::optional<std::string_view> &xmlUrl) {
@@ -36,6 +37,14 @@ void WrittenFeeds::add(const std::optional<std::string_view> &xmlUrl) {
     kept_.push_back(static_cast<char>(b));
   }
   fingerprints_.push_back(textFingerprint(std::string_view(kept_)));
+}
+
+WrittenFeeds writtenFeedsOfRows(const FeedRowTable &feeds, const std::vector<int> &selectedRows) {
+  WrittenFeeds written;
+  for (const std::size_t index : exportedFeedIndexes(feeds.size(), selectedRows)) {
+    written.add(feeds.row(index).internalLink);
+  }
+  return written;
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -10,6 +11,7 @@
 
 #include "export/CXExportListVC.h"
 #include "export/CXProgressIndicator.h"
+#include "export/WrittenFileCheck.h"
 #include "platform/AtomicFile.h"
 #include "platform/Localized.h"
 #include "services/AppearanceNames.h"
@@ -286,6 +288,7 @@ void CXExportDocumentWC::writeExport() {
   // Fixed before the panel opens: what the user ticked when asking is what
   // gets written.
   const QByteArray document = exportListVC_->strExportFeedsUtf8();
+  const WrittenFeeds written = exportListVC_->exportedFeeds();
 
   std::unique_ptr<SavePanel> panel = savePanelFactory_ ? savePanelFactory_() : nullptr;
   std::optional<QString> path;
@@ -307,6 +310,13 @@ void CXExportDocumentWC::writeExport() {
     }
     options.mayWait = false;
     failure = AtomicFile::write(*path, document, options);
+    // Read back and compared with what was ticked; a device written in
+    // place cannot be read back.
+    if (!failure && QFileInfo(*path).isFile()) {
+      failure = checkWrittenFile(QFile::encodeName(*path),
+                                 text("“%1”").arg(QFileInfo(*path).fileName()), written);
+      if (!failure) checkedFeeds_ = written.count();
+    }
   }
 
   if (progress) {
@@ -316,6 +326,7 @@ void CXExportDocumentWC::writeExport() {
   exporting_ = false;
 
   if (path && !failure) {
+    if (!QFileInfo(*path).isFile()) checkedFeeds_.reset();
     lastExportPath_ = QFileInfo(*path).absoluteFilePath();
     showExportCompleteView();
     emit exportFinished(lastExportPath_);
@@ -351,8 +362,11 @@ void CXExportDocumentWC::showExportCompleteView() {
     const QFontMetrics metrics(ui_->exportStatusDetailLabel->font());
     const QString folder = metrics.elidedText(QDir::toNativeSeparators(file.absolutePath()),
                                               Qt::ElideMiddle, kCompletionTextWidth);
-    ui_->exportStatusDetailLabel->setText(text("Saved as “%1” in").arg(file.fileName()) +
-                                          QLatin1Char('\n') + folder);
+    // "2,019 feeds written to My Feeds.opml and checked." once it was read
+    // back and found as written.
+    const QString saved = checkedFeeds_ ? writtenAndCheckedSentence(*checkedFeeds_, file.fileName())
+                                        : text("Saved as “%1” in").arg(file.fileName());
+    ui_->exportStatusDetailLabel->setText(saved + QLatin1Char('\n') + folder);
   } else {
     ui_->exportStatusDetailLabel->clear();
   }

@@ -148,5 +148,7 @@ class CXExportDocumentWC : public QObject {
   NotificationCenter::Token appAppearanceToken_ = 0;
   NotificationCenter::Token systemAppearanceToken_ = 0;
   std::optional<QString> lastExportPath_;
+  // Feeds of the last export, once its file was read back and found as written.
+  std::optional<std::size_t> checkedFeeds_;
   bool exporting_ = false;
 };
