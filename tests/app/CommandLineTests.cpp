@@ -70,8 +70,9 @@ TEST(CommandLine, VersionAndHelpGoToStandardOutput) {
   const Outcome help = run({"--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_TRUE(help.out.startsWith("Usage: orvella-exporter ")) << help.out.toStdString();
-  for (const char *mention : {"--database PATH", "--export FILE", "--list", "--version",
-                              "QM4T8ZK2WR.com.Corvanex.Orvella/Documents/Feeds"}) {
+  for (const char *mention :
+       {"--database PATH", "--export FILE", "--list", "--version", "--check FILE",
+        "--backup [FOLDER]", "--keep N", "QM4T8ZK2WR.com.Corvanex.Orvella/Documents/Feeds"}) {
     EXPECT_TRUE(help.out.contains(mention)) << mention;
   }
 }
