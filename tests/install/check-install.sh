@@ -151,6 +151,7 @@ if command -v systemd-analyze >/dev/null; then
 fi
 home="$work/home"
 mkdir -p "$home/.config"
+# shellcheck disable=SC2016 # $HOME stays for the program to expand, as xdg-user-dirs writes it
 echo 'XDG_DOCUMENTS_DIR="$HOME/Papers"' >"$home/.config/user-dirs.dirs"
 # shellcheck disable=SC2086 # the unit's arguments, split as systemd splits these plain words
 env -i HOME="$home" PATH=/usr/bin:/bin "$root/bin/orvella-exporter" ${exec_start#* } \
