@@ -19,6 +19,11 @@ target_include_directories(check_and_backup_tests PRIVATE ${PROJECT_SOURCE_DIR}/
 add_library(orvella_mangled_write MODULE MangledWrite.c)
 set_target_properties(orvella_mangled_write PROPERTIES LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 target_link_libraries(orvella_mangled_write PRIVATE ${CMAKE_DL_LIBS})
+# Uninstrumented in sanitizer builds: it must not bring a sanitizer's runtime
+# in ahead of the program's (the tests also tell AddressSanitizer not to
+# insist on coming first).
+target_compile_options(orvella_mangled_write PRIVATE -fno-sanitize=all)
+target_link_options(orvella_mangled_write PRIVATE -fno-sanitize=all)
 target_compile_definitions(check_and_backup_tests PRIVATE
   ORVELLA_SQLITE_WRITER="$<TARGET_FILE:store_sqlite_writer>"
   ORVELLA_SAMPLE_DATABASE="${ORVELLA_SAMPLE_DB}"
