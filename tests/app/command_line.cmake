@@ -13,7 +13,8 @@ target_compile_definitions(command_line_tests PRIVATE
 
 # --check, --backup and the read-back of written files.
 orvella_add_test(check_and_backup_tests SOURCES CheckAndBackupTests.cpp LIBS orvella_store)
-add_dependencies(check_and_backup_tests orvella-exporter orvella_sample_db orvella_mangled_write)
+add_dependencies(check_and_backup_tests orvella-exporter orvella_sample_db orvella_mangled_write
+  store_sqlite_writer)
 target_include_directories(check_and_backup_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/store)
 # Stands for storage that changes what it is given, preloaded into the program.
 add_library(orvella_mangled_write MODULE MangledWrite.c)
