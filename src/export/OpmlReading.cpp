@@ -116,7 +116,7 @@ std::uint64_t textFingerprint(std::string_view utf8) {
     hash ^= hash >> 29;
   }
   std::uint64_t last = 0;
-  std::memcpy(&last, p, left);
+  if (left > 0) std::memcpy(&last, p, left);
   hash = (hash ^ last) * kMultiplier;
   hash ^= hash >> 32;
   return hash * kMultiplier;
