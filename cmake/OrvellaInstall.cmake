@@ -5,7 +5,8 @@
 #
 # Installed: the program and its window module, its desktop entry, its icon
 # (scalable, symbolic, and PNG sizes made from the scalable one), its AppStream
-# metadata, its manual page, and the copyright and changelog files. Nothing
+# metadata, its manual page, the copyright and changelog files, and the
+# systemd user units of the daily backup. Nothing
 # else: test programs, benchmarks, the screenshot tool and the sample database
 # have no install rule. tests/install checks the installed tree file by file.
 #
@@ -75,6 +76,19 @@ install(FILES ${ORVELLA_GENERATED_DIR}/${ORVELLA_METAINFO_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${ORVELLA_GENERATED_DIR}/orvella-exporter.1.gz
   DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The daily backup, for systemd's user manager; installed, not enabled
+# (`systemctl --user enable --now orvella-exporter-backup.timer` turns it on).
+# lib/, not the multiarch library folder: systemd looks in
+# /usr/lib/systemd/user, whatever the architecture.
+# The service names the installed program, so it is made at install time,
+# when the prefix of `cmake --install --prefix` is known.
+set(ORVELLA_UNIT_TEMPLATE ${PROJECT_SOURCE_DIR}/resources/systemd/orvella-exporter-backup.service.in)
+set(ORVELLA_UNIT ${CMAKE_BINARY_DIR}/install-units/orvella-exporter-backup.service)
+install(CODE "
+  set(ORVELLA_INSTALLED_PROGRAM \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/orvella-exporter\")
+  configure_file(\"${ORVELLA_UNIT_TEMPLATE}\" \"${ORVELLA_UNIT}\" @ONLY)")
+install(FILES ${ORVELLA_UNIT} ${PROJECT_SOURCE_DIR}/resources/systemd/orvella-exporter-backup.timer
+  DESTINATION lib/systemd/user)
 # Debian's names, which lintian asks for: the machine-readable copyright file
 # and the changelog of a package without a Debian revision.
 install(FILES ${ORVELLA_PACKAGE_DIR}/copyright ${ORVELLA_GENERATED_DIR}/changelog.gz

@@ -367,6 +367,18 @@
         <source>Addresses with a password or key: %1. A file you share gives them away.</source>
         <translation>Adressen mit Passwort oder Schlüssel: %1. Eine Datei, die Sie weitergeben, verrät sie.</translation>
     </message>
+    <message>
+        <source>One feed written to %1 and checked.</source>
+        <translation>Ein Feed in %1 geschrieben und geprüft.</translation>
+    </message>
+    <message>
+        <source>%1 feeds written to %2 and checked.</source>
+        <translation>%1 Feeds in %2 geschrieben und geprüft.</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>„%1“</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -367,6 +367,18 @@
         <source>Addresses with a password or key: %1. A file you share gives them away.</source>
         <translation>Direcciones con contraseña o clave: %1. Un archivo que comparta las revela.</translation>
     </message>
+    <message>
+        <source>One feed written to %1 and checked.</source>
+        <translation>Una fuente escrita en %1 y comprobada.</translation>
+    </message>
+    <message>
+        <source>%1 feeds written to %2 and checked.</source>
+        <translation>%1 fuentes escritas en %2 y comprobadas.</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>«%1»</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -367,6 +367,18 @@
         <source>Addresses with a password or key: %1. A file you share gives them away.</source>
         <translation>Adresses avec mot de passe ou clé : %1. Un fichier que vous partagez les divulgue.</translation>
     </message>
+    <message>
+        <source>One feed written to %1 and checked.</source>
+        <translation>Un flux écrit dans %1 et vérifié.</translation>
+    </message>
+    <message>
+        <source>%1 feeds written to %2 and checked.</source>
+        <translation>%1 flux écrits dans %2 et vérifiés.</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>« %1 »</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

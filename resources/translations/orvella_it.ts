@@ -367,6 +367,18 @@
         <source>Addresses with a password or key: %1. A file you share gives them away.</source>
         <translation>Indirizzi con password o chiave: %1. Un file che condividi li rivela.</translation>
     </message>
+    <message>
+        <source>One feed written to %1 and checked.</source>
+        <translation>Un feed scritto in %1 e verificato.</translation>
+    </message>
+    <message>
+        <source>%1 feeds written to %2 and checked.</source>
+        <translation>%1 feed scritti in %2 e verificati.</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>«%1»</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

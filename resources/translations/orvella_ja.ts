@@ -367,6 +367,18 @@
         <source>Addresses with a password or key: %1. A file you share gives them away.</source>
         <translation>パスワードやキーを含むアドレス: %1 件。共有したファイルから知られてしまいます。</translation>
     </message>
+    <message>
+        <source>One feed written to %1 and checked.</source>
+        <translation>1 件のフィードを %1 に書き出して確認しました。</translation>
+    </message>
+    <message>
+        <source>%1 feeds written to %2 and checked.</source>
+        <translation>%1 件のフィードを %2 に書き出して確認しました。</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>「%1」</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

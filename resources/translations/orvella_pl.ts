@@ -367,6 +367,18 @@
         <source>Addresses with a password or key: %1. A file you share gives them away.</source>
         <translation>Adresy z hasłem lub kluczem: %1. Udostępniony plik je ujawni.</translation>
     </message>
+    <message>
+        <source>One feed written to %1 and checked.</source>
+        <translation>Jeden kanał zapisany w %1 i sprawdzony.</translation>
+    </message>
+    <message>
+        <source>%1 feeds written to %2 and checked.</source>
+        <translation>Zapisano w %2 i sprawdzono kanały: %1.</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>„%1”</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -367,6 +367,18 @@
         <source>Addresses with a password or key: %1. A file you share gives them away.</source>
         <translation>Адреси з паролем або ключем: %1. Файл, яким ви поділитеся, їх розкриє.</translation>
     </message>
+    <message>
+        <source>One feed written to %1 and checked.</source>
+        <translation>Одну стрічку записано до %1 і перевірено.</translation>
+    </message>
+    <message>
+        <source>%1 feeds written to %2 and checked.</source>
+        <translation>До %2 записано й перевірено стрічок: %1.</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>«%1»</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -19,11 +20,12 @@
 #include <string_view>
 #include <vector>
 
-#include "export/OpmlWriter.h"
-#include "platform/AtomicFile.h"
-#include "platform/TemporaryFolder.h"
+#include "app/BackupCommand.h"
+#include "app/BackupFolder.h"
+#include "app/CheckCommand.h"
+#include "app/ExportCommand.h"
+#include "app/StandardStreams.h"
 #include "store/CXExportStorage.h"
-#include "store/FeedDatabase.h"
 
 namespace fs = std::filesystem;
 
@@ -38,15 +40,16 @@ struct Options {
   bool list = false;
   std::optional<QByteArray> database;
   std::optional<QByteArray> exportTo;
+  std::optional<QByteArray> check;
+  bool backup = false;
+  std::optional<QByteArray> backupFolder;  // absent: the default folder
+  int keep = kDefaultBackupsKept;
 };
 
 struct Parsed {
   Options options;
   QString error;  // a sentence when the options cannot be used
 };
-
-// Only for showing a name; the bytes themselves go to the system.
-QString shown(const QByteArray &bytes) { return QFile::decodeName(bytes); }
 
 // Options that QApplication and its platform plugins take for themselves,
 // and whether each takes a value. The window hands them to Qt; the
@@ -92,7 +95,24 @@ QStringList ourArguments(int argc, char **argv) {
   return args;
 }
 
-Parsed parse(const QStringList &arguments) {
+// --backup takes its folder as the next argument, which may be left out;
+// "--backup=FOLDER" is the same as "--backup FOLDER".
+QStringList splitBackupValue(const QStringList &arguments) {
+  QStringList split;
+  for (const QString &arg : arguments) {
+    const qsizetype eq = arg.indexOf(QLatin1Char('='));
+    const QStringView name = QStringView(arg).left(eq);
+    if (eq > 0 && (name == u"--backup" || name == u"-backup")) {
+      split << QStringLiteral("--backup") << arg.mid(eq + 1);
+    } else {
+      split << arg;
+    }
+  }
+  return split;
+}
+
+Parsed parse(const QStringList &givenArguments) {
+  const QStringList arguments = splitBackupValue(givenArguments);
   Parsed parsed;
   Options &o = parsed.options;
   auto fail = [&parsed](const QString &error) {
@@ -106,7 +126,10 @@ Parsed parse(const QStringList &arguments) {
   const QCommandLineOption list(QStringLiteral("list"));
   const QCommandLineOption database(QStringLiteral("database"), QString(), QStringLiteral("PATH"));
   const QCommandLineOption exportTo(QStringLiteral("export"), QString(), QStringLiteral("FILE"));
-  parser.addOptions({help, version, list, database, exportTo});
+  const QCommandLineOption check(QStringLiteral("check"), QString(), QStringLiteral("FILE"));
+  const QCommandLineOption backup(QStringLiteral("backup"));
+  const QCommandLineOption keep(QStringLiteral("keep"), QString(), QStringLiteral("N"));
+  parser.addOptions({help, version, list, database, exportTo, check, backup, keep});
 
   if (!parser.parse(arguments)) {
     const QStringList unknown = parser.unknownOptionNames();
@@ -126,13 +149,14 @@ Parsed parse(const QStringList &arguments) {
       // A value missing after --database or --export, or one given to an
       // option that takes none.
       const QString text = parser.errorText();
-      for (const char *name : {"database", "export", "list", "help", "version"}) {
+      for (const char *name :
+           {"database", "export", "check", "keep", "list", "backup", "help", "version"}) {
         const QString option = QStringLiteral("--") + QLatin1String(name);
         if (!text.contains(option) && !text.contains(QLatin1Char('\'') + QLatin1String(name))) {
           continue;
         }
-        const bool takesValue =
-            std::string_view(name) == "database" || std::string_view(name) == "export";
+        const std::string_view n(name);
+        const bool takesValue = n == "database" || n == "export" || n == "check" || n == "keep";
         fail(takesValue ? QStringLiteral("The option %1 needs a value after it.").arg(option)
                         : QStringLiteral("The option %1 takes no value.").arg(option));
       }
@@ -158,302 +182,38 @@ Parsed parse(const QStringList &arguments) {
   };
   takeValue(database, o.database);
   takeValue(exportTo, o.exportTo);
-  for (const QString &extra : parser.positionalArguments()) {
+  takeValue(check, o.check);
+  o.backup = parser.isSet(backup);
+  QStringList extras = parser.positionalArguments();
+  if (o.backup && !extras.isEmpty()) {
+    o.backupFolder = extras.takeFirst().toLatin1();
+    if (o.backupFolder->isEmpty()) {
+      fail(
+          QStringLiteral("The option --backup needs a non-empty folder, or none for the "
+                         "default one."));
+    }
+  }
+  for (const QString &extra : extras) {
     fail(QStringLiteral("Unexpected argument \"%1\".").arg(QFile::decodeName(extra.toLatin1())));
   }
-  if (o.list && o.exportTo) {
-    fail(QStringLiteral("Give either --export or --list, not both."));
+  std::optional<QByteArray> keepText;
+  takeValue(keep, keepText);
+  if (keepText) {
+    bool number = false;
+    o.keep = keepText->toInt(&number);
+    if (!number || o.keep < 1) {
+      fail(QStringLiteral("The option --keep needs a whole number of backups, 1 or more."));
+    } else if (!o.backup) {
+      fail(QStringLiteral("The option --keep goes with --backup."));
+    }
+  }
+  if (int(o.list) + int(o.exportTo.has_value()) + int(o.check.has_value()) + int(o.backup) > 1) {
+    fail(QStringLiteral("Give only one of --export, --list, --check and --backup."));
   }
   return parsed;
 }
 
-void printLine(FILE *stream, const QString &text) {
-  const QByteArray bytes = text.toUtf8();
-  std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-  std::fputc('\n', stream);
-  std::fflush(stream);
-}
-
-// Writes everything to a descriptor; waits when it is non-blocking and full.
-// On failure returns the system's reason.
-std::optional<QString> writeAll(int fd, const char *data, std::size_t size) {
-  while (size > 0) {
-    const ssize_t n = ::write(fd, data, size);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      if (errno == EAGAIN || errno == EWOULDBLOCK) {
-        pollfd p{fd, POLLOUT, 0};
-        if (::poll(&p, 1, -1) >= 0 || errno == EINTR) continue;
-      }
-      return QString::fromLocal8Bit(std::strerror(errno));
-    }
-    data += n;
-    size -= static_cast<std::size_t>(n);
-  }
-  return std::nullopt;
-}
-
-std::optional<QString> writeStdout(const QByteArray &bytes) {
-  std::fflush(stdout);
-  return writeAll(STDOUT_FILENO, bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
-// Standard output is only written once the read has succeeded, so that a
-// failed read prints no half document or list; until then the output waits
-// in a file without a name in the temporary folder, which keeps memory use
-// flat however many feeds there are, and vanishes with the process.
-class Spool {
- public:
-  Spool() {
-    const std::optional<std::string> temporary = TemporaryFolder::path();
-    if (!temporary) {
-      noFolder_ = true;
-      error_ = TemporaryFolder::unavailableSentence().english();
-      return;
-    }
-    const QByteArray folder = QByteArray::fromStdString(*temporary);
-    fd_ = ::open(folder.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
-    if (fd_ < 0) {
-      QByteArray name = folder + "/orvella-XXXXXX";
-      fd_ = ::mkostemp(name.data(), O_CLOEXEC);
-      if (fd_ >= 0) ::unlink(name.constData());
-    }
-    if (fd_ < 0) error_ = QString::fromLocal8Bit(std::strerror(errno));
-  }
-  ~Spool() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Spool(const Spool &) = delete;
-  Spool &operator=(const Spool &) = delete;
-
-  bool append(const char *data, qsizetype size) {
-    if (error_) return false;
-    if (auto error = writeAll(fd_, data, static_cast<std::size_t>(size))) {
-      error_ = error;
-      return false;
-    }
-    return true;
-  }
-  // Forgets what was kept, for output that starts over.
-  bool rewind() {
-    if (error_) return false;
-    if (::ftruncate(fd_, 0) != 0 || ::lseek(fd_, 0, SEEK_SET) != 0) {
-      error_ = QString::fromLocal8Bit(std::strerror(errno));
-      return false;
-    }
-    return true;
-  }
-  // The reason the spool failed, as a sentence naming the temporary folder.
-  std::optional<QString> error() const {
-    if (!error_) return std::nullopt;
-    if (noFolder_) return error_;
-    return QStringLiteral(
-               "Could not keep the output in the temporary folder \"%1\" until the read was "
-               "complete: %2. Make room there, or set TMPDIR to a folder with room, and try "
-               "again.")
-        .arg(TemporaryFolder::shown(), *error_);
-  }
-  // Copies everything to standard output; the system's reason on failure.
-  std::optional<QString> copyToStdout() {
-    std::fflush(stdout);
-    if (::lseek(fd_, 0, SEEK_SET) != 0) return QString::fromLocal8Bit(std::strerror(errno));
-    std::vector<char> buffer(1 << 16);
-    for (;;) {
-      const ssize_t n = ::read(fd_, buffer.data(), buffer.size());
-      if (n == 0) return std::nullopt;
-      if (n < 0) {
-        if (errno == EINTR) continue;
-        return QString::fromLocal8Bit(std::strerror(errno));
-      }
-      if (auto error = writeAll(STDOUT_FILENO, buffer.data(), static_cast<std::size_t>(n))) {
-        return error;
-      }
-    }
-  }
-
- private:
-  int fd_ = -1;
-  bool noFolder_ = false;
-  std::optional<QString> error_;
-};
-
-QString feedsCount(std::size_t count) {
-  return count == 1 ? QStringLiteral("1 feed") : QStringLiteral("%1 feeds").arg(count);
-}
-
-// Control characters would break the one-line-per-feed layout.
-void appendListField(QByteArray &out, const std::optional<std::string_view> &utf8) {
-  if (!utf8) {
-    return;
-  }
-  for (const char c : *utf8) {
-    const auto b = static_cast<unsigned char>(c);
-    out.append(b < 0x20 || b == 0x7F ? ' ' : c);
-  }
-}
-
-const Sentence kDatabaseFileReason(
-    QT_TRANSLATE_NOOP("CXInterfaceString", "it is the reader's database or one of its files"));
-
-// Standard output that a redirection opened on the database (1<>Feeds) would
-// lose the reader's data at the first byte written.
-bool stdoutIsTheDatabase(const std::vector<std::string> &databaseFiles, const fs::path &database) {
-  if (!AtomicFile::isAnyOf(STDOUT_FILENO, databaseFiles)) return false;
-  printLine(stderr, QStringLiteral("Standard output is the database \"%1\" or one of its files. "
-                                   "Send the output to another file.")
-                        .arg(QFile::decodeName(database.c_str())));
-  return true;
-}
-
-// Values the read had to repair are worth a word: the file differs from the
-// database there.
-void sayRepaired(const ReadResult &read) {
-  if (read.repairedValues == 0) return;
-  printLine(stderr,
-            QStringLiteral("%1 of the feeds' texts held bytes that are not valid UTF-8; each "
-                           "such sequence was written as the character U+FFFD.")
-                .arg(read.repairedValues));
-}
-
 fs::path pathOf(const QByteArray &bytes) { return fs::path(bytes.toStdString()); }
-
-// Whether both descriptors are the same terminal, as when a user runs us in
-// one without redirecting either.
-bool sameTerminal(int a, int b) {
-  struct stat first = {};
-  struct stat second = {};
-  return ::isatty(a) && ::isatty(b) && ::fstat(a, &first) == 0 && ::fstat(b, &second) == 0 &&
-         first.st_rdev == second.st_rdev;
-}
-
-int readFailed(const ReadResult &read, bool exporting) {
-  printLine(stderr, exporting ? read.message.english() + QStringLiteral(" Nothing was exported.")
-                              : read.message.english());
-  return ExitStatus::kNoDatabase;
-}
-
-int runExport(const fs::path &database, const QByteArray &target) {
-  const std::vector<std::string> databaseFiles = databaseFileNames(database);
-  const bool toStdout = target == "-";
-  if (toStdout) {
-    if (stdoutIsTheDatabase(databaseFiles, database)) return ExitStatus::kUsage;
-    Spool spool;
-    auto sink = [&spool](const char *bytes, qsizetype size) { return spool.append(bytes, size); };
-    std::optional<OpmlBuilder> builder(std::in_place, sink);
-    ReadOptions options;
-    options.onRestart = [&] {
-      spool.rewind();
-      builder.emplace(sink);
-    };
-    const ReadResult read = forEachFeedRowAt(
-        database,
-        [&builder](const FeedRowView &row) {
-          builder->addOutline(row);
-          return builder->sinkOk();
-        },
-        options);
-    if (read.status != ReadStatus::Stopped && !read.ok()) return readFailed(read, true);
-    std::move(*builder).finish();
-    if (auto error = spool.error()) {
-      printLine(stderr, *error + QStringLiteral(" Nothing was exported."));
-      return ExitStatus::kWriteFailed;
-    }
-    if (auto error = spool.copyToStdout()) {
-      printLine(stderr,
-                QStringLiteral("Could not write the export to standard output: %1.").arg(*error));
-      return ExitStatus::kWriteFailed;
-    }
-    sayRepaired(read);
-    // The document ends without a line feed; on a shared terminal the summary
-    // would otherwise run on from its last line.
-    const QString lineStart =
-        sameTerminal(STDOUT_FILENO, STDERR_FILENO) ? QStringLiteral("\n") : QString();
-    printLine(stderr,
-              lineStart +
-                  QStringLiteral("Exported %1 to standard output.").arg(feedsCount(read.rowCount)));
-    return ExitStatus::kOk;
-  }
-
-  // Every feed is ticked, so the document goes to the file as the rows
-  // arrive, and the read stops at the first piece the file does not take.
-  // A replaced file only takes the target's place once the whole of it is
-  // written. The target is checked before the read: the database's own
-  // files and files the user may not write are never replaced.
-  AtomicFile::Writer writer(target, {databaseFiles, kDatabaseFileReason});
-  auto refused = [&writer](const std::optional<Sentence> &error) {
-    printLine(stderr, error->english());
-    return writer.failure() == AtomicFile::Failure::Protected ? ExitStatus::kUsage
-                                                              : ExitStatus::kWriteFailed;
-  };
-  if (!writer.open()) return refused(writer.commit());
-  auto sink = [&writer](const char *bytes, qsizetype size) { return writer.append(bytes, size); };
-  std::optional<OpmlBuilder> builder(std::in_place, sink);
-  ReadOptions options;
-  // A read that starts over starts the file over too, unless the bytes
-  // already went to a pipe or device: then the read fails instead.
-  bool restartable = true;
-  options.onRestart = [&] {
-    restartable = writer.rewind();
-    builder.emplace(sink);
-  };
-  const ReadResult read = forEachFeedRowAt(
-      database,
-      [&](const FeedRowView &row) {
-        builder->addOutline(row);
-        return builder->sinkOk() && restartable;
-      },
-      options);
-  if (read.status != ReadStatus::Stopped && !read.ok()) {
-    return readFailed(read, true);  // the writer leaves nothing behind
-  }
-  if (!restartable) {
-    printLine(stderr, QStringLiteral("The database \"%1\" changed while it was read, and the "
-                                     "start of the export had already been written to \"%2\". "
-                                     "Export again.")
-                          .arg(QFile::decodeName(database.c_str()),
-                               shown(AtomicFile::absoluteName(target))));
-    return ExitStatus::kWriteFailed;
-  }
-  std::move(*builder).finish();
-  if (auto error = writer.commit()) return refused(error);
-  sayRepaired(read);
-  printLine(stderr, QStringLiteral("Exported %1 to %2.")
-                        .arg(feedsCount(read.rowCount), shown(AtomicFile::absoluteName(target))));
-  return ExitStatus::kOk;
-}
-
-int runList(const fs::path &database) {
-  if (stdoutIsTheDatabase(databaseFileNames(database), database)) return ExitStatus::kUsage;
-  Spool spool;
-  QByteArray line;
-  ReadOptions options;
-  options.onRestart = [&spool] { spool.rewind(); };
-  const ReadResult read = forEachFeedRowAt(
-      database,
-      [&](const FeedRowView &row) {
-        line.clear();
-        appendListField(line, row.feedTitle);
-        line.append('\t');
-        appendListField(line, row.feedUrl);
-        line.append('\t');
-        appendListField(line, row.internalLink);
-        line.append('\n');
-        return spool.append(line.constData(), line.size());
-      },
-      options);
-  if (read.status != ReadStatus::Stopped && !read.ok()) return readFailed(read, false);
-  if (auto error = spool.error()) {
-    printLine(stderr, *error);
-    return ExitStatus::kWriteFailed;
-  }
-  if (auto error = spool.copyToStdout()) {
-    printLine(stderr,
-              QStringLiteral("Could not write the list to standard output: %1.").arg(*error));
-    return ExitStatus::kWriteFailed;
-  }
-  sayRepaired(read);
-  return ExitStatus::kOk;
-}
 
 QString defaultDatabaseText() {
   auto path = CXExportStorage::defaultDatabasePath();
@@ -461,17 +221,6 @@ QString defaultDatabaseText() {
     return QStringLiteral("Documents/Feeds in the reader's application-group folder");
   }
   return QFile::decodeName(path->c_str());
-}
-
-// Prints text and a line feed on standard output; a write that fails is said
-// on standard error and gives its own status.
-int printToStdout(const QString &text, const char *what) {
-  if (auto error = writeStdout(text.toUtf8() + '\n')) {
-    printLine(stderr, QStringLiteral("Could not write the %1 to standard output: %2.")
-                          .arg(QLatin1String(what), *error));
-    return ExitStatus::kWriteFailed;
-  }
-  return ExitStatus::kOk;
 }
 
 std::optional<int> run(int argc, char **argv) {
@@ -486,7 +235,8 @@ std::optional<int> run(int argc, char **argv) {
   }
   // A closed pipe on standard output and a file-size limit become write
   // errors that we report, instead of killing us half-way through a write.
-  if (o.help || o.version || o.list || o.exportTo) {
+  const bool commandLine = o.list || o.exportTo || o.check || o.backup;
+  if (o.help || o.version || commandLine) {
     std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGXFSZ, SIG_IGN);
   }
@@ -499,7 +249,7 @@ std::optional<int> run(int argc, char **argv) {
                                   QStringLiteral(ORVELLA_BUILD_NUMBER)),
                          "version");
   }
-  if (!o.list && !o.exportTo) {
+  if (!commandLine) {
     // The window's; its module takes --database with useDatabaseOption().
     return std::nullopt;
   }
@@ -510,11 +260,31 @@ std::optional<int> run(int argc, char **argv) {
 
   int qtArgc = 1;
   QCoreApplication app(qtArgc, argv);
+  // Numbers in sentences are grouped as the locale of numbers (LC_ALL,
+  // LC_NUMERIC, LANG, as POSIX orders them) groups them; the C locale of
+  // scripts groups none.
+  QByteArray numeric;
+  for (const char *name : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+    numeric = qgetenv(name);
+    if (!numeric.isEmpty()) break;
+  }
+  QLocale locale = QLocale::c();
+  if (numeric.isEmpty() || numeric == "C" || numeric == "POSIX" || numeric.startsWith("C.")) {
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+  } else {
+    // "de_DE.UTF-8@euro": the name is what comes before the encoding.
+    locale = QLocale(QString::fromLatin1(numeric)
+                         .section(QLatin1Char('.'), 0, 0)
+                         .section(QLatin1Char('@'), 0, 0));
+  }
+  QLocale::setDefault(locale);
+  if (o.check) return runCheck(*o.check);
   std::optional<fs::path> database = storage.databasePath();
   if (!database) {
     printLine(stderr, storage.readFeeds().message.english());
     return ExitStatus::kNoDatabase;
   }
+  if (o.backup) return runBackup(*database, o.backupFolder, o.keep);
   return o.list ? runList(*database) : runExport(*database, *o.exportTo);
 }
 
@@ -523,6 +293,8 @@ std::optional<int> run(int argc, char **argv) {
 QString commandLineHelp() {
   return QStringLiteral(
              "Usage: %1 [--database PATH] [--export FILE | --list]\n"
+             "       %1 [--database PATH] --backup [FOLDER] [--keep N]\n"
+             "       %1 --check FILE\n"
              "\n"
              "Exports the subscriptions of the Orvella feed reader to an OPML 1.0 file.\n"
              "\n"
@@ -530,26 +302,45 @@ QString commandLineHelp() {
              "  --database PATH  Read this database file instead of the reader's own:\n"
              "                   %2\n"
              "  --export FILE    Write every feed to FILE as an OPML document in UTF-8;\n"
-             "                   \"-\" writes it to standard output. A one-line summary\n"
+             "                   \"-\" writes it to standard output. The file is read back\n"
+             "                   and compared with what was written; a one-line summary\n"
              "                   goes to standard error. An existing FILE that is\n"
              "                   write-protected (no write permission for you, or none\n"
              "                   for anyone, even for root) is left as it is. A feed\n"
              "                   without a title is named by its address.\n"
              "  --list           Print the feeds, one a line: title, site address and\n"
              "                   feed address, separated by tabs.\n"
+             "  --check FILE     Read any OPML file and say how many feeds it holds and\n"
+             "                   what would trouble an importer: XML that is not\n"
+             "                   well-formed, outlines without a feed address (xmlUrl) or\n"
+             "                   with an empty text, repeated feed addresses, addresses\n"
+             "                   that are not http(s). Exits 0 when there is none, else 1.\n"
+             "  --backup [FOLDER]\n"
+             "                   Write every feed to \"FOLDER/Orvella Feeds YYYY-MM-DD\n"
+             "                   HHMMSS.opml\" (local time), and check it, unless the newest\n"
+             "                   backup there already holds the same; says what changed\n"
+             "                   since it. FOLDER is made when missing; without it,\n"
+             "                   \"Orvella Backups\" in the documents folder. The reader\n"
+             "                   may go on running.\n"
+             "  --keep N         With --backup: keep the newest N backups (default %3) and\n"
+             "                   remove older files of that naming only.\n"
              "  -h, --help       Show this help and exit.\n"
              "  -v, --version    Show the version and exit.\n"
              "\n"
-             "Without --export or --list the export window opens (on the database named\n"
-             "by --database, if given).\n"
+             "Without --export, --list, --check or --backup the export window opens (on\n"
+             "the database named by --database, if given). A daily backup:\n"
+             "systemctl --user enable --now orvella-exporter-backup.timer\n"
              "\n"
              "Qt's own options (-platform, -style, -display, -session, ...) are accepted.\n"
              "\n"
-             "Exit status: 0 done; 1 no readable database; 2 bad usage; 3 the output\n"
-             "could not be written (no partial file is left); 4 out of memory; 5 the\n"
-             "window could not open because its module (orvella-exporter-window.so) is\n"
-             "missing; 6 the window could not open because there is no display.")
-      .arg(QLatin1String(kProgram), defaultDatabaseText());
+             "Exit status: 0 done; 1 no readable database, or --check found a problem;\n"
+             "2 bad usage; 3 the output could not be written (no partial file is left);\n"
+             "4 out of memory; 5 the window could not open because its module\n"
+             "(orvella-exporter-window.so) is missing; 6 the written file, read back,\n"
+             "does not hold what was written; 7 the window could not open because there\n"
+             "is no display.")
+      .arg(QLatin1String(kProgram), defaultDatabaseText())
+      .arg(kDefaultBackupsKept);
 }
 
 int printCommandLineHelp() { return printToStdout(commandLineHelp(), "help"); }

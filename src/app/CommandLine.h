@@ -7,10 +7,13 @@
 // without a display. It needs no window system.
 namespace ExitStatus {
 inline constexpr int kOk = 0;
-inline constexpr int kNoDatabase = 1;   // no readable reader database
-inline constexpr int kUsage = 2;        // bad options
-inline constexpr int kWriteFailed = 3;  // the output could not be written
-inline constexpr int kOutOfMemory = 4;  // memory ran out
+inline constexpr int kNoDatabase = 1;    // no readable reader database
+inline constexpr int kUsage = 2;         // bad options
+inline constexpr int kWriteFailed = 3;   // the output could not be written
+inline constexpr int kOutOfMemory = 4;   // memory ran out
+inline constexpr int kNotAsWritten = 6;  // the written file, read back, differs
+// --check: the file holds something that would trouble importers.
+inline constexpr int kCheckFoundProblems = 1;
 }  // namespace ExitStatus
 
 // Runs what the options ask for and returns the exit status; returns nothing

@@ -9,7 +9,7 @@ namespace WindowStart {
 
 // Exit status when there is no display to open the window on, or Qt's
 // platform cannot be started (an unknown -platform).
-inline constexpr int kNoDisplay = 6;
+inline constexpr int kNoDisplay = 7;
 
 // The sentence that refuses a -stylesheet naming something other than a
 // regular file (a device, a pipe, a folder), which Qt would read until

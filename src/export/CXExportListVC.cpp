@@ -229,6 +229,12 @@ QByteArray CXExportListVC::strExportFeedsUtf8() const {
   return opmlDocumentOfRows(feeds ? *feeds : kNoFeeds, toRows(selectedFeeds()));
 }
 
+WrittenFeeds CXExportListVC::exportedFeeds() const {
+  static const FeedRowTable kNoFeeds;
+  const std::optional<FeedRowTable> &feeds = model_->feeds();
+  return writtenFeedsOfRows(feeds ? *feeds : kNoFeeds, toRows(selectedFeeds()));
+}
+
 QString CXExportListVC::strExportFeeds() const { return QString::fromUtf8(strExportFeedsUtf8()); }
 
 int CXExportListVC::numberOfRowsInTableView(const QAbstractItemView *) const {

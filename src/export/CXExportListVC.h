@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "export/CXExportListModel.h"
+#include "export/WrittenFileCheck.h"
 #include "store/FeedRecord.h"
 #include "toolkit/CXCheckMarkTableRowView.h"
 
@@ -119,6 +120,8 @@ class CXExportListVC : public QObject {
   QString strExportFeeds() const;
   // The same document as the UTF-8 bytes that go into the file.
   QByteArray strExportFeedsUtf8() const;
+  // What that document holds, for checking the written file against.
+  WrittenFeeds exportedFeeds() const;
 
   // Table data source and delegate, answered by the model and the delegate.
   // `table` is the asking table; answers for a table other than the export

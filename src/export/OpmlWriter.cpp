@@ -290,10 +290,8 @@ QByteArray OpmlBuilder::finish() && {
   return std::move(buffer_);
 }
 
-namespace {
-
-// The feeds of the selected rows, each once, in the list's order.
-std::vector<std::size_t> chosenFeeds(std::size_t feedCount, const std::vector<int> &selectedRows) {
+std::vector<std::size_t> exportedFeedIndexes(std::size_t feedCount,
+                                             const std::vector<int> &selectedRows) {
   std::vector<int> rows = selectedRows;
   std::sort(rows.begin(), rows.end());
   rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
@@ -311,11 +309,9 @@ std::vector<std::size_t> chosenFeeds(std::size_t feedCount, const std::vector<in
   return chosen;
 }
 
-}  // namespace
-
 QByteArray opmlDocumentUtf8(const FeedList &feeds, const std::vector<int> &selectedRows) {
   // Take the whole working list first, then write it.
-  const std::vector<std::size_t> chosen = chosenFeeds(feeds.size(), selectedRows);
+  const std::vector<std::size_t> chosen = exportedFeedIndexes(feeds.size(), selectedRows);
   OpmlBuilder builder(chosen.size());
   for (std::size_t index : chosen) {
     builder.addOutline(feeds[index]);
@@ -324,7 +320,7 @@ QByteArray opmlDocumentUtf8(const FeedList &feeds, const std::vector<int> &selec
 }
 
 QByteArray opmlDocumentOfRows(const FeedRowTable &feeds, const std::vector<int> &selectedRows) {
-  const std::vector<std::size_t> chosen = chosenFeeds(feeds.size(), selectedRows);
+  const std::vector<std::size_t> chosen = exportedFeedIndexes(feeds.size(), selectedRows);
   OpmlBuilder builder(chosen.size());
   for (std::size_t index : chosen) {
     builder.addOutline(feeds.row(index));

@@ -76,5 +76,10 @@ QString opmlDocument(const FeedList &feeds, const std::vector<int> &selectedRows
 // The same document straight from the rows' UTF-8 bytes.
 QByteArray opmlDocumentOfRows(const FeedRowTable &feeds, const std::vector<int> &selectedRows);
 
+// The feeds of the selected rows, each once, in the list's order: the feeds
+// that the documents above hold.
+std::vector<std::size_t> exportedFeedIndexes(std::size_t feedCount,
+                                             const std::vector<int> &selectedRows);
+
 // Every row of a table of feedCount feeds that stands for a feed.
 std::vector<int> allFeedRows(std::size_t feedCount);

@@ -3,13 +3,16 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QVBoxLayout>
 
 #include "export/CXExportListVC.h"
 #include "export/CXProgressIndicator.h"
+#include "export/WrittenFileCheck.h"
 #include "platform/AtomicFile.h"
 #include "platform/Localized.h"
 #include "services/AppearanceNames.h"
@@ -304,6 +307,7 @@ void CXExportDocumentWC::writeExport() {
   // Fixed before the panel opens: what the user ticked when asking is what
   // gets written.
   const QByteArray document = exportListVC_->strExportFeedsUtf8();
+  const WrittenFeeds written = exportListVC_->exportedFeeds();
 
   std::unique_ptr<SavePanel> panel = savePanelFactory_ ? savePanelFactory_() : nullptr;
   std::optional<QString> path;
@@ -314,6 +318,7 @@ void CXExportDocumentWC::writeExport() {
     path = panel->runModal(window_.get());
   }
   std::optional<Sentence> failure;
+  std::optional<QString> checkFailure;
   if (path) {
     // The same guard as the command line's: never the reader's own files, and
     // never a wait on a pipe that nobody reads.
@@ -326,6 +331,13 @@ void CXExportDocumentWC::writeExport() {
     }
     options.mayWait = false;
     failure = AtomicFile::write(*path, document, options);
+    // Read back and compared with what was ticked; a device written in
+    // place cannot be read back.
+    if (!failure && QFileInfo(*path).isFile()) {
+      checkFailure = checkWrittenFile(QFile::encodeName(*path),
+                                      text("“%1”").arg(QFileInfo(*path).fileName()), written);
+      if (!checkFailure) checkedFeeds_ = written.count();
+    }
   }
 
   if (progress) {
@@ -334,17 +346,18 @@ void CXExportDocumentWC::writeExport() {
   }
   exporting_ = false;
 
-  if (path && !failure) {
+  if (path && !failure && !checkFailure) {
+    if (!QFileInfo(*path).isFile()) checkedFeeds_.reset();
     lastExportPath_ = QFileInfo(*path).absoluteFilePath();
     showExportCompleteView();
     emit exportFinished(lastExportPath_);
     return;
   }
-  if (failure) {
+  if (failure || checkFailure) {
     // "Export complete" of an earlier file must not stand as the outcome of
     // this one: the list comes back, ready for another try.
     if (isExportCompleteViewShown()) showExportListView();
-    showWriteFailure(localized(*failure));
+    showWriteFailure(failure ? localized(*failure) : *checkFailure);
   }
   emit exportFinished(std::nullopt);
 }
@@ -370,8 +383,15 @@ void CXExportDocumentWC::showExportCompleteView() {
     const QFontMetrics metrics(ui_->exportStatusDetailLabel->font());
     const QString folder = metrics.elidedText(QDir::toNativeSeparators(file.absolutePath()),
                                               Qt::ElideMiddle, kCompletionTextWidth);
-    ui_->exportStatusDetailLabel->setText(text("Saved as “%1” in").arg(file.fileName()) +
-                                          QLatin1Char('\n') + folder);
+    // "2,019 feeds written to My Feeds.opml and checked." once it was read
+    // back and found as written.
+    const QString saved =
+        !checkedFeeds_ ? text("Saved as “%1” in").arg(file.fileName())
+        : *checkedFeeds_ == 1
+            ? text("One feed written to %1 and checked.").arg(file.fileName())
+            : text("%1 feeds written to %2 and checked.")
+                  .arg(QLocale().toString(qulonglong(*checkedFeeds_)), file.fileName());
+    ui_->exportStatusDetailLabel->setText(saved + QLatin1Char('\n') + folder);
     completionActions_->setFile(file.absoluteFilePath());
     completionActions_->show();
   } else {

@@ -150,5 +150,7 @@ class CXExportDocumentWC : public QObject {
   NotificationCenter::Token systemAppearanceToken_ = 0;
   std::optional<QString> lastExportPath_;
   CompletionActions *completionActions_ = nullptr;
+  // Feeds of the last export, once its file was read back and found as written.
+  std::optional<std::size_t> checkedFeeds_;
   bool exporting_ = false;
 };

@@ -70,8 +70,9 @@ TEST(CommandLine, VersionAndHelpGoToStandardOutput) {
   const Outcome help = run({"--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_TRUE(help.out.startsWith("Usage: orvella-exporter ")) << help.out.toStdString();
-  for (const char *mention : {"--database PATH", "--export FILE", "--list", "--version",
-                              "QM4T8ZK2WR.com.Corvanex.Orvella/Documents/Feeds"}) {
+  for (const char *mention :
+       {"--database PATH", "--export FILE", "--list", "--version", "--check FILE",
+        "--backup [FOLDER]", "--keep N", "QM4T8ZK2WR.com.Corvanex.Orvella/Documents/Feeds"}) {
     EXPECT_TRUE(help.out.contains(mention)) << mention;
   }
 }
@@ -86,7 +87,7 @@ TEST(CommandLine, HelpListsEveryExitStatusOfTheManualPage) {
   for (const auto &match :
        QRegularExpression(QStringLiteral("\n\\.B (\\d+)\n")).globalMatch(section))
     statuses << match.captured(1);
-  EXPECT_EQ(statuses, QStringList({"0", "1", "2", "3", "4", "5", "6"}));
+  EXPECT_EQ(statuses, QStringList({"0", "1", "2", "3", "4", "5", "6", "7"}));
 
   const Outcome help = run({"--help"});
   const QString text = QString::fromUtf8(help.out).replace('\n', ' ');
@@ -179,7 +180,7 @@ TEST(CommandLine, ExportWritesTheDocumentOfEveryFeedAndSaysWhere) {
   EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
   const fs::path written = dir / "My Feeds.opml";
   EXPECT_EQ(QString::fromUtf8(r.err),
-            QStringLiteral("Exported %1 feeds to %2.\n").arg(count).arg(qpath(written)));
+            QStringLiteral("%1 feeds written to %2 and checked.\n").arg(count).arg(qpath(written)));
   EXPECT_TRUE(r.out.isEmpty());
   const QByteArray bytes = QByteArray::fromStdString(readFile(written));
   EXPECT_EQ(bytes, expected);
@@ -200,7 +201,7 @@ TEST(CommandLine, ExportToStandardOutputAndListing) {
   EXPECT_EQ(exported.exitCode, 0);
   EXPECT_EQ(exported.out, expected);
   EXPECT_EQ(QString::fromUtf8(exported.err),
-            QStringLiteral("Exported %1 feeds to standard output.\n").arg(count));
+            QStringLiteral("%1 feeds written to standard output and checked.\n").arg(count));
 
   const Outcome listed = run({"--list", "--database=" + kSample});
   EXPECT_EQ(listed.exitCode, 0);
@@ -225,7 +226,7 @@ TEST(CommandLine, SummaryStartsItsOwnLineOnlyOnATerminalBothStreamsShare) {
   std::size_t count = 0;
   const QByteArray document = expectedSampleDocument(&count);
   const QByteArray summary =
-      QStringLiteral("Exported %1 feeds to standard output.\n").arg(count).toUtf8();
+      QStringLiteral("%1 feeds written to standard output and checked.\n").arg(count).toUtf8();
   for (bool errorToTerminal : {true, false}) {
     SCOPED_TRACE(errorToTerminal ? "both on the terminal" : "standard error to a pipe");
     int master = -1;
@@ -573,7 +574,7 @@ TEST(CommandLine, StandardOutputExportOfAMillionFeedsKeepsMemoryFlat) {
   // Under the address-space limit that once ended in an uncaught bad_alloc.
   const Outcome r = exportToDevNullWithinOneGigabyte(dir.path());
   EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-  EXPECT_EQ(r.err, "Exported 1000000 feeds to standard output.\n");
+  EXPECT_EQ(r.err, "1000000 feeds written to standard output and checked.\n");
   rusage usage{};
   getrusage(RUSAGE_CHILDREN, &usage);
   std::printf("peak resident memory of the export: %ld KiB\n", usage.ru_maxrss);

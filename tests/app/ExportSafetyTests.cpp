@@ -434,8 +434,8 @@ TEST(ExportSafety, AWindowThatCannotStartSaysWhyAndEnds) {
     const char *says;
   };
   const Case cases[] = {
-      {{}, headless(), 6, "no display was found"},
-      {{"-platform", "nosuch"}, headless(), 6, "no display platform \"nosuch\" installed"},
+      {{}, headless(), 7, "no display was found"},
+      {{"-platform", "nosuch"}, headless(), 7, "no display platform \"nosuch\" installed"},
       {{"-stylesheet", "/dev/zero"}, offscreen, 2, "\"/dev/zero\" is not a file"},
       {{"-stylesheet=" + qpath(dir / "pipe.qss")}, offscreen, 2, "pipe.qss\" is not a file"},
   };
@@ -495,4 +495,23 @@ TEST(ExportSafety, NoSessionBusIsLeftRunningWhereThereWasNone) {
   EXPECT_EQ(started, std::vector<std::string>{}) << "a session bus was started and left running";
   xvfb.terminate();
   xvfb.waitForFinished();
+}
+
+TEST(ExportSafety, AddressesThatCarrySecretsAreToldNotChanged) {
+  TempDir dir;
+  execSql(dir / "Feeds",
+          std::string(kFeedsTable) +
+              "INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK) VALUES"
+              " ('https://a.example', 'A', 1, 'https://ann:pw@a.example/rss'),"
+              " ('https://b.example/?token=1', 'B', 1, 'https://b.example/rss'),"
+              " ('https://c.example', 'C', 1, 'https://c.example/rss');");
+  for (const char *target : {"-", "out.opml"}) {
+    SCOPED_TRACE(target);
+    const Outcome r = run({"--database", qpath(dir / "Feeds"), "--export", target}, dir.path());
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("Warning: 2 of the exported feeds carry")) << r.err.toStdString();
+  }
+  EXPECT_NE(readFile(dir / "out.opml").find("https://ann:pw@a.example/rss"), std::string::npos);
+  const Outcome plain = run({"--database", kSample, "--export", "-"});
+  EXPECT_FALSE(plain.err.contains("Warning")) << plain.err.toStdString();
 }

@@ -19,6 +19,8 @@ check_files() {
   [ -n "$module" ] || fail "the window's module is not installed under $where/lib"
   expected="bin/orvella-exporter
 $module
+lib/systemd/user/orvella-exporter-backup.service
+lib/systemd/user/orvella-exporter-backup.timer
 share/applications/com.Corvanex.OrvellaExporter.desktop
 share/doc/orvella-exporter/changelog.gz
 share/doc/orvella-exporter/copyright"
@@ -31,6 +33,7 @@ share/icons/hicolor/scalable/apps/com.Corvanex.OrvellaExporter.svg
 share/icons/hicolor/symbolic/apps/com.Corvanex.OrvellaExporter-symbolic.svg
 share/man/man1/orvella-exporter.1.gz
 share/metainfo/com.corvanex.orvellaexporter.metainfo.xml"
+  expected=$(LC_ALL=C sort <<<"$expected")
   actual=$(cd "$root" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)
   if [ "$actual" != "$expected" ]; then
     fail "installed files under $where differ from the expected list:"
@@ -109,7 +112,8 @@ if ! page=$(LC_ALL=C.UTF-8 MANWIDTH=100 man --warnings -l "$man_page" 2>"$work/m
   fail "man -l cannot render the manual page"
 fi
 [ -s "$work/man-warnings" ] && fail "man -l warns: $(cat "$work/man-warnings")"
-for word in --database --export --list --help --version "EXIT STATUS" ORVELLA_OPENER \
+for word in --database --export --list --check --backup --keep --help --version "EXIT STATUS" \
+  orvella-exporter-backup.timer ORVELLA_OPENER \
   ORVELLA_INTERFACE_STYLE XDG_DATA_HOME Documents/Feeds; do
   grep -qF -- "$word" <<<"$page" || fail "the manual page does not mention $word"
 done
@@ -124,6 +128,37 @@ if "$root/bin/orvella-exporter" --database "$sample" --export "$out" 2>"$work/st
 else
   fail "the installed program failed to export: $(cat "$work/stderr")"
 fi
+# The backup units: systemd's own check (on a copy of the service that runs
+# the unpacked program, which is not at its installed place on this
+# machine), and the service's command run as the user manager would run it,
+# with a documents folder that user-dirs.dirs names.
+units="$root/lib/systemd/user"
+service="$units/orvella-exporter-backup.service"
+timer="$units/orvella-exporter-backup.timer"
+exec_start=$(sed -n 's/^ExecStart=//p' "$service")
+[ "${exec_start%% *}" = /usr/bin/orvella-exporter ] ||
+  fail "the backup service runs ${exec_start%% *}, not /usr/bin/orvella-exporter"
+grep -qx 'Persistent=true' "$timer" || fail "the backup timer is not persistent"
+grep -qx 'OnCalendar=daily' "$timer" || fail "the backup timer does not run daily"
+if command -v systemd-analyze >/dev/null; then
+  mkdir -p "$work/verify" "$work/runtime" && chmod 700 "$work/runtime"
+  sed "s|^ExecStart=/usr/bin/orvella-exporter|ExecStart=$root/bin/orvella-exporter|" "$service" \
+    >"$work/verify/orvella-exporter-backup.service"
+  cp "$timer" "$work/verify/"
+  (cd "$work/verify" && XDG_RUNTIME_DIR="$work/runtime" MANPATH="$share/man" \
+    systemd-analyze --user verify ./orvella-exporter-backup.timer ./orvella-exporter-backup.service) \
+    >"$work/analyze" 2>&1 || fail "systemd-analyze rejects the backup units: $(cat "$work/analyze")"
+fi
+home="$work/home"
+mkdir -p "$home/.config"
+# shellcheck disable=SC2016 # $HOME stays for the program to expand, as xdg-user-dirs writes it
+echo 'XDG_DOCUMENTS_DIR="$HOME/Papers"' >"$home/.config/user-dirs.dirs"
+# shellcheck disable=SC2086 # the unit's arguments, split as systemd splits these plain words
+env -i HOME="$home" PATH=/usr/bin:/bin "$root/bin/orvella-exporter" ${exec_start#* } \
+  --database "$sample" 2>"$work/stderr" || fail "the backup service's command failed: $(cat "$work/stderr")"
+ls "$home/Papers/Orvella Backups/Orvella Feeds "*.opml >/dev/null 2>&1 ||
+  fail "the backup service's command wrote no backup to the documents folder: $(cat "$work/stderr")"
+
 "$root/bin/orvella-exporter" --version | grep -qF "$version" ||
   fail "the installed program does not report version $version"
 

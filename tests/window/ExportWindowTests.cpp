@@ -369,7 +369,10 @@ TEST_F(ExportWindow, ExportWritesTheTickedFeedsAndShowsTheCompletionView) {
   EXPECT_FALSE(list()->exportProgress()->isAnimating());
   EXPECT_TRUE(completionShown());
   EXPECT_EQ(part<QLabel>("exportStatusLabel")->text(), "Export complete");
-  EXPECT_TRUE(part<QLabel>("exportStatusDetailLabel")->text().contains("My Feeds.opml"));
+  EXPECT_TRUE(part<QLabel>("exportStatusDetailLabel")
+                  ->text()
+                  .startsWith("4 feeds written to My Feeds.opml and checked.\n"))
+      << part<QLabel>("exportStatusDetailLabel")->text().toStdString();
   ASSERT_EQ(finished.count(), 1);
   EXPECT_EQ(finished.at(0).at(0).value<std::optional<QString>>(), qpath(target));
   EXPECT_FALSE(CXAlert::sharedAlert().isShowing());

@@ -1,0 +1,139 @@
+#include "WrittenFileCheck.h"
+
+#include <QFile>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "OpmlReading.h"
+#include "OpmlWriter.h"
+#include "PlainOpmlReader.h"
+
+void WrittenFeeds::add(const std::optional<std::string_view> &xmlUrl) {
+  if (!xmlUrl) {
+    fingerprints_.push_back(textFingerprint(std::string_view()));
+    return;
+  }
+  // The writer leaves out the C0 controls that XML cannot carry (it keeps
+  // tab, line feed and carriage return as references) and U+FFFE, U+FFFF.
+  const std::string_view bytes = *xmlUrl;
+  const bool plain = std::none_of(bytes.begin(), bytes.end(), [](char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b < 0x20 || b == 0xEF;
+  });
+  if (plain) {
+    fingerprints_.push_back(textFingerprint(bytes));
+    return;
+  }
+  kept_.clear();
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (b < 0x20 && b != '\t' && b != '\n' && b != '\r') continue;
+    if (b == 0xEF && i + 2 < bytes.size() && static_cast<unsigned char>(bytes[i + 1]) == 0xBF &&
+        (static_cast<unsigned char>(bytes[i + 2]) & 0xFE) == 0xBE) {
+      i += 2;
+      continue;
+    }
+    kept_.push_back(static_cast<char>(b));
+  }
+  fingerprints_.push_back(textFingerprint(std::string_view(kept_)));
+}
+
+WrittenFeeds writtenFeedsOfRows(const FeedRowTable &feeds, const std::vector<int> &selectedRows) {
+  WrittenFeeds written;
+  for (const std::size_t index : exportedFeedIndexes(feeds.size(), selectedRows)) {
+    written.add(feeds.row(index).internalLink);
+  }
+  return written;
+}
+
+namespace {
+
+QString lastWords() {
+  return QStringLiteral(
+      " The disk or the file system may have failed; export again, to another place if it "
+      "happens again.");
+}
+
+}  // namespace
+
+std::optional<QString> checkWrittenDocument(QIODevice &device, const QString &shownName,
+                                            const WrittenFeeds &written) {
+  const std::vector<std::uint64_t> &expected = written.fingerprints();
+  std::size_t index = 0;
+  std::optional<std::size_t> firstDifferent;
+  auto compare = [&](std::uint64_t fingerprint) {
+    if (!firstDifferent && (index >= expected.size() || fingerprint != expected[index])) {
+      firstDifferent = index;
+    }
+    ++index;
+  };
+  // The plain reader takes our own documents; anything it leaves, or finds
+  // fault with, is read again by Qt's, which also says what is wrong.
+  OpmlReadOutcome read;
+  const std::optional<std::size_t> plain = readPlainOpmlAddresses(
+      device, [&](std::string_view address) { compare(textFingerprint(address)); });
+  if (plain) {
+    read.rootName = QStringLiteral("opml");
+    read.outlines = *plain;
+  } else {
+    index = 0;
+    firstDifferent.reset();
+    if (!device.seek(0)) {
+      read.openError = device.errorString();
+    } else {
+      read = readOpmlOutlines(
+          device, [&](const OpmlOutline &outline) { compare(textFingerprint(outline.xmlUrl)); });
+    }
+  }
+  const QString &name = shownName;
+  if (!read.opened()) {
+    return QStringLiteral("%1 was written but could not be read back to check it: %2.%3")
+        .arg(name, read.openError, lastWords());
+  }
+  if (!read.wellFormed()) {
+    return QStringLiteral(
+               "%1 was written, but reading it back found no well-formed XML at line %2, "
+               "column %3 (%4).%5")
+        .arg(name)
+        .arg(read.errorLine)
+        .arg(read.errorColumn)
+        .arg(withoutFinalStop(read.xmlError), lastWords());
+  }
+  if (read.outlines != expected.size()) {
+    return QStringLiteral("%1 was written with %2, but reading it back found %3.%4")
+        .arg(name, feedCountText(expected.size()), feedCountText(read.outlines), lastWords());
+  }
+  if (firstDifferent) {
+    return QStringLiteral(
+               "%1 was written, but reading it back found a different feed address in "
+               "feed %2 of %3.%4")
+        .arg(name)
+        .arg(*firstDifferent + 1)
+        .arg(expected.size())
+        .arg(lastWords());
+  }
+  return std::nullopt;
+}
+
+std::optional<QString> checkWrittenFile(const QByteArray &path, const QString &shownName,
+                                        const WrittenFeeds &written) {
+  QFile file;
+  if (!openForReading(file, path)) {
+    return QStringLiteral("%1 was written but could not be read back to check it: %2.%3")
+        .arg(shownName, QString::fromLocal8Bit(std::strerror(errno)), lastWords());
+  }
+  return checkWrittenDocument(file, shownName, written);
+}
+
+QString feedCountText(std::size_t feeds, const QLocale &locale) {
+  const QString number = locale.toString(static_cast<qulonglong>(feeds));
+  return feeds == 1 ? QStringLiteral("%1 feed").arg(number)
+                    : QStringLiteral("%1 feeds").arg(number);
+}
+
+QString writtenAndCheckedSentence(std::size_t feeds, const QString &shownName,
+                                  const QLocale &locale) {
+  return QStringLiteral("%1 written to %2 and checked.")
+      .arg(feedCountText(feeds, locale), shownName);
+}
