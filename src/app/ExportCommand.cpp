@@ -74,6 +74,29 @@ void saySecrets(std::size_t feeds) {
                         .arg(feeds));
 }
 
+// One pass over the rows into the document, keeping what the read-back
+// compares and counting the addresses that carry secrets; started again when
+// the read starts over.
+struct ExportPass {
+  explicit ExportPass(OpmlBuilder::Sink sink) : sink(std::move(sink)) { restart(); }
+  void restart() {
+    builder.emplace(sink);
+    written.clear();
+    secrets = 0;
+  }
+  bool add(const FeedRowView &row) {
+    builder->addOutline(row);
+    written.add(row.internalLink);
+    secrets += carriesSecret(row) ? 1 : 0;
+    return builder->sinkOk();
+  }
+
+  OpmlBuilder::Sink sink;
+  std::optional<OpmlBuilder> builder;
+  WrittenFeeds written;
+  std::size_t secrets = 0;
+};
+
 // Whether both descriptors are the same terminal, as when a user runs us in
 // one without redirecting either.
 bool sameTerminal(int a, int b) {
@@ -98,34 +121,23 @@ int runExport(const fs::path &database, const QByteArray &target) {
     if (stdoutIsTheDatabase(databaseFiles, database)) return ExitStatus::kUsage;
     Spool spool;
     auto sink = [&spool](const char *bytes, qsizetype size) { return spool.append(bytes, size); };
-    std::optional<OpmlBuilder> builder(std::in_place, sink);
-    WrittenFeeds written;
-    std::size_t secrets = 0;
+    ExportPass pass(sink);
     ReadOptions options;
     options.onRestart = [&] {
       spool.rewind();
-      builder.emplace(sink);
-      written.clear();
-      secrets = 0;
+      pass.restart();
     };
     const ReadResult read = forEachFeedRowAt(
-        database,
-        [&](const FeedRowView &row) {
-          builder->addOutline(row);
-          written.add(row.internalLink);
-          secrets += carriesSecret(row) ? 1 : 0;
-          return builder->sinkOk();
-        },
-        options);
+        database, [&](const FeedRowView &row) { return pass.add(row); }, options);
     if (read.status != ReadStatus::Stopped && !read.ok()) return readFailed(read, true);
-    std::move(*builder).finish();
+    std::move(*pass.builder).finish();
     if (auto error = spool.error()) {
       printLine(stderr, *error + QStringLiteral(" Nothing was exported."));
       return ExitStatus::kWriteFailed;
     }
     // What goes to standard output cannot be read back there; it is checked
     // on its way.
-    if (auto mismatch = spool.check(written)) {
+    if (auto mismatch = spool.check(pass.written)) {
       printLine(stderr, *mismatch + QStringLiteral(" Nothing was written to standard output."));
       return ExitStatus::kNotAsWritten;
     }
@@ -135,7 +147,7 @@ int runExport(const fs::path &database, const QByteArray &target) {
       return ExitStatus::kWriteFailed;
     }
     sayRepaired(read);
-    saySecrets(secrets);
+    saySecrets(pass.secrets);
     // The document ends without a line feed; on a shared terminal the summary
     // would otherwise run on from its last line.
     const QString lineStart =
@@ -158,28 +170,17 @@ int runExport(const fs::path &database, const QByteArray &target) {
   };
   if (!writer.open()) return refused(writer.commit());
   auto sink = [&writer](const char *bytes, qsizetype size) { return writer.append(bytes, size); };
-  std::optional<OpmlBuilder> builder(std::in_place, sink);
-  WrittenFeeds written;
-  std::size_t secrets = 0;
+  ExportPass pass(sink);
   ReadOptions options;
   // A read that starts over starts the file over too, unless the bytes
   // already went to a pipe or device: then the read fails instead.
   bool restartable = true;
   options.onRestart = [&] {
     restartable = writer.rewind();
-    builder.emplace(sink);
-    written.clear();
-    secrets = 0;
+    pass.restart();
   };
   const ReadResult read = forEachFeedRowAt(
-      database,
-      [&](const FeedRowView &row) {
-        builder->addOutline(row);
-        written.add(row.internalLink);
-        secrets += carriesSecret(row) ? 1 : 0;
-        return builder->sinkOk() && restartable;
-      },
-      options);
+      database, [&](const FeedRowView &row) { return pass.add(row) && restartable; }, options);
   if (read.status != ReadStatus::Stopped && !read.ok()) {
     return readFailed(read, true);  // the writer leaves nothing behind
   }
@@ -191,10 +192,10 @@ int runExport(const fs::path &database, const QByteArray &target) {
                                shown(AtomicFile::absoluteName(target))));
     return ExitStatus::kWriteFailed;
   }
-  std::move(*builder).finish();
+  std::move(*pass.builder).finish();
   if (auto error = writer.commit()) return refused(error);
   sayRepaired(read);
-  saySecrets(secrets);
+  saySecrets(pass.secrets);
   const QString name = shown(AtomicFile::absoluteName(target));
   // A device or FIFO written in place cannot be read back.
   struct stat node = {};
@@ -202,7 +203,7 @@ int runExport(const fs::path &database, const QByteArray &target) {
     printLine(stderr, QStringLiteral("%1 written to %2.").arg(feedCountText(read.rowCount), name));
     return ExitStatus::kOk;
   }
-  if (auto mismatch = checkWrittenFile(target, QStringLiteral("\"%1\"").arg(name), written)) {
+  if (auto mismatch = checkWrittenFile(target, QStringLiteral("\"%1\"").arg(name), pass.written)) {
     printLine(stderr, *mismatch);
     return ExitStatus::kNotAsWritten;
   }
