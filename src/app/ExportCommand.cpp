@@ -59,13 +59,6 @@ void sayRepaired(const ReadResult &read) {
                 .arg(read.repairedValues));
 }
 
-// Feeds whose address carries a name, password or key: the file gives them
-// away to whoever gets it.
-bool carriesSecret(const FeedRowView &row) {
-  return (row.internalLink && SecretAddresses::carriesSecret(*row.internalLink)) ||
-         (row.feedUrl && SecretAddresses::carriesSecret(*row.feedUrl));
-}
-
 void saySecrets(std::size_t feeds) {
   if (feeds == 0) return;
   printLine(stderr, QStringLiteral("Warning: %1 of the exported feeds carry a user name, "
@@ -87,7 +80,9 @@ struct ExportPass {
   bool add(const FeedRowView &row) {
     builder->addOutline(row);
     written.add(row.internalLink);
-    secrets += carriesSecret(row) ? 1 : 0;
+    // Feeds whose address carries a name, password or key: the file gives
+    // them away to whoever gets it.
+    secrets += SecretAddresses::carriesSecret(row) ? 1 : 0;
     return builder->sinkOk();
   }
 

@@ -13,21 +13,11 @@ void CXExportListModel::setFeeds(std::optional<FeedRowTable> feeds) {
 
 void CXExportListModel::setShownFeeds(std::vector<char> shown) {
   if (std::find(shown.begin(), shown.end(), 0) == shown.end()) shown.clear();
-  if (shown == shown_ || rowCount() == 0) {
-    shown_ = std::move(shown);
-    return;
-  }
+  const bool changed = shown != shown_;
   shown_ = std::move(shown);
-  emit dataChanged(index(0, 0), index(rowCount() - 1, 0), {kRowHeightRole});
-}
-
-QList<int> CXExportListModel::shownFeedRows() const {
-  QList<int> rows;
-  const int n = feedsCount();
-  rows.reserve(n);
-  for (int k = 0; k < n; ++k)
-    if (isFeedShown(k)) rows.append(2 * k);
-  return rows;
+  shownCount_ = int(std::count(shown_.begin(), shown_.end(), 1));
+  if (changed && rowCount() > 0)
+    emit dataChanged(index(0, 0), index(rowCount() - 1, 0), {kRowHeightRole});
 }
 
 int CXExportListModel::feedsCount() const { return feeds_ ? static_cast<int>(feeds_->size()) : 0; }

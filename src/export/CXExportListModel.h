@@ -41,8 +41,8 @@ class CXExportListModel : public QAbstractListModel {
   bool isFeedShown(int feed) const {
     return shown_.empty() || (feed >= 0 && feed < int(shown_.size()) && shown_[size_t(feed)]);
   }
-  // The feed rows that are shown, ascending.
-  QList<int> shownFeedRows() const;
+  // How many feeds are shown; every feed without a filter.
+  int shownFeedsCount() const { return isFiltered() ? shownCount_ : feedsCount(); }
 
   // Row arithmetic.
   static bool isFeedRow(int row) { return row >= 0 && row % 2 == 0; }
@@ -64,4 +64,5 @@ class CXExportListModel : public QAbstractListModel {
  private:
   std::optional<FeedRowTable> feeds_;
   std::vector<char> shown_;
+  int shownCount_ = 0;  // of shown_, counted when it is set
 };

@@ -139,7 +139,6 @@ void CXExportListVC::applyFilter() {
     if (!filter_) filter_ = std::make_unique<FeedFilter>(*model_->feeds());
     model_->setShownFeeds(filter_->shown(wanted));
   }
-  shownCount_ = int(model_->shownFeedRows().size());
   const bool filtered = model_->isFiltered();
   selectAllButton()->setText(text(filtered ? "Select Shown" : "Select All"));
   deselectAllButton()->setText(text(filtered ? "Deselect Shown" : "Deselect All"));
@@ -169,16 +168,9 @@ void CXExportListVC::makeSecretAddressBar() {
 
 void CXExportListVC::findSecretAddresses() {
   secretRows_.clear();
-  const std::optional<FeedRowTable> &feeds = model_->feeds();
-  for (std::size_t k = 0; feeds && k < feeds->size(); ++k) {
-    const FeedRowView row = feeds->row(k);
-    for (const auto &address : {row.internalLink, row.feedUrl}) {
-      if (address && SecretAddresses::carriesSecret(*address)) {
-        secretRows_.append(int(2 * k));
-        break;
-      }
-    }
-  }
+  const FeedRowTable &feeds = feedsOrNone();
+  for (std::size_t k = 0; k < feeds.size(); ++k)
+    if (SecretAddresses::carriesSecret(feeds.row(k))) secretRows_.append(int(2 * k));
   if (secretRows_.isEmpty()) {
     secretBar_->hide();
     return;
@@ -223,16 +215,18 @@ std::optional<FeedList> CXExportListVC::exportList() const {
   return model_->feeds()->records();
 }
 
-QByteArray CXExportListVC::strExportFeedsUtf8() const {
+const FeedRowTable &CXExportListVC::feedsOrNone() const {
   static const FeedRowTable kNoFeeds;
   const std::optional<FeedRowTable> &feeds = model_->feeds();
-  return opmlDocumentOfRows(feeds ? *feeds : kNoFeeds, toRows(selectedFeeds()));
+  return feeds ? *feeds : kNoFeeds;
+}
+
+QByteArray CXExportListVC::strExportFeedsUtf8() const {
+  return opmlDocumentOfRows(feedsOrNone(), toRows(selectedFeeds()));
 }
 
 WrittenFeeds CXExportListVC::exportedFeeds() const {
-  static const FeedRowTable kNoFeeds;
-  const std::optional<FeedRowTable> &feeds = model_->feeds();
-  return writtenFeedsOfRows(feeds ? *feeds : kNoFeeds, toRows(selectedFeeds()));
+  return writtenFeedsOfRows(feedsOrNone(), toRows(selectedFeeds()));
 }
 
 QString CXExportListVC::strExportFeeds() const { return QString::fromUtf8(strExportFeedsUtf8()); }
@@ -262,23 +256,24 @@ bool CXExportListVC::isExportTable(const QAbstractItemView *table) const {
 
 bool CXExportListVC::eventFilter(QObject *watched, QEvent *event) {
   if (watched == view_ && event->type() == QEvent::Show) viewDidAppear();
-  // Ctrl+E exports from the field too, where a line edit on X11 would take
-  // it for "end of line".
-  if (watched == filterField_ && event->type() == QEvent::ShortcutOverride &&
-      static_cast<QKeyEvent *>(event)->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_E)) {
-    event->ignore();
-    return true;
-  }
-  // Escape empties the filter first; on an empty one it does what it would.
-  if (watched == filterField_ && event->type() == QEvent::ShortcutOverride &&
-      static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape && !filterField_->text().isEmpty()) {
-    event->accept();
-    return true;
-  }
-  if (watched == filterField_ && event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape && !filterField_->text().isEmpty()) {
-    filterField_->clear();
-    return true;
+  const bool shortcutOverride = event->type() == QEvent::ShortcutOverride;
+  if (watched == filterField_ && (shortcutOverride || event->type() == QEvent::KeyPress)) {
+    const auto *key = static_cast<QKeyEvent *>(event);
+    // Ctrl+E exports from the field too, where a line edit on X11 would take
+    // it for "end of line".
+    if (shortcutOverride && key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_E)) {
+      event->ignore();
+      return true;
+    }
+    // Escape empties the filter first; on an empty one it does what it would.
+    if (key->key() == Qt::Key_Escape && !filterField_->text().isEmpty()) {
+      if (shortcutOverride) {
+        event->accept();
+      } else {
+        filterField_->clear();
+      }
+      return true;
+    }
   }
   return QObject::eventFilter(watched, event);
 }
@@ -388,9 +383,8 @@ void CXExportListVC::feedsArrived(FeedRowTable feeds) {
   model_->setFeeds(std::move(feeds));
   // New feeds: a filter typed meanwhile applies to them.
   filter_.reset();
-  shownCount_ = feedsCount();
   findSecretAddresses();
-  if (filterField_) filterField_->setEnabled(shownCount_ > 0);
+  if (filterField_) filterField_->setEnabled(feedsCount() > 0);
   if (filterField_ && !filterField_->text().isEmpty()) applyFilter();
   CXTableViewWithEmptyHolder *table = exportTableView();
   const int n = feedsCount();
@@ -447,7 +441,7 @@ void CXExportListVC::updateCountLabel() {
     const int ticked = exportTableView() ? exportTableView()->numberOfSelectedRows() : 0;
     ui_->selectionCountLabel->setText(
         model_->isFiltered()
-            ? text("%1 of %2 selected, %3 shown").arg(ticked).arg(n).arg(shownCount_)
+            ? text("%1 of %2 selected, %3 shown").arg(ticked).arg(n).arg(shownFeedsCount())
             : text("%1 of %2 selected").arg(ticked).arg(n));
   }
   updateListDescription();

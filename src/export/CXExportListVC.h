@@ -95,7 +95,7 @@ class CXExportListVC : public QObject {
   QLineEdit *filterField() const;
   bool isFiltered() const { return model_->isFiltered(); }
   // The feeds the filter shows; every feed without a filter.
-  int shownFeedsCount() const { return shownCount_; }
+  int shownFeedsCount() const { return model_->shownFeedsCount(); }
   // The feed rows whose address carries a password or key, and the line
   // above the list that says how many, with a button that unticks them.
   QList<int> secretAddressRows() const { return secretRows_; }
@@ -156,6 +156,8 @@ class CXExportListVC : public QObject {
  private:
   void observeSelectedRowIndexes(const QList<int> &rows);
   void applyFilter();
+  // The model's feeds, or an empty table before any arrive.
+  const FeedRowTable &feedsOrNone() const;
   void makeSecretAddressBar();
   void findSecretAddresses();
   void makeFilterField();
@@ -182,7 +184,6 @@ class CXExportListVC : public QObject {
   QString readWarning_;
   QLineEdit *filterField_ = nullptr;
   std::unique_ptr<FeedFilter> filter_;  // made at the first text typed, for the feeds shown
-  int shownCount_ = 0;
   QWidget *secretBar_ = nullptr;
   QLabel *secretLabel_ = nullptr;
   CXButton *untickSecrets_ = nullptr;

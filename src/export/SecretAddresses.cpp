@@ -48,4 +48,9 @@ bool carriesSecret(std::string_view address) {
   return false;
 }
 
+bool carriesSecret(const FeedRowView &row) {
+  return (row.internalLink && carriesSecret(*row.internalLink)) ||
+         (row.feedUrl && carriesSecret(*row.feedUrl));
+}
+
 }  // namespace SecretAddresses

@@ -101,10 +101,7 @@ void CXTableViewWithEmptyHolder::selectAll() {
   const QAbstractItemModel *m = model();
   if (!m) return;
   if (hasHiddenRows()) {
-    QList<int> shown;
-    for (int r = 0; r < numberOfRows(); ++r)
-      if (isRowShown(r)) shown.append(r);
-    selectRowIndexes(shown, true);
+    selectRowIndexes(shownRows(), true);
     return;
   }
   // The root looked up once for the whole pass, not once per row.
@@ -120,10 +117,14 @@ void CXTableViewWithEmptyHolder::deselectAll() {
     if (selection_.clear()) announceSelection();
     return;
   }
-  bool changed = false;
+  deselectRowIndexes(shownRows());
+}
+
+QList<int> CXTableViewWithEmptyHolder::shownRows() const {
+  QList<int> rows;
   for (int r = 0; r < numberOfRows(); ++r)
-    if (isRowShown(r)) changed = selection_.set(r, false) || changed;
-  if (changed) announceSelection();
+    if (isRowShown(r)) rows.append(r);
+  return rows;
 }
 
 void CXTableViewWithEmptyHolder::followShownRows() {

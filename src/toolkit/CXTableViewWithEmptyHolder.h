@@ -129,6 +129,8 @@ class CXTableViewWithEmptyHolder : public QAbstractItemView {
   // After rows were hidden or shown: the current row moves off a hidden row,
   // and a screen reader hears that the rows changed.
   void followShownRows();
+  // The rows of non-zero height, ascending.
+  QList<int> shownRows() const;
   void announceSelection();
   void updateRow(int row);
   void setHoverRow(int row);
