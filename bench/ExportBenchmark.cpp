@@ -1,8 +1,9 @@
 // Export benchmark: builds a reader database of many feeds and times, side by
-// side, the sqlite3 tool running the same query, our read into FeedRecords,
-// our OPML build, and the whole `orvella-exporter --export` process.
+// side, the sqlite3 tool running the same query, our read into rows, our OPML
+// build, and the whole `orvella-exporter --export` process.
 //
 //   orvella_bench --sqlite3 PATH --exporter PATH [--feeds N] [--runs R]
+#include <FeedsSchema.h>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sqlite3.h>
@@ -72,10 +73,8 @@ void exec(sqlite3 *db, const char *sql) {
 void buildDatabase(const fs::path &path, int feeds) {
   sqlite3 *db = nullptr;
   if (sqlite3_open(path.c_str(), &db) != SQLITE_OK) die("cannot create " + path.string());
-  exec(db,
-       "CREATE TABLE FEEDS (FEED_ID INTEGER PRIMARY KEY, FEED_URL TEXT, FEED_TITLE TEXT, "
-       "CHANNEL_TYPE INTEGER, INTERNAL_LINK TEXT, UNREAD_COUNT INTEGER, ADDED_AT TEXT);"
-       "BEGIN;");
+  exec(db, kFeedsSchema);
+  exec(db, "BEGIN;");
   sqlite3_stmt *insert = nullptr;
   sqlite3_prepare_v2(db,
                      "INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK, "
@@ -179,23 +178,23 @@ int main(int argc, char **argv) {
     return runProcess({exporter, "--database", db.string(), "--export", out.string()});
   });
 
-  FeedList list;
-  Figures read = measure("our read into FeedRecords (in process)", runs, [&] {
+  FeedRowTable rows;
+  Figures read = measure("our read into rows (in process)", runs, [&] {
     return timeInProcess([&] {
       ReadResult r = readFeedsAt(db);
-      if (!r.ok() || r.feeds.size() != static_cast<std::size_t>(feeds)) die("read failed");
-      list = std::move(r.feeds);
+      if (!r.ok() || r.rows.size() != static_cast<std::size_t>(feeds)) die("read failed");
+      rows = std::move(r.rows);
     });
   });
   std::size_t documentBytes = 0;
-  const std::vector<int> rows = allFeedRows(list.size());
-  Figures build = measure("our OPML build from records, UTF-8", runs, [&] {
-    return timeInProcess([&] { documentBytes = opmlDocumentUtf8(list, rows).size(); });
+  Figures build = measure("our OPML build from rows", runs, [&] {
+    return timeInProcess([&] {
+      OpmlBuilder builder(rows.size());
+      for (std::size_t k = 0; k < rows.size(); ++k) builder.addOutline(rows.row(k));
+      documentBytes = std::move(builder).finish().size();
+    });
   });
-  Figures buildString = measure("our OPML build from records, QString", runs,
-                                [&] { return timeInProcess([&] { opmlDocument(list, rows); }); });
-  const std::vector<Figures> all = {sqliteTool, read,     build, buildString,
-                                    startUp,    toStdout, toFile};
+  const std::vector<Figures> all = {sqliteTool, read, build, startUp, toStdout, toFile};
 
   std::printf("%-44s %10s %10s %12s\n", "step", "median ms", "best ms", "peak RSS MiB");
   for (const auto &f : all) {

@@ -11,8 +11,8 @@
 //               (the read and the OPML document in memory, as --export - does)
 // (printed last), and before that, inside this process:
 //   read+fill   from showing the window to every feed ticked (SQLite read incl.)
-//   store read  the feed store's read alone, into FeedRecords and into the
-//               UTF-8 rows the window keeps, for comparison
+//   store read  the feed store's read alone, into the rows the window keeps,
+//               and into FeedRecords through the store's described interface
 //   fill        from the feeds' arrival to a filled, painted table, all ticked
 //   select all / deselect all, as the buttons do them, with a repaint
 //   export text building the OPML document of every feed
@@ -20,6 +20,7 @@
 //   peak memory of the process (VmHWM)
 // Each step runs a few times; the best and the median are printed. Figures
 // only: nothing here passes or fails.
+#include <FeedsSchema.h>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sqlite3.h>
@@ -66,10 +67,8 @@ class AnswerPanel : public SavePanel {
 bool writeDatabase(const std::string &path, int feeds) {
   sqlite3 *db = nullptr;
   if (sqlite3_open(path.c_str(), &db) != SQLITE_OK) return false;
-  sqlite3_exec(db,
-               "BEGIN; CREATE TABLE FEEDS (FEED_ID INTEGER PRIMARY KEY, FEED_URL TEXT, "
-               "FEED_TITLE TEXT, CHANNEL_TYPE INTEGER, INTERNAL_LINK TEXT);",
-               nullptr, nullptr, nullptr);
+  sqlite3_exec(db, "BEGIN;", nullptr, nullptr, nullptr);
+  sqlite3_exec(db, kFeedsSchema, nullptr, nullptr, nullptr);
   sqlite3_stmt *insert = nullptr;
   sqlite3_prepare_v2(db,
                      "INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK) "
@@ -266,7 +265,7 @@ void compareWithCommandLine(const char *self, const std::string &database, const
     const double textMs = msSince(t);
     t.restart();
     OpmlBuilder builder;
-    forEachFeedRowAt(database, [&builder](const FeedRowView &row) {
+    forEachFeedRowAt(database, [&builder](const FeedRow &row) {
       builder.addOutline(row);
       return true;
     });
@@ -333,11 +332,9 @@ int main(int argc, char **argv) {
   }
 
   // The same feeds read again, to hand over as the store would.
-  ReadOptions compact;
-  compact.compactRows = true;
   FeedRowTable delivered;
   measure(
-      5, [&] { delivered = readFeedsAt(database, compact).compact; },
+      5, [&] { delivered = readFeedsAt(database).rows; },
       [&] {
         list->feedsArrived(std::move(delivered));
         table->viewport()->repaint();
@@ -415,7 +412,7 @@ int main(int argc, char **argv) {
   }).print("store read, FeedRecords");
   measure(3, nullptr, [&] {
     bool arrived = false;
-    storage.readFeedsWithOutcome([&arrived](ReadResult) { arrived = true; }, compact);
+    storage.readFeedsWithOutcome([&arrived](ReadResult) { arrived = true; });
     while (!arrived) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
   }).print("store read, UTF-8 rows (window)");
 

@@ -1,16 +1,5 @@
--- A reader database as Orvella keeps it, with the subscriptions of a
--- typical user. FEED_URL is the site's address, INTERNAL_LINK the feed's own.
--- FEED_ID, UNREAD_COUNT and ADDED_AT are the reader's own columns.
+-- The subscriptions of a typical user, for a FEEDS table made by schema.sql.
 BEGIN;
-CREATE TABLE FEEDS (
-  FEED_ID INTEGER PRIMARY KEY,
-  FEED_URL TEXT,
-  FEED_TITLE TEXT,
-  CHANNEL_TYPE INTEGER,
-  INTERNAL_LINK TEXT,
-  UNREAD_COUNT INTEGER NOT NULL DEFAULT 0,
-  ADDED_AT TEXT
-);
 INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK, UNREAD_COUNT, ADDED_AT) VALUES
   ('https://www.bbc.co.uk/news', 'BBC News - Home', 1, 'https://feeds.bbci.co.uk/news/rss.xml', 42, '2021-03-14'),
   ('https://www.theguardian.com/international', 'The Guardian', 1, 'https://www.theguardian.com/international/rss', 17, '2021-03-14'),

@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "app/BackupFolder.h"
-#include "app/CommandLine.h"
+#include "app/ExitStatus.h"
+#include "app/ReadReport.h"
 #include "app/StandardStreams.h"
+#include "export/ExportPass.h"
 #include "export/OpmlReading.h"
-#include "export/OpmlWriter.h"
-#include "export/WrittenFileCheck.h"
 #include "platform/AtomicFile.h"
 #include "store/FeedDatabase.h"
 
@@ -94,11 +94,7 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
     name = nameNow();
   }
   const fs::path target = *folder / name;
-  AtomicFile::Writer writer(
-      QByteArray(target.c_str()),
-      {databaseFileNames(database),
-       Sentence(QT_TRANSLATE_NOOP("CXInterfaceString",
-                                  "it is the reader's database or one of its files"))});
+  AtomicFile::Writer writer(QByteArray(target.c_str()), sparingDatabaseFiles(database));
   auto refused = [&writer](const std::optional<Sentence> &sentence) {
     printLine(stderr, sentence->english());
     return writer.failure() == AtomicFile::Failure::Protected ? ExitStatus::kUsage
@@ -110,28 +106,20 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
     previous.feed(bytes, size);
     return writer.append(bytes, size);
   };
-  std::optional<OpmlBuilder> builder(std::in_place, sink);
-  WrittenFeeds written;
+  ExportPass pass(sink);
   ReadOptions options;
   options.onRestart = [&] {
     writer.rewind();  // a new file in a folder: always possible
     previous.reset();
-    written.clear();
-    builder.emplace(sink);
+    pass.restart();
   };
   const ReadResult read = forEachFeedRowAt(
-      database,
-      [&](const FeedRowView &row) {
-        builder->addOutline(row);
-        written.add(row.internalLink);
-        return builder->sinkOk();
-      },
-      options);
+      database, [&pass](const FeedRow &row) { return pass.add(row); }, options);
   if (read.status != ReadStatus::Stopped && !read.ok()) {
-    printLine(stderr, read.message.english() + QStringLiteral(" No backup was made."));
-    return ExitStatus::kNoDatabase;
+    return readFailed(read, QStringLiteral(" No backup was made."));
   }
-  std::move(*builder).finish();
+  const WrittenFeeds written = pass.written();
+  std::move(pass).finish();
   const QString feeds = feedCountText(read.rowCount, locale);
   if (previous.same()) {
     // The writer, never committed, leaves nothing behind.

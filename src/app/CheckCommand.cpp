@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QLocale>
 
-#include "app/CommandLine.h"
+#include "app/ExitStatus.h"
 #include "app/StandardStreams.h"
 #include "export/OpmlCheck.h"
 

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <filesystem>
 
-// --export FILE (or "-" for standard output) and --list, of every feed of
-// the database; each returns the exit status.
+// --export FILE (or "-" for standard output): writes every feed of the
+// database as an OPML document, reads it back and says how many feeds were
+// written and checked. Returns the exit status.
 int runExport(const std::filesystem::path &database, const QByteArray &target);
-int runList(const std::filesystem::path &database);

@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "app/CommandLine.h"
+#include "app/ExitStatus.h"
 
 void printLine(FILE *stream, const QString &text) {
   const QByteArray bytes = text.toUtf8();

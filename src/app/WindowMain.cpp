@@ -5,19 +5,21 @@
 #include <type_traits>
 
 #include "app/CXAppDelegate.h"
-#include "app/CommandLine.h"
 #include "app/DesktopIdentity.h"
+#include "app/ExitStatus.h"
 #include "app/TerminationSignals.h"
 #include "app/WindowModule.h"
 #include "app/WindowStart.h"
 #include "platform/DesktopNotifications.h"
 #include "store/CXExportStorage.h"
 
-extern "C" __attribute__((visibility("default"))) int orvellaExporterWindowMain(int &argc,
-                                                                                char **argv) {
-  // The program has already found that the options ask for the window; a
-  // --database among them goes to this module's own feed store.
-  useDatabaseOption(argc, argv);
+extern "C" __attribute__((visibility("default"))) int orvellaExporterWindowMain(
+    int &argc, char **argv, const ProgramOptions &options) {
+  // The one feed store of the program is this module's.
+  if (options.database) {
+    CXExportStorage::defaultManager().setDatabasePathOverride(
+        std::filesystem::path(options.database->toStdString()));
+  }
   if (const std::optional<QString> refusal = WindowStart::styleSheetRefusal(argc, argv)) {
     std::fprintf(stderr, "%s\n", refusal->toLocal8Bit().constData());
     return ExitStatus::kUsage;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/ExitStatus.h"
+
 namespace {
 
 // The folders where the program looks for libraries, in order: its run path
@@ -34,7 +36,7 @@ std::vector<std::string> librarySearchFolders() {
 
 }  // namespace
 
-int runWindowModule(int &argc, char **argv) {
+int runWindowModule(int &argc, char **argv, const ProgramOptions &options) {
   // RTLD_NOW: a module that does not fit the program fails here, with a
   // message, rather than at some later call. RTLD_LOCAL: its copies of our
   // classes stay its own. It is never unloaded.
@@ -56,7 +58,7 @@ int runWindowModule(int &argc, char **argv) {
                  "loaded (%s). Reinstall Orvella Exporter; meanwhile --export and --list work "
                  "without it.\n",
                  kWindowModuleFile, reason ? reason : "no reason given");
-    return kWindowModuleMissing;
+    return ExitStatus::kModuleMissing;
   }
-  return entry(argc, argv);
+  return entry(argc, argv, options);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ProgramOptions.h"
+
 // The export window lives in a module of its own, loaded only when the window
 // opens, so that the command-line modes start without Qt Widgets, Gui, DBus,
 // Svg and the libraries that these bring.
@@ -9,15 +11,13 @@
 // installed.
 inline constexpr char kWindowModuleFile[] = "orvella-exporter-window.so";
 
-// The module's one entry point: runs the application with its window and
-// returns the exit status. argc stays alive for as long as the call lasts, as
-// QApplication requires.
+// The module's one entry point: runs the application with its window on the
+// options the program parsed, and returns the exit status. argc stays alive
+// for as long as the call lasts, as QApplication requires; Qt takes its own
+// options from argv.
 inline constexpr char kWindowEntryName[] = "orvellaExporterWindowMain";
-using WindowEntry = int(int &argc, char **argv);
-
-// Exit status when the window module cannot be loaded.
-inline constexpr int kWindowModuleMissing = 5;
+using WindowEntry = int(int &argc, char **argv, const ProgramOptions &options);
 
 // Loads the module and runs the window; when the module cannot be loaded,
-// says so on standard error and returns kWindowModuleMissing.
-int runWindowModule(int &argc, char **argv);
+// says so on standard error and returns ExitStatus::kModuleMissing.
+int runWindowModule(int &argc, char **argv, const ProgramOptions &options);

@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/ExitStatus.h"
+
 namespace WindowStart {
 
 namespace {
@@ -40,7 +42,7 @@ void onMessage(QtMsgType type, const QMessageLogContext &context, const QString 
     const QByteArray sentence = noDisplaySentence(message, askedPlatform).toLocal8Bit();
     std::fprintf(stderr, "%s\n", sentence.constData());
     std::fflush(stderr);
-    ::_exit(kNoDisplay);
+    ::_exit(ExitStatus::kNoDisplay);
   }
   if (previousHandler) previousHandler(type, context, message);
 }

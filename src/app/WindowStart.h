@@ -7,17 +7,14 @@
 // object, where Qt itself would hang, abort or leave something behind.
 namespace WindowStart {
 
-// Exit status when there is no display to open the window on, or Qt's
-// platform cannot be started (an unknown -platform).
-inline constexpr int kNoDisplay = 7;
-
 // The sentence that refuses a -stylesheet naming something other than a
 // regular file (a device, a pipe, a folder), which Qt would read until
 // memory runs out or wait on for ever; absent when there is nothing to refuse.
 std::optional<QString> styleSheetRefusal(int argc, char **argv);
 
 // Until started() is called, a fatal message from Qt (no display, a platform
-// it cannot load) ends the program with a sentence of ours and kNoDisplay
+// it cannot load) ends the program with a sentence of ours and
+// ExitStatus::kNoDisplay
 // instead of Qt's abort. Qt's own warnings before it still go to standard
 // error, as they would.
 void reportFatalStartFailures(int argc, char **argv);

@@ -1,11 +1,13 @@
 #include "app/CommandLine.h"
+#include "app/ProgramOptions.h"
 #include "app/WindowModule.h"
 
 int main(int argc, char **argv) {
-  // The command-line modes run without a display; they return a status.
-  // They never look for the reader: a script that exports must not quit it.
-  if (std::optional<int> status = runCommandLine(argc, argv)) {
-    return *status;
+  const ParsedOptions parsed = parseProgramOptions(argc, argv);
+  if (parsed.error.isEmpty() && parsed.options.command == ProgramOptions::Command::Window) {
+    return runWindowModule(argc, argv, parsed.options);
   }
-  return runWindowModule(argc, argv);
+  // The command-line modes run without a display and return a status. They
+  // never look for the reader: a script that exports must not quit it.
+  return runCommandLine(parsed, argv[0]);
 }

@@ -31,7 +31,7 @@ QList<int> CXExportListModel::feedRows(int feedCount) {
 
 QString CXExportListModel::titleOfFeedRow(int row) const {
   if (!isFeedRow(row) || row / 2 >= feedsCount()) return {};
-  return feeds_->title(static_cast<std::size_t>(row / 2));
+  return textOf(feeds_->row(static_cast<std::size_t>(row / 2)).title);
 }
 
 QString CXExportListModel::spokenNameOfFeedRow(int row) const {
@@ -39,11 +39,8 @@ QString CXExportListModel::spokenNameOfFeedRow(int row) const {
   if (!title.isEmpty() || row / 2 >= feedsCount()) return title;
   // A feed without a title is still told apart from the others by a screen
   // reader: by its feed address, or its site when it has none.
-  const FeedRowView feed = feeds_->row(static_cast<std::size_t>(row / 2));
-  const auto &address =
-      feed.internalLink && !feed.internalLink->empty() ? feed.internalLink : feed.feedUrl;
-  if (!address) return {};
-  return QString::fromUtf8(address->data(), static_cast<qsizetype>(address->size()));
+  const FeedRow feed = feeds_->row(static_cast<std::size_t>(row / 2));
+  return textOf(feed.xmlUrl && !feed.xmlUrl->empty() ? feed.xmlUrl : feed.htmlUrl);
 }
 
 int CXExportListModel::rowCount(const QModelIndex &parent) const {

@@ -13,7 +13,6 @@
 #include "export/CXExportListDelegate.h"
 #include "export/CXProgressIndicator.h"
 #include "export/FeedFilter.h"
-#include "export/OpmlWriter.h"
 #include "export/ReadOutcomeNotice.h"
 #include "export/SecretAddresses.h"
 #include "platform/Localized.h"
@@ -212,7 +211,7 @@ QList<int> CXExportListVC::selectedFeeds() const {
 
 std::optional<FeedList> CXExportListVC::exportList() const {
   if (!model_->feeds()) return std::nullopt;
-  return model_->feeds()->records();
+  return recordsOf(*model_->feeds());
 }
 
 const FeedRowTable &CXExportListVC::feedsOrNone() const {
@@ -221,12 +220,12 @@ const FeedRowTable &CXExportListVC::feedsOrNone() const {
   return feeds ? *feeds : kNoFeeds;
 }
 
-QByteArray CXExportListVC::strExportFeedsUtf8() const {
-  return opmlDocumentOfRows(feedsOrNone(), toRows(selectedFeeds()));
+ExportPass CXExportListVC::exportOfTickedFeeds() const {
+  return exportOfRows(feedsOrNone(), toRows(selectedFeeds()));
 }
 
-WrittenFeeds CXExportListVC::exportedFeeds() const {
-  return writtenFeedsOfRows(feedsOrNone(), toRows(selectedFeeds()));
+QByteArray CXExportListVC::strExportFeedsUtf8() const {
+  return std::move(exportOfTickedFeeds()).finish();
 }
 
 QString CXExportListVC::strExportFeeds() const { return QString::fromUtf8(strExportFeedsUtf8()); }
@@ -236,7 +235,7 @@ int CXExportListVC::numberOfRowsInTableView(const QAbstractItemView *) const {
 }
 
 int CXExportListVC::heightOfRow(const QAbstractItemView *table, int row) const {
-  return isExportTable(table) ? CXExportListModel::heightOfRow(row) : kOtherTableRowHeight;
+  return isExportTable(table) ? CXExportListModel::heightOfRow(row) : 40;
 }
 
 bool CXExportListVC::shouldSelectRow(const QAbstractItemView *, int row) const {
@@ -321,13 +320,9 @@ void CXExportListVC::startLoad() {
   QPointer<CXExportListVC> self(this);
   // The rows stay UTF-8 all the way into the model: a title becomes text only
   // when it is painted.
-  ReadOptions options;
-  options.compactRows = true;
-  store.readFeedsWithOutcome(
-      [self](ReadResult result) {
-        if (self) self->readFinished(std::move(result));
-      },
-      options);
+  store.readFeedsWithOutcome([self](ReadResult result) {
+    if (self) self->readFinished(std::move(result));
+  });
 }
 
 void CXExportListVC::readFinished(ReadResult result) {
@@ -338,7 +333,7 @@ void CXExportListVC::readFinished(ReadResult result) {
   if (result.ok() || !notice.warning.isEmpty()) {
     // A read that stopped part-way still shows what it read, marked as such.
     setReadWarning(notice.warning, notice.repairNote);
-    feedsArrived(std::move(result.compact));
+    feedsArrived(std::move(result.rows));
     return;
   }
   if (result.status == ReadStatus::OpenFailed)

@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "export/CXExportListModel.h"
-#include "export/WrittenFileCheck.h"
+#include "export/ExportPass.h"
 #include "store/FeedRecord.h"
 #include "toolkit/CXCheckMarkTableRowView.h"
 
@@ -66,7 +66,6 @@ class CXExportListVC : public QObject {
 
   static constexpr int kFeedRowHeight = CXExportListModel::kFeedRowHeight;
   static constexpr int kSeparatorRowHeight = CXExportListModel::kSeparatorRowHeight;
-  static constexpr int kOtherTableRowHeight = 40;
   static constexpr float kCheckMarkShift = 10.0f;
 
   // storage: where the feeds come from; null means the shared store.
@@ -77,7 +76,6 @@ class CXExportListVC : public QObject {
   // controller; once it has a parent (the window's holder) the parent owns it.
   QWidget *view();
   void loadView();
-  bool isViewLoaded() const { return !view_.isNull(); }
 
   // Outlets of ExportList.ui (null before the view is loaded).
   CXTableViewWithEmptyHolder *exportTableView() const;
@@ -96,9 +94,8 @@ class CXExportListVC : public QObject {
   bool isFiltered() const { return model_->isFiltered(); }
   // The feeds the filter shows; every feed without a filter.
   int shownFeedsCount() const { return model_->shownFeedsCount(); }
-  // The feed rows whose address carries a password or key, and the line
-  // above the list that says how many, with a button that unticks them.
-  QList<int> secretAddressRows() const { return secretRows_; }
+  // The line above the list that says how many feed addresses carry a
+  // password or key, with a button that unticks those feeds.
   QWidget *secretAddressBar() const { return secretBar_; }
   CXButton *untickSecretsButton() const { return untickSecrets_; }
 
@@ -107,8 +104,8 @@ class CXExportListVC : public QObject {
   bool isListComplete() const { return readWarning_.isEmpty(); }
   QString readWarning() const { return readWarning_; }
 
-  // The feeds as the store delivered them; absent until they arrive. Made
-  // from the model's UTF-8 rows on each call.
+  // For the described interface: the feeds as the store delivered them,
+  // absent until they arrive, made from the model's rows on each call.
   std::optional<FeedList> exportList() const;
   LoadState loadState() const { return loadState_; }
 
@@ -116,16 +113,17 @@ class CXExportListVC : public QObject {
   int feedsCount() const { return model_->feedsCount(); }
   // The ticked rows (row numbers, all even), ascending.
   QList<int> selectedFeeds() const;
-  // The OPML document of the ticked feeds.
-  QString strExportFeeds() const;
-  // The same document as the UTF-8 bytes that go into the file.
+  // The export of the ticked feeds: the OPML document and what the written
+  // file is checked against.
+  ExportPass exportOfTickedFeeds() const;
+  // Its document as the UTF-8 bytes that go into the file, and as text.
   QByteArray strExportFeedsUtf8() const;
-  // What that document holds, for checking the written file against.
-  WrittenFeeds exportedFeeds() const;
+  QString strExportFeeds() const;
 
-  // Table data source and delegate, answered by the model and the delegate.
-  // `table` is the asking table; answers for a table other than the export
-  // table follow the plain-table rules.
+  // For the described interface (the table asks the model and the delegate):
+  // the table's data source and delegate. `table` is the asking table;
+  // answers for a table other than the export table follow the plain-table
+  // rules.
   int numberOfRowsInTableView(const QAbstractItemView *table) const;
   int heightOfRow(const QAbstractItemView *table, int row) const;
   bool shouldSelectRow(const QAbstractItemView *table, int row) const;
@@ -141,7 +139,6 @@ class CXExportListVC : public QObject {
   // Where the feed read lands (on the main thread): fills the table and ticks
   // every feed in one selection change.
   void feedsArrived(FeedRowTable feeds);
-  void feedsArrived(const FeedList &feeds) { feedsArrived(FeedRowTable::fromRecords(feeds)); }
   // Probes and reads the database again (Try Again).
   void tryAgain();
 

@@ -2,15 +2,6 @@
 
 #include "store/FeedRowTable.h"
 
-namespace {
-
-QString textOf(const std::optional<std::string_view> &bytes) {
-  return bytes ? QString::fromUtf8(bytes->data(), static_cast<qsizetype>(bytes->size()))
-               : QString();
-}
-
-}  // namespace
-
 QString FeedFilter::fold(QStringView text) {
   // Most titles and every plain address are ASCII, which has nothing to
   // decompose: lower case is all their folding.
@@ -48,10 +39,10 @@ QString FeedFilter::fold(QStringView text) {
 FeedFilter::FeedFilter(const FeedRowTable &feeds) {
   folded_.reserve(feeds.size());
   for (std::size_t k = 0; k < feeds.size(); ++k) {
-    const FeedRowView row = feeds.row(k);
+    const FeedRow row = feeds.row(k);
     const std::string_view none;
-    const std::string_view parts[] = {row.feedTitle.value_or(none), row.internalLink.value_or(none),
-                                      row.feedUrl.value_or(none)};
+    const std::string_view parts[] = {row.title.value_or(none), row.xmlUrl.value_or(none),
+                                      row.htmlUrl.value_or(none)};
     qsizetype length = 2;
     bool ascii = true;
     for (const std::string_view part : parts) {
@@ -59,8 +50,8 @@ FeedFilter::FeedFilter(const FeedRowTable &feeds) {
       for (const char c : part) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
     }
     if (!ascii) {
-      folded_.push_back(fold(textOf(row.feedTitle) + QLatin1Char('\n') + textOf(row.internalLink) +
-                             QLatin1Char('\n') + textOf(row.feedUrl)));
+      folded_.push_back(fold(textOf(row.title) + QLatin1Char('\n') + textOf(row.xmlUrl) +
+                             QLatin1Char('\n') + textOf(row.htmlUrl)));
       continue;
     }
     // ASCII straight from the bytes, lower-cased on the way.

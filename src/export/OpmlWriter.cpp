@@ -146,34 +146,6 @@ char *escapeUtf8(char *p, const char *bytes, qsizetype from, qsizetype end) {
   return p;
 }
 
-// A record's string as UTF-8 for the escaper. Unpaired surrogates are not
-// characters and have no UTF-8 form, so they are left out here (Qt would
-// write '?' for them).
-QByteArray utf8Of(const QString &text) {
-  if (text.isValidUtf16()) {
-    return text.toUtf8();
-  }
-  QString kept;
-  kept.reserve(text.size());
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const QChar c = text[i];
-    if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-      kept += c;
-      kept += text[++i];
-    } else if (!c.isSurrogate()) {
-      kept += c;
-    }
-  }
-  return kept.toUtf8();
-}
-
-std::optional<std::string_view> viewOf(const std::optional<QByteArray> &bytes) {
-  if (!bytes) {
-    return std::nullopt;
-  }
-  return std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size()));
-}
-
 }  // namespace
 
 OpmlBuilder::OpmlBuilder(std::size_t expectedFeeds)
@@ -232,20 +204,7 @@ void OpmlBuilder::appendValue(const std::optional<std::string_view> &utf8) {
   }
 }
 
-void OpmlBuilder::addOutline(const FeedRecord &feed) {
-  auto bytes = [](const std::optional<QString> &text) -> std::optional<QByteArray> {
-    if (!text) {
-      return std::nullopt;
-    }
-    return utf8Of(*text);
-  };
-  const std::optional<QByteArray> url = bytes(feed.feedUrl);
-  const std::optional<QByteArray> title = bytes(feed.feedTitle);
-  const std::optional<QByteArray> link = bytes(feed.internalLink);
-  addOutline(FeedRowView{viewOf(url), viewOf(title), feed.channelType, viewOf(link)});
-}
-
-void OpmlBuilder::addOutline(const FeedRowView &row) {
+void OpmlBuilder::addOutline(const FeedRow &row) {
   // Every value is written once, in its place; values are never searched for
   // the template's placeholders, so a title that happens to contain one
   // stays as it is.
@@ -260,7 +219,7 @@ void OpmlBuilder::addOutline(const FeedRowView &row) {
   // characters XML cannot carry is named by its feed address, or by its
   // site address when that is empty too.
   const qsizetype nameStart = used_;
-  for (const auto *name : {&row.feedTitle, &row.internalLink, &row.feedUrl}) {
+  for (const auto *name : {&row.title, &row.xmlUrl, &row.htmlUrl}) {
     appendValue(*name);
     if (used_ > nameStart) break;
   }
@@ -271,9 +230,9 @@ void OpmlBuilder::addOutline(const FeedRowView &row) {
   std::memcpy(title, buffer_.constData() + nameStart, static_cast<std::size_t>(nameLength));
   used_ += nameLength;
   append(kType, sizeof kType - 1);
-  appendValue(row.feedUrl);
+  appendValue(row.htmlUrl);
   append(kXmlUrl, sizeof kXmlUrl - 1);
-  appendValue(row.internalLink);
+  appendValue(row.xmlUrl);
   append(kEnd, sizeof kEnd - 1);
   if (sink_ && used_ >= chunkBytes_) {
     drain();
@@ -307,29 +266,6 @@ std::vector<std::size_t> exportedFeedIndexes(std::size_t feedCount,
     }
   }
   return chosen;
-}
-
-QByteArray opmlDocumentUtf8(const FeedList &feeds, const std::vector<int> &selectedRows) {
-  // Take the whole working list first, then write it.
-  const std::vector<std::size_t> chosen = exportedFeedIndexes(feeds.size(), selectedRows);
-  OpmlBuilder builder(chosen.size());
-  for (std::size_t index : chosen) {
-    builder.addOutline(feeds[index]);
-  }
-  return std::move(builder).finish();
-}
-
-QByteArray opmlDocumentOfRows(const FeedRowTable &feeds, const std::vector<int> &selectedRows) {
-  const std::vector<std::size_t> chosen = exportedFeedIndexes(feeds.size(), selectedRows);
-  OpmlBuilder builder(chosen.size());
-  for (std::size_t index : chosen) {
-    builder.addOutline(feeds.row(index));
-  }
-  return std::move(builder).finish();
-}
-
-QString opmlDocument(const FeedList &feeds, const std::vector<int> &selectedRows) {
-  return QString::fromUtf8(opmlDocumentUtf8(feeds, selectedRows));
 }
 
 std::vector<int> allFeedRows(std::size_t feedCount) {

@@ -7,9 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "store/FeedRecord.h"
-#include "store/FeedRowTable.h"
-#include "store/FeedRowView.h"
+#include "store/FeedRow.h"
 
 // The address of the product's home page, named in the document's second
 // comment line.
@@ -19,10 +17,9 @@ inline constexpr char kProductWebAddress[] = "https://www.corvanex.com/orvella/"
 // values are escaped so that any text comes back unchanged from an XML
 // parser: & < > " as entities, tab, line feed and carriage return as
 // character references; characters XML 1.0 cannot carry (other C0 controls,
-// U+FFFE, U+FFFF, and in a record's strings unpaired surrogates) are left
-// out. A missing value gives an empty attribute, but text and title are never
-// empty while the feed has an address: a feed without a title is named by its
-// feed address (xmlUrl), else by its site address (htmlUrl).
+// U+FFFE, U+FFFF) are left out. A missing value gives an empty attribute, but text and title are
+// never empty while the feed has an address: a feed without a title is named by its feed address
+// (xmlUrl), else by its site address (htmlUrl).
 class OpmlBuilder {
  public:
   // Takes finished bytes; returns false when it could not take them.
@@ -36,9 +33,7 @@ class OpmlBuilder {
 
   // One outline line from a row's UTF-8 bytes, which must be valid UTF-8 (as
   // the database reader guarantees).
-  void addOutline(const FeedRowView &row);
-  // The same line for a record: its strings are made UTF-8 once, here.
-  void addOutline(const FeedRecord &feed);
+  void addOutline(const FeedRow &row);
 
   // The finished document; it ends in "</opml>" with no line feed after it.
   // With a sink, the rest goes to the sink and the result is empty.
@@ -66,18 +61,11 @@ class OpmlBuilder {
   bool sinkOk_ = true;
 };
 
-// The document of the feeds whose rows are selected in the export table,
-// which shows two rows per feed: row 2k is feed k, row 2k+1 the separator
-// below it. Rows are taken in ascending order, so outlines follow the feed
-// list whatever order the rows come in; a row is used once, and odd rows and
-// rows past the end of the list are ignored.
-QByteArray opmlDocumentUtf8(const FeedList &feeds, const std::vector<int> &selectedRows);
-QString opmlDocument(const FeedList &feeds, const std::vector<int> &selectedRows);
-// The same document straight from the rows' UTF-8 bytes.
-QByteArray opmlDocumentOfRows(const FeedRowTable &feeds, const std::vector<int> &selectedRows);
-
-// The feeds of the selected rows, each once, in the list's order: the feeds
-// that the documents above hold.
+// The feeds of the rows selected in the export table, each once, in the
+// list's order. The table shows two rows per feed: row 2k is feed k, row
+// 2k+1 the separator below it. Rows are taken in ascending order, so
+// outlines follow the feed list whatever order the rows come in; a row is
+// used once, and odd rows and rows past the end of the list are ignored.
 std::vector<std::size_t> exportedFeedIndexes(std::size_t feedCount,
                                              const std::vector<int> &selectedRows);
 

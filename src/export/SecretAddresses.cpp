@@ -48,9 +48,8 @@ bool carriesSecret(std::string_view address) {
   return false;
 }
 
-bool carriesSecret(const FeedRowView &row) {
-  return (row.internalLink && carriesSecret(*row.internalLink)) ||
-         (row.feedUrl && carriesSecret(*row.feedUrl));
+bool carriesSecret(const FeedRow &row) {
+  return (row.xmlUrl && carriesSecret(*row.xmlUrl)) || (row.htmlUrl && carriesSecret(*row.htmlUrl));
 }
 
 }  // namespace SecretAddresses

@@ -39,14 +39,6 @@ void WrittenFeeds::add(const std::optional<std::string_view> &xmlUrl) {
   fingerprints_.push_back(textFingerprint(std::string_view(kept_)));
 }
 
-WrittenFeeds writtenFeedsOfRows(const FeedRowTable &feeds, const std::vector<int> &selectedRows) {
-  WrittenFeeds written;
-  for (const std::size_t index : exportedFeedIndexes(feeds.size(), selectedRows)) {
-    written.add(feeds.row(index).internalLink);
-  }
-  return written;
-}
-
 namespace {
 
 QString lastWords() {

@@ -9,8 +9,6 @@
 #include <string_view>
 #include <vector>
 
-#include "store/FeedRowTable.h"
-
 // What an export wrote, kept small enough for any number of feeds, so that
 // the written file can be read back and compared: how many outlines, and a
 // fingerprint of each feed address (xmlUrl) in the order written.
@@ -28,9 +26,6 @@ class WrittenFeeds {
   std::vector<std::uint64_t> fingerprints_;
   std::string kept_;
 };
-
-// What opmlDocumentOfRows() writes for these rows.
-WrittenFeeds writtenFeedsOfRows(const FeedRowTable &feeds, const std::vector<int> &selectedRows);
 
 // Reads the written document back with a strict XML reader and compares it
 // with what was written. Returns nothing when the two agree, else a sentence

@@ -48,13 +48,11 @@ void CXExportStorage::setDatabasePathOverride(std::optional<std::filesystem::pat
   override_ = std::move(path);
 }
 
-namespace {
-
-ReadResult noContainerResult() {
+ReadResult CXExportStorage::containerNotFound() {
   ReadResult result;
   result.status = ReadStatus::OpenFailed;
-  result.sqliteMessage = QStringLiteral("no application-group container for %1")
-                             .arg(QLatin1String(CXExportStorage::kGroupIdentifier));
+  result.sqliteMessage =
+      QStringLiteral("no application-group container for %1").arg(QLatin1String(kGroupIdentifier));
   // Which of the two variables is wrong, and how.
   const QByteArray home = qgetenv("HOME");
   if (!home.isEmpty() && !home.startsWith('/')) {
@@ -76,8 +74,6 @@ ReadResult noContainerResult() {
   return result;
 }
 
-}  // namespace
-
 std::int64_t CXExportStorage::openDatabase() const {
   auto path = databasePath();
   if (!path || !canOpenDatabaseAt(*path)) {
@@ -88,13 +84,13 @@ std::int64_t CXExportStorage::openDatabase() const {
 
 ReadResult CXExportStorage::probeDatabase() const {
   auto path = databasePath();
-  return path ? probeDatabaseAt(*path) : noContainerResult();
+  return path ? probeDatabaseAt(*path) : containerNotFound();
 }
 
 ReadResult CXExportStorage::readFeeds(const ReadOptions &options) const {
   auto path = databasePath();
   if (!path) {
-    return noContainerResult();
+    return containerNotFound();
   }
   ReadOptions cancellable = options;
   if (cancellable.cancel == nullptr) cancellable.cancel = &cancelled_;
@@ -133,7 +129,7 @@ void CXExportStorage::readFeedsFromDatabaseWithCompletionHandler(
     }
     // A query that cannot run yields an empty list and a failed step the rows
     // read so far, as the window expects; both reach the user as a list.
-    auto feeds = std::make_shared<FeedList>(std::move(result.feeds));
+    auto feeds = std::make_shared<FeedList>(recordsOf(result.rows));
     MainQueue::async([completion = std::move(completion), feeds]() mutable {
       if (completion) {
         completion(std::move(*feeds));

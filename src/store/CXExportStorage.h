@@ -36,6 +36,10 @@ class CXExportStorage {
   // nothing when the container cannot be located.
   static std::optional<std::filesystem::path> defaultDatabasePath();
 
+  // What a read gives when defaultDatabasePath() has no answer: OpenFailed,
+  // with a sentence that says which environment variable to set.
+  static ReadResult containerNotFound();
+
   // The database file: the override when one is set, else the reader's own.
   std::optional<std::filesystem::path> databasePath() const;
   bool hasDatabasePathOverride() const;
@@ -48,8 +52,9 @@ class CXExportStorage {
   // read would give (also when the container cannot be located).
   ReadResult probeDatabase() const;
 
-  // Reads every feed on databaseQueue() and calls completion on the main
-  // queue with them, in the order SQLite returns them. When the database
+  // Kept for the store's described interface (the program reads with
+  // readFeedsWithOutcome): reads every feed on databaseQueue() and calls
+  // completion on the main queue with them, in the order SQLite returns them. When the database
   // cannot be opened it logs "Database error: <reason>" and never calls
   // completion. A database whose query cannot be run gives an empty list; a
   // read that fails part-way gives the rows read before the failure.
@@ -62,8 +67,7 @@ class CXExportStorage {
   ReadResult readFeeds(const ReadOptions &options = {}) const;
 
   // readFeeds() on databaseQueue(); completion is called on the main queue
-  // exactly once, whatever the outcome. With options.compactRows the rows
-  // arrive as UTF-8 in ReadResult::compact, as the export window keeps them.
+  // exactly once, whatever the outcome.
   void readFeedsWithOutcome(std::function<void(ReadResult)> completion,
                             const ReadOptions &options = {});
 

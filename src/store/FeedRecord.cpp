@@ -1,16 +1,30 @@
-#include "FeedRecord.h"
+#include "store/FeedRecord.h"
+
+namespace {
+
+std::optional<QString> optionalText(const std::optional<std::string_view> &utf8) {
+  return utf8 ? std::optional(textOf(utf8)) : std::nullopt;
+}
+
+}  // namespace
 
 QVariantMap FeedRecord::toMap() const {
   QVariantMap map;
-  if (feedUrl) {
-    map.insert(QLatin1String(FeedKeys::kFeedUrl), *feedUrl);
-  }
-  if (feedTitle) {
-    map.insert(QLatin1String(FeedKeys::kFeedTitle), *feedTitle);
-  }
-  map.insert(QLatin1String(FeedKeys::kChannelType), static_cast<int>(channelType));
-  if (internalLink) {
-    map.insert(QLatin1String(FeedKeys::kInternalLink), *internalLink);
-  }
+  if (htmlUrl) map.insert(QStringLiteral("FEED_URL"), *htmlUrl);
+  if (title) map.insert(QStringLiteral("FEED_TITLE"), *title);
+  map.insert(QStringLiteral("CHANNEL_TYPE"), static_cast<int>(channelType));
+  if (xmlUrl) map.insert(QStringLiteral("INTERNAL_LINK"), *xmlUrl);
   return map;
+}
+
+FeedRecord toRecord(const FeedRow &row) {
+  return FeedRecord{optionalText(row.htmlUrl), optionalText(row.title), row.channelType,
+                    optionalText(row.xmlUrl)};
+}
+
+FeedList recordsOf(const FeedRowTable &rows) {
+  FeedList feeds;
+  feeds.reserve(rows.size());
+  for (std::size_t k = 0; k < rows.size(); ++k) feeds.push_back(toRecord(rows.row(k)));
+  return feeds;
 }

@@ -6,14 +6,18 @@
 #include <optional>
 #include <vector>
 
-// One subscription as the reader's FEEDS table holds it. A text field is absent
-// (never an empty placeholder) when its column is NULL or its bytes are not
-// valid UTF-8; CHANNEL_TYPE is always there.
+#include "store/FeedRow.h"
+#include "store/FeedRowTable.h"
+
+// A feed as the store's described interface hands it out
+// (readFeedsFromDatabaseWithCompletionHandler, CXExportListVC::exportList):
+// the fields of a FeedRow as text. A text is absent when its column is NULL.
+// Everything else in the program works on FeedRow.
 struct FeedRecord {
-  std::optional<QString> feedUrl;
-  std::optional<QString> feedTitle;
+  std::optional<QString> htmlUrl;
+  std::optional<QString> title;
   std::int32_t channelType = 0;
-  std::optional<QString> internalLink;
+  std::optional<QString> xmlUrl;
 
   // The record keyed by the reader's column names: "FEED_URL", "FEED_TITLE",
   // "CHANNEL_TYPE" (an int) and "INTERNAL_LINK"; absent fields have no key.
@@ -24,9 +28,5 @@ struct FeedRecord {
 
 using FeedList = std::vector<FeedRecord>;
 
-namespace FeedKeys {
-inline constexpr char kFeedUrl[] = "FEED_URL";
-inline constexpr char kFeedTitle[] = "FEED_TITLE";
-inline constexpr char kChannelType[] = "CHANNEL_TYPE";
-inline constexpr char kInternalLink[] = "INTERNAL_LINK";
-}  // namespace FeedKeys
+FeedRecord toRecord(const FeedRow &row);
+FeedList recordsOf(const FeedRowTable &rows);

@@ -3,37 +3,6 @@
 #include <cstring>
 #include <stdexcept>
 
-namespace {
-
-std::optional<QByteArray> utf8(const std::optional<QString> &text) {
-  if (!text) return std::nullopt;
-  return text->toUtf8();
-}
-
-std::optional<std::string_view> viewOf(const std::optional<QByteArray> &bytes) {
-  if (!bytes) return std::nullopt;
-  return std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size()));
-}
-
-std::optional<QString> textOf(const std::optional<std::string_view> &bytes) {
-  if (!bytes) return std::nullopt;
-  return QString::fromUtf8(bytes->data(), static_cast<qsizetype>(bytes->size()));
-}
-
-}  // namespace
-
-FeedRowTable FeedRowTable::fromRecords(const FeedList &feeds) {
-  FeedRowTable table;
-  table.entries_.reserve(feeds.size());
-  for (const FeedRecord &feed : feeds) {
-    const auto url = utf8(feed.feedUrl);
-    const auto title = utf8(feed.feedTitle);
-    const auto link = utf8(feed.internalLink);
-    table.append(FeedRowView{viewOf(url), viewOf(title), feed.channelType, viewOf(link)});
-  }
-  return table;
-}
-
 char *FeedRowTable::room(std::size_t bytes, Entry &entry) {
   if (bytes == 0) return nullptr;
   if (bytes > kBlockBytes) {
@@ -53,9 +22,8 @@ char *FeedRowTable::room(std::size_t bytes, Entry &entry) {
   return blocks_[openBlock_].get() + entry.offset;
 }
 
-void FeedRowTable::append(const FeedRowView &row) {
-  const std::optional<std::string_view> *texts[3] = {&row.feedUrl, &row.feedTitle,
-                                                     &row.internalLink};
+void FeedRowTable::append(const FeedRow &row) {
+  const std::optional<std::string_view> *texts[3] = {&row.htmlUrl, &row.title, &row.xmlUrl};
   Entry entry;
   entry.channelType = row.channelType;
   std::size_t total = 0;
@@ -78,7 +46,7 @@ void FeedRowTable::append(const FeedRowView &row) {
   entries_.push_back(entry);
 }
 
-FeedRowView FeedRowTable::row(std::size_t k) const {
+FeedRow FeedRowTable::row(std::size_t k) const {
   const Entry &entry = entries_[k];
   std::size_t total = 0;
   for (std::uint32_t length : entry.length)
@@ -91,22 +59,5 @@ FeedRowView FeedRowTable::row(std::size_t k) const {
     texts[i] = entry.length[i] == 0 ? std::string_view() : std::string_view(at, entry.length[i]);
     at += entry.length[i];
   }
-  return FeedRowView{texts[0], texts[1], entry.channelType, texts[2]};
-}
-
-QString FeedRowTable::title(std::size_t k) const {
-  return textOf(row(k).feedTitle).value_or(QString());
-}
-
-FeedRecord FeedRowTable::record(std::size_t k) const {
-  const FeedRowView view = row(k);
-  return FeedRecord{textOf(view.feedUrl), textOf(view.feedTitle), view.channelType,
-                    textOf(view.internalLink)};
-}
-
-FeedList FeedRowTable::records() const {
-  FeedList feeds;
-  feeds.reserve(size());
-  for (std::size_t k = 0; k < size(); ++k) feeds.push_back(record(k));
-  return feeds;
+  return FeedRow{texts[0], texts[1], entry.channelType, texts[2]};
 }

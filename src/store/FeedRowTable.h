@@ -1,20 +1,17 @@
 #pragma once
 
-#include <QString>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
 
-#include "store/FeedRecord.h"
-#include "store/FeedRowView.h"
+#include "store/FeedRow.h"
 
 // Every feed of a read, kept as the UTF-8 bytes SQLite gave: a feed's three
 // texts sit side by side in large byte blocks, and each feed adds 24 bytes of
 // bookkeeping. For 100,000 feeds that is about a quarter of what the same
-// feeds take as FeedRecords (three QStrings each), and filling it allocates
-// once per megabyte rather than three times per feed. A QString is made only
-// when a caller asks for one.
+// feeds take as three QStrings each, and filling it allocates once per
+// megabyte rather than three times per feed.
 //
 // Views handed out stay valid until the table is changed or destroyed; moving
 // the table keeps them valid.
@@ -26,21 +23,14 @@ class FeedRowTable {
   FeedRowTable(const FeedRowTable &) = delete;
   FeedRowTable &operator=(const FeedRowTable &) = delete;
 
-  // The table of the records' texts as UTF-8.
-  static FeedRowTable fromRecords(const FeedList &feeds);
-
   std::size_t size() const { return entries_.size(); }
   bool empty() const { return entries_.empty(); }
 
   // Copies the row's bytes in as the last feed.
-  void append(const FeedRowView &row);
+  void append(const FeedRow &row);
 
   // Feed k (k < size()).
-  FeedRowView row(std::size_t k) const;
-  // Its title as text; empty when it has none.
-  QString title(std::size_t k) const;
-  FeedRecord record(std::size_t k) const;
-  FeedList records() const;
+  FeedRow row(std::size_t k) const;
 
  private:
   // One feed: its texts lie one after another at `offset` in block `block`;

@@ -40,7 +40,7 @@ void CXDocumentWindow::mousePressEvent(QMouseEvent *event) {
   // Presses reach the window only when nothing inside took them: they landed
   // on its background. The move waits for the pointer to travel, so that a
   // click, and the second click of a double click, stay with the window.
-  if (movable_ && event->button() == Qt::LeftButton && !isMaximized()) {
+  if (event->button() == Qt::LeftButton && !isMaximized()) {
     pressedAt_ = event->globalPosition().toPoint();
     event->accept();
     return;

@@ -24,9 +24,6 @@ class CXDocumentWindow : public CXTopLevelWindow {
   // Called when the window is about to close, whatever closed it.
   void setWillClose(std::function<void()> willClose) { willClose_ = std::move(willClose); }
 
-  // Whether a press on the background moves the window (on by default).
-  void setMovableByWindowBackground(bool movable) { movable_ = movable; }
-  bool isMovableByWindowBackground() const { return movable_; }
   // How often a drag on the background has asked the window system for a move.
   int backgroundDragRequests() const { return dragRequests_; }
 
@@ -49,6 +46,5 @@ class CXDocumentWindow : public CXTopLevelWindow {
   // Where a press on the background began, until it moves the window.
   std::optional<QPoint> pressedAt_;
   std::function<void()> willClose_;
-  bool movable_ = true;
   int dragRequests_ = 0;
 };

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
@@ -11,16 +10,10 @@
 #include <QVBoxLayout>
 
 #include "export/CXExportListVC.h"
-#include "export/CXProgressIndicator.h"
-#include "export/WrittenFileCheck.h"
-#include "platform/AtomicFile.h"
 #include "platform/Localized.h"
 #include "services/AppearanceNames.h"
 #include "services/CXServiceFunctions.h"
 #include "store/CXExportStorage.h"
-#include "store/FeedDatabase.h"
-#include "toolkit/CXAlert.h"
-#include "toolkit/CXButton.h"
 #include "toolkit/CXTableViewWithEmptyHolder.h"
 #include "toolkit/CXTransition.h"
 #include "toolkit/CXVibrance.h"
@@ -65,8 +58,9 @@ CXExportDocumentWC::~CXExportDocumentWC() {
   window_.reset();
 }
 
-void CXExportDocumentWC::setSavePanelFactory(SavePanelFactory factory) {
+void CXExportDocumentWC::setSavePanelFactory(ExportFlow::SavePanelFactory factory) {
   savePanelFactory_ = std::move(factory);
+  if (exportFlow_) exportFlow_->setSavePanelFactory(savePanelFactory_);
 }
 
 QWidget *CXExportDocumentWC::window() {
@@ -196,7 +190,6 @@ void CXExportDocumentWC::initializeExportDesignWindow() {
   // buttons never show; its content starts at the very top, under the title
   // strip that this window draws itself.
   window_->setWindowFlag(Qt::FramelessWindowHint, true);
-  window_->setMovableByWindowBackground(true);
 
   using TitleBarButtons::Kind;
   QWidget *host = ui_->generalControlsView;
@@ -227,6 +220,15 @@ void CXExportDocumentWC::loadExportListVC() {
     connect(list, &CXExportListVC::selectionDidChange, this,
             &CXExportDocumentWC::validateMenuItems);
     connect(list, &CXExportListVC::loadStateChanged, this, &CXExportDocumentWC::validateMenuItems);
+    exportFlow_ = new ExportFlow(*list, window_.get(),
+                                 storage_ ? *storage_ : CXExportStorage::defaultManager(), this);
+    exportFlow_->setSavePanelFactory(savePanelFactory_);
+    // "Export complete" of an earlier file must not stand as the outcome of a
+    // failed one: the list comes back, ready for another try.
+    connect(exportFlow_, &ExportFlow::failed, this, [this] {
+      if (isExportCompleteViewShown()) showExportListView();
+    });
+    connect(exportFlow_, &ExportFlow::finished, this, &CXExportDocumentWC::exportDidFinish);
     validateMenuItems();
     // In some languages the buttons under the list need more room than in
     // English: the window then opens wide enough for them and is never made
@@ -256,110 +258,27 @@ void CXExportDocumentWC::loadExportListVC() {
   exportListVC_->exportTableView()->setFocus(Qt::OtherFocusReason);
 }
 
+// The list's export button follows the ticks on its own.
 void CXExportDocumentWC::selectAllFeedsInTable(QObject *) {
   if (!exportListVC_) return;
   if (CXTableViewWithEmptyHolder *table = exportListVC_->exportTableView()) table->selectAll();
-  if (CXButton *button = exportListVC_->exportButton()) button->setEnabled(true);
 }
 
 void CXExportDocumentWC::deselectAllFeedsInTable(QObject *) {
   if (!exportListVC_) return;
   if (CXTableViewWithEmptyHolder *table = exportListVC_->exportTableView()) table->deselectAll();
-  // Feeds a filter hides keep their ticks, and are still there to export.
-  if (CXButton *button = exportListVC_->exportButton())
-    button->setEnabled(!exportListVC_->selectedFeeds().isEmpty());
 }
 
 void CXExportDocumentWC::exportFeedsToOPML(QObject *) {
-  // The save panel runs its own event loop; a second request meanwhile (a
-  // shortcut pressed twice) waits for the first to finish.
-  if (exporting_ || !exportListVC_) return;
-  if (exportListVC_->isListComplete()) {
-    writeExport();
-    return;
-  }
-  // Feeds the read never reached would be missing from the file without a
-  // word: the user decides.
-  exporting_ = true;
-  QPointer<CXExportDocumentWC> self(this);
-  CXAlert::showAlertWithTitleInformTextButtonTitlesCompletionHandler(
-      text("Export an incomplete list?"),
-      exportListVC_->readWarning() + QStringLiteral("\n\n") +
-          text("Only the feeds in the list can be exported; those that could not be read will "
-               "be missing from the file."),
-      {text("Export Anyway"), text("Cancel")}, [self](int answer) {
-        if (!self) return;
-        self->exporting_ = false;
-        if (answer == 1)
-          self->writeExport();
-        else
-          emit self->exportFinished(std::nullopt);
-      });
+  if (exportFlow_) exportFlow_->start();
 }
 
-void CXExportDocumentWC::writeExport() {
-  exporting_ = true;
-  CXProgressIndicator *progress = exportListVC_->exportProgress();
-  if (progress) {
-    progress->startAnimation();
-    progress->show();
-  }
-  // Fixed before the panel opens: what the user ticked when asking is what
-  // gets written.
-  const QByteArray document = exportListVC_->strExportFeedsUtf8();
-  const WrittenFeeds written = exportListVC_->exportedFeeds();
-
-  std::unique_ptr<SavePanel> panel = savePanelFactory_ ? savePanelFactory_() : nullptr;
-  std::optional<QString> path;
-  if (panel) {
-    panel->setAllowedExtensions({QStringLiteral("opml")});
-    panel->setCanCreateDirectories(true);
-    panel->setProposedName(text("My Feeds"));
-    path = panel->runModal(window_.get());
-  }
-  std::optional<Sentence> failure;
-  std::optional<QString> checkFailure;
-  if (path) {
-    // The same guard as the command line's: never the reader's own files, and
-    // never a wait on a pipe that nobody reads.
-    const CXExportStorage &store = storage_ ? *storage_ : CXExportStorage::defaultManager();
-    AtomicFile::Options options;
-    if (const auto database = store.databasePath()) {
-      options.protectedFiles = databaseFileNames(*database);
-      options.protectedReason = Sentence(QT_TRANSLATE_NOOP(
-          "CXInterfaceString", "it is the reader's database or one of its files"));
-    }
-    options.mayWait = false;
-    failure = AtomicFile::write(*path, document, options);
-    // Read back and compared with what was ticked; a device written in
-    // place cannot be read back.
-    if (!failure && QFileInfo(*path).isFile()) {
-      checkFailure = checkWrittenFile(QFile::encodeName(*path),
-                                      text("“%1”").arg(QFileInfo(*path).fileName()), written);
-      if (!checkFailure) checkedFeeds_ = written.count();
-    }
-  }
-
-  if (progress) {
-    progress->hide();
-    progress->stopAnimation();
-  }
-  exporting_ = false;
-
-  if (path && !failure && !checkFailure) {
-    if (!QFileInfo(*path).isFile()) checkedFeeds_.reset();
-    lastExportPath_ = QFileInfo(*path).absoluteFilePath();
+void CXExportDocumentWC::exportDidFinish(const std::optional<ExportFlow::Written> &written) {
+  if (written) {
+    lastExport_ = written;
     showExportCompleteView();
-    emit exportFinished(lastExportPath_);
-    return;
   }
-  if (failure || checkFailure) {
-    // "Export complete" of an earlier file must not stand as the outcome of
-    // this one: the list comes back, ready for another try.
-    if (isExportCompleteViewShown()) showExportListView();
-    showWriteFailure(failure ? localized(*failure) : *checkFailure);
-  }
-  emit exportFinished(std::nullopt);
+  emit exportFinished(written ? std::optional(written->path) : std::nullopt);
 }
 
 void CXExportDocumentWC::showExportListView() {
@@ -368,16 +287,11 @@ void CXExportDocumentWC::showExportListView() {
   validateMenuItems();
 }
 
-void CXExportDocumentWC::showWriteFailure(const QString &reason) {
-  CXAlert::showAlertWithTitleInformTextButtonTitlesCompletionHandler(
-      text("The export could not be saved"), reason, {text("OK")}, [](int) {});
-}
-
 void CXExportDocumentWC::showExportCompleteView() {
   if (!ui_) return;
   ui_->exportStatusLabel->setText(text("Export complete"));
-  if (lastExportPath_) {
-    const QFileInfo file(*lastExportPath_);
+  if (lastExport_) {
+    const QFileInfo file(lastExport_->path);
     // The folder goes on a line of its own, shortened in the middle when long,
     // so the file name always reads whole.
     const QFontMetrics metrics(ui_->exportStatusDetailLabel->font());
@@ -385,12 +299,12 @@ void CXExportDocumentWC::showExportCompleteView() {
                                               Qt::ElideMiddle, kCompletionTextWidth);
     // "2,019 feeds written to My Feeds.opml and checked." once it was read
     // back and found as written.
-    const QString saved =
-        !checkedFeeds_ ? text("Saved as “%1” in").arg(file.fileName())
-        : *checkedFeeds_ == 1
-            ? text("One feed written to %1 and checked.").arg(file.fileName())
-            : text("%1 feeds written to %2 and checked.")
-                  .arg(QLocale().toString(qulonglong(*checkedFeeds_)), file.fileName());
+    const std::optional<std::size_t> checked = lastExport_->checkedFeeds;
+    const QString saved = !checked ? text("Saved as “%1” in").arg(file.fileName())
+                          : *checked == 1
+                              ? text("One feed written to %1 and checked.").arg(file.fileName())
+                              : text("%1 feeds written to %2 and checked.")
+                                    .arg(QLocale().toString(qulonglong(*checked)), file.fileName());
     ui_->exportStatusDetailLabel->setText(saved + QLatin1Char('\n') + folder);
     completionActions_->setFile(file.absoluteFilePath());
     completionActions_->show();

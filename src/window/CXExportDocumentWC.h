@@ -10,7 +10,7 @@
 #include "platform/NotificationCenter.h"
 #include "toolkit/CXWindowButton.h"
 #include "window/CXLayoutConstraint.h"
-#include "window/SavePanel.h"
+#include "window/ExportFlow.h"
 
 class CompletionActions;
 class CXDocumentWindow;
@@ -24,9 +24,10 @@ namespace Ui {
 class Document;
 }
 
-// The exporter's one window: the feed list with its buttons, the export, and
-// the "Export complete" view that takes the list's place after a file was
-// written. Closing the window, by any means, quits the application.
+// The exporter's one window: the feed list with its buttons, the export
+// (ExportFlow), and the "Export complete" view that takes the list's place
+// after a file was written. Closing the window, by any means, quits the
+// application.
 //
 // The window is made on the first window() or showWindow(): the scheme is
 // applied, the title strip set up and the appearance notifications followed
@@ -43,8 +44,6 @@ class CXExportDocumentWC : public QObject {
   Q_OBJECT
 
  public:
-  using SavePanelFactory = std::function<std::unique_ptr<SavePanel>()>;
-
   static constexpr char kGroupIdentifier[] = "groupDoc";
 
   // storage: where the list reads the feeds; null means the shared store.
@@ -65,16 +64,14 @@ class CXExportDocumentWC : public QObject {
 
   // How the export asks for its destination. The default shows the desktop's
   // save panel; tests answer without one.
-  void setSavePanelFactory(SavePanelFactory factory);
+  void setSavePanelFactory(ExportFlow::SavePanelFactory factory);
 
   // ---- actions -------------------------------------------------------------
   void selectAllFeedsInTable(QObject *sender = nullptr);
   void deselectAllFeedsInTable(QObject *sender = nullptr);
-  // Asks for a destination and writes the OPML document of the ticked feeds
-  // there; after a successful write the completion view replaces the list.
-  // A failed write shows the shared alert with the reason and brings back
-  // the list, its ticks as they were. A list that the read could not finish
-  // is written only after the user agreed to it in an alert.
+  // Runs an export (ExportFlow); after a successful write the completion
+  // view replaces the list. A failed write brings back the list, its ticks
+  // as they were.
   void exportFeedsToOPML(QObject *sender = nullptr);
   // Quits the application.
   void closeExporter(QObject *sender = nullptr);
@@ -91,9 +88,6 @@ class CXExportDocumentWC : public QObject {
   // Adds an item to the menu above Close and Quit, with its shortcut active
   // anywhere in the window.
   void addMenuAction(QAction *action);
-
-  // Where the last successful export went.
-  std::optional<QString> lastExportPath() const { return lastExportPath_; }
 
  signals:
   // After each export attempt: the written path, or none when the panel was
@@ -113,13 +107,12 @@ class CXExportDocumentWC : public QObject {
   void windowDidLoad();
   void loadExportListVC();
 
-  // The save panel, the write and what the window shows after it.
-  void writeExport();
+  // What the window shows after an export.
+  void exportDidFinish(const std::optional<ExportFlow::Written> &written);
   void showExportCompleteView();
   void showExportListView();
   bool isExportCompleteViewShown() const;
   void windowWillClose();
-  void showWriteFailure(const QString &reason);
 
   // ---- scheme --------------------------------------------------------------
   // Both restyle the window for the scheme in force now, changed or not.
@@ -138,7 +131,8 @@ class CXExportDocumentWC : public QObject {
   QPointer<CXWindowButton> minimizeWindowButton_;
   QPointer<CXWindowButton> zoomWindowButton_;
   CXLayoutConstraint doneViewConstraintWidth_;
-  SavePanelFactory savePanelFactory_;
+  ExportFlow::SavePanelFactory savePanelFactory_;
+  ExportFlow *exportFlow_ = nullptr;
   QMenu *menu_ = nullptr;
   QAction *selectAllAction_ = nullptr;
   QAction *deselectAllAction_ = nullptr;
@@ -148,9 +142,7 @@ class CXExportDocumentWC : public QObject {
   QAction *quitAction_ = nullptr;
   NotificationCenter::Token appAppearanceToken_ = 0;
   NotificationCenter::Token systemAppearanceToken_ = 0;
-  std::optional<QString> lastExportPath_;
+  // The file the completion view tells of.
+  std::optional<ExportFlow::Written> lastExport_;
   CompletionActions *completionActions_ = nullptr;
-  // Feeds of the last export, once its file was read back and found as written.
-  std::optional<std::size_t> checkedFeeds_;
-  bool exporting_ = false;
 };

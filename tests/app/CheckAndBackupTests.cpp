@@ -88,7 +88,7 @@ TEST(CheckOption, CountsFeedsInFoldersAndEachKindOfTrouble) {
 // must notice each change, for a file and for standard output alike.
 TEST(ReadBack, AnExportThatDoesNotReadBackAsWrittenFailsWithSix) {
   TempDir dir;
-  execSql(dir / "Feeds", std::string(kFeedsTable) + kThreeThousandFeeds);
+  execSql(dir / "Feeds", std::string(kFeedsSchema) + kThreeThousandFeeds);
   struct Case {
     const char *what;
     const char *from;
@@ -131,7 +131,7 @@ TEST(ReadBack, AnExportThatDoesNotReadBackAsWrittenFailsWithSix) {
 TEST(BackupOption, WritesOnlyWhatChangedKeepsTheNewestAndSaysWhatChanged) {
   TempDir dir;
   const fs::path db = dir / "Feeds";
-  execSql(db, std::string(kFeedsTable) +
+  execSql(db, std::string(kFeedsSchema) +
                   "INSERT INTO FEEDS (FEED_TITLE, INTERNAL_LINK) VALUES ('a', 'https://a/f'),"
                   " ('b', 'https://b/f'), ('c', 'https://c/f');");
   const fs::path folder = dir / "new" / "Backups";
@@ -206,7 +206,7 @@ TEST(BackupOption, DefaultFolderAndFoldersThatCannotBeUsed) {
 TEST(BackupOption, BacksUpOneStateWhileTheReaderRewritesItsFeeds) {
   TempDir dir;
   const fs::path db = dir / "Feeds";
-  execSql(db, std::string(kFeedsTable) +
+  execSql(db, std::string(kFeedsSchema) +
                   "WITH RECURSIVE n(v) AS (SELECT 1 UNION ALL SELECT v + 1 FROM n WHERE v < 5000)"
                   " INSERT INTO FEEDS (FEED_TITLE, INTERNAL_LINK) SELECT 'Feed', 'https://s/' || v"
                   " FROM n;");

@@ -19,7 +19,7 @@
 #include "ProgramRun.h"
 #include "TestSupport.h"
 #include "WriterProcess.h"
-#include "export/OpmlWriter.h"
+#include "export/ExportPass.h"
 #include "store/FeedDatabase.h"
 
 using namespace programrun;
@@ -38,8 +38,8 @@ const QString kSample = QStringLiteral(ORVELLA_SAMPLE_DATABASE);
 QByteArray expectedSampleDocument(std::size_t *count = nullptr) {
   const ReadResult read = readFeedsAt(kSample.toStdString());
   EXPECT_TRUE(read.ok());
-  if (count) *count = read.feeds.size();
-  return opmlDocumentUtf8(read.feeds, allFeedRows(read.feeds.size()));
+  if (count) *count = read.rows.size();
+  return std::move(exportOfRows(read.rows, allFeedRows(read.rows.size()))).finish();
 }
 
 // Runs the program through the shell, for names that are not UTF-8:
@@ -125,7 +125,7 @@ TEST(CommandLine, HelpAndVersionThatCannotBeWrittenExitWithThree) {
 
 TEST(CommandLine, NonBlockingStandardOutputIsWaitedOn) {
   TempDir dir;
-  execSql(dir / "Feeds", std::string(kFeedsTable) + kThreeThousandFeeds);
+  execSql(dir / "Feeds", std::string(kFeedsSchema) + kThreeThousandFeeds);
   int fds[2];
   ASSERT_EQ(::pipe(fds), 0);
   ::fcntl(fds[1], F_SETFL, O_NONBLOCK);
@@ -262,7 +262,7 @@ TEST(CommandLine, SummaryStartsItsOwnLineOnlyOnATerminalBothStreamsShare) {
 
 TEST(CommandLine, ListKeepsOneFeedPerLineWhateverTheValuesHold) {
   TempDir dir;
-  execSql(dir / "Feeds", std::string(kFeedsTable) +
+  execSql(dir / "Feeds", std::string(kFeedsSchema) +
                              "INSERT INTO FEEDS (FEED_URL, FEED_TITLE, INTERNAL_LINK) VALUES"
                              " ('u1', 'two' || char(10) || 'lines' || char(9) || 'tab', NULL),"
                              " (NULL, NULL, 'l2');");
@@ -313,7 +313,7 @@ TEST(CommandLine, NoReadableDatabaseExitsWithOneAndWritesNothing) {
 TEST(CommandLine, ReadThatFailsPartWayLeavesNoExportBehind) {
   TempDir dir;
   const auto db = dir / "Feeds";
-  execSql(db, std::string("PRAGMA page_size=4096;") + kFeedsTable + kThreeThousandFeeds);
+  execSql(db, std::string("PRAGMA page_size=4096;") + kFeedsSchema + kThreeThousandFeeds);
   // Damage a page late enough that a good part of the export was written.
   std::string bytes = readFile(db);
   std::fill(bytes.begin() + 150 * 4096, bytes.begin() + 151 * 4096, '\xA5');
@@ -331,7 +331,7 @@ TEST(CommandLine, ReadThatFailsPartWayLeavesNoExportBehind) {
 TEST(CommandLine, LockedDatabaseEndsWithAMessageInsteadOfHanging) {
   TempDir dir;
   const auto db = dir / "Feeds";
-  execSql(db, std::string(kFeedsTable) + "INSERT INTO FEEDS (FEED_TITLE) VALUES ('x');");
+  execSql(db, std::string(kFeedsSchema) + "INSERT INTO FEEDS (FEED_TITLE) VALUES ('x');");
   auto writer = startWriter(db, {"exclusive"});
   const Outcome r = run({"--database", qpath(db), "--list"}, dir.path());
   killWriter(*writer);
@@ -387,7 +387,7 @@ TEST(CommandLine, TheReaderFolderIsReadWholeAndLeftAsItWas) {
   };
   auto walWriter = [](int rows, bool keepIndex) {
     return [rows, keepIndex](const fs::path &db) {
-      execSql(db, std::string("PRAGMA journal_mode=WAL;") + kFeedsTable);
+      execSql(db, std::string("PRAGMA journal_mode=WAL;") + kFeedsSchema);
       auto writer = startWriter(db, {"wal", QString::number(rows)});
       killWriter(*writer);
       if (!keepIndex) fs::remove(fs::path(db.string() + "-shm"));
@@ -396,7 +396,7 @@ TEST(CommandLine, TheReaderFolderIsReadWholeAndLeftAsItWas) {
   const std::vector<Case> cases = {
       {"clean WAL",
        [](const fs::path &db) {
-         execSql(db, std::string("PRAGMA journal_mode=WAL;") + kFeedsTable +
+         execSql(db, std::string("PRAGMA journal_mode=WAL;") + kFeedsSchema +
                          "INSERT INTO FEEDS (FEED_TITLE) VALUES ('a'), ('b');");
        },
        2},
@@ -404,7 +404,7 @@ TEST(CommandLine, TheReaderFolderIsReadWholeAndLeftAsItWas) {
       {"killed WAL writer with index", walWriter(300, true), 300},
       {"rollback database beside a stray log",
        [](const fs::path &db) {
-         execSql(db, std::string(kFeedsTable) + "INSERT INTO FEEDS (FEED_TITLE) VALUES ('a');");
+         execSql(db, std::string(kFeedsSchema) + "INSERT INTO FEEDS (FEED_TITLE) VALUES ('a');");
          writeFile(fs::path(db.string() + "-wal"), std::string(64, 'w'));
        },
        1},
@@ -566,7 +566,7 @@ TEST(CommandLine, StandardOutputExportOfAMillionFeedsKeepsMemoryFlat) {
   GTEST_SKIP() << "a sanitizer's shadow memory and quarantine say nothing about ours";
 #endif
   TempDir dir;
-  execSql(dir / "Feeds", std::string(kFeedsTable) +
+  execSql(dir / "Feeds", std::string(kFeedsSchema) +
                              "WITH RECURSIVE n(v) AS (SELECT 1 UNION ALL SELECT v + 1 FROM n WHERE "
                              "v < 1000000) INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, "
                              "INTERNAL_LINK) SELECT 'https://site.example/' || v, 'Feed number ' "
@@ -587,7 +587,7 @@ TEST(CommandLine, RunningOutOfMemoryIsASentenceAndStatusFour) {
 #endif
   TempDir dir;
   // One title of 300 MB: its escaped copy does not fit beside it in 1 GB.
-  execSql(dir / "Feeds", std::string(kFeedsTable) +
+  execSql(dir / "Feeds", std::string(kFeedsSchema) +
                              "INSERT INTO FEEDS (FEED_URL, FEED_TITLE) VALUES ('u', "
                              "printf('%.*c', 300000000, 'x'));");
   const Outcome r = exportToDevNullWithinOneGigabyte(dir.path());

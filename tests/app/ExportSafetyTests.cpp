@@ -43,7 +43,7 @@ std::map<std::string, std::string> contentsOf(const fs::path &folder) {
 
 // A feeds table of n rows, all titled "Gen 0".
 std::string feedsOf(int n) {
-  return std::string(kFeedsTable) +
+  return std::string(kFeedsSchema) +
          "WITH RECURSIVE n(v) AS (SELECT 1 UNION ALL SELECT v + 1 FROM n WHERE v < " +
          std::to_string(n) +
          ") INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK)"
@@ -301,7 +301,7 @@ TEST(ExportSafety, ALiveWriterNeverTearsARead) {
 
 TEST(ExportSafety, EveryFeedKeepsANameAndEveryCharacter) {
   TempDir dir;
-  execSql(dir / "Feeds", std::string(kFeedsTable) +
+  execSql(dir / "Feeds", std::string(kFeedsSchema) +
                              "INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK)"
                              " VALUES ('https://a/', NULL, 1, 'https://a/feed'),"
                              " ('https://b/', '', 1, NULL),"
@@ -500,7 +500,7 @@ TEST(ExportSafety, NoSessionBusIsLeftRunningWhereThereWasNone) {
 TEST(ExportSafety, AddressesThatCarrySecretsAreToldNotChanged) {
   TempDir dir;
   execSql(dir / "Feeds",
-          std::string(kFeedsTable) +
+          std::string(kFeedsSchema) +
               "INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK) VALUES"
               " ('https://a.example', 'A', 1, 'https://ann:pw@a.example/rss'),"
               " ('https://b.example/?token=1', 'B', 1, 'https://b.example/rss'),"

@@ -1,7 +1,7 @@
 # Runs the built program as a process, the way scripts use it.
 orvella_add_test(command_line_tests
-  SOURCES CommandLineTests.cpp ExportSafetyTests.cpp ${PROJECT_SOURCE_DIR}/src/export/OpmlWriter.cpp
-  LIBS orvella_store)
+  SOURCES CommandLineTests.cpp ExportSafetyTests.cpp
+  LIBS orvella_opml)
 add_dependencies(command_line_tests orvella-exporter orvella-exporter-window)
 add_dependencies(command_line_tests store_sqlite_writer orvella_sample_db)
 target_include_directories(command_line_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/store)

@@ -13,7 +13,7 @@
 #include "export/CXExportListModel.h"
 #include "export/CXExportListVC.h"
 #include "export/CXProgressIndicator.h"
-#include "export/OpmlWriter.h"
+#include "export/ExportPass.h"
 #include "store/CXExportStorage.h"
 #include "toolkit/CXButton.h"
 #include "toolkit/CXTableViewWithEmptyHolder.h"
@@ -121,7 +121,7 @@ TEST_F(ExportList, ClicksTickAndUntickFeedsAndTheExportButtonFollows) {
   EXPECT_EQ(selectedRows(), (std::vector<int>{0, 4}));
   EXPECT_EQ(vc.feedsCount(), 3);
   EXPECT_EQ(vc.strExportFeedsUtf8(),
-            opmlDocumentUtf8(readerdb::records(readerdb::numbered(3)), {0, 4}));
+            std::move(exportOfRows(readerdb::rows(readerdb::numbered(3)), {0, 4})).finish());
   EXPECT_EQ(vc.strExportFeeds(), QString::fromUtf8(vc.strExportFeedsUtf8()));
 
   click(1);  // a separator: nothing happens

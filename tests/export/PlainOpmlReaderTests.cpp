@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "ReaderDatabase.h"
+#include "export/ExportPass.h"
 #include "export/OpmlReading.h"
-#include "export/OpmlWriter.h"
 #include "export/PlainOpmlReader.h"
 
 namespace {
@@ -46,12 +47,8 @@ std::string body(const std::string &outlines) {
          "</body></opml>";
 }
 
-FeedRecord record(const QString &title, const QString &address) {
-  FeedRecord r;
-  r.feedTitle = title;
-  r.feedUrl = QStringLiteral("https://site/");
-  r.internalLink = address;
-  return r;
+readerdb::Feed feed(const QString &title, const QString &address) {
+  return {title.toStdString(), "https://site/", address.toStdString()};
 }
 
 }  // namespace
@@ -59,20 +56,23 @@ FeedRecord record(const QString &title, const QString &address) {
 // Whatever the plain reader accepts, Qt's reader accepts too and gives the
 // same outlines; our own documents, of any size, it accepts.
 TEST(PlainOpmlReader, AcceptsOnlyWellFormedDocumentsAndReadsThemAsQtDoes) {
-  FeedList ours = {
-      record(QStringLiteral("A & B <C> \"D\""), QStringLiteral("https://a/?x=1&y=\"2\"")),
-      record(QStringLiteral("tab\tline\nend"), QStringLiteral("https://b/\t\r\n")),
-      record(QStringLiteral("日本語 Медуза"), QStringLiteral("https://c/日本\uFFFE")),
-      record(QString(), QString()),
+  std::vector<readerdb::Feed> ours = {
+      feed(QStringLiteral("A & B <C> \"D\""), QStringLiteral("https://a/?x=1&y=\"2\"")),
+      feed(QStringLiteral("tab\tline\nend"), QStringLiteral("https://b/\t\r\n")),
+      feed(QStringLiteral("日本語 Медуза"), QStringLiteral("https://c/日本\uFFFE")),
+      feed(QString(), QString()),
   };
   // Enough feeds, and one long address, that tokens straddle the reader's
   // pieces.
   for (int i = 0; i < 3000; ++i) {
-    ours.push_back(record(QStringLiteral("Feed %1").arg(i), QStringLiteral("https://s/%1").arg(i)));
+    ours.push_back(feed(QStringLiteral("Feed %1").arg(i), QStringLiteral("https://s/%1").arg(i)));
   }
   ours.push_back(
-      record(QStringLiteral("long"), QStringLiteral("https://l/") + QString(300'000, 'x')));
-  const std::string ourDocument = opmlDocumentUtf8(ours, allFeedRows(ours.size())).toStdString();
+      feed(QStringLiteral("long"), QStringLiteral("https://l/") + QString(300'000, 'x')));
+  const std::string ourDocument =
+      std::move(exportOfRows(readerdb::rows(ours), allFeedRows(ours.size())))
+          .finish()
+          .toStdString();
 
   struct Case {
     const char *what;

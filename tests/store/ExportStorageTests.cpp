@@ -83,7 +83,7 @@ void drain(CXExportStorage &storage) {
 
 fs::path makeDatabase(const TempDir &dir, int rows) {
   const auto db = dir / "Feeds";
-  execSql(db, std::string(kFeedsTable) +
+  execSql(db, std::string(kFeedsSchema) +
                   "WITH RECURSIVE n(v) AS (SELECT 1 UNION ALL SELECT v + 1 FROM n WHERE v < " +
                   std::to_string(rows) +
                   ") INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK)"
@@ -182,7 +182,7 @@ TEST(CXExportStorage, ReadRunsOnTheQueueAndDeliversOnTheMainThread) {
   ASSERT_TRUE(waitUntil([&] { return delivered.has_value(); }));
   EXPECT_TRUE(onMainThread);
   ASSERT_EQ(delivered->size(), 3u);
-  EXPECT_EQ((*delivered)[2].feedTitle, QString("Feed 3"));
+  EXPECT_EQ((*delivered)[2].title, QString("Feed 3"));
   EXPECT_EQ((*delivered)[2].channelType, 0);
 }
 
@@ -244,12 +244,12 @@ TEST(CXExportStorage, SampleDatabaseHoldsTheAdvertisedOddities) {
   ASSERT_LE(feeds->size(), 60u);
   int withAmpersand = 0, nonLatin = 0, withoutTitle = 0;
   for (const auto &feed : *feeds) {
-    if (!feed.feedTitle) {
+    if (!feed.title) {
       ++withoutTitle;
       continue;
     }
-    withAmpersand += feed.feedTitle->contains('&');
-    nonLatin += std::any_of(feed.feedTitle->begin(), feed.feedTitle->end(),
+    withAmpersand += feed.title->contains('&');
+    nonLatin += std::any_of(feed.title->begin(), feed.title->end(),
                             [](QChar c) { return c.unicode() > 0x24F; });
   }
   EXPECT_GE(withAmpersand, 1);
@@ -281,7 +281,7 @@ TEST(CXExportStorage, ReadWithOutcomeAlwaysAnswersWithStatusSentenceAndRows) {
     storage.readFeedsWithOutcome([&outcome](ReadResult r) { outcome = std::move(r); });
     ASSERT_TRUE(waitUntil([&] { return outcome.has_value(); }));
     EXPECT_EQ(outcome->status, c.status);
-    EXPECT_EQ(outcome->feeds.size(), c.rows);
+    EXPECT_EQ(outcome->rows.size(), c.rows);
     EXPECT_TRUE(outcome->message.english().contains(c.sentence))
         << outcome->message.english().toStdString();
     EXPECT_EQ(outcome->message.english().isEmpty(), c.status == ReadStatus::Ok);

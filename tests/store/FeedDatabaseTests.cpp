@@ -8,6 +8,7 @@
 #include "TestSupport.h"
 #include "WriterProcess.h"
 #include "store/FeedDatabase.h"
+#include "store/FeedRecord.h"
 
 using testsupport::execSql;
 using testsupport::readFile;
@@ -34,7 +35,7 @@ std::optional<QString> text(const char *utf8) { return QString::fromUtf8(utf8); 
 TEST(FeedDatabase, ReadsEveryRowInTableOrderWithTheFourColumns) {
   TempDir dir;
   const auto db = dir / "Feeds";
-  execSql(db, std::string(kFeedsTable) +
+  execSql(db, std::string(kFeedsSchema) +
                   "INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK) VALUES"
                   " ('https://b.example/', 'Bravo', 2, 'https://b.example/rss'),"
                   " ('https://a.example/', NULL, NULL, 'https://a.example/atom'),"
@@ -46,15 +47,16 @@ TEST(FeedDatabase, ReadsEveryRowInTableOrderWithTheFourColumns) {
 
   ASSERT_TRUE(result.ok()) << result.message.english().toStdString();
   EXPECT_TRUE(result.message.english().isEmpty());
-  ASSERT_EQ(result.feeds.size(), 4u);
+  const FeedList feeds = recordsOf(result.rows);
+  ASSERT_EQ(feeds.size(), 4u);
   EXPECT_EQ(result.rowCount, 4u);
-  EXPECT_EQ(result.feeds[0], (FeedRecord{text("https://b.example/"), text("Bravo"), 2,
-                                         text("https://b.example/rss")}));
-  EXPECT_EQ(result.feeds[1], (FeedRecord{text("https://a.example/"), std::nullopt, 0,
-                                         text("https://a.example/atom")}));
-  EXPECT_EQ(result.feeds[2], (FeedRecord{std::nullopt, text("Ünïcødé 日本 🎉"), 7, std::nullopt}));
+  EXPECT_EQ(feeds[0], (FeedRecord{text("https://b.example/"), text("Bravo"), 2,
+                                  text("https://b.example/rss")}));
+  EXPECT_EQ(feeds[1], (FeedRecord{text("https://a.example/"), std::nullopt, 0,
+                                  text("https://a.example/atom")}));
+  EXPECT_EQ(feeds[2], (FeedRecord{std::nullopt, text("Ünïcødé 日本 🎉"), 7, std::nullopt}));
   // An empty text is a value, not a missing one.
-  EXPECT_EQ(result.feeds[3], (FeedRecord{text(""), text(""), 0, text("")}));
+  EXPECT_EQ(feeds[3], (FeedRecord{text(""), text(""), 0, text("")}));
   EXPECT_EQ(folderState(dir.path()), before) << "reading must not touch the folder";
 }
 
@@ -62,7 +64,7 @@ TEST(FeedDatabase, TextColumnsKeepValidUtf8AndRepairEverythingElse) {
   TempDir dir;
   const auto db = dir / "Feeds";
   const std::string huge(3'000'000, 'x');
-  execSql(db, std::string(kFeedsTable) +
+  execSql(db, std::string(kFeedsSchema) +
                   "INSERT INTO FEEDS (FEED_ID, FEED_URL, FEED_TITLE, INTERNAL_LINK) VALUES"
                   " (1, 42, 1.5, x'68747470733a2f2f782f'),"  // numbers as text, UTF-8 blob
                   " (2, x'c328', x'c0af', x'eda080'),"       // bad byte, overlong, surrogate
@@ -73,29 +75,31 @@ TEST(FeedDatabase, TextColumnsKeepValidUtf8AndRepairEverythingElse) {
   const ReadResult result = readFeedsAt(db);
 
   ASSERT_TRUE(result.ok());
-  ASSERT_EQ(result.feeds.size(), 4u);
-  EXPECT_EQ(result.feeds[0].feedUrl, text("42"));
-  EXPECT_EQ(result.feeds[0].feedTitle, text("1.5"));
-  EXPECT_EQ(result.feeds[0].internalLink, text("https://x/"));
+  const FeedList feeds = recordsOf(result.rows);
+  ASSERT_EQ(feeds.size(), 4u);
+  EXPECT_EQ(feeds[0].htmlUrl, text("42"));
+  EXPECT_EQ(feeds[0].title, text("1.5"));
+  EXPECT_EQ(feeds[0].xmlUrl, text("https://x/"));
   // Every valid character stays; each invalid byte becomes U+FFFD, and the
   // read counts the values it repaired.
   const QString bad(QChar(0xFFFD));
-  EXPECT_EQ(result.feeds[1].feedUrl, bad + "(");
-  EXPECT_EQ(result.feeds[1].feedTitle, bad.repeated(2));
-  EXPECT_EQ(result.feeds[1].internalLink, bad.repeated(3));
-  EXPECT_EQ(result.feeds[2].feedUrl, bad.repeated(4));
-  EXPECT_EQ(result.feeds[2].feedTitle, bad.repeated(2));
-  EXPECT_EQ(result.feeds[2].internalLink, bad);
+  EXPECT_EQ(feeds[1].htmlUrl, bad + "(");
+  EXPECT_EQ(feeds[1].title, bad.repeated(2));
+  EXPECT_EQ(feeds[1].xmlUrl, bad.repeated(3));
+  EXPECT_EQ(feeds[2].htmlUrl, bad.repeated(4));
+  EXPECT_EQ(feeds[2].title, bad.repeated(2));
+  EXPECT_EQ(feeds[2].xmlUrl, bad);
   EXPECT_EQ(result.repairedValues, 6u);
   // A NUL inside a text is still valid UTF-8 and arrives whole.
-  EXPECT_EQ(result.feeds[3].feedUrl, QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b")));
-  ASSERT_TRUE(result.feeds[3].internalLink);
-  EXPECT_EQ(result.feeds[3].internalLink->size(), static_cast<qsizetype>(huge.size()));
+  EXPECT_EQ(feeds[3].htmlUrl, QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b")));
+  ASSERT_TRUE(feeds[3].xmlUrl);
+  EXPECT_EQ(feeds[3].xmlUrl->size(), static_cast<qsizetype>(huge.size()));
 }
 
-// The window keeps the rows as UTF-8; they must come back as the very records
-// the plain read gives, absent and empty texts told apart.
-TEST(FeedDatabase, CompactRowsGiveBackTheSameRecords) {
+// A read keeps its rows in a FeedRowTable, as the window holds them; they must
+// come back as the read handed them out one by one, absent and empty texts
+// told apart.
+TEST(FeedDatabase, KeptRowsComeBackAsTheyWereRead) {
   const std::string huge(3'000'000, 'x');  // larger than one of the table's blocks
   const struct {
     const char *what;
@@ -112,40 +116,36 @@ TEST(FeedDatabase, CompactRowsGiveBackTheSameRecords) {
        "WITH RECURSIVE n(v) AS (SELECT 1 UNION ALL SELECT v + 1 FROM n WHERE v < 6000)"
        " SELECT 'https://s/' || v, v || hex(randomblob(200)), v, 'https://s/f' || v FROM n"},
   };
-  ReadOptions compact;
-  compact.compactRows = true;
   for (const auto &c : cases) {
     SCOPED_TRACE(c.what);
     TempDir dir;
     const auto db = dir / "Feeds";
-    execSql(db, std::string(kFeedsTable) +
+    execSql(db, std::string(kFeedsSchema) +
                     "INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK) " +
                     c.rows + ";");
-    const ReadResult records = readFeedsAt(db);
-    const ReadResult rows = readFeedsAt(db, compact);
-    ASSERT_TRUE(records.ok());
-    ASSERT_TRUE(rows.ok()) << rows.message.english().toStdString();
-    EXPECT_TRUE(rows.feeds.empty());
-    ASSERT_EQ(rows.compact.size(), records.feeds.size());
-    EXPECT_EQ(rows.compact.records(), records.feeds);
-    EXPECT_EQ(FeedRowTable::fromRecords(records.feeds).records(), records.feeds);
-    for (std::size_t k = 0; k < records.feeds.size(); ++k)
-      EXPECT_EQ(rows.compact.title(k), records.feeds[k].feedTitle.value_or(QString())) << k;
+    FeedList streamed;
+    ASSERT_TRUE(forEachFeedRowAt(db, [&streamed](const FeedRow &row) {
+                  streamed.push_back(toRecord(row));
+                  return true;
+                }).ok());
+    const ReadResult kept = readFeedsAt(db);
+    ASSERT_TRUE(kept.ok()) << kept.message.english().toStdString();
+    EXPECT_EQ(recordsOf(kept.rows), streamed);
   }
 }
 
 TEST(FeedDatabase, ChannelTypeFollowsSqliteIntegerConversion) {
   TempDir dir;
   const auto db = dir / "Feeds";
-  execSql(db, std::string(kFeedsTable) +
+  execSql(db, std::string(kFeedsSchema) +
                   "INSERT INTO FEEDS (FEED_ID, CHANNEL_TYPE) VALUES"
                   " (1, NULL), (2, -3), (3, '12'), (4, 'rss'), (5, 3.9), (6, 2147483647),"
                   " (7, x'00');");
   const ReadResult result = readFeedsAt(db);
   ASSERT_TRUE(result.ok());
   std::vector<std::int32_t> types;
-  for (const auto &feed : result.feeds) {
-    types.push_back(feed.channelType);
+  for (std::size_t k = 0; k < result.rows.size(); ++k) {
+    types.push_back(result.rows.row(k).channelType);
   }
   EXPECT_EQ(types, (std::vector<std::int32_t>{0, -3, 12, 0, 3, 2147483647, 0}));
 }
@@ -170,7 +170,7 @@ TEST(FeedDatabase, MissingFileIsNeverCreated) {
     EXPECT_FALSE(canOpenDatabaseAt(db));
     const ReadResult result = readFeedsAt(db);
     EXPECT_EQ(result.status, ReadStatus::OpenFailed);
-    EXPECT_TRUE(result.feeds.empty());
+    EXPECT_TRUE(result.rows.empty());
     EXPECT_TRUE(result.message.english().contains(QString::fromStdString(db.string())))
         << result.message.english().toStdString();
     EXPECT_TRUE(result.message.english().contains("no database file"))
@@ -212,7 +212,7 @@ TEST(FeedDatabase, FilesThatAreNoFeedDatabaseGiveQueryFailureAndStayUntouched) {
     EXPECT_TRUE(canOpenDatabaseAt(db));  // opening alone does not look inside
     const ReadResult result = readFeedsAt(db);
     EXPECT_EQ(result.status, c.status);
-    EXPECT_TRUE(result.feeds.empty());
+    EXPECT_TRUE(result.rows.empty());
     EXPECT_FALSE(result.sqliteMessage.isEmpty());
     EXPECT_TRUE(result.message.english().contains(c.expected))
         << result.message.english().toStdString();
@@ -229,7 +229,7 @@ TEST(FeedDatabase, FilesThatAreNoFeedDatabaseGiveQueryFailureAndStayUntouched) {
 TEST(FeedDatabase, DamagedPagesStopTheReadAndKeepTheRowsBefore) {
   TempDir dir;
   const auto db = dir / "Feeds";
-  execSql(db, std::string("PRAGMA page_size=4096;") + kFeedsTable + kThreeThousandFeeds);
+  execSql(db, std::string("PRAGMA page_size=4096;") + kFeedsSchema + kThreeThousandFeeds);
   // Overwrite a leaf page in the middle of the table with garbage.
   std::string bytes = readFile(db);
   ASSERT_GT(bytes.size(), 100u * 4096);
@@ -241,21 +241,16 @@ TEST(FeedDatabase, DamagedPagesStopTheReadAndKeepTheRowsBefore) {
   EXPECT_EQ(result.status, ReadStatus::StepFailed);
   EXPECT_GT(result.rowCount, 0u);
   EXPECT_LT(result.rowCount, 3000u);
-  EXPECT_EQ(result.feeds.size(), result.rowCount);
+  EXPECT_EQ(result.rows.size(), result.rowCount) << "the rows before the damage are kept";
   EXPECT_TRUE(result.message.english().contains("damaged"))
       << result.message.english().toStdString();
-  ReadOptions compact;
-  compact.compactRows = true;
-  const ReadResult rows = readFeedsAt(db, compact);
-  EXPECT_EQ(rows.status, ReadStatus::StepFailed);
-  EXPECT_EQ(rows.compact.records(), result.feeds) << "the same rows before the damage";
   EXPECT_EQ(readFile(db), bytes);
 }
 
 TEST(FeedDatabase, LockHeldByAnotherProgramFailsAfterTheWaitInsteadOfHanging) {
   TempDir dir;
   const auto db = dir / "Feeds";
-  execSql(db, std::string(kFeedsTable) + "INSERT INTO FEEDS (FEED_TITLE) VALUES ('one');");
+  execSql(db, std::string(kFeedsSchema) + "INSERT INTO FEEDS (FEED_TITLE) VALUES ('one');");
   auto writer = startWriter(db, {"exclusive"});
 
   ReadOptions briefWait;
@@ -268,17 +263,17 @@ TEST(FeedDatabase, LockHeldByAnotherProgramFailsAfterTheWaitInsteadOfHanging) {
   killWriter(*writer);
   const ReadResult freed = readFeedsAt(db);
   ASSERT_TRUE(freed.ok()) << freed.message.english().toStdString();
-  EXPECT_EQ(freed.feeds.size(), 1u);
+  EXPECT_EQ(freed.rows.size(), 1u);
 }
 
 TEST(FeedDatabase, CommittedRowsInTheLogOfAKilledWalWriterAreRead) {
   TempDir dir;
   const auto db = dir / "Feeds";
-  execSql(db, std::string("PRAGMA journal_mode=WAL;") + kFeedsTable +
+  execSql(db, std::string("PRAGMA journal_mode=WAL;") + kFeedsSchema +
                   "INSERT INTO FEEDS (FEED_TITLE) VALUES ('checkpointed');");
   auto writer = startWriter(db, {"wal", "500"});
   // While the writer lives, its committed rows are visible.
-  EXPECT_EQ(readFeedsAt(db).feeds.size(), 501u);
+  EXPECT_EQ(readFeedsAt(db).rows.size(), 501u);
   killWriter(*writer);
 
   fs::path wal = db;
@@ -290,15 +285,15 @@ TEST(FeedDatabase, CommittedRowsInTheLogOfAKilledWalWriterAreRead) {
 
   ReadResult result = readFeedsAt(db);
   ASSERT_TRUE(result.ok()) << result.message.english().toStdString();
-  ASSERT_EQ(result.feeds.size(), 501u);
-  EXPECT_EQ(result.feeds.back().feedUrl, text("https://site/500"));
+  ASSERT_EQ(result.rows.size(), 501u);
+  EXPECT_EQ(textOf(result.rows.row(500).htmlUrl), "https://site/500");
   EXPECT_EQ(readFile(db), mainBefore) << "a reader must not checkpoint into the database";
 
   // Without the shared-memory index, which a writable folder lets SQLite rebuild.
   fs::remove(shm);
   result = readFeedsAt(db);
   ASSERT_TRUE(result.ok()) << result.message.english().toStdString();
-  EXPECT_EQ(result.feeds.size(), 501u);
+  EXPECT_EQ(result.rows.size(), 501u);
   EXPECT_EQ(readFile(db), mainBefore);
 }
 
@@ -309,7 +304,7 @@ TEST(FeedDatabase, LogWithoutIndexInAFolderWeMayNotWriteIsReadFromAPrivateCopy) 
   }
   TempDir dir;
   const auto db = dir / "Feeds";
-  execSql(db, std::string("PRAGMA journal_mode=WAL;") + kFeedsTable);
+  execSql(db, std::string("PRAGMA journal_mode=WAL;") + kFeedsSchema);
   auto writer = startWriter(db, {"wal", "50"});
   killWriter(*writer);
   fs::path shm = db;
@@ -323,14 +318,14 @@ TEST(FeedDatabase, LogWithoutIndexInAFolderWeMayNotWriteIsReadFromAPrivateCopy) 
 
   fs::permissions(dir.path(), fs::perms::owner_all, fs::perm_options::replace);
   ASSERT_TRUE(result.ok()) << result.message.english().toStdString();
-  EXPECT_EQ(result.feeds.size(), 50u);
+  EXPECT_EQ(result.rows.size(), 50u);
   EXPECT_EQ(folderState(dir.path()), before);
 }
 
 TEST(FeedDatabase, HotJournalOfAKilledWriterIsRolledBackOnAPrivateCopyOnly) {
   TempDir dir;
   const auto db = dir / "Feeds";
-  execSql(db, std::string("PRAGMA journal_mode=DELETE;") + kFeedsTable +
+  execSql(db, std::string("PRAGMA journal_mode=DELETE;") + kFeedsSchema +
                   "INSERT INTO FEEDS (FEED_TITLE) VALUES ('committed 1'), ('committed 2');");
   auto writer = startWriter(db, {"hot", "2000"});
   killWriter(*writer);
@@ -342,8 +337,8 @@ TEST(FeedDatabase, HotJournalOfAKilledWriterIsRolledBackOnAPrivateCopyOnly) {
   const ReadResult result = readFeedsAt(db);
 
   ASSERT_TRUE(result.ok()) << result.message.english().toStdString();
-  ASSERT_EQ(result.feeds.size(), 2u) << "the unfinished transaction must not show";
-  EXPECT_EQ(result.feeds[1].feedTitle, text("committed 2"));
+  ASSERT_EQ(result.rows.size(), 2u) << "the unfinished transaction must not show";
+  EXPECT_EQ(textOf(result.rows.row(1).title), "committed 2");
   EXPECT_EQ(folderState(dir.path()), before) << "the reader's files stay as the writer left them";
 }
 
@@ -351,13 +346,15 @@ TEST(FeedDatabase, VisitorSeesRowsAsTheyAreReadAndNothingIsCollected) {
   TempDir dir;
   const auto db = dir / "Feeds";
   execSql(db,
-          std::string(kFeedsTable) + "INSERT INTO FEEDS (FEED_TITLE) VALUES ('a'), ('b'), ('c');");
+          std::string(kFeedsSchema) + "INSERT INTO FEEDS (FEED_TITLE) VALUES ('a'), ('b'), ('c');");
   QStringList titles;
-  const ReadResult result =
-      forEachFeedAt(db, [&titles](FeedRecord &&feed) { titles << feed.feedTitle.value_or("?"); });
+  const ReadResult result = forEachFeedRowAt(db, [&titles](const FeedRow &feed) {
+    titles << (feed.title ? textOf(feed.title) : "?");
+    return true;
+  });
   EXPECT_TRUE(result.ok());
   EXPECT_EQ(result.rowCount, 3u);
-  EXPECT_TRUE(result.feeds.empty());
+  EXPECT_TRUE(result.rows.empty());
   EXPECT_EQ(titles, (QStringList{"a", "b", "c"}));
 }
 
@@ -370,7 +367,7 @@ TEST(FeedDatabase, ALockFreeReadThatAWriterOvertookStartsOver) {
     SCOPED_TRACE(canRestart ? "restartable" : "not restartable");
     TempDir dir;
     const auto db = dir / "Feeds";
-    execSql(db, std::string("PRAGMA journal_mode=WAL;") + kFeedsTable + kThreeThousandFeeds);
+    execSql(db, std::string("PRAGMA journal_mode=WAL;") + kFeedsSchema + kThreeThousandFeeds);
     ASSERT_FALSE(fs::exists(dir / "Feeds-wal")) << "closed cleanly";
     std::vector<std::string> seen;
     int restarts = 0;
@@ -384,8 +381,8 @@ TEST(FeedDatabase, ALockFreeReadThatAWriterOvertookStartsOver) {
     }
     const ReadResult result = forEachFeedRowAt(
         db,
-        [&](const FeedRowView &row) {
-          seen.emplace_back(row.feedUrl.value_or(""));
+        [&](const FeedRow &row) {
+          seen.emplace_back(row.htmlUrl.value_or(""));
           if (seen.size() == 10 && !written) {
             written = true;
             execSql(db, "INSERT INTO FEEDS (FEED_URL) VALUES ('https://late/');");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <FeedsSchema.h>
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -29,11 +30,6 @@ inline void killWriter(QProcess &process) {
   process.kill();
   process.waitForFinished();
 }
-
-// The four columns the exporter reads, plus one of the reader's own.
-inline constexpr char kFeedsTable[] =
-    "CREATE TABLE FEEDS (FEED_ID INTEGER PRIMARY KEY, FEED_URL TEXT, FEED_TITLE TEXT, "
-    "CHANNEL_TYPE INTEGER, INTERNAL_LINK TEXT, UNREAD_COUNT INTEGER);";
 
 // 3,000 feeds on 4 KiB pages: enough pages that damaging one in the middle
 // leaves rows before and after it.

@@ -1,7 +1,9 @@
 #pragma once
 
-// Reader databases on disk, shaped like the reader's own FEEDS table, and the
-// FeedRecords the store is expected to read back from them.
+// Reader databases on disk, with the reader's own FEEDS table, and the rows
+// and FeedRecords the store is expected to read back from them.
+#include <FeedsSchema.h>
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -9,13 +11,15 @@
 
 #include "TestSupport.h"
 #include "store/FeedRecord.h"
+#include "store/FeedRowTable.h"
 
 namespace readerdb {
 
+// A feed as the reader's table holds it; an absent text is NULL.
 struct Feed {
   std::optional<std::string> title;
-  std::string site;
-  std::string address;
+  std::optional<std::string> site;
+  std::optional<std::string> address;
   int type = 1;
 };
 
@@ -31,9 +35,7 @@ inline std::string sqlText(const std::optional<std::string> &value) {
 
 // Writes a reader database with these feeds, in this order.
 inline void write(const std::filesystem::path &path, const std::vector<Feed> &feeds) {
-  std::string sql =
-      "BEGIN; CREATE TABLE FEEDS (FEED_ID INTEGER PRIMARY KEY, FEED_URL TEXT, FEED_TITLE TEXT, "
-      "CHANNEL_TYPE INTEGER, INTERNAL_LINK TEXT, UNREAD_COUNT INTEGER NOT NULL DEFAULT 0);";
+  std::string sql = std::string("BEGIN;") + kFeedsSchema;
   for (const Feed &f : feeds) {
     sql += "INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK) VALUES (" +
            sqlText(f.site) + ", " + sqlText(f.title) + ", " + std::to_string(f.type) + ", " +
@@ -53,17 +55,18 @@ inline std::vector<Feed> numbered(int n) {
   return feeds;
 }
 
-inline FeedList records(const std::vector<Feed> &feeds) {
-  FeedList list;
-  for (const Feed &f : feeds) {
-    FeedRecord r;
-    if (f.title) r.feedTitle = QString::fromStdString(*f.title);
-    r.feedUrl = QString::fromStdString(f.site);
-    r.internalLink = QString::fromStdString(f.address);
-    r.channelType = f.type;
-    list.push_back(r);
-  }
-  return list;
+inline std::optional<std::string_view> view(const std::optional<std::string> &text) {
+  if (!text) return std::nullopt;
+  return std::string_view(*text);
 }
+
+// The rows a read of write(feeds) gives.
+inline FeedRowTable rows(const std::vector<Feed> &feeds) {
+  FeedRowTable table;
+  for (const Feed &f : feeds) table.append({view(f.site), view(f.title), f.type, view(f.address)});
+  return table;
+}
+
+inline FeedList records(const std::vector<Feed> &feeds) { return recordsOf(rows(feeds)); }
 
 }  // namespace readerdb

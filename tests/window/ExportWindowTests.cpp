@@ -31,7 +31,7 @@
 #include "export/CXExportListModel.h"
 #include "export/CXExportListVC.h"
 #include "export/CXProgressIndicator.h"
-#include "export/OpmlWriter.h"
+#include "export/ExportPass.h"
 #include "platform/Defaults.h"
 #include "platform/NotificationCenter.h"
 #include "services/AppearanceNames.h"
@@ -361,7 +361,7 @@ TEST_F(ExportWindow, ExportWritesTheTickedFeedsAndShowsTheCompletionView) {
   EXPECT_EQ(asked.allowedExtensions, QStringList{"opml"});
   EXPECT_TRUE(asked.canCreateDirectories);
   EXPECT_TRUE(spinningWhileOpen);
-  const QByteArray expected = opmlDocumentUtf8(readerdb::records(feeds), {0, 4, 6, 8});
+  const QByteArray expected = std::move(exportOfRows(readerdb::rows(feeds), {0, 4, 6, 8})).finish();
   const std::string written = readFile(target);
   EXPECT_EQ(QByteArray::fromStdString(written), expected);
   EXPECT_FALSE(written.starts_with("\xEF\xBB\xBF"));
@@ -385,7 +385,7 @@ TEST_F(ExportWindow, ExportWritesTheTickedFeedsAndShowsTheCompletionView) {
   item("exportAction")->trigger();
   EXPECT_EQ(asked.runs, 2);
   EXPECT_EQ(QByteArray::fromStdString(readFile(second)),
-            opmlDocumentUtf8(readerdb::records(feeds), {4, 6, 8}));
+            std::move(exportOfRows(readerdb::rows(feeds), {4, 6, 8})).finish());
   EXPECT_TRUE(completionShown());
 }
 
@@ -1177,7 +1177,7 @@ TEST_F(ExportWindow, APartialReadSaysSoAndExportAsksFirst) {
     EXPECT_EQ(fs::exists(target), a.panelRuns == 1);
   }
   EXPECT_EQ(QByteArray::fromStdString(readFile(target)),
-            opmlDocumentUtf8(read.feeds, allFeedRows(read.rowCount)));
+            std::move(exportOfRows(read.rows, allFeedRows(read.rowCount))).finish());
   EXPECT_TRUE(completionShown());
 }
 
@@ -1272,9 +1272,10 @@ TEST_F(ExportWindow, TheReadersFilesAndPipesNobodyReadsAreRefusedAtOnce) {
 
 TEST_F(ExportWindow, RepairedTextsAreNotedAboveAWholeList) {
   testsupport::execSql(dir / "Feeds",
-                       "CREATE TABLE FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK);"
-                       "INSERT INTO FEEDS VALUES ('https://a/', x'41ff42', 1, 'https://a/f'),"
-                       " ('https://b/', 'B', 1, 'https://b/f');");
+                       std::string(kFeedsSchema) +
+                           "INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK) "
+                           "VALUES ('https://a/', x'41ff42', 1, 'https://a/f'),"
+                           " ('https://b/', 'B', 1, 'https://b/f');");
   openAt(dir / "Feeds");
   ASSERT_TRUE(waitUntil([this] { return list()->loadState() == State::Loaded; }));
   QLabel *line = part<QLabel>("readWarningLabel");

@@ -2,6 +2,7 @@
 // schemes, with some feeds unticked, its menu, the "Export complete" view, and
 // the window when no reader database can be found, one that another program
 // holds locked, and one whose read stopped part-way.
+#include <FeedsSchema.h>
 #include <sqlite3.h>
 
 #include <QAbstractButton>
@@ -54,11 +55,12 @@ QString damagedDatabase(const QDir &folder) {
   sqlite3 *db = nullptr;
   sqlite3_open(path.toUtf8().constData(), &db);
   sqlite3_exec(db,
-               "CREATE TABLE FEEDS (FEED_URL TEXT, FEED_TITLE TEXT, CHANNEL_TYPE INTEGER, "
-               "INTERNAL_LINK TEXT);"
-               "WITH RECURSIVE n(v) AS (SELECT 1 UNION ALL SELECT v + 1 FROM n WHERE v < 3000) "
-               "INSERT INTO FEEDS SELECT 'https://site' || v || '.example/', 'Feed ' || v, 1, "
-               "'https://site' || v || '.example/feed.xml' FROM n;",
+               (std::string(kFeedsSchema) +
+                "WITH RECURSIVE n(v) AS (SELECT 1 UNION ALL SELECT v + 1 FROM n WHERE v < 3000) "
+                "INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK) "
+                "SELECT 'https://site' || v || '.example/', 'Feed ' || v, 1, "
+                "'https://site' || v || '.example/feed.xml' FROM n;")
+                   .c_str(),
                nullptr, nullptr, nullptr);
   sqlite3_close(db);
   QFile file(path);
@@ -137,10 +139,10 @@ ORVELLA_SCREENSHOT_SCENE(export_window) {
       const QString locked = QDir(exports.path()).filePath(QStringLiteral("Locked"));
       sqlite3 *holder = nullptr;
       sqlite3_open(locked.toUtf8().constData(), &holder);
-      sqlite3_exec(holder,
-                   "CREATE TABLE IF NOT EXISTS FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, "
-                   "INTERNAL_LINK); BEGIN EXCLUSIVE; SELECT count(*) FROM sqlite_schema;",
-                   nullptr, nullptr, nullptr);
+      // The table is there already in the second scheme's round.
+      sqlite3_exec(holder, kFeedsSchema, nullptr, nullptr, nullptr);
+      sqlite3_exec(holder, "BEGIN EXCLUSIVE; SELECT count(*) FROM sqlite_schema;", nullptr, nullptr,
+                   nullptr);
       CXExportDocumentWC document;
       showLoaded(document, storage, locked);
       ctx.save(QStringLiteral("export-locked-%1").arg(scheme),

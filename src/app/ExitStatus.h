@@ -1,0 +1,15 @@
+#pragma once
+
+// The program's exit statuses, as its help and manual page list them.
+namespace ExitStatus {
+inline constexpr int kOk = 0;
+inline constexpr int kNoDatabase = 1;     // no readable reader database
+inline constexpr int kUsage = 2;          // bad options
+inline constexpr int kWriteFailed = 3;    // the output could not be written
+inline constexpr int kOutOfMemory = 4;    // memory ran out
+inline constexpr int kModuleMissing = 5;  // the window's module cannot be loaded
+inline constexpr int kNotAsWritten = 6;   // the written file, read back, differs
+inline constexpr int kNoDisplay = 7;      // no display to open the window on
+// --check: the file holds something that would trouble importers.
+inline constexpr int kCheckFoundProblems = 1;
+}  // namespace ExitStatus

@@ -1,0 +1,83 @@
+#include "app/HelpCommand.h"
+
+#include <QFile>
+
+#include "app/BackupFolder.h"
+#include "app/StandardStreams.h"
+#include "store/CXExportStorage.h"
+
+namespace {
+
+constexpr char kProgram[] = "orvella-exporter";
+
+QString defaultDatabaseText() {
+  auto path = CXExportStorage::defaultDatabasePath();
+  if (!path) {
+    return QStringLiteral("Documents/Feeds in the reader's application-group folder");
+  }
+  return QFile::decodeName(path->c_str());
+}
+
+}  // namespace
+
+QString commandLineHelp() {
+  return QStringLiteral(
+             "Usage: %1 [--database PATH] [--export FILE | --list]\n"
+             "       %1 [--database PATH] --backup [FOLDER] [--keep N]\n"
+             "       %1 --check FILE\n"
+             "\n"
+             "Exports the subscriptions of the Orvella feed reader to an OPML 1.0 file.\n"
+             "\n"
+             "Options:\n"
+             "  --database PATH  Read this database file instead of the reader's own:\n"
+             "                   %2\n"
+             "  --export FILE    Write every feed to FILE as an OPML document in UTF-8;\n"
+             "                   \"-\" writes it to standard output. The file is read back\n"
+             "                   and compared with what was written; a one-line summary\n"
+             "                   goes to standard error. An existing FILE that is\n"
+             "                   write-protected (no write permission for you, or none\n"
+             "                   for anyone, even for root) is left as it is. A feed\n"
+             "                   without a title is named by its address.\n"
+             "  --list           Print the feeds, one a line: title, site address and\n"
+             "                   feed address, separated by tabs.\n"
+             "  --check FILE     Read any OPML file and say how many feeds it holds and\n"
+             "                   what would trouble an importer: XML that is not\n"
+             "                   well-formed, outlines without a feed address (xmlUrl) or\n"
+             "                   with an empty text, repeated feed addresses, addresses\n"
+             "                   that are not http(s). Exits 0 when there is none, else 1.\n"
+             "  --backup [FOLDER]\n"
+             "                   Write every feed to \"FOLDER/Orvella Feeds YYYY-MM-DD\n"
+             "                   HHMMSS.opml\" (local time), and check it, unless the newest\n"
+             "                   backup there already holds the same; says what changed\n"
+             "                   since it. FOLDER is made when missing; without it,\n"
+             "                   \"Orvella Backups\" in the documents folder. The reader\n"
+             "                   may go on running.\n"
+             "  --keep N         With --backup: keep the newest N backups (default %3) and\n"
+             "                   remove older files of that naming only.\n"
+             "  -h, --help       Show this help and exit.\n"
+             "  -v, --version    Show the version and exit.\n"
+             "\n"
+             "Without --export, --list, --check or --backup the export window opens (on\n"
+             "the database named by --database, if given). A daily backup:\n"
+             "systemctl --user enable --now orvella-exporter-backup.timer\n"
+             "\n"
+             "Qt's own options (-platform, -style, -display, -session, ...) are accepted.\n"
+             "\n"
+             "Exit status: 0 done; 1 no readable database, or --check found a problem;\n"
+             "2 bad usage; 3 the output could not be written (no partial file is left);\n"
+             "4 out of memory; 5 the window could not open because its module\n"
+             "(orvella-exporter-window.so) is missing; 6 the written file, read back,\n"
+             "does not hold what was written; 7 the window could not open because there\n"
+             "is no display.")
+      .arg(QLatin1String(kProgram), defaultDatabaseText())
+      .arg(kDefaultBackupsKept);
+}
+
+int runHelp() { return printToStdout(commandLineHelp(), "help"); }
+
+int runVersion() {
+  return printToStdout(QStringLiteral("%1 %2 (build %3)")
+                           .arg(QLatin1String(kProgram), QStringLiteral(ORVELLA_VERSION),
+                                QStringLiteral(ORVELLA_BUILD_NUMBER)),
+                       "version");
+}

@@ -1,0 +1,61 @@
+#include "app/ListCommand.h"
+
+#include <QByteArray>
+#include <optional>
+#include <string_view>
+
+#include "app/ExitStatus.h"
+#include "app/ReadReport.h"
+#include "app/Spool.h"
+#include "app/StandardStreams.h"
+#include "store/FeedDatabase.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Control characters would break the one-line-per-feed layout.
+void appendListField(QByteArray &out, const std::optional<std::string_view> &utf8) {
+  if (!utf8) {
+    return;
+  }
+  for (const char c : *utf8) {
+    const auto b = static_cast<unsigned char>(c);
+    out.append(b < 0x20 || b == 0x7F ? ' ' : c);
+  }
+}
+
+}  // namespace
+
+int runList(const fs::path &database) {
+  if (stdoutIsTheDatabase(database)) return ExitStatus::kUsage;
+  Spool spool;
+  QByteArray line;
+  ReadOptions options;
+  options.onRestart = [&spool] { spool.rewind(); };
+  const ReadResult read = forEachFeedRowAt(
+      database,
+      [&](const FeedRow &row) {
+        line.clear();
+        appendListField(line, row.title);
+        line.append('\t');
+        appendListField(line, row.htmlUrl);
+        line.append('\t');
+        appendListField(line, row.xmlUrl);
+        line.append('\n');
+        return spool.append(line.constData(), line.size());
+      },
+      options);
+  if (read.status != ReadStatus::Stopped && !read.ok()) return readFailed(read);
+  if (auto error = spool.error()) {
+    printLine(stderr, *error);
+    return ExitStatus::kWriteFailed;
+  }
+  if (auto error = spool.copyToStdout()) {
+    printLine(stderr,
+              QStringLiteral("Could not write the list to standard output: %1.").arg(*error));
+    return ExitStatus::kWriteFailed;
+  }
+  sayRepaired(read);
+  return ExitStatus::kOk;
+}

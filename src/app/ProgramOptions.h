@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+#include "app/BackupFolder.h"
+
+// What the program's arguments ask for, parsed once by the program and handed
+// whole to the window's module. Names stay the bytes the user gave. Qt's own
+// options (-platform, -style, ...) are left for QApplication.
+struct ProgramOptions {
+  enum class Command { Window, Help, Version, Export, List, Check, Backup };
+
+  Command command = Command::Window;
+  std::optional<QByteArray> database;      // --database PATH
+  QByteArray file;                         // --export FILE ("-": standard output), --check FILE
+  std::optional<QByteArray> backupFolder;  // --backup FOLDER; absent: the default folder
+  int keep = kDefaultBackupsKept;          // --keep N
+};
+
+struct ParsedOptions {
+  ProgramOptions options;
+  // A sentence when the arguments cannot be used; the options are then not
+  // to be acted on.
+  QString error;
+};
+
+ParsedOptions parseProgramOptions(int argc, char **argv);

@@ -1,0 +1,30 @@
+#include "export/ExportPass.h"
+
+ExportPass::ExportPass(std::size_t expectedFeeds) : expectedFeeds_(expectedFeeds) { restart(); }
+
+ExportPass::ExportPass(OpmlBuilder::Sink sink) : sink_(std::move(sink)) { restart(); }
+
+void ExportPass::restart() {
+  if (sink_) {
+    builder_.emplace(sink_);
+  } else {
+    builder_.emplace(expectedFeeds_);
+  }
+  written_.clear();
+}
+
+bool ExportPass::add(const FeedRow &row) {
+  builder_->addOutline(row);
+  written_.add(row.xmlUrl);
+  return builder_->sinkOk();
+}
+
+QByteArray ExportPass::finish() && { return std::move(*builder_).finish(); }
+
+ExportPass exportOfRows(const FeedRowTable &feeds, const std::vector<int> &selectedRows) {
+  // The whole working list first, then the document.
+  const std::vector<std::size_t> chosen = exportedFeedIndexes(feeds.size(), selectedRows);
+  ExportPass pass(chosen.size());
+  for (const std::size_t index : chosen) pass.add(feeds.row(index));
+  return pass;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <optional>
+#include <vector>
+
+#include "export/OpmlWriter.h"
+#include "export/WrittenFileCheck.h"
+#include "store/FeedRow.h"
+#include "store/FeedRowTable.h"
+
+// One pass over the feeds of an export: their OPML document, and the record
+// of what it holds that the written file is checked against. Every export
+// goes through it: the command line's, the backups' and the window's.
+class ExportPass {
+ public:
+  // Builds the document in memory; expectedFeeds only sizes the buffer.
+  explicit ExportPass(std::size_t expectedFeeds = 0);
+  // Hands the document to sink in pieces as it grows (see OpmlBuilder).
+  explicit ExportPass(OpmlBuilder::Sink sink);
+
+  // Adds one feed; false once the sink has refused bytes.
+  bool add(const FeedRow &row);
+  // Forgets every feed added, for a read that starts over.
+  void restart();
+
+  const WrittenFeeds &written() const { return written_; }
+  // The document (empty when it went to a sink).
+  QByteArray finish() &&;
+
+ private:
+  OpmlBuilder::Sink sink_;
+  std::size_t expectedFeeds_ = 0;
+  std::optional<OpmlBuilder> builder_;
+  WrittenFeeds written_;
+};
+
+// The export of the feeds whose rows are selected in the export table (see
+// exportedFeedIndexes), in memory.
+ExportPass exportOfRows(const FeedRowTable &feeds, const std::vector<int> &selectedRows);

@@ -1,0 +1,109 @@
+#include "window/ExportFlow.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "export/CXExportListVC.h"
+#include "export/CXProgressIndicator.h"
+#include "platform/AtomicFile.h"
+#include "platform/Localized.h"
+#include "store/CXExportStorage.h"
+#include "store/FeedDatabase.h"
+#include "toolkit/CXAlert.h"
+
+namespace {
+
+QString text(const char *key) { return localized("CXInterfaceString", key); }
+
+}  // namespace
+
+ExportFlow::ExportFlow(CXExportListVC &list, QWidget *window, const CXExportStorage &store,
+                       QObject *parent)
+    : QObject(parent), list_(list), window_(window), store_(store) {}
+
+void ExportFlow::start() {
+  if (running_) return;
+  if (list_.isListComplete()) {
+    write();
+    return;
+  }
+  // Feeds the read never reached would be missing from the file without a
+  // word: the user decides.
+  running_ = true;
+  QPointer<ExportFlow> self(this);
+  CXAlert::showAlertWithTitleInformTextButtonTitlesCompletionHandler(
+      text("Export an incomplete list?"),
+      list_.readWarning() + QStringLiteral("\n\n") +
+          text("Only the feeds in the list can be exported; those that could not be read will "
+               "be missing from the file."),
+      {text("Export Anyway"), text("Cancel")}, [self](int answer) {
+        if (!self) return;
+        self->running_ = false;
+        if (answer == 1)
+          self->write();
+        else
+          emit self->finished(std::nullopt);
+      });
+}
+
+void ExportFlow::write() {
+  running_ = true;
+  CXProgressIndicator *progress = list_.exportProgress();
+  if (progress) {
+    progress->startAnimation();
+    progress->show();
+  }
+  // Fixed before the panel opens: what the user ticked when asking is what
+  // gets written.
+  ExportPass pass = list_.exportOfTickedFeeds();
+  const WrittenFeeds written = pass.written();
+  const QByteArray document = std::move(pass).finish();
+
+  std::unique_ptr<SavePanel> panel = savePanelFactory_ ? savePanelFactory_() : nullptr;
+  std::optional<QString> path;
+  if (panel) {
+    panel->setAllowedExtensions({QStringLiteral("opml")});
+    panel->setCanCreateDirectories(true);
+    panel->setProposedName(text("My Feeds"));
+    path = panel->runModal(window_);
+  }
+  std::optional<QString> failure;
+  std::optional<Written> done;
+  if (path) {
+    // The same guard as the command line's: never the reader's own files, and
+    // never a wait on a pipe that nobody reads.
+    const auto database = store_.databasePath();
+    AtomicFile::Options options =
+        database ? sparingDatabaseFiles(*database) : AtomicFile::Options();
+    options.mayWait = false;
+    if (const std::optional<Sentence> error = AtomicFile::write(*path, document, options)) {
+      failure = localized(*error);
+    } else {
+      // Read back and compared with what was ticked; a device written in
+      // place cannot be read back.
+      const QFileInfo file(*path);
+      if (!file.isFile()) {
+        done = Written{file.absoluteFilePath(), std::nullopt};
+      } else if (!(failure = checkWrittenFile(QFile::encodeName(*path),
+                                              text("“%1”").arg(file.fileName()), written))) {
+        done = Written{file.absoluteFilePath(), written.count()};
+      }
+    }
+  }
+
+  if (progress) {
+    progress->hide();
+    progress->stopAnimation();
+  }
+  running_ = false;
+  if (failure) {
+    emit failed();
+    showFailure(*failure);
+  }
+  emit finished(done);
+}
+
+void ExportFlow::showFailure(const QString &reason) {
+  CXAlert::showAlertWithTitleInformTextButtonTitlesCompletionHandler(
+      text("The export could not be saved"), reason, {text("OK")}, [](int) {});
+}
