@@ -25,6 +25,7 @@
 #include "Spawn.h"
 #include "export/OpmlWriter.h"
 #include "store/FeedDatabase.h"
+#include "store/FeedsQuery.h"
 
 extern char **environ;
 namespace fs = std::filesystem;

@@ -16,10 +16,6 @@
 // existing shared-memory index (-shm), as SQLite's readers keep it current.
 // Names are taken as bytes and never read as SQLite URIs.
 
-// The one statement the exporter runs against the reader's database.
-inline constexpr char kFeedsQuery[] =
-    "SELECT FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK FROM FEEDS";
-
 // True when the name leads to a regular file that can be opened for reading;
 // a FIFO, socket, device or folder is answered at once with false. Opens
 // nothing for longer than the call and never creates the file.
@@ -31,11 +27,6 @@ ReadResult probeDatabaseAt(const std::filesystem::path &path);
 
 // Runs the feeds query and keeps every row in ReadResult::rows.
 ReadResult readFeedsAt(const std::filesystem::path &path, const ReadOptions &options = {});
-
-// Takes one row, whose bytes live only during the call; returns false to
-// stop the read there (the result is then Stopped), e.g. because the place
-// the rows go to failed.
-using FeedRowVisitor = std::function<bool(const FeedRow &)>;
 
 // Runs the feeds query and hands each row to onRow as it is read, so that a
 // caller that streams the rows never holds all of them at once.

@@ -4,10 +4,14 @@
 #include <cstddef>
 #include <filesystem>
 
-#include "store/FeedDatabase.h"
+#include "store/ReadResult.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
+
+// The one statement the exporter runs against the reader's database.
+inline constexpr char kFeedsQuery[] =
+    "SELECT FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK FROM FEEDS";
 
 // The feeds query on one SQLite connection of its own, used on the calling
 // thread only. Opening, preparing and stepping are steps of their own, so

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "platform/Sentence.h"
+#include "store/FeedRow.h"
 #include "store/FeedRowTable.h"
 
 enum class ReadStatus {
@@ -59,6 +60,11 @@ struct ReadResult {
   // Anything else that keeps the rows from being read, said by `message`.
   static ReadResult unreadable(const QString &why, Sentence message);
 };
+
+// Takes one row, whose bytes live only during the call; returns false to
+// stop the read there (the result is then Stopped), e.g. because the place
+// the rows go to failed.
+using FeedRowVisitor = std::function<bool(const FeedRow &)>;
 
 struct ReadOptions {
   // How long to wait for another program's lock on the file before giving up.
