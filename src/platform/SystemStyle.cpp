@@ -8,7 +8,7 @@
 #include <QThread>
 #include <mutex>
 
-#include "platform/DesktopNotifications.h"
+#include "platform/SessionBus.h"
 
 namespace {
 

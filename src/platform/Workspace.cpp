@@ -18,9 +18,9 @@
 #include <map>
 #include <string>
 
-#include "platform/DesktopNotifications.h"
 #include "platform/FileNames.h"
 #include "platform/ProcFiles.h"
+#include "platform/SessionBus.h"
 
 namespace {
 
