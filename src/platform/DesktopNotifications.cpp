@@ -1,11 +1,15 @@
 #include "DesktopNotifications.h"
 
-#include <QDBusConnection>
 #include <QDBusMessage>
 #include <QGuiApplication>
 
+#include "platform/SessionBusConnection.h"
+
 namespace DesktopNotifications {
 
+namespace {
+
+// The hints that carry the sound choice to the server.
 QVariantMap hintsFor(const Notification &notification) {
   QVariantMap hints;
   if (notification.withDefaultSound) {
@@ -18,12 +22,11 @@ QVariantMap hintsFor(const Notification &notification) {
   return hints;
 }
 
+}  // namespace
+
 bool deliver(const Notification &notification) {
-  if (!SessionBus::mayBeReachable()) {
-    return false;
-  }
-  QDBusConnection bus = QDBusConnection::sessionBus();
-  if (!bus.isConnected()) {
+  std::optional<QDBusConnection> bus = SessionBus::connection();
+  if (!bus) {
     return false;
   }
   QDBusMessage call = QDBusMessage::createMethodCall(
@@ -44,7 +47,7 @@ bool deliver(const Notification &notification) {
        << int(-1);                // expire_timeout: the server's default
   // Not waited for: a missing service answers with an error nobody needs.
   call.setAutoStartService(true);
-  return bus.send(call);
+  return bus->send(call);
 }
 
 }  // namespace DesktopNotifications

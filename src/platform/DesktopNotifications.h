@@ -4,8 +4,7 @@
 #include <QStringList>
 #include <QVariantMap>
 
-// SessionBus comes with this header for the window's entry point, which
-// includes it for SessionBus::preventAutolaunch().
+// The window's entry point reaches SessionBus::preventAutolaunch() here.
 #include "platform/SessionBus.h"
 
 // Desktop notifications through the org.freedesktop.Notifications service on
@@ -20,9 +19,6 @@ struct Notification {
   // otherwise ask it to stay silent.
   bool withDefaultSound = false;
 };
-
-// The hints that carry the sound choice to the server.
-QVariantMap hintsFor(const Notification &notification);
 
 // Sends the notification and returns at once. Returns false when no session
 // bus is reachable, true when the request left the process.

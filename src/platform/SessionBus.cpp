@@ -13,7 +13,7 @@ bool mayBeReachable() {
   }
   // Several addresses may be listed, separated by ';'; any usable one will do.
   for (const QByteArray &entry : address.split(';')) {
-    if (entry.startsWith("disabled:")) continue;
+    if (entry.startsWith(kDisabledAddress)) continue;
     if (!entry.startsWith("unix:path=")) {
       if (!entry.trimmed().isEmpty()) {
         return true;  // abstract sockets, tcp, ...: only a connection attempt can tell
