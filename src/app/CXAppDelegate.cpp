@@ -95,7 +95,7 @@ void CXAppDelegate::configureSharedAlert() {
   CXAlert::sharedAlert().setButtonsSettings({first, second});
   // Decided once: the alert keeps this scheme for the rest of the run.
   CXAlert::sharedAlert().setAlertAppearance(
-      CXServiceFunctions::colorScheme() == ColorScheme::Dark ? 1 : 0);
+      CXServiceFunctions::appAppearance() == Appearance::kDark ? 1 : 0);
 }
 
 void CXAppDelegate::applicationDidFinishLaunching() {

@@ -10,7 +10,7 @@
 #include "app/TerminationSignals.h"
 #include "app/WindowModule.h"
 #include "app/WindowStart.h"
-#include "platform/DesktopNotifications.h"
+#include "platform/SessionBus.h"
 #include "store/CXExportStorage.h"
 
 extern "C" __attribute__((visibility("default"))) int orvellaExporterWindowMain(

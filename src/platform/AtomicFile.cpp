@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/AtomicFileTarget.h"
 #include "platform/EndingSignals.h"
 
 namespace AtomicFile {
@@ -55,13 +56,6 @@ QString plainReason(const QString &reason) {
   return why;
 }
 
-QByteArray folderOf(const QByteArray &path) {
-  const qsizetype slash = path.lastIndexOf('/');
-  if (slash < 0) return QByteArrayLiteral(".");
-  if (slash == 0) return QByteArrayLiteral("/");
-  return path.left(slash);
-}
-
 // A name short enough for any folder, so that a target whose own name is at
 // the system's limit can still be replaced.
 QByteArray shortTemporaryName(const QByteArray &folder) {
@@ -71,92 +65,6 @@ QByteArray shortTemporaryName(const QByteArray &folder) {
     name.append(letters[QRandomGenerator::global()->bounded(36)]);
   }
   return name;
-}
-
-// Where a name leads once its symbolic links are followed, link by link, as
-// the system follows them when it opens or creates a file through them.
-struct Walk {
-  enum Kind {
-    Existing,       // `path` is the file (no link); `info` is its lstat
-    New,            // nothing at `path` yet: the file is created there
-    OwnDescriptor,  // a name for one of our descriptors (/dev/stdout, /dev/fd/N)
-    Refused,        // a link in a shared folder that belongs to someone else
-    Failed,         // errno says why
-  } kind = Failed;
-  QByteArray path;
-  struct stat info {};
-  int descriptor = -1;
-};
-
-// A link in a sticky folder that everyone may write is only followed when it
-// belongs to the user or to the folder's owner: anyone could have planted it
-// there, pointing at a file of the user's to be overwritten.
-bool plantedLink(const QByteArray &link, const struct stat &linkInfo) {
-  struct stat folder {};
-  if (::stat(folderOf(link).constData(), &folder) != 0) return false;
-  const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
-  return shared && linkInfo.st_uid != ::geteuid() && linkInfo.st_uid != folder.st_uid;
-}
-
-Walk followLinks(QByteArray path) {
-  static const QByteArray prefixes[] = {QByteArrayLiteral("/proc/self/fd/"),
-                                        QByteArrayLiteral("/dev/fd/"),
-                                        "/proc/" + QByteArray::number(::getpid()) + "/fd/"};
-  Walk walk;
-  for (int hops = 0; hops < 40; ++hops) {
-    for (const QByteArray &prefix : prefixes) {
-      if (!path.startsWith(prefix)) continue;
-      bool number = false;
-      const int fd = path.mid(prefix.size()).toInt(&number);
-      if (number && fd >= 0) {
-        walk.kind = Walk::OwnDescriptor;
-        walk.descriptor = fd;
-        return walk;
-      }
-    }
-    walk.path = path;
-    if (::lstat(path.constData(), &walk.info) != 0) {
-      walk.kind = errno == ENOENT ? Walk::New : Walk::Failed;
-      return walk;
-    }
-    if (!S_ISLNK(walk.info.st_mode)) {
-      walk.kind = Walk::Existing;
-      return walk;
-    }
-    if (plantedLink(path, walk.info)) {
-      walk.kind = Walk::Refused;
-      return walk;
-    }
-    QByteArray target(static_cast<qsizetype>(walk.info.st_size > 0 ? walk.info.st_size : 4096) + 1,
-                      '\0');
-    const ssize_t size = ::readlink(path.constData(), target.data(), std::size_t(target.size()));
-    if (size <= 0 || size >= target.size()) {
-      if (size >= 0) errno = ENAMETOOLONG;
-      walk.kind = Walk::Failed;
-      return walk;
-    }
-    target.truncate(size);
-    path = target.startsWith('/') ? target : folderOf(path) + '/' + target;
-  }
-  errno = ELOOP;
-  walk.kind = Walk::Failed;
-  return walk;
-}
-
-// The name from the root with the folder's links resolved, for comparing
-// with names that do not exist yet.
-QByteArray canonicalName(const QByteArray &path) {
-  const QByteArray folder = folderOf(path);
-  char *resolved = ::realpath(folder.constData(), nullptr);
-  if (resolved == nullptr) return path;
-  QByteArray name(resolved);
-  std::free(resolved);
-  if (!name.endsWith('/')) name += '/';
-  return name + path.mid(path.lastIndexOf('/') + 1);
-}
-
-bool sameFile(const struct stat &a, const struct stat &b) {
-  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 // Waits until the descriptor can take more; with waitForEver false, only
@@ -188,12 +96,7 @@ QByteArray absoluteName(const QByteArray &path) {
 
 bool isAnyOf(int fd, const std::vector<std::string> &names) {
   struct stat info {};
-  if (::fstat(fd, &info) != 0) return false;
-  for (const std::string &name : names) {
-    struct stat other {};
-    if (::stat(name.c_str(), &other) == 0 && sameFile(info, other)) return true;
-  }
-  return false;
+  return ::fstat(fd, &info) == 0 && isAnyOf(info, names);
 }
 
 Writer::Writer(const QByteArray &nativePath, Options options)
@@ -236,42 +139,6 @@ void Writer::setError(Sentence error, Failure kind) {
                            : std::move(error);
 }
 
-Sentence Writer::protectedReason() const {
-  return options_.protectedReason.isEmpty()
-             ? Sentence(QT_TRANSLATE_NOOP("CXInterfaceString", "the file may not be replaced"))
-             : options_.protectedReason;
-}
-
-// Refuses a target that is one of the protected files or that the user may
-// not write. `existing` is the target's stat when it exists.
-bool Writer::refusedTarget(const struct stat *existing, const QByteArray &name) {
-  const QByteArray canonical = existing ? QByteArray() : canonicalName(name);
-  for (const std::string &file : options_.protectedFiles) {
-    struct stat info {};
-    const bool same = existing ? ::stat(file.c_str(), &info) == 0 && sameFile(*existing, info)
-                               : canonical == QByteArray::fromStdString(file);
-    if (same) {
-      fail(protectedReason(), Failure::Protected);
-      return true;
-    }
-  }
-  if (existing && S_ISREG(existing->st_mode)) {
-    // Editors and cp refuse to replace such a file, root included when the
-    // file has no write bit at all.
-    if ((existing->st_mode & 0222) == 0) {
-      fail(Sentence(QT_TRANSLATE_NOOP("CXInterfaceString", "no one may write to it")),
-           Failure::WriteProtected);
-      return true;
-    }
-    if (::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0 && errno == EACCES) {
-      fail(Sentence(QT_TRANSLATE_NOOP("CXInterfaceString", "you may not write to it")),
-           Failure::WriteProtected);
-      return true;
-    }
-  }
-  return false;
-}
-
 void Writer::failWithErrno(int error) { fail(QString::fromLocal8Bit(std::strerror(error))); }
 
 bool Writer::ensureOpen() {
@@ -281,82 +148,44 @@ bool Writer::ensureOpen() {
     fail(QString());
     return false;
   }
-  // A name that leads nowhere (a link the kernel refuses to follow, a
-  // folder we may not search) is not followed by hand.
-  struct stat followed {};
-  if (::stat(path_.constData(), &followed) != 0 && errno != ENOENT) {
+  const Target target = Target::of(path_, options_);
+  switch (target.kind) {
+    case Target::Refused:
+      fail(target.reason, target.failure);
+      return false;
+    case Target::Failed:
+      failWithErrno(target.error);
+      return false;
+    case Target::OwnDescriptor:
+      fd_ = ::fcntl(target.descriptor, F_DUPFD_CLOEXEC, 0);
+      break;
+    case Target::Node:
+      // Without waiting, a pipe that no program reads is an error at once
+      // instead of a hang.
+      fd_ = ::open(target.path.constData(),
+                   O_WRONLY | O_CLOEXEC | O_NOCTTY | (options_.mayWait ? 0 : O_NONBLOCK));
+      if (fd_ < 0 && errno == ENXIO) {
+        if (S_ISFIFO(target.file->st_mode)) {
+          fail(Sentence(QT_TRANSLATE_NOOP("CXInterfaceString",
+                                          "it is a pipe that no program is reading from")));
+          return false;
+        }
+        errno = ENOTSUP;
+      }
+      break;
+    case Target::Replace:
+      return openTemporary(target);
+  }
+  if (fd_ < 0) {
     failWithErrno(errno);
     return false;
   }
-  const Walk walk = followLinks(path_);
-  switch (walk.kind) {
-    case Walk::Refused:
-      fail(Sentence(QT_TRANSLATE_NOOP(
-               "CXInterfaceString",
-               "it is a link in a folder that everyone may write to, and it belongs to another "
-               "user, so it is not followed")),
-           Failure::PlantedLink);
-      return false;
-    case Walk::Failed:
-      failWithErrno(errno ? errno : ELOOP);
-      return false;
-    case Walk::OwnDescriptor: {
-      // Never replaced: the file behind the descriptor may be opened for
-      // appending, or be a pipe, and the redirection holds it open.
-      if (isAnyOf(walk.descriptor, options_.protectedFiles)) {
-        fail(protectedReason(), Failure::Protected);
-        return false;
-      }
-      fd_ = ::fcntl(walk.descriptor, F_DUPFD_CLOEXEC, 0);
-      if (fd_ < 0) {
-        failWithErrno(errno);
-        return false;
-      }
-      inPlace_ = true;
-      return true;
-    }
-    case Walk::New:
-      // A link to a file that does not exist yet is written through too, so
-      // that the link stays a link and its file is created.
-      if (refusedTarget(nullptr, walk.path)) return false;
-      finalPath_ = walk.path;
-      break;
-    case Walk::Existing: {
-      const struct stat &info = walk.info;
-      if (S_ISDIR(info.st_mode)) {
-        fail(Sentence(QT_TRANSLATE_NOOP("CXInterfaceString", "it is a folder")));
-        return false;
-      }
-      if (S_ISBLK(info.st_mode)) {
-        fail(Sentence(QT_TRANSLATE_NOOP("CXInterfaceString", "it is a disk device")));
-        return false;
-      }
-      if (refusedTarget(&info, walk.path)) return false;
-      if (!S_ISREG(info.st_mode)) {
-        // A terminal, pipe, socket or other device: written as it is, never
-        // replaced by a file. Without waiting, a pipe that no program reads
-        // is an error at once instead of a hang.
-        const int wait = options_.mayWait ? 0 : O_NONBLOCK;
-        fd_ = ::open(walk.path.constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY | wait);
-        if (fd_ < 0) {
-          if (errno == ENXIO && S_ISFIFO(info.st_mode)) {
-            fail(Sentence(QT_TRANSLATE_NOOP("CXInterfaceString",
-                                            "it is a pipe that no program is reading from")));
-          } else {
-            failWithErrno(errno == ENXIO ? ENOTSUP : errno);
-          }
-          return false;
-        }
-        inPlace_ = true;
-        return true;
-      }
-      // The link stays a link; the file it leads to is replaced.
-      finalPath_ = walk.path;
-      keepMode_ = true;
-      modeToKeep_ = info.st_mode & 07777;
-      break;
-    }
-  }
+  inPlace_ = true;
+  return true;
+}
+
+bool Writer::openTemporary(const Target &target) {
+  finalPath_ = target.path;
   const QByteArray folder = folderOf(finalPath_);
   fd_ = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
   if (fd_ < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
@@ -376,7 +205,8 @@ bool Writer::ensureOpen() {
     failWithErrno(errno);
     return false;
   }
-  if (keepMode_) ::fchmod(fd_, modeToKeep_);
+  // A file that is replaced keeps its permissions.
+  if (target.file) ::fchmod(fd_, target.file->st_mode & 07777);
   return true;
 }
 
@@ -415,15 +245,7 @@ bool Writer::rewind() {
 
 std::optional<Sentence> Writer::commit() {
   if (!ensureOpen()) return error_;
-  if (inPlace_) {
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0 && errno != EINTR) {
-      failWithErrno(errno);
-      return error_;
-    }
-    return std::nullopt;
-  }
+  if (inPlace_) return close() ? std::nullopt : error_;
   if (::fdatasync(fd_) != 0 && errno != EINVAL) {
     failWithErrno(errno);
     return error_;
@@ -449,12 +271,7 @@ std::optional<Sentence> Writer::commit() {
       return error_;
     }
   }
-  const int fd = fd_;
-  fd_ = -1;
-  if (::close(fd) != 0 && errno != EINTR) {
-    failWithErrno(errno);
-    return error_;
-  }
+  if (!close()) return error_;
   if (::rename(namedTemp_.constData(), finalPath_.constData()) != 0) {
     failWithErrno(errno);
     return error_;
@@ -463,6 +280,16 @@ std::optional<Sentence> Writer::commit() {
   EndingSignals::forget(tempTicket_);
   tempTicket_ = -1;
   return std::nullopt;
+}
+
+bool Writer::close() {
+  const int fd = fd_;
+  fd_ = -1;
+  if (::close(fd) != 0 && errno != EINTR) {
+    failWithErrno(errno);
+    return false;
+  }
+  return true;
 }
 
 std::optional<Sentence> write(const QByteArray &nativePath, const QByteArray &bytes,

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <sys/stat.h>
-
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -68,6 +66,8 @@ std::optional<Sentence> write(const QByteArray &nativePath, const QByteArray &by
 std::optional<Sentence> write(const QString &path, const QByteArray &bytes,
                               const Options &options = {});
 
+struct Target;
+
 // The same, for content that arrives piece by piece. Nothing is visible at a
 // replaced target until commit() succeeds; a writer destroyed without a
 // successful commit leaves nothing behind.
@@ -102,11 +102,11 @@ class Writer {
 
  private:
   bool ensureOpen();
+  bool openTemporary(const Target &target);
+  bool close();
   void fail(const QString &reason, Failure kind = Failure::Other);
   void fail(const Sentence &reason, Failure kind = Failure::Other);
   void setError(Sentence error, Failure kind);
-  Sentence protectedReason() const;
-  bool refusedTarget(const struct stat *existing, const QByteArray &name);
   void failWithErrno(int error);
   void discard();
 
@@ -118,8 +118,6 @@ class Writer {
   Failure failure_ = Failure::None;
   int fd_ = -1;
   bool inPlace_ = false;
-  bool keepMode_ = false;
-  unsigned modeToKeep_ = 0;
   std::optional<Sentence> error_;
 };
 

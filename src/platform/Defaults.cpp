@@ -145,36 +145,27 @@ bool Defaults::boolForKey(const QString &key) {
   return text == QLatin1String("true") || text == QLatin1String("yes");
 }
 
-void Defaults::setBool(const QString &key, bool value) {
-  std::lock_guard lock(state_->mutex);
-  state_->refresh();
-  state_->settings.setValue(key, value);
-  state_->flush();
-}
+void Defaults::setBool(const QString &key, bool value) { store(key, value); }
 
-void Defaults::setInteger(const QString &key, qint64 value) {
-  std::lock_guard lock(state_->mutex);
-  state_->refresh();
-  state_->settings.setValue(key, value);
-  state_->flush();
-}
+void Defaults::setInteger(const QString &key, qint64 value) { store(key, value); }
 
-void Defaults::remove(const QString &key) {
-  std::lock_guard lock(state_->mutex);
-  state_->refresh();
-  state_->settings.remove(key);
-  state_->flush();
-}
+void Defaults::remove(const QString &key) { store(key, QVariant()); }
 
 QString Defaults::stringForKey(const QString &key) {
   std::lock_guard lock(state_->mutex);
   return state_->value(key).toString();
 }
 
-void Defaults::setString(const QString &key, const QString &value) {
+void Defaults::setString(const QString &key, const QString &value) { store(key, value); }
+
+void Defaults::store(const QString &key, const QVariant &value) {
   std::lock_guard lock(state_->mutex);
   state_->refresh();
-  state_->settings.setValue(key, value);
+  if (value.isValid()) {
+    state_->settings.setValue(key, value);
+  } else {
+    state_->settings.remove(key);
+  }
   state_->flush();
 }
 

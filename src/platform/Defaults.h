@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QString>
-#include <QtGlobal>
+#include <QVariant>
 #include <memory>
 
 // The application's own preferences (what macOS calls the standard user
@@ -38,6 +38,8 @@ class Defaults {
  private:
   Defaults();
   ~Defaults();
+  // Sets key to value, or removes it for no value, and writes the file out.
+  void store(const QString &key, const QVariant &value);
 
   struct State;
   std::unique_ptr<State> state_;

@@ -1,51 +1,15 @@
 #include "DesktopNotifications.h"
 
-#include <QDBusConnection>
 #include <QDBusMessage>
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 
-namespace SessionBus {
-
-bool mayBeReachable() {
-  const QByteArray address = qgetenv("DBUS_SESSION_BUS_ADDRESS");
-  if (address.isEmpty()) {
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    return !runtime.isEmpty() && QFileInfo::exists(QFile::decodeName(runtime + "/bus"));
-  }
-  // Several addresses may be listed, separated by ';'; any usable one will do.
-  for (const QByteArray &entry : address.split(';')) {
-    if (entry.startsWith("disabled:")) continue;
-    if (!entry.startsWith("unix:path=")) {
-      if (!entry.trimmed().isEmpty()) {
-        return true;  // abstract sockets, tcp, ...: only a connection attempt can tell
-      }
-      continue;
-    }
-    const QByteArray path = entry.mid(int(qstrlen("unix:path="))).split(',').constFirst();
-    if (QFileInfo::exists(QFile::decodeName(path))) {
-      return true;
-    }
-  }
-  return false;
-}
-
-namespace {
-bool prevented = false;
-}
-
-void preventAutolaunch() {
-  if (!qgetenv("DBUS_SESSION_BUS_ADDRESS").isEmpty() || mayBeReachable()) return;
-  prevented = qputenv("DBUS_SESSION_BUS_ADDRESS", kDisabledAddress);
-}
-
-bool autolaunchPrevented() { return prevented; }
-
-}  // namespace SessionBus
+#include "platform/SessionBusConnection.h"
 
 namespace DesktopNotifications {
 
+namespace {
+
+// The hints that carry the sound choice to the server.
 QVariantMap hintsFor(const Notification &notification) {
   QVariantMap hints;
   if (notification.withDefaultSound) {
@@ -58,12 +22,11 @@ QVariantMap hintsFor(const Notification &notification) {
   return hints;
 }
 
+}  // namespace
+
 bool deliver(const Notification &notification) {
-  if (!SessionBus::mayBeReachable()) {
-    return false;
-  }
-  QDBusConnection bus = QDBusConnection::sessionBus();
-  if (!bus.isConnected()) {
+  std::optional<QDBusConnection> bus = SessionBus::connection();
+  if (!bus) {
     return false;
   }
   QDBusMessage call = QDBusMessage::createMethodCall(
@@ -84,7 +47,7 @@ bool deliver(const Notification &notification) {
        << int(-1);                // expire_timeout: the server's default
   // Not waited for: a missing service answers with an error nobody needs.
   call.setAutoStartService(true);
-  return bus.send(call);
+  return bus->send(call);
 }
 
 }  // namespace DesktopNotifications

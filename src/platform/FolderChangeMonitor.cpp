@@ -1,15 +1,11 @@
 #include "FolderChangeMonitor.h"
 
+#include <sys/inotify.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdint>
-
-#if defined(__linux__)
-#include <sys/inotify.h>
-
 #include <cstring>
-#endif
 
 FolderChangeMonitor::~FolderChangeMonitor() { stop(); }
 
@@ -19,8 +15,6 @@ void FolderChangeMonitor::stop() {
     fd_ = -1;
   }
 }
-
-#if defined(__linux__)
 
 bool FolderChangeMonitor::watch(const QByteArray &folder) {
   stop();
@@ -72,11 +66,3 @@ bool FolderChangeMonitor::changed() {
     }
   }
 }
-
-#else
-
-bool FolderChangeMonitor::watch(const QByteArray &) { return false; }
-
-bool FolderChangeMonitor::changed() { return true; }
-
-#endif

@@ -4,13 +4,13 @@
 
 // Tells, without touching the disk, whether anything in one folder may have
 // changed since the last question: the kernel queues a note of every change
-// (inotify on Linux) and a question only looks at that queue. Cheaper than
+// (inotify) and a question only looks at that queue. Cheaper than
 // asking for a file's status: a loop that checks a settings file a hundred
 // times a second pays for this check, not for a path lookup.
 //
-// Inactive where the folder cannot be watched (it does not exist, the
-// platform has no such queue, the watch was lost): then changedSince() always
-// answers true and the caller looks at the file itself. Not thread-safe.
+// Inactive where the folder cannot be watched (it does not exist, the watch
+// was lost): then changed() always answers true and the caller looks at the
+// file itself. Not thread-safe.
 class FolderChangeMonitor {
  public:
   FolderChangeMonitor() = default;

@@ -29,13 +29,6 @@ std::optional<std::filesystem::path> url(std::string_view groupId) {
   if (!isPlainFolderName(groupId)) {
     return std::nullopt;
   }
-#if defined(__APPLE__)
-  auto home = absoluteEnv("HOME");
-  if (!home) {
-    return std::nullopt;
-  }
-  return *home / "Library" / "Group Containers" / std::string(groupId);
-#else
   // The XDG base-directory rules ignore a relative XDG_DATA_HOME.
   if (auto data = absoluteEnv("XDG_DATA_HOME")) {
     return *data / std::string(groupId);
@@ -45,7 +38,6 @@ std::optional<std::filesystem::path> url(std::string_view groupId) {
     return std::nullopt;
   }
   return *home / ".local" / "share" / std::string(groupId);
-#endif
 }
 
 }  // namespace GroupContainer

@@ -6,8 +6,8 @@
 
 // The folder that applications of one group share.
 //
-// Linux: $XDG_DATA_HOME/<group id>, with ~/.local/share when XDG_DATA_HOME is
-// unset or not absolute. macOS: ~/Library/Group Containers/<group id>.
+// $XDG_DATA_HOME/<group id>, with ~/.local/share when XDG_DATA_HOME is unset
+// or not absolute.
 // Empty when no home folder is known or the group id is not a plain folder name.
 namespace GroupContainer {
 

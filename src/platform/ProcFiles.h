@@ -34,7 +34,7 @@ struct Stat {
   bool isKernelThread = false;
 };
 
-std::optional<Stat> parseStat(const QByteArray &text);
+// The stat file of the process folder procDirFd; absent when unreadable.
 std::optional<Stat> readStat(int procDirFd);
 
 }  // namespace procfiles

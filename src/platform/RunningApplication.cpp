@@ -40,21 +40,16 @@ Identity identityOf(int procDir, std::uint64_t startTime) {
   return Identity::Same;
 }
 
-// Kernels without pidfds: signal by pid and watch the stat file. The start
-// time check narrows, but cannot close, the window in which the id could be
-// reused between the check and the kill.
-bool killByPid(pid_t pid, std::uint64_t startTime) {
-  procfiles::Fd dir(
-      ::open(("/proc/" + std::to_string(pid)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (!dir.valid() || identityOf(dir.get(), startTime) == Identity::Gone) {
-    return true;
-  }
+// Kernels without pidfds: signal by pid and watch the stat file of procDir.
+// The start time check narrows, but cannot close, the window in which the id
+// could be reused between the check and the kill.
+bool killByPid(pid_t pid, int procDir, std::uint64_t startTime) {
   if (::kill(pid, SIGKILL) != 0) {
     return errno == ESRCH;
   }
   QElapsedTimer timer;
   timer.start();
-  while (identityOf(dir.get(), startTime) == Identity::Same) {
+  while (identityOf(procDir, startTime) == Identity::Same) {
     if (timer.elapsed() > kDeathWaitMs) {
       return false;
     }
@@ -87,19 +82,16 @@ bool RunningApplication::forceTerminate() const {
   // A pidfd names one process for good: once it is open and the start time
   // still matches, the signal cannot reach a process that took over the id.
   procfiles::Fd pidfd(pidfdOpen(pid_));
-  if (!pidfd.valid()) {
-    if (errno == ESRCH) {
-      return true;
-    }
-    if (errno == ENOSYS) {
-      return killByPid(pid_, startTime_);
-    }
-    return false;
+  if (!pidfd.valid() && errno != ENOSYS) {
+    return errno == ESRCH;
   }
   procfiles::Fd dir(
       ::open(("/proc/" + std::to_string(pid_)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!dir.valid() || identityOf(dir.get(), startTime_) == Identity::Gone) {
     return true;
+  }
+  if (!pidfd.valid()) {
+    return killByPid(pid_, dir.get(), startTime_);
   }
   if (pidfdSendSignal(pidfd.get(), SIGKILL) != 0) {
     return errno == ESRCH;

@@ -1,14 +1,13 @@
 #include "SystemStyle.h"
 
 #include <QCoreApplication>
-#include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QObject>
 #include <QThread>
 #include <mutex>
 
-#include "platform/DesktopNotifications.h"
+#include "platform/SessionBusConnection.h"
 
 namespace {
 
@@ -31,14 +30,11 @@ QVariant unwrap(QVariant value) {
   return value;
 }
 
-std::optional<uint> colorSchemeFrom(const QVariant &raw) {
-  const QVariant value = unwrap(raw);
+// The style a portal color-scheme value stands for.
+std::optional<QString> styleFrom(const QVariant &raw) {
   bool ok = false;
-  const uint scheme = value.toUInt(&ok);
-  if (!ok) {
-    return std::nullopt;
-  }
-  return scheme;
+  const uint scheme = unwrap(raw).toUInt(&ok);
+  return ok ? SystemStyle::styleForColorScheme(scheme) : std::nullopt;
 }
 
 class Watcher;
@@ -75,8 +71,7 @@ class Watcher : public QObject {
     if (nameSpace != kNamespace || key != kKey) {
       return;
     }
-    const auto scheme = colorSchemeFrom(value.variant());
-    setPortalStyle(scheme ? SystemStyle::styleForColorScheme(*scheme) : std::nullopt);
+    setPortalStyle(styleFrom(value.variant()));
   }
 };
 
@@ -92,8 +87,7 @@ std::optional<QString> readPortal(QDBusConnection &bus) {
       }
       return std::nullopt;
     }
-    const auto scheme = colorSchemeFrom(reply.arguments().constFirst());
-    return scheme ? SystemStyle::styleForColorScheme(*scheme) : std::nullopt;
+    return styleFrom(reply.arguments().constFirst());
   }
   return std::nullopt;
 }
@@ -101,12 +95,8 @@ std::optional<QString> readPortal(QDBusConnection &bus) {
 // Reads the portal and subscribes to its changes. Called without the mutex:
 // the bus call may take up to the timeout.
 void connectPortal() {
-  if (!SessionBus::mayBeReachable()) {
-    setPortalStyle(std::nullopt);
-    return;
-  }
-  QDBusConnection bus = QDBusConnection::sessionBus();
-  if (!bus.isConnected()) {
+  std::optional<QDBusConnection> bus = SessionBus::connection();
+  if (!bus) {
     setPortalStyle(std::nullopt);
     return;
   }
@@ -123,13 +113,13 @@ void connectPortal() {
       watcher = state().watcher;
     }
     // Subscribe before reading, so a change between the two is not lost.
-    bus.disconnect(kPortalService, kPortalPath, kSettingsInterface,
-                   QStringLiteral("SettingChanged"), watcher,
-                   SLOT(settingChanged(QString, QString, QDBusVariant)));
-    bus.connect(kPortalService, kPortalPath, kSettingsInterface, QStringLiteral("SettingChanged"),
-                watcher, SLOT(settingChanged(QString, QString, QDBusVariant)));
+    bus->disconnect(kPortalService, kPortalPath, kSettingsInterface,
+                    QStringLiteral("SettingChanged"), watcher,
+                    SLOT(settingChanged(QString, QString, QDBusVariant)));
+    bus->connect(kPortalService, kPortalPath, kSettingsInterface, QStringLiteral("SettingChanged"),
+                 watcher, SLOT(settingChanged(QString, QString, QDBusVariant)));
   }
-  setPortalStyle(readPortal(bus));
+  setPortalStyle(readPortal(*bus));
 }
 
 void initialiseOnce() {
@@ -143,16 +133,10 @@ void initialiseOnce() {
         if (!text.isEmpty()) {
           state().environmentStyle = text;
         }
+        return;
       }
     }
-    bool usePortal = false;
-    {
-      std::lock_guard lock(state().mutex);
-      usePortal = !state().hasEnvironment;
-    }
-    if (usePortal) {
-      connectPortal();
-    }
+    connectPortal();
   });
 }
 

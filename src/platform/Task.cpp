@@ -12,9 +12,9 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/DesktopNotifications.h"
 #include "platform/FileNames.h"
 #include "platform/Log.h"
+#include "platform/SessionBus.h"
 
 extern char **environ;
 

@@ -1,6 +1,5 @@
 #include "WakeableSleep.h"
 
-#if defined(__linux__)
 #include <linux/futex.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -27,20 +26,3 @@ void WakeableSleep::wake() {
   syscall(SYS_futex, reinterpret_cast<std::uint32_t *>(&wakes_), FUTEX_WAKE_PRIVATE, INT_MAX,
           nullptr, nullptr, 0);
 }
-
-#else
-
-void WakeableSleep::sleepFor(std::chrono::nanoseconds duration, Ticket ticket) {
-  std::unique_lock lock(mutex_);
-  woken_.wait_for(lock, duration, [this, ticket] { return wakes_.load() != ticket; });
-}
-
-void WakeableSleep::wake() {
-  {
-    std::lock_guard lock(mutex_);
-    wakes_.fetch_add(1);
-  }
-  woken_.notify_all();
-}
-
-#endif

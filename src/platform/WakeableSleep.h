@@ -4,13 +4,8 @@
 #include <chrono>
 #include <cstdint>
 
-#if !defined(__linux__)
-#include <condition_variable>
-#include <mutex>
-#endif
-
 // A sleep that another thread can cut short, for a loop that wakes on a fixed
-// period. On Linux a sleep is one futex call, as cheap as usleep; a condition
+// period. A sleep is one futex call, as cheap as usleep; a condition
 // variable's timed wait costs about half as much again, which a loop that
 // wakes a hundred times a second pays all day.
 //
@@ -33,8 +28,4 @@ class WakeableSleep {
  private:
   std::atomic<std::uint32_t> wakes_{0};
   static_assert(sizeof(std::atomic<std::uint32_t>) == sizeof(std::uint32_t));
-#if !defined(__linux__)
-  std::mutex mutex_;
-  std::condition_variable woken_;
-#endif
 };

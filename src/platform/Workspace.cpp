@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusReply>
@@ -18,9 +17,9 @@
 #include <map>
 #include <string>
 
-#include "platform/DesktopNotifications.h"
 #include "platform/FileNames.h"
 #include "platform/ProcFiles.h"
+#include "platform/SessionBusConnection.h"
 
 namespace {
 
@@ -104,22 +103,23 @@ QString userDataHome() {
              : QString();
 }
 
+// The first <root><folder><appId>.desktop that is a file.
+std::optional<QString> firstEntry(const QStringList &roots, const QString &folder,
+                                  const QString &appId) {
+  for (const QString &root : roots) {
+    QString path = root + folder + appId + QLatin1String(kDesktopSuffix);
+    if (FileNames::isFile(path)) return path;
+  }
+  return std::nullopt;
+}
+
 // The desktop entry that Flatpak exports for an installed app, user
 // installation first, as the desktop itself searches them.
 std::optional<QString> exportedFlatpakEntry(const QString &appId) {
   QStringList roots;
-  if (QString data = userDataHome(); !data.isEmpty()) {
-    roots << data + QLatin1String("/flatpak");
-  }
+  if (QString data = userDataHome(); !data.isEmpty()) roots << data + QLatin1String("/flatpak");
   roots << QStringLiteral("/var/lib/flatpak");
-  for (const QString &root : roots) {
-    QString path = root + QLatin1String("/exports/share/applications/") + appId +
-                   QLatin1String(kDesktopSuffix);
-    if (FileNames::isFile(path)) {
-      return path;
-    }
-  }
-  return std::nullopt;
+  return firstEntry(roots, QStringLiteral("/exports/share/applications/"), appId);
 }
 
 // Undoes systemd's unit-name escaping: every byte that may not stand in a
@@ -185,11 +185,38 @@ QStringList xdgDirs(const char *variable, const QStringList &fallback) {
   return dirs.isEmpty() ? fallback : dirs;
 }
 
+// The first applications/<appId>.desktop along $XDG_DATA_HOME and
+// $XDG_DATA_DIRS, as the desktop looks desktop entries up.
+std::optional<QString> desktopEntryForAppId(const QString &appId) {
+  if (!isPlainAppId(appId)) {
+    return std::nullopt;
+  }
+  QStringList roots;
+  if (QString data = userDataHome(); !data.isEmpty()) roots << data;
+  roots << xdgDirs("XDG_DATA_DIRS",
+                   {QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")});
+  return firstEntry(roots, QStringLiteral("/applications/"), appId);
+}
+
+// The process that owns this name on the session bus; absent without a bus
+// or an owner.
+std::optional<pid_t> sessionBusOwner(const QString &name) {
+  std::optional<QDBusConnection> bus = SessionBus::connection();
+  if (!bus || bus->interface() == nullptr) {
+    return std::nullopt;
+  }
+  const QDBusReply<uint> pid = bus->interface()->servicePid(name);
+  if (!pid.isValid() || pid.value() == 0) {
+    return std::nullopt;
+  }
+  return static_cast<pid_t>(pid.value());
+}
+
 // The session-bus owners of the ids, by process id.
 std::map<pid_t, QString> busOwners(const QStringList &ids) {
   std::map<pid_t, QString> owners;
   for (const QString &id : ids) {
-    if (auto pid = Workspace::sessionBusOwner(id)) owners.emplace(*pid, id);
+    if (auto pid = sessionBusOwner(id)) owners.emplace(*pid, id);
   }
   return owners;
 }
@@ -220,43 +247,12 @@ std::optional<QString> Workspace::appIdFromCgroup(const QByteArray &cgroup) {
   return std::nullopt;
 }
 
-std::optional<QString> Workspace::desktopEntryForAppId(const QString &appId) {
-  if (!isPlainAppId(appId)) {
-    return std::nullopt;
-  }
-  QStringList roots;
-  if (QString data = userDataHome(); !data.isEmpty()) roots << data;
-  roots << xdgDirs("XDG_DATA_DIRS",
-                   {QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")});
-  for (const QString &root : roots) {
-    const QString path =
-        root + QLatin1String("/applications/") + appId + QLatin1String(kDesktopSuffix);
-    if (FileNames::isFile(path)) return path;
-  }
-  return std::nullopt;
-}
-
-std::optional<pid_t> Workspace::sessionBusOwner(const QString &name) {
-  if (!SessionBus::mayBeReachable()) {
-    return std::nullopt;
-  }
-  QDBusConnection bus = QDBusConnection::sessionBus();
-  if (!bus.isConnected() || bus.interface() == nullptr) {
-    return std::nullopt;
-  }
-  const QDBusReply<uint> pid = bus.interface()->servicePid(name);
-  if (!pid.isValid() || pid.value() == 0) {
-    return std::nullopt;
-  }
-  return static_cast<pid_t>(pid.value());
-}
-
 bool Workspace::activateApplication(const QString &appId) {
-  if (!isPlainAppId(appId) || !SessionBus::mayBeReachable()) {
+  if (!isPlainAppId(appId)) {
     return false;
   }
-  QDBusConnection bus = QDBusConnection::sessionBus();
-  if (!bus.isConnected()) {
+  std::optional<QDBusConnection> bus = SessionBus::connection();
+  if (!bus) {
     return false;
   }
   // The object path the freedesktop application interface derives from the id.
@@ -267,7 +263,7 @@ bool Workspace::activateApplication(const QString &appId) {
   // Never let the bus start the application: only a running one is asked.
   call.setAutoStartService(false);
   call << QVariantMap();  // platform-data: a{sv}
-  const QDBusMessage reply = bus.call(call, QDBus::Block, 2000);
+  const QDBusMessage reply = bus->call(call, QDBus::Block, 2000);
   return reply.type() == QDBusMessage::ReplyMessage;
 }
 
@@ -383,17 +379,14 @@ std::vector<RunningApplication> Workspace::runningApplications(
 bool Workspace::openURL(const QUrl &url) const { return QDesktopServices::openUrl(url); }
 
 bool Workspace::activateFileViewerSelectingURL(const QUrl &file) const {
-  if (SessionBus::mayBeReachable()) {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (bus.isConnected()) {
-      QDBusMessage call = QDBusMessage::createMethodCall(
-          QStringLiteral("org.freedesktop.FileManager1"),
-          QStringLiteral("/org/freedesktop/FileManager1"),
-          QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
-      // The bus may start a file manager that is installed but not running.
-      call << QStringList{file.toString(QUrl::FullyEncoded)} << QString();
-      if (bus.call(call, QDBus::Block, 5000).type() == QDBusMessage::ReplyMessage) return true;
-    }
+  if (std::optional<QDBusConnection> bus = SessionBus::connection()) {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.FileManager1"),
+        QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
+    // The bus may start a file manager that is installed but not running.
+    call << QStringList{file.toString(QUrl::FullyEncoded)} << QString();
+    if (bus->call(call, QDBus::Block, 5000).type() == QDBusMessage::ReplyMessage) return true;
   }
   return openURL(file.adjusted(QUrl::RemoveFilename | QUrl::StripTrailingSlash));
 }

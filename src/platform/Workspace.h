@@ -53,20 +53,12 @@ class Workspace {
   // it answered.
   static bool activateApplication(const QString &appId);
 
-  // The process that owns this name on the session bus; absent without a bus
-  // or an owner.
-  static std::optional<pid_t> sessionBusOwner(const QString &name);
-
   // The [Application] name= of a .flatpak-info file; absent when missing.
   static std::optional<QString> flatpakAppIdFromInfo(const QByteArray &info);
 
   // The app id of the innermost systemd application unit or scope named in a
   // /proc/<pid>/cgroup file; absent when the process runs in none.
   static std::optional<QString> appIdFromCgroup(const QByteArray &cgroup);
-
-  // The first applications/<appId>.desktop along $XDG_DATA_HOME and
-  // $XDG_DATA_DIRS, as the desktop looks desktop entries up.
-  static std::optional<QString> desktopEntryForAppId(const QString &appId);
 
  private:
   std::optional<RunningApplication> runningApplication(

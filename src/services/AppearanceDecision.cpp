@@ -2,14 +2,14 @@
 
 namespace AppearanceDecision {
 
-Preference preferenceFor(qint64 storedValue) {
+std::optional<ColorScheme> preferredScheme(qint64 storedValue) {
   if (storedValue == 2) {
-    return Preference::Light;
+    return ColorScheme::Light;
   }
   if (storedValue == 1) {
-    return Preference::Dark;
+    return ColorScheme::Dark;
   }
-  return Preference::FollowSystem;
+  return std::nullopt;
 }
 
 ColorScheme appearanceForSystemStyle(const QVariant &interfaceStyle) {
@@ -24,15 +24,7 @@ ColorScheme appearanceForSystemStyle(const QVariant &interfaceStyle) {
 }
 
 ColorScheme resolve(qint64 storedValue, const QVariant &interfaceStyle) {
-  switch (preferenceFor(storedValue)) {
-    case Preference::Dark:
-      return ColorScheme::Dark;
-    case Preference::Light:
-      return ColorScheme::Light;
-    case Preference::FollowSystem:
-      break;
-  }
-  return appearanceForSystemStyle(interfaceStyle);
+  return preferredScheme(storedValue).value_or(appearanceForSystemStyle(interfaceStyle));
 }
 
 }  // namespace AppearanceDecision

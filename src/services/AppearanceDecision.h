@@ -1,18 +1,16 @@
 #pragma once
 
 #include <QVariant>
-#include <cstdint>
+#include <optional>
 
 #include "platform/ColorScheme.h"
 
 // The colour-scheme decision as plain values, without the watcher.
 namespace AppearanceDecision {
 
-// What the stored preference asks for.
-enum class Preference { Dark, Light, FollowSystem };
-
-// 1 means dark, 2 light, every other value (0 and absent included) follows the system.
-Preference preferenceFor(qint64 storedValue);
+// The scheme a stored preference fixes: 1 dark, 2 light; absent for every
+// other value (0 and absent included), which follows the system.
+std::optional<ColorScheme> preferredScheme(qint64 storedValue);
 
 // Dark when the system style is a string equal to "dark" in any letter case,
 // light for no style, a value that is not a string, or other text.

@@ -62,6 +62,21 @@ std::optional<QString> lookUp(const QString &wanted, const QString &compared,
   return std::nullopt;
 }
 
+// The scheme the stored preference fixes; absent while it follows the system.
+std::optional<ColorScheme> storedScheme() {
+  return AppearanceDecision::preferredScheme(
+      Defaults::standard().integerForKey(AppearanceNames::kAppearanceTypeKey));
+}
+
+// The system style is asked only where the preference follows it.
+ColorScheme schemeFor(std::optional<ColorScheme> preferred) {
+  if (preferred) {
+    return *preferred;
+  }
+  const std::optional<QString> style = SystemStyle::interfaceStyle();
+  return AppearanceDecision::appearanceForSystemStyle(style ? QVariant(*style) : QVariant());
+}
+
 }  // namespace
 
 CXServiceFunctions &CXServiceFunctions::sharedService() {
@@ -79,31 +94,23 @@ CXServiceFunctions::CXServiceFunctions() {
 CXServiceFunctions::~CXServiceFunctions() { stopScanAndWait(); }
 
 std::uint64_t CXServiceFunctions::appAppearance() {
-  return Appearance::appearanceFor(colorScheme());
+  CXServiceFunctions &service = sharedService();
+  const std::optional<ColorScheme> preferred = storedScheme();
+  service.keepWatcherInStep(!preferred);
+  return Appearance::appearanceFor(schemeFor(preferred));
 }
 
-ColorScheme CXServiceFunctions::colorScheme() {
-  CXServiceFunctions &service = sharedService();
-  const qint64 stored = Defaults::standard().integerForKey(AppearanceNames::kAppearanceTypeKey);
-  switch (AppearanceDecision::preferenceFor(stored)) {
-    case AppearanceDecision::Preference::Light:
-      if (service.isScanStarted()) {
-        service.stopScanSystemAppearance();
-      }
-      return ColorScheme::Light;
-    case AppearanceDecision::Preference::Dark:
-      if (service.isScanStarted()) {
-        service.stopScanSystemAppearance();
-      }
-      return ColorScheme::Dark;
-    case AppearanceDecision::Preference::FollowSystem:
-      break;
+ColorScheme CXServiceFunctions::colorScheme() { return schemeFor(storedScheme()); }
+
+void CXServiceFunctions::keepWatcherInStep(bool followsSystem) {
+  if (followsSystem == isScanStarted()) {
+    return;
   }
-  if (!service.isScanStarted()) {
-    service.startScanSystemAppearance();
+  if (followsSystem) {
+    startScanSystemAppearance();
+  } else {
+    stopScanSystemAppearance();
   }
-  const std::optional<QString> style = SystemStyle::interfaceStyle();
-  return AppearanceDecision::appearanceForSystemStyle(style ? QVariant(*style) : QVariant());
 }
 
 void CXServiceFunctions::startScanSystemAppearance() {

@@ -32,9 +32,10 @@ class CXServiceFunctions {
   // "kCXRSSAppearanceType" or, when that does not fix one, from the system
   // style. Starts the watcher when the system is followed and it is not
   // running; stops it when the preference fixes the scheme.
+  // That side effect belongs to the interface the program was designed against.
   static std::uint64_t appAppearance();
-  // The same decision, with the same effect on the watcher, as the program's
-  // own type.
+  // The same decision as the program's own type, a plain query: it starts and
+  // stops nothing.
   static ColorScheme colorScheme();
 
   // Sets isScanStarted and makes sure one watcher loop runs.
@@ -75,6 +76,8 @@ class CXServiceFunctions {
   CXServiceFunctions();
   ~CXServiceFunctions();
 
+  // Whether the watcher runs, decided here alone: while the system is followed.
+  void keepWatcherInStep(bool followsSystem);
   void watch(std::stop_token stop);
   bool sleepOnePeriod(const std::stop_token &stop);
   void followApplication(QCoreApplication *app);

@@ -13,12 +13,12 @@
 
 #include "TestSupport.h"
 #include "platform/Defaults.h"
-#include "platform/DesktopNotifications.h"
 #include "platform/FileNames.h"
 #include "platform/FolderChangeMonitor.h"
 #include "platform/Localized.h"
 #include "platform/MainQueue.h"
 #include "platform/NotificationCenter.h"
+#include "platform/SessionBus.h"
 #include "platform/SystemStyle.h"
 #include "platform/WakeableSleep.h"
 

@@ -10,7 +10,7 @@
 
 #include "ProcessHelpers.h"
 #include "TestSupport.h"
-#include "platform/DesktopNotifications.h"
+#include "platform/SessionBus.h"
 #include "platform/Task.h"
 
 using testprocess::statOf;

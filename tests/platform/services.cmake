@@ -2,7 +2,7 @@
 # main queue's cancellable hop.
 orvella_add_test(platform_services_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/PlatformServicesTests.cpp
-  LIBS orvella_platform
+  LIBS orvella_platform orvella_desktop
   LABELS threaded)
 # The helper program that plays "another process" lives with the services tests.
 target_compile_definitions(platform_services_tests PRIVATE

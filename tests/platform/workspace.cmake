@@ -10,14 +10,14 @@ set_target_properties(orvella_bus_reader PROPERTIES
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 
 add_executable(orvella_workspace_probe ${CMAKE_CURRENT_LIST_DIR}/WorkspaceProbe.cpp)
-target_link_libraries(orvella_workspace_probe PRIVATE orvella_platform)
+target_link_libraries(orvella_workspace_probe PRIVATE orvella_desktop)
 set_target_properties(orvella_workspace_probe PROPERTIES
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 
 orvella_add_test(workspace_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/WorkspaceTests.cpp ${CMAKE_CURRENT_LIST_DIR}/TaskTests.cpp
           ${CMAKE_CURRENT_LIST_DIR}/ProcessHelpers.cpp
-  LIBS orvella_platform)
+  LIBS orvella_platform orvella_desktop)
 add_dependencies(workspace_tests orvella_stand_in_reader orvella_workspace_probe)
 target_compile_definitions(workspace_tests PRIVATE
   ORVELLA_STAND_IN_READER="$<TARGET_FILE:orvella_stand_in_reader>"
