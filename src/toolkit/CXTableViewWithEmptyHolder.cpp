@@ -143,13 +143,19 @@ void CXTableViewWithEmptyHolder::mousePressEvent(QMouseEvent *event) {
   } else if (mods & Qt::ControlModifier) {
     toggleRow(row);
     setAnchorRow(row);
-  } else if ((mods & Qt::ShiftModifier) && anchorRow() >= 0 && anchorRow() < numberOfRows()) {
+  } else {
+    selectFromAnchor(row, (mods & Qt::ShiftModifier) && anchorRow() < numberOfRows());
+  }
+  event->accept();
+}
+
+void CXTableViewWithEmptyHolder::selectFromAnchor(int row, bool extend) {
+  if (extend && anchorRow() >= 0) {
     selectRowIndexes(TableRowSelection::span(anchorRow(), row), false);
   } else {
     selectRowIndexes({row}, false);
     setAnchorRow(row);
   }
-  event->accept();
 }
 
 void CXTableViewWithEmptyHolder::mouseReleaseEvent(QMouseEvent *event) {
@@ -205,15 +211,7 @@ void CXTableViewWithEmptyHolder::keyPressEvent(QKeyEvent *event) {
   if (next.isValid()) {
     selectionModel()->setCurrentIndex(next, QItemSelectionModel::NoUpdate);
     scrollTo(next);
-    if (!customMouseDown_) {
-      const int row = next.row();
-      if ((event->modifiers() & Qt::ShiftModifier) && anchorRow() >= 0) {
-        selectRowIndexes(TableRowSelection::span(anchorRow(), row), false);
-      } else {
-        selectRowIndexes({row}, false);
-        setAnchorRow(row);
-      }
-    }
+    if (!customMouseDown_) selectFromAnchor(next.row(), event->modifiers() & Qt::ShiftModifier);
   }
   event->accept();
 }

@@ -47,6 +47,9 @@ class CXTableViewWithEmptyHolder : public TableRowsView {
   // Tells assistive technology that the row, now current, has the focus, as
   // Qt's own views do: a focus event whose child is the row's item.
   void tellCurrentRow(int row);
+  // With `extend` (Shift), selects from the anchor row to `row`; otherwise
+  // `row` alone, which becomes the anchor.
+  void selectFromAnchor(int row, bool extend);
   // Slim scroll bars in the window's scheme.
   void styleScrollBars();
 

@@ -23,28 +23,8 @@ CXWindowButton::~CXWindowButton() {
   if (watchedParent_) watchedParent_->removeEventFilter(this);
 }
 
-void CXWindowButton::setActiveImage(const CXImage &image) {
-  active_ = image;
-  update();
-}
-
-void CXWindowButton::setActiveNotKeyWindowImage(const CXImage &image) {
-  activeNotKey_ = image;
-  update();
-}
-
-void CXWindowButton::setInactiveImage(const CXImage &image) {
-  inactive_ = image;
-  update();
-}
-
-void CXWindowButton::setPressedImage(const CXImage &image) {
-  pressed_ = image;
-  update();
-}
-
-void CXWindowButton::setRolloverImage(const CXImage &image) {
-  rollover_ = image;
+void CXWindowButton::setImage(CXImage &slot, const CXImage &image) {
+  slot = image;
   update();
 }
 

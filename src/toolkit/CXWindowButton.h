@@ -39,11 +39,11 @@ class CXWindowButton : public QAbstractButton {
 
   QString groupIdentifier() const { return group_; }
 
-  void setActiveImage(const CXImage &image);
-  void setActiveNotKeyWindowImage(const CXImage &image);
-  void setInactiveImage(const CXImage &image);
-  void setPressedImage(const CXImage &image);
-  void setRolloverImage(const CXImage &image);
+  void setActiveImage(const CXImage &image) { setImage(active_, image); }
+  void setActiveNotKeyWindowImage(const CXImage &image) { setImage(activeNotKey_, image); }
+  void setInactiveImage(const CXImage &image) { setImage(inactive_, image); }
+  void setPressedImage(const CXImage &image) { setImage(pressed_, image); }
+  void setRolloverImage(const CXImage &image) { setImage(rollover_, image); }
   CXImage activeImage() const { return active_; }
   CXImage activeNotKeyWindowImage() const { return activeNotKey_; }
   CXImage inactiveImage() const { return inactive_; }
@@ -84,6 +84,8 @@ class CXWindowButton : public QAbstractButton {
   bool eventFilter(QObject *watched, QEvent *event) override;
 
  private:
+  // Shows the new image of one state.
+  void setImage(CXImage &slot, const CXImage &image);
   void applyFrame();
   void watchParent();
   void performAction();
