@@ -1,6 +1,5 @@
 #include "toolkit/CXAlert.h"
 
-#include <QAbstractButton>
 #include <algorithm>
 
 #include "platform/Localized.h"

@@ -1,10 +1,7 @@
 #pragma once
 
-#include <QFont>
 #include <QString>
 #include <QStringList>
-#include <QVariantList>
-#include <QVariantMap>
 #include <deque>
 #include <functional>
 #include <optional>

@@ -79,13 +79,3 @@ void CXAlertButton::keyPressEvent(QKeyEvent *event) {
       QAbstractButton::keyPressEvent(event);
   }
 }
-
-void CXAlertButton::focusInEvent(QFocusEvent *event) {
-  QAbstractButton::focusInEvent(event);
-  update();
-}
-
-void CXAlertButton::focusOutEvent(QFocusEvent *event) {
-  QAbstractButton::focusOutEvent(event);
-  update();
-}

@@ -18,8 +18,15 @@ class CXAlertButton : public QAbstractButton {
  protected:
   void paintEvent(QPaintEvent *event) override;
   void keyPressEvent(QKeyEvent *event) override;
-  void focusInEvent(QFocusEvent *event) override;
-  void focusOutEvent(QFocusEvent *event) override;
+  // The focus ring comes and goes.
+  void focusInEvent(QFocusEvent *event) override {
+    QAbstractButton::focusInEvent(event);
+    update();
+  }
+  void focusOutEvent(QFocusEvent *event) override {
+    QAbstractButton::focusOutEvent(event);
+    update();
+  }
 
  private:
   QColor off_, hover_, pressed_;

@@ -105,10 +105,6 @@ CXAlertPanel::CXAlertPanel(const AlertSettings &settings, const QString &title,
   setFixedHeight(column->totalHeightForWidth(kWidth));
 }
 
-QAbstractButton *CXAlertPanel::button(int number) const {
-  return number >= 1 && number <= buttons_.size() ? buttons_.at(number - 1) : nullptr;
-}
-
 void CXAlertPanel::focusFirstButton() {
   if (!buttons_.isEmpty()) buttons_.first()->setFocus(Qt::ActiveWindowFocusReason);
 }
@@ -163,7 +159,7 @@ void CXAlertPanel::keyPressEvent(QKeyEvent *event) {
 // Closing the window through the desktop counts as the last button, the one
 // that declines.
 void CXAlertPanel::closeEvent(QCloseEvent *event) {
-  if (!hasAnswered_) answer(int(buttons_.size()));
+  answer(int(buttons_.size()));
   event->accept();
 }
 

@@ -25,7 +25,9 @@ class CXAlertPanel : public CXTopLevelWindow {
                const QStringList &buttons, std::function<void(int)> answered);
 
   // Button `number` (1-based, in title order), or null.
-  QAbstractButton *button(int number) const;
+  QAbstractButton *button(int number) const {
+    return number >= 1 && number <= buttons_.size() ? buttons_.at(number - 1) : nullptr;
+  }
   // The keyboard starts on the first button, the one Return presses.
   void focusFirstButton();
   // Over the active window, else on the primary screen: centred across, a

@@ -36,8 +36,6 @@ void CXTableAccessible::tickedRowsChanged(CXTableViewWithEmptyHolder *view) {
   }
 }
 
-CXTableAccessible::~CXTableAccessible() { forgetCells(); }
-
 CXTableViewWithEmptyHolder *CXTableAccessible::view() const {
   return static_cast<CXTableViewWithEmptyHolder *>(widget());
 }
@@ -76,10 +74,6 @@ QAccessible::State CXTableAccessible::state() const {
 }
 
 int CXTableAccessible::childCount() const { return view() ? view()->items().count() : 0; }
-
-QAccessibleInterface *CXTableAccessible::cellAt(int row, int column) const {
-  return column == 0 ? child(row) : nullptr;
-}
 
 QAccessibleInterface *CXTableAccessible::child(int index) const {
   const int row = viewRow(index);
@@ -151,5 +145,3 @@ bool CXTableAccessible::unselectRow(int row) {
   view()->deselectRow(r);
   return !view()->isRowSelected(r);
 }
-
-void CXTableAccessible::modelChange(QAccessibleTableModelChangeEvent *) { forgetCells(); }

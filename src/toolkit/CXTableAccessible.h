@@ -18,7 +18,7 @@ class CXTableViewWithEmptyHolder;
 class CXTableAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
  public:
   explicit CXTableAccessible(CXTableViewWithEmptyHolder *view);
-  ~CXTableAccessible() override;
+  ~CXTableAccessible() override { forgetCells(); }
 
   CXTableViewWithEmptyHolder *view() const;
 
@@ -37,7 +37,9 @@ class CXTableAccessible : public QAccessibleWidget, public QAccessibleTableInter
   // QAccessibleTableInterface: items are rows of one column.
   QAccessibleInterface *caption() const override { return nullptr; }
   QAccessibleInterface *summary() const override { return nullptr; }
-  QAccessibleInterface *cellAt(int row, int column) const override;
+  QAccessibleInterface *cellAt(int row, int column) const override {
+    return column == 0 ? child(row) : nullptr;
+  }
   int selectedCellCount() const override { return selectedRowCount(); }
   QList<QAccessibleInterface *> selectedCells() const override;
   QString columnDescription(int) const override { return {}; }
@@ -54,7 +56,7 @@ class CXTableAccessible : public QAccessibleWidget, public QAccessibleTableInter
   bool selectColumn(int) override { return false; }
   bool unselectRow(int row) override;
   bool unselectColumn(int) override { return false; }
-  void modelChange(QAccessibleTableModelChangeEvent *event) override;
+  void modelChange(QAccessibleTableModelChangeEvent *) override { forgetCells(); }
 
  private:
   static void tickedRowsChanged(CXTableViewWithEmptyHolder *view);

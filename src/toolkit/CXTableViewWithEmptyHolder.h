@@ -16,7 +16,7 @@
 // Space toggles the current row, and the arrow keys move the current row
 // without changing the selection. Ctrl+A selects all. Typing letters moves
 // the current row to the next selectable row whose display text starts with
-// them. The current row is outlined while the view has the focus.
+// them.
 class CXTableViewWithEmptyHolder : public TableRowsView {
   Q_OBJECT
 

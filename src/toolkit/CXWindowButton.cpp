@@ -5,11 +5,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-CXWindowButton *CXWindowButton::windowButtonWithSizeGroupIdentifier(QSize size,
-                                                                    const QString &group) {
-  return new CXWindowButton(size, group);
-}
-
 CXWindowButton::CXWindowButton(QSize size, const QString &group, QWidget *parent)
     : QAbstractButton(parent), creationSize_(size), group_(group) {
   resize(size);
@@ -52,8 +47,6 @@ void CXWindowButton::setFrame(const QRectF &frame) {
   hasFrame_ = true;
   applyFrame();
 }
-
-void CXWindowButton::setTarget(QWidget *window) { target_ = window; }
 
 void CXWindowButton::applyFrame() {
   if (!hasFrame_) return;

@@ -32,7 +32,9 @@ class CXWindowButton : public QAbstractButton {
   Q_ENUM(Action)
 
   // A new parentless button of the given size in the given group.
-  static CXWindowButton *windowButtonWithSizeGroupIdentifier(QSize size, const QString &group);
+  static CXWindowButton *windowButtonWithSizeGroupIdentifier(QSize size, const QString &group) {
+    return new CXWindowButton(size, group);
+  }
 
   explicit CXWindowButton(QSize size, const QString &group, QWidget *parent = nullptr);
   ~CXWindowButton() override;
@@ -62,7 +64,7 @@ class CXWindowButton : public QAbstractButton {
   QRectF frame() const { return frame_; }
 
   // The window acted on when clicked, and how.
-  void setTarget(QWidget *window);
+  void setTarget(QWidget *window) { target_ = window; }
   QWidget *target() const { return target_; }
   void setAction(Action action) { action_ = action; }
   Action action() const { return action_; }

@@ -17,10 +17,6 @@ const std::vector<int> &TableItemRows::rows() const {
   return rows_;
 }
 
-int TableItemRows::rowOf(int item) const {
-  return item >= 0 && item < count() ? rows()[size_t(item)] : -1;
-}
-
 int TableItemRows::itemOf(int row) const {
   const std::vector<int> &list = rows();
   const auto it = std::lower_bound(list.begin(), list.end(), row);

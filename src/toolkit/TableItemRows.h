@@ -16,10 +16,13 @@ class TableItemRows {
 
   int count() const { return int(rows().size()); }
   // The row of an item, or -1; and back.
-  int rowOf(int item) const;
+  int rowOf(int item) const { return item >= 0 && item < count() ? rows()[size_t(item)] : -1; }
   int itemOf(int row) const;
   // Counts the changes of the list, for those that keep something per item.
-  int generation() const { return rows(), generation_; }
+  int generation() const {
+    rows();
+    return generation_;
+  }
 
   void markStale() { stale_ = true; }
 

@@ -46,10 +46,6 @@ void TableRowsView::announceSelection() {
   emit selectedRowIndexesChanged(selectedRowIndexes());
 }
 
-void TableRowsView::selectRowIndexes(const QList<int> &rows, bool byExtendingSelection) {
-  if (selection_.select(rows, byExtendingSelection)) announceSelection();
-}
-
 void TableRowsView::deselectRowIndexes(const QList<int> &rows) {
   bool changed = false;
   for (int row : rows) changed = selection_.set(row, false) || changed;
@@ -165,11 +161,6 @@ void TableRowsView::reset() {
   if (changed) announceSelection();
 }
 
-void TableRowsView::doItemsLayout() {
-  remeasureAll();
-  QAbstractItemView::doItemsLayout();
-}
-
 void TableRowsView::rowsInserted(const QModelIndex &parent, int start, int end) {
   if (parent == rootIndex() && start >= 0 && end >= start && start <= numberOfRows()) {
     const int count = end - start + 1;
@@ -267,16 +258,7 @@ void TableRowsView::updateGeometries() {
 
 int TableRowsView::verticalOffset() const { return verticalScrollBar()->value(); }
 
-void TableRowsView::scrollContentsBy(int dx, int dy) {
-  hoverRow_ = -1;
-  viewport()->scroll(dx, dy);
-}
-
 // ---- item view plumbing ------------------------------------------------
-
-QModelIndex TableRowsView::indexAt(const QPoint &point) const {
-  return indexOfRow(rowAtPoint(point));
-}
 
 QRect TableRowsView::visualRect(const QModelIndex &index) const {
   if (!index.isValid() || index.parent() != rootIndex()) return {};
@@ -348,11 +330,6 @@ QModelIndexList TableRowsView::selectedIndexes() const {
 }
 
 // ---- painting and the pointer --------------------------------------------
-
-void TableRowsView::updateRow(int row) {
-  const QRect r = rectOfRow(row);
-  if (!r.isEmpty()) viewport()->update(r);
-}
 
 void TableRowsView::setHoverRow(int row) {
   if (row == hoverRow_) return;

@@ -57,19 +57,24 @@ class TableRowsView : public QAbstractItemView {
 
   // Selects the selectable rows among `rows`; without extending, every other
   // row is deselected in the same change.
-  void selectRowIndexes(const QList<int> &rows, bool byExtendingSelection);
+  void selectRowIndexes(const QList<int> &rows, bool byExtendingSelection) {
+    if (selection_.select(rows, byExtendingSelection)) announceSelection();
+  }
   void deselectRow(int row) { deselectRowIndexes({row}); }
   // Deselects these rows, as one change.
   void deselectRowIndexes(const QList<int> &rows);
   // Flips one selectable row; returns whether anything changed.
   bool toggleRow(int row);
 
-  QModelIndex indexAt(const QPoint &point) const override;
+  QModelIndex indexAt(const QPoint &point) const override { return indexOfRow(rowAtPoint(point)); }
   QRect visualRect(const QModelIndex &index) const override;
   void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
   void setModel(QAbstractItemModel *model) override;
   void reset() override;
-  void doItemsLayout() override;
+  void doItemsLayout() override {
+    remeasureAll();
+    QAbstractItemView::doItemsLayout();
+  }
 
  public slots:
   // Selects every selectable row that is shown, as one change; deselects
@@ -88,7 +93,10 @@ class TableRowsView : public QAbstractItemView {
   QRegion visualRegionForSelection(const QItemSelection &selection) const override;
   QModelIndexList selectedIndexes() const override;
   void updateGeometries() override;
-  void scrollContentsBy(int dx, int dy) override;
+  void scrollContentsBy(int dx, int dy) override {
+    hoverRow_ = -1;
+    viewport()->scroll(dx, dy);
+  }
 
   void rowsInserted(const QModelIndex &parent, int start, int end) override;
   void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
@@ -107,7 +115,9 @@ class TableRowsView : public QAbstractItemView {
   // moves with inserted and removed rows.
   int anchorRow() const { return anchorRow_; }
   void setAnchorRow(int row) { anchorRow_ = row; }
-  void updateRow(int row);
+  void updateRow(int row) {
+    if (const QRect r = rectOfRow(row); !r.isEmpty()) viewport()->update(r);
+  }
 
  private:
   std::vector<int> measureRows(int first, int last) const;

@@ -19,10 +19,6 @@ void WindowAppearance::set(QWidget *windowOrView, const QString &name) {
   windowOrView->update();
 }
 
-void WindowAppearance::set(QWidget *windowOrView, ColorScheme scheme) {
-  set(windowOrView, nameForScheme(scheme));
-}
-
 QString WindowAppearance::name(const QWidget *widget) {
   if (!widget) return {};
   return widget->property(kPropertyName).toString();
@@ -31,14 +27,6 @@ QString WindowAppearance::name(const QWidget *widget) {
 ColorScheme WindowAppearance::scheme(const QWidget *w) {
   if (!w || name(w->window()) != NSAppearanceNameVibrantDark) return ColorScheme::Light;
   return ColorScheme::Dark;
-}
-
-QString WindowAppearance::nameForScheme(ColorScheme scheme) {
-  return scheme == ColorScheme::Dark ? NSAppearanceNameVibrantDark : NSAppearanceNameVibrantLight;
-}
-
-QString WindowAppearance::nameForAppearance(std::uint64_t appearance) {
-  return nameForScheme(appearance == 1 ? ColorScheme::Dark : ColorScheme::Light);
 }
 
 QColor WindowAppearance::accentColor(ColorScheme scheme) {
