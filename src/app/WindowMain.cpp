@@ -12,6 +12,7 @@
 #include "app/WindowStart.h"
 #include "platform/SessionBus.h"
 #include "store/CXExportStorage.h"
+#include "toolkit/AccessibleFactories.h"
 
 extern "C" __attribute__((visibility("default"))) int orvellaExporterWindowMain(
     int &argc, char **argv, const ProgramOptions &options) {
@@ -27,6 +28,7 @@ extern "C" __attribute__((visibility("default"))) int orvellaExporterWindowMain(
   SessionBus::preventAutolaunch();
   WindowStart::reportFatalStartFailures(argc, argv);
   QApplication app(argc, argv);
+  AccessibleFactories::install();
   WindowStart::started();
   QCoreApplication::setOrganizationName(QStringLiteral("Corvanex"));
   QCoreApplication::setApplicationName(QStringLiteral("OrvellaExporter"));

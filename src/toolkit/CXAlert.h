@@ -1,15 +1,12 @@
 #pragma once
 
-#include <QFont>
 #include <QString>
 #include <QStringList>
-#include <QVariantList>
-#include <QVariantMap>
 #include <deque>
 #include <functional>
 #include <optional>
 
-#include "platform/ColorScheme.h"
+#include "toolkit/AlertSettings.h"
 
 class QAbstractButton;
 class QWidget;
@@ -38,18 +35,13 @@ class CXAlert {
  public:
   static CXAlert &sharedAlert();
 
-  void setTitleSettings(const QVariantMap &settings) { titleSettings_ = settings; }
-  void setInformSettings(const QVariantMap &settings) { informSettings_ = settings; }
-  void setButtonsSettings(const QVariantList &settings) { buttonsSettings_ = settings; }
+  void setTitleSettings(const QVariantMap &settings) { settings_.title = settings; }
+  void setInformSettings(const QVariantMap &settings) { settings_.inform = settings; }
+  void setButtonsSettings(const QVariantList &settings) { settings_.buttons = settings; }
   // 1 dark, anything else light.
   void setAlertAppearance(int appearance) {
-    scheme_ = appearance == 1 ? ColorScheme::Dark : ColorScheme::Light;
+    settings_.scheme = appearance == 1 ? ColorScheme::Dark : ColorScheme::Light;
   }
-  QVariantMap titleSettings() const { return titleSettings_; }
-  QVariantMap informSettings() const { return informSettings_; }
-  QVariantList buttonsSettings() const { return buttonsSettings_; }
-  int alertAppearance() const { return scheme_ == ColorScheme::Dark ? 1 : 0; }
-  ColorScheme alertScheme() const { return scheme_; }
 
   // An empty list of titles shows a single "OK" button.
   static void showAlertWithTitleInformTextButtonTitlesCompletionHandler(
@@ -69,7 +61,9 @@ class CXAlert {
 
   // The font a settings map describes; exposed so the look can be checked.
   static QFont fontFromSettings(const QVariantMap &settings, const QString &defaultName,
-                                double defaultSize, const char *kernKey = "fontKern");
+                                double defaultSize, const char *kernKey = "fontKern") {
+    return AlertSettings::font(settings, defaultName, defaultSize, kernKey);
+  }
 
  private:
   CXAlert() = default;
@@ -83,13 +77,8 @@ class CXAlert {
   void showNext();
   void finish(int number);
 
-  QVariantMap titleSettings_;
-  QVariantMap informSettings_;
-  QVariantList buttonsSettings_;
-  ColorScheme scheme_ = ColorScheme::Light;
+  AlertSettings settings_;
   std::deque<Request> pending_;
   std::optional<Request> current_;
   CXAlertPanel *panel_ = nullptr;
-
-  friend class CXAlertPanel;
 };

@@ -34,20 +34,14 @@ void CXButton::paintEvent(QPaintEvent *) {
     face = WindowAppearance::defaultButtonFace(over, down);
     border = face.darker(115);
     textColour = Qt::white;
-  } else if (dark) {
-    face = down   ? QColor(0x70, 0x70, 0x75)
-           : over ? QColor(0x62, 0x62, 0x67)
-                  : QColor(0x58, 0x58, 0x5c);
-    if (!enabled) face = QColor(0x3f, 0x3f, 0x42);
-    border = QColor(255, 255, 255, enabled ? 26 : 12);
-    textColour =
-        palette().color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
   } else {
-    face = down   ? QColor(0xdf, 0xdf, 0xe2)
-           : over ? QColor(0xf7, 0xf7, 0xf8)
-                  : QColor(0xff, 0xff, 0xff);
-    if (!enabled) face = QColor(0xf4, 0xf4, 0xf5);
-    border = QColor(0, 0, 0, enabled ? 48 : 26);
+    // The plain face in the light and in the dark scheme: pressed, under the
+    // pointer, at rest, and disabled.
+    static constexpr QRgb kFaces[2][4] = {{0xdfdfe2, 0xf7f7f8, 0xffffff, 0xf4f4f5},
+                                          {0x707075, 0x626267, 0x58585c, 0x3f3f42}};
+    const QRgb *faces = kFaces[dark ? 1 : 0];
+    face = QColor(!enabled ? faces[3] : down ? faces[0] : over ? faces[1] : faces[2]);
+    border = dark ? QColor(255, 255, 255, enabled ? 26 : 12) : QColor(0, 0, 0, enabled ? 48 : 26);
     textColour =
         palette().color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
   }

@@ -110,10 +110,7 @@ bool CXFramelessResizer::gripEvent(QWidget *grip, QEvent *event) {
       auto *press = static_cast<QMouseEvent *>(event);
       if (press->button() != Qt::LeftButton) return false;
       QWindow *handle = window_->windowHandle();
-      if (handle && handle->startSystemResize(edgesOf(grip))) {
-        ++systemRequests_;
-        return true;
-      }
+      if (handle && handle->startSystemResize(edgesOf(grip))) return true;
       // No window system help: follow the pointer until the button comes up.
       dragging_ = grip;
       dragStart_ = window_->geometry();

@@ -37,8 +37,6 @@ class CXFramelessResizer : public QObject {
 
   // The grip widget for these edges (a single edge or a corner), or null.
   QWidget *grip(Qt::Edges edges) const;
-  // How many drags were handed to the window system.
-  int systemResizeRequests() const { return systemRequests_; }
 
  protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
@@ -53,5 +51,4 @@ class CXFramelessResizer : public QObject {
   QWidget *dragging_ = nullptr;
   QRect dragStart_;
   QPoint dragOrigin_;
-  int systemRequests_ = 0;
 };

@@ -1,28 +1,9 @@
 #include "toolkit/CXTableAccessible.h"
 
-#include <QAbstractItemModel>
 #include <algorithm>
 
 #include "toolkit/CXTableCellAccessible.h"
 #include "toolkit/CXTableViewWithEmptyHolder.h"
-
-namespace {
-
-QAccessibleInterface *tableFactory(const QString &className, QObject *object) {
-  if (className != QLatin1String("CXTableViewWithEmptyHolder")) return nullptr;
-  auto *view = qobject_cast<CXTableViewWithEmptyHolder *>(object);
-  return view ? new CXTableAccessible(view) : nullptr;
-}
-
-}  // namespace
-
-void CXTableAccessible::install() {
-  static const bool installed = [] {
-    QAccessible::installFactory(tableFactory);
-    return true;
-  }();
-  (void)installed;
-}
 
 CXTableAccessible::CXTableAccessible(CXTableViewWithEmptyHolder *view)
     : QAccessibleWidget(view, QAccessible::List) {
@@ -31,13 +12,9 @@ CXTableAccessible::CXTableAccessible(CXTableViewWithEmptyHolder *view)
                    [view] { tickedRowsChanged(view); });
 }
 
-CXTableAccessible *CXTableAccessible::of(CXTableViewWithEmptyHolder *view) {
-  return dynamic_cast<CXTableAccessible *>(QAccessible::queryAccessibleInterface(view));
-}
-
 void CXTableAccessible::tickedRowsChanged(CXTableViewWithEmptyHolder *view) {
   if (!QAccessible::isActive()) return;
-  CXTableAccessible *table = of(view);
+  auto *table = dynamic_cast<CXTableAccessible *>(QAccessible::queryAccessibleInterface(view));
   if (!table) return;
   QAccessible::State changed;
   changed.checked = true;
@@ -59,50 +36,28 @@ void CXTableAccessible::tickedRowsChanged(CXTableViewWithEmptyHolder *view) {
   }
 }
 
-CXTableAccessible::~CXTableAccessible() { forgetItems(); }
-
 CXTableViewWithEmptyHolder *CXTableAccessible::view() const {
   return static_cast<CXTableViewWithEmptyHolder *>(widget());
 }
 
-void CXTableAccessible::forgetItems() const {
+void CXTableAccessible::forgetCells() const {
   for (QAccessible::Id id : std::as_const(cells_)) QAccessible::deleteAccessibleInterface(id);
   cells_.clear();
   toldTicked_.clear();
-  items_.clear();
-  itemsValid_ = false;
 }
 
-const std::vector<int> &CXTableAccessible::items() const {
-  CXTableViewWithEmptyHolder *v = view();
-  QAbstractItemModel *model = v ? v->model() : nullptr;
-  // A model that was swapped, or grew or shrank without telling us, makes the
-  // list stale as surely as a reset does.
-  if (model != model_ || (model && (v->numberOfRows() != modelRows_ ||
-                                    v->shownRowsGeneration() != shownRowsGeneration_)))
-    forgetItems();
-  if (!itemsValid_) {
-    model_ = model;
-    modelRows_ = model ? v->numberOfRows() : -1;
-    shownRowsGeneration_ = v->shownRowsGeneration();
-    if (model)
-      for (int r = 0; r < v->numberOfRows(); ++r)
-        if (v->isRowSelectable(r) && v->isRowShown(r)) items_.push_back(r);
-    itemsValid_ = true;
+QHash<int, QAccessible::Id> &CXTableAccessible::cells() const {
+  // Items that moved to other rows, or rows that are no items any more, make
+  // the cells stale.
+  const int generation = view() ? view()->items().generation() : -1;
+  if (generation != cellsGeneration_) {
+    forgetCells();
+    cellsGeneration_ = generation;
   }
-  return items_;
+  return cells_;
 }
 
-int CXTableAccessible::viewRow(int item) const {
-  const std::vector<int> &list = items();
-  return item >= 0 && item < int(list.size()) ? list[size_t(item)] : -1;
-}
-
-int CXTableAccessible::itemOfViewRow(int row) const {
-  const std::vector<int> &list = items();
-  const auto it = std::lower_bound(list.begin(), list.end(), row);
-  return it != list.end() && *it == row ? int(it - list.begin()) : -1;
-}
+int CXTableAccessible::viewRow(int item) const { return view() ? view()->items().rowOf(item) : -1; }
 
 QString CXTableAccessible::text(QAccessible::Text t) const {
   const CXTableViewWithEmptyHolder *table = view();
@@ -118,21 +73,16 @@ QAccessible::State CXTableAccessible::state() const {
   return s;
 }
 
-int CXTableAccessible::childCount() const { return int(items().size()); }
-
-int CXTableAccessible::rowCount() const { return childCount(); }
-
-QAccessibleInterface *CXTableAccessible::cellAt(int row, int column) const {
-  return column == 0 ? child(row) : nullptr;
-}
+int CXTableAccessible::childCount() const { return view() ? view()->items().count() : 0; }
 
 QAccessibleInterface *CXTableAccessible::child(int index) const {
   const int row = viewRow(index);
   if (row < 0) return nullptr;
-  if (const auto it = cells_.constFind(row); it != cells_.constEnd())
+  QHash<int, QAccessible::Id> &made = cells();
+  if (const auto it = made.constFind(row); it != made.constEnd())
     return QAccessible::accessibleInterface(*it);
   auto *cell = new CXTableCellAccessible(view(), row);
-  cells_.insert(row, QAccessible::registerAccessibleInterface(cell));
+  made.insert(row, QAccessible::registerAccessibleInterface(cell));
   toldTicked_.insert(row, view()->isRowSelected(row));
   return cell;
 }
@@ -141,14 +91,14 @@ int CXTableAccessible::indexOfChild(const QAccessibleInterface *child) const {
   if (!child) return -1;
   const auto *cell = dynamic_cast<const CXTableCellAccessible *>(child);
   if (!cell || cell->parent() != this) return -1;
-  return itemOfViewRow(cell->viewRow());
+  return cell->rowIndex();
 }
 
 QAccessibleInterface *CXTableAccessible::childAt(int x, int y) const {
   CXTableViewWithEmptyHolder *v = view();
   if (!v) return nullptr;
   const QPoint local = v->viewport()->mapFromGlobal(QPoint(x, y));
-  const int item = itemOfViewRow(v->rowAtPoint(local));
+  const int item = v->items().itemOf(v->rowAtPoint(local));
   return item >= 0 ? child(item) : nullptr;
 }
 
@@ -171,7 +121,7 @@ QList<int> CXTableAccessible::selectedRows() const {
   QList<int> rows;
   if (!view()) return rows;
   for (int row : view()->selectedRowIndexes()) {
-    const int item = itemOfViewRow(row);
+    const int item = view()->items().itemOf(row);
     if (item >= 0) rows.append(item);
   }
   return rows;
@@ -194,17 +144,4 @@ bool CXTableAccessible::unselectRow(int row) {
   if (r < 0) return false;
   view()->deselectRow(r);
   return !view()->isRowSelected(r);
-}
-
-void CXTableAccessible::modelChange(QAccessibleTableModelChangeEvent *) { forgetItems(); }
-
-void CXTableAccessible::currentRowChanged(CXTableViewWithEmptyHolder *view, int row) {
-  if (!QAccessible::isActive() || !view || !view->hasFocus()) return;
-  CXTableAccessible *table = of(view);
-  if (!table) return;
-  const int item = table->itemOfViewRow(row);
-  if (item < 0) return;
-  QAccessibleEvent event(view, QAccessible::Focus);
-  event.setChild(item);
-  QAccessible::updateAccessibility(&event);
 }

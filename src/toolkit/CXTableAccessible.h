@@ -3,32 +3,23 @@
 #include <QAccessibleTableInterface>
 #include <QAccessibleWidget>
 #include <QHash>
-#include <QPointer>
-#include <vector>
 
 class CXTableViewWithEmptyHolder;
-class QAbstractItemModel;
 
 // What assistive technology (a screen reader, through AT-SPI on Linux) gets
 // for a CXTableViewWithEmptyHolder: a list whose items are the rows a user can
 // tick, one column wide, each named by the model's display text and checked
 // and selected while ticked. Rows that cannot be selected (separators) are
 // left out, so the item numbers a screen reader announces count only real
-// items. What an empty view paints in place of rows is its description.
+// items; the view keeps which rows those are (items()). What an empty view
+// paints in place of rows is its description.
 //
-// Made by the factory that install() registers with QAccessible; the table
-// view installs it when the first table is made.
+// Made by the factory that AccessibleFactories::install() registers.
 class CXTableAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
  public:
   explicit CXTableAccessible(CXTableViewWithEmptyHolder *view);
-  ~CXTableAccessible() override;
+  ~CXTableAccessible() override { forgetCells(); }
 
-  // Registers the factory with QAccessible; later calls do nothing.
-  static void install();
-
-  // The view's row of an item (an accessible row), or -1; and back.
-  int viewRow(int item) const;
-  int itemOfViewRow(int row) const;
   CXTableViewWithEmptyHolder *view() const;
 
   // QAccessibleInterface
@@ -46,13 +37,15 @@ class CXTableAccessible : public QAccessibleWidget, public QAccessibleTableInter
   // QAccessibleTableInterface: items are rows of one column.
   QAccessibleInterface *caption() const override { return nullptr; }
   QAccessibleInterface *summary() const override { return nullptr; }
-  QAccessibleInterface *cellAt(int row, int column) const override;
+  QAccessibleInterface *cellAt(int row, int column) const override {
+    return column == 0 ? child(row) : nullptr;
+  }
   int selectedCellCount() const override { return selectedRowCount(); }
   QList<QAccessibleInterface *> selectedCells() const override;
   QString columnDescription(int) const override { return {}; }
   QString rowDescription(int) const override { return {}; }
   int columnCount() const override { return 1; }
-  int rowCount() const override;
+  int rowCount() const override { return childCount(); }
   int selectedColumnCount() const override { return 0; }
   int selectedRowCount() const override;
   QList<int> selectedColumns() const override { return {}; }
@@ -63,24 +56,18 @@ class CXTableAccessible : public QAccessibleWidget, public QAccessibleTableInter
   bool selectColumn(int) override { return false; }
   bool unselectRow(int row) override;
   bool unselectColumn(int) override { return false; }
-  void modelChange(QAccessibleTableModelChangeEvent *event) override;
-
-  // Tells assistive technology that the view's current row changed; the view
-  // calls this.
-  static void currentRowChanged(CXTableViewWithEmptyHolder *view, int row);
+  void modelChange(QAccessibleTableModelChangeEvent *) override { forgetCells(); }
 
  private:
-  static CXTableAccessible *of(CXTableViewWithEmptyHolder *view);
   static void tickedRowsChanged(CXTableViewWithEmptyHolder *view);
-  // The item list, rebuilt when the model or its rows changed.
-  const std::vector<int> &items() const;
-  void forgetItems() const;
+  // The view row of an item, or -1.
+  int viewRow(int item) const;
+  // The cell interfaces made so far, by view row; dropped whenever the
+  // view's items change.
+  QHash<int, QAccessible::Id> &cells() const;
+  void forgetCells() const;
 
-  mutable std::vector<int> items_;
-  mutable bool itemsValid_ = false;
-  mutable QPointer<QAbstractItemModel> model_;
-  mutable int modelRows_ = -1;
-  mutable int shownRowsGeneration_ = -1;
+  mutable int cellsGeneration_ = -1;
   // One cell interface per view row, kept so that its id stays stable.
   mutable QHash<int, QAccessible::Id> cells_;
   // Whether each of those was ticked when assistive technology last learnt

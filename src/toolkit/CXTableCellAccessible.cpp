@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-#include "toolkit/CXTableAccessible.h"
 #include "toolkit/CXTableViewWithEmptyHolder.h"
 
 CXTableCellAccessible::CXTableCellAccessible(CXTableViewWithEmptyHolder *view, int viewRow)
@@ -82,10 +81,7 @@ void *CXTableCellAccessible::interface_cast(QAccessible::InterfaceType type) {
 
 bool CXTableCellAccessible::isSelected() const { return view_ && view_->isRowSelected(row_); }
 
-int CXTableCellAccessible::rowIndex() const {
-  auto *table = dynamic_cast<CXTableAccessible *>(parent());
-  return table ? table->itemOfViewRow(row_) : -1;
-}
+int CXTableCellAccessible::rowIndex() const { return view_ ? view_->items().itemOf(row_) : -1; }
 
 QStringList CXTableCellAccessible::actionNames() const {
   return {toggleAction(), setFocusAction()};

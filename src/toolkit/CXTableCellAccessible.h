@@ -7,16 +7,15 @@
 
 class CXTableViewWithEmptyHolder;
 
-// One item of a CXTableAccessible: a view row that a user can tick. It is
-// named by the row's display text, is checkable, checked and selected while
-// ticked, and its toggle action ticks or unticks it as Space does.
+// One item of the list that a CXTableViewWithEmptyHolder is to assistive
+// technology: a view row that a user can tick. It is named by the row's display
+// text, is checkable, checked and selected while ticked, and its toggle action
+// ticks or unticks it as Space does.
 class CXTableCellAccessible : public QAccessibleInterface,
                               public QAccessibleTableCellInterface,
                               public QAccessibleActionInterface {
  public:
   CXTableCellAccessible(CXTableViewWithEmptyHolder *view, int viewRow);
-
-  int viewRow() const { return row_; }
 
   // QAccessibleInterface
   bool isValid() const override;

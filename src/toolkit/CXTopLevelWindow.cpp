@@ -1,11 +1,7 @@
 #include "toolkit/CXTopLevelWindow.h"
 
-#include "toolkit/CXWindowAccessible.h"
-
 CXTopLevelWindow::CXTopLevelWindow(QWidget *parent, Qt::WindowFlags flags, QAccessible::Role role)
-    : QWidget(parent, flags), role_(role) {
-  CXWindowAccessible::install();
-}
+    : QWidget(parent, flags), role_(role) {}
 
 void CXTopLevelWindow::showEvent(QShowEvent *event) {
   QWidget::showEvent(event);

@@ -4,7 +4,6 @@
 #include <QLayout>
 #include <QPainter>
 #include <QPixmap>
-#include <QPointer>
 #include <QVBoxLayout>
 #include <QVariantAnimation>
 #include <QWidget>

@@ -7,14 +7,10 @@ class CXTopLevelWindow;
 // What assistive technology gets for a CXTopLevelWindow: its role, its name
 // (the accessible name, else the window title) and its description.
 //
-// Made by the factory that install() registers with QAccessible; every
-// CXTopLevelWindow installs it when made.
+// Made by the factory that AccessibleFactories::install() registers.
 class CXWindowAccessible : public QAccessibleWidget {
  public:
   explicit CXWindowAccessible(CXTopLevelWindow *window);
-
-  // Registers the factory with QAccessible; later calls do nothing.
-  static void install();
 
   QString text(QAccessible::Text t) const override;
 };

@@ -5,11 +5,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-CXWindowButton *CXWindowButton::windowButtonWithSizeGroupIdentifier(QSize size,
-                                                                    const QString &group) {
-  return new CXWindowButton(size, group);
-}
-
 CXWindowButton::CXWindowButton(QSize size, const QString &group, QWidget *parent)
     : QAbstractButton(parent), creationSize_(size), group_(group) {
   resize(size);
@@ -23,28 +18,8 @@ CXWindowButton::~CXWindowButton() {
   if (watchedParent_) watchedParent_->removeEventFilter(this);
 }
 
-void CXWindowButton::setActiveImage(const CXImage &image) {
-  active_ = image;
-  update();
-}
-
-void CXWindowButton::setActiveNotKeyWindowImage(const CXImage &image) {
-  activeNotKey_ = image;
-  update();
-}
-
-void CXWindowButton::setInactiveImage(const CXImage &image) {
-  inactive_ = image;
-  update();
-}
-
-void CXWindowButton::setPressedImage(const CXImage &image) {
-  pressed_ = image;
-  update();
-}
-
-void CXWindowButton::setRolloverImage(const CXImage &image) {
-  rollover_ = image;
+void CXWindowButton::setImage(CXImage &slot, const CXImage &image) {
+  slot = image;
   update();
 }
 
@@ -72,8 +47,6 @@ void CXWindowButton::setFrame(const QRectF &frame) {
   hasFrame_ = true;
   applyFrame();
 }
-
-void CXWindowButton::setTarget(QWidget *window) { target_ = window; }
 
 void CXWindowButton::applyFrame() {
   if (!hasFrame_) return;

@@ -32,18 +32,20 @@ class CXWindowButton : public QAbstractButton {
   Q_ENUM(Action)
 
   // A new parentless button of the given size in the given group.
-  static CXWindowButton *windowButtonWithSizeGroupIdentifier(QSize size, const QString &group);
+  static CXWindowButton *windowButtonWithSizeGroupIdentifier(QSize size, const QString &group) {
+    return new CXWindowButton(size, group);
+  }
 
   explicit CXWindowButton(QSize size, const QString &group, QWidget *parent = nullptr);
   ~CXWindowButton() override;
 
   QString groupIdentifier() const { return group_; }
 
-  void setActiveImage(const CXImage &image);
-  void setActiveNotKeyWindowImage(const CXImage &image);
-  void setInactiveImage(const CXImage &image);
-  void setPressedImage(const CXImage &image);
-  void setRolloverImage(const CXImage &image);
+  void setActiveImage(const CXImage &image) { setImage(active_, image); }
+  void setActiveNotKeyWindowImage(const CXImage &image) { setImage(activeNotKey_, image); }
+  void setInactiveImage(const CXImage &image) { setImage(inactive_, image); }
+  void setPressedImage(const CXImage &image) { setImage(pressed_, image); }
+  void setRolloverImage(const CXImage &image) { setImage(rollover_, image); }
   CXImage activeImage() const { return active_; }
   CXImage activeNotKeyWindowImage() const { return activeNotKey_; }
   CXImage inactiveImage() const { return inactive_; }
@@ -62,7 +64,7 @@ class CXWindowButton : public QAbstractButton {
   QRectF frame() const { return frame_; }
 
   // The window acted on when clicked, and how.
-  void setTarget(QWidget *window);
+  void setTarget(QWidget *window) { target_ = window; }
   QWidget *target() const { return target_; }
   void setAction(Action action) { action_ = action; }
   Action action() const { return action_; }
@@ -84,6 +86,8 @@ class CXWindowButton : public QAbstractButton {
   bool eventFilter(QObject *watched, QEvent *event) override;
 
  private:
+  // Shows the new image of one state.
+  void setImage(CXImage &slot, const CXImage &image);
   void applyFrame();
   void watchParent();
   void performAction();

@@ -2,10 +2,6 @@
 
 #include <algorithm>
 
-int TableRowHeights::height(int row) const {
-  return row >= 0 && row < count() ? heights_[size_t(row)] : 0;
-}
-
 int TableRowHeights::rowAt(int y) const {
   if (heights_.empty() || y < 0 || y >= contentHeight()) return -1;
   // The last row starting at or above y; rows of height 0 are passed over

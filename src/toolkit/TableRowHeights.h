@@ -15,7 +15,7 @@ class TableRowHeights {
   int count() const { return int(heights_.size()); }
   bool isEmpty() const { return heights_.empty(); }
   // 0 for a row out of range.
-  int height(int row) const;
+  int height(int row) const { return row >= 0 && row < count() ? heights_[std::size_t(row)] : 0; }
   // The y where the row starts; for count() the content height.
   int top(int row) const { return tops_[std::size_t(row)]; }
   int contentHeight() const { return tops_.back(); }

@@ -7,16 +7,19 @@ namespace TitleBarButtons {
 
 namespace {
 
-QString prefix(Kind kind) {
-  switch (kind) {
-    case Kind::Close:
-      return QStringLiteral("Close");
-    case Kind::Minimize:
-      return QStringLiteral("Min");
-    case Kind::Zoom:
-      return QStringLiteral("Zoom");
-  }
-  return {};
+// What tells the kinds apart, in the order of Kind: the first word of their
+// image names, their name in the strings table, and their action.
+struct KindTraits {
+  const char *imagePrefix;
+  const char *name;
+  CXWindowButton::Action action;
+};
+
+const KindTraits &traitsOf(Kind kind) {
+  static constexpr KindTraits kTraits[] = {{"Close", "Close", CXWindowButton::PerformClose},
+                                           {"Min", "Minimize", CXWindowButton::PerformMiniaturize},
+                                           {"Zoom", "Zoom", CXWindowButton::PerformZoom}};
+  return kTraits[int(kind)];
 }
 
 // The five setters in their fixed order, each fed by a lookup made just before
@@ -32,22 +35,12 @@ void applyImages(CXWindowButton *button, Kind kind, ColorScheme scheme) {
 
 }  // namespace
 
-QString nameOf(Kind kind) {
-  switch (kind) {
-    case Kind::Close:
-      return localized("CXInterfaceString", "Close");
-    case Kind::Minimize:
-      return localized("CXInterfaceString", "Minimize");
-    case Kind::Zoom:
-      return localized("CXInterfaceString", "Zoom");
-  }
-  return {};
-}
+QString nameOf(Kind kind) { return localized("CXInterfaceString", traitsOf(kind).name); }
 
 QStringList imageNames(Kind kind, ColorScheme scheme) {
   const QString suffix =
       scheme == ColorScheme::Dark ? QStringLiteral("ForDark") : QStringLiteral("ForLight");
-  const QString own = prefix(kind);
+  const QString own = QLatin1String(traitsOf(kind).imagePrefix);
   return {
       own + QStringLiteral("DefaultSingle") + suffix,
       QStringLiteral("InactiveDefaultSingle") + suffix,
@@ -57,17 +50,7 @@ QStringList imageNames(Kind kind, ColorScheme scheme) {
   };
 }
 
-CXWindowButton::Action actionFor(Kind kind) {
-  switch (kind) {
-    case Kind::Close:
-      return CXWindowButton::PerformClose;
-    case Kind::Minimize:
-      return CXWindowButton::PerformMiniaturize;
-    case Kind::Zoom:
-      return CXWindowButton::PerformZoom;
-  }
-  return CXWindowButton::NoAction;
-}
+CXWindowButton::Action actionFor(Kind kind) { return traitsOf(kind).action; }
 
 CXWindowButton *createButton(Kind kind, QWidget *window, QWidget *generalControlsView,
                              const QString &group, QPointF origin) {

@@ -19,10 +19,6 @@ void WindowAppearance::set(QWidget *windowOrView, const QString &name) {
   windowOrView->update();
 }
 
-void WindowAppearance::set(QWidget *windowOrView, ColorScheme scheme) {
-  set(windowOrView, nameForScheme(scheme));
-}
-
 QString WindowAppearance::name(const QWidget *widget) {
   if (!widget) return {};
   return widget->property(kPropertyName).toString();
@@ -31,14 +27,6 @@ QString WindowAppearance::name(const QWidget *widget) {
 ColorScheme WindowAppearance::scheme(const QWidget *w) {
   if (!w || name(w->window()) != NSAppearanceNameVibrantDark) return ColorScheme::Light;
   return ColorScheme::Dark;
-}
-
-QString WindowAppearance::nameForScheme(ColorScheme scheme) {
-  return scheme == ColorScheme::Dark ? NSAppearanceNameVibrantDark : NSAppearanceNameVibrantLight;
-}
-
-QString WindowAppearance::nameForAppearance(std::uint64_t appearance) {
-  return nameForScheme(appearance == 1 ? ColorScheme::Dark : ColorScheme::Light);
 }
 
 QColor WindowAppearance::accentColor(ColorScheme scheme) {
@@ -61,58 +49,35 @@ QColor WindowAppearance::secondaryTextColor(ColorScheme scheme) {
 }
 
 QPalette WindowAppearance::palette(ColorScheme scheme) {
+  // Each role's colour in the dark and in the light scheme, the same in every
+  // state of the window; then the few that a disabled widget draws otherwise.
+  struct RoleColours {
+    QPalette::ColorRole role;
+    QRgb dark, light;
+  };
+  static constexpr RoleColours kEveryState[] = {
+      {QPalette::Window, 0x2b2b2d, 0xececec},      {QPalette::WindowText, 0xe8e8ea, 0x1d1d1f},
+      {QPalette::Base, 0x232325, 0xffffff},        {QPalette::AlternateBase, 0x303033, 0xf4f4f5},
+      {QPalette::Text, 0xe8e8ea, 0x1d1d1f},        {QPalette::Button, 0x4a4a4e, 0xffffff},
+      {QPalette::ButtonText, 0xf2f2f4, 0x1d1d1f},  {QPalette::BrightText, 0xffffff, 0x000000},
+      {QPalette::Light, 0x5a5a5e, 0xffffff},       {QPalette::Midlight, 0x46464a, 0xf2f2f2},
+      {QPalette::Mid, 0x3a3a3d, 0xc8c8cb},         {QPalette::Dark, 0x1c1c1e, 0xa8a8ac},
+      {QPalette::Shadow, 0x000000, 0x808080},      {QPalette::ToolTipBase, 0x3a3a3d, 0xfbfbfb},
+      {QPalette::ToolTipText, 0xe8e8ea, 0x1d1d1f}, {QPalette::PlaceholderText, 0x8e8e93, 0x8a8a8e},
+      {QPalette::Link, 0x419cff, 0x006ae0},        {QPalette::HighlightedText, 0xffffff, 0xffffff}};
+  static constexpr RoleColours kDisabled[] = {{QPalette::WindowText, 0x6e6e73, 0xa4a4a8},
+                                              {QPalette::Text, 0x6e6e73, 0xa4a4a8},
+                                              {QPalette::ButtonText, 0x78787d, 0xacacb0}};
+  const bool dark = scheme == ColorScheme::Dark;
   QPalette p;
   auto setAll = [&p](QPalette::ColorRole role, const QColor &c) {
-    p.setColor(QPalette::Active, role, c);
-    p.setColor(QPalette::Inactive, role, c);
-    p.setColor(QPalette::Disabled, role, c);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+      p.setColor(group, role, c);
   };
-  if (scheme == ColorScheme::Dark) {
-    setAll(QPalette::Window, QColor(0x2b, 0x2b, 0x2d));
-    setAll(QPalette::WindowText, QColor(0xe8, 0xe8, 0xea));
-    setAll(QPalette::Base, QColor(0x23, 0x23, 0x25));
-    setAll(QPalette::AlternateBase, QColor(0x30, 0x30, 0x33));
-    setAll(QPalette::Text, QColor(0xe8, 0xe8, 0xea));
-    setAll(QPalette::Button, QColor(0x4a, 0x4a, 0x4e));
-    setAll(QPalette::ButtonText, QColor(0xf2, 0xf2, 0xf4));
-    setAll(QPalette::BrightText, QColor(0xff, 0xff, 0xff));
-    setAll(QPalette::Light, QColor(0x5a, 0x5a, 0x5e));
-    setAll(QPalette::Midlight, QColor(0x46, 0x46, 0x4a));
-    setAll(QPalette::Mid, QColor(0x3a, 0x3a, 0x3d));
-    setAll(QPalette::Dark, QColor(0x1c, 0x1c, 0x1e));
-    setAll(QPalette::Shadow, QColor(0x00, 0x00, 0x00));
-    setAll(QPalette::ToolTipBase, QColor(0x3a, 0x3a, 0x3d));
-    setAll(QPalette::ToolTipText, QColor(0xe8, 0xe8, 0xea));
-    setAll(QPalette::PlaceholderText, QColor(0x8e, 0x8e, 0x93));
-    setAll(QPalette::Link, QColor(0x41, 0x9c, 0xff));
-    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x6e, 0x6e, 0x73));
-    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x6e, 0x6e, 0x73));
-    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x78, 0x78, 0x7d));
-  } else {
-    setAll(QPalette::Window, QColor(0xec, 0xec, 0xec));
-    setAll(QPalette::WindowText, QColor(0x1d, 0x1d, 0x1f));
-    setAll(QPalette::Base, QColor(0xff, 0xff, 0xff));
-    setAll(QPalette::AlternateBase, QColor(0xf4, 0xf4, 0xf5));
-    setAll(QPalette::Text, QColor(0x1d, 0x1d, 0x1f));
-    setAll(QPalette::Button, QColor(0xff, 0xff, 0xff));
-    setAll(QPalette::ButtonText, QColor(0x1d, 0x1d, 0x1f));
-    setAll(QPalette::BrightText, QColor(0x00, 0x00, 0x00));
-    setAll(QPalette::Light, QColor(0xff, 0xff, 0xff));
-    setAll(QPalette::Midlight, QColor(0xf2, 0xf2, 0xf2));
-    setAll(QPalette::Mid, QColor(0xc8, 0xc8, 0xcb));
-    setAll(QPalette::Dark, QColor(0xa8, 0xa8, 0xac));
-    setAll(QPalette::Shadow, QColor(0x80, 0x80, 0x80));
-    setAll(QPalette::ToolTipBase, QColor(0xfb, 0xfb, 0xfb));
-    setAll(QPalette::ToolTipText, QColor(0x1d, 0x1d, 0x1f));
-    setAll(QPalette::PlaceholderText, QColor(0x8a, 0x8a, 0x8e));
-    setAll(QPalette::Link, QColor(0x00, 0x6a, 0xe0));
-    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0xa4, 0xa4, 0xa8));
-    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0xa4, 0xa4, 0xa8));
-    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0xac, 0xac, 0xb0));
-  }
-  const QColor accent = accentColor(scheme);
-  setAll(QPalette::Highlight, accent);
-  setAll(QPalette::HighlightedText, QColor(0xff, 0xff, 0xff));
+  for (const RoleColours &c : kEveryState) setAll(c.role, QColor(dark ? c.dark : c.light));
+  for (const RoleColours &c : kDisabled)
+    p.setColor(QPalette::Disabled, c.role, QColor(dark ? c.dark : c.light));
+  setAll(QPalette::Highlight, accentColor(scheme));
   return p;
 }
 

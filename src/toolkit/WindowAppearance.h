@@ -32,7 +32,9 @@ class WindowAppearance {
   // on a window also gives tooltips the scheme's colours.
   static void set(QWidget *windowOrView, const QString &name);
   // Stores the scheme's name.
-  static void set(QWidget *windowOrView, ColorScheme scheme);
+  static void set(QWidget *windowOrView, ColorScheme scheme) {
+    set(windowOrView, nameForScheme(scheme));
+  }
 
   // The name set on this very widget; empty when none was set.
   static QString name(const QWidget *widget);
@@ -41,9 +43,13 @@ class WindowAppearance {
   // A null widget, or a window without a name, is light.
   static ColorScheme scheme(const QWidget *w);
 
-  static QString nameForScheme(ColorScheme scheme);
+  static QString nameForScheme(ColorScheme scheme) {
+    return scheme == ColorScheme::Dark ? NSAppearanceNameVibrantDark : NSAppearanceNameVibrantLight;
+  }
   // 1 means dark; every other value means light.
-  static QString nameForAppearance(std::uint64_t appearance);
+  static QString nameForAppearance(std::uint64_t appearance) {
+    return nameForScheme(appearance == 1 ? ColorScheme::Dark : ColorScheme::Light);
+  }
 
   static QPalette palette(ColorScheme scheme);
   // Slim scroll bars in the scheme's greys; meant for QScrollBar widgets.

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <string>
 
+#include "toolkit/AccessibleFactories.h"
+
 namespace {
 
 // CTest runs the cases of one program as separate processes, several at a
@@ -62,6 +64,7 @@ int main(int argc, char **argv) {
   int status = 0;
   {
     QApplication app(argc, argv);
+    AccessibleFactories::install();
     QCoreApplication::setOrganizationName("Corvanex");
     QCoreApplication::setApplicationName("OrvellaExporterTests");
     status = RUN_ALL_TESTS();

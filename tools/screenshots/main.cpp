@@ -11,6 +11,7 @@
 #include <string>
 
 #include "Screenshot.h"
+#include "toolkit/AccessibleFactories.h"
 #include "toolkit/CXAlert.h"
 
 namespace {
@@ -84,6 +85,7 @@ QImage onBackdrop(const QImage &window, bool dark) {
 
 int main(int argc, char **argv) {
   QApplication app(argc, argv);
+  AccessibleFactories::install();
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setFont(CXAlert::fontFromSettings({}, QStringLiteral("HelveticaNeue-Regular"), 13));
 
