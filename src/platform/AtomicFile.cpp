@@ -94,11 +94,6 @@ QByteArray absoluteName(const QByteArray &path) {
   return absolute + path;
 }
 
-bool isAnyOf(int fd, const std::vector<std::string> &names) {
-  struct stat info {};
-  return ::fstat(fd, &info) == 0 && isAnyOf(info, names);
-}
-
 Writer::Writer(const QByteArray &nativePath, Options options)
     : path_(nativePath), options_(std::move(options)) {
   if (!options_.mayWait) EndingSignals::watch();

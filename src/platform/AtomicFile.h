@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/AtomicFileTarget.h"
 #include "platform/Sentence.h"
 
 // Writes whole files or nothing. A regular file (or a name that does not exist
@@ -29,33 +30,9 @@
 // followed at all, as the kernel's protected_symlinks rule has it.
 namespace AtomicFile {
 
-struct Options {
-  // Names (links resolved) of files that must never be written: a target
-  // that is one of them, by device and inode or, where it does not exist
-  // yet, by name, is refused with Failure::Protected.
-  std::vector<std::string> protectedFiles;
-  // The sentence's end for such a target, e.g. "it is the reader's database".
-  Sentence protectedReason;
-  // false: a pipe, socket or device is opened without waiting for a reader,
-  // and a write that cannot go on waits only until an ending signal arrives
-  // (see EndingSignals), so that a window never hangs on it.
-  bool mayWait = true;
-};
-
-enum class Failure {
-  None,
-  Protected,       // one of Options::protectedFiles
-  WriteProtected,  // the user may not write the file
-  PlantedLink,     // a link in a shared folder that belongs to someone else
-  Other,
-};
-
 // The name from the root, for messages (the system calls keep the name as
 // given); the name itself when the working folder cannot be spelt.
 QByteArray absoluteName(const QByteArray &path);
-
-// Whether the open file is one of names (device and inode compared).
-bool isAnyOf(int fd, const std::vector<std::string> &names);
 
 // Writes bytes to path. Returns nothing on success, else a sentence for the
 // user that names the path, gives the system's reason and says what to do.

@@ -117,6 +117,11 @@ QByteArray folderOf(const QByteArray &path) {
   return path.left(slash);
 }
 
+bool isAnyOf(int fd, const std::vector<std::string> &names) {
+  struct stat info {};
+  return ::fstat(fd, &info) == 0 && isAnyOf(info, names);
+}
+
 bool isAnyOf(const struct stat &file, const std::vector<std::string> &names) {
   for (const std::string &name : names) {
     struct stat other {};

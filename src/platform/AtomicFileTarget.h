@@ -7,10 +7,35 @@
 #include <string>
 #include <vector>
 
-#include "platform/AtomicFile.h"
 #include "platform/Sentence.h"
 
 namespace AtomicFile {
+
+// What a write is told besides its name and bytes.
+struct Options {
+  // Names (links resolved) of files that must never be written: a target
+  // that is one of them, by device and inode or, where it does not exist
+  // yet, by name, is refused with Failure::Protected.
+  std::vector<std::string> protectedFiles;
+  // The sentence's end for such a target, e.g. "it is the reader's database".
+  Sentence protectedReason;
+  // false: a pipe, socket or device is opened without waiting for a reader,
+  // and a write that cannot go on waits only until an ending signal arrives
+  // (see EndingSignals), so that a window never hangs on it.
+  bool mayWait = true;
+};
+
+// Why a write was refused or failed.
+enum class Failure {
+  None,
+  Protected,       // one of Options::protectedFiles
+  WriteProtected,  // the user may not write the file
+  PlantedLink,     // a link in a shared folder that belongs to someone else
+  Other,
+};
+
+// Whether the open file is one of names (device and inode compared).
+bool isAnyOf(int fd, const std::vector<std::string> &names);
 
 // What a name given to a Writer leads to, its symbolic links followed as the
 // system follows them, and whether the rules of AtomicFile.h let it be
