@@ -12,7 +12,7 @@
 
 #include "app/BackupFolder.h"
 #include "app/ExitStatus.h"
-#include "app/ReadReport.h"
+#include "app/Reports.h"
 #include "app/StandardStreams.h"
 #include "export/ExportPass.h"
 #include "export/OpmlReading.h"
@@ -95,12 +95,7 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
   }
   const fs::path target = *folder / name;
   AtomicFile::Writer writer(QByteArray(target.c_str()), sparingDatabaseFiles(database));
-  auto refused = [&writer](const std::optional<Sentence> &sentence) {
-    printLine(stderr, sentence->english());
-    return writer.failure() == AtomicFile::Failure::Protected ? ExitStatus::kUsage
-                                                              : ExitStatus::kWriteFailed;
-  };
-  if (!writer.open()) return refused(writer.commit());
+  if (!writer.open()) return writeFailed(writer, *writer.commit());
   SameAsFile previous(newest);
   auto sink = [&](const char *bytes, qsizetype size) {
     previous.feed(bytes, size);
@@ -128,7 +123,7 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
                           .arg(shown(*newest), feeds));
     return ExitStatus::kOk;
   }
-  if (auto sentence = writer.commit()) return refused(sentence);
+  if (auto sentence = writer.commit()) return writeFailed(writer, *sentence);
   const QString shownTarget = shown(target);
   if (auto mismatch =
           checkWrittenFile(QByteArray(target.c_str()),

@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "app/ExitStatus.h"
-#include "app/ReadReport.h"
+#include "app/Reports.h"
 #include "app/Spool.h"
 #include "app/StandardStreams.h"
 #include "export/ExportPass.h"
@@ -85,11 +85,7 @@ int exportToStdout(const fs::path &database) {
     printLine(stderr, *mismatch + QStringLiteral(" Nothing was written to standard output."));
     return ExitStatus::kNotAsWritten;
   }
-  if (auto error = spool.copyToStdout()) {
-    printLine(stderr,
-              QStringLiteral("Could not write the export to standard output: %1.").arg(*error));
-    return ExitStatus::kWriteFailed;
-  }
+  if (const int status = spool.copyToStdout("export")) return status;
   sayRepaired(read);
   saySecrets(secrets);
   // The document ends without a line feed; on a shared terminal the summary
@@ -108,12 +104,7 @@ int exportToStdout(const fs::path &database) {
 // user may not write are never replaced.
 int exportToFile(const fs::path &database, const QByteArray &target) {
   AtomicFile::Writer writer(target, sparingDatabaseFiles(database));
-  auto refused = [&writer](const std::optional<Sentence> &error) {
-    printLine(stderr, error->english());
-    return writer.failure() == AtomicFile::Failure::Protected ? ExitStatus::kUsage
-                                                              : ExitStatus::kWriteFailed;
-  };
-  if (!writer.open()) return refused(writer.commit());
+  if (!writer.open()) return writeFailed(writer, *writer.commit());
   ExportPass pass(
       [&writer](const char *bytes, qsizetype size) { return writer.append(bytes, size); });
   std::size_t secrets = 0;
@@ -136,7 +127,7 @@ int exportToFile(const fs::path &database, const QByteArray &target) {
   }
   const WrittenFeeds written = pass.written();
   std::move(pass).finish();
-  if (auto error = writer.commit()) return refused(error);
+  if (auto error = writer.commit()) return writeFailed(writer, *error);
   sayRepaired(read);
   saySecrets(secrets);
   const QString name = shown(AtomicFile::absoluteName(target));

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "app/ExitStatus.h"
-#include "app/ReadReport.h"
+#include "app/Reports.h"
 #include "app/Spool.h"
 #include "app/StandardStreams.h"
 #include "store/FeedDatabase.h"
@@ -51,11 +51,7 @@ int runList(const fs::path &database) {
     printLine(stderr, *error);
     return ExitStatus::kWriteFailed;
   }
-  if (auto error = spool.copyToStdout()) {
-    printLine(stderr,
-              QStringLiteral("Could not write the list to standard output: %1.").arg(*error));
-    return ExitStatus::kWriteFailed;
-  }
+  if (const int status = spool.copyToStdout("list")) return status;
   sayRepaired(read);
   return ExitStatus::kOk;
 }

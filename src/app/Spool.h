@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ExitStatus.h"
 #include "app/StandardStreams.h"
 #include "export/WrittenFileCheck.h"
 #include "platform/TemporaryFolder.h"
@@ -83,8 +84,20 @@ class Spool {
     }
     return checkWrittenDocument(file, QStringLiteral("The export"), written);
   }
-  // Copies everything to standard output; the system's reason on failure.
-  std::optional<QString> copyToStdout() {
+  // Copies everything to standard output and returns the exit status; a
+  // copy that fails says why, naming `what` was written ("the list").
+  int copyToStdout(const char *what) {
+    if (auto error = copy()) {
+      printLine(stderr, QStringLiteral("Could not write the %1 to standard output: %2.")
+                            .arg(QLatin1String(what), *error));
+      return ExitStatus::kWriteFailed;
+    }
+    return ExitStatus::kOk;
+  }
+
+ private:
+  // The system's reason when the copy to standard output fails.
+  std::optional<QString> copy() {
     std::fflush(stdout);
     if (::lseek(fd_, 0, SEEK_SET) != 0) return QString::fromLocal8Bit(std::strerror(errno));
     std::vector<char> buffer(1 << 16);
@@ -101,7 +114,6 @@ class Spool {
     }
   }
 
- private:
   int fd_ = -1;
   bool noFolder_ = false;
   std::optional<QString> error_;

@@ -69,36 +69,29 @@ QStringList checkReportSentences(const OpmlCheckReport &report, const QString &s
   } else {
     lines << QStringLiteral("%1 holds %2.").arg(name, feeds);
   }
-  if (report.withoutAddress > 0) {
-    lines << counted(report.withoutAddress,
-                     "%1 outline that is no folder has no feed address (xmlUrl); importers skip "
-                     "it.",
-                     "%1 outlines that are no folders have no feed address (xmlUrl); importers "
-                     "skip them.",
-                     locale);
-  }
-  if (report.emptyText > 0) {
-    lines << counted(report.emptyText,
-                     "%1 outline has an empty text; some importers skip it or refuse the file.",
-                     "%1 outlines have an empty text; some importers skip them or refuse the "
-                     "file.",
-                     locale);
-  }
-  if (report.duplicates > 0) {
-    lines << counted(report.duplicates,
-                     "%1 feed repeats the address of a feed before it; importers subscribe to "
-                     "it twice or drop it.",
-                     "%1 feeds repeat the address of a feed before them; importers subscribe to "
-                     "them twice or drop them.",
-                     locale);
-  }
-  if (report.notHttp > 0) {
-    lines << counted(report.notHttp,
-                     "%1 feed address does not start with http:// or https://; most readers "
-                     "cannot fetch it.",
-                     "%1 feed addresses do not start with http:// or https://; most readers "
-                     "cannot fetch them.",
-                     locale);
+  // Each kind of trouble an importer would have, with its count.
+  const struct {
+    std::size_t count;
+    const char *one;
+    const char *many;
+  } troubles[] = {
+      {report.withoutAddress,
+       "%1 outline that is no folder has no feed address (xmlUrl); importers skip it.",
+       "%1 outlines that are no folders have no feed address (xmlUrl); importers skip them."},
+      {report.emptyText, "%1 outline has an empty text; some importers skip it or refuse the file.",
+       "%1 outlines have an empty text; some importers skip them or refuse the file."},
+      {report.duplicates,
+       "%1 feed repeats the address of a feed before it; importers subscribe to it twice or "
+       "drop it.",
+       "%1 feeds repeat the address of a feed before them; importers subscribe to them twice or "
+       "drop them."},
+      {report.notHttp,
+       "%1 feed address does not start with http:// or https://; most readers cannot fetch it.",
+       "%1 feed addresses do not start with http:// or https://; most readers cannot fetch "
+       "them."},
+  };
+  for (const auto &trouble : troubles) {
+    if (trouble.count > 0) lines << counted(trouble.count, trouble.one, trouble.many, locale);
   }
   return lines;
 }

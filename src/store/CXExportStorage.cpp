@@ -97,13 +97,11 @@ ReadResult CXExportStorage::readFeeds(const ReadOptions &options) const {
   try {
     return readFeedsAt(*path, cancellable);
   } catch (const std::bad_alloc &) {
-    ReadResult result;
-    result.status = ReadStatus::Unreadable;
-    result.sqliteMessage = QStringLiteral("out of memory");
-    result.message = Sentence(QT_TRANSLATE_NOOP(
-        "CXInterfaceString",
-        "There was not enough memory to read the feeds. Close other programs and try again."));
-    return result;
+    return ReadResult::unreadable(
+        QStringLiteral("out of memory"),
+        Sentence(QT_TRANSLATE_NOOP(
+            "CXInterfaceString",
+            "There was not enough memory to read the feeds. Close other programs and try again.")));
   }
 }
 
@@ -121,19 +119,13 @@ void CXExportStorage::readFeedsWithOutcome(std::function<void(ReadResult)> compl
 
 void CXExportStorage::readFeedsFromDatabaseWithCompletionHandler(
     std::function<void(FeedList)> completion) {
-  queue_.async([this, completion = std::move(completion)]() mutable {
-    ReadResult result = readFeeds();
+  readFeedsWithOutcome([completion = std::move(completion)](ReadResult result) {
     if (result.status == ReadStatus::OpenFailed) {
       Log::line(QStringLiteral("Database error: %1").arg(result.sqliteMessage));
       return;
     }
     // A query that cannot run yields an empty list and a failed step the rows
-    // read so far, as the window expects; both reach the user as a list.
-    auto feeds = std::make_shared<FeedList>(recordsOf(result.rows));
-    MainQueue::async([completion = std::move(completion), feeds]() mutable {
-      if (completion) {
-        completion(std::move(*feeds));
-      }
-    });
+    // read so far.
+    if (completion) completion(recordsOf(result.rows));
   });
 }

@@ -3,9 +3,11 @@
 #include <QString>
 #include <filesystem>
 
+#include "platform/AtomicFile.h"
 #include "store/ReadResult.h"
 
-// What the command line says on standard error about a read of the database.
+// What the command line says on standard error about a read of the database
+// and a write of its output.
 
 // Says why the read failed, then `consequence` (" Nothing was exported.");
 // returns kNoDatabase.
@@ -19,3 +21,7 @@ void sayRepaired(const ReadResult &read);
 // files: a redirection that opened it (1<>Feeds) would lose the reader's
 // data at the first byte written.
 bool stdoutIsTheDatabase(const std::filesystem::path &database);
+
+// Says why the writer refused or failed; returns kUsage for a target that is
+// the reader's own, else kWriteFailed.
+int writeFailed(const AtomicFile::Writer &writer, const Sentence &reason);

@@ -1,4 +1,4 @@
-#include "app/ReadReport.h"
+#include "app/Reports.h"
 
 #include <unistd.h>
 
@@ -6,7 +6,6 @@
 
 #include "app/ExitStatus.h"
 #include "app/StandardStreams.h"
-#include "platform/AtomicFile.h"
 #include "store/FeedDatabase.h"
 
 int readFailed(const ReadResult &read, const QString &consequence) {
@@ -20,6 +19,12 @@ void sayRepaired(const ReadResult &read) {
             QStringLiteral("%1 of the feeds' texts held bytes that are not valid UTF-8; each "
                            "such sequence was written as the character U+FFFD.")
                 .arg(read.repairedValues));
+}
+
+int writeFailed(const AtomicFile::Writer &writer, const Sentence &reason) {
+  printLine(stderr, reason.english());
+  return writer.failure() == AtomicFile::Failure::Protected ? ExitStatus::kUsage
+                                                            : ExitStatus::kWriteFailed;
 }
 
 bool stdoutIsTheDatabase(const std::filesystem::path &database) {
