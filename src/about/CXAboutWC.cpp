@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QShortcut>
 #include <QToolButton>
 #include <QWidget>
@@ -75,9 +74,6 @@ void CXAboutWC::loadWindow() {
   window_->setAttribute(Qt::WA_QuitOnClose, false);
   ui_ = std::make_unique<Ui::About>();
   ui_->setupUi(window_.get());
-  for (QWidget *w : {window_.get(), vibrancyView(), generalControlsView()}) {
-    w->installEventFilter(this);
-  }
   auto *closeShortcut = new QShortcut(QKeySequence::Close, window_.get());
   connect(closeShortcut, &QShortcut::activated, window_.get(), &QWidget::close);
   auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), window_.get());
@@ -188,18 +184,6 @@ void CXAboutWC::updateWindowControlsButton() {
   if (!window_) return;
   TitleBarButtons::reimage(closeWindowButton_, TitleBarButtons::Kind::Close,
                            WindowAppearance::scheme(window_.get()));
-}
-
-bool CXAboutWC::eventFilter(QObject *watched, QEvent *event) {
-  // Pressing anywhere on the background (labels pass their presses on) moves
-  // the window.
-  if (event->type() == QEvent::MouseButtonPress && window_) {
-    auto *press = static_cast<QMouseEvent *>(event);
-    if (press->button() == Qt::LeftButton && window_->windowHandle()) {
-      if (window_->windowHandle()->startSystemMove()) return true;
-    }
-  }
-  return QObject::eventFilter(watched, event);
 }
 
 QWidget *CXAboutWC::vibrancyView() const { return ui_ ? ui_->vibrancyView : nullptr; }

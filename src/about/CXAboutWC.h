@@ -93,9 +93,6 @@ class CXAboutWC : public QObject {
   static QString versionLine(const QString &format, const QString &shortVersion,
                              const QString &build);
 
- protected:
-  bool eventFilter(QObject *watched, QEvent *event) override;
-
  private:
   void loadWindow();
   void applyAppearance();

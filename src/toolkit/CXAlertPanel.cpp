@@ -189,9 +189,3 @@ QAbstractButton *CXAlertPanel::focusedButton() const {
     if (b->hasFocus()) return b;
   return nullptr;
 }
-
-void CXAlertPanel::mousePressEvent(QMouseEvent *event) {
-  // The alert has no title bar; its whole background moves it.
-  if (event->button() == Qt::LeftButton && windowHandle()) windowHandle()->startSystemMove();
-  QWidget::mousePressEvent(event);
-}

@@ -38,7 +38,6 @@ class CXAlertPanel : public CXTopLevelWindow {
   void paintEvent(QPaintEvent *event) override;
   void keyPressEvent(QKeyEvent *event) override;
   void closeEvent(QCloseEvent *event) override;
-  void mousePressEvent(QMouseEvent *event) override;
 
  private:
   void answer(int number);

@@ -1,9 +1,7 @@
 #include "window/CXDocumentWindow.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QMouseEvent>
-#include <QWindow>
 
 #include "toolkit/CXFramelessResizer.h"
 
@@ -34,34 +32,4 @@ void CXDocumentWindow::mouseDoubleClickEvent(QMouseEvent *event) {
 void CXDocumentWindow::closeEvent(QCloseEvent *event) {
   QWidget::closeEvent(event);
   if (event->isAccepted() && willClose_) willClose_();
-}
-
-void CXDocumentWindow::mousePressEvent(QMouseEvent *event) {
-  // Presses reach the window only when nothing inside took them: they landed
-  // on its background. The move waits for the pointer to travel, so that a
-  // click, and the second click of a double click, stay with the window.
-  if (event->button() == Qt::LeftButton && !isMaximized()) {
-    pressedAt_ = event->globalPosition().toPoint();
-    event->accept();
-    return;
-  }
-  QWidget::mousePressEvent(event);
-}
-
-void CXDocumentWindow::mouseMoveEvent(QMouseEvent *event) {
-  if (pressedAt_ && (event->buttons() & Qt::LeftButton) &&
-      (event->globalPosition().toPoint() - *pressedAt_).manhattanLength() >=
-          QApplication::startDragDistance()) {
-    pressedAt_.reset();
-    ++dragRequests_;
-    if (QWindow *handle = windowHandle()) handle->startSystemMove();
-    event->accept();
-    return;
-  }
-  QWidget::mouseMoveEvent(event);
-}
-
-void CXDocumentWindow::mouseReleaseEvent(QMouseEvent *event) {
-  pressedAt_.reset();
-  QWidget::mouseReleaseEvent(event);
 }

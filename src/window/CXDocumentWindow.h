@@ -3,18 +3,16 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
-#include <optional>
 
 #include "toolkit/CXTopLevelWindow.h"
 
 class CXFramelessResizer;
 
 // The export window itself: a frameless top-level widget that draws its own
-// title strip. Its whole background drags it (dragging from any part that does
-// not take the mouse for itself, such as a label or empty space, moves the
-// window), a double click on its title strip zooms it, its edges and corners
-// resize it, and closing it by any means tells its controller. Assistive
-// technology sees it as a frame named by its title.
+// title strip. Its background drags it (CXTopLevelWindow), a double click on
+// its title strip zooms it, its edges and corners resize it, and closing it by
+// any means tells its controller. Assistive technology sees it as a frame
+// named by its title.
 class CXDocumentWindow : public CXTopLevelWindow {
   Q_OBJECT
 
@@ -24,9 +22,6 @@ class CXDocumentWindow : public CXTopLevelWindow {
   // Called when the window is about to close, whatever closed it.
   void setWillClose(std::function<void()> willClose) { willClose_ = std::move(willClose); }
 
-  // How often a drag on the background has asked the window system for a move.
-  int backgroundDragRequests() const { return dragRequests_; }
-
   // The strip along the top that a double click zooms the window from.
   void setTitleStrip(QWidget *strip) { titleStrip_ = strip; }
   // Maximises the window, or brings a maximised one back to its size.
@@ -35,16 +30,10 @@ class CXDocumentWindow : public CXTopLevelWindow {
 
  protected:
   void closeEvent(QCloseEvent *event) override;
-  void mousePressEvent(QMouseEvent *event) override;
-  void mouseMoveEvent(QMouseEvent *event) override;
-  void mouseReleaseEvent(QMouseEvent *event) override;
   void mouseDoubleClickEvent(QMouseEvent *event) override;
 
  private:
   CXFramelessResizer *resizer_ = nullptr;
   QPointer<QWidget> titleStrip_;
-  // Where a press on the background began, until it moves the window.
-  std::optional<QPoint> pressedAt_;
   std::function<void()> willClose_;
-  int dragRequests_ = 0;
 };
