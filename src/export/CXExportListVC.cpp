@@ -1,7 +1,6 @@
 #include "export/CXExportListVC.h"
 
 #include <QEvent>
-#include <QFile>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -307,10 +306,7 @@ void CXExportListVC::startLoad() {
   const ReadResult probe = store.probeDatabase();
   if (!probe.ok()) {
     model_->setFeeds(FeedRowTable());
-    const auto path = store.databasePath();
-    const ReadOutcomeNotice notice =
-        readOutcomeNotice(probe, path ? QFile::decodeName(path->c_str()) : QString(),
-                          store.hasDatabasePathOverride());
+    const ReadOutcomeNotice notice = readOutcomeNotice(probe, store);
     showReadFailure(notice.placeholder, notice.offerTryAgain, LoadState::Unavailable);
     return;
   }
@@ -326,10 +322,7 @@ void CXExportListVC::startLoad() {
 }
 
 void CXExportListVC::readFinished(ReadResult result) {
-  CXExportStorage &store = storage();
-  const auto path = store.databasePath();
-  const ReadOutcomeNotice notice = readOutcomeNotice(
-      result, path ? QFile::decodeName(path->c_str()) : QString(), store.hasDatabasePathOverride());
+  const ReadOutcomeNotice notice = readOutcomeNotice(result, storage());
   if (result.ok() || !notice.warning.isEmpty()) {
     // A read that stopped part-way still shows what it read, marked as such.
     setReadWarning(notice.warning, notice.repairNote);

@@ -1,5 +1,6 @@
 #include "export/ReadOutcomeNotice.h"
 
+#include <QFile>
 #include <cerrno>
 
 #include "platform/Localized.h"
@@ -15,8 +16,7 @@ bool isMissingFile(const ReadResult &result) {
 
 }  // namespace
 
-ReadOutcomeNotice readOutcomeNotice(const ReadResult &result, const QString &databasePath,
-                                    bool pathOverridden) {
+ReadOutcomeNotice readOutcomeNotice(const ReadResult &result, const CXExportStorage &store) {
   ReadOutcomeNotice notice;
   if (result.repairedValues > 0) {
     notice.repairNote = text(
@@ -24,21 +24,17 @@ ReadOutcomeNotice readOutcomeNotice(const ReadResult &result, const QString &dat
                             "such sequence is shown and exported as the character �.")
                             .arg(result.repairedValues);
   }
-  if (result.ok()) {
-    if (result.rowCount == 0)
-      notice.placeholder = text(
-          "Orvella has no subscriptions to export yet. Add feeds in Orvella, then open the "
-          "exporter again.");
-    return notice;
-  }
+  if (result.ok()) return notice;  // the list says itself when it has no feeds
   if (result.status == ReadStatus::StepFailed && result.rowCount > 0) {
     // The rows before the failure stay on show, marked as not the whole list.
     notice.warning = text("This list is incomplete. %1").arg(localized(result.message));
     return notice;
   }
-  if (isMissingFile(result) && !databasePath.isEmpty()) {
+  const auto path = store.databasePath();
+  if (isMissingFile(result) && path) {
+    const QString databasePath = QFile::decodeName(path->c_str());
     notice.placeholder =
-        pathOverridden
+        store.hasDatabasePathOverride()
             ? text(
                   "There is no database file at “%1”. Check the path given with --database, "
                   "then start the exporter again.")

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "store/FeedDatabase.h"
+#include "store/CXExportStorage.h"
 
 // What the export list tells the user about a read of the reader's database.
 struct ReadOutcomeNotice {
@@ -20,8 +20,7 @@ struct ReadOutcomeNotice {
   bool offerTryAgain = false;
 };
 
-// databasePath: the file that was read, as shown to the user; pathOverridden:
-// the user named that file (--database), so the reader's own database and how
-// it comes about are beside the point.
-ReadOutcomeNotice readOutcomeNotice(const ReadResult &result, const QString &databasePath,
-                                    bool pathOverridden);
+// store: the store that read, whose database file the notice names. Where the
+// user named that file (--database), the reader's own database and how it
+// comes about are beside the point.
+ReadOutcomeNotice readOutcomeNotice(const ReadResult &result, const CXExportStorage &store);
