@@ -24,7 +24,6 @@
 #include "window/CXDocumentWindow.h"
 #include "window/CXMenuButton.h"
 #include "window/CompletionActions.h"
-#include "window/FileDialogSavePanel.h"
 
 namespace {
 
@@ -44,8 +43,15 @@ constexpr int kCompletionTextWidth = 340;
 }  // namespace
 
 CXExportDocumentWC::CXExportDocumentWC(CXExportStorage *storage, QObject *parent)
-    : QObject(parent), storage_(storage) {
-  savePanelFactory_ = [] { return std::make_unique<FileDialogSavePanel>(); };
+    : QObject(parent),
+      storage_(storage),
+      exportFlow_(new ExportFlow(storage ? *storage : CXExportStorage::defaultManager(), this)) {
+  // "Export complete" of an earlier file must not stand as the outcome of a
+  // failed one: the list comes back, ready for another try.
+  connect(exportFlow_, &ExportFlow::failed, this, [this] {
+    if (isExportCompleteViewShown()) showExportListView();
+  });
+  connect(exportFlow_, &ExportFlow::finished, this, &CXExportDocumentWC::exportDidFinish);
 }
 
 CXExportDocumentWC::~CXExportDocumentWC() {
@@ -59,8 +65,7 @@ CXExportDocumentWC::~CXExportDocumentWC() {
 }
 
 void CXExportDocumentWC::setSavePanelFactory(ExportFlow::SavePanelFactory factory) {
-  savePanelFactory_ = std::move(factory);
-  if (exportFlow_) exportFlow_->setSavePanelFactory(savePanelFactory_);
+  exportFlow_->setSavePanelFactory(std::move(factory));
 }
 
 QWidget *CXExportDocumentWC::window() {
@@ -220,15 +225,6 @@ void CXExportDocumentWC::loadExportListVC() {
     connect(list, &CXExportListVC::selectionDidChange, this,
             &CXExportDocumentWC::validateMenuItems);
     connect(list, &CXExportListVC::loadStateChanged, this, &CXExportDocumentWC::validateMenuItems);
-    exportFlow_ = new ExportFlow(*list, window_.get(),
-                                 storage_ ? *storage_ : CXExportStorage::defaultManager(), this);
-    exportFlow_->setSavePanelFactory(savePanelFactory_);
-    // "Export complete" of an earlier file must not stand as the outcome of a
-    // failed one: the list comes back, ready for another try.
-    connect(exportFlow_, &ExportFlow::failed, this, [this] {
-      if (isExportCompleteViewShown()) showExportListView();
-    });
-    connect(exportFlow_, &ExportFlow::finished, this, &CXExportDocumentWC::exportDidFinish);
     validateMenuItems();
     // In some languages the buttons under the list need more room than in
     // English: the window then opens wide enough for them and is never made
@@ -270,7 +266,7 @@ void CXExportDocumentWC::deselectAllFeedsInTable(QObject *) {
 }
 
 void CXExportDocumentWC::exportFeedsToOPML(QObject *) {
-  if (exportFlow_) exportFlow_->start();
+  if (exportListVC_) exportFlow_->start(*exportListVC_, window_.get());
 }
 
 void CXExportDocumentWC::exportDidFinish(const std::optional<ExportFlow::Written> &written) {

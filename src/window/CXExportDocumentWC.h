@@ -131,8 +131,7 @@ class CXExportDocumentWC : public QObject {
   QPointer<CXWindowButton> minimizeWindowButton_;
   QPointer<CXWindowButton> zoomWindowButton_;
   CXLayoutConstraint doneViewConstraintWidth_;
-  ExportFlow::SavePanelFactory savePanelFactory_;
-  ExportFlow *exportFlow_ = nullptr;
+  ExportFlow *exportFlow_;
   QMenu *menu_ = nullptr;
   QAction *selectAllAction_ = nullptr;
   QAction *deselectAllAction_ = nullptr;

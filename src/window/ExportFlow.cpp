@@ -10,6 +10,7 @@
 #include "store/CXExportStorage.h"
 #include "store/FeedDatabase.h"
 #include "toolkit/CXAlert.h"
+#include "window/FileDialogSavePanel.h"
 
 namespace {
 
@@ -17,45 +18,48 @@ QString text(const char *key) { return localized("CXInterfaceString", key); }
 
 }  // namespace
 
-ExportFlow::ExportFlow(CXExportListVC &list, QWidget *window, const CXExportStorage &store,
-                       QObject *parent)
-    : QObject(parent), list_(list), window_(window), store_(store) {}
+ExportFlow::ExportFlow(const CXExportStorage &store, QObject *parent)
+    : QObject(parent),
+      store_(store),
+      savePanelFactory_([] { return std::make_unique<FileDialogSavePanel>(); }) {}
 
-void ExportFlow::start() {
+void ExportFlow::start(CXExportListVC &list, QWidget *window) {
   if (running_) return;
-  if (list_.isListComplete()) {
-    write();
+  window_ = window;
+  if (list.isListComplete()) {
+    write(list);
     return;
   }
   // Feeds the read never reached would be missing from the file without a
   // word: the user decides.
   running_ = true;
   QPointer<ExportFlow> self(this);
+  QPointer<CXExportListVC> asked(&list);
   CXAlert::showAlertWithTitleInformTextButtonTitlesCompletionHandler(
       text("Export an incomplete list?"),
-      list_.readWarning() + QStringLiteral("\n\n") +
+      list.readWarning() + QStringLiteral("\n\n") +
           text("Only the feeds in the list can be exported; those that could not be read will "
                "be missing from the file."),
-      {text("Export Anyway"), text("Cancel")}, [self](int answer) {
+      {text("Export Anyway"), text("Cancel")}, [self, asked](int answer) {
         if (!self) return;
         self->running_ = false;
-        if (answer == 1)
-          self->write();
+        if (answer == 1 && asked)
+          self->write(*asked);
         else
           emit self->finished(std::nullopt);
       });
 }
 
-void ExportFlow::write() {
+void ExportFlow::write(CXExportListVC &list) {
   running_ = true;
-  CXProgressIndicator *progress = list_.exportProgress();
+  CXProgressIndicator *progress = list.exportProgress();
   if (progress) {
     progress->startAnimation();
     progress->show();
   }
   // Fixed before the panel opens: what the user ticked when asking is what
   // gets written.
-  ExportPass pass = list_.exportOfTickedFeeds();
+  ExportPass pass = list.exportOfTickedFeeds();
   const WrittenFeeds written = pass.written();
   const QByteArray document = std::move(pass).finish();
 

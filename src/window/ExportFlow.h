@@ -35,17 +35,16 @@ class ExportFlow : public QObject {
     std::optional<std::size_t> checkedFeeds;
   };
 
-  // list: whose ticked feeds are exported; window: what the panel and the
-  // alerts show over; store: whose database files are never a target.
-  ExportFlow(CXExportListVC &list, QWidget *window, const CXExportStorage &store,
-             QObject *parent = nullptr);
+  // store: whose database files are never a target.
+  explicit ExportFlow(const CXExportStorage &store, QObject *parent = nullptr);
 
   // The default shows the desktop's save panel; tests answer without one.
   void setSavePanelFactory(SavePanelFactory factory) { savePanelFactory_ = std::move(factory); }
 
-  // Starts an export, unless one is under way (the save panel and the alert
-  // run event loops of their own, in which a shortcut may ask again).
-  void start();
+  // Starts an export of the list's ticked feeds, with the save panel and the
+  // alerts over window, unless one is under way (the save panel and the
+  // alert run event loops of their own, in which a shortcut may ask again).
+  void start(CXExportListVC &list, QWidget *window);
 
  signals:
   // A write or its check failed; the alert that says why comes next.
@@ -55,10 +54,9 @@ class ExportFlow : public QObject {
   void finished(const std::optional<ExportFlow::Written> &written);
 
  private:
-  void write();
+  void write(CXExportListVC &list);
   void showFailure(const QString &reason);
 
-  CXExportListVC &list_;
   QPointer<QWidget> window_;
   const CXExportStorage &store_;
   SavePanelFactory savePanelFactory_;
