@@ -31,8 +31,9 @@ constexpr QtOption kQtOptions[] = {
 };
 
 // The arguments without Qt's own, each made with fromLatin1 so that toLatin1
-// gives back the very bytes of argv.
-QStringList ourArguments(int argc, char **argv) {
+// gives back the very bytes of argv. The last -platform and -stylesheet go
+// into options.
+QStringList ourArguments(int argc, char **argv, ProgramOptions &options) {
   QStringList args;
   for (int i = 0; i < argc; ++i) {
     const std::string_view arg(argv[i]);
@@ -44,7 +45,14 @@ QStringList ourArguments(int argc, char **argv) {
       const auto *qt = std::find_if(std::begin(kQtOptions), std::end(kQtOptions),
                                     [name](const QtOption &o) { return name == o.name; });
       if (qt != std::end(kQtOptions)) {
-        if (qt->takesValue && !inlineValue && i + 1 < argc) ++i;
+        std::optional<QByteArray> value;
+        if (inlineValue) {
+          value = QByteArray(name.data() + eq + 1);
+        } else if (qt->takesValue && i + 1 < argc) {
+          value = QByteArray(argv[++i]);
+        }
+        if (name == "platform" && value) options.platform = value;
+        if (name == "stylesheet" && value) options.styleSheet = value;
         continue;
       }
     }
@@ -72,9 +80,9 @@ QStringList splitBackupValue(const QStringList &arguments) {
 }  // namespace
 
 ParsedOptions parseProgramOptions(int argc, char **argv) {
-  const QStringList arguments = splitBackupValue(ourArguments(argc, argv));
   ParsedOptions parsed;
   ProgramOptions &o = parsed.options;
+  const QStringList arguments = splitBackupValue(ourArguments(argc, argv, o));
   auto fail = [&parsed](const QString &error) {
     if (parsed.error.isEmpty()) parsed.error = error;
   };

@@ -17,6 +17,9 @@ struct ProgramOptions {
   QByteArray file;                         // --export FILE ("-": standard output), --check FILE
   std::optional<QByteArray> backupFolder;  // --backup FOLDER; absent: the default folder
   int keep = kDefaultBackupsKept;          // --keep N
+  // Two of Qt's own options, which the window checks before Qt starts.
+  std::optional<QByteArray> platform;    // -platform NAME
+  std::optional<QByteArray> styleSheet;  // -stylesheet FILE
 };
 
 struct ParsedOptions {

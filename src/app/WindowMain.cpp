@@ -21,12 +21,12 @@ extern "C" __attribute__((visibility("default"))) int orvellaExporterWindowMain(
     CXExportStorage::defaultManager().setDatabasePathOverride(
         std::filesystem::path(options.database->toStdString()));
   }
-  if (const std::optional<QString> refusal = WindowStart::styleSheetRefusal(argc, argv)) {
+  if (const std::optional<QString> refusal = WindowStart::styleSheetRefusal(options.styleSheet)) {
     std::fprintf(stderr, "%s\n", refusal->toLocal8Bit().constData());
     return ExitStatus::kUsage;
   }
   SessionBus::preventAutolaunch();
-  WindowStart::reportFatalStartFailures(argc, argv);
+  WindowStart::reportFatalStartFailures(options.platform);
   QApplication app(argc, argv);
   AccessibleFactories::install();
   WindowStart::started();

@@ -15,24 +15,6 @@ namespace WindowStart {
 
 namespace {
 
-// The value of one of Qt's options, given as "-name value" or "-name=value"
-// (Qt also takes two dashes); absent when it is not given.
-std::optional<QByteArray> qtOption(int argc, char **argv, const char *name) {
-  std::optional<QByteArray> value;
-  for (int i = 1; i < argc; ++i) {
-    QByteArray arg(argv[i]);
-    if (arg.startsWith("--")) arg.remove(0, 1);
-    if (!arg.startsWith('-')) continue;
-    arg.remove(0, 1);
-    if (arg == name && i + 1 < argc) {
-      value = QByteArray(argv[++i]);
-    } else if (arg.startsWith(QByteArray(name) + '=')) {
-      value = arg.mid(static_cast<qsizetype>(std::strlen(name)) + 1);
-    }
-  }
-  return value;
-}
-
 std::atomic<bool> starting{false};
 QtMessageHandler previousHandler = nullptr;
 QString askedPlatform;
@@ -49,8 +31,7 @@ void onMessage(QtMsgType type, const QMessageLogContext &context, const QString 
 
 }  // namespace
 
-std::optional<QString> styleSheetRefusal(int argc, char **argv) {
-  const std::optional<QByteArray> sheet = qtOption(argc, argv, "stylesheet");
+std::optional<QString> styleSheetRefusal(const std::optional<QByteArray> &sheet) {
   if (!sheet || sheet->isEmpty()) return std::nullopt;
   struct stat info {};
   // A name that does not exist is Qt's to report; it reads nothing then.
@@ -61,9 +42,8 @@ std::optional<QString> styleSheetRefusal(int argc, char **argv) {
       .arg(QString::fromLocal8Bit(*sheet));
 }
 
-void reportFatalStartFailures(int argc, char **argv) {
-  askedPlatform =
-      QString::fromLocal8Bit(qtOption(argc, argv, "platform").value_or(qgetenv("QT_QPA_PLATFORM")));
+void reportFatalStartFailures(const std::optional<QByteArray> &platform) {
+  askedPlatform = QString::fromLocal8Bit(platform.value_or(qgetenv("QT_QPA_PLATFORM")));
   starting.store(true);
   previousHandler = qInstallMessageHandler(onMessage);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 
@@ -10,14 +11,13 @@ namespace WindowStart {
 // The sentence that refuses a -stylesheet naming something other than a
 // regular file (a device, a pipe, a folder), which Qt would read until
 // memory runs out or wait on for ever; absent when there is nothing to refuse.
-std::optional<QString> styleSheetRefusal(int argc, char **argv);
+std::optional<QString> styleSheetRefusal(const std::optional<QByteArray> &sheet);
 
 // Until started() is called, a fatal message from Qt (no display, a platform
 // it cannot load) ends the program with a sentence of ours and
-// ExitStatus::kNoDisplay
-// instead of Qt's abort. Qt's own warnings before it still go to standard
-// error, as they would.
-void reportFatalStartFailures(int argc, char **argv);
+// ExitStatus::kNoDisplay instead of Qt's abort. Qt's own warnings before it
+// still go to standard error, as they would. platform: the -platform asked for.
+void reportFatalStartFailures(const std::optional<QByteArray> &platform);
 void started();
 
 // The sentence for Qt's fatal message, given the platform that was asked

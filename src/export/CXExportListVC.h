@@ -15,16 +15,16 @@
 
 class CXButton;
 class CXExportListDelegate;
-class FeedFilter;
-class QLineEdit;
 class CXExportStorage;
 class CXHLView;
-struct ReadResult;
 class CXProgressIndicator;
 class CXTableViewWithEmptyHolder;
+class FeedFilter;
 class QAbstractItemView;
 class QLabel;
+class QLineEdit;
 class QWidget;
+struct ReadResult;
 
 namespace Ui {
 class ExportList;
@@ -64,8 +64,6 @@ class CXExportListVC : public QObject {
   };
   Q_ENUM(LoadState)
 
-  static constexpr int kFeedRowHeight = CXExportListModel::kFeedRowHeight;
-  static constexpr int kSeparatorRowHeight = CXExportListModel::kSeparatorRowHeight;
   static constexpr float kCheckMarkShift = 10.0f;
 
   // storage: where the feeds come from; null means the shared store.
