@@ -1,14 +1,31 @@
-# orvella_add_test(NAME SOURCES src... LIBS lib... [LABELS label...])
+# orvella_add_test(NAME SOURCES src... LIBS lib... [LABELS label...]
+#                  [PROGRAMS target...] [DEFINES definition...])
 #
-# One GoogleTest program per call, its cases registered with CTest one by one.
-# Every test runs with the offscreen Qt platform and with its own XDG folders and
-# HOME under the build tree, so no test touches the developer's real settings or
-# the real reader's container.
+# One GoogleTest program, the whole of its set-up in one call, its cases
+# registered with CTest one by one. Every test runs with the offscreen Qt
+# platform and with its own XDG folders and HOME under the build tree, so no
+# test touches the developer's real settings or the real reader's container.
+# The sample database is there for every test, as ORVELLA_SAMPLE_DATABASE.
+# PROGRAMS are the programs its tests start: each is built before the tests,
+# and its path is handed to them as ORVELLA_<NAME> (orvella_bus_reader:
+# ORVELLA_BUS_READER). DEFINES are further compile definitions.
+find_package(Qt6 REQUIRED COMPONENTS Test)
+
 function(orvella_add_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS;PROGRAMS;DEFINES" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock orvella_testsupport)
+  add_dependencies(${name} orvella_sample_db)
+  target_compile_definitions(${name} PRIVATE ORVELLA_SAMPLE_DATABASE="${ORVELLA_SAMPLE_DB}"
+                                             ${T_DEFINES})
+  foreach(program ${T_PROGRAMS})
+    add_dependencies(${name} ${program})
+    string(TOUPPER ${program} macro)
+    string(REGEX REPLACE "^ORVELLA[-_]" "" macro ${macro})
+    string(REPLACE "-" "_" macro ${macro})
+    target_compile_definitions(${name} PRIVATE ORVELLA_${macro}="$<TARGET_FILE:${program}>")
+  endforeach()
   set(sandbox ${CMAKE_BINARY_DIR}/test-sandbox/${name})
   # The environment goes through a launcher: gtest_discover_tests splits a
   # list-valued ENVIRONMENT property into separate words, which would leave the
@@ -26,4 +43,20 @@ function(orvella_add_test name)
     DISCOVERY_TIMEOUT 60
     PROPERTIES ${properties}
   )
+endfunction()
+
+# orvella_add_test_program(NAME SOURCES src... [LIBS lib...] [MODULE])
+#
+# A program (or, with MODULE, a library to preload) that tests start, built
+# into build/tests.
+function(orvella_add_test_program name)
+  cmake_parse_arguments(P "MODULE" "" "SOURCES;LIBS" ${ARGN})
+  if(P_MODULE)
+    add_library(${name} MODULE ${P_SOURCES})
+  else()
+    add_executable(${name} ${P_SOURCES})
+  endif()
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests
+                                           LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  target_link_libraries(${name} PRIVATE ${P_LIBS})
 endfunction()

@@ -25,17 +25,13 @@
 
 namespace {
 
+using testsupport::useScheme;
 using testsupport::waitUntil;
 using TitleBarButtons::Kind;
 
-void setScheme(std::uint64_t appearance) {
-  Defaults::standard().setInteger(AppearanceNames::kAppearanceTypeKey,
-                                  static_cast<qint64>(appearance));
-}
-
 class AboutWindow : public ::testing::Test {
  protected:
-  void SetUp() override { setScheme(Appearance::kDark); }
+  void SetUp() override { useScheme(Appearance::kDark); }
   void TearDown() override {
     controller.reset();
     Defaults::standard().remove(AppearanceNames::kAppearanceTypeKey);
@@ -138,7 +134,7 @@ TEST_F(AboutWindow, AllSixLabelsCarryTheSpacingAndKeepTheirDesignedFont) {
   }
 
   // A restyle replaces the palette and style sheet but not the spacing.
-  setScheme(Appearance::kLight);
+  useScheme(Appearance::kLight);
   NotificationCenter::defaultCenter().post(AppearanceNames::kSystemAppearanceDidChangeNotification);
   for (QLabel *label : sixLabels()) {
     EXPECT_DOUBLE_EQ(label->font().letterSpacing(), 0.25) << label->objectName().toStdString();
@@ -148,7 +144,7 @@ TEST_F(AboutWindow, AllSixLabelsCarryTheSpacingAndKeepTheirDesignedFont) {
 TEST_F(AboutWindow, TakesTheSchemeInForceWhenFirstShown) {
   for (std::uint64_t appearance : {Appearance::kDark, Appearance::kLight}) {
     SCOPED_TRACE(appearance);
-    setScheme(appearance);
+    useScheme(appearance);
     controller = std::make_unique<CXAboutWC>();
     controller->showWindow(nullptr);
     const bool dark = appearance == Appearance::kDark;
@@ -227,7 +223,7 @@ TEST_F(AboutWindow, RestylesWhenTheSystemSchemeChanges) {
   const QPalette::ColorRole role = QPalette::Window;
   const QColor darkWindow = controller->vibrancyView()->palette().color(role);
 
-  setScheme(Appearance::kLight);
+  useScheme(Appearance::kLight);
   CXServiceFunctions::sharedService().setLastChoosenAppearance(Appearance::kDark);
   NotificationCenter::defaultCenter().post(AppearanceNames::kSystemAppearanceDidChangeNotification);
   EXPECT_EQ(WindowAppearance::name(controller->window()), NSAppearanceNameVibrantLight);
@@ -244,7 +240,7 @@ TEST_F(AboutWindow, RestylesWhenTheSystemSchemeChanges) {
   EXPECT_EQ(imageNamesOf(close), TitleBarButtons::imageNames(Kind::Close, ColorScheme::Light));
 
   // The application-wide notice is not observed, but its handler switches alike.
-  setScheme(Appearance::kDark);
+  useScheme(Appearance::kDark);
   NotificationCenter::defaultCenter().post(AppearanceNames::kAppAppearanceNotification);
   EXPECT_EQ(close->reloadCount(), 2);
   controller->appAppearanceNotification();
@@ -265,7 +261,7 @@ TEST_F(AboutWindow, StopsFollowingTheSchemeOnceDestroyed) {
 
 TEST_F(AboutWindow, EscapeClosesItAndItsEdgeShowsOnAnyDesktop) {
   for (std::uint64_t scheme : {Appearance::kLight, Appearance::kDark}) {
-    setScheme(scheme);
+    useScheme(scheme);
     controller = std::make_unique<CXAboutWC>();
     controller->showWindow();
     QWidget *window = controller->window();

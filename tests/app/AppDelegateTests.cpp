@@ -85,7 +85,7 @@ class HandOff : public ::testing::Test {
  protected:
   void SetUp() override {
     // A fixed scheme keeps the appearance watcher out of these tests.
-    Defaults::standard().setInteger(AppearanceNames::kAppearanceTypeKey, Appearance::kLight);
+    testsupport::useScheme(Appearance::kLight);
     recorderOutput = dir / "opened";
     const std::filesystem::path script = dir / "opener.sh";
     // The recorder writes next to itself, so its text needs no path pasted in.
@@ -360,7 +360,7 @@ TEST_F(HandOff, EveryLaunchWritesTheLayoutDebuggingPreference) {
 
 TEST(SharedAlert, ShowsTheProgramsFontsColoursAndScheme) {
   for (const std::uint64_t appearance : {Appearance::kDark, Appearance::kLight}) {
-    Defaults::standard().setInteger(AppearanceNames::kAppearanceTypeKey, qint64(appearance));
+    testsupport::useScheme(appearance);
     CXAppDelegate::configureSharedAlert();
     CXAlert &alert = CXAlert::sharedAlert();
     CXAlert::showAlertWithTitleInformTextButtonTitlesCompletionHandler(

@@ -23,13 +23,6 @@
 #include "store/FeedDatabase.h"
 
 using namespace programrun;
-using testsupport::execSql;
-using testsupport::namesIn;
-using testsupport::qpath;
-using testsupport::readFile;
-using testsupport::TempDir;
-using testsupport::writeFile;
-namespace fs = std::filesystem;
 
 namespace {
 

@@ -20,12 +20,6 @@
 #include "WriterProcess.h"
 
 using namespace programrun;
-using testsupport::execSql;
-using testsupport::namesIn;
-using testsupport::qpath;
-using testsupport::readFile;
-using testsupport::TempDir;
-using testsupport::writeFile;
 
 namespace {
 

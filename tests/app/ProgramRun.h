@@ -13,10 +13,17 @@
 
 #include "TestSupport.h"
 
+// For the tests that run the program: with `using namespace programrun`,
+// these helpers of the test support come along.
 namespace programrun {
 
 namespace fs = std::filesystem;
+using testsupport::execSql;
+using testsupport::namesIn;
 using testsupport::qpath;
+using testsupport::readFile;
+using testsupport::TempDir;
+using testsupport::writeFile;
 
 struct Outcome {
   int exitCode = -1;

@@ -9,26 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "ScopedEnv.h"
 #include "TestSupport.h"
 #include "app/RelaunchCommand.h"
 #include "platform/Task.h"
 
 namespace {
 
-class ScopedEnv {
- public:
-  ScopedEnv(const char *name, const char *value) : name_(name) {
-    if (const char *old = std::getenv(name)) old_ = old;
-    value ? setenv(name, value, 1) : unsetenv(name);
-  }
-  ~ScopedEnv() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
-  ScopedEnv(const ScopedEnv &) = delete;
-  ScopedEnv &operator=(const ScopedEnv &) = delete;
-
- private:
-  const char *name_;
-  std::optional<std::string> old_;
-};
+using testsupport::ScopedEnv;
 
 QStringList args(std::initializer_list<const char *> words) {
   QStringList list;

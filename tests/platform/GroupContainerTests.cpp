@@ -1,38 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
-#include <string>
-
+#include "ScopedEnv.h"
 #include "platform/GroupContainer.h"
 
-namespace {
-
-// Sets an environment variable for the life of the object, then restores it.
-class ScopedEnv {
- public:
-  ScopedEnv(const char *name, const char *value) : name_(name) {
-    if (const char *old = std::getenv(name)) old_ = old;
-    if (value) {
-      setenv(name, value, 1);
-    } else {
-      unsetenv(name);
-    }
-  }
-  ~ScopedEnv() {
-    if (old_) {
-      setenv(name_, old_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-
- private:
-  const char *name_;
-  std::optional<std::string> old_;
-};
-
-}  // namespace
+using testsupport::ScopedEnv;
 
 TEST(GroupContainer, FollowsXdgDataHomeAndFallsBackToHome) {
   {

@@ -33,7 +33,7 @@ QProcess::ExitStatus runProbe(
     const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment()) {
   QProcess probe;
   probe.setProcessEnvironment(environment);
-  probe.start(QStringLiteral(SERVICES_PROBE), arguments);
+  probe.start(QStringLiteral(ORVELLA_SERVICES_PROBE), arguments);
   EXPECT_TRUE(probe.waitForFinished(30000));
   EXPECT_EQ(probe.exitCode(), 0) << probe.readAllStandardError().toStdString();
   if (output != nullptr) {
@@ -219,7 +219,7 @@ TEST(SystemStyle, EnvironmentVariableReplacesThePortal) {
                      QStringLiteral("unix:path=/nonexistent/orvella-test-bus"));
   QProcess probe;
   probe.setProcessEnvironment(environment);
-  probe.start(QStringLiteral(SERVICES_PROBE), {QStringLiteral("style")});
+  probe.start(QStringLiteral(ORVELLA_SERVICES_PROBE), {QStringLiteral("style")});
   ASSERT_TRUE(probe.waitForFinished(30000));
   EXPECT_EQ(QString::fromLocal8Bit(probe.readAllStandardOutput()).trimmed(),
             QStringLiteral("<none>"));

@@ -22,7 +22,7 @@ namespace {
 // Runs the helper program, which writes preferences as another process would.
 void setIntegerInAnotherProcess(const QString &key, qint64 value) {
   QProcess probe;
-  probe.start(QStringLiteral(SERVICES_PROBE),
+  probe.start(QStringLiteral(ORVELLA_SERVICES_PROBE),
               {QStringLiteral("set-integer"), key, QString::number(value)});
   ASSERT_TRUE(probe.waitForFinished(30000)) << probe.errorString().toStdString();
   ASSERT_EQ(probe.exitStatus(), QProcess::NormalExit);
@@ -286,7 +286,7 @@ TEST_F(Watcher, ObserverMayResolveAndStopDuringThePost) {
 TEST(WatcherLifetime, EndsCleanlyWithTheApplication) {
   for (const char *mode : {"quit-while-watching", "quit-while-posting", "destroy-while-posting"}) {
     QProcess probe;
-    probe.start(QStringLiteral(SERVICES_PROBE), {QString::fromLatin1(mode)});
+    probe.start(QStringLiteral(ORVELLA_SERVICES_PROBE), {QString::fromLatin1(mode)});
     ASSERT_TRUE(probe.waitForFinished(60000)) << mode << ": the program did not end";
     const QString out = QString::fromLocal8Bit(probe.readAllStandardOutput());
     EXPECT_EQ(probe.exitStatus(), QProcess::NormalExit) << mode;

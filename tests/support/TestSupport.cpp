@@ -11,7 +11,15 @@
 #include <random>
 #include <sstream>
 
+#include "platform/Defaults.h"
+#include "services/AppearanceNames.h"
+
 namespace testsupport {
+
+void useScheme(std::uint64_t appearance) {
+  Defaults::standard().setInteger(AppearanceNames::kAppearanceTypeKey,
+                                  static_cast<qint64>(appearance));
+}
 
 bool waitUntil(const std::function<bool()> &pred, std::chrono::milliseconds timeout) {
   QElapsedTimer timer;

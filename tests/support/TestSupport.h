@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QString>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -45,6 +46,10 @@ std::vector<std::string> namesIn(const std::filesystem::path &folder);
 // A path as Qt takes it.
 QString qpath(const std::filesystem::path &path);
 void writeFile(const std::filesystem::path &path, const std::string &bytes);
+
+// Stores the colour-scheme preference the program reads (1 dark, 2 light,
+// anything else follows the system).
+void useScheme(std::uint64_t appearance);
 
 // A dbus-daemon of the test program's own, made its session bus before any
 // test runs, so that no test reaches the developer's desktop.

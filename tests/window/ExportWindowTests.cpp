@@ -53,16 +53,12 @@ namespace fs = std::filesystem;
 using testsupport::qpath;
 using testsupport::readFile;
 using testsupport::TempDir;
+using testsupport::useScheme;
 using testsupport::waitUntil;
 using testsupport::writeFile;
 using State = CXExportListVC::LoadState;
 
 namespace {
-
-void useScheme(std::uint64_t appearance) {
-  Defaults::standard().setInteger(AppearanceNames::kAppearanceTypeKey,
-                                  static_cast<qint64>(appearance));
-}
 
 std::vector<int> rows(const QList<int> &list) { return {list.cbegin(), list.cend()}; }
 

@@ -2,11 +2,11 @@
 // of the program would, reports the interface style it sees, and runs the
 // appearance watcher through the ends of an application's life.
 //
-//   services_probe set-integer KEY VALUE
-//   services_probe style
-//   services_probe quit-while-watching       exec(), quit after a few periods
-//   services_probe quit-while-posting        quit while the watcher waits for the main thread
-//   services_probe destroy-while-posting     delete the application object instead
+//   orvella_services_probe set-integer KEY VALUE
+//   orvella_services_probe style
+//   orvella_services_probe quit-while-watching       exec(), quit after a few periods
+//   orvella_services_probe quit-while-posting        quit while the watcher waits for the main
+//   thread orvella_services_probe destroy-while-posting     delete the application object instead
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
@@ -22,7 +22,7 @@ namespace {
 
 int usage() {
   std::fprintf(stderr,
-               "usage: services_probe set-integer KEY VALUE | style | quit-while-watching "
+               "usage: orvella_services_probe set-integer KEY VALUE | style | quit-while-watching "
                "| quit-while-posting | destroy-while-posting\n");
   return 2;
 }

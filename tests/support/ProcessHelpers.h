@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "ScopedEnv.h"
 #include "platform/ProcFiles.h"
 #include "platform/RunningApplication.h"
 
@@ -37,17 +38,6 @@ std::optional<procfiles::Stat> statOf(pid_t pid);
 
 const RunningApplication *findPid(const std::vector<RunningApplication> &apps, pid_t pid);
 
-// Sets an environment variable for the life of the object, then restores it.
-class ScopedEnv {
- public:
-  ScopedEnv(const char *name, const char *value);
-  ~ScopedEnv();
-  ScopedEnv(const ScopedEnv &) = delete;
-  ScopedEnv &operator=(const ScopedEnv &) = delete;
-
- private:
-  const char *name_;
-  std::optional<std::string> old_;
-};
+using testsupport::ScopedEnv;
 
 }  // namespace testprocess

@@ -77,21 +77,4 @@ const RunningApplication *findPid(const std::vector<RunningApplication> &apps, p
   return nullptr;
 }
 
-ScopedEnv::ScopedEnv(const char *name, const char *value) : name_(name) {
-  if (const char *old = std::getenv(name)) old_ = old;
-  if (value) {
-    setenv(name, value, 1);
-  } else {
-    unsetenv(name);
-  }
-}
-
-ScopedEnv::~ScopedEnv() {
-  if (old_) {
-    setenv(name_, old_->c_str(), 1);
-  } else {
-    unsetenv(name_);
-  }
-}
-
 }  // namespace testprocess

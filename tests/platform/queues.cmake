@@ -1,4 +1,0 @@
-orvella_add_test(platform_tests
-  SOURCES QueueTests.cpp GroupContainerTests.cpp
-  LIBS orvella_platform
-  LABELS threaded)
