@@ -26,7 +26,7 @@ if [ "${1:-}" != build ]; then
     xvfb xauth openbox xdotool x11-utils imagemagick
     dbus dbus-x11
     desktop-file-utils appstream man-db groff-base dpkg-dev file lintian
-    at-spi2-core python3-pyatspi
+    at-spi2-core python3 python3-pyatspi
   )
 fi
 
