@@ -21,7 +21,8 @@ class CXSeparatorCellView {
  public:
   bool isBlockSeparator() const { return isBlockSeparator_; }
   void setIsBlockSeparator(bool on) { isBlockSeparator_ = on; }
-  // While set, no line is drawn.
+  // While set, no line is drawn. Kept because the design names it; the
+  // program never sets it.
   bool isAppear() const { return isAppear_; }
   void setIsAppear(bool on) { isAppear_ = on; }
 

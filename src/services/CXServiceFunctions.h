@@ -56,6 +56,8 @@ class CXServiceFunctions {
   // Number of watcher loops running now: 0 or 1.
   int runningLoops() const;
 
+  // The small services below are kept because the program's design names
+  // them; nothing in the program calls them.
   // The sound chosen under "kCXSoundSettings", absent for an index out of range.
   static std::optional<QString> defaultNotificationSound();
   // A new random UUID in upper-case canonical form, 36 characters.

@@ -45,8 +45,9 @@ class CXExportStorage {
   bool hasDatabasePathOverride() const;
   void setDatabasePathOverride(std::optional<std::filesystem::path> path);
 
-  // 0 when the database file can be opened, kDatabaseUnavailable (-1000) when
-  // not. Runs on the caller's thread and keeps no connection open.
+  // Kept for the store's described interface (the program probes with
+  // probeDatabase): 0 when the database file can be opened,
+  // kDatabaseUnavailable (-1000) when not. Runs on the caller's thread.
   std::int64_t openDatabase() const;
   // The same probe with its outcome: Ok, or OpenFailed with the sentence a
   // read would give (also when the container cannot be located).
