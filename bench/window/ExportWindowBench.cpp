@@ -12,7 +12,7 @@
 // (printed last), and before that, inside this process:
 //   read+fill   from showing the window to every feed ticked (SQLite read incl.)
 //   store read  the feed store's read alone, into the rows the window keeps,
-//               and into FeedRecords through the store's described interface
+//               and into FeedRecords through the store's designed interface
 //   fill        from the feeds' arrival to a filled, painted table, all ticked
 //   select all / deselect all, as the buttons do them, with a repaint
 //   export text building the OPML document of every feed

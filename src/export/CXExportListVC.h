@@ -102,7 +102,7 @@ class CXExportListVC : public QObject {
   bool isListComplete() const { return readWarning_.isEmpty(); }
   QString readWarning() const { return readWarning_; }
 
-  // For the described interface: the feeds as the store delivered them,
+  // Kept because the design names it: the feeds as the store delivered them,
   // absent until they arrive, made from the model's rows on each call.
   std::optional<FeedList> exportList() const;
   LoadState loadState() const { return loadState_; }
@@ -118,10 +118,9 @@ class CXExportListVC : public QObject {
   QByteArray strExportFeedsUtf8() const;
   QString strExportFeeds() const;
 
-  // For the described interface (the table asks the model and the delegate):
-  // the table's data source and delegate. `table` is the asking table;
-  // answers for a table other than the export table follow the plain-table
-  // rules.
+  // Kept because the design names them (the table asks the model and the
+  // delegate): the table's data source and delegate. `table` is the asking
+  // table; answers for another table follow the plain-table rules.
   int numberOfRowsInTableView(const QAbstractItemView *table) const;
   int heightOfRow(const QAbstractItemView *table, int row) const;
   bool shouldSelectRow(const QAbstractItemView *table, int row) const;

@@ -45,7 +45,7 @@ class CXExportStorage {
   bool hasDatabasePathOverride() const;
   void setDatabasePathOverride(std::optional<std::filesystem::path> path);
 
-  // Kept for the store's described interface (the program probes with
+  // Kept because the design names it (the program probes with
   // probeDatabase): 0 when the database file can be opened,
   // kDatabaseUnavailable (-1000) when not. Runs on the caller's thread.
   std::int64_t openDatabase() const;
@@ -53,12 +53,13 @@ class CXExportStorage {
   // read would give (also when the container cannot be located).
   ReadResult probeDatabase() const;
 
-  // Kept for the store's described interface (the program reads with
+  // Kept because the design names it (the program reads with
   // readFeedsWithOutcome): reads every feed on databaseQueue() and calls
-  // completion on the main queue with them, in the order SQLite returns them. When the database
-  // cannot be opened it logs "Database error: <reason>" and never calls
-  // completion. A database whose query cannot be run gives an empty list; a
-  // read that fails part-way gives the rows read before the failure.
+  // completion on the main queue with them, in the order SQLite returns
+  // them. When the database cannot be opened it logs "Database error:
+  // <reason>" and never calls completion. A database whose query cannot be
+  // run gives an empty list; a read that fails part-way gives the rows read
+  // before the failure.
   void readFeedsFromDatabaseWithCompletionHandler(std::function<void(FeedList)> completion);
 
   // The whole outcome of reading every feed of databasePath(): the status,

@@ -9,8 +9,8 @@
 #include "store/FeedRow.h"
 #include "store/FeedRowTable.h"
 
-// A feed as the store's described interface hands it out
-// (readFeedsFromDatabaseWithCompletionHandler, CXExportListVC::exportList):
+// A feed where the program's design hands records out (kept for it alone:
+// readFeedsFromDatabaseWithCompletionHandler, CXExportListVC::exportList):
 // the fields of a FeedRow as text. A text is absent when its column is NULL.
 // Everything else in the program works on FeedRow.
 struct FeedRecord {
