@@ -267,12 +267,3 @@ std::vector<std::size_t> exportedFeedIndexes(std::size_t feedCount,
   }
   return chosen;
 }
-
-std::vector<int> allFeedRows(std::size_t feedCount) {
-  std::vector<int> rows;
-  rows.reserve(feedCount);
-  for (std::size_t k = 0; k < feedCount; ++k) {
-    rows.push_back(static_cast<int>(2 * k));
-  }
-  return rows;
-}

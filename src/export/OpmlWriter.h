@@ -68,6 +68,3 @@ class OpmlBuilder {
 // used once, and odd rows and rows past the end of the list are ignored.
 std::vector<std::size_t> exportedFeedIndexes(std::size_t feedCount,
                                              const std::vector<int> &selectedRows);
-
-// Every row of a table of feedCount feeds that stands for a feed.
-std::vector<int> allFeedRows(std::size_t feedCount);

@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "OpmlReading.h"
-#include "OpmlWriter.h"
 #include "PlainOpmlReader.h"
 
 void WrittenFeeds::add(const std::optional<std::string_view> &xmlUrl) {

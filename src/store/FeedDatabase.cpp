@@ -5,11 +5,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QDir>
 #include <QFile>
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <optional>
 #include <system_error>

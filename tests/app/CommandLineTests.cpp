@@ -17,6 +17,7 @@
 #include <map>
 
 #include "ProgramRun.h"
+#include "ReaderDatabase.h"
 #include "TestSupport.h"
 #include "WriterProcess.h"
 #include "export/ExportPass.h"
@@ -32,7 +33,7 @@ QByteArray expectedSampleDocument(std::size_t *count = nullptr) {
   const ReadResult read = readFeedsAt(kSample.toStdString());
   EXPECT_TRUE(read.ok());
   if (count) *count = read.rows.size();
-  return std::move(exportOfRows(read.rows, allFeedRows(read.rows.size()))).finish();
+  return std::move(exportOfRows(read.rows, readerdb::allFeedRows(read.rows.size()))).finish();
 }
 
 // Runs the program through the shell, for names that are not UTF-8:

@@ -110,7 +110,7 @@ TEST_F(ExportList, EveryFeedIsTickedInOneSelectionChange) {
   EXPECT_EQ(changes.count(), 1);
   EXPECT_EQ(observed.count(), 1);
   EXPECT_EQ(vc.selectedFeeds().size(), 500);
-  EXPECT_EQ(selectedRows(), allFeedRows(500));
+  EXPECT_EQ(selectedRows(), readerdb::allFeedRows(500));
   EXPECT_TRUE(vc.exportButton()->isEnabled());
   EXPECT_TRUE(table()->isCustomMouseDown());
 }

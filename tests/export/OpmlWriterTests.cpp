@@ -123,7 +123,7 @@ TEST(OpmlWriter, RowsMapToFeedsInListOrderWhateverTheSelectionOrder) {
   EXPECT_EQ(document(feeds, {4, 0, 4, 0}), firstAndThird) << "a row counts once";
   // Separator rows, negative rows and rows past the table carry no feed.
   EXPECT_EQ(document(feeds, {-2, -1, 0, 1, 3, 4, 5, 6, 7, 1000}), firstAndThird);
-  EXPECT_EQ(document(feeds, allFeedRows(feeds.size())), document(feeds, {0, 2, 4}));
+  EXPECT_EQ(document(feeds, readerdb::allFeedRows(feeds.size())), document(feeds, {0, 2, 4}));
 }
 
 TEST(OpmlWriter, LinesEndInOneLineFeedAndTheDocumentDoesNotEndInOne) {
@@ -175,7 +175,7 @@ TEST(OpmlWriter, AnyTextComesBackFromAnXmlParserUnchanged) {
   sites.push_back(QString());
   addresses.push_back(QString());
   feeds.push_back({utf8(longTitle), std::nullopt, ""});
-  const auto outlines = parse(document(feeds, allFeedRows(feeds.size())));
+  const auto outlines = parse(document(feeds, readerdb::allFeedRows(feeds.size())));
   ASSERT_EQ(outlines.size(), feeds.size());
   for (std::size_t i = 0; i < feeds.size(); ++i) {
     SCOPED_TRACE(i);
@@ -206,7 +206,7 @@ TEST(OpmlWriter, SinkReceivesTheSameDocumentInPiecesAndStopsWhenItRefuses) {
     feeds.push_back(
         {utf8(randomText(rng, 30)), utf8(randomText(rng, 20)), utf8(randomText(rng, 30)), 0});
   }
-  const QByteArray whole = document(feeds, allFeedRows(feeds.size()));
+  const QByteArray whole = document(feeds, readerdb::allFeedRows(feeds.size()));
   const FeedRowTable rows = readerdb::rows(feeds);
 
   QByteArray received;

@@ -70,7 +70,7 @@ TEST(PlainOpmlReader, AcceptsOnlyWellFormedDocumentsAndReadsThemAsQtDoes) {
   ours.push_back(
       feed(QStringLiteral("long"), QStringLiteral("https://l/") + QString(300'000, 'x')));
   const std::string ourDocument =
-      std::move(exportOfRows(readerdb::rows(ours), allFeedRows(ours.size())))
+      std::move(exportOfRows(readerdb::rows(ours), readerdb::allFeedRows(ours.size())))
           .finish()
           .toStdString();
 

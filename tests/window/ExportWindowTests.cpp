@@ -160,7 +160,7 @@ TEST_F(ExportWindow, LoadsSchemeTitleStripAndListInOrder) {
   ASSERT_TRUE(waitUntil([this] { return part("exportCompleteContent")->maximumWidth() > 1; }));
   EXPECT_EQ(part("exportCompleteContent")->maximumWidth(), list()->view()->width() + 1);
   EXPECT_EQ(table()->numberOfRows(), 8);
-  EXPECT_EQ(rows(list()->selectedFeeds()), allFeedRows(4));
+  EXPECT_EQ(rows(list()->selectedFeeds()), readerdb::allFeedRows(4));
 }
 
 TEST_F(ExportWindow, SelectAllAndDeselectAllSetTheExportButtonAtOnce) {
@@ -170,7 +170,7 @@ TEST_F(ExportWindow, SelectAllAndDeselectAllSetTheExportButtonAtOnce) {
   EXPECT_TRUE(list()->selectedFeeds().isEmpty());
   EXPECT_FALSE(exportButton->isEnabled());
   QTest::mouseClick(list()->selectAllButton(), Qt::LeftButton);
-  EXPECT_EQ(rows(list()->selectedFeeds()), allFeedRows(3)) << "separators stay unticked";
+  EXPECT_EQ(rows(list()->selectedFeeds()), readerdb::allFeedRows(3)) << "separators stay unticked";
   EXPECT_TRUE(exportButton->isEnabled());
 
   // Already all ticked, or none: the table reports no change, and the button
@@ -1172,7 +1172,7 @@ TEST_F(ExportWindow, APartialReadSaysSoAndExportAsksFirst) {
     EXPECT_EQ(fs::exists(target), a.panelRuns == 1);
   }
   EXPECT_EQ(QByteArray::fromStdString(readFile(target)),
-            std::move(exportOfRows(read.rows, allFeedRows(read.rowCount))).finish());
+            std::move(exportOfRows(read.rows, readerdb::allFeedRows(read.rowCount))).finish());
   EXPECT_TRUE(completionShown());
 }
 
