@@ -14,7 +14,7 @@
 #include "store/CXExportStorage.h"
 #include "toolkit/AccessibleFactories.h"
 
-extern "C" __attribute__((visibility("default"))) int orvellaExporterWindowMain(
+extern "C" __attribute__((visibility("default"))) int orvellaExporterWindowMainWithOptions(
     int &argc, char **argv, const ProgramOptions &options) {
   // The one feed store of the program is this module's.
   if (options.database) {
@@ -48,4 +48,4 @@ extern "C" __attribute__((visibility("default"))) int orvellaExporterWindowMain(
 }
 
 // Checked where the program calls it.
-static_assert(std::is_same_v<decltype(orvellaExporterWindowMain), WindowEntry>);
+static_assert(std::is_same_v<decltype(orvellaExporterWindowMainWithOptions), WindowEntry>);

@@ -15,7 +15,9 @@ inline constexpr char kWindowModuleFile[] = "orvella-exporter-window.so";
 // options the program parsed, and returns the exit status. argc stays alive
 // for as long as the call lasts, as QApplication requires; Qt takes its own
 // options from argv.
-inline constexpr char kWindowEntryName[] = "orvellaExporterWindowMain";
+// The name changes with the entry's arguments, so that a module and a program
+// that do not fit fail to load, with a message, instead of crashing.
+inline constexpr char kWindowEntryName[] = "orvellaExporterWindowMainWithOptions";
 using WindowEntry = int(int &argc, char **argv, const ProgramOptions &options);
 
 // Loads the module and runs the window; when the module cannot be loaded,

@@ -119,13 +119,22 @@ void CXExportStorage::readFeedsWithOutcome(std::function<void(ReadResult)> compl
 
 void CXExportStorage::readFeedsFromDatabaseWithCompletionHandler(
     std::function<void(FeedList)> completion) {
-  readFeedsWithOutcome([completion = std::move(completion)](ReadResult result) {
+  queue_.async([this, completion = std::move(completion)]() mutable {
+    ReadResult result = readFeeds();
     if (result.status == ReadStatus::OpenFailed) {
       Log::line(QStringLiteral("Database error: %1").arg(result.sqliteMessage));
       return;
     }
     // A query that cannot run yields an empty list and a failed step the rows
-    // read so far.
-    if (completion) completion(recordsOf(result.rows));
+    // read so far; memory running out, as in the read itself, an empty list.
+    auto feeds = std::make_shared<FeedList>();
+    try {
+      *feeds = recordsOf(result.rows);
+    } catch (const std::bad_alloc &) {
+      feeds->clear();
+    }
+    MainQueue::async([completion = std::move(completion), feeds]() mutable {
+      if (completion) completion(std::move(*feeds));
+    });
   });
 }
