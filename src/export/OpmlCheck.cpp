@@ -9,12 +9,18 @@ bool isWeb(QStringView address) {
          address.startsWith(u"https://", Qt::CaseInsensitive);
 }
 
-OpmlCheckReport check(const std::function<OpmlReadOutcome(const OpmlOutlineVisitor &)> &read) {
+QString counted(std::size_t count, const char *one, const char *many, const QLocale &locale) {
+  return QString::fromLatin1(count == 1 ? one : many).arg(locale.toString(qulonglong(count)));
+}
+
+}  // namespace
+
+OpmlCheckReport checkOpmlFile(const QByteArray &path) {
   OpmlCheckReport report;
   // Fingerprints stand for the addresses: 8 bytes a feed, and two different
   // addresses share one about once in 10^19 pairs.
   std::unordered_set<std::uint64_t> seen;
-  report.read = read([&](const OpmlOutline &outline) {
+  report.read = readOpmlFile(path, [&](const OpmlOutline &outline) {
     if (outline.text.trimmed().isEmpty()) ++report.emptyText;
     const QStringView address = outline.xmlUrl.trimmed();
     if (address.isEmpty()) {
@@ -26,21 +32,6 @@ OpmlCheckReport check(const std::function<OpmlReadOutcome(const OpmlOutlineVisit
     if (!isWeb(address)) ++report.notHttp;
   });
   return report;
-}
-
-QString counted(std::size_t count, const char *one, const char *many, const QLocale &locale) {
-  return QString::fromLatin1(count == 1 ? one : many).arg(locale.toString(qulonglong(count)));
-}
-
-}  // namespace
-
-OpmlCheckReport checkOpml(QIODevice &device) {
-  return check(
-      [&device](const OpmlOutlineVisitor &visit) { return readOpmlOutlines(device, visit); });
-}
-
-OpmlCheckReport checkOpmlFile(const QByteArray &path) {
-  return check([&path](const OpmlOutlineVisitor &visit) { return readOpmlFile(path, visit); });
 }
 
 QStringList checkReportSentences(const OpmlCheckReport &report, const QString &shownName,

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QIODevice>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -26,7 +25,6 @@ struct OpmlCheckReport {
   }
 };
 
-OpmlCheckReport checkOpml(QIODevice &device);
 OpmlCheckReport checkOpmlFile(const QByteArray &path);
 
 // The report as sentences: first how many feeds the file holds, then one
