@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "app/ExitStatus.h"
 #include "app/StandardStreams.h"
 #include "export/WrittenFileCheck.h"
 #include "platform/TemporaryFolder.h"
@@ -86,14 +85,7 @@ class Spool {
   }
   // Copies everything to standard output and returns the exit status; a
   // copy that fails says why, naming `what` was written ("the list").
-  int copyToStdout(const char *what) {
-    if (auto error = copy()) {
-      printLine(stderr, QStringLiteral("Could not write the %1 to standard output: %2.")
-                            .arg(QLatin1String(what), *error));
-      return ExitStatus::kWriteFailed;
-    }
-    return ExitStatus::kOk;
-  }
+  int copyToStdout(const char *what) { return stdoutStatus(copy(), what); }
 
  private:
   // The system's reason when the copy to standard output fails.

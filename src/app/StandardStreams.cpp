@@ -37,11 +37,13 @@ std::optional<QString> writeStdout(const QByteArray &bytes) {
   return writeAll(STDOUT_FILENO, bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
+int stdoutStatus(const std::optional<QString> &error, const char *what) {
+  if (!error) return ExitStatus::kOk;
+  printLine(stderr, QStringLiteral("Could not write the %1 to standard output: %2.")
+                        .arg(QLatin1String(what), *error));
+  return ExitStatus::kWriteFailed;
+}
+
 int printToStdout(const QString &text, const char *what) {
-  if (auto error = writeStdout(text.toUtf8() + '\n')) {
-    printLine(stderr, QStringLiteral("Could not write the %1 to standard output: %2.")
-                          .arg(QLatin1String(what), *error));
-    return ExitStatus::kWriteFailed;
-  }
-  return ExitStatus::kOk;
+  return stdoutStatus(writeStdout(text.toUtf8() + '\n'), what);
 }

@@ -16,6 +16,10 @@ std::optional<QString> writeAll(int fd, const char *data, std::size_t size);
 
 std::optional<QString> writeStdout(const QByteArray &bytes);
 
+// The exit status of a write to standard output of `what` ("the list"); a
+// failure is said on standard error with the system's reason.
+int stdoutStatus(const std::optional<QString> &error, const char *what);
+
 // Prints text and a line feed on standard output; a write that fails is said
 // on standard error and gives its own status.
 int printToStdout(const QString &text, const char *what);
