@@ -1,7 +1,5 @@
 #include "Defaults.h"
 
-#include <sys/stat.h>
-
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -9,51 +7,15 @@
 #include <QVariant>
 #include <mutex>
 
+#include "platform/FileStamp.h"
 #include "platform/FolderChangeMonitor.h"
-
-namespace {
-
-// What identifies one version of the settings file on disk. Another process
-// that saves the file replaces it (new inode) or rewrites it (new size or
-// time), so any difference means the loaded values may be stale.
-struct FileStamp {
-  bool exists = false;
-  dev_t device = 0;
-  ino_t inode = 0;
-  off_t size = 0;
-  timespec modified{};
-  timespec changed{};
-
-  static FileStamp of(const QByteArray &path) {
-    FileStamp stamp;
-    struct stat info {};
-    if (::stat(path.constData(), &info) == 0) {
-      stamp.exists = true;
-      stamp.device = info.st_dev;
-      stamp.inode = info.st_ino;
-      stamp.size = info.st_size;
-      stamp.modified = info.st_mtim;
-      stamp.changed = info.st_ctim;
-    }
-    return stamp;
-  }
-
-  bool operator==(const FileStamp &other) const {
-    return exists == other.exists && device == other.device && inode == other.inode &&
-           size == other.size && modified.tv_sec == other.modified.tv_sec &&
-           modified.tv_nsec == other.modified.tv_nsec && changed.tv_sec == other.changed.tv_sec &&
-           changed.tv_nsec == other.changed.tv_nsec;
-  }
-};
-
-}  // namespace
 
 struct Defaults::State {
   std::mutex mutex;
   QSettings settings{QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Corvanex"),
                      QStringLiteral("OrvellaExporter")};
   QByteArray path = QFile::encodeName(settings.fileName());
-  FileStamp loaded = FileStamp::of(path);
+  FileStamp loaded = FileStamp::of(path.constData());
   // Values read since the file was last loaded or written. The watcher asks
   // for the same key a hundred times a second; this spares QSettings the work.
   QHash<QString, QVariant> cache;
@@ -67,12 +29,12 @@ struct Defaults::State {
     if (folder.isActive() && !folder.changed()) {
       return;
     }
-    FileStamp now = FileStamp::of(path);
+    FileStamp now = FileStamp::of(path.constData());
     if (!folder.isActive() && now.exists && !(now == watchTriedAt)) {
       // Watched from now on; the file is looked at again after the watch
       // began, so that no change falls between the two.
       if (folder.watch(QFile::encodeName(QFileInfo(settings.fileName()).absolutePath()))) {
-        now = FileStamp::of(path);
+        now = FileStamp::of(path.constData());
       } else {
         watchTriedAt = now;
       }
@@ -101,7 +63,7 @@ struct Defaults::State {
   // this one after a restart) sees them. Caller holds mutex.
   void flush() {
     settings.sync();
-    loaded = FileStamp::of(path);
+    loaded = FileStamp::of(path.constData());
     cache.clear();
   }
 };

@@ -13,6 +13,7 @@
 #include <system_error>
 #include <variant>
 
+#include "platform/FileStamp.h"
 #include "platform/TemporaryFolder.h"
 #include "store/FeedsQuery.h"
 #include "store/PrivateCopy.h"
@@ -100,19 +101,10 @@ struct Access {
 // What a read without locks relies on staying the same: the database file
 // and the absence of a log with frames in it.
 struct Stamp {
-  dev_t device = 0;
-  ino_t inode = 0;
-  off_t size = -1;
-  timespec modified{};
-  timespec changed{};
+  FileStamp file;
   off_t walSize = -1;
 
-  bool operator==(const Stamp &other) const {
-    return device == other.device && inode == other.inode && size == other.size &&
-           modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec &&
-           changed.tv_sec == other.changed.tv_sec && changed.tv_nsec == other.changed.tv_nsec &&
-           walSize == other.walSize;
-  }
+  bool operator==(const Stamp &) const = default;
 };
 
 std::variant<Access, ReadResult> chooseAccess(const fs::path &rawPath) {
@@ -170,17 +162,7 @@ std::variant<Access, ReadResult> chooseAccess(const fs::path &rawPath) {
 }
 
 Stamp stampOf(const fs::path &file) {
-  Stamp stamp;
-  struct stat info {};
-  if (::stat(file.c_str(), &info) == 0) {
-    stamp.device = info.st_dev;
-    stamp.inode = info.st_ino;
-    stamp.size = info.st_size;
-    stamp.modified = info.st_mtim;
-    stamp.changed = info.st_ctim;
-  }
-  stamp.walSize = sizeOf(withSuffix(file, "-wal"));
-  return stamp;
+  return {FileStamp::of(file.c_str()), sizeOf(withSuffix(file, "-wal"))};
 }
 
 // One read of the database in the reader's folder, with the usual locks or
