@@ -132,6 +132,9 @@ void TableRowsView::remeasureAll() {
 }
 
 void TableRowsView::setModel(QAbstractItemModel *newModel) {
+  // Qt ignores the model it already has; dropping its connections first
+  // would leave the view deaf to it.
+  if (newModel == model()) return;
   if (model()) disconnect(model(), nullptr, this, nullptr);
   QAbstractItemView::setModel(newModel);
   if (newModel) {
