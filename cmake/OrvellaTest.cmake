@@ -11,9 +11,23 @@
 # ORVELLA_BUS_READER). DEFINES are further compile definitions.
 find_package(Qt6 REQUIRED COMPONENTS Test)
 
+# Test code is compiled without optimisation in every configuration: it only
+# drives the program's libraries, which keep their own flags, and at -O2 it
+# took half of a whole build's compile time.
+# UndefinedBehaviorSanitizer still checks every library the tests drive; on
+# the tests' own code (GoogleTest's templates, mostly) it doubled the compile
+# time of the sanitizer build.
+function(orvella_test_compile_options target)
+  target_compile_options(${target} PRIVATE $<$<NOT:$<CONFIG:Debug>>:-O0>)
+  if(ORVELLA_SANITIZE MATCHES "undefined")
+    target_compile_options(${target} PRIVATE -fno-sanitize=undefined)
+  endif()
+endfunction()
+
 function(orvella_add_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS;PROGRAMS;DEFINES" ${ARGN})
   add_executable(${name} ${T_SOURCES})
+  orvella_test_compile_options(${name})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock orvella_testsupport)
   add_dependencies(${name} orvella_sample_db)
@@ -56,6 +70,7 @@ function(orvella_add_test_program name)
   else()
     add_executable(${name} ${P_SOURCES})
   endif()
+  orvella_test_compile_options(${name})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests
                                            LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${P_LIBS})
