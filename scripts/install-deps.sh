@@ -22,7 +22,7 @@ packages=(
 if [ "${1:-}" != build ]; then
   packages+=(
     libbenchmark-dev
-    clang-format
+    clang-format ccache
     xvfb xauth openbox xdotool x11-utils imagemagick
     dbus dbus-x11
     desktop-file-utils appstream man-db groff-base dpkg-dev file lintian
