@@ -1,8 +1,11 @@
 #include "BackupCommand.h"
 
+#include <sys/stat.h>
+
 #include <QDateTime>
 #include <QFile>
 #include <QLocale>
+#include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <string>
@@ -59,6 +62,58 @@ std::vector<std::uint64_t> addressesOf(const fs::path &backup) {
 
 }  // namespace
 
+namespace {
+
+QString vanishedText(std::size_t feeds, const QLocale &locale) {
+  return feeds == 1 ? QStringLiteral("1 feed vanished")
+                    : QStringLiteral("%1 feeds vanished").arg(locale.toString(qulonglong(feeds)));
+}
+
+std::int64_t nowInNanoseconds() {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(
+             std::chrono::system_clock::now().time_since_epoch())
+      .count();
+}
+
+// Replaces the name that always holds the newest backup with a copy of
+// `source`; a link there is replaced, never followed.
+std::optional<Sentence> keepAsNewest(const fs::path &source, const fs::path &newest) {
+  AtomicFile::Options options;
+  options.replaceLinkItself = true;
+  AtomicFile::Writer writer(QByteArray(newest.c_str()), options);
+  QFile file;
+  if (!openForReading(file, QByteArray(source.c_str()))) {
+    return Sentence(QT_TRANSLATE_NOOP("CXInterfaceString",
+                                      "Could not read the backup \"%1\" again: %2. Check the "
+                                      "backup folder."))
+        .arg(shown(source))
+        .arg(QString::fromLocal8Bit(std::strerror(errno)));
+  }
+  QByteArray chunk(256 * 1024, Qt::Uninitialized);
+  for (qint64 n; (n = file.read(chunk.data(), chunk.size())) > 0;) {
+    if (!writer.append(chunk.constData(), n)) break;
+  }
+  return writer.commit();
+}
+
+// Claims the dated name of the moment the backup is finished. Another run in
+// the same second, or a name someone else made, already has that name: the
+// next second's is tried, for a few seconds.
+std::optional<Sentence> claimDatedName(AtomicFile::Writer &writer, const fs::path &folder,
+                                       fs::path &claimed) {
+  std::optional<Sentence> failure;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    claimed =
+        folder / QFile::encodeName(backupFileName(QDateTime::currentDateTime())).toStdString();
+    failure = writer.commitAs(QByteArray(claimed.c_str()));
+    if (!failure || writer.failure() != AtomicFile::Failure::Exists) return failure;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return failure;
+}
+
+}  // namespace
+
 int runBackup(const fs::path &database, const std::optional<QByteArray> &folderOption, int keep) {
   const QLocale locale = QLocale();
   // Named from the root in every message, so that a timer's log says where.
@@ -70,39 +125,44 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
                                      "is not set. Name a folder after --backup."));
     return ExitStatus::kUsage;
   }
+  if (AtomicFile::throughPlantedFolderLink(QByteArray((*folder / kNewestBackupName).c_str()))) {
+    printLine(stderr, QStringLiteral("Could not use the backup folder \"%1\": a folder on its way "
+                                     "is a link in a folder that everyone may write to, and the "
+                                     "link belongs to another user, so it is not followed. Name "
+                                     "a folder of your own after --backup.")
+                          .arg(shown(*folder)));
+    return ExitStatus::kWriteFailed;
+  }
   std::error_code error;
   fs::create_directories(*folder, error);
-  std::vector<std::string> backups;
-  if (!error) backups = backupsIn(*folder, error);
+  std::vector<BackupFile> backups;
+  if (!error) backups = ownBackupsIn(*folder, error, nowInNanoseconds());
   if (error) {
     printLine(stderr, QStringLiteral("Could not use the backup folder \"%1\": %2. Check the name "
                                      "and that you may write there.")
                           .arg(shown(*folder), QString::fromLocal8Bit(error.message())));
     return ExitStatus::kWriteFailed;
   }
-  std::optional<fs::path> newest;
-  if (!backups.empty()) newest = *folder / backups.back();
+  std::optional<BackupFile> newest;
+  if (!backups.empty()) newest = backups.back();
+  std::optional<fs::path> newestPath;
+  if (newest) newestPath = *folder / newest->name;
+  const fs::path stable = *folder / kNewestBackupName;
 
-  // A name is one second long: a backup made in the same second as the one
-  // before waits for the next, so that it never takes the other's place.
-  auto nameNow = [] {
-    return QFile::encodeName(backupFileName(QDateTime::currentDateTime())).toStdString();
-  };
-  std::string name = nameNow();
-  for (int waited = 0; fs::exists(*folder / name, error) && waited < 40; ++waited) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    name = nameNow();
-  }
-  const fs::path target = *folder / name;
-  AtomicFile::Writer writer(QByteArray(target.c_str()), sparingDatabaseFiles(database));
+  AtomicFile::Options claimOptions = sparingDatabaseFiles(database);
+  claimOptions.claimNewName = true;
+  AtomicFile::Writer writer(QByteArray((*folder / "new").c_str()), claimOptions);
   if (!writer.open()) return writeFailed(writer, *writer.commit());
-  SameAsFile previous(newest);
+  SameAsFile previous(newestPath);
   auto sink = [&](const char *bytes, qsizetype size) {
     previous.feed(bytes, size);
     return writer.append(bytes, size);
   };
   ExportPass pass(sink);
   ReadOptions options;
+  // No one waits for a backup that a timer started: it waits for the
+  // reader to finish writing far longer than a window would.
+  options.busyTimeout = kBackupLockWait;
   options.onRestart = [&] {
     writer.rewind();  // a new file in a folder: always possible
     previous.reset();
@@ -111,19 +171,52 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
   const ReadResult read = forEachFeedRowAt(
       database, [&pass](const FeedRow &row) { return pass.add(row); }, options);
   if (read.status != ReadStatus::Stopped && !read.ok()) {
-    return readFailed(read, QStringLiteral(" No backup was made."));
+    QString consequence = QStringLiteral(" No backup was made.");
+    if (read.status == ReadStatus::Locked) {
+      consequence =
+          QStringLiteral(" Waited %1 seconds; no backup was made.")
+              .arg(std::chrono::duration_cast<std::chrono::seconds>(kBackupLockWait).count());
+    }
+    return readFailed(read, consequence);
   }
   const WrittenFeeds written = pass.written();
   std::move(pass).finish();
   const QString feeds = feedCountText(read.rowCount, locale);
+  const BackupFile *reference = backupToCompareWith(backups);
+  const bool drop = reference && isDrop(reference->feeds, read.rowCount);
+  auto warnOfDrop = [&] {
+    const std::size_t vanished = reference->feeds - read.rowCount;
+    const QString good = shown(*folder / reference->name);
+    printLine(stderr,
+              QStringLiteral("Warning: %1 since the backup \"%2\", which holds %3. No older "
+                             "backup was removed, and \"%4\" was left as it was. If the feeds "
+                             "were removed on purpose, remove the older backups yourself; if "
+                             "not, import \"%2\" into the reader again.")
+                  .arg(vanishedText(vanished, locale), good,
+                       feedCountText(reference->feeds, locale), shown(stable)));
+    return ExitStatus::kFeedsDropped;
+  };
   if (previous.same()) {
     // The writer, never committed, leaves nothing behind.
     printLine(stderr, QStringLiteral("The newest backup, \"%1\", already holds these %2; no "
                                      "backup was made.")
-                          .arg(shown(*newest), feeds));
+                          .arg(shown(*newestPath), feeds));
+    if (drop) return warnOfDrop();
+    if (!fs::exists(fs::symlink_status(stable, error))) {
+      if (auto failure = keepAsNewest(*newestPath, stable)) {
+        printLine(stderr, failure->english());
+        return ExitStatus::kWriteFailed;
+      }
+    }
     return ExitStatus::kOk;
   }
-  if (auto sentence = writer.commit()) return writeFailed(writer, *sentence);
+  const std::int64_t moment = momentAfter(backups, nowInNanoseconds());
+  if (!writer.setModificationTime({time_t(moment / 1'000'000'000), long(moment % 1'000'000'000)})) {
+    return writeFailed(writer, *writer.commit());
+  }
+  fs::path target;
+  if (auto sentence = claimDatedName(writer, *folder, target))
+    return writeFailed(writer, *sentence);
   const QString shownTarget = shown(target);
   if (auto mismatch =
           checkWrittenFile(QByteArray(target.c_str()),
@@ -132,19 +225,26 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
     return ExitStatus::kNotAsWritten;
   }
   QString summary = QStringLiteral("%1 backed up to %2 and checked").arg(feeds, shownTarget);
-  if (newest && *newest != target) {
+  if (newest) {
     summary += QStringLiteral("; since the previous backup: %1.")
-                   .arg(feedChangesText(feedChanges(addressesOf(*newest), written.fingerprints()),
-                                        locale));
+                   .arg(feedChangesText(
+                       feedChanges(addressesOf(*newestPath), written.fingerprints()), locale));
   } else {
     summary += QStringLiteral("; it is the first backup in this folder.");
   }
   printLine(stderr, summary);
 
-  backups = backupsIn(*folder, error);
+  if (drop) return warnOfDrop();
+  if (auto failure = keepAsNewest(target, stable)) {
+    printLine(stderr, failure->english());
+    return ExitStatus::kWriteFailed;
+  }
+
   int removed = 0;
-  for (const std::string &old : backupsBeyond(backups, keep, name)) {
-    if (error || !fs::remove(*folder / old, error)) break;
+  backups = ownBackupsIn(*folder, error, nowInNanoseconds());
+  for (const std::string &old :
+       error ? std::vector<std::string>() : backupsToRemove(backups, keep)) {
+    if (!fs::remove(*folder / old, error)) break;
     ++removed;
   }
   if (error) {

@@ -1,11 +1,18 @@
 #include "BackupFolder.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <algorithm>
 #include <cstdlib>
 #include <iterator>
+#include <tuple>
+
+#include "export/OpmlReading.h"
+#include "export/OpmlWriter.h"
 
 namespace fs = std::filesystem;
 
@@ -39,26 +46,85 @@ bool isBackupFileName(const std::string &name) {
   return true;
 }
 
-std::vector<std::string> backupsIn(const fs::path &folder, std::error_code &error) {
-  std::vector<std::string> names;
-  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    const std::string name = it->path().filename().string();
-    std::error_code ignored;
-    if (isBackupFileName(name) && it->is_regular_file(ignored)) names.push_back(name);
-  }
-  std::sort(names.begin(), names.end());
-  return names;
+namespace {
+
+constexpr std::int64_t kNanosecondsPerDay = 86'400'000'000'000;
+
+// Whether the file starts as every document of ours starts.
+bool startsAsOurs(const QByteArray &path) {
+  const QByteArray start = opmlDocumentStart();
+  QFile file;
+  if (!openForReading(file, path)) return false;
+  return file.read(start.size()) == start;
 }
 
-std::vector<std::string> backupsBeyond(const std::vector<std::string> &backups, int keep,
-                                       const std::string &spare) {
-  std::vector<std::string> beyond;
-  const auto kept = static_cast<std::size_t>(std::max(keep, 0));
-  if (backups.size() <= kept) return beyond;
-  for (std::size_t i = 0; i < backups.size() - kept; ++i) {
-    if (backups[i] != spare) beyond.push_back(backups[i]);
+}  // namespace
+
+std::vector<BackupFile> ownBackupsIn(const fs::path &folder, std::error_code &error,
+                                     std::int64_t now) {
+  std::vector<BackupFile> backups;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    BackupFile backup;
+    backup.name = it->path().filename().string();
+    if (!isBackupFileName(backup.name)) continue;
+    const QByteArray path(it->path().c_str());
+    struct stat info {};
+    if (::lstat(path.constData(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        info.st_uid != ::geteuid() || !startsAsOurs(path)) {
+      continue;
+    }
+    backup.moment = std::int64_t(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+    readOpmlFile(path, [&backup](const OpmlOutline &outline) {
+      if (!outline.isFolder) ++backup.feeds;
+    });
+    backups.push_back(std::move(backup));
   }
-  return beyond;
+  auto key = [now](const BackupFile &b) {
+    const bool ahead = b.moment > now + kNanosecondsPerDay;
+    return std::tuple(!ahead, ahead ? 0 : b.moment, b.name);
+  };
+  std::sort(backups.begin(), backups.end(),
+            [&key](const BackupFile &a, const BackupFile &b) { return key(a) < key(b); });
+  return backups;
+}
+
+bool isDrop(std::size_t before, std::size_t now) {
+  return before > 0 && (now == 0 || now * 4 < before * 3);
+}
+
+namespace {
+
+// Whether a drop followed the backup, and no later backup holds as many
+// feeds again.
+bool isGoodCopyBeforeADrop(const std::vector<BackupFile> &backups, std::size_t i) {
+  if (i + 1 >= backups.size() || !isDrop(backups[i].feeds, backups[i + 1].feeds)) return false;
+  for (std::size_t later = i + 1; later < backups.size(); ++later) {
+    if (backups[later].feeds >= backups[i].feeds) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+const BackupFile *backupToCompareWith(const std::vector<BackupFile> &backups) {
+  for (std::size_t i = backups.size(); i-- > 0;) {
+    if (isGoodCopyBeforeADrop(backups, i)) return &backups[i];
+  }
+  return backups.empty() ? nullptr : &backups.back();
+}
+
+std::vector<std::string> backupsToRemove(const std::vector<BackupFile> &backups, int keep) {
+  std::vector<std::string> remove;
+  const auto kept = static_cast<std::size_t>(std::max(keep, 1));
+  for (std::size_t i = 0; i + kept < backups.size(); ++i) {
+    if (!isGoodCopyBeforeADrop(backups, i)) remove.push_back(backups[i].name);
+  }
+  return remove;
+}
+
+std::int64_t momentAfter(const std::vector<BackupFile> &backups, std::int64_t now) {
+  if (backups.empty() || backups.back().moment > now + kNanosecondsPerDay) return now;
+  return std::max(now, backups.back().moment + 1'000);
 }
 
 std::optional<fs::path> defaultBackupFolder() {

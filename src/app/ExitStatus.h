@@ -10,6 +10,7 @@ inline constexpr int kOutOfMemory = 4;    // memory ran out
 inline constexpr int kModuleMissing = 5;  // the window's module cannot be loaded
 inline constexpr int kNotAsWritten = 6;   // the written file, read back, differs
 inline constexpr int kNoDisplay = 7;      // no display to open the window on
+inline constexpr int kFeedsDropped = 8;   // --backup: far fewer feeds than the newest backup
 // --check: the file holds something that would trouble importers.
 inline constexpr int kCheckFoundProblems = 1;
 }  // namespace ExitStatus

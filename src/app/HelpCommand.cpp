@@ -49,11 +49,15 @@ QString commandLineHelp() {
              "                   Write every feed to \"FOLDER/Orvella Feeds YYYY-MM-DD\n"
              "                   HHMMSS.opml\" (local time), and check it, unless the newest\n"
              "                   backup there already holds the same; says what changed\n"
-             "                   since it. FOLDER is made when missing; without it,\n"
-             "                   \"Orvella Backups\" in the documents folder. The reader\n"
-             "                   may go on running.\n"
-             "  --keep N         With --backup: keep the newest N backups (default %3) and\n"
-             "                   remove older files of that naming only.\n"
+             "                   since it, and keeps a copy as \"FOLDER/Orvella Feeds.opml\".\n"
+             "                   FOLDER is made when missing; without it, \"Orvella\n"
+             "                   Backups\" in the documents folder. The reader may go on\n"
+             "                   running; a backup waits up to a minute for its lock.\n"
+             "                   A backup with no feeds, or fewer than three quarters of\n"
+             "                   the newest backup's, removes and replaces nothing and\n"
+             "                   exits with 8.\n"
+             "  --keep N         With --backup: keep the newest N backups (default %3);\n"
+             "                   only your own files that this program wrote are removed.\n"
              "  -h, --help       Show this help and exit.\n"
              "  -v, --version    Show the version and exit.\n"
              "\n"
@@ -68,7 +72,7 @@ QString commandLineHelp() {
              "4 out of memory; 5 the window could not open because its module\n"
              "(orvella-exporter-window.so) is missing; 6 the written file, read back,\n"
              "does not hold what was written; 7 the window could not open because there\n"
-             "is no display.")
+             "is no display; 8 --backup found far fewer feeds than the newest backup.")
       .arg(QLatin1String(kProgram), defaultDatabaseText())
       .arg(kDefaultBackupsKept);
 }

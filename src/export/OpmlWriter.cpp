@@ -165,6 +165,8 @@ OpmlBuilder::OpmlBuilder(Sink sink, qsizetype chunkBytes, qsizetype initialBytes
   append(kAfterAddress, sizeof kAfterAddress - 1);
 }
 
+QByteArray opmlDocumentStart() { return QByteArray(kHead) + kProductWebAddress + kAfterAddress; }
+
 void OpmlBuilder::drain() {
   if (sinkOk_ && used_ > 0) {
     sinkOk_ = sink_(buffer_.constData(), used_);

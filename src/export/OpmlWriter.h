@@ -13,6 +13,9 @@
 // comment line.
 inline constexpr char kProductWebAddress[] = "https://www.corvanex.com/orvella/";
 
+// How every document of ours starts, up to and with its body's tag.
+QByteArray opmlDocumentStart();
+
 // Builds an OPML 1.0 document line by line, straight into UTF-8. Attribute
 // values are escaped so that any text comes back unchanged from an XML
 // parser: & < > " as entities, tab, line feed and carriage return as

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -238,13 +239,81 @@ bool Writer::rewind() {
   return true;
 }
 
-std::optional<Sentence> Writer::commit() {
-  if (!ensureOpen()) return error_;
-  if (inPlace_) return close() ? std::nullopt : error_;
+bool Writer::sync() {
+  if (synced_) return true;
   if (::fdatasync(fd_) != 0 && errno != EINVAL) {
+    failWithErrno(errno);
+    return false;
+  }
+  synced_ = true;
+  return true;
+}
+
+bool Writer::setModificationTime(const struct timespec &time) {
+  if (!ensureOpen()) return false;
+  const struct timespec times[2] = {{0, UTIME_OMIT}, time};
+  if (::futimens(fd_, times) != 0) {
+    failWithErrno(errno);
+    return false;
+  }
+  return true;
+}
+
+std::optional<Sentence> Writer::commitAs(const QByteArray &name) {
+  if (!ensureOpen()) return error_;
+  if (!options_.claimNewName || inPlace_) return commit();
+  if (!sync()) return error_;
+  return claim(name);
+}
+
+// Gives the finished file the name, in one step that fails where the name
+// exists (a link included, which is never followed).
+std::optional<Sentence> Writer::claim(const QByteArray &name) {
+  int result = -1;
+  if (namedTemp_.isEmpty()) {
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd_);
+    result = ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW);
+    if (result != 0 && errno != EEXIST) {
+      result = ::linkat(fd_, "", AT_FDCWD, name.constData(), AT_EMPTY_PATH);
+    }
+  } else {
+    result =
+        ::renameat2(AT_FDCWD, namedTemp_.constData(), AT_FDCWD, name.constData(), RENAME_NOREPLACE);
+    if (result != 0 && (errno == EINVAL || errno == ENOSYS)) {
+      // A file system that cannot refuse in the rename: a hard link can.
+      result = ::link(namedTemp_.constData(), name.constData());
+      if (result == 0) ::unlink(namedTemp_.constData());
+    }
+    if (result == 0) {
+      namedTemp_.clear();
+      EndingSignals::forget(tempTicket_);
+      tempTicket_ = -1;
+    }
+  }
+  if (result != 0) {
+    if (errno == EEXIST) {
+      // Kept open for another name.
+      failure_ = Failure::Exists;
+      return sentence(name, Failure::Other)
+          .arg(plainReason(QString::fromLocal8Bit(std::strerror(EEXIST))));
+    }
     failWithErrno(errno);
     return error_;
   }
+  finalPath_ = name;
+  if (!close()) {
+    ::unlink(name.constData());
+    return error_;
+  }
+  failure_ = Failure::None;
+  return std::nullopt;
+}
+
+std::optional<Sentence> Writer::commit() {
+  if (!ensureOpen()) return error_;
+  if (inPlace_) return close() ? std::nullopt : error_;
+  if (!sync()) return error_;
+  if (options_.claimNewName) return claim(finalPath_);
   if (namedTemp_.isEmpty()) {
     // Give the unnamed file a short name, then move it over the target.
     const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd_);

@@ -74,6 +74,14 @@ class Writer {
   // sentence for the first failure.
   std::optional<Sentence> commit();
 
+  // With Options::claimNewName: claims `name` (in the same folder as the
+  // name the writer was made with) instead. On Failure::Exists nothing is
+  // lost, and another name may be tried.
+  std::optional<Sentence> commitAs(const QByteArray &name);
+
+  // Gives the file this modification time before it is committed.
+  bool setModificationTime(const struct timespec &time);
+
   // What kind of failure the sentence tells of.
   Failure failure() const { return failure_; }
 
@@ -81,6 +89,8 @@ class Writer {
   bool ensureOpen();
   bool openTemporary(const Target &target);
   bool close();
+  bool sync();
+  std::optional<Sentence> claim(const QByteArray &name);
   void fail(const QString &reason, Failure kind = Failure::Other);
   void fail(const Sentence &reason, Failure kind = Failure::Other);
   void setError(Sentence error, Failure kind);
@@ -95,6 +105,7 @@ class Writer {
   Failure failure_ = Failure::None;
   int fd_ = -1;
   bool inPlace_ = false;
+  bool synced_ = false;
   std::optional<Sentence> error_;
 };
 

@@ -36,6 +36,34 @@ bool plantedLink(const QByteArray &link, const struct stat &linkInfo) {
   return shared && linkInfo.st_uid != ::geteuid() && linkInfo.st_uid != folder.st_uid;
 }
 
+Target plantedLinkRefusal(bool folder) {
+  return refused(folder ? Sentence(QT_TRANSLATE_NOOP(
+                              "CXInterfaceString",
+                              "a folder on its way is a link in a folder that everyone may write "
+                              "to, and the link belongs to another user, so it is not followed"))
+                        : Sentence(QT_TRANSLATE_NOOP(
+                              "CXInterfaceString",
+                              "it is a link in a folder that everyone may write to, and it "
+                              "belongs to another user, so it is not followed")),
+                 Failure::PlantedLink);
+}
+
+}  // namespace
+
+bool throughPlantedFolderLink(const QByteArray &path) {
+  for (qsizetype slash = path.indexOf('/', 1); slash > 0; slash = path.indexOf('/', slash + 1)) {
+    const QByteArray folder = path.left(slash);
+    struct stat info {};
+    if (::lstat(folder.constData(), &info) == 0 && S_ISLNK(info.st_mode) &&
+        plantedLink(folder, info)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+namespace {
+
 // Follows the links one by one, as the system does when it opens or creates
 // a file through them, up to what is not a link: a Replace target (with
 // `file` where something exists there), one of our descriptors, a planted
@@ -67,13 +95,7 @@ Target followLinks(QByteArray path) {
       target.file = info;
       return target;
     }
-    if (plantedLink(path, info)) {
-      return refused(Sentence(QT_TRANSLATE_NOOP("CXInterfaceString",
-                                                "it is a link in a folder that everyone may write "
-                                                "to, and it belongs to another user, so it is not "
-                                                "followed")),
-                     Failure::PlantedLink);
-    }
+    if (plantedLink(path, info)) return plantedLinkRefusal(false);
     QByteArray next(static_cast<qsizetype>(info.st_size > 0 ? info.st_size : 4096) + 1, '\0');
     const ssize_t size = ::readlink(path.constData(), next.data(), std::size_t(next.size()));
     if (size <= 0 || size >= next.size()) return failed(size >= 0 ? ENAMETOOLONG : errno);
@@ -134,10 +156,27 @@ bool isAnyOf(const struct stat &file, const std::vector<std::string> &names) {
 }
 
 Target Target::of(const QByteArray &path, const Options &options) {
+  if (throughPlantedFolderLink(path)) return plantedLinkRefusal(true);
+  if (options.claimNewName) {
+    // Whatever has the name when the file is done makes the claim fail then.
+    Target target;
+    target.kind = Replace;
+    target.path = path;
+    return target;
+  }
   // A name that leads nowhere (a link the kernel refuses to follow, a
   // folder we may not search) is not followed by hand.
   struct stat followed {};
-  if (::stat(path.constData(), &followed) != 0 && errno != ENOENT) return failed(errno);
+  if (::stat(path.constData(), &followed) != 0 && errno != ENOENT && !options.replaceLinkItself) {
+    return failed(errno);
+  }
+  struct stat own {};
+  if (options.replaceLinkItself && ::lstat(path.constData(), &own) == 0 && S_ISLNK(own.st_mode)) {
+    Target target;  // the link goes, with nothing of it kept
+    target.kind = Replace;
+    target.path = path;
+    return target;
+  }
   Target target = followLinks(path);
   if (target.kind == OwnDescriptor) {
     // Never replaced: the file behind the descriptor may be opened for

@@ -23,6 +23,13 @@ struct Options {
   // and a write that cannot go on waits only until an ending signal arrives
   // (see EndingSignals), so that a window never hangs on it.
   bool mayWait = true;
+  // true: the name itself is replaced, never the file a link there points
+  // to (a link in a folder others may write to could have been planted).
+  bool replaceLinkItself = false;
+  // true: the name must not exist. commit() claims it in one step that
+  // fails where anything, a link included, already has it (Failure::Exists),
+  // so no one else's file is ever replaced; commitAs() may then try another.
+  bool claimNewName = false;
 };
 
 // Why a write was refused or failed.
@@ -31,6 +38,7 @@ enum class Failure {
   Protected,       // one of Options::protectedFiles
   WriteProtected,  // the user may not write the file
   PlantedLink,     // a link in a shared folder that belongs to someone else
+  Exists,          // Options::claimNewName, and the name was taken
   Other,
 };
 
@@ -60,6 +68,11 @@ struct Target {
 
 // Whether the file is one of names (device and inode compared).
 bool isAnyOf(const struct stat &file, const std::vector<std::string> &names);
+
+// Whether a folder on the way to the name is a link in a sticky folder that
+// everyone may write to, and belongs neither to the user nor to that
+// folder's owner: someone may have planted it to lead a write elsewhere.
+bool throughPlantedFolderLink(const QByteArray &path);
 
 // The folder a name is in: "." for a bare name.
 QByteArray folderOf(const QByteArray &path);
