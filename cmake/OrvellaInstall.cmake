@@ -82,12 +82,19 @@ install(FILES ${ORVELLA_GENERATED_DIR}/orvella-exporter.1.gz
 # /usr/lib/systemd/user, whatever the architecture.
 # The service names the installed program, so it is made at install time,
 # when the prefix of `cmake --install --prefix` is known.
-set(ORVELLA_UNIT_TEMPLATE ${PROJECT_SOURCE_DIR}/resources/systemd/orvella-exporter-backup.service.in)
-set(ORVELLA_UNIT ${CMAKE_BINARY_DIR}/install-units/orvella-exporter-backup.service)
+# The backup service and the one that tells of its failure.
+set(ORVELLA_UNITS)
+set(ORVELLA_UNIT_CONFIGURE)
+foreach(unit orvella-exporter-backup orvella-exporter-backup-failure)
+  set(template ${PROJECT_SOURCE_DIR}/resources/systemd/${unit}.service.in)
+  set(made ${CMAKE_BINARY_DIR}/install-units/${unit}.service)
+  list(APPEND ORVELLA_UNITS ${made})
+  string(APPEND ORVELLA_UNIT_CONFIGURE "configure_file(\"${template}\" \"${made}\" @ONLY)\n")
+endforeach()
 install(CODE "
   set(ORVELLA_INSTALLED_PROGRAM \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/orvella-exporter\")
-  configure_file(\"${ORVELLA_UNIT_TEMPLATE}\" \"${ORVELLA_UNIT}\" @ONLY)")
-install(FILES ${ORVELLA_UNIT} ${PROJECT_SOURCE_DIR}/resources/systemd/orvella-exporter-backup.timer
+  ${ORVELLA_UNIT_CONFIGURE}")
+install(FILES ${ORVELLA_UNITS} ${PROJECT_SOURCE_DIR}/resources/systemd/orvella-exporter-backup.timer
   DESTINATION lib/systemd/user)
 # Debian's names, which lintian asks for: the machine-readable copyright file
 # and the changelog of a package without a Debian revision.

@@ -58,10 +58,13 @@ QString commandLineHelp() {
              "                   exits with 8.\n"
              "  --keep N         With --backup: keep the newest N backups (default %3);\n"
              "                   only your own files that this program wrote are removed.\n"
+             "  --notify-backup-failure\n"
+             "                   Tell on the desktop that the daily backup failed; the\n"
+             "                   backup service's failure unit runs it.\n"
              "  -h, --help       Show this help and exit.\n"
              "  -v, --version    Show the version and exit.\n"
              "\n"
-             "Without --export, --list, --check or --backup the export window opens (on\n"
+             "Without one of these the export window opens (on\n"
              "the database named by --database, if given). A daily backup:\n"
              "systemctl --user enable --now orvella-exporter-backup.timer\n"
              "\n"
@@ -72,7 +75,7 @@ QString commandLineHelp() {
              "4 out of memory; 5 the window could not open because its module\n"
              "(orvella-exporter-window.so) is missing; 6 the written file, read back,\n"
              "does not hold what was written; 7 the window could not open because there\n"
-             "is no display; 8 --backup found far fewer feeds than the newest backup.")
+             "is no display; 8 a backup found far fewer feeds than the newest backup.")
       .arg(QLatin1String(kProgram), defaultDatabaseText())
       .arg(kDefaultBackupsKept);
 }

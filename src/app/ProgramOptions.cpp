@@ -98,7 +98,8 @@ ParsedOptions parseProgramOptions(int argc, char **argv) {
   const QCommandLineOption check(QStringLiteral("check"), QString(), QStringLiteral("FILE"));
   const QCommandLineOption backup(QStringLiteral("backup"));
   const QCommandLineOption keep(QStringLiteral("keep"), QString(), QStringLiteral("N"));
-  parser.addOptions({help, version, list, database, exportTarget, check, backup, keep});
+  const QCommandLineOption notify(QStringLiteral("notify-backup-failure"));
+  parser.addOptions({help, version, list, database, exportTarget, check, backup, keep, notify});
 
   if (!parser.parse(arguments)) {
     const QStringList unknown = parser.unknownOptionNames();
@@ -118,8 +119,8 @@ ParsedOptions parseProgramOptions(int argc, char **argv) {
       // A value missing after --database or --export, or one given to an
       // option that takes none.
       const QString text = parser.errorText();
-      for (const char *name :
-           {"database", "export", "check", "keep", "list", "backup", "help", "version"}) {
+      for (const char *name : {"database", "export", "check", "keep", "list", "backup", "help",
+                               "version", "notify-backup-failure"}) {
         const QString option = QStringLiteral("--") + QLatin1String(name);
         if (!text.contains(option) && !text.contains(QLatin1Char('\'') + QLatin1String(name))) {
           continue;
@@ -175,8 +176,12 @@ ParsedOptions parseProgramOptions(int argc, char **argv) {
     }
   }
   const bool listing = parser.isSet(list);
-  if (int(listing) + int(exportTo.has_value()) + int(checked.has_value()) + int(backingUp) > 1) {
-    fail(QStringLiteral("Give only one of --export, --list, --check and --backup."));
+  const bool notifying = parser.isSet(notify);
+  if (int(listing) + int(exportTo.has_value()) + int(checked.has_value()) + int(backingUp) +
+          int(notifying) >
+      1) {
+    fail(QStringLiteral(
+        "Give only one of --export, --list, --check, --backup and --notify-backup-failure."));
   }
   using Command = ProgramOptions::Command;
   if (parser.isSet(help)) {
@@ -193,6 +198,8 @@ ParsedOptions parseProgramOptions(int argc, char **argv) {
     o.file = *checked;
   } else if (backingUp) {
     o.command = Command::Backup;
+  } else if (notifying) {
+    o.command = Command::NotifyBackupFailure;
   }
   return parsed;
 }

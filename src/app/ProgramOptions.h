@@ -10,7 +10,16 @@
 // whole to the window's module. Names stay the bytes the user gave. Qt's own
 // options (-platform, -style, ...) are left for QApplication.
 struct ProgramOptions {
-  enum class Command { Window, Help, Version, Export, List, Check, Backup };
+  enum class Command {
+    Window,
+    Help,
+    Version,
+    Export,
+    List,
+    Check,
+    Backup,
+    NotifyBackupFailure,  // a desktop notification that the timer's backup failed
+  };
 
   Command command = Command::Window;
   std::optional<QByteArray> database;      // --database PATH

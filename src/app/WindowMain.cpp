@@ -10,12 +10,37 @@
 #include "app/TerminationSignals.h"
 #include "app/WindowModule.h"
 #include "app/WindowStart.h"
+#include "platform/DesktopNotifications.h"
 #include "platform/SessionBus.h"
 #include "store/CXExportStorage.h"
 #include "toolkit/AccessibleFactories.h"
 
+namespace {
+
+// Run by the backup service's failure unit: the timer's backup has no one
+// watching it, so its failure is told on the desktop. Where no notification
+// service answers, nothing more happens.
+int notifyBackupFailure(int &argc, char **argv) {
+  QCoreApplication app(argc, argv);
+  QGuiApplication::setApplicationDisplayName(QStringLiteral("Orvella Exporter"));
+  DesktopNotifications::Notification notification;
+  notification.title = QStringLiteral("The backup of your feeds failed");
+  notification.body = QStringLiteral(
+      "Orvella Exporter could not back up the reader's subscriptions today, or found far fewer "
+      "of them than in the backup before. \"journalctl --user -u orvella-exporter-backup\" "
+      "shows what it said.");
+  notification.withDefaultSound = true;
+  DesktopNotifications::deliverAndWait(notification);
+  return ExitStatus::kOk;
+}
+
+}  // namespace
+
 extern "C" __attribute__((visibility("default"))) int orvellaExporterWindowMainWithOptions(
     int &argc, char **argv, const ProgramOptions &options) {
+  if (options.command == ProgramOptions::Command::NotifyBackupFailure) {
+    return notifyBackupFailure(argc, argv);
+  }
   // The one feed store of the program is this module's.
   if (options.database) {
     CXExportStorage::defaultManager().setDatabasePathOverride(

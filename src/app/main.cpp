@@ -4,7 +4,10 @@
 
 int main(int argc, char **argv) {
   const ParsedOptions parsed = parseProgramOptions(argc, argv);
-  if (parsed.error.isEmpty() && parsed.options.command == ProgramOptions::Command::Window) {
+  using Command = ProgramOptions::Command;
+  // The notification needs the session bus, which only the module links.
+  if (parsed.error.isEmpty() && (parsed.options.command == Command::Window ||
+                                 parsed.options.command == Command::NotifyBackupFailure)) {
     return runWindowModule(argc, argv, parsed.options);
   }
   // The command-line modes run without a display and return a status. They

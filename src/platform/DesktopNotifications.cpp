@@ -22,13 +22,7 @@ QVariantMap hintsFor(const Notification &notification) {
   return hints;
 }
 
-}  // namespace
-
-bool deliver(const Notification &notification) {
-  std::optional<QDBusConnection> bus = SessionBus::connection();
-  if (!bus) {
-    return false;
-  }
+QDBusMessage notifyCall(const Notification &notification) {
   QDBusMessage call = QDBusMessage::createMethodCall(
       QStringLiteral("org.freedesktop.Notifications"),
       QStringLiteral("/org/freedesktop/Notifications"),
@@ -45,9 +39,22 @@ bool deliver(const Notification &notification) {
        << QStringList()           // actions: none, so no action button
        << hintsFor(notification)  // hints
        << int(-1);                // expire_timeout: the server's default
-  // Not waited for: a missing service answers with an error nobody needs.
   call.setAutoStartService(true);
-  return bus->send(call);
+  return call;
+}
+
+}  // namespace
+
+bool deliver(const Notification &notification) {
+  std::optional<QDBusConnection> bus = SessionBus::connection();
+  // Not waited for: a missing service answers with an error nobody needs.
+  return bus && bus->send(notifyCall(notification));
+}
+
+bool deliverAndWait(const Notification &notification, int timeoutMs) {
+  std::optional<QDBusConnection> bus = SessionBus::connection();
+  return bus && bus->call(notifyCall(notification), QDBus::Block, timeoutMs).type() ==
+                    QDBusMessage::ReplyMessage;
 }
 
 }  // namespace DesktopNotifications

@@ -21,4 +21,8 @@ struct Notification {
 // bus is reachable, true when the request left the process.
 bool deliver(const Notification &notification);
 
+// The same, for a process that ends right after: waits up to timeoutMs for
+// the server's answer. Returns whether a server took it.
+bool deliverAndWait(const Notification &notification, int timeoutMs = 5000);
+
 }  // namespace DesktopNotifications

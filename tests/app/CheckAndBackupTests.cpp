@@ -1,8 +1,13 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <QDateTime>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
 #include <filesystem>
 
 #include "ProgramRun.h"
@@ -24,6 +29,40 @@ std::vector<std::string> backupsIn(const fs::path &folder) {
     if (pattern.match(QString::fromStdString(name)).hasMatch()) found.push_back(name);
   }
   return found;
+}
+
+constexpr std::int64_t kYear2020 = 1'577'880'000;  // 2020-01-01, in seconds since the epoch
+
+void setModified(const fs::path &file, std::int64_t seconds) {
+  const struct timespec times[2] = {{0, UTIME_OMIT}, {time_t(seconds), 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << file;
+}
+
+std::int64_t modifiedAt(const fs::path &file) {
+  struct stat info {};
+  EXPECT_EQ(::lstat(file.c_str(), &info), 0) << file;
+  return std::int64_t(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+}
+
+// A file of backup bytes under a backup's name, written at `seconds`.
+void placeBackup(const fs::path &file, const std::string &bytes, std::int64_t seconds) {
+  writeFile(file, bytes);
+  setModified(file, seconds);
+}
+
+// The number of feeds in a document of ours: one outline a line.
+int feedsIn(const fs::path &file) {
+  return QByteArray::fromStdString(readFile(file)).count("<outline ");
+}
+
+// A database of the feeds 1 to n, made anew.
+void fillFeeds(const fs::path &db, int n) {
+  execSql(db, "DROP TABLE IF EXISTS FEEDS;" + std::string(kFeedsSchema) +
+                  "WITH RECURSIVE n(v) AS (SELECT 1 UNION ALL SELECT v + 1 FROM n WHERE v < " +
+                  std::to_string(n) +
+                  ") INSERT INTO FEEDS (FEED_TITLE, INTERNAL_LINK) SELECT 'Feed ' || v, "
+                  "'https://s/f' || v FROM n WHERE " +
+                  std::to_string(n) + " > 0;");
 }
 
 std::string outline(const std::string &attributes) { return "<outline " + attributes + "/>\n"; }
@@ -146,14 +185,16 @@ TEST(BackupOption, WritesOnlyWhatChangedKeepsTheNewestAndSaysWhatChanged) {
   EXPECT_TRUE(same.err.contains("already holds these 3 feeds")) << same.err.toStdString();
   EXPECT_EQ(backupsIn(folder), std::vector<std::string>{firstBackup});
 
-  // Older backups, and files that only look like them, which stay.
-  for (const char *name :
-       {"Orvella Feeds 2020-01-01 000000.opml", "Orvella Feeds 2020-01-02 000000.opml"}) {
-    writeFile(folder / name, "old");
-  }
+  // Older backups, and files that only look like them, which stay: one
+  // named as a backup holds no document of ours.
+  const std::string firstBytes = readFile(folder / firstBackup);
+  placeBackup(folder / "Orvella Feeds 2020-01-01 000000.opml", firstBytes, kYear2020);
+  placeBackup(folder / "Orvella Feeds 2020-01-02 000000.opml", firstBytes, kYear2020 + 86'400);
   const std::vector<std::string> strangers = {"Orvella Feeds 2020-01-01 000000.opml.bak",
-                                              "Orvella Feeds 2020-1-1 000000.opml", "notes.txt"};
+                                              "Orvella Feeds 2020-1-1 000000.opml",
+                                              "Orvella Feeds 2019-01-01 000000.opml", "notes.txt"};
   for (const std::string &name : strangers) writeFile(folder / name, "mine");
+  setModified(folder / "Orvella Feeds 2019-01-01 000000.opml", kYear2020 - 86'400);
 
   execSql(db,
           "DELETE FROM FEEDS WHERE FEED_TITLE = 'b';"
@@ -166,11 +207,15 @@ TEST(BackupOption, WritesOnlyWhatChangedKeepsTheNewestAndSaysWhatChanged) {
       << changed.err.toStdString();
   EXPECT_TRUE(changed.err.contains("Removed 2 older backups, keeping the newest 2."))
       << changed.err.toStdString();
-  const std::vector<std::string> left = backupsIn(folder);
+  std::vector<std::string> left = backupsIn(folder);
+  left.erase(std::remove(left.begin(), left.end(), "Orvella Feeds 2019-01-01 000000.opml"),
+             left.end());
   ASSERT_EQ(left.size(), 2u);
   EXPECT_EQ(left.front(), firstBackup);
   EXPECT_EQ(run({"--check", qpath(folder / left.back())}).exitCode, 0);
   for (const std::string &name : strangers) EXPECT_EQ(readFile(folder / name), "mine") << name;
+  EXPECT_EQ(readFile(folder / "Orvella Feeds.opml"), readFile(folder / left.back()))
+      << "the stable name holds the newest backup";
 }
 
 TEST(BackupOption, DefaultFolderAndFoldersThatCannotBeUsed) {
@@ -222,4 +267,203 @@ TEST(BackupOption, BacksUpOneStateWhileTheReaderRewritesItsFeeds) {
   }
   killWriter(*writer);
   EXPECT_GT(made, 0);
+}
+
+// A reader that loses its subscriptions must not take the good backups with
+// it: each step's database, what the run ends with, and the counts of the
+// backups left, oldest first.
+TEST(BackupOption, ADropStopsTheRotationUntilTheFeedsComeBack) {
+  TempDir dir;
+  const fs::path db = dir / "Feeds";
+  const fs::path folder = dir / "Backups";
+  struct Step {
+    int feeds;
+    int exitCode;
+    std::vector<int> left;  // feeds in each backup left, oldest first
+    int newest;             // feeds in "Orvella Feeds.opml"
+  };
+  const std::vector<Step> steps = {
+      {45, 0, {45}, 45},
+      {0, 8, {45, 0}, 45},        // all gone: written, nothing removed or replaced
+      {0, 8, {45, 0}, 45},        // the same again: still a drop, day after day
+      {1, 8, {45, 0, 1}, 45},     // one feed back is still a drop against the good copy
+      {40, 0, {45, 1, 40}, 40},   // most back: the rotation goes on, the good copy stays
+      {45, 0, {40, 45}, 45},      // as many as before: the good copy may go
+      {33, 8, {40, 45, 33}, 45},  // under three quarters of the newest
+      {34, 0, {45, 33, 34}, 34},  // three quarters or more; the good copy stays
+  };
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    const Step &step = steps[i];
+    SCOPED_TRACE("step " + std::to_string(i) + ": " + std::to_string(step.feeds) + " feeds");
+    fillFeeds(db, step.feeds);
+    const Outcome r =
+        run({"--database", qpath(db), "--backup", qpath(folder), "--keep", "2"}, dir.path());
+    EXPECT_EQ(r.exitCode, step.exitCode) << r.err.toStdString();
+    if (step.exitCode == 8) {
+      EXPECT_TRUE(r.err.contains("feeds vanished since the backup") ||
+                  r.err.contains("feed vanished since the backup"))
+          << r.err.toStdString();
+      EXPECT_FALSE(r.err.contains("Removed")) << r.err.toStdString();
+    }
+    std::vector<int> left;
+    for (const std::string &name : backupsIn(folder)) left.push_back(feedsIn(folder / name));
+    EXPECT_EQ(left, step.left);
+    EXPECT_EQ(feedsIn(folder / "Orvella Feeds.opml"), step.newest);
+  }
+}
+
+// Which backups are the newest is told by when they were written: the
+// autumn's repeated hour and a clock set back give names out of order.
+TEST(BackupOption, TheNewestIsTheLastWrittenWhateverItsNameSays) {
+  TempDir dir;
+  const fs::path db = dir / "Feeds";
+  const fs::path scratch = dir / "scratch";
+  const fs::path folder = dir / "Backups";
+  fs::create_directory(folder);
+  auto backupOf = [&](int feeds) {
+    fillFeeds(db, feeds);
+    fs::remove_all(scratch);
+    EXPECT_EQ(run({"--database", qpath(db), "--backup", qpath(scratch)}, dir.path()).exitCode, 0);
+    return readFile(scratch / backupsIn(scratch).front());
+  };
+  // 01:50 summer time, then 01:10 winter time twenty minutes later.
+  const std::int64_t fallBack = 1'792'889'400;  // 2026-10-25 01:50 CEST
+  placeBackup(folder / "Orvella Feeds 2026-10-25 015000.opml", backupOf(3), fallBack);
+  placeBackup(folder / "Orvella Feeds 2026-10-25 011000.opml", backupOf(4), fallBack + 1'200);
+  fillFeeds(db, 4);
+  const Outcome same = run({"--database", qpath(db), "--backup", qpath(folder)}, dir.path());
+  EXPECT_EQ(same.exitCode, 0) << same.err.toStdString();
+  EXPECT_TRUE(same.err.contains("2026-10-25 011000.opml\", already holds these 4 feeds"))
+      << same.err.toStdString();
+
+  // The clock set back an hour behind the newest backup.
+  const std::int64_t now = std::chrono::duration_cast<std::chrono::seconds>(
+                               std::chrono::system_clock::now().time_since_epoch())
+                               .count();
+  setModified(folder / "Orvella Feeds 2026-10-25 011000.opml", now + 3'600);
+  fillFeeds(db, 5);
+  const Outcome later = run({"--database", qpath(db), "--backup", qpath(folder)}, dir.path());
+  ASSERT_EQ(later.exitCode, 0) << later.err.toStdString();
+  std::string made;
+  for (const std::string &name : backupsIn(folder)) {
+    if (name.find("2026-10-25") == std::string::npos) made = name;
+  }
+  ASSERT_FALSE(made.empty());
+  EXPECT_GT(modifiedAt(folder / made), modifiedAt(folder / "Orvella Feeds 2026-10-25 011000.opml"));
+  const Outcome again = run({"--database", qpath(db), "--backup", qpath(folder)}, dir.path());
+  EXPECT_TRUE(
+      again.err.contains(QByteArray::fromStdString(made + "\", already holds these 5 feeds")))
+      << again.err.toStdString();
+
+  // A file dated far ahead counts as the oldest, and goes first.
+  setModified(folder / "Orvella Feeds 2026-10-25 015000.opml", now + 40 * 86'400);
+  fillFeeds(db, 6);
+  const Outcome pruned =
+      run({"--database", qpath(db), "--backup", qpath(folder), "--keep", "3"}, dir.path());
+  EXPECT_EQ(pruned.exitCode, 0) << pruned.err.toStdString();
+  EXPECT_FALSE(fs::exists(folder / "Orvella Feeds 2026-10-25 015000.opml"));
+  EXPECT_TRUE(fs::exists(folder / "Orvella Feeds 2026-10-25 011000.opml"));
+}
+
+// Another user's files in a shared folder are none of ours, whatever their
+// names and contents, and links there are never followed.
+TEST(BackupOption, WhatOthersPutIntoASharedFolderIsNeverRemovedNorFollowed) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root to plant another user's files";
+  TempDir dir;
+  const fs::path db = dir / "Feeds";
+  fillFeeds(db, 3);
+  const fs::path shared = dir / "shared";
+  fs::create_directory(shared);
+  fs::permissions(shared, fs::perms(01777));
+  const fs::path folder = shared / "Backups";
+  ASSERT_EQ(run({"--database", qpath(db), "--backup", qpath(folder)}, dir.path()).exitCode, 0);
+  fs::permissions(folder, fs::perms(01777));
+  const std::string ours = readFile(folder / backupsIn(folder).front());
+  for (int day = 1; day <= 10; ++day) {
+    const fs::path planted = folder / ("Orvella Feeds 2099-01-" + std::string(day < 10 ? "0" : "") +
+                                       std::to_string(day) + " 000000.opml");
+    placeBackup(planted, ours, 4'070'908'800 + day);
+    ASSERT_EQ(::lchown(planted.c_str(), 65534, 65534), 0);
+  }
+  for (int day = 1; day <= 4; ++day) {
+    placeBackup(folder / ("Orvella Feeds 2020-01-0" + std::to_string(day) + " 000000.opml"), ours,
+                kYear2020 + day * 86'400);
+  }
+  // Names of the coming seconds, taken by links to a file of root's and to
+  // a place where no file is.
+  writeFile(dir / "roots", "root's own");
+  const QDateTime now = QDateTime::currentDateTime();
+  for (int second = 1; second <= 3; ++second) {
+    const QString name =
+        QStringLiteral("Orvella Feeds %1.opml")
+            .arg(now.addSecs(second).toString(QStringLiteral("yyyy-MM-dd HHmmss")));
+    fs::create_symlink(second == 2 ? dir / "nowhere" : dir / "roots", folder / name.toStdString());
+    ASSERT_EQ(::lchown((folder / name.toStdString()).c_str(), 65534, 65534), 0);
+  }
+  fs::remove(folder / "Orvella Feeds.opml");
+  fs::create_symlink(dir / "roots", folder / "Orvella Feeds.opml");
+  ASSERT_EQ(::lchown((folder / "Orvella Feeds.opml").c_str(), 65534, 65534), 0);
+
+  fillFeeds(db, 4);
+  const Outcome r =
+      run({"--database", qpath(db), "--backup", qpath(folder), "--keep", "2"}, dir.path());
+  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_TRUE(r.err.contains("Removed 4 older backups, keeping the newest 2."))
+      << r.err.toStdString();
+  EXPECT_EQ(readFile(dir / "roots"), "root's own");
+  EXPECT_FALSE(fs::exists(dir / "nowhere"));
+  std::size_t planted = 0;
+  for (const std::string &name : namesIn(folder)) {
+    struct stat info {};
+    ASSERT_EQ(::lstat((folder / name).c_str(), &info), 0);
+    if (info.st_uid == 65534) ++planted;
+  }
+  EXPECT_EQ(planted, 13u) << "ten files and three links of another user's";
+  EXPECT_FALSE(fs::is_symlink(folder / "Orvella Feeds.opml"));
+  EXPECT_EQ(feedsIn(folder / "Orvella Feeds.opml"), 4);
+
+  // A folder link another user planted in the shared folder leads nowhere.
+  fs::create_directory(dir / "victim");
+  fs::create_directory_symlink(dir / "victim", shared / "Planted");
+  ASSERT_EQ(::lchown((shared / "Planted").c_str(), 65534, 65534), 0);
+  for (const QStringList &args :
+       {QStringList{"--backup", qpath(shared / "Planted")},
+        QStringList{"--export", qpath(shared / "Planted" / "out.opml")}}) {
+    SCOPED_TRACE(args.join(' ').toStdString());
+    const Outcome refused = run(QStringList{"--database", qpath(db)} + args, dir.path());
+    EXPECT_EQ(refused.exitCode, 3) << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains("so it is not followed")) << refused.err.toStdString();
+  }
+  EXPECT_EQ(namesIn(dir / "victim"), std::vector<std::string>{});
+}
+
+// Two backups into one folder at the same moment each keep a file of their
+// own, and each says the name it has.
+TEST(BackupOption, BackupsInTheSameSecondKeepAFileEach) {
+  TempDir dir;
+  const fs::path folder = dir / "Backups";
+  static const QRegularExpression said(QStringLiteral("backed up to (.*) and checked"));
+  for (int round = 0; round < 4; ++round) {
+    SCOPED_TRACE(round);
+    std::vector<std::unique_ptr<QProcess>> runs;
+    for (int which = 0; which < 2; ++which) {
+      const fs::path db = dir / ("Feeds" + std::to_string(which));
+      fillFeeds(db, 10 + round * 2 + which);
+      auto process = std::make_unique<QProcess>();
+      process->setProcessEnvironment(headless());
+      process->start(qEnvironmentVariable("ORVELLA_BINARY"),
+                     {"--database", qpath(db), "--backup", qpath(folder), "--keep", "100"});
+      runs.push_back(std::move(process));
+    }
+    for (int which = 0; which < 2; ++which) {
+      QProcess &process = *runs[std::size_t(which)];
+      ASSERT_TRUE(process.waitForFinished(60'000));
+      const QString err = QString::fromUtf8(process.readAllStandardError());
+      EXPECT_EQ(process.exitCode(), 0) << err.toStdString();
+      const QString file = said.match(err).captured(1);
+      ASSERT_FALSE(file.isEmpty()) << err.toStdString();
+      EXPECT_EQ(feedsIn(file.toStdString()), 10 + round * 2 + which) << file.toStdString();
+    }
+    EXPECT_EQ(backupsIn(folder).size(), std::size_t(2 * (round + 1)));
+  }
 }

@@ -19,6 +19,7 @@ check_files() {
   [ -n "$module" ] || fail "the window's module is not installed under $where/lib"
   expected="bin/orvella-exporter
 $module
+lib/systemd/user/orvella-exporter-backup-failure.service
 lib/systemd/user/orvella-exporter-backup.service
 lib/systemd/user/orvella-exporter-backup.timer
 share/applications/com.Corvanex.OrvellaExporter.desktop
@@ -58,8 +59,8 @@ if [ "$1" = --deb ]; then
   cat "$work/lintian"
 else
   cmake=$1 build=$2 sample=$3 version=$4
-  # Under two prefixes; DESTDIR as a packager uses it.
-  for prefix in /usr /opt/orvella-exporter; do
+  # Under three prefixes, one with a space; DESTDIR as a packager uses it.
+  for prefix in /usr /opt/orvella-exporter "/opt/orvella exporter"; do
     if ! DESTDIR="$work/root" "$cmake" --install "$build" --prefix "$prefix" >"$work/log" 2>&1; then
       fail "cmake --install --prefix $prefix failed:"; cat "$work/log" >&2; continue
     fi
@@ -132,29 +133,54 @@ fi
 # the unpacked program, which is not at its installed place on this
 # machine), and the service's command run as the user manager would run it,
 # with a documents folder that user-dirs.dirs names.
+# The program a unit's ExecStart= runs, and its arguments: the program's
+# name is quoted, as an install prefix may hold a space.
+unit_program() { sed -n 's/^ExecStart="\([^"]*\)".*/\1/p' "$1"; }
+unit_arguments() { sed -n 's/^ExecStart="[^"]*" *//p' "$1"; }
 units="$root/lib/systemd/user"
 service="$units/orvella-exporter-backup.service"
+failure="$units/orvella-exporter-backup-failure.service"
 timer="$units/orvella-exporter-backup.timer"
-exec_start=$(sed -n 's/^ExecStart=//p' "$service")
-[ "${exec_start%% *}" = /usr/bin/orvella-exporter ] ||
-  fail "the backup service runs ${exec_start%% *}, not /usr/bin/orvella-exporter"
+for unit in "$service" "$failure"; do
+  [ "$(unit_program "$unit")" = /usr/bin/orvella-exporter ] ||
+    fail "$(basename "$unit") runs $(unit_program "$unit"), not /usr/bin/orvella-exporter"
+done
+grep -qx 'OnFailure=orvella-exporter-backup-failure.service' "$service" ||
+  fail "a failed backup is not told: the service has no OnFailure= unit"
+[ "$(unit_arguments "$failure")" = --notify-backup-failure ] ||
+  fail "the failure unit does not run --notify-backup-failure"
 grep -qx 'Persistent=true' "$timer" || fail "the backup timer is not persistent"
 grep -qx 'OnCalendar=daily' "$timer" || fail "the backup timer does not run daily"
 if command -v systemd-analyze >/dev/null; then
-  mkdir -p "$work/verify" "$work/runtime" && chmod 700 "$work/runtime"
-  sed "s|^ExecStart=/usr/bin/orvella-exporter|ExecStart=$root/bin/orvella-exporter|" "$service" \
-    >"$work/verify/orvella-exporter-backup.service"
-  cp "$timer" "$work/verify/"
-  (cd "$work/verify" && XDG_RUNTIME_DIR="$work/runtime" MANPATH="$share/man" \
-    systemd-analyze --user verify ./orvella-exporter-backup.timer ./orvella-exporter-backup.service) \
-    >"$work/analyze" 2>&1 || fail "systemd-analyze rejects the backup units: $(cat "$work/analyze")"
+  # Each set of units as systemd reads them, running the unpacked program
+  # (which is not at its installed place on this machine); once from a
+  # prefix with a space, where it was installed there.
+  verify_units() {
+    local units=$1 program=$2 name=verify$3
+    mkdir -p "$work/$name" "$work/runtime" && chmod 700 "$work/runtime"
+    for unit in "$units"/*.service; do
+      sed "s|^ExecStart=\"[^\"]*\"|ExecStart=\"$program\"|" "$unit" >"$work/$name/$(basename "$unit")"
+    done
+    cp "$units"/*.timer "$work/$name/"
+    (cd "$work/$name" && XDG_RUNTIME_DIR="$work/runtime" MANPATH="$share/man" \
+      systemd-analyze --user verify ./*.timer ./*.service) >"$work/analyze" 2>&1 ||
+      fail "systemd-analyze rejects the backup units of $units: $(cat "$work/analyze")"
+  }
+  verify_units "$units" "$root/bin/orvella-exporter" ""
+  spaced="$work/root/opt/orvella exporter"
+  if [ -d "$spaced" ]; then
+    grep -qx "ExecStart=\"/opt/orvella exporter/bin/orvella-exporter\" --backup" \
+      "$spaced/lib/systemd/user/orvella-exporter-backup.service" ||
+      fail "the backup service under a prefix with a space does not name its program whole"
+    verify_units "$spaced/lib/systemd/user" "$spaced/bin/orvella-exporter" "-spaced"
+  fi
 fi
 home="$work/home"
 mkdir -p "$home/.config"
 # shellcheck disable=SC2016 # $HOME stays for the program to expand, as xdg-user-dirs writes it
 echo 'XDG_DOCUMENTS_DIR="$HOME/Papers"' >"$home/.config/user-dirs.dirs"
-# shellcheck disable=SC2086 # the unit's arguments, split as systemd splits these plain words
-env -i HOME="$home" PATH=/usr/bin:/bin "$root/bin/orvella-exporter" ${exec_start#* } \
+# shellcheck disable=SC2046 # the unit's arguments, split as systemd splits these plain words
+env -i HOME="$home" PATH=/usr/bin:/bin "$root/bin/orvella-exporter" $(unit_arguments "$service") \
   --database "$sample" 2>"$work/stderr" || fail "the backup service's command failed: $(cat "$work/stderr")"
 ls "$home/Papers/Orvella Backups/Orvella Feeds "*.opml >/dev/null 2>&1 ||
   fail "the backup service's command wrote no backup to the documents folder: $(cat "$work/stderr")"

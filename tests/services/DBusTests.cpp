@@ -239,6 +239,22 @@ TEST_F(DesktopNotification, DownloadNotificationIsSilentUnlessSoundsAreOn) {
             QStringLiteral("message-new-instant"));
 }
 
+// The backup service's failure unit runs the program so: the notification
+// reaches the desktop before the process ends, and points at the journal.
+TEST_F(DesktopNotification, AFailedBackupIsToldBeforeTheProgramEnds) {
+  QProcess notifier;
+  notifier.start(QStringLiteral(ORVELLA_EXPORTER), {QStringLiteral("--notify-backup-failure")});
+  ASSERT_TRUE(notifier.waitForStarted());
+  ASSERT_TRUE(waitUntil([&] { return notifier.state() == QProcess::NotRunning; }));
+  EXPECT_EQ(notifier.exitCode(), 0) << notifier.readAllStandardError().toStdString();
+  ASSERT_EQ(server.received.size(), 1u);
+  const auto &told = server.received[0];
+  EXPECT_EQ(told.appName, QStringLiteral("Orvella Exporter"));
+  EXPECT_EQ(told.summary, QStringLiteral("The backup of your feeds failed"));
+  EXPECT_TRUE(told.body.contains(QStringLiteral("journalctl --user -u orvella-exporter-backup")))
+      << told.body.toStdString();
+}
+
 namespace {
 std::mutex messagesMutex;
 QStringList messages;
@@ -258,6 +274,14 @@ TEST(DesktopNotificationWithoutServer, NothingHappensAndNothingIsSaid) {
   qInstallMessageHandler(previous);
   std::lock_guard lock(messagesMutex);
   EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST(DesktopNotificationWithoutServer, AFailedBackupWithNoOneToTellEndsQuietly) {
+  QProcess notifier;
+  notifier.start(QStringLiteral(ORVELLA_EXPORTER), {QStringLiteral("--notify-backup-failure")});
+  ASSERT_TRUE(notifier.waitForFinished(30'000));
+  EXPECT_EQ(notifier.exitCode(), 0);
+  EXPECT_EQ(notifier.readAllStandardError(), QByteArray());
 }
 
 #include "DBusTests.moc"
