@@ -7,18 +7,22 @@
 //   store_sqlite_writer DB hot N       start a transaction of N rows big enough
 //                                      to spill into the database file, never commit
 //   store_sqlite_writer DB exclusive   hold an exclusive lock
-//   store_sqlite_writer DB rewrite     rewrite every title in a loop, one
+//   store_sqlite_writer DB rewrite [MS] rewrite every title in a loop, one
 //                                      transaction a generation ("Gen 1", ...),
-//                                      in rollback-journal mode
+//                                      in rollback-journal mode; with MS, a
+//                                      pause of MS milliseconds after each, as
+//                                      a reader that syncs now and then
 //   store_sqlite_writer DB rewrite-wal-exclusive   the same in WAL mode with
 //                                      locking_mode=EXCLUSIVE
 //
 // Prints "ready" once the state is in place, then waits for stdin to close.
 #include <sqlite3.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -65,6 +69,7 @@ int main(int argc, char **argv) {
     sqlite3_busy_timeout(db, 5000);
     for (long generation = 1;; ++generation) {
       run(db, "UPDATE FEEDS SET FEED_TITLE = 'Gen " + std::to_string(generation) + "';");
+      if (rows > 0) std::this_thread::sleep_for(std::chrono::milliseconds(rows));
       if (generation == 1) {
         std::printf("ready\n");
         std::fflush(stdout);
