@@ -19,6 +19,7 @@
 #include "app/StandardStreams.h"
 #include "export/ExportPass.h"
 #include "export/OpmlReading.h"
+#include "export/ReadBackCheck.h"
 #include "platform/AtomicFile.h"
 #include "store/FeedDatabase.h"
 
@@ -154,8 +155,10 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
   AtomicFile::Writer writer(QByteArray((*folder / "new").c_str()), claimOptions);
   if (!writer.open()) return writeFailed(writer, *writer.commit());
   SameAsFile previous(newestPath);
+  ReadBackCheck check;
   auto sink = [&](const char *bytes, qsizetype size) {
     previous.feed(bytes, size);
+    check.feed(bytes, size);
     return writer.append(bytes, size);
   };
   ExportPass pass(sink);
@@ -166,6 +169,7 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
   options.onRestart = [&] {
     writer.rewind();  // a new file in a folder: always possible
     previous.reset();
+    check.restart();
     pass.restart();
   };
   const ReadResult read = forEachFeedRowAt(
@@ -218,9 +222,8 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
   if (auto sentence = claimDatedName(writer, *folder, target))
     return writeFailed(writer, *sentence);
   const QString shownTarget = shown(target);
-  if (auto mismatch =
-          checkWrittenFile(QByteArray(target.c_str()),
-                           QStringLiteral("The backup \"%1\"").arg(shownTarget), written)) {
+  if (auto mismatch = check.verify(QByteArray(target.c_str()),
+                                   QStringLiteral("The backup \"%1\"").arg(shownTarget), written)) {
     printLine(stderr, *mismatch);
     return ExitStatus::kNotAsWritten;
   }

@@ -12,6 +12,7 @@
 #include "app/Spool.h"
 #include "app/StandardStreams.h"
 #include "export/ExportPass.h"
+#include "export/ReadBackCheck.h"
 #include "export/SecretAddresses.h"
 #include "platform/AtomicFile.h"
 #include "store/FeedDatabase.h"
@@ -105,14 +106,21 @@ int exportToStdout(const fs::path &database) {
 int exportToFile(const fs::path &database, const QByteArray &target) {
   AtomicFile::Writer writer(target, sparingDatabaseFiles(database));
   if (!writer.open()) return writeFailed(writer, *writer.commit());
-  ExportPass pass(
-      [&writer](const char *bytes, qsizetype size) { return writer.append(bytes, size); });
+  ReadBackCheck check;
+  ExportPass pass([&writer, &check](const char *bytes, qsizetype size) {
+    check.feed(bytes, size);
+    return writer.append(bytes, size);
+  });
   std::size_t secrets = 0;
   // A read that starts over starts the file over too, unless the bytes
   // already went to a pipe or device: then the read fails instead.
   bool restartable = true;
   const ReadResult read = readInto(
-      database, pass, secrets, [&] { restartable = writer.rewind(); },
+      database, pass, secrets,
+      [&] {
+        restartable = writer.rewind();
+        check.restart();
+      },
       [&restartable] { return restartable; });
   if (read.status != ReadStatus::Stopped && !read.ok()) {
     return readFailed(read, kNothingExported);  // the writer leaves nothing behind
@@ -137,7 +145,7 @@ int exportToFile(const fs::path &database, const QByteArray &target) {
     printLine(stderr, QStringLiteral("%1 written to %2.").arg(feedCountText(read.rowCount), name));
     return ExitStatus::kOk;
   }
-  if (auto mismatch = checkWrittenFile(target, QStringLiteral("\"%1\"").arg(name), written)) {
+  if (auto mismatch = check.verify(target, QStringLiteral("\"%1\"").arg(name), written)) {
     printLine(stderr, *mismatch);
     return ExitStatus::kNotAsWritten;
   }

@@ -2,9 +2,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "export/CXExportListVC.h"
 #include "export/CXProgressIndicator.h"
+#include "export/ReadBackCheck.h"
 #include "platform/AtomicFile.h"
 #include "platform/Localized.h"
 #include "store/CXExportStorage.h"
@@ -80,7 +82,16 @@ void ExportFlow::write(CXExportListVC &list) {
     AtomicFile::Options options =
         database ? sparingDatabaseFiles(*database) : AtomicFile::Options();
     options.mayWait = false;
-    if (const std::optional<Sentence> error = AtomicFile::write(*path, document, options)) {
+    // The check reads the document on the second core while it is written.
+    ReadBackCheck check;
+    AtomicFile::Writer writer(*path, options);
+    constexpr qsizetype kPiece = 256 * 1024;
+    for (qsizetype at = 0; at < document.size() && writer.open(); at += kPiece) {
+      const qsizetype size = std::min(kPiece, document.size() - at);
+      check.feed(document.constData() + at, size);
+      if (!writer.append(document.constData() + at, size)) break;
+    }
+    if (const std::optional<Sentence> error = writer.commit()) {
       failure = localized(*error);
     } else {
       // Read back and compared with what was ticked; a device written in
@@ -88,8 +99,8 @@ void ExportFlow::write(CXExportListVC &list) {
       const QFileInfo file(*path);
       if (!file.isFile()) {
         done = Written{file.absoluteFilePath(), std::nullopt};
-      } else if (!(failure = checkWrittenFile(QFile::encodeName(*path),
-                                              text("“%1”").arg(file.fileName()), written))) {
+      } else if (!(failure = check.verify(QFile::encodeName(*path),
+                                          text("“%1”").arg(file.fileName()), written))) {
         done = Written{file.absoluteFilePath(), written.count()};
       }
     }
