@@ -12,8 +12,7 @@ ChunkPipe::ChunkPipe(Observer observer, qsizetype bound)
 void ChunkPipe::put(const char *bytes, qsizetype size) {
   if (size <= 0) return;
   std::unique_lock lock(mutex_);
-  changed_.wait(lock, [this] { return abandoned_ || waiting_ < bound_; });
-  if (abandoned_) return;
+  changed_.wait(lock, [this] { return waiting_ < bound_; });
   chunks_.emplace_back(bytes, size);
   waiting_ += size;
   changed_.notify_all();
@@ -25,17 +24,9 @@ void ChunkPipe::end() {
   changed_.notify_all();
 }
 
-void ChunkPipe::abandon() {
-  std::lock_guard lock(mutex_);
-  abandoned_ = true;
-  chunks_.clear();
-  waiting_ = 0;
-  changed_.notify_all();
-}
-
 qint64 ChunkPipe::readData(char *data, qint64 maxSize) {
   std::unique_lock lock(mutex_);
-  changed_.wait(lock, [this] { return !chunks_.empty() || ended_ || abandoned_; });
+  changed_.wait(lock, [this] { return !chunks_.empty() || ended_; });
   qint64 copied = 0;
   while (copied < maxSize && !chunks_.empty()) {
     const QByteArray &chunk = chunks_.front();

@@ -10,8 +10,7 @@
 // Bytes handed from one thread to a reader on another, as a sequential
 // device that the reader reads as it would read a file. The writing side
 // waits while more than `bound` bytes are waiting, so that memory stays flat
-// whichever side is faster; once the reader has stopped reading (closed its
-// side), what is written is dropped.
+// whichever side is faster: the reader must read to the end.
 class ChunkPipe : public QIODevice {
  public:
   // Sees every byte as the reader takes it, on the reader's thread.
@@ -22,8 +21,6 @@ class ChunkPipe : public QIODevice {
   // The writing side: the next bytes, then the end.
   void put(const char *bytes, qsizetype size);
   void end();
-  // The reading side gives up: whatever comes is dropped.
-  void abandon();
 
   bool isSequential() const override { return true; }
 
@@ -40,5 +37,4 @@ class ChunkPipe : public QIODevice {
   Observer observer_;
   qsizetype bound_;
   bool ended_ = false;
-  bool abandoned_ = false;
 };

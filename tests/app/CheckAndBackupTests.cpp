@@ -149,6 +149,21 @@ TEST(ReadBack, AnExportThatDoesNotReadBackAsWrittenFailsWithSix) {
       EXPECT_TRUE(r.out.isEmpty());
     }
   }
+  // A change that leaves every address and the XML as they were: the file's
+  // bytes are not those written, which the read-back's digest sees.
+  for (const QStringList &mode :
+       {QStringList{"--export", "out.opml"}, QStringList{"--backup", "Backups"}}) {
+    SCOPED_TRACE(mode.join(' ').toStdString());
+    QProcessEnvironment env = headless();
+    env.insert("LD_PRELOAD", ORVELLA_MANGLED_WRITE);
+    env.insert("ASAN_OPTIONS", qEnvironmentVariable("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+    env.insert("ORVELLA_MANGLE_FROM", "htmlUrl=\"https://s/17\"");
+    env.insert("ORVELLA_MANGLE_TO", "htmlUrl=\"https://s/71\"");
+    const Outcome r = run(QStringList{"--database", "Feeds"} + mode, dir.path(), env);
+    EXPECT_EQ(r.exitCode, 6) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("reading it back found other bytes than were written"))
+        << r.err.toStdString();
+  }
   // Unchanged, the same export is checked and says so, its count grouped
   // as the locale groups digits.
   QProcessEnvironment english = headless();
