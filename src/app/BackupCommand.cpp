@@ -78,23 +78,21 @@ std::int64_t nowInNanoseconds() {
 
 // Replaces the name that always holds the newest backup with a copy of
 // `source`; a link there is replaced, never followed.
-std::optional<Sentence> keepAsNewest(const fs::path &source, const fs::path &newest) {
+std::optional<QString> keepAsNewest(const fs::path &source, const fs::path &newest) {
   AtomicFile::Options options;
   options.replaceLinkItself = true;
   AtomicFile::Writer writer(QByteArray(newest.c_str()), options);
   QFile file;
   if (!openForReading(file, QByteArray(source.c_str()))) {
-    return Sentence(QT_TRANSLATE_NOOP("CXInterfaceString",
-                                      "Could not read the backup \"%1\" again: %2. Check the "
-                                      "backup folder."))
-        .arg(shown(source))
-        .arg(QString::fromLocal8Bit(std::strerror(errno)));
+    return QStringLiteral("Could not read the backup \"%1\" again: %2. Check the backup folder.")
+        .arg(shown(source), QString::fromLocal8Bit(std::strerror(errno)));
   }
   QByteArray chunk(256 * 1024, Qt::Uninitialized);
   for (qint64 n; (n = file.read(chunk.data(), chunk.size())) > 0;) {
     if (!writer.append(chunk.constData(), n)) break;
   }
-  return writer.commit();
+  if (auto failure = writer.commit()) return failure->english();
+  return std::nullopt;
 }
 
 // Claims the dated name of the moment the backup is finished. Another run in
@@ -208,7 +206,7 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
     if (drop) return warnOfDrop();
     if (!fs::exists(fs::symlink_status(stable, error))) {
       if (auto failure = keepAsNewest(*newestPath, stable)) {
-        printLine(stderr, failure->english());
+        printLine(stderr, *failure);
         return ExitStatus::kWriteFailed;
       }
     }
@@ -239,7 +237,7 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
 
   if (drop) return warnOfDrop();
   if (auto failure = keepAsNewest(target, stable)) {
-    printLine(stderr, failure->english());
+    printLine(stderr, *failure);
     return ExitStatus::kWriteFailed;
   }
 

@@ -94,6 +94,10 @@ ReadResult CXExportStorage::readFeeds(const ReadOptions &options) const {
   }
   ReadOptions cancellable = options;
   if (cancellable.cancel == nullptr) cancellable.cancel = &cancelled_;
+  // The window holds every row: a FEEDS view without end must not take all
+  // the memory there is.
+  if (cancellable.mostRows == 0) cancellable.mostRows = kMostFeedsHeld;
+  if (cancellable.mostBytes == 0) cancellable.mostBytes = kMostFeedBytesHeld;
   try {
     return readFeedsAt(*path, cancellable);
   } catch (const std::bad_alloc &) {

@@ -19,6 +19,11 @@ class CXExportStorage {
   static constexpr char kGroupIdentifier[] = "QM4T8ZK2WR.com.Corvanex.Orvella";
   static constexpr char kDatabaseQueueLabel[] = "com.corvanex.OrvellaExporter.database";
   static constexpr std::int64_t kDatabaseUnavailable = -1000;
+  // What a read for the window holds at the most: far more than any reader
+  // keeps (a few thousand feeds is a large list), far less than the memory
+  // a FEEDS view without end would take.
+  static constexpr std::size_t kMostFeedsHeld = 2'000'000;
+  static constexpr std::size_t kMostFeedBytesHeld = std::size_t(512) * 1024 * 1024;
 
   // The shared store, made on the first call (safe from several threads).
   static CXExportStorage &defaultManager();

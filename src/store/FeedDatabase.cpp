@@ -298,18 +298,38 @@ ReadResult forEachFeedRowAt(const fs::path &rawPath, const FeedRowVisitor &onRow
 
 ReadResult readFeedsAt(const fs::path &path, const ReadOptions &options) {
   FeedRowTable rows;
+  std::size_t bytes = 0;
+  bool full = false;
   ReadOptions withRestart = options;
-  withRestart.onRestart = [&rows, &options] {
+  withRestart.onRestart = [&rows, &bytes, &options] {
     rows = FeedRowTable();
+    bytes = 0;
     if (options.onRestart) options.onRestart();
   };
   ReadResult result = forEachFeedRowAt(
       path,
-      [&rows](const FeedRow &row) {
+      [&](const FeedRow &row) {
         rows.append(row);
-        return true;
+        for (const auto *text : {&row.htmlUrl, &row.title, &row.xmlUrl}) {
+          bytes += *text ? (*text)->size() : 0;
+        }
+        full = (options.mostRows > 0 && rows.size() >= options.mostRows) ||
+               (options.mostBytes > 0 && bytes >= options.mostBytes);
+        return !full;
       },
       withRestart);
+  if (full && result.status == ReadStatus::Stopped) {
+    // More feeds than any reader keeps: a table or view without end, or a
+    // damaged one. What was read is kept, marked as not the whole list.
+    result.status = ReadStatus::StepFailed;
+    result.message =
+        Sentence(QT_TRANSLATE_NOOP("CXInterfaceString",
+                                   "Reading the database \"%1\" stopped after %2 feeds, more than "
+                                   "any reader keeps: its FEEDS table or view may be damaged or "
+                                   "without end. Export from a copy of the reader's own database."))
+            .arg(shown(path))
+            .arg(result.rowCount);
+  }
   if (result.status == ReadStatus::Ok || result.status == ReadStatus::StepFailed) {
     result.rows = std::move(rows);
   }

@@ -77,4 +77,9 @@ struct ReadOptions {
   // the rows then come again from the first. A visitor that keeps rows
   // needs it: without one, such a read fails instead of starting over.
   std::function<void()> onRestart;
+  // For a read that keeps its rows (readFeedsAt): it stops once it holds
+  // this many rows, or this many bytes of their texts (0: no limit), and
+  // keeps those it has, as a read that failed part-way does.
+  std::size_t mostRows = 0;
+  std::size_t mostBytes = 0;
 };

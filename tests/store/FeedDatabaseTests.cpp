@@ -402,3 +402,48 @@ TEST(FeedDatabase, ALockFreeReadThatAWriterOvertookStartsOver) {
     }
   }
 }
+
+// A read that keeps its rows stops at its limits, keeping what it has as a
+// list that is not whole, so that a FEEDS view without end cannot take all
+// memory; a table within the limits reads whole.
+TEST(FeedDatabase, AReadThatKeepsItsRowsStopsAtItsLimits) {
+  TempDir dir;
+  const auto endless = dir / "Endless";
+  execSql(endless,
+          "CREATE VIEW FEEDS AS WITH RECURSIVE n(v) AS (SELECT 1 UNION ALL SELECT v + 1 FROM n)"
+          " SELECT 'https://s/' || v AS FEED_URL, 'Feed ' || v AS FEED_TITLE, 1 AS CHANNEL_TYPE,"
+          " 'https://s/f' || v AS INTERNAL_LINK FROM n;");
+  const auto small = dir / "Small";
+  execSql(small, std::string(kFeedsSchema) +
+                     "INSERT INTO FEEDS (FEED_TITLE, INTERNAL_LINK) VALUES ('a', 'https://a/f'),"
+                     " ('b', 'https://b/f');");
+  struct Case {
+    fs::path database;
+    std::size_t mostRows, mostBytes;
+    ReadStatus status;
+    std::size_t rows;
+  };
+  const std::vector<Case> cases = {
+      {endless, 1000, 0, ReadStatus::StepFailed, 1000},
+      // The view's rows hold 29 bytes of text each up to 9, 32 up to 99, then 35.
+      {endless, 0, 4000, ReadStatus::StepFailed, 124},
+      {small, 2, 0, ReadStatus::StepFailed, 2},
+      {small, 3, 100, ReadStatus::Ok, 2},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.database.filename().string() + " " + std::to_string(c.mostRows) + " " +
+                 std::to_string(c.mostBytes));
+    ReadOptions options;
+    options.mostRows = c.mostRows;
+    options.mostBytes = c.mostBytes;
+    const ReadResult read = readFeedsAt(c.database, options);
+    EXPECT_EQ(read.status, c.status);
+    EXPECT_EQ(read.rows.size(), c.rows);
+    EXPECT_EQ(read.rowCount, c.rows);
+    if (c.status == ReadStatus::StepFailed) {
+      EXPECT_TRUE(read.message.english().contains(
+          QStringLiteral("stopped after %1 feeds, more than any reader keeps").arg(c.rows)))
+          << read.message.english().toStdString();
+    }
+  }
+}
