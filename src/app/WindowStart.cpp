@@ -35,7 +35,17 @@ std::optional<QString> styleSheetRefusal(const std::optional<QByteArray> &sheet)
   if (!sheet || sheet->isEmpty()) return std::nullopt;
   struct stat info {};
   // A name that does not exist is Qt's to report; it reads nothing then.
-  if (::stat(sheet->constData(), &info) != 0 || S_ISREG(info.st_mode)) return std::nullopt;
+  if (::stat(sheet->constData(), &info) != 0) return std::nullopt;
+  if (S_ISREG(info.st_mode) && info.st_size > kLargestStyleSheet) {
+    // Qt reads a sheet whole before the window can answer a signal to end.
+    return QStringLiteral(
+               "The style sheet \"%1\" is %2 MB, larger than any style sheet (at most %3 MB). "
+               "Name a .qss file after -stylesheet, or leave the option out.")
+        .arg(QString::fromLocal8Bit(*sheet))
+        .arg(info.st_size / (1024 * 1024))
+        .arg(kLargestStyleSheet / (1024 * 1024));
+  }
+  if (S_ISREG(info.st_mode)) return std::nullopt;
   return QStringLiteral(
              "The style sheet \"%1\" is not a file that can be read as a style sheet. Name a "
              ".qss file after -stylesheet, or leave the option out.")

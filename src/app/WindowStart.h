@@ -8,9 +8,13 @@
 // object, where Qt itself would hang, abort or leave something behind.
 namespace WindowStart {
 
+// The largest style sheet taken: a real one is a few kilobytes.
+inline constexpr long long kLargestStyleSheet = 4 * 1024 * 1024;
+
 // The sentence that refuses a -stylesheet naming something other than a
 // regular file (a device, a pipe, a folder), which Qt would read until
-// memory runs out or wait on for ever; absent when there is nothing to refuse.
+// memory runs out or wait on for ever, or a file over kLargestStyleSheet;
+// absent when there is nothing to refuse.
 std::optional<QString> styleSheetRefusal(const std::optional<QByteArray> &sheet);
 
 // Until started() is called, a fatal message from Qt (no display, a platform

@@ -12,6 +12,7 @@
 #include <QSet>
 #include <QXmlStreamReader>
 #include <csignal>
+#include <fstream>
 #include <map>
 #include <thread>
 
@@ -202,6 +203,9 @@ TEST(ExportSafety, TemporaryFilesGoOnlyToAUsableTemporaryFolder) {
     const char *args;
     int exitCode;
   };
+  // The program runs from the test's folder, which stays visible at /mnt:
+  // a build under /tmp would be hidden with it.
+  fs::copy_file(qEnvironmentVariable("ORVELLA_BINARY").toStdString(), dir / "orvella-exporter");
   for (const Case &c :
        {Case{"--database /mnt/Feeds --export -", 3}, Case{"--database /mnt/Hot --list", 1}}) {
     SCOPED_TRACE(c.args);
@@ -210,9 +214,8 @@ TEST(ExportSafety, TemporaryFilesGoOnlyToAUsableTemporaryFolder) {
     process.setWorkingDirectory(qpath(dir.path()));
     process.start("unshare", {"-m", "sh", "-c",
                               "mount --bind \"$PWD\" /mnt && mount -t tmpfs -o ro none /tmp || "
-                              "exit 77; exec \"$0\" " +
-                                  QString::fromLatin1(c.args),
-                              qEnvironmentVariable("ORVELLA_BINARY")});
+                              "exit 77; exec /mnt/orvella-exporter " +
+                                  QString::fromLatin1(c.args)});
     ASSERT_TRUE(process.waitForFinished(60'000));
     if (process.exitCode() == 77) GTEST_SKIP() << "no mount namespace here";
     const QByteArray err = process.readAllStandardError();
@@ -419,6 +422,12 @@ TEST(ExportSafety, TheWindowQuitsAtOnceDuringAReadWithoutEnd) {
 TEST(ExportSafety, AWindowThatCannotStartSaysWhyAndEnds) {
   TempDir dir;
   ::mkfifo((dir / "pipe.qss").c_str(), 0600);
+  // A sparse 3 GiB file, which Qt would read whole while a signal to end waits.
+  {
+    std::ofstream huge(dir / "huge.qss");
+    huge.seekp(3LL * 1024 * 1024 * 1024);
+    huge << '}';
+  }
   QProcessEnvironment offscreen = headless();
   offscreen.insert("QT_QPA_PLATFORM", "offscreen");
   struct Case {
@@ -432,6 +441,7 @@ TEST(ExportSafety, AWindowThatCannotStartSaysWhyAndEnds) {
       {{"-platform", "nosuch"}, headless(), 7, "no display platform \"nosuch\" installed"},
       {{"-stylesheet", "/dev/zero"}, offscreen, 2, "\"/dev/zero\" is not a file"},
       {{"-stylesheet=" + qpath(dir / "pipe.qss")}, offscreen, 2, "pipe.qss\" is not a file"},
+      {{"-stylesheet", qpath(dir / "huge.qss")}, offscreen, 2, "huge.qss\" is 3072 MB, larger"},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.args.join(' ').toStdString());
