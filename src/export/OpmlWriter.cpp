@@ -206,6 +206,20 @@ void OpmlBuilder::appendValue(const std::optional<std::string_view> &utf8) {
   }
 }
 
+namespace {
+
+// Whether a text is only white space (spaces, no-break spaces, line breaks),
+// which an importer trims to nothing, as it would an empty one.
+bool isBlank(std::string_view utf8) {
+  for (const char c : utf8) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b > 0x20 && b < 0x7F) return false;  // a visible ASCII character: the common case
+  }
+  return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())).trimmed().isEmpty();
+}
+
+}  // namespace
+
 void OpmlBuilder::addOutline(const FeedRow &row) {
   // Every value is written once, in its place; values are never searched for
   // the template's placeholders, so a title that happens to contain one
@@ -217,14 +231,16 @@ void OpmlBuilder::addOutline(const FeedRow &row) {
   static constexpr char kEnd[] = "\"/>\n";
   append(kText, sizeof kText - 1);
   // Importers drop a feed whose text is empty (some abort the whole import
-  // on it), so a feed whose title is missing, empty or made only of
-  // characters XML cannot carry is named by its feed address, or by its
-  // site address when that is empty too.
+  // on it), so a feed whose title is missing, empty, only white space or
+  // made only of characters XML cannot carry is named by its feed address,
+  // or by its site address when that is empty too.
   const qsizetype nameStart = used_;
   for (const auto *name : {&row.title, &row.xmlUrl, &row.htmlUrl}) {
+    if (*name && isBlank(**name)) continue;
     appendValue(*name);
     if (used_ > nameStart) break;
   }
+  if (used_ == nameStart) appendValue(row.title);  // blank, with no address to name it by
   const qsizetype nameLength = used_ - nameStart;
   append(kTitle, sizeof kTitle - 1);
   // The title attribute repeats the text's escaped bytes.

@@ -86,13 +86,17 @@ QString randomText(std::mt19937 &rng, int length) {
 }  // namespace
 
 TEST(OpmlWriter, SmallDocumentHasExactlyTheseBytes) {
-  // A feed without a title (or one XML cannot carry) is named by its feed
-  // address, else by its site address: importers drop an empty text.
+  // A feed without a title (or one XML cannot carry, or one of white space
+  // only) is named by its feed address, else by its site address: importers
+  // drop an empty text.
   const std::vector<Feed> feeds = {{"Daily", "site-a", "feed-a", 1},
                                    {std::nullopt, "https://b/", std::nullopt, 9},
                                    {"", "https://c/", "https://c/&feed", 1},
                                    {"\x01\x02", "", "https://d/feed", 1},
-                                   {std::nullopt, std::nullopt, std::nullopt, 1}};
+                                   {std::nullopt, std::nullopt, std::nullopt, 1},
+                                   // White space only: spaces, no-break spaces, a line feed.
+                                   {" \xC2\xA0\n\xE2\x80\xAF", "", "https://e/feed", 1},
+                                   {"  ", std::nullopt, std::nullopt, 1}};
   const QByteArray expected =
       kHead +
       "<outline text=\"Daily\" title=\"Daily\" type=\"rss\" "
@@ -104,9 +108,13 @@ TEST(OpmlWriter, SmallDocumentHasExactlyTheseBytes) {
       "<outline text=\"https://d/feed\" title=\"https://d/feed\" "
       "type=\"rss\" htmlUrl=\"\" xmlUrl=\"https://d/feed\"/>\n"
       "<outline text=\"\" title=\"\" type=\"rss\" htmlUrl=\"\" "
+      "xmlUrl=\"\"/>\n"
+      "<outline text=\"https://e/feed\" title=\"https://e/feed\" "
+      "type=\"rss\" htmlUrl=\"\" xmlUrl=\"https://e/feed\"/>\n"
+      "<outline text=\"  \" title=\"  \" type=\"rss\" htmlUrl=\"\" "
       "xmlUrl=\"\"/>\n" +
       kTail;
-  EXPECT_EQ(document(feeds, {0, 2, 4, 6, 8}), expected);
+  EXPECT_EQ(document(feeds, {0, 2, 4, 6, 8, 10, 12}), expected);
   EXPECT_EQ(document(feeds, {}), kHead + kTail);
   EXPECT_EQ(document({}, {0, 2, 4}), kHead + kTail);
 }
