@@ -27,6 +27,7 @@ if [ "${1:-}" != build ]; then
     dbus dbus-x11
     desktop-file-utils appstream man-db groff-base dpkg-dev file lintian
     at-spi2-core python3 python3-pyatspi
+    bindfs fuse3
   )
 fi
 

@@ -167,17 +167,34 @@ std::unique_ptr<PrivateCopy> PrivateCopy::make(const fs::path &database,
   return copy;
 }
 
-void PrivateCopy::release() {
+namespace {
+
+// Removes every entry of the folder, then the folder; false when the folder
+// is still there.
+bool removeFolder(const fs::path &folder) {
   std::error_code ec;
-  if (!folder_.empty()) {
-    for (const auto &entry : fs::directory_iterator(folder_, ec)) {
-      ::unlink(entry.path().c_str());
-    }
-    ::rmdir(folder_.c_str());
+  for (const auto &entry : fs::directory_iterator(folder, ec)) {
+    ::unlink(entry.path().c_str());
   }
-  for (int ticket : tickets_) EndingSignals::forget(ticket);
-  tickets_.clear();
-  folder_.clear();
+  return ::rmdir(folder.c_str()) == 0 || errno == ENOENT;
 }
 
-PrivateCopy::~PrivateCopy() { release(); }
+}  // namespace
+
+void PrivateCopy::release() {
+  // A file system that cannot remove an open file's name (FUSE) renames it
+  // instead, so the folder may have to wait until SQLite has closed it.
+  if (!folder_.empty() && removeFolder(folder_)) folder_.clear();
+  if (!folder_.empty()) return;
+  for (int ticket : tickets_) EndingSignals::forget(ticket);
+  tickets_.clear();
+}
+
+PrivateCopy::~PrivateCopy() {
+  // By now the files are closed; the file system forgets them a moment after.
+  for (int attempt = 0; attempt < 50 && !folder_.empty(); ++attempt) {
+    if (attempt > 0) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    release();
+  }
+  for (int ticket : tickets_) EndingSignals::forget(ticket);
+}

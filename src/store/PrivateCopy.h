@@ -36,6 +36,8 @@ class PrivateCopy {
   const std::filesystem::path &database() const { return database_; }
 
   // Removes every name of the copy; files that are open stay readable.
+  // Where the file system keeps the names of open files (FUSE renames them),
+  // the folder goes only in the destructor, once SQLite has closed them.
   void release();
 
  private:

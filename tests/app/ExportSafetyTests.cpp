@@ -259,6 +259,20 @@ TEST(ExportSafety, NoLeftoversWhereFilesCannotBeUnnamed) {
     testsupport::waitUntil([&] { return namesIn(dir / "real").empty(); });
     EXPECT_EQ(namesIn(dir / "real"), std::vector<std::string>{}) << "a temporary file was left";
   }
+  // A private copy of a database in a temporary folder there: read through
+  // files whose names could not go while they were open.
+  execSql(dir / "Hot", feedsOf(20));
+  auto writer = startWriter(dir / "Hot", {"hot", "200"});
+  killWriter(*writer);
+  QProcessEnvironment onFuse = headless();
+  onFuse.insert("TMPDIR", qpath(dir / "fuse"));
+  for (const QStringList &args : {QStringList{"--list"}, QStringList{"--export", "-"}}) {
+    SCOPED_TRACE(args.join(' ').toStdString());
+    const Outcome r = run(QStringList{"--database", qpath(dir / "Hot")} + args, dir.path(), onFuse);
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    testsupport::waitUntil([&] { return namesIn(dir / "real").empty(); });
+    EXPECT_EQ(namesIn(dir / "real"), std::vector<std::string>{}) << "the private copy was left";
+  }
   QProcess::execute("fusermount", {"-u", qpath(dir / "fuse")});
 }
 
