@@ -300,6 +300,14 @@
         <translation>sie ist eine Verknüpfung in einem Ordner, in den alle schreiben dürfen, und gehört einem anderen Benutzer, daher wird ihr nicht gefolgt</translation>
     </message>
     <message>
+        <source>a folder on its way is a link in a folder that everyone may write to, and the link belongs to another user, so it is not followed</source>
+        <translation>ein Ordner auf dem Weg dorthin ist eine Verknüpfung in einem Ordner, in den alle schreiben dürfen, und die Verknüpfung gehört einem anderen Benutzer, daher wird ihr nicht gefolgt</translation>
+    </message>
+    <message>
+        <source>Reading the database "%1" stopped after %2 feeds, more than any reader keeps: its FEEDS table or view may be damaged or without end. Export from a copy of the reader's own database.</source>
+        <translation>Das Lesen der Datenbank „%1“ wurde nach %2 Feeds beendet, mehr als ein Feedreader je enthält: Ihre Tabelle oder Sicht FEEDS ist womöglich beschädigt oder endlos. Exportieren Sie aus einer Kopie der eigenen Datenbank des Feedreaders.</translation>
+    </message>
+    <message>
         <source>it is a folder</source>
         <translation>es ist ein Ordner</translation>
     </message>

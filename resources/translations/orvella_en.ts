@@ -300,6 +300,14 @@
         <translation>it is a link in a folder that everyone may write to, and it belongs to another user, so it is not followed</translation>
     </message>
     <message>
+        <source>a folder on its way is a link in a folder that everyone may write to, and the link belongs to another user, so it is not followed</source>
+        <translation>a folder on its way is a link in a folder that everyone may write to, and the link belongs to another user, so it is not followed</translation>
+    </message>
+    <message>
+        <source>Reading the database "%1" stopped after %2 feeds, more than any reader keeps: its FEEDS table or view may be damaged or without end. Export from a copy of the reader's own database.</source>
+        <translation>Reading the database "%1" stopped after %2 feeds, more than any reader keeps: its FEEDS table or view may be damaged or without end. Export from a copy of the reader's own database.</translation>
+    </message>
+    <message>
         <source>it is a folder</source>
         <translation>it is a folder</translation>
     </message>

@@ -300,6 +300,14 @@
         <translation>es un enlace en una carpeta en la que todos pueden escribir y pertenece a otro usuario, así que no se sigue</translation>
     </message>
     <message>
+        <source>a folder on its way is a link in a folder that everyone may write to, and the link belongs to another user, so it is not followed</source>
+        <translation>una carpeta del camino es un enlace en una carpeta en la que todos pueden escribir, y el enlace pertenece a otro usuario, así que no se sigue</translation>
+    </message>
+    <message>
+        <source>Reading the database "%1" stopped after %2 feeds, more than any reader keeps: its FEEDS table or view may be damaged or without end. Export from a copy of the reader's own database.</source>
+        <translation>La lectura de la base de datos «%1» se detuvo tras %2 fuentes, más de las que guarda cualquier lector: su tabla o vista FEEDS puede estar dañada o no tener fin. Exporte desde una copia de la base de datos propia del lector.</translation>
+    </message>
+    <message>
         <source>it is a folder</source>
         <translation>es una carpeta</translation>
     </message>

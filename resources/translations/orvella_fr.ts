@@ -300,6 +300,14 @@
         <translation>c’est un lien dans un dossier où tout le monde peut écrire, et il appartient à un autre utilisateur ; il n’est donc pas suivi</translation>
     </message>
     <message>
+        <source>a folder on its way is a link in a folder that everyone may write to, and the link belongs to another user, so it is not followed</source>
+        <translation>un dossier du chemin est un lien dans un dossier où tout le monde peut écrire, et ce lien appartient à un autre utilisateur ; il n’est donc pas suivi</translation>
+    </message>
+    <message>
+        <source>Reading the database "%1" stopped after %2 feeds, more than any reader keeps: its FEEDS table or view may be damaged or without end. Export from a copy of the reader's own database.</source>
+        <translation>La lecture de la base de données « %1 » s’est arrêtée après %2 flux, plus qu’aucun lecteur n’en contient : sa table ou sa vue FEEDS est peut-être endommagée ou sans fin. Exportez à partir d’une copie de la base de données du lecteur lui-même.</translation>
+    </message>
+    <message>
         <source>it is a folder</source>
         <translation>c’est un dossier</translation>
     </message>

@@ -300,6 +300,14 @@
         <translation>è un collegamento in una cartella in cui tutti possono scrivere e appartiene a un altro utente, quindi non viene seguito</translation>
     </message>
     <message>
+        <source>a folder on its way is a link in a folder that everyone may write to, and the link belongs to another user, so it is not followed</source>
+        <translation>una cartella del percorso è un collegamento in una cartella in cui tutti possono scrivere, e il collegamento appartiene a un altro utente, quindi non viene seguito</translation>
+    </message>
+    <message>
+        <source>Reading the database "%1" stopped after %2 feeds, more than any reader keeps: its FEEDS table or view may be damaged or without end. Export from a copy of the reader's own database.</source>
+        <translation>La lettura del database «%1» si è fermata dopo %2 feed, più di quanti ne contenga qualsiasi lettore: la sua tabella o vista FEEDS potrebbe essere danneggiata o senza fine. Esporta da una copia del database del lettore stesso.</translation>
+    </message>
+    <message>
         <source>it is a folder</source>
         <translation>è una cartella</translation>
     </message>

@@ -300,6 +300,14 @@
         <translation>誰でも書き込めるフォルダにある、ほかのユーザーが所有するリンクのため、たどりません</translation>
     </message>
     <message>
+        <source>a folder on its way is a link in a folder that everyone may write to, and the link belongs to another user, so it is not followed</source>
+        <translation>途中のフォルダーが、誰でも書き込めるフォルダーにある、ほかのユーザーが所有するリンクのため、たどりません</translation>
+    </message>
+    <message>
+        <source>Reading the database "%1" stopped after %2 feeds, more than any reader keeps: its FEEDS table or view may be damaged or without end. Export from a copy of the reader's own database.</source>
+        <translation>データベース「%1」の読み込みを %2 件のフィードの後で止めました。どのリーダーが持つよりも多い数です。FEEDS テーブルまたはビューが壊れているか、終わりがない可能性があります。リーダー自身のデータベースのコピーから書き出してください。</translation>
+    </message>
+    <message>
         <source>it is a folder</source>
         <translation>フォルダです</translation>
     </message>

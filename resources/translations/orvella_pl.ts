@@ -300,6 +300,14 @@
         <translation>to dowiązanie w folderze, do którego każdy może zapisywać, należące do innego użytkownika, więc nie jest śledzone</translation>
     </message>
     <message>
+        <source>a folder on its way is a link in a folder that everyone may write to, and the link belongs to another user, so it is not followed</source>
+        <translation>folder na tej ścieżce to dowiązanie w folderze, do którego każdy może zapisywać, należące do innego użytkownika, więc nie jest śledzone</translation>
+    </message>
+    <message>
+        <source>Reading the database "%1" stopped after %2 feeds, more than any reader keeps: its FEEDS table or view may be damaged or without end. Export from a copy of the reader's own database.</source>
+        <translation>Odczyt bazy danych „%1” zatrzymano po odczytaniu ponad tylu kanałów, ile ma jakikolwiek czytnik (liczba kanałów: %2): jej tabela lub widok FEEDS może być uszkodzony lub nie mieć końca. Wyeksportuj dane z kopii własnej bazy danych czytnika.</translation>
+    </message>
+    <message>
         <source>it is a folder</source>
         <translation>to folder</translation>
     </message>

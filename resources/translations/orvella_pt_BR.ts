@@ -300,6 +300,14 @@
         <translation>é um link em uma pasta em que todos podem gravar e pertence a outro usuário, por isso não é seguido</translation>
     </message>
     <message>
+        <source>a folder on its way is a link in a folder that everyone may write to, and the link belongs to another user, so it is not followed</source>
+        <translation>uma pasta do caminho é um link em uma pasta em que todos podem gravar, e o link pertence a outro usuário, por isso não é seguido</translation>
+    </message>
+    <message>
+        <source>Reading the database "%1" stopped after %2 feeds, more than any reader keeps: its FEEDS table or view may be damaged or without end. Export from a copy of the reader's own database.</source>
+        <translation>A leitura do banco de dados “%1” parou após %2 feeds, mais do que qualquer leitor guarda: a tabela ou visão FEEDS pode estar danificada ou não ter fim. Exporte a partir de uma cópia do banco de dados do próprio leitor.</translation>
+    </message>
+    <message>
         <source>it is a folder</source>
         <translation>é uma pasta</translation>
     </message>

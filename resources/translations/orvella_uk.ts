@@ -300,6 +300,14 @@
         <translation>це посилання в теці, куди може записувати будь-хто, і воно належить іншому користувачу, тому за ним не переходять</translation>
     </message>
     <message>
+        <source>a folder on its way is a link in a folder that everyone may write to, and the link belongs to another user, so it is not followed</source>
+        <translation>тека на шляху — це посилання в теці, куди може записувати будь-хто, і воно належить іншому користувачу, тому за ним не переходять</translation>
+    </message>
+    <message>
+        <source>Reading the database "%1" stopped after %2 feeds, more than any reader keeps: its FEEDS table or view may be damaged or without end. Export from a copy of the reader's own database.</source>
+        <translation>Читання бази даних «%1» зупинено: прочитано більше стрічок, ніж буває в будь-якій програмі для читання стрічок (кількість: %2). Її таблиця або подання FEEDS, можливо, пошкоджені або не мають кінця. Експортуйте з копії власної бази даних програми для читання стрічок.</translation>
+    </message>
+    <message>
         <source>it is a folder</source>
         <translation>це тека</translation>
     </message>

@@ -121,6 +121,28 @@ TEST(StringsTables, EveryLanguageHasEveryEntryFinishedWithTheSourcesPlaceholders
   }
 }
 
+// Every text the code marks for translation, as lupdate finds it in the
+// sources and forms, has its entry: a new sentence cannot reach the window
+// untranslated.
+TEST(StringsTables, EveryTextTheCodeMarksHasAnEntry) {
+  TempDir dir;
+  const QString extracted = qpath(dir / "extracted.ts");
+  QProcess lupdate;
+  lupdate.start(
+      QStringLiteral(ORVELLA_LUPDATE),
+      {QStringLiteral("-silent"), QStringLiteral(ORVELLA_SOURCES "/src"),
+       QStringLiteral(ORVELLA_SOURCES "/resources/ui"), QStringLiteral("-ts"), extracted});
+  ASSERT_TRUE(lupdate.waitForFinished(120'000));
+  ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
+  const Table marked = readTable(extracted);
+  ASSERT_GT(marked.size(), 30u);
+  const Table english = readTable(tablePath(QStringLiteral("en")));
+  for (const auto &[key, entry] : marked) {
+    EXPECT_TRUE(english.count(key))
+        << "no entry for " << key.first.toStdString() << ": " << key.second.toStdString();
+  }
+}
+
 TEST(StringsTables, TheChecksCatchWhatATranslatorGetsWrong) {
   const QString source = QStringLiteral("Saved as “%1” in %2 &now");
   const std::pair<Entry, const char *> cases[] = {
