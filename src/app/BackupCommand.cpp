@@ -16,6 +16,7 @@
 #include "app/BackupFolder.h"
 #include "app/ExitStatus.h"
 #include "app/Reports.h"
+#include "app/SecretFilter.h"
 #include "app/StandardStreams.h"
 #include "export/ExportPass.h"
 #include "export/OpmlReading.h"
@@ -113,7 +114,8 @@ std::optional<Sentence> claimDatedName(AtomicFile::Writer &writer, const fs::pat
 
 }  // namespace
 
-int runBackup(const fs::path &database, const std::optional<QByteArray> &folderOption, int keep) {
+int runBackup(const fs::path &database, const std::optional<QByteArray> &folderOption, int keep,
+              bool withoutSecrets) {
   const QLocale locale = QLocale();
   // Named from the root in every message, so that a timer's log says where.
   std::optional<fs::path> folder =
@@ -160,6 +162,7 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
     return writer.append(bytes, size);
   };
   ExportPass pass(sink);
+  SecretFilter secrets(withoutSecrets);
   ReadOptions options;
   // No one waits for a backup that a timer started: it waits for the
   // reader to finish writing far longer than a window would.
@@ -169,9 +172,10 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
     previous.reset();
     check.restart();
     pass.restart();
+    secrets.restart();
   };
   const ReadResult read = forEachFeedRowAt(
-      database, [&pass](const FeedRow &row) { return pass.add(row); }, options);
+      database, [&](const FeedRow &row) { return !secrets.takes(row) || pass.add(row); }, options);
   if (read.status != ReadStatus::Stopped && !read.ok()) {
     QString consequence = QStringLiteral(" No backup was made.");
     if (read.status == ReadStatus::Locked) {
@@ -183,11 +187,12 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
   }
   const WrittenFeeds written = pass.written();
   std::move(pass).finish();
-  const QString feeds = feedCountText(read.rowCount, locale);
+  const std::size_t count = written.count();
+  const QString feeds = feedCountText(count, locale);
   const BackupFile *reference = backupToCompareWith(backups);
-  const bool drop = reference && isDrop(reference->feeds, read.rowCount);
+  const bool drop = reference && isDrop(reference->feeds, count);
   auto warnOfDrop = [&] {
-    const std::size_t vanished = reference->feeds - read.rowCount;
+    const std::size_t vanished = reference->feeds - count;
     const QString good = shown(*folder / reference->name);
     printLine(stderr,
               QStringLiteral("Warning: %1 since the backup \"%2\", which holds %3. No older "
@@ -234,6 +239,7 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
     summary += QStringLiteral("; it is the first backup in this folder.");
   }
   printLine(stderr, summary);
+  secrets.say();
 
   if (drop) return warnOfDrop();
   if (auto failure = keepAsNewest(target, stable)) {

@@ -9,11 +9,11 @@
 
 #include "app/ExitStatus.h"
 #include "app/Reports.h"
+#include "app/SecretFilter.h"
 #include "app/Spool.h"
 #include "app/StandardStreams.h"
 #include "export/ExportPass.h"
 #include "export/ReadBackCheck.h"
-#include "export/SecretAddresses.h"
 #include "platform/AtomicFile.h"
 #include "store/FeedDatabase.h"
 
@@ -26,35 +26,23 @@ QString shown(const QByteArray &bytes) { return QFile::decodeName(bytes); }
 
 const QString kNothingExported = QStringLiteral(" Nothing was exported.");
 
-// Every feed of the database through pass, counting those whose address
-// carries a name, password or key (the file gives them away to whoever gets
-// it). A read that starts over calls onRestart and starts the pass over; the
-// read stops early when the pass's sink, or keepGoing, says no.
+// Every feed of the database through pass, as the filter takes them. A read
+// that starts over calls onRestart and starts the pass and the filter over;
+// the read stops early when the pass's sink, or keepGoing, says no.
 ReadResult readInto(
-    const fs::path &database, ExportPass &pass, std::size_t &secrets,
+    const fs::path &database, ExportPass &pass, SecretFilter &secrets,
     const std::function<void()> &onRestart,
     const std::function<bool()> &keepGoing = [] { return true; }) {
   ReadOptions options;
   options.onRestart = [&] {
     onRestart();
     pass.restart();
-    secrets = 0;
+    secrets.restart();
   };
   return forEachFeedRowAt(
       database,
-      [&](const FeedRow &row) {
-        secrets += SecretAddresses::carriesSecret(row) ? 1 : 0;
-        return pass.add(row) && keepGoing();
-      },
+      [&](const FeedRow &row) { return (!secrets.takes(row) || pass.add(row)) && keepGoing(); },
       options);
-}
-
-void saySecrets(std::size_t feeds) {
-  if (feeds == 0) return;
-  printLine(stderr, QStringLiteral("Warning: %1 of the exported feeds carry a user name, "
-                                   "password or key in their address; anyone who gets the file "
-                                   "can use them.")
-                        .arg(feeds));
 }
 
 // Whether both descriptors are the same terminal, as when a user runs us in
@@ -66,12 +54,12 @@ bool sameTerminal(int a, int b) {
          first.st_rdev == second.st_rdev;
 }
 
-int exportToStdout(const fs::path &database) {
+int exportToStdout(const fs::path &database, bool withoutSecrets) {
   if (stdoutIsTheDatabase(database)) return ExitStatus::kUsage;
   Spool spool;
   ExportPass pass(
       [&spool](const char *bytes, qsizetype size) { return spool.append(bytes, size); });
-  std::size_t secrets = 0;
+  SecretFilter secrets(withoutSecrets);
   const ReadResult read = readInto(database, pass, secrets, [&spool] { spool.rewind(); });
   if (read.status != ReadStatus::Stopped && !read.ok()) return readFailed(read, kNothingExported);
   const WrittenFeeds written = pass.written();
@@ -88,12 +76,12 @@ int exportToStdout(const fs::path &database) {
   }
   if (const int status = spool.copyToStdout("export")) return status;
   sayRepaired(read);
-  saySecrets(secrets);
+  secrets.say();
   // The document ends without a line feed; on a shared terminal the summary
   // would otherwise run on from its last line.
   const QString lineStart =
       sameTerminal(STDOUT_FILENO, STDERR_FILENO) ? QStringLiteral("\n") : QString();
-  printLine(stderr, lineStart + writtenAndCheckedSentence(read.rowCount,
+  printLine(stderr, lineStart + writtenAndCheckedSentence(written.count(),
                                                           QStringLiteral("standard output")));
   return ExitStatus::kOk;
 }
@@ -103,7 +91,7 @@ int exportToStdout(const fs::path &database) {
 // file only takes the target's place once the whole of it is written. The
 // target is checked before the read: the database's own files and files the
 // user may not write are never replaced.
-int exportToFile(const fs::path &database, const QByteArray &target) {
+int exportToFile(const fs::path &database, const QByteArray &target, bool withoutSecrets) {
   AtomicFile::Writer writer(target, sparingDatabaseFiles(database));
   if (!writer.open()) return writeFailed(writer, *writer.commit());
   ReadBackCheck check;
@@ -111,7 +99,7 @@ int exportToFile(const fs::path &database, const QByteArray &target) {
     check.feed(bytes, size);
     return writer.append(bytes, size);
   });
-  std::size_t secrets = 0;
+  SecretFilter secrets(withoutSecrets);
   // A read that starts over starts the file over too, unless the bytes
   // already went to a pipe or device: then the read fails instead.
   bool restartable = true;
@@ -137,24 +125,26 @@ int exportToFile(const fs::path &database, const QByteArray &target) {
   std::move(pass).finish();
   if (auto error = writer.commit()) return writeFailed(writer, *error);
   sayRepaired(read);
-  saySecrets(secrets);
+  secrets.say();
   const QString name = shown(AtomicFile::absoluteName(target));
   // A device or FIFO written in place cannot be read back.
   struct stat node = {};
   if (::stat(target.constData(), &node) != 0 || !S_ISREG(node.st_mode)) {
-    printLine(stderr, QStringLiteral("%1 written to %2.").arg(feedCountText(read.rowCount), name));
+    printLine(stderr,
+              QStringLiteral("%1 written to %2.").arg(feedCountText(written.count()), name));
     return ExitStatus::kOk;
   }
   if (auto mismatch = check.verify(target, QStringLiteral("\"%1\"").arg(name), written)) {
     printLine(stderr, *mismatch);
     return ExitStatus::kNotAsWritten;
   }
-  printLine(stderr, writtenAndCheckedSentence(read.rowCount, name));
+  printLine(stderr, writtenAndCheckedSentence(written.count(), name));
   return ExitStatus::kOk;
 }
 
 }  // namespace
 
-int runExport(const fs::path &database, const QByteArray &target) {
-  return target == "-" ? exportToStdout(database) : exportToFile(database, target);
+int runExport(const fs::path &database, const QByteArray &target, bool withoutSecrets) {
+  return target == "-" ? exportToStdout(database, withoutSecrets)
+                       : exportToFile(database, target, withoutSecrets);
 }

@@ -99,7 +99,9 @@ ParsedOptions parseProgramOptions(int argc, char **argv) {
   const QCommandLineOption backup(QStringLiteral("backup"));
   const QCommandLineOption keep(QStringLiteral("keep"), QString(), QStringLiteral("N"));
   const QCommandLineOption notify(QStringLiteral("notify-backup-failure"));
-  parser.addOptions({help, version, list, database, exportTarget, check, backup, keep, notify});
+  const QCommandLineOption withoutSecrets(QStringLiteral("without-secrets"));
+  parser.addOptions(
+      {help, version, list, database, exportTarget, check, backup, keep, notify, withoutSecrets});
 
   if (!parser.parse(arguments)) {
     const QStringList unknown = parser.unknownOptionNames();
@@ -174,6 +176,10 @@ ParsedOptions parseProgramOptions(int argc, char **argv) {
     } else if (!backingUp) {
       fail(QStringLiteral("The option --keep goes with --backup."));
     }
+  }
+  o.withoutSecrets = parser.isSet(withoutSecrets);
+  if (o.withoutSecrets && !exportTo && !backingUp) {
+    fail(QStringLiteral("The option --without-secrets goes with --export or --backup."));
   }
   const bool listing = parser.isSet(list);
   const bool notifying = parser.isSet(notify);

@@ -26,6 +26,7 @@ struct ProgramOptions {
   QByteArray file;                         // --export FILE ("-": standard output), --check FILE
   std::optional<QByteArray> backupFolder;  // --backup FOLDER; absent: the default folder
   int keep = kDefaultBackupsKept;          // --keep N
+  bool withoutSecrets = false;             // --without-secrets
   // Two of Qt's own options, which the window checks before Qt starts.
   std::optional<QByteArray> platform;    // -platform NAME
   std::optional<QByteArray> styleSheet;  // -stylesheet FILE

@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QSet>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <csignal>
 #include <fstream>
 #include <map>
@@ -515,21 +516,70 @@ TEST(ExportSafety, NoSessionBusIsLeftRunningWhereThereWasNone) {
   xvfb.waitForFinished();
 }
 
-TEST(ExportSafety, AddressesThatCarrySecretsAreToldNotChanged) {
+TEST(ExportSafety, AddressesThatCarrySecretsAreToldAndLeftOutOnRequest) {
   TempDir dir;
-  execSql(dir / "Feeds",
-          std::string(kFeedsSchema) +
-              "INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK) VALUES"
-              " ('https://a.example', 'A', 1, 'https://ann:pw@a.example/rss'),"
-              " ('https://b.example/?token=1', 'B', 1, 'https://b.example/rss'),"
-              " ('https://c.example', 'C', 1, 'https://c.example/rss');");
-  for (const char *target : {"-", "out.opml"}) {
-    SCOPED_TRACE(target);
-    const Outcome r = run({"--database", qpath(dir / "Feeds"), "--export", target}, dir.path());
+  execSql(
+      dir / "Feeds",
+      std::string(kFeedsSchema) +
+          "INSERT INTO FEEDS (FEED_URL, FEED_TITLE, CHANNEL_TYPE, INTERNAL_LINK) VALUES"
+          " ('https://a.example', 'A', 1, 'https://ann:pw@a.example/rss'),"
+          " ('https://b.example/?X-Amz-Signature=1', 'B', 1, 'https://b.example/rss'),"
+          " ('https://c.example', 'C', 1, 'https://c.example/rss?sort_key=date'),"
+          " ('https://d.example', 'D', 1, 'https://d.example/u/8f14e45fceea167a5a36dedd4b/rss');");
+  struct Case {
+    QStringList args;
+    const char *output;  // where the document is, in the folder; "" for standard output
+    std::vector<const char *> said;
+    std::vector<const char *> addresses;  // in the document
+  };
+  const char *kept[] = {"https://ann:pw@a.example/rss", "https://b.example/?X-Amz-Signature=1",
+                        "https://c.example/rss?sort_key=date"};
+  const std::vector<Case> cases = {
+      {{"--export", "-"},
+       "",
+       {"Warning: 2 of the exported feeds carry", "Note: 1 of the exported feeds has",
+        "4 feeds written to standard output and checked."},
+       {kept[0], kept[1], kept[2]}},
+      {{"--export", "out.opml"},
+       "out.opml",
+       {"Warning: 2 of the exported feeds carry", "4 feeds written to"},
+       {kept[0], kept[1], kept[2]}},
+      {{"--export", "-", "--without-secrets"},
+       "",
+       {"Left out 2 feeds whose address carries", "2 feeds written to standard output"},
+       {kept[2]}},
+      {{"--export", "out.opml", "--without-secrets"},
+       "out.opml",
+       {"Left out 2 feeds whose address carries", "2 feeds written to"},
+       {kept[2]}},
+      {{"--backup", "Backups", "--without-secrets"},
+       "Backups/Orvella Feeds.opml",
+       {"Left out 2 feeds whose address carries", "2 feeds backed up to"},
+       {kept[2]}},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.args.join(' ').toStdString());
+    const Outcome r = run(QStringList{"--database", qpath(dir / "Feeds")} + c.args, dir.path());
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_TRUE(r.err.contains("Warning: 2 of the exported feeds carry")) << r.err.toStdString();
+    for (const char *sentence : c.said)
+      EXPECT_TRUE(r.err.contains(sentence)) << r.err.toStdString();
+    if (c.args.contains("--without-secrets")) {
+      EXPECT_FALSE(r.err.contains("Warning"));
+    }
+    const std::string document =
+        *c.output ? readFile(dir / c.output) : std::string(r.out.constData(), r.out.size());
+    for (const char *address : kept) {
+      const bool expected = std::find_if(c.addresses.begin(), c.addresses.end(), [&](auto *a) {
+                              return std::string_view(a) == address;
+                            }) != c.addresses.end();
+      QByteArray escaped = QByteArray(address).replace("&", "&amp;");
+      EXPECT_EQ(document.find(escaped.toStdString()) != std::string::npos, expected) << address;
+    }
   }
-  EXPECT_NE(readFile(dir / "out.opml").find("https://ann:pw@a.example/rss"), std::string::npos);
   const Outcome plain = run({"--database", kSample, "--export", "-"});
   EXPECT_FALSE(plain.err.contains("Warning")) << plain.err.toStdString();
+  const Outcome alone = run({"--database", kSample, "--list", "--without-secrets"});
+  EXPECT_EQ(alone.exitCode, 2);
+  EXPECT_TRUE(alone.err.startsWith("The option --without-secrets goes with --export or --backup."))
+      << alone.err.toStdString();
 }

@@ -1,0 +1,51 @@
+#include "app/SecretFilter.h"
+
+#include <QLocale>
+
+#include "app/StandardStreams.h"
+#include "export/SecretAddresses.h"
+
+namespace {
+
+QString feeds(std::size_t count) {
+  return count == 1 ? QStringLiteral("1 feed")
+                    : QStringLiteral("%1 feeds").arg(QLocale().toString(qulonglong(count)));
+}
+
+}  // namespace
+
+bool SecretFilter::takes(const FeedRow &row) {
+  if (SecretAddresses::carriesSecret(row)) {
+    if (leaveOut_) {
+      ++leftOut_;
+      return false;
+    }
+    ++carrying_;
+  } else if (SecretAddresses::mayHoldKey(row)) {
+    ++mayHoldKey_;
+  }
+  return true;
+}
+
+void SecretFilter::say() const {
+  if (leftOut_ > 0) {
+    printLine(stderr, QStringLiteral("Left out %1 whose address carries a user name, password or "
+                                     "key, as --without-secrets asks.")
+                          .arg(feeds(leftOut_)));
+  }
+  if (carrying_ > 0) {
+    printLine(stderr,
+              QStringLiteral("Warning: %1 of the exported feeds %2 a user name, password "
+                             "or key in their address; anyone who gets the file can use "
+                             "them. --without-secrets leaves them out.")
+                  .arg(QLocale().toString(qulonglong(carrying_)),
+                       carrying_ == 1 ? QStringLiteral("carries") : QStringLiteral("carry")));
+  }
+  if (mayHoldKey_ > 0) {
+    printLine(stderr, QStringLiteral("Note: %1 of the exported feeds %2 an address with a long "
+                                     "random part that may be a key; look at them before you "
+                                     "share the file.")
+                          .arg(QLocale().toString(qulonglong(mayHoldKey_)),
+                               mayHoldKey_ == 1 ? QStringLiteral("has") : QStringLiteral("have")));
+  }
+}
