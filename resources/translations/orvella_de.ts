@@ -128,6 +128,10 @@
         <translation>OPML-Dateien</translation>
     </message>
     <message>
+        <source>OPML 2.0 files</source>
+        <translation>OPML-2.0-Dateien</translation>
+    </message>
+    <message>
         <source>Done</source>
         <translation>Fertig</translation>
     </message>

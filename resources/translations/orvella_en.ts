@@ -128,6 +128,10 @@
         <translation>OPML files</translation>
     </message>
     <message>
+        <source>OPML 2.0 files</source>
+        <translation>OPML 2.0 files</translation>
+    </message>
+    <message>
         <source>Done</source>
         <translation>Done</translation>
     </message>

@@ -128,6 +128,10 @@
         <translation>Archivos OPML</translation>
     </message>
     <message>
+        <source>OPML 2.0 files</source>
+        <translation>Archivos OPML 2.0</translation>
+    </message>
+    <message>
         <source>Done</source>
         <translation>Hecho</translation>
     </message>

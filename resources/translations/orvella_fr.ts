@@ -128,6 +128,10 @@
         <translation>Fichiers OPML</translation>
     </message>
     <message>
+        <source>OPML 2.0 files</source>
+        <translation>Fichiers OPML 2.0</translation>
+    </message>
+    <message>
         <source>Done</source>
         <translation>Terminé</translation>
     </message>

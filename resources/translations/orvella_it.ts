@@ -128,6 +128,10 @@
         <translation>File OPML</translation>
     </message>
     <message>
+        <source>OPML 2.0 files</source>
+        <translation>File OPML 2.0</translation>
+    </message>
+    <message>
         <source>Done</source>
         <translation>Fine</translation>
     </message>

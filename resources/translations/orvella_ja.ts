@@ -128,6 +128,10 @@
         <translation>OPML ファイル</translation>
     </message>
     <message>
+        <source>OPML 2.0 files</source>
+        <translation>OPML 2.0 ファイル</translation>
+    </message>
+    <message>
         <source>Done</source>
         <translation>完了</translation>
     </message>

@@ -128,6 +128,10 @@
         <translation>Pliki OPML</translation>
     </message>
     <message>
+        <source>OPML 2.0 files</source>
+        <translation>Pliki OPML 2.0</translation>
+    </message>
+    <message>
         <source>Done</source>
         <translation>Gotowe</translation>
     </message>

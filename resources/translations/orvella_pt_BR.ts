@@ -128,6 +128,10 @@
         <translation>Arquivos OPML</translation>
     </message>
     <message>
+        <source>OPML 2.0 files</source>
+        <translation>Arquivos OPML 2.0</translation>
+    </message>
+    <message>
         <source>Done</source>
         <translation>Concluído</translation>
     </message>

@@ -128,6 +128,10 @@
         <translation>Файли OPML</translation>
     </message>
     <message>
+        <source>OPML 2.0 files</source>
+        <translation>Файли OPML 2.0</translation>
+    </message>
+    <message>
         <source>Done</source>
         <translation>Готово</translation>
     </message>

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QLocale>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -20,6 +21,7 @@
 #include "app/StandardStreams.h"
 #include "export/ExportPass.h"
 #include "export/OpmlReading.h"
+#include "export/OpmlWriter.h"
 #include "export/ReadBackCheck.h"
 #include "platform/AtomicFile.h"
 #include "store/FeedDatabase.h"
@@ -30,18 +32,29 @@ namespace {
 
 QString shown(const fs::path &path) { return QFile::decodeName(path.c_str()); }
 
-// Compares bytes as they are written with a file's, without holding either.
+// Compares bytes as they are written with a file's, without holding either;
+// differences inside [ignoredFrom, ignoredTo) (the date a 2.0 head carries)
+// do not count.
 class SameAsFile {
  public:
-  explicit SameAsFile(const std::optional<fs::path> &path) {
+  SameAsFile(const std::optional<fs::path> &path, qint64 ignoredFrom = 0, qint64 ignoredTo = 0)
+      : ignoredFrom_(ignoredFrom), ignoredTo_(ignoredTo) {
     if (path && openForReading(file_, QByteArray(path->c_str()))) reset();
   }
-  void reset() { same_ = file_.isOpen() && file_.seek(0); }
+  void reset() {
+    same_ = file_.isOpen() && file_.seek(0);
+    offset_ = 0;
+  }
   void feed(const char *bytes, qsizetype size) {
     if (!same_) return;
     buffer_.resize(size);
-    same_ = file_.read(buffer_.data(), size) == size &&
-            std::memcmp(buffer_.constData(), bytes, std::size_t(size)) == 0;
+    same_ = file_.read(buffer_.data(), size) == size;
+    for (qint64 at = std::max(offset_, ignoredFrom_);
+         same_ && at < std::min(offset_ + size, ignoredTo_); ++at) {
+      buffer_[qsizetype(at - offset_)] = bytes[at - offset_];
+    }
+    same_ = same_ && std::memcmp(buffer_.constData(), bytes, std::size_t(size)) == 0;
+    offset_ += size;
   }
   // Whether every byte was the file's, and the file has no more.
   bool same() {
@@ -52,6 +65,8 @@ class SameAsFile {
  private:
   QFile file_;
   QByteArray buffer_;
+  qint64 offset_ = 0;
+  qint64 ignoredFrom_, ignoredTo_;
   bool same_ = false;
 };
 
@@ -115,7 +130,7 @@ std::optional<Sentence> claimDatedName(AtomicFile::Writer &writer, const fs::pat
 }  // namespace
 
 int runBackup(const fs::path &database, const std::optional<QByteArray> &folderOption, int keep,
-              bool withoutSecrets) {
+              const ExportChoices &choices) {
   const QLocale locale = QLocale();
   // Named from the root in every message, so that a timer's log says where.
   std::optional<fs::path> folder =
@@ -154,15 +169,18 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
   claimOptions.claimNewName = true;
   AtomicFile::Writer writer(QByteArray((*folder / "new").c_str()), claimOptions);
   if (!writer.open()) return writeFailed(writer, *writer.commit());
-  SameAsFile previous(newestPath);
+  // A 2.0 head says when it was made: that alone is no change.
+  const qint64 dateAt = opmlDocumentStart().size() + qint64(std::strlen(kOpml2DateAt));
+  SameAsFile previous(newestPath, choices.opml2 ? dateAt : 0,
+                      choices.opml2 ? dateAt + kOpml2DateLength : 0);
   ReadBackCheck check;
   auto sink = [&](const char *bytes, qsizetype size) {
     previous.feed(bytes, size);
     check.feed(bytes, size);
     return writer.append(bytes, size);
   };
-  ExportPass pass(sink);
-  SecretFilter secrets(withoutSecrets);
+  ExportPass pass(sink, OpmlFormat{choices.opml2, {}});
+  SecretFilter secrets(choices.withoutSecrets);
   ReadOptions options;
   // No one waits for a backup that a timer started: it waits for the
   // reader to finish writing far longer than a window would.

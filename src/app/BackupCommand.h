@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <optional>
 
+#include "app/ProgramOptions.h"
+
 // How long a backup waits for the reader to finish writing before it gives
 // up; a window or an export waits a few seconds only.
 inline constexpr std::chrono::seconds kBackupLockWait{60};
@@ -15,8 +17,7 @@ inline constexpr std::chrono::seconds kBackupLockWait{60};
 // "Orvella Feeds.opml" and removes the backups beyond the newest `keep`. A
 // backup that holds far fewer feeds than the newest one before it (see
 // isDrop) is written, but replaces and removes nothing, and ends with
-// kFeedsDropped. withoutSecrets leaves out the feeds whose addresses carry
-// a secret, as --export's does. The database is read as any export reads it, so the reader
-// may go on running. Returns the exit status.
+// kFeedsDropped. The choices are --export's. The database is read as any export reads it, so the
+// reader may go on running. Returns the exit status.
 int runBackup(const std::filesystem::path &database, const std::optional<QByteArray> &folder,
-              int keep, bool withoutSecrets = false);
+              int keep, const ExportChoices &choices = {});

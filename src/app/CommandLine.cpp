@@ -69,11 +69,11 @@ int run(const ParsedOptions &parsed, char *program) {
   }
   switch (o.command) {
     case Command::Backup:
-      return runBackup(*database, o.backupFolder, o.keep, o.withoutSecrets);
+      return runBackup(*database, o.backupFolder, o.keep, o.choices);
     case Command::List:
       return runList(*database);
     default:
-      return runExport(*database, o.file, o.withoutSecrets);
+      return runExport(*database, o.file, o.choices);
   }
 }
 

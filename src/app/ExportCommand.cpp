@@ -54,12 +54,12 @@ bool sameTerminal(int a, int b) {
          first.st_rdev == second.st_rdev;
 }
 
-int exportToStdout(const fs::path &database, bool withoutSecrets) {
+int exportToStdout(const fs::path &database, const ExportChoices &choices) {
   if (stdoutIsTheDatabase(database)) return ExitStatus::kUsage;
   Spool spool;
-  ExportPass pass(
-      [&spool](const char *bytes, qsizetype size) { return spool.append(bytes, size); });
-  SecretFilter secrets(withoutSecrets);
+  ExportPass pass([&spool](const char *bytes, qsizetype size) { return spool.append(bytes, size); },
+                  OpmlFormat{choices.opml2, {}});
+  SecretFilter secrets(choices.withoutSecrets);
   const ReadResult read = readInto(database, pass, secrets, [&spool] { spool.rewind(); });
   if (read.status != ReadStatus::Stopped && !read.ok()) return readFailed(read, kNothingExported);
   const WrittenFeeds written = pass.written();
@@ -91,15 +91,17 @@ int exportToStdout(const fs::path &database, bool withoutSecrets) {
 // file only takes the target's place once the whole of it is written. The
 // target is checked before the read: the database's own files and files the
 // user may not write are never replaced.
-int exportToFile(const fs::path &database, const QByteArray &target, bool withoutSecrets) {
+int exportToFile(const fs::path &database, const QByteArray &target, const ExportChoices &choices) {
   AtomicFile::Writer writer(target, sparingDatabaseFiles(database));
   if (!writer.open()) return writeFailed(writer, *writer.commit());
   ReadBackCheck check;
-  ExportPass pass([&writer, &check](const char *bytes, qsizetype size) {
-    check.feed(bytes, size);
-    return writer.append(bytes, size);
-  });
-  SecretFilter secrets(withoutSecrets);
+  ExportPass pass(
+      [&writer, &check](const char *bytes, qsizetype size) {
+        check.feed(bytes, size);
+        return writer.append(bytes, size);
+      },
+      OpmlFormat{choices.opml2, {}});
+  SecretFilter secrets(choices.withoutSecrets);
   // A read that starts over starts the file over too, unless the bytes
   // already went to a pipe or device: then the read fails instead.
   bool restartable = true;
@@ -144,7 +146,7 @@ int exportToFile(const fs::path &database, const QByteArray &target, bool withou
 
 }  // namespace
 
-int runExport(const fs::path &database, const QByteArray &target, bool withoutSecrets) {
-  return target == "-" ? exportToStdout(database, withoutSecrets)
-                       : exportToFile(database, target, withoutSecrets);
+int runExport(const fs::path &database, const QByteArray &target, const ExportChoices &choices) {
+  return target == "-" ? exportToStdout(database, choices)
+                       : exportToFile(database, target, choices);
 }

@@ -100,8 +100,10 @@ ParsedOptions parseProgramOptions(int argc, char **argv) {
   const QCommandLineOption keep(QStringLiteral("keep"), QString(), QStringLiteral("N"));
   const QCommandLineOption notify(QStringLiteral("notify-backup-failure"));
   const QCommandLineOption withoutSecrets(QStringLiteral("without-secrets"));
-  parser.addOptions(
-      {help, version, list, database, exportTarget, check, backup, keep, notify, withoutSecrets});
+  const QCommandLineOption opmlVersion(QStringLiteral("opml-version"), QString(),
+                                       QStringLiteral("VERSION"));
+  parser.addOptions({help, version, list, database, exportTarget, check, backup, keep, notify,
+                     withoutSecrets, opmlVersion});
 
   if (!parser.parse(arguments)) {
     const QStringList unknown = parser.unknownOptionNames();
@@ -128,7 +130,8 @@ ParsedOptions parseProgramOptions(int argc, char **argv) {
           continue;
         }
         const std::string_view n(name);
-        const bool takesValue = n == "database" || n == "export" || n == "check" || n == "keep";
+        const bool takesValue =
+            n == "database" || n == "export" || n == "check" || n == "keep" || n == "opml-version";
         fail(takesValue ? QStringLiteral("The option %1 needs a value after it.").arg(option)
                         : QStringLiteral("The option %1 takes no value.").arg(option));
       }
@@ -177,9 +180,19 @@ ParsedOptions parseProgramOptions(int argc, char **argv) {
       fail(QStringLiteral("The option --keep goes with --backup."));
     }
   }
-  o.withoutSecrets = parser.isSet(withoutSecrets);
-  if (o.withoutSecrets && !exportTo && !backingUp) {
+  o.choices.withoutSecrets = parser.isSet(withoutSecrets);
+  if (o.choices.withoutSecrets && !exportTo && !backingUp) {
     fail(QStringLiteral("The option --without-secrets goes with --export or --backup."));
+  }
+  std::optional<QByteArray> versionText;
+  takeValue(opmlVersion, versionText);
+  if (versionText) {
+    if (*versionText != "1.0" && *versionText != "2.0") {
+      fail(QStringLiteral("The option --opml-version takes 1.0 or 2.0."));
+    } else if (!exportTo && !backingUp) {
+      fail(QStringLiteral("The option --opml-version goes with --export or --backup."));
+    }
+    o.choices.opml2 = *versionText == "2.0";
   }
   const bool listing = parser.isSet(list);
   const bool notifying = parser.isSet(notify);

@@ -6,6 +6,12 @@
 
 #include "app/BackupFolder.h"
 
+// How --export and --backup write: which feeds and which OPML.
+struct ExportChoices {
+  bool withoutSecrets = false;  // --without-secrets
+  bool opml2 = false;           // --opml-version 2.0
+};
+
 // What the program's arguments ask for, parsed once by the program and handed
 // whole to the window's module. Names stay the bytes the user gave. Qt's own
 // options (-platform, -style, ...) are left for QApplication.
@@ -26,7 +32,7 @@ struct ProgramOptions {
   QByteArray file;                         // --export FILE ("-": standard output), --check FILE
   std::optional<QByteArray> backupFolder;  // --backup FOLDER; absent: the default folder
   int keep = kDefaultBackupsKept;          // --keep N
-  bool withoutSecrets = false;             // --without-secrets
+  ExportChoices choices;
   // Two of Qt's own options, which the window checks before Qt starts.
   std::optional<QByteArray> platform;    // -platform NAME
   std::optional<QByteArray> styleSheet;  // -stylesheet FILE

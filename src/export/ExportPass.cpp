@@ -1,14 +1,20 @@
 #include "export/ExportPass.h"
 
-ExportPass::ExportPass(std::size_t expectedFeeds) : expectedFeeds_(expectedFeeds) { restart(); }
+ExportPass::ExportPass(std::size_t expectedFeeds, const OpmlFormat &format)
+    : expectedFeeds_(expectedFeeds), format_(format) {
+  restart();
+}
 
-ExportPass::ExportPass(OpmlBuilder::Sink sink) : sink_(std::move(sink)) { restart(); }
+ExportPass::ExportPass(OpmlBuilder::Sink sink, const OpmlFormat &format)
+    : sink_(std::move(sink)), format_(format) {
+  restart();
+}
 
 void ExportPass::restart() {
   if (sink_) {
-    builder_.emplace(sink_);
+    builder_.emplace(sink_, 256 * 1024, format_);
   } else {
-    builder_.emplace(expectedFeeds_);
+    builder_.emplace(expectedFeeds_, format_);
   }
   written_.clear();
 }
@@ -21,10 +27,11 @@ bool ExportPass::add(const FeedRow &row) {
 
 QByteArray ExportPass::finish() && { return std::move(*builder_).finish(); }
 
-ExportPass exportOfRows(const FeedRowTable &feeds, const std::vector<int> &selectedRows) {
+ExportPass exportOfRows(const FeedRowTable &feeds, const std::vector<int> &selectedRows,
+                        const OpmlFormat &format) {
   // The whole working list first, then the document.
   const std::vector<std::size_t> chosen = exportedFeedIndexes(feeds.size(), selectedRows);
-  ExportPass pass(chosen.size());
+  ExportPass pass(chosen.size(), format);
   for (const std::size_t index : chosen) pass.add(feeds.row(index));
   return pass;
 }

@@ -15,9 +15,9 @@
 class ExportPass {
  public:
   // Builds the document in memory; expectedFeeds only sizes the buffer.
-  explicit ExportPass(std::size_t expectedFeeds = 0);
+  explicit ExportPass(std::size_t expectedFeeds = 0, const OpmlFormat &format = {});
   // Hands the document to sink in pieces as it grows (see OpmlBuilder).
-  explicit ExportPass(OpmlBuilder::Sink sink);
+  explicit ExportPass(OpmlBuilder::Sink sink, const OpmlFormat &format = {});
 
   // Adds one feed; false once the sink has refused bytes.
   bool add(const FeedRow &row);
@@ -31,10 +31,12 @@ class ExportPass {
  private:
   OpmlBuilder::Sink sink_;
   std::size_t expectedFeeds_ = 0;
+  OpmlFormat format_;
   std::optional<OpmlBuilder> builder_;
   WrittenFeeds written_;
 };
 
 // The export of the feeds whose rows are selected in the export table (see
 // exportedFeedIndexes), in memory.
-ExportPass exportOfRows(const FeedRowTable &feeds, const std::vector<int> &selectedRows);
+ExportPass exportOfRows(const FeedRowTable &feeds, const std::vector<int> &selectedRows,
+                        const OpmlFormat &format = {});

@@ -1,5 +1,6 @@
 #include "OpmlWriter.h"
 
+#include <QLocale>
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -148,24 +149,47 @@ char *escapeUtf8(char *p, const char *bytes, qsizetype from, qsizetype end) {
 
 }  // namespace
 
-OpmlBuilder::OpmlBuilder(std::size_t expectedFeeds)
-    : OpmlBuilder(nullptr, 0, 512 + static_cast<qsizetype>(expectedFeeds) * kTypicalLineBytes) {}
+OpmlBuilder::OpmlBuilder(std::size_t expectedFeeds, const OpmlFormat &format)
+    : OpmlBuilder(nullptr, 0, 512 + static_cast<qsizetype>(expectedFeeds) * kTypicalLineBytes,
+                  format) {}
 
 // With a sink, one buffer is reused for every piece: a few pages of memory,
 // touched once.
-OpmlBuilder::OpmlBuilder(Sink sink, qsizetype chunkBytes)
+OpmlBuilder::OpmlBuilder(Sink sink, qsizetype chunkBytes, const OpmlFormat &format)
     : OpmlBuilder(std::move(sink), std::max<qsizetype>(chunkBytes, 1),
-                  std::max<qsizetype>(chunkBytes, 1) + 4096) {}
+                  std::max<qsizetype>(chunkBytes, 1) + 4096, format) {}
 
-OpmlBuilder::OpmlBuilder(Sink sink, qsizetype chunkBytes, qsizetype initialBytes)
+OpmlBuilder::OpmlBuilder(Sink sink, qsizetype chunkBytes, qsizetype initialBytes,
+                         const OpmlFormat &format)
     : sink_(std::move(sink)), chunkBytes_(chunkBytes) {
   buffer_.resize(initialBytes);
   append(kHead, sizeof kHead - 1);
   append(kProductWebAddress, sizeof kProductWebAddress - 1);
-  append(kAfterAddress, sizeof kAfterAddress - 1);
+  if (!format.version2) {
+    append(kAfterAddress, sizeof kAfterAddress - 1);
+    return;
+  }
+  const QDateTime created =
+      (format.created.isValid() ? format.created : QDateTime::currentDateTimeUtc()).toUTC();
+  const QByteArray head =
+      QByteArray(" -->\n") + kOpml2DateAt +
+      QLocale::c().toString(created, u"ddd, dd MMM yyyy HH:mm:ss '+0000'").toLatin1() +
+      "</dateCreated>\n<docs>http://opml.org/spec2.opml</docs>\n</head>\n<body>\n";
+  append(head.constData(), head.size());
 }
 
-QByteArray opmlDocumentStart() { return QByteArray(kHead) + kProductWebAddress + kAfterAddress; }
+QByteArray opml2Document(const QByteArray &opml1, const QDateTime &created) {
+  OpmlFormat format{true, created};
+  QByteArray head = OpmlBuilder(0, format).finish();
+  head.chop(sizeof kTail - 1);
+  const qsizetype oldHead =
+      qsizetype(sizeof kHead + sizeof kProductWebAddress + sizeof kAfterAddress - 3);
+  return head + opml1.mid(oldHead);
+}
+
+QByteArray opmlDocumentStart() {
+  return QByteArray(kHead) + kProductWebAddress + QByteArray(kAfterAddress).left(5);
+}
 
 void OpmlBuilder::drain() {
   if (sinkOk_ && used_ > 0) {

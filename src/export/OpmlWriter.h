@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -13,8 +14,27 @@
 // comment line.
 inline constexpr char kProductWebAddress[] = "https://www.corvanex.com/orvella/";
 
-// How every document of ours starts, up to and with its body's tag.
+// How every document of ours starts, of either version: the XML
+// declaration and the two comment lines.
 QByteArray opmlDocumentStart();
+
+// Which OPML a document is: 1.0, as this program has always written it, or
+// 2.0 on request, whose head also says when it was made and where its
+// format is described. The outlines are the same.
+// Where a 2.0 document's date stands: after opmlDocumentStart() and this
+// text, in this many bytes ("Wed, 09 Dec 2026 05:12:00 +0000").
+inline constexpr char kOpml2DateAt[] =
+    "<opml version=\"2.0\">\n<head>\n<title>Orvella Subscriptions</title>\n<dateCreated>";
+inline constexpr qint64 kOpml2DateLength = 31;
+
+struct OpmlFormat {
+  bool version2 = false;
+  QDateTime created;  // dateCreated of a 2.0 document; now where not valid
+};
+
+// The OPML 1.0 document of this builder as OPML 2.0: the same outlines under
+// the 2.0 head, made at `created` (now where not valid).
+QByteArray opml2Document(const QByteArray &opml1, const QDateTime &created = {});
 
 // Builds an OPML 1.0 document line by line, straight into UTF-8. Attribute
 // values are escaped so that any text comes back unchanged from an XML
@@ -29,10 +49,10 @@ class OpmlBuilder {
   using Sink = std::function<bool(const char *bytes, qsizetype size)>;
 
   // Builds the document in memory; expectedFeeds only sizes the buffer.
-  explicit OpmlBuilder(std::size_t expectedFeeds = 0);
+  explicit OpmlBuilder(std::size_t expectedFeeds = 0, const OpmlFormat &format = {});
   // Hands the document to sink in pieces of about chunkBytes as it grows, so
   // that a large export never sits in memory whole.
-  explicit OpmlBuilder(Sink sink, qsizetype chunkBytes = 256 * 1024);
+  explicit OpmlBuilder(Sink sink, qsizetype chunkBytes = 256 * 1024, const OpmlFormat &format = {});
 
   // One outline line from a row's UTF-8 bytes, which must be valid UTF-8 (as
   // the database reader guarantees).
@@ -47,7 +67,7 @@ class OpmlBuilder {
 
  private:
   // Sizes the buffer to initialBytes and writes the document's head.
-  OpmlBuilder(Sink sink, qsizetype chunkBytes, qsizetype initialBytes);
+  OpmlBuilder(Sink sink, qsizetype chunkBytes, qsizetype initialBytes, const OpmlFormat &format);
 
   // Room for `more` bytes after the written ones; returns where they go.
   char *room(qsizetype more);

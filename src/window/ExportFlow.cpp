@@ -63,18 +63,21 @@ void ExportFlow::write(CXExportListVC &list) {
   // gets written.
   ExportPass pass = list.exportOfTickedFeeds();
   const WrittenFeeds written = pass.written();
-  const QByteArray document = std::move(pass).finish();
+  QByteArray document = std::move(pass).finish();
 
   std::unique_ptr<SavePanel> panel = savePanelFactory_ ? savePanelFactory_() : nullptr;
   std::optional<QString> path;
   if (panel) {
     panel->setAllowedExtensions({QStringLiteral("opml")});
+    panel->setFileTypes({text("OPML files"), text("OPML 2.0 files")});
     panel->setCanCreateDirectories(true);
     panel->setProposedName(text("My Feeds"));
     path = panel->runModal(window_);
   }
   std::optional<QString> failure;
   std::optional<Written> done;
+  // The same outlines under the head of OPML 2.0, where the user chose it.
+  if (path && panel->chosenFileType() == 1) document = opml2Document(document);
   if (path) {
     // The same guard as the command line's: never the reader's own files, and
     // never a wait on a pipe that nobody reads.

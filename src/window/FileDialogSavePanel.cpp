@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <algorithm>
 
 #include "platform/Defaults.h"
 #include "platform/Localized.h"
@@ -20,11 +21,17 @@ std::optional<QString> FileDialogSavePanel::runModal(QWidget *parent) {
   dialog.setOption(QFileDialog::ReadOnly, !canCreateDirectories());
 
   const QStringList extensions = allowedExtensions();
+  QStringList filters;
   if (!extensions.isEmpty()) {
     QStringList patterns;
     for (const QString &extension : extensions) patterns << QStringLiteral("*.") + extension;
-    dialog.setNameFilter(localized("CXInterfaceString", "OPML files") + QStringLiteral(" (") +
-                         patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
+    const QString pattern =
+        QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    const QStringList names = fileTypes().isEmpty()
+                                  ? QStringList{localized("CXInterfaceString", "OPML files")}
+                                  : fileTypes();
+    for (const QString &name : names) filters << name + pattern;
+    dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(extensions.first());
   }
   dialog.setDirectory(startFolder());
@@ -39,6 +46,7 @@ std::optional<QString> FileDialogSavePanel::runModal(QWidget *parent) {
     if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
     const QString confirmed = QDir::cleanPath(chosen.first());
     const QString path = pathWithAllowedExtension(confirmed, extensions);
+    chosenFileType_ = std::max(0, int(filters.indexOf(dialog.selectedNameFilter())));
     // The dialog asked about replacing the name it was given; when the
     // extension made it another file that exists, ask about that one too.
     if (path == confirmed || !QFileInfo::exists(path) || confirmReplace(&dialog, path)) {

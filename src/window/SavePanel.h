@@ -19,6 +19,13 @@ class SavePanel {
   // ends in one of them.
   void setAllowedExtensions(const QStringList &extensions) { allowedExtensions_ = extensions; }
   QStringList allowedExtensions() const { return allowedExtensions_; }
+  // The kinds of file offered, as the panel names them ("OPML 1.0 files");
+  // empty: one kind, named by the extensions. After runModal(), which of
+  // them the user chose (0 when only one was offered).
+  void setFileTypes(const QStringList &names) { fileTypes_ = names; }
+  QStringList fileTypes() const { return fileTypes_; }
+  int chosenFileType() const { return chosenFileType_; }
+
   // Whether the user may make a new folder from within the panel.
   void setCanCreateDirectories(bool can) { canCreateDirectories_ = can; }
   bool canCreateDirectories() const { return canCreateDirectories_; }
@@ -35,5 +42,9 @@ class SavePanel {
  private:
   QString proposedName_;
   QStringList allowedExtensions_;
+  QStringList fileTypes_;
   bool canCreateDirectories_ = true;
+
+ protected:
+  int chosenFileType_ = 0;
 };

@@ -140,6 +140,45 @@ TEST(CommandLine, NonBlockingStandardOutputIsWaitedOn) {
   EXPECT_TRUE(received.ends_with("</opml>"));
 }
 
+// --opml-version 2.0 writes the same outlines under 2.0's head, checked, to
+// a file, to standard output and as a backup; 1.0 is the default document.
+TEST(CommandLine, OpmlVersionTwoOnRequest) {
+  TempDir dir;
+  ASSERT_EQ(run({"--database", kSample, "--export", "one.opml"}, dir.path()).exitCode, 0);
+  const std::string one = readFile(dir / "one.opml");
+  const std::string outlines = one.substr(one.find("<body>"));
+  const Outcome asOne =
+      run({"--database", kSample, "--export", "-", "--opml-version", "1.0"}, dir.path());
+  EXPECT_EQ(asOne.out.toStdString(), one);
+  struct Case {
+    QStringList args;
+    std::string file;  // "" for standard output
+  };
+  for (const Case &c : {Case{{"--export", "two.opml"}, "two.opml"}, Case{{"--export", "-"}, ""},
+                        Case{{"--backup", "B"}, "B/Orvella Feeds.opml"}}) {
+    SCOPED_TRACE(c.args.join(' ').toStdString());
+    const Outcome r =
+        run(QStringList{"--database", kSample, "--opml-version", "2.0"} + c.args, dir.path());
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("45 feeds")) << r.err.toStdString();
+    const std::string two = c.file.empty() ? r.out.toStdString() : readFile(dir / c.file);
+    EXPECT_NE(two.find("<opml version=\"2.0\">\n<head>\n<title>Orvella Subscriptions</title>\n"
+                       "<dateCreated>"),
+              std::string::npos);
+    EXPECT_NE(two.find("</dateCreated>\n<docs>http://opml.org/spec2.opml</docs>\n</head>"),
+              std::string::npos);
+    EXPECT_EQ(two.substr(two.find("<body>")), outlines);
+    if (!c.file.empty()) {
+      const Outcome check = run({"--check", qpath(dir / c.file)});
+      EXPECT_EQ(check.exitCode, 0) << check.out.toStdString();
+    }
+  }
+  // Only the date of the head differs from the last backup: no new one.
+  const Outcome again =
+      run({"--database", kSample, "--opml-version", "2.0", "--backup", "B"}, dir.path());
+  EXPECT_TRUE(again.err.contains("already holds these 45 feeds")) << again.err.toStdString();
+}
+
 TEST(CommandLine, BadUsageExitsWithTwoAndOneSentence) {
   const std::vector<QStringList> cases = {
       {"--bogus"},
@@ -149,6 +188,10 @@ TEST(CommandLine, BadUsageExitsWithTwoAndOneSentence) {
       {"--database", "a", "--database", "b", "--list"},
       {"stray-argument", "--list"},
       {"--list=yes"},
+      {"--export", "out.opml", "--opml-version", "1.1"},
+      {"--list", "--opml-version", "2.0"},
+      {"--export", "out.opml", "--opml-version"},
+      {"--check", "x.opml", "--without-secrets"},
   };
   TempDir dir;
   for (const auto &args : cases) {

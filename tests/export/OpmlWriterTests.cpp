@@ -119,6 +119,27 @@ TEST(OpmlWriter, SmallDocumentHasExactlyTheseBytes) {
   EXPECT_EQ(document({}, {0, 2, 4}), kHead + kTail);
 }
 
+// On request the same outlines go out as OPML 2.0, whose head says when the
+// document was made (RFC 822, whatever the locale) and where its format is
+// described; the default document stays 1.0.
+TEST(OpmlWriter, Version2HasItsHeadAndTheSameOutlines) {
+  const std::vector<Feed> feeds = {{"Daily", "site-a", "feed-a", 1}, {"B & c", "", "feed-b", 1}};
+  const QByteArray version1 = document(feeds, {0, 2});
+  const QDateTime created(QDate(2026, 12, 9), QTime(5, 12, 0), Qt::UTC);
+  const QByteArray head =
+      "<opml version=\"2.0\">\n<head>\n<title>Orvella Subscriptions</title>\n"
+      "<dateCreated>Wed, 09 Dec 2026 05:12:00 +0000</dateCreated>\n"
+      "<docs>http://opml.org/spec2.opml</docs>\n</head>\n<body>\n";
+  QLocale::setDefault(QLocale(QLocale::German));
+  const QByteArray version2 = opml2Document(version1, created);
+  QLocale::setDefault(QLocale::c());
+  EXPECT_TRUE(version1.contains("<opml version=\"1.0\">"));
+  EXPECT_EQ(version2, opmlDocumentStart() + head + version1.mid(version1.indexOf("<body>\n") + 7));
+  EXPECT_EQ(
+      std::move(exportOfRows(readerdb::rows(feeds), {0, 2}, OpmlFormat{true, created})).finish(),
+      version2);
+}
+
 TEST(OpmlWriter, RowsMapToFeedsInListOrderWhateverTheSelectionOrder) {
   const std::vector<Feed> feeds = {{"One", "1", "1"}, {"Two", "2", "2"}, {"Three", "3", "3"}};
   const QByteArray firstAndThird = document(feeds, {0, 4});

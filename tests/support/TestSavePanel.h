@@ -11,17 +11,22 @@ class TestSavePanel : public SavePanel {
   struct Asked {
     QString proposedName;
     QStringList allowedExtensions;
+    QStringList fileTypes;
     bool canCreateDirectories = false;
     int runs = 0;
   };
 
-  TestSavePanel(std::optional<QString> answer, Asked *asked, std::function<void()> whileOpen)
-      : answer_(std::move(answer)), asked_(asked), whileOpen_(std::move(whileOpen)) {}
+  TestSavePanel(std::optional<QString> answer, Asked *asked, std::function<void()> whileOpen,
+                int fileType = 0)
+      : answer_(std::move(answer)), asked_(asked), whileOpen_(std::move(whileOpen)) {
+    chosenFileType_ = fileType;
+  }
 
   std::optional<QString> runModal(QWidget *) override {
     if (asked_) {
       asked_->proposedName = proposedName();
       asked_->allowedExtensions = allowedExtensions();
+      asked_->fileTypes = fileTypes();
       asked_->canCreateDirectories = canCreateDirectories();
       ++asked_->runs;
     }

@@ -87,9 +87,10 @@ class ExportWindow : public ::testing::Test {
     storage.setDatabasePathOverride(database);
     wc->showWindow();
   }
-  void answerPanel(std::optional<QString> answer, std::function<void()> whileOpen = {}) {
-    wc->setSavePanelFactory([this, answer, whileOpen] {
-      return std::make_unique<TestSavePanel>(answer, &asked, whileOpen);
+  void answerPanel(std::optional<QString> answer, std::function<void()> whileOpen = {},
+                   int fileType = 0) {
+    wc->setSavePanelFactory([this, answer, whileOpen, fileType] {
+      return std::make_unique<TestSavePanel>(answer, &asked, whileOpen, fileType);
     });
   }
 
@@ -382,6 +383,21 @@ TEST_F(ExportWindow, ExportWritesTheTickedFeedsAndShowsTheCompletionView) {
   EXPECT_EQ(QByteArray::fromStdString(readFile(second)),
             std::move(exportOfRows(readerdb::rows(feeds), {4, 6, 8})).finish());
   EXPECT_TRUE(completionShown());
+
+  // The second kind of file the panel offers is OPML 2.0: the same outlines
+  // under that version's head.
+  EXPECT_EQ(asked.fileTypes, (QStringList{"OPML files", "OPML 2.0 files"}));
+  const fs::path third = dir / "two.opml";
+  answerPanel(qpath(third), {}, 1);
+  item("exportAction")->trigger();
+  const QByteArray version2 = QByteArray::fromStdString(readFile(third));
+  const QByteArray version1 = std::move(exportOfRows(readerdb::rows(feeds), {4, 6, 8})).finish();
+  EXPECT_TRUE(
+      version2.contains("<opml version=\"2.0\">\n<head>\n<title>Orvella Subscriptions"
+                        "</title>\n<dateCreated>"))
+      << version2.toStdString();
+  EXPECT_EQ(version2.mid(version2.indexOf("<body>")), version1.mid(version1.indexOf("<body>")));
+  EXPECT_TRUE(part<QLabel>("exportStatusDetailLabel")->text().startsWith("3 feeds written to"));
 }
 
 TEST_F(ExportWindow, ACancelledPanelChangesNothing) {
