@@ -8,6 +8,7 @@
 
 #include "app/BackupCommand.h"
 #include "app/CheckCommand.h"
+#include "app/CompareCommand.h"
 #include "app/ExitStatus.h"
 #include "app/ExportCommand.h"
 #include "app/HelpCommand.h"
@@ -72,6 +73,8 @@ int run(const ParsedOptions &parsed, char *program) {
       return runBackup(*database, o.backupFolder, o.keep, o.choices);
     case Command::List:
       return runList(*database);
+    case Command::Compare:
+      return runCompare(*database, o.file);
     default:
       return runExport(*database, o.file, o.choices);
   }

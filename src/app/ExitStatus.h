@@ -13,4 +13,7 @@ inline constexpr int kNoDisplay = 7;      // no display to open the window on
 inline constexpr int kFeedsDropped = 8;   // --backup: far fewer feeds than the newest backup
 // --check: the file holds something that would trouble importers.
 inline constexpr int kCheckFoundProblems = 1;
+// --compare: a feed of the reader's is missing from the file, or the file
+// cannot be compared.
+inline constexpr int kCompareFoundMissing = 1;
 }  // namespace ExitStatus

@@ -100,10 +100,11 @@ ParsedOptions parseProgramOptions(int argc, char **argv) {
   const QCommandLineOption keep(QStringLiteral("keep"), QString(), QStringLiteral("N"));
   const QCommandLineOption notify(QStringLiteral("notify-backup-failure"));
   const QCommandLineOption withoutSecrets(QStringLiteral("without-secrets"));
+  const QCommandLineOption compare(QStringLiteral("compare"), QString(), QStringLiteral("FILE"));
   const QCommandLineOption opmlVersion(QStringLiteral("opml-version"), QString(),
                                        QStringLiteral("VERSION"));
   parser.addOptions({help, version, list, database, exportTarget, check, backup, keep, notify,
-                     withoutSecrets, opmlVersion});
+                     withoutSecrets, opmlVersion, compare});
 
   if (!parser.parse(arguments)) {
     const QStringList unknown = parser.unknownOptionNames();
@@ -152,10 +153,11 @@ ParsedOptions parseProgramOptions(int argc, char **argv) {
       fail(QStringLiteral("The option %1 needs a non-empty value.").arg(name));
     }
   };
-  std::optional<QByteArray> exportTo, checked;
+  std::optional<QByteArray> exportTo, checked, compared;
   takeValue(database, o.database);
   takeValue(exportTarget, exportTo);
   takeValue(check, checked);
+  takeValue(compare, compared);
   const bool backingUp = parser.isSet(backup);
   QStringList extras = parser.positionalArguments();
   if (backingUp && !extras.isEmpty()) {
@@ -197,10 +199,11 @@ ParsedOptions parseProgramOptions(int argc, char **argv) {
   const bool listing = parser.isSet(list);
   const bool notifying = parser.isSet(notify);
   if (int(listing) + int(exportTo.has_value()) + int(checked.has_value()) + int(backingUp) +
-          int(notifying) >
+          int(notifying) + int(compared.has_value()) >
       1) {
-    fail(QStringLiteral(
-        "Give only one of --export, --list, --check, --backup and --notify-backup-failure."));
+    fail(
+        QStringLiteral("Give only one of --export, --list, --check, --compare, --backup and "
+                       "--notify-backup-failure."));
   }
   using Command = ProgramOptions::Command;
   if (parser.isSet(help)) {
@@ -219,6 +222,9 @@ ParsedOptions parseProgramOptions(int argc, char **argv) {
     o.command = Command::Backup;
   } else if (notifying) {
     o.command = Command::NotifyBackupFailure;
+  } else if (compared) {
+    o.command = Command::Compare;
+    o.file = *compared;
   }
   return parsed;
 }

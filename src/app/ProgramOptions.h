@@ -25,11 +25,12 @@ struct ProgramOptions {
     Check,
     Backup,
     NotifyBackupFailure,  // a desktop notification that the timer's backup failed
+    Compare,
   };
 
   Command command = Command::Window;
-  std::optional<QByteArray> database;      // --database PATH
-  QByteArray file;                         // --export FILE ("-": standard output), --check FILE
+  std::optional<QByteArray> database;  // --database PATH
+  QByteArray file;  // --export FILE ("-": standard output), --check FILE, --compare FILE
   std::optional<QByteArray> backupFolder;  // --backup FOLDER; absent: the default folder
   int keep = kDefaultBackupsKept;          // --keep N
   ExportChoices choices;

@@ -475,3 +475,48 @@ TEST(BackupOption, BackupsInTheSameSecondKeepAFileEach) {
     EXPECT_EQ(backupsIn(folder).size(), std::size_t(2 * (round + 1)));
   }
 }
+
+// --compare through the program: the reader's feeds that the other file
+// lacks, the other way round, a line of counts, and 0 only when none is
+// missing; a file that cannot be compared is a sentence and 1.
+TEST(CompareOption, ListsWhatEachSideLacksAndExitsOneWhileAFeedIsMissing) {
+  TempDir dir;
+  ASSERT_EQ(run({"--database", kSample, "--export", "ours.opml"}, dir.path()).exitCode, 0);
+  const std::string ours = readFile(dir / "ours.opml");
+  // The other reader took all but the first feed, in a folder, and has one of its own.
+  const std::size_t first = ours.find("<outline ");
+  const std::size_t second = ours.find("<outline ", first + 1);
+  std::string other = ours;
+  other.erase(first, second - first);
+  other.replace(other.find("<body>\n"), 7,
+                "<body>\n<outline text=\"Folder\">\n<outline text=\"Mine\" "
+                "xmlUrl=\"https://mine.example/feed\"/>\n");
+  other.replace(other.find("</body>"), 7, "</outline>\n</body>");
+  writeFile(dir / "other.opml", other);
+  const Outcome r = run({"--database", kSample, "--compare", "other.opml"}, dir.path());
+  EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
+  const QList<QByteArray> lines = r.out.trimmed().split('\n');
+  ASSERT_EQ(lines.size(), 5) << r.out.toStdString();
+  EXPECT_EQ(lines[0], "Missing from \"other.opml\" (1):");
+  EXPECT_TRUE(lines[1].startsWith("\tBBC News - Home\thttps://")) << lines[1].toStdString();
+  EXPECT_EQ(lines[2], "In \"other.opml\" but not in the reader (1):");
+  EXPECT_EQ(lines[3], "\tMine\thttps://mine.example/feed");
+  EXPECT_TRUE(
+      lines[4].startsWith("1 of 45 feeds is missing from \"other.opml\"; 1 feed in it is "
+                          "not in the reader."))
+      << lines[4].toStdString();
+
+  const Outcome whole = run({"--database", kSample, "--compare", "ours.opml"}, dir.path());
+  EXPECT_EQ(whole.exitCode, 0);
+  EXPECT_EQ(whole.out.trimmed(),
+            "All 45 feeds of the reader are in \"ours.opml\"; it holds no feed that the reader "
+            "lacks.");
+  fs::create_directory(dir / "folder");
+  for (const char *bad : {"folder", "missing.opml"}) {
+    SCOPED_TRACE(bad);
+    const Outcome refused = run({"--database", kSample, "--compare", bad}, dir.path());
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.out.isEmpty());
+    EXPECT_TRUE(refused.err.startsWith(QByteArray("\"") + bad + "\"")) << refused.err.toStdString();
+  }
+}

@@ -1,0 +1,120 @@
+#include "export/FeedListComparison.h"
+
+#include <sys/stat.h>
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <cerrno>
+#include <cstring>
+#include <unordered_map>
+#include <unordered_set>
+
+QString comparableFeedAddress(QStringView address) {
+  QString text = address.trimmed().toString();
+  // "feed://host/x" is "http://host/x"; "feed:https://host/x" is the https one.
+  if (text.startsWith(u"feed:", Qt::CaseInsensitive)) {
+    text.remove(0, 5);
+    if (text.startsWith(u"//")) text.prepend(u"http:");
+  }
+  qsizetype rest = 0;
+  if (text.startsWith(u"http://", Qt::CaseInsensitive)) {
+    rest = 7;
+  } else if (text.startsWith(u"https://", Qt::CaseInsensitive)) {
+    rest = 8;
+  } else {
+    return text;  // not a web address: compared as written
+  }
+  const bool https = rest == 8;
+  text.remove(0, rest);
+  qsizetype authorityEnd = text.indexOf(QRegularExpression(QStringLiteral("[/?#]")));
+  if (authorityEnd < 0) authorityEnd = text.size();
+  QString authority = text.left(authorityEnd);
+  QString tail = text.mid(authorityEnd);
+  // The host's case, and the port a scheme has anyway; a user part stays.
+  const qsizetype at = authority.lastIndexOf(QLatin1Char('@'));
+  QString host = authority.mid(at + 1).toLower();
+  if (host.endsWith(https ? u":443" : u":80")) host.chop(https ? 4 : 3);
+  if (host.endsWith(u'.')) host.chop(1);
+  authority = authority.left(at + 1) + host;
+  // A trailing slash of the path, before any query.
+  qsizetype pathEnd = tail.indexOf(QRegularExpression(QStringLiteral("[?#]")));
+  if (pathEnd < 0) pathEnd = tail.size();
+  if (pathEnd > 0 && tail[pathEnd - 1] == u'/') tail.remove(pathEnd - 1, 1);
+  // %2f and %2F are one character.
+  for (qsizetype i = 0; i + 2 < tail.size(); ++i) {
+    if (tail[i] == u'%' && isxdigit(tail[i + 1].unicode()) && isxdigit(tail[i + 2].unicode())) {
+      tail[i + 1] = tail[i + 1].toUpper();
+      tail[i + 2] = tail[i + 2].toUpper();
+    }
+  }
+  return authority + tail;
+}
+
+FeedListComparison compareWithOpmlFile(const std::vector<QString> &readerAddresses,
+                                       const QByteArray &path, const QString &shownName) {
+  FeedListComparison comparison;
+  const QString name = QStringLiteral("\"%1\"").arg(shownName);
+  struct stat info {};
+  if (::stat(path.constData(), &info) != 0) {
+    comparison.problem =
+        QStringLiteral("%1 could not be read: %2. Check the name and that you may read it.")
+            .arg(name, QString::fromLocal8Bit(std::strerror(errno)));
+    return comparison;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    comparison.problem =
+        QStringLiteral("%1 is %2, not a file. Name the OPML file that the other reader exported.")
+            .arg(name, S_ISDIR(info.st_mode) ? QStringLiteral("a folder")
+                                             : QStringLiteral("a pipe, socket or device"));
+    return comparison;
+  }
+  std::unordered_multimap<QString, std::size_t> wanted;
+  for (std::size_t i = 0; i < readerAddresses.size(); ++i) {
+    wanted.emplace(comparableFeedAddress(readerAddresses[i]), i);
+  }
+  std::unordered_set<QString> found;
+  const OpmlReadOutcome read = readOpmlFile(path, [&](const OpmlOutline &outline) {
+    const QStringView address = outline.xmlUrl.trimmed();
+    if (address.isEmpty()) return;
+    ++comparison.otherFeeds;
+    const QString key = comparableFeedAddress(address);
+    if (wanted.count(key)) {
+      found.insert(key);
+    } else {
+      comparison.extra.emplace_back(outline.text.toString(), address.toString());
+    }
+  });
+  if (!read.opened()) {
+    comparison.problem =
+        QStringLiteral("%1 could not be read: %2. Check the name and that you may read it.")
+            .arg(name, read.openError);
+  } else if (!read.wellFormed()) {
+    comparison.problem =
+        QStringLiteral(
+            "%1 is not well-formed XML at line %2, column %3 (%4), so it cannot be compared. "
+            "Export it from the other reader again.")
+            .arg(name)
+            .arg(read.errorLine)
+            .arg(read.errorColumn)
+            .arg(withoutFinalStop(read.xmlError));
+  } else if (!read.isOpml()) {
+    comparison.problem = QStringLiteral(
+                             "%1 is no OPML document: its outermost element is <%2>. Name the OPML "
+                             "file that the other reader exported.")
+                             .arg(name, read.rootName);
+  } else if (comparison.otherFeeds == 0) {
+    comparison.problem = QStringLiteral(
+                             "%1 holds no feeds, so nothing can be compared. Check that it is the "
+                             "other reader's export of its subscriptions.")
+                             .arg(name);
+  }
+  if (!comparison.ok()) {
+    comparison.otherFeeds = 0;
+    comparison.extra.clear();
+    return comparison;
+  }
+  for (std::size_t i = 0; i < readerAddresses.size(); ++i) {
+    if (!found.count(comparableFeedAddress(readerAddresses[i]))) comparison.missing.push_back(i);
+  }
+  return comparison;
+}
