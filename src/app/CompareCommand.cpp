@@ -54,7 +54,7 @@ int runCompare(const fs::path &database, const QByteArray &file) {
   const QString shownName = QFile::decodeName(file);
   const FeedListComparison comparison = compareWithOpmlFile(addresses, file, shownName);
   if (!comparison.ok()) {
-    printLine(stderr, comparison.problem);
+    printLine(stderr, comparison.problem.english());
     return ExitStatus::kCompareFoundMissing;
   }
   const QString name = QStringLiteral("\"%1\"").arg(shownName);

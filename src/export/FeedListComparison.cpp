@@ -53,19 +53,26 @@ QString comparableFeedAddress(QStringView address) {
 FeedListComparison compareWithOpmlFile(const std::vector<QString> &readerAddresses,
                                        const QByteArray &path, const QString &shownName) {
   FeedListComparison comparison;
-  const QString name = QStringLiteral("\"%1\"").arg(shownName);
+  const QString &name = shownName;
   struct stat info {};
   if (::stat(path.constData(), &info) != 0) {
-    comparison.problem =
-        QStringLiteral("%1 could not be read: %2. Check the name and that you may read it.")
-            .arg(name, QString::fromLocal8Bit(std::strerror(errno)));
+    comparison.problem = Sentence(QT_TRANSLATE_NOOP("CXInterfaceString",
+                                                    "\"%1\" could not be read: %2. Check the name "
+                                                    "and that you may read it."))
+                             .arg(name)
+                             .arg(QString::fromLocal8Bit(std::strerror(errno)));
     return comparison;
   }
   if (!S_ISREG(info.st_mode)) {
     comparison.problem =
-        QStringLiteral("%1 is %2, not a file. Name the OPML file that the other reader exported.")
-            .arg(name, S_ISDIR(info.st_mode) ? QStringLiteral("a folder")
-                                             : QStringLiteral("a pipe, socket or device"));
+        Sentence(S_ISDIR(info.st_mode)
+                     ? QT_TRANSLATE_NOOP("CXInterfaceString",
+                                         "\"%1\" is a folder. Choose the OPML file that the other "
+                                         "reader exported.")
+                     : QT_TRANSLATE_NOOP("CXInterfaceString",
+                                         "\"%1\" is a pipe, socket or device, not a file. Choose "
+                                         "the OPML file that the other reader exported."))
+            .arg(name);
     return comparison;
   }
   std::unordered_multimap<QString, std::size_t> wanted;
@@ -85,28 +92,33 @@ FeedListComparison compareWithOpmlFile(const std::vector<QString> &readerAddress
     }
   });
   if (!read.opened()) {
-    comparison.problem =
-        QStringLiteral("%1 could not be read: %2. Check the name and that you may read it.")
-            .arg(name, read.openError);
+    comparison.problem = Sentence(QT_TRANSLATE_NOOP("CXInterfaceString",
+                                                    "\"%1\" could not be read: %2. Check the name "
+                                                    "and that you may read it."))
+                             .arg(name)
+                             .arg(read.openError);
   } else if (!read.wellFormed()) {
     comparison.problem =
-        QStringLiteral(
-            "%1 is not well-formed XML at line %2, column %3 (%4), so it cannot be compared. "
-            "Export it from the other reader again.")
+        Sentence(QT_TRANSLATE_NOOP("CXInterfaceString",
+                                   "\"%1\" is not well-formed XML at line %2, column %3 (%4), so "
+                                   "it cannot be compared. Export it from the other reader again."))
             .arg(name)
-            .arg(read.errorLine)
-            .arg(read.errorColumn)
+            .arg(std::size_t(read.errorLine))
+            .arg(std::size_t(read.errorColumn))
             .arg(withoutFinalStop(read.xmlError));
   } else if (!read.isOpml()) {
-    comparison.problem = QStringLiteral(
-                             "%1 is no OPML document: its outermost element is <%2>. Name the OPML "
-                             "file that the other reader exported.")
-                             .arg(name, read.rootName);
+    comparison.problem =
+        Sentence(QT_TRANSLATE_NOOP("CXInterfaceString",
+                                   "\"%1\" is no OPML document: its outermost element is <%2>. "
+                                   "Choose the OPML file that the other reader exported."))
+            .arg(name)
+            .arg(read.rootName);
   } else if (comparison.otherFeeds == 0) {
-    comparison.problem = QStringLiteral(
-                             "%1 holds no feeds, so nothing can be compared. Check that it is the "
-                             "other reader's export of its subscriptions.")
-                             .arg(name);
+    comparison.problem =
+        Sentence(QT_TRANSLATE_NOOP("CXInterfaceString",
+                                   "\"%1\" holds no feeds, so nothing can be compared. Check "
+                                   "that it is the other reader's export of its subscriptions."))
+            .arg(name);
   }
   if (!comparison.ok()) {
     comparison.otherFeeds = 0;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "export/OpmlReading.h"
+#include "platform/Sentence.h"
 
 // The reader's feeds held against another reader's OPML export, to prove
 // that a move took every feed. Addresses are matched as readers take them
@@ -16,7 +17,7 @@
 struct FeedListComparison {
   // Set when the file cannot be compared: a sentence that says why and what
   // to do. Nothing else is set then.
-  QString problem;
+  Sentence problem;
   std::size_t otherFeeds = 0;        // outlines with a feed address in the file
   std::vector<std::size_t> missing;  // the reader's feeds (by index) that the file lacks
   // The file's feeds that the reader lacks: their text and address.

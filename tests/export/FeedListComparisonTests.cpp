@@ -104,12 +104,12 @@ TEST(FeedListComparison, FindsWhatEachSideLacksInFilesAsOtherReadersWriteThem) {
     const FeedListComparison result =
         compareWithOpmlFile(reader, QFile::encodeName(qpath(dir / c.name)), c.name);
     if (c.problem) {
-      EXPECT_TRUE(result.problem.contains(QLatin1String(c.problem)))
-          << result.problem.toStdString();
+      EXPECT_TRUE(result.problem.english().contains(QLatin1String(c.problem)))
+          << result.problem.english().toStdString();
       EXPECT_TRUE(result.missing.empty());
       continue;
     }
-    EXPECT_TRUE(result.ok()) << result.problem.toStdString();
+    EXPECT_TRUE(result.ok()) << result.problem.english().toStdString();
     EXPECT_EQ(result.missing, c.missing);
     EXPECT_EQ(result.extra.size(), c.extra);
   }
