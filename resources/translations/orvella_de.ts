@@ -391,6 +391,54 @@
         <source>“%1”</source>
         <translation>„%1“</translation>
     </message>
+    <message>
+        <source>Compare with Another Reader's Export…</source>
+        <translation>Mit dem Export eines anderen Feedreaders vergleichen…</translation>
+    </message>
+    <message>
+        <source>Compare with Another Reader's Export</source>
+        <translation>Mit dem Export eines anderen Feedreaders vergleichen</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>The export could not be compared</source>
+        <translation>Der Export konnte nicht verglichen werden</translation>
+    </message>
+    <message>
+        <source>None of the %1 feeds is missing from %2.</source>
+        <translation>Keiner der %1 Feeds fehlt in %2.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 feeds are missing from %3; they are ticked, to be exported and imported again.</source>
+        <translation>%1 von %2 Feeds fehlen in %3; sie sind angehakt, um sie zu exportieren und dort erneut zu importieren.</translation>
+    </message>
+    <message>
+        <source>"%1" could not be read: %2. Check the name and that you may read it.</source>
+        <translation>„%1“ konnte nicht gelesen werden: %2. Prüfen Sie den Namen und ob Sie die Datei lesen dürfen.</translation>
+    </message>
+    <message>
+        <source>"%1" is a folder. Choose the OPML file that the other reader exported.</source>
+        <translation>„%1“ ist ein Ordner. Wählen Sie die OPML-Datei, die der andere Feedreader exportiert hat.</translation>
+    </message>
+    <message>
+        <source>"%1" is a pipe, socket or device, not a file. Choose the OPML file that the other reader exported.</source>
+        <translation>„%1“ ist eine Pipe, ein Socket oder ein Gerät, keine Datei. Wählen Sie die OPML-Datei, die der andere Feedreader exportiert hat.</translation>
+    </message>
+    <message>
+        <source>"%1" is not well-formed XML at line %2, column %3 (%4), so it cannot be compared. Export it from the other reader again.</source>
+        <translation>„%1“ ist in Zeile %2, Spalte %3 kein wohlgeformtes XML (%4) und kann daher nicht verglichen werden. Exportieren Sie die Datei im anderen Feedreader erneut.</translation>
+    </message>
+    <message>
+        <source>"%1" is no OPML document: its outermost element is &lt;%2&gt;. Choose the OPML file that the other reader exported.</source>
+        <translation>„%1“ ist kein OPML-Dokument: Sein äußerstes Element ist &lt;%2&gt;. Wählen Sie die OPML-Datei, die der andere Feedreader exportiert hat.</translation>
+    </message>
+    <message>
+        <source>"%1" holds no feeds, so nothing can be compared. Check that it is the other reader's export of its subscriptions.</source>
+        <translation>„%1“ enthält keine Feeds, daher gibt es nichts zu vergleichen. Prüfen Sie, ob es der Export der Abonnements des anderen Feedreaders ist.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

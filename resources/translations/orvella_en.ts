@@ -391,6 +391,54 @@
         <source>“%1”</source>
         <translation>“%1”</translation>
     </message>
+    <message>
+        <source>Compare with Another Reader's Export…</source>
+        <translation>Compare with Another Reader's Export…</translation>
+    </message>
+    <message>
+        <source>Compare with Another Reader's Export</source>
+        <translation>Compare with Another Reader's Export</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>All files</translation>
+    </message>
+    <message>
+        <source>The export could not be compared</source>
+        <translation>The export could not be compared</translation>
+    </message>
+    <message>
+        <source>None of the %1 feeds is missing from %2.</source>
+        <translation>None of the %1 feeds is missing from %2.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 feeds are missing from %3; they are ticked, to be exported and imported again.</source>
+        <translation>%1 of %2 feeds are missing from %3; they are ticked, to be exported and imported again.</translation>
+    </message>
+    <message>
+        <source>"%1" could not be read: %2. Check the name and that you may read it.</source>
+        <translation>"%1" could not be read: %2. Check the name and that you may read it.</translation>
+    </message>
+    <message>
+        <source>"%1" is a folder. Choose the OPML file that the other reader exported.</source>
+        <translation>"%1" is a folder. Choose the OPML file that the other reader exported.</translation>
+    </message>
+    <message>
+        <source>"%1" is a pipe, socket or device, not a file. Choose the OPML file that the other reader exported.</source>
+        <translation>"%1" is a pipe, socket or device, not a file. Choose the OPML file that the other reader exported.</translation>
+    </message>
+    <message>
+        <source>"%1" is not well-formed XML at line %2, column %3 (%4), so it cannot be compared. Export it from the other reader again.</source>
+        <translation>"%1" is not well-formed XML at line %2, column %3 (%4), so it cannot be compared. Export it from the other reader again.</translation>
+    </message>
+    <message>
+        <source>"%1" is no OPML document: its outermost element is &lt;%2&gt;. Choose the OPML file that the other reader exported.</source>
+        <translation>"%1" is no OPML document: its outermost element is &lt;%2&gt;. Choose the OPML file that the other reader exported.</translation>
+    </message>
+    <message>
+        <source>"%1" holds no feeds, so nothing can be compared. Check that it is the other reader's export of its subscriptions.</source>
+        <translation>"%1" holds no feeds, so nothing can be compared. Check that it is the other reader's export of its subscriptions.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -391,6 +391,54 @@
         <source>“%1”</source>
         <translation>«%1»</translation>
     </message>
+    <message>
+        <source>Compare with Another Reader's Export…</source>
+        <translation>Comparar con la exportación de otro lector…</translation>
+    </message>
+    <message>
+        <source>Compare with Another Reader's Export</source>
+        <translation>Comparar con la exportación de otro lector</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>The export could not be compared</source>
+        <translation>No se pudo comparar la exportación</translation>
+    </message>
+    <message>
+        <source>None of the %1 feeds is missing from %2.</source>
+        <translation>No falta ninguna de las %1 fuentes en %2.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 feeds are missing from %3; they are ticked, to be exported and imported again.</source>
+        <translation>Faltan %1 de %2 fuentes en %3; están marcadas, para exportarlas e importarlas de nuevo.</translation>
+    </message>
+    <message>
+        <source>"%1" could not be read: %2. Check the name and that you may read it.</source>
+        <translation>No se pudo leer «%1»: %2. Compruebe el nombre y que puede leerlo.</translation>
+    </message>
+    <message>
+        <source>"%1" is a folder. Choose the OPML file that the other reader exported.</source>
+        <translation>«%1» es una carpeta. Elija el archivo OPML que exportó el otro lector.</translation>
+    </message>
+    <message>
+        <source>"%1" is a pipe, socket or device, not a file. Choose the OPML file that the other reader exported.</source>
+        <translation>«%1» es una tubería, un socket o un dispositivo, no un archivo. Elija el archivo OPML que exportó el otro lector.</translation>
+    </message>
+    <message>
+        <source>"%1" is not well-formed XML at line %2, column %3 (%4), so it cannot be compared. Export it from the other reader again.</source>
+        <translation>«%1» no es XML bien formado en la línea %2, columna %3 (%4), así que no se puede comparar. Expórtelo de nuevo desde el otro lector.</translation>
+    </message>
+    <message>
+        <source>"%1" is no OPML document: its outermost element is &lt;%2&gt;. Choose the OPML file that the other reader exported.</source>
+        <translation>«%1» no es un documento OPML: su elemento más externo es &lt;%2&gt;. Elija el archivo OPML que exportó el otro lector.</translation>
+    </message>
+    <message>
+        <source>"%1" holds no feeds, so nothing can be compared. Check that it is the other reader's export of its subscriptions.</source>
+        <translation>«%1» no contiene fuentes, así que no hay nada que comparar. Compruebe que sea la exportación de las suscripciones del otro lector.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -391,6 +391,54 @@
         <source>“%1”</source>
         <translation>« %1 »</translation>
     </message>
+    <message>
+        <source>Compare with Another Reader's Export…</source>
+        <translation>Comparer avec l’export d’un autre lecteur…</translation>
+    </message>
+    <message>
+        <source>Compare with Another Reader's Export</source>
+        <translation>Comparer avec l’export d’un autre lecteur</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>The export could not be compared</source>
+        <translation>Impossible de comparer l’export</translation>
+    </message>
+    <message>
+        <source>None of the %1 feeds is missing from %2.</source>
+        <translation>Aucun des %1 flux ne manque dans %2.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 feeds are missing from %3; they are ticked, to be exported and imported again.</source>
+        <translation>%1 flux sur %2 manquent dans %3 ; ils sont cochés, pour être exportés et importés à nouveau.</translation>
+    </message>
+    <message>
+        <source>"%1" could not be read: %2. Check the name and that you may read it.</source>
+        <translation>Impossible de lire « %1 » : %2. Vérifiez le nom et que vous pouvez le lire.</translation>
+    </message>
+    <message>
+        <source>"%1" is a folder. Choose the OPML file that the other reader exported.</source>
+        <translation>« %1 » est un dossier. Choisissez le fichier OPML que l’autre lecteur a exporté.</translation>
+    </message>
+    <message>
+        <source>"%1" is a pipe, socket or device, not a file. Choose the OPML file that the other reader exported.</source>
+        <translation>« %1 » est un tube, une socket ou un périphérique, pas un fichier. Choisissez le fichier OPML que l’autre lecteur a exporté.</translation>
+    </message>
+    <message>
+        <source>"%1" is not well-formed XML at line %2, column %3 (%4), so it cannot be compared. Export it from the other reader again.</source>
+        <translation>« %1 » n’est pas du XML bien formé à la ligne %2, colonne %3 (%4) ; il ne peut donc pas être comparé. Exportez-le à nouveau depuis l’autre lecteur.</translation>
+    </message>
+    <message>
+        <source>"%1" is no OPML document: its outermost element is &lt;%2&gt;. Choose the OPML file that the other reader exported.</source>
+        <translation>« %1 » n’est pas un document OPML : son élément le plus externe est &lt;%2&gt;. Choisissez le fichier OPML que l’autre lecteur a exporté.</translation>
+    </message>
+    <message>
+        <source>"%1" holds no feeds, so nothing can be compared. Check that it is the other reader's export of its subscriptions.</source>
+        <translation>« %1 » ne contient aucun flux ; il n’y a donc rien à comparer. Vérifiez qu’il s’agit bien de l’export des abonnements de l’autre lecteur.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

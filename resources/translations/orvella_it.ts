@@ -391,6 +391,54 @@
         <source>“%1”</source>
         <translation>«%1»</translation>
     </message>
+    <message>
+        <source>Compare with Another Reader's Export…</source>
+        <translation>Confronta con l’esportazione di un altro lettore…</translation>
+    </message>
+    <message>
+        <source>Compare with Another Reader's Export</source>
+        <translation>Confronta con l’esportazione di un altro lettore</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tutti i file</translation>
+    </message>
+    <message>
+        <source>The export could not be compared</source>
+        <translation>Impossibile confrontare l’esportazione</translation>
+    </message>
+    <message>
+        <source>None of the %1 feeds is missing from %2.</source>
+        <translation>Nessuno dei %1 feed manca in %2.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 feeds are missing from %3; they are ticked, to be exported and imported again.</source>
+        <translation>Mancano %1 feed su %2 in %3; sono spuntati, per esportarli e importarli di nuovo.</translation>
+    </message>
+    <message>
+        <source>"%1" could not be read: %2. Check the name and that you may read it.</source>
+        <translation>Impossibile leggere «%1»: %2. Controlla il nome e di poterlo leggere.</translation>
+    </message>
+    <message>
+        <source>"%1" is a folder. Choose the OPML file that the other reader exported.</source>
+        <translation>«%1» è una cartella. Scegli il file OPML esportato dall’altro lettore.</translation>
+    </message>
+    <message>
+        <source>"%1" is a pipe, socket or device, not a file. Choose the OPML file that the other reader exported.</source>
+        <translation>«%1» è una pipe, un socket o un dispositivo, non un file. Scegli il file OPML esportato dall’altro lettore.</translation>
+    </message>
+    <message>
+        <source>"%1" is not well-formed XML at line %2, column %3 (%4), so it cannot be compared. Export it from the other reader again.</source>
+        <translation>«%1» non è XML ben formato alla riga %2, colonna %3 (%4), quindi non può essere confrontato. Esportalo di nuovo dall’altro lettore.</translation>
+    </message>
+    <message>
+        <source>"%1" is no OPML document: its outermost element is &lt;%2&gt;. Choose the OPML file that the other reader exported.</source>
+        <translation>«%1» non è un documento OPML: il suo elemento più esterno è &lt;%2&gt;. Scegli il file OPML esportato dall’altro lettore.</translation>
+    </message>
+    <message>
+        <source>"%1" holds no feeds, so nothing can be compared. Check that it is the other reader's export of its subscriptions.</source>
+        <translation>«%1» non contiene feed, quindi non c’è niente da confrontare. Controlla che sia l’esportazione delle iscrizioni dell’altro lettore.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

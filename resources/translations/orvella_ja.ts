@@ -391,6 +391,54 @@
         <source>“%1”</source>
         <translation>「%1」</translation>
     </message>
+    <message>
+        <source>Compare with Another Reader's Export…</source>
+        <translation>ほかのリーダーの書き出しと比較…</translation>
+    </message>
+    <message>
+        <source>Compare with Another Reader's Export</source>
+        <translation>ほかのリーダーの書き出しと比較</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>すべてのファイル</translation>
+    </message>
+    <message>
+        <source>The export could not be compared</source>
+        <translation>書き出しを比較できませんでした</translation>
+    </message>
+    <message>
+        <source>None of the %1 feeds is missing from %2.</source>
+        <translation>%2 に欠けているフィードはありません (全 %1 件)。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 feeds are missing from %3; they are ticked, to be exported and imported again.</source>
+        <translation>%3 には %2 件中 %1 件のフィードが欠けています。書き出してもう一度読み込めるよう、チェックを付けました。</translation>
+    </message>
+    <message>
+        <source>"%1" could not be read: %2. Check the name and that you may read it.</source>
+        <translation>「%1」を読めませんでした: %2。名前と、読み取りが許可されているかを確かめてください。</translation>
+    </message>
+    <message>
+        <source>"%1" is a folder. Choose the OPML file that the other reader exported.</source>
+        <translation>「%1」はフォルダーです。ほかのリーダーが書き出した OPML ファイルを選んでください。</translation>
+    </message>
+    <message>
+        <source>"%1" is a pipe, socket or device, not a file. Choose the OPML file that the other reader exported.</source>
+        <translation>「%1」はファイルではなく、パイプ、ソケット、またはデバイスです。ほかのリーダーが書き出した OPML ファイルを選んでください。</translation>
+    </message>
+    <message>
+        <source>"%1" is not well-formed XML at line %2, column %3 (%4), so it cannot be compared. Export it from the other reader again.</source>
+        <translation>「%1」は %2 行 %3 列で整形式の XML ではないため (%4)、比較できません。ほかのリーダーからもう一度書き出してください。</translation>
+    </message>
+    <message>
+        <source>"%1" is no OPML document: its outermost element is &lt;%2&gt;. Choose the OPML file that the other reader exported.</source>
+        <translation>「%1」は OPML 文書ではありません。いちばん外側の要素が &lt;%2&gt; です。ほかのリーダーが書き出した OPML ファイルを選んでください。</translation>
+    </message>
+    <message>
+        <source>"%1" holds no feeds, so nothing can be compared. Check that it is the other reader's export of its subscriptions.</source>
+        <translation>「%1」にはフィードがないため、比較するものがありません。ほかのリーダーの購読を書き出したファイルか確かめてください。</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -391,6 +391,54 @@
         <source>“%1”</source>
         <translation>„%1”</translation>
     </message>
+    <message>
+        <source>Compare with Another Reader's Export…</source>
+        <translation>Porównaj z eksportem innego czytnika…</translation>
+    </message>
+    <message>
+        <source>Compare with Another Reader's Export</source>
+        <translation>Porównaj z eksportem innego czytnika</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Wszystkie pliki</translation>
+    </message>
+    <message>
+        <source>The export could not be compared</source>
+        <translation>Nie można porównać eksportu</translation>
+    </message>
+    <message>
+        <source>None of the %1 feeds is missing from %2.</source>
+        <translation>W pliku %2 nie brakuje żadnego kanału (łącznie: %1).</translation>
+    </message>
+    <message>
+        <source>%1 of %2 feeds are missing from %3; they are ticked, to be exported and imported again.</source>
+        <translation>W pliku %3 brakuje kanałów: %1 z %2; są zaznaczone, aby je wyeksportować i zaimportować ponownie.</translation>
+    </message>
+    <message>
+        <source>"%1" could not be read: %2. Check the name and that you may read it.</source>
+        <translation>Nie można odczytać „%1”: %2. Sprawdź nazwę i czy masz prawo go odczytać.</translation>
+    </message>
+    <message>
+        <source>"%1" is a folder. Choose the OPML file that the other reader exported.</source>
+        <translation>„%1” to folder. Wybierz plik OPML wyeksportowany przez inny czytnik.</translation>
+    </message>
+    <message>
+        <source>"%1" is a pipe, socket or device, not a file. Choose the OPML file that the other reader exported.</source>
+        <translation>„%1” to potok, gniazdo lub urządzenie, a nie plik. Wybierz plik OPML wyeksportowany przez inny czytnik.</translation>
+    </message>
+    <message>
+        <source>"%1" is not well-formed XML at line %2, column %3 (%4), so it cannot be compared. Export it from the other reader again.</source>
+        <translation>„%1” nie jest poprawnym XML w wierszu %2, kolumnie %3 (%4), więc nie można go porównać. Wyeksportuj go ponownie z innego czytnika.</translation>
+    </message>
+    <message>
+        <source>"%1" is no OPML document: its outermost element is &lt;%2&gt;. Choose the OPML file that the other reader exported.</source>
+        <translation>„%1” nie jest dokumentem OPML: jego najbardziej zewnętrzny element to &lt;%2&gt;. Wybierz plik OPML wyeksportowany przez inny czytnik.</translation>
+    </message>
+    <message>
+        <source>"%1" holds no feeds, so nothing can be compared. Check that it is the other reader's export of its subscriptions.</source>
+        <translation>„%1” nie zawiera kanałów, więc nie ma czego porównać. Sprawdź, czy to eksport subskrypcji innego czytnika.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

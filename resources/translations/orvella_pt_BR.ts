@@ -391,6 +391,54 @@
         <source>“%1”</source>
         <translation>“%1”</translation>
     </message>
+    <message>
+        <source>Compare with Another Reader's Export…</source>
+        <translation>Comparar com a exportação de outro leitor…</translation>
+    </message>
+    <message>
+        <source>Compare with Another Reader's Export</source>
+        <translation>Comparar com a exportação de outro leitor</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos os arquivos</translation>
+    </message>
+    <message>
+        <source>The export could not be compared</source>
+        <translation>Não foi possível comparar a exportação</translation>
+    </message>
+    <message>
+        <source>None of the %1 feeds is missing from %2.</source>
+        <translation>Nenhum dos %1 feeds falta em %2.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 feeds are missing from %3; they are ticked, to be exported and imported again.</source>
+        <translation>Faltam %1 de %2 feeds em %3; eles estão marcados, para serem exportados e importados de novo.</translation>
+    </message>
+    <message>
+        <source>"%1" could not be read: %2. Check the name and that you may read it.</source>
+        <translation>Não foi possível ler “%1”: %2. Verifique o nome e se você pode lê-lo.</translation>
+    </message>
+    <message>
+        <source>"%1" is a folder. Choose the OPML file that the other reader exported.</source>
+        <translation>“%1” é uma pasta. Escolha o arquivo OPML que o outro leitor exportou.</translation>
+    </message>
+    <message>
+        <source>"%1" is a pipe, socket or device, not a file. Choose the OPML file that the other reader exported.</source>
+        <translation>“%1” é um pipe, soquete ou dispositivo, não um arquivo. Escolha o arquivo OPML que o outro leitor exportou.</translation>
+    </message>
+    <message>
+        <source>"%1" is not well-formed XML at line %2, column %3 (%4), so it cannot be compared. Export it from the other reader again.</source>
+        <translation>“%1” não é XML bem-formado na linha %2, coluna %3 (%4), por isso não pode ser comparado. Exporte-o de novo no outro leitor.</translation>
+    </message>
+    <message>
+        <source>"%1" is no OPML document: its outermost element is &lt;%2&gt;. Choose the OPML file that the other reader exported.</source>
+        <translation>“%1” não é um documento OPML: seu elemento mais externo é &lt;%2&gt;. Escolha o arquivo OPML que o outro leitor exportou.</translation>
+    </message>
+    <message>
+        <source>"%1" holds no feeds, so nothing can be compared. Check that it is the other reader's export of its subscriptions.</source>
+        <translation>“%1” não contém feeds, por isso não há nada a comparar. Verifique se é a exportação das assinaturas do outro leitor.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

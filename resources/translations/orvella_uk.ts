@@ -391,6 +391,54 @@
         <source>“%1”</source>
         <translation>«%1»</translation>
     </message>
+    <message>
+        <source>Compare with Another Reader's Export…</source>
+        <translation>Порівняти з експортом іншої програми для читання стрічок…</translation>
+    </message>
+    <message>
+        <source>Compare with Another Reader's Export</source>
+        <translation>Порівняти з експортом іншої програми для читання стрічок</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Усі файли</translation>
+    </message>
+    <message>
+        <source>The export could not be compared</source>
+        <translation>Не вдалося порівняти експорт</translation>
+    </message>
+    <message>
+        <source>None of the %1 feeds is missing from %2.</source>
+        <translation>У %2 не бракує жодної стрічки (усього: %1).</translation>
+    </message>
+    <message>
+        <source>%1 of %2 feeds are missing from %3; they are ticked, to be exported and imported again.</source>
+        <translation>У %3 бракує стрічок: %1 з %2; їх позначено, щоб експортувати й імпортувати знову.</translation>
+    </message>
+    <message>
+        <source>"%1" could not be read: %2. Check the name and that you may read it.</source>
+        <translation>Не вдалося прочитати «%1»: %2. Перевірте назву та чи маєте ви право його читати.</translation>
+    </message>
+    <message>
+        <source>"%1" is a folder. Choose the OPML file that the other reader exported.</source>
+        <translation>«%1» — це тека. Виберіть файл OPML, який експортувала інша програма для читання стрічок.</translation>
+    </message>
+    <message>
+        <source>"%1" is a pipe, socket or device, not a file. Choose the OPML file that the other reader exported.</source>
+        <translation>«%1» — це канал, сокет або пристрій, а не файл. Виберіть файл OPML, який експортувала інша програма для читання стрічок.</translation>
+    </message>
+    <message>
+        <source>"%1" is not well-formed XML at line %2, column %3 (%4), so it cannot be compared. Export it from the other reader again.</source>
+        <translation>«%1» не є правильно сформованим XML у рядку %2, стовпці %3 (%4), тому його не можна порівняти. Експортуйте його з іншої програми для читання стрічок ще раз.</translation>
+    </message>
+    <message>
+        <source>"%1" is no OPML document: its outermost element is &lt;%2&gt;. Choose the OPML file that the other reader exported.</source>
+        <translation>«%1» не є документом OPML: його зовнішній елемент — &lt;%2&gt;. Виберіть файл OPML, який експортувала інша програма для читання стрічок.</translation>
+    </message>
+    <message>
+        <source>"%1" holds no feeds, so nothing can be compared. Check that it is the other reader's export of its subscriptions.</source>
+        <translation>«%1» не містить стрічок, тому немає чого порівнювати. Перевірте, чи це експорт підписок іншої програми для читання стрічок.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

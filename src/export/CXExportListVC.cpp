@@ -1,11 +1,14 @@
 #include "export/CXExportListVC.h"
 
 #include <QEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QShortcut>
 #include <QStyle>
 
@@ -160,8 +163,47 @@ void CXExportListVC::makeSecretAddressBar() {
   auto *list = static_cast<QBoxLayout *>(view_->layout());
   list->insertWidget(list->indexOf(ui_->readWarningLabel) + 1, secretBar_);
   secretBar_->hide();
+  // The outcome of a comparison with another reader's export, above it.
+  comparisonLabel_ = new QLabel(view_);
+  comparisonLabel_->setObjectName(QStringLiteral("comparisonLabel"));
+  comparisonLabel_->setWordWrap(true);
+  comparisonLabel_->setTextFormat(Qt::PlainText);
+  comparisonLabel_->setContentsMargins(14, 4, 14, 4);
+  list->insertWidget(list->indexOf(secretBar_), comparisonLabel_);
+  comparisonLabel_->hide();
   connect(untickSecrets_, &QAbstractButton::clicked, this,
           [this] { exportTableView()->deselectRowIndexes(secretRows_); });
+}
+
+FeedListComparison CXExportListVC::tickFeedsMissingFrom(const QString &path) {
+  const FeedRowTable &feeds = feedsOrNone();
+  std::vector<QString> addresses;
+  std::vector<int> rows;  // the table's row of each address
+  for (std::size_t k = 0; k < feeds.size(); ++k) {
+    const QString address = textOf(feeds.row(k).xmlUrl).trimmed();
+    if (address.isEmpty()) continue;
+    addresses.push_back(address);
+    rows.push_back(int(2 * k));
+  }
+  const QString name = QFileInfo(path).fileName();
+  FeedListComparison comparison = compareWithOpmlFile(addresses, QFile::encodeName(path), name);
+  if (!comparison.ok()) return comparison;
+  QList<int> missing;
+  for (const std::size_t i : comparison.missing) missing.append(rows[i]);
+  CXTableViewWithEmptyHolder *table = exportTableView();
+  table->deselectAll();
+  table->selectRowIndexes(missing, false);
+  const QLocale locale;
+  comparisonLabel_->setText(
+      missing.isEmpty()
+          ? text("None of the %1 feeds is missing from %2.")
+                .arg(locale.toString(qulonglong(addresses.size())), name)
+          : text("%1 of %2 feeds are missing from %3; they are ticked, to be exported and "
+                 "imported again.")
+                .arg(locale.toString(qulonglong(missing.size())),
+                     locale.toString(qulonglong(addresses.size())), name));
+  comparisonLabel_->show();
+  return comparison;
 }
 
 void CXExportListVC::findSecretAddresses() {
@@ -372,6 +414,7 @@ void CXExportListVC::feedsArrived(FeedRowTable feeds) {
   // New feeds: a filter typed meanwhile applies to them.
   filter_.reset();
   findSecretAddresses();
+  if (comparisonLabel_) comparisonLabel_->hide();  // it spoke of other feeds
   if (filterField_) filterField_->setEnabled(feedsCount() > 0);
   if (filterField_ && !filterField_->text().isEmpty()) applyFilter();
   CXTableViewWithEmptyHolder *table = exportTableView();

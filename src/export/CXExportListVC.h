@@ -10,6 +10,7 @@
 
 #include "export/CXExportListModel.h"
 #include "export/ExportPass.h"
+#include "export/FeedListComparison.h"
 #include "store/FeedRecord.h"
 #include "toolkit/CXCheckMarkTableRowView.h"
 
@@ -97,6 +98,13 @@ class CXExportListVC : public QObject {
   QWidget *secretAddressBar() const { return secretBar_; }
   CXButton *untickSecretsButton() const { return untickSecrets_; }
 
+  // Holds the feeds against another reader's export of them (an OPML file)
+  // and ticks exactly those it lacks, so that Export writes just those; the
+  // line above the list then says how many. A file that cannot be compared
+  // changes nothing: the answer's problem says why.
+  FeedListComparison tickFeedsMissingFrom(const QString &path);
+  QLabel *comparisonLabel() const { return comparisonLabel_; }
+
   // False when the read stopped part-way: the list holds only the feeds
   // before the failure. readWarning() then says so, and why.
   bool isListComplete() const { return readWarning_.isEmpty(); }
@@ -178,6 +186,7 @@ class CXExportListVC : public QObject {
   QString readWarning_;
   QLineEdit *filterField_ = nullptr;
   std::unique_ptr<FeedFilter> filter_;  // made at the first text typed, for the feeds shown
+  QLabel *comparisonLabel_ = nullptr;
   QWidget *secretBar_ = nullptr;
   QLabel *secretLabel_ = nullptr;
   CXButton *untickSecrets_ = nullptr;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
@@ -14,6 +15,7 @@
 #include "services/AppearanceNames.h"
 #include "services/CXServiceFunctions.h"
 #include "store/CXExportStorage.h"
+#include "toolkit/CXAlert.h"
 #include "toolkit/CXTableViewWithEmptyHolder.h"
 #include "toolkit/CXTransition.h"
 #include "toolkit/CXVibrance.h"
@@ -147,6 +149,9 @@ void CXExportDocumentWC::buildMenu() {
            &CXExportDocumentWC::deselectAllFeedsInTable);
   exportAction_ = make("Export…", "exportAction", QKeySequence(Qt::CTRL | Qt::Key_E),
                        &CXExportDocumentWC::exportFeedsToOPML);
+  compareAction_ = make("Compare with Another Reader's Export…", "compareAction",
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
+                        &CXExportDocumentWC::compareWithAnotherReadersExport);
   menuSeparator_ = menu_->addSeparator();
 
   closeAction_ = new QAction(text("Close"), window_.get());
@@ -269,6 +274,27 @@ void CXExportDocumentWC::exportFeedsToOPML(QObject *) {
   if (exportListVC_) exportFlow_->start(*exportListVC_, window_.get());
 }
 
+void CXExportDocumentWC::compareWithAnotherReadersExport(QObject *) {
+  if (!exportListVC_ || !validateMenuItem(compareAction_)) return;
+  std::optional<QString> path;
+  if (openPanel_) {
+    path = openPanel_(window_.get());
+  } else {
+    const QString chosen = QFileDialog::getOpenFileName(
+        window_.get(), text("Compare with Another Reader's Export"), QString(),
+        text("OPML files") + QStringLiteral(" (*.opml *.xml);;") + text("All files") +
+            QStringLiteral(" (*)"));
+    if (!chosen.isEmpty()) path = chosen;
+  }
+  if (!path) return;
+  const FeedListComparison comparison = exportListVC_->tickFeedsMissingFrom(*path);
+  if (!comparison.ok()) {
+    CXAlert::showAlertWithTitleInformTextButtonTitlesCompletionHandler(
+        text("The export could not be compared"), localized(comparison.problem), {text("OK")},
+        [](int) {});
+  }
+}
+
 void CXExportDocumentWC::exportDidFinish(const std::optional<ExportFlow::Written> &written) {
   if (written) {
     lastExport_ = written;
@@ -337,11 +363,12 @@ bool CXExportDocumentWC::validateMenuItem(const QAction *item) const {
   if (item == selectAllAction_ || item == deselectAllAction_)
     return feeds > 0 && !isExportCompleteViewShown();
   if (item == exportAction_) return feeds > 0 && exportListVC_->selectedFeeds().size() != 0;
+  if (item == compareAction_) return feeds > 0 && !isExportCompleteViewShown();
   return false;
 }
 
 void CXExportDocumentWC::validateMenuItems() {
-  for (QAction *action : {selectAllAction_, deselectAllAction_, exportAction_})
+  for (QAction *action : {selectAllAction_, deselectAllAction_, exportAction_, compareAction_})
     if (action) action->setEnabled(validateMenuItem(action));
   // While a filter hides feeds, the two act on the shown ones and say so.
   const bool filtered = exportListVC_ && exportListVC_->isFiltered();

@@ -56,7 +56,7 @@ class CXExportDocumentWC : public QObject {
   // names of Document.ui; the title-bar buttons are "closeWindowButton",
   // "minimizeWindowButton" and "zoomWindowButton", the menu "documentMenu" and
   // its items "selectAllAction", "deselectAllAction", "exportAction",
-  // "closeAction" and "quitAction".
+  // "compareAction", "closeAction" and "quitAction".
   QWidget *window();
   bool isWindowLoaded() const { return window_ != nullptr; }
   // Brings the window on screen, in front, as the active window.
@@ -65,6 +65,11 @@ class CXExportDocumentWC : public QObject {
   // How the export asks for its destination. The default shows the desktop's
   // save panel; tests answer without one.
   void setSavePanelFactory(ExportFlow::SavePanelFactory factory);
+  // How the comparison asks for the other reader's export: the path, or
+  // nothing when the user cancelled. The default shows the desktop's open
+  // panel; tests answer without one.
+  using OpenPanel = std::function<std::optional<QString>(QWidget *parent)>;
+  void setOpenPanel(OpenPanel panel) { openPanel_ = std::move(panel); }
 
   // ---- actions -------------------------------------------------------------
   void selectAllFeedsInTable(QObject *sender = nullptr);
@@ -73,6 +78,10 @@ class CXExportDocumentWC : public QObject {
   // view replaces the list. A failed write brings back the list, its ticks
   // as they were.
   void exportFeedsToOPML(QObject *sender = nullptr);
+  // Asks for another reader's OPML export and ticks the feeds it lacks (see
+  // CXExportListVC::tickFeedsMissingFrom); a file that cannot be compared is
+  // told in an alert, and nothing is ticked.
+  void compareWithAnotherReadersExport(QObject *sender = nullptr);
   // Quits the application.
   void closeExporter(QObject *sender = nullptr);
   // Whether a menu item whose action this controller answers is enabled now.
@@ -136,6 +145,8 @@ class CXExportDocumentWC : public QObject {
   QAction *selectAllAction_ = nullptr;
   QAction *deselectAllAction_ = nullptr;
   QAction *exportAction_ = nullptr;
+  QAction *compareAction_ = nullptr;
+  OpenPanel openPanel_;
   QAction *menuSeparator_ = nullptr;
   QAction *closeAction_ = nullptr;
   QAction *quitAction_ = nullptr;

@@ -400,6 +400,58 @@ TEST_F(ExportWindow, ExportWritesTheTickedFeedsAndShowsTheCompletionView) {
   EXPECT_TRUE(part<QLabel>("exportStatusDetailLabel")->text().startsWith("3 feeds written to"));
 }
 
+// The window's compare with another reader's export ticks exactly the feeds
+// it lacks, says how many, and leaves everything as it was for a file that
+// cannot be compared.
+TEST_F(ExportWindow, ComparingWithAnotherReadersExportTicksWhatItLacks) {
+  open(readerdb::numbered(5));
+  emit wc->menu()->aboutToShow();
+  QAction *compare = item("compareAction");
+  ASSERT_TRUE(compare);
+  EXPECT_TRUE(compare->isEnabled());
+  EXPECT_EQ(compare->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+  // The other reader has feeds 0, 2 and 4, in a folder, by other spellings.
+  writeFile(dir / "Other.opml",
+            "<?xml version=\"1.0\"?>\n<opml version=\"2.0\"><head/><body><outline text=\"All\">"
+            "<outline text=\"a\" xmlUrl=\"http://SITE0.example/feed.xml\"/>"
+            "<outline text=\"c\" xmlUrl=\"feed://site2.example/feed.xml\"/></outline>"
+            "<outline text=\"e\" xmlUrl=\"https://site4.example:443/feed.xml\"/>"
+            "<outline text=\"x\" xmlUrl=\"https://elsewhere.example/feed\"/></body></opml>");
+  std::optional<QString> answer = qpath(dir / "Other.opml");
+  wc->setOpenPanel([&answer](QWidget *) { return answer; });
+  compare->trigger();
+  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{2, 6}));
+  ASSERT_TRUE(list()->comparisonLabel()->isVisible());
+  EXPECT_EQ(list()->comparisonLabel()->text(),
+            "2 of 5 feeds are missing from Other.opml; they are ticked, to be exported and "
+            "imported again.");
+  EXPECT_FALSE(CXAlert::sharedAlert().isShowing());
+
+  // A file that is no OPML: said, and the ticks stay.
+  writeFile(dir / "feed.xml", "<rss version=\"2.0\"><channel/></rss>");
+  answer = qpath(dir / "feed.xml");
+  compare->trigger();
+  ASSERT_TRUE(waitUntil([] { return CXAlert::sharedAlert().isShowing(); }));
+  EXPECT_TRUE(alertText().contains("\"feed.xml\" is no OPML document"))
+      << alertText().toStdString();
+  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{2, 6}));
+  QTest::mouseClick(CXAlert::sharedAlert().button(1), Qt::LeftButton);
+  ASSERT_TRUE(waitUntil([] { return !CXAlert::sharedAlert().isShowing(); }));
+
+  // A cancelled panel changes nothing either; the whole list there ticks none.
+  answer.reset();
+  compare->trigger();
+  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{2, 6}));
+  writeFile(dir / "All.opml",
+            std::move(exportOfRows(readerdb::rows(readerdb::numbered(5)), {0, 2, 4, 6, 8}))
+                .finish()
+                .toStdString());
+  answer = qpath(dir / "All.opml");
+  compare->trigger();
+  EXPECT_TRUE(list()->selectedFeeds().isEmpty());
+  EXPECT_EQ(list()->comparisonLabel()->text(), "None of the 5 feeds is missing from All.opml.");
+}
+
 TEST_F(ExportWindow, ACancelledPanelChangesNothing) {
   open(readerdb::numbered(3));
   table()->toggleRow(0);
