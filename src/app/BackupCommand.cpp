@@ -16,8 +16,8 @@
 
 #include "app/BackupFolder.h"
 #include "app/ExitStatus.h"
+#include "app/ExportFilter.h"
 #include "app/Reports.h"
-#include "app/SecretFilter.h"
 #include "app/StandardStreams.h"
 #include "export/ExportPass.h"
 #include "export/OpmlReading.h"
@@ -179,8 +179,8 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
     check.feed(bytes, size);
     return writer.append(bytes, size);
   };
-  ExportPass pass(sink, OpmlFormat{choices.opml2, {}});
-  SecretFilter secrets(choices.withoutSecrets);
+  ExportPass pass(sink, OpmlFormat{choices.opml2, {}, choices.importableTitles});
+  ExportFilter secrets(choices);
   ReadOptions options;
   // No one waits for a backup that a timer started: it waits for the
   // reader to finish writing far longer than a window would.

@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "app/ExitStatus.h"
+#include "app/ExportFilter.h"
 #include "app/Reports.h"
-#include "app/SecretFilter.h"
 #include "app/Spool.h"
 #include "app/StandardStreams.h"
 #include "export/ExportPass.h"
@@ -30,7 +30,7 @@ const QString kNothingExported = QStringLiteral(" Nothing was exported.");
 // that starts over calls onRestart and starts the pass and the filter over;
 // the read stops early when the pass's sink, or keepGoing, says no.
 ReadResult readInto(
-    const fs::path &database, ExportPass &pass, SecretFilter &secrets,
+    const fs::path &database, ExportPass &pass, ExportFilter &secrets,
     const std::function<void()> &onRestart,
     const std::function<bool()> &keepGoing = [] { return true; }) {
   ReadOptions options;
@@ -58,8 +58,8 @@ int exportToStdout(const fs::path &database, const ExportChoices &choices) {
   if (stdoutIsTheDatabase(database)) return ExitStatus::kUsage;
   Spool spool;
   ExportPass pass([&spool](const char *bytes, qsizetype size) { return spool.append(bytes, size); },
-                  OpmlFormat{choices.opml2, {}});
-  SecretFilter secrets(choices.withoutSecrets);
+                  OpmlFormat{choices.opml2, {}, choices.importableTitles});
+  ExportFilter secrets(choices);
   const ReadResult read = readInto(database, pass, secrets, [&spool] { spool.rewind(); });
   if (read.status != ReadStatus::Stopped && !read.ok()) return readFailed(read, kNothingExported);
   const WrittenFeeds written = pass.written();
@@ -100,8 +100,8 @@ int exportToFile(const fs::path &database, const QByteArray &target, const Expor
         check.feed(bytes, size);
         return writer.append(bytes, size);
       },
-      OpmlFormat{choices.opml2, {}});
-  SecretFilter secrets(choices.withoutSecrets);
+      OpmlFormat{choices.opml2, {}, choices.importableTitles});
+  ExportFilter secrets(choices);
   // A read that starts over starts the file over too, unless the bytes
   // already went to a pipe or device: then the read fails instead.
   bool restartable = true;

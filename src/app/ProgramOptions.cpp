@@ -101,10 +101,11 @@ ParsedOptions parseProgramOptions(int argc, char **argv) {
   const QCommandLineOption notify(QStringLiteral("notify-backup-failure"));
   const QCommandLineOption withoutSecrets(QStringLiteral("without-secrets"));
   const QCommandLineOption compare(QStringLiteral("compare"), QString(), QStringLiteral("FILE"));
+  const QCommandLineOption importableTitles(QStringLiteral("importable-titles"));
   const QCommandLineOption opmlVersion(QStringLiteral("opml-version"), QString(),
                                        QStringLiteral("VERSION"));
   parser.addOptions({help, version, list, database, exportTarget, check, backup, keep, notify,
-                     withoutSecrets, opmlVersion, compare});
+                     withoutSecrets, opmlVersion, compare, importableTitles});
 
   if (!parser.parse(arguments)) {
     const QStringList unknown = parser.unknownOptionNames();
@@ -185,6 +186,10 @@ ParsedOptions parseProgramOptions(int argc, char **argv) {
   o.choices.withoutSecrets = parser.isSet(withoutSecrets);
   if (o.choices.withoutSecrets && !exportTo && !backingUp) {
     fail(QStringLiteral("The option --without-secrets goes with --export or --backup."));
+  }
+  o.choices.importableTitles = parser.isSet(importableTitles);
+  if (o.choices.importableTitles && !exportTo && !backingUp) {
+    fail(QStringLiteral("The option --importable-titles goes with --export or --backup."));
   }
   std::optional<QByteArray> versionText;
   takeValue(opmlVersion, versionText);

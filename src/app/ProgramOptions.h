@@ -8,8 +8,9 @@
 
 // How --export and --backup write: which feeds and which OPML.
 struct ExportChoices {
-  bool withoutSecrets = false;  // --without-secrets
-  bool opml2 = false;           // --opml-version 2.0
+  bool withoutSecrets = false;    // --without-secrets
+  bool opml2 = false;             // --opml-version 2.0
+  bool importableTitles = false;  // --importable-titles
 };
 
 // What the program's arguments ask for, parsed once by the program and handed

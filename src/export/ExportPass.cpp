@@ -1,5 +1,7 @@
 #include "export/ExportPass.h"
 
+#include "export/ImporterTroubles.h"
+
 ExportPass::ExportPass(std::size_t expectedFeeds, const OpmlFormat &format)
     : expectedFeeds_(expectedFeeds), format_(format) {
   restart();
@@ -17,9 +19,30 @@ void ExportPass::restart() {
     builder_.emplace(expectedFeeds_, format_);
   }
   written_.clear();
+  titlesSeen_.clear();
 }
 
 bool ExportPass::add(const FeedRow &row) {
+  if (format_.importableTitles && row.title) {
+    title_.clear();
+    bool inBreak = false;
+    for (const char c : *row.title) {
+      const bool isBreak = c == '\n' || c == '\r' || c == '\t';
+      if (!isBreak) title_ += c;
+      if (isBreak && !inBreak) title_ += ' ';
+      inBreak = isBreak;
+    }
+    const std::string folded = ImporterTroubles::foldedTitle(title_);
+    if (!folded.empty()) {
+      const int seen = ++titlesSeen_[folded];
+      if (seen > 1) title_ += " (" + std::to_string(seen) + ")";
+    }
+    FeedRow safe = row;
+    safe.title = std::string_view(title_);
+    builder_->addOutline(safe);
+    written_.add(row.xmlUrl);
+    return builder_->sinkOk();
+  }
   builder_->addOutline(row);
   written_.add(row.xmlUrl);
   return builder_->sinkOk();

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <optional>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "export/OpmlWriter.h"
@@ -19,7 +21,10 @@ class ExportPass {
   // Hands the document to sink in pieces as it grows (see OpmlBuilder).
   explicit ExportPass(OpmlBuilder::Sink sink, const OpmlFormat &format = {});
 
-  // Adds one feed; false once the sink has refused bytes.
+  // Adds one feed; false once the sink has refused bytes. With importable
+  // titles, each run of line breaks and tabs in a title becomes one space,
+  // and a title that repeats an earlier one (case, punctuation and spaces
+  // aside) gets " (2)", " (3)" ... in the order of the rows.
   bool add(const FeedRow &row);
   // Forgets every feed added, for a read that starts over.
   void restart();
@@ -34,6 +39,8 @@ class ExportPass {
   OpmlFormat format_;
   std::optional<OpmlBuilder> builder_;
   WrittenFeeds written_;
+  std::unordered_map<std::string, int> titlesSeen_;  // folded title -> times seen
+  std::string title_;                                // the title as made safe
 };
 
 // The export of the feeds whose rows are selected in the export table (see

@@ -30,6 +30,9 @@ inline constexpr qint64 kOpml2DateLength = 31;
 struct OpmlFormat {
   bool version2 = false;
   QDateTime created;  // dateCreated of a 2.0 document; now where not valid
+  // Titles made safe for any reader's import (see ExportPass::add): line
+  // breaks and tabs become spaces, a repeated title is numbered.
+  bool importableTitles = false;
 };
 
 // The OPML 1.0 document of this builder as OPML 2.0: the same outlines under

@@ -1,4 +1,4 @@
-#include "app/SecretFilter.h"
+#include "app/ExportFilter.h"
 
 #include <QLocale>
 
@@ -14,9 +14,9 @@ QString feeds(std::size_t count) {
 
 }  // namespace
 
-bool SecretFilter::takes(const FeedRow &row) {
+bool ExportFilter::takes(const FeedRow &row) {
   if (SecretAddresses::carriesSecret(row)) {
-    if (leaveOut_) {
+    if (choices_.withoutSecrets) {
       ++leftOut_;
       return false;
     }
@@ -24,10 +24,14 @@ bool SecretFilter::takes(const FeedRow &row) {
   } else if (SecretAddresses::mayHoldKey(row)) {
     ++mayHoldKey_;
   }
+  troubles_.add(row);
   return true;
 }
 
-void SecretFilter::say() const {
+void ExportFilter::say() const {
+  for (const QString &warning : troubles_.warnings(choices_.importableTitles)) {
+    printLine(stderr, warning);
+  }
   if (leftOut_ > 0) {
     printLine(stderr, QStringLiteral("Left out %1 whose address carries a user name, password or "
                                      "key, as --without-secrets asks.")
