@@ -45,6 +45,8 @@ QString commandLineHelp() {
              "                   well-formed, outlines without a feed address (xmlUrl) or\n"
              "                   with an empty text, repeated feed addresses, addresses\n"
              "                   that are not http(s). Exits 0 when there is none, else 1.\n"
+             "                   FILE - reads standard input; a folder, pipe or device\n"
+             "                   is refused unread.\n"
              "  --backup [FOLDER]\n"
              "                   Write every feed to \"FOLDER/Orvella Feeds YYYY-MM-DD\n"
              "                   HHMMSS.opml\" (local time), and check it, unless the newest\n"
