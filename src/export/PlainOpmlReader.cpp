@@ -285,7 +285,8 @@ class Reader {
 
   // Checks the references in text or a value; with `out`, also writes the
   // text as a reader gives it back: references replaced, and in a value a
-  // literal tab, line feed or carriage return made a space.
+  // literal tab, line feed or carriage return made a space (a carriage
+  // return and line feed together are one line end, so one space).
   static bool references(std::string_view text, std::string *out) {
     if (out && text.find_first_of("&\t\n\r") == std::string_view::npos) {
       out->assign(text);
@@ -298,6 +299,7 @@ class Reader {
       if (out) {
         for (std::size_t k = i; k < plainEnd; ++k) {
           const char c = text[k];
+          if (c == '\r' && k + 1 < plainEnd && text[k + 1] == '\n') continue;
           *out += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
         }
       }
