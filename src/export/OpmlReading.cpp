@@ -32,6 +32,8 @@ constexpr long kMostEntityText = 64L << 20;
 
 struct Read {
   QIODevice *device = nullptr;
+  // The document's own parser; an entity's content has a parser of its own.
+  xmlParserCtxtPtr document = nullptr;
   const OpmlOutlineVisitor *onOutline = nullptr;
   OpmlReadOutcome outcome;
   std::vector<OpenOutline> open;
@@ -133,8 +135,9 @@ xmlEntityPtr counted(void *context, xmlEntityPtr entity) {
       return entity;
     }
     read.expansionStopped = true;
-    read.stopLine = xmlSAX2GetLineNumber(parser);
-    read.stopColumn = xmlSAX2GetColumnNumber(parser);
+    // Where the document stands, not where in an entity's content.
+    read.stopLine = xmlSAX2GetLineNumber(read.document);
+    read.stopColumn = xmlSAX2GetColumnNumber(read.document);
   }
   // An entity's content is read by a parser of its own, which shares our
   // state: each parser that asks after the limit stops, the document's
@@ -219,6 +222,7 @@ OpmlReadOutcome readOpmlOutlines(QIODevice &device, const OpmlOutlineVisitor &on
     return read.outcome;
   }
   parser->_private = &read;
+  read.document = parser;
   // No entity substitution (XML_PARSE_NOENT would also load external ones),
   // no document type loaded, nothing from the network; values and texts of
   // any length, as our own documents may hold titles of many megabytes (the

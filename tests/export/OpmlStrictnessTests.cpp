@@ -2,6 +2,7 @@
 #include <libxml/parser.h>
 
 #include <QBuffer>
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -155,6 +156,13 @@ TEST(OpmlStrictness, EntitiesExpandWithinLimitsAndNothingIsLoadedFromOutside) {
     EXPECT_EQ(read.wellFormed(), c.wellFormed) << read.xmlError.toStdString();
     if (c.wellFormed) {
       EXPECT_EQ(addresses, c.addresses);
+    } else {
+      // The line of the outlines, in the document, even when the fault is
+      // met inside an entity's content.
+      const std::size_t body = c.document.find("<body>");
+      EXPECT_EQ(
+          read.errorLine,
+          qint64(std::count(c.document.begin(), c.document.begin() + qsizetype(body), '\n')) + 2);
     }
     for (const std::string &address : addresses) EXPECT_NE(address, "https://leak/");
   }
