@@ -85,6 +85,8 @@ TEST(PlainOpmlReader, AcceptsOnlyWellFormedDocumentsAndReadsThemAsTheFullReaderD
        body("<outline text = 'it&apos;s' xmlUrl='https://x/&#x41;&#66;'/>\n<outline text=\"n\"/>"),
        true},
       {"a literal tab in a value", body("<outline text=\"t\" xmlUrl=\"https://x/\ta\"/>"), true},
+      {"a line end of two characters in a value",
+       body("<outline text=\"t\" xmlUrl=\"https://x/\r\na\r\"/>"), true},
       {"no declaration", "<opml><body><outline xmlUrl=\"u\"/></body></opml>\n", true},
       {"repeated attribute", body("<outline xmlUrl=\"a\" xmlUrl=\"b\"/>"), false},
       {"bare ampersand", body("<outline xmlUrl=\"a&b\"/>"), false},
