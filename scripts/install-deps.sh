@@ -12,6 +12,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
   libgl-dev
   libsqlite3-dev sqlite3 libxxhash-dev
+  libxml2-dev
   librsvg2-bin
   # build/ is configured with its tests, which need GoogleTest to configure.
   googletest libgtest-dev libgmock-dev

@@ -1,5 +1,7 @@
 #include "CheckCommand.h"
 
+#include <unistd.h>
+
 #include <QFile>
 #include <QLocale>
 
@@ -8,8 +10,12 @@
 #include "export/OpmlCheck.h"
 
 int runCheck(const QByteArray &file) {
-  const OpmlCheckReport report = checkOpmlFile(file);
-  const QStringList sentences = checkReportSentences(report, QFile::decodeName(file), QLocale());
+  const bool standardInput = file == "-";
+  const OpmlCheckReport report =
+      standardInput ? checkOpmlDescriptor(STDIN_FILENO) : checkOpmlFile(file);
+  const QString shown = standardInput ? QStringLiteral("Standard input")
+                                      : QStringLiteral("\"%1\"").arg(QFile::decodeName(file));
+  const QStringList sentences = checkReportSentences(report, shown, QLocale());
   if (const int status = printToStdout(sentences.join(QLatin1Char('\n')), "check")) {
     return status;
   }

@@ -45,6 +45,8 @@ QString commandLineHelp() {
              "                   well-formed, outlines without a feed address (xmlUrl) or\n"
              "                   with an empty text, repeated feed addresses, addresses\n"
              "                   that are not http(s). Exits 0 when there is none, else 1.\n"
+             "                   FILE - reads standard input; a folder, pipe or device\n"
+             "                   is refused unread.\n"
              "  --compare FILE   Hold the reader's feeds against another reader's OPML\n"
              "                   export: list the feeds it lacks and those the reader\n"
              "                   lacks, with a line of counts. Addresses match as readers\n"

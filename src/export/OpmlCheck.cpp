@@ -1,5 +1,13 @@
 #include "OpmlCheck.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <cerrno>
+#include <climits>
+#include <cstring>
 #include <unordered_set>
 
 namespace {
@@ -13,14 +21,21 @@ QString counted(std::size_t count, const char *one, const char *many, const QLoc
   return QString::fromLatin1(count == 1 ? one : many).arg(locale.toString(qulonglong(count)));
 }
 
-}  // namespace
+NotAFile kindOf(mode_t mode) {
+  if (S_ISREG(mode)) return NotAFile::No;
+  if (S_ISDIR(mode)) return NotAFile::Folder;
+  if (S_ISFIFO(mode)) return NotAFile::Pipe;
+  if (S_ISSOCK(mode)) return NotAFile::Socket;
+  return NotAFile::Device;
+}
 
-OpmlCheckReport checkOpmlFile(const QByteArray &path) {
-  OpmlCheckReport report;
+QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+void readInto(OpmlCheckReport &report, QIODevice &device) {
   // Fingerprints stand for the addresses: 8 bytes a feed, and two different
   // addresses share one about once in 10^19 pairs.
   std::unordered_set<std::uint64_t> seen;
-  report.read = readOpmlFile(path, [&](const OpmlOutline &outline) {
+  report.read = readOpmlOutlines(device, [&](const OpmlOutline &outline) {
     if (outline.text.trimmed().isEmpty()) ++report.emptyText;
     const QStringView address = outline.xmlUrl.trimmed();
     if (address.isEmpty()) {
@@ -31,12 +46,99 @@ OpmlCheckReport checkOpmlFile(const QByteArray &path) {
     if (!seen.insert(textFingerprint(address)).second) ++report.duplicates;
     if (!isWeb(address)) ++report.notHttp;
   });
+}
+
+}  // namespace
+
+OpmlCheckReport checkOpmlFile(const QByteArray &path) {
+  OpmlCheckReport report;
+  struct stat status;
+  if (::stat(path.constData(), &status) != 0) {
+    const int error = errno;
+    struct stat link;
+    if (error == ENOENT && ::lstat(path.constData(), &link) == 0 && S_ISLNK(link.st_mode)) {
+      report.notAFile = NotAFile::DanglingLink;
+      char target[PATH_MAX];
+      const ssize_t n = ::readlink(path.constData(), target, sizeof target);
+      if (n > 0) report.linkTarget = QByteArray(target, n);
+      return report;
+    }
+    report.read.openError = systemReason(error);
+    return report;
+  }
+  report.notAFile = kindOf(status.st_mode);
+  if (report.notAFile != NotAFile::No) return report;
+  // Opened without waiting, in case a pipe took the file's place meanwhile,
+  // and looked at again once open.
+  const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) {
+    report.read.openError = systemReason(errno);
+    return report;
+  }
+  if (::fstat(fd, &status) != 0 || (report.notAFile = kindOf(status.st_mode)) != NotAFile::No) {
+    ::close(fd);
+    return report;
+  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  QFile file;
+  if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    report.read.openError = file.errorString();
+    return report;
+  }
+  readInto(report, file);
+  return report;
+}
+
+OpmlCheckReport checkOpmlDescriptor(int fd) {
+  OpmlCheckReport report;
+  if (::isatty(fd)) {
+    report.notAFile = NotAFile::Terminal;
+    return report;
+  }
+  QFile file;
+  if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle)) {
+    report.read.openError = file.errorString();
+    return report;
+  }
+  readInto(report, file);
   return report;
 }
 
 QStringList checkReportSentences(const OpmlCheckReport &report, const QString &shownName,
                                  const QLocale &locale) {
-  const QString name = QStringLiteral("\"%1\"").arg(shownName);
+  const QString &name = shownName;
+  switch (report.notAFile) {
+    case NotAFile::No:
+      break;
+    case NotAFile::Folder:
+      return {QStringLiteral("%1 is a folder, not a file. Name an OPML file in it.").arg(name)};
+    case NotAFile::Pipe:
+      return {QStringLiteral(
+                  "%1 is a named pipe, not a file, and is left unread: a pipe without a writer "
+                  "would keep the check waiting. Check a file, or pipe the document in with "
+                  "--check -.")
+                  .arg(name)};
+    case NotAFile::Device:
+      return {QStringLiteral(
+                  "%1 is a device, not a file, and is left unread. Name an OPML file, or pipe "
+                  "the document in with --check -.")
+                  .arg(name)};
+    case NotAFile::Socket:
+      return {QStringLiteral(
+                  "%1 is a socket, not a file, and is left unread. Name an OPML file, or pipe "
+                  "the document in with --check -.")
+                  .arg(name)};
+    case NotAFile::DanglingLink:
+      return {QStringLiteral("%1 is a symbolic link to \"%2\", which does not exist. Name the file "
+                             "itself, or make the link point to it.")
+                  .arg(name, QFile::decodeName(report.linkTarget))};
+    case NotAFile::Terminal:
+      return {
+          QStringLiteral("%1 is a terminal, and --check - reads a whole document from it. Pipe the "
+                         "document in, as in: --check - < \"My Feeds.opml\".")
+              .arg(name)};
+  }
   const OpmlReadOutcome &read = report.read;
   if (!read.opened()) {
     return {QStringLiteral("%1 could not be read: %2. Check the name and that you may read it.")

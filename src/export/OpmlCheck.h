@@ -11,7 +11,23 @@
 // What a reader's import would make of an OPML file, ours or another
 // program's: the feeds it holds and what would trouble an importer. Outlines
 // inside folders count like the others.
+// What a name given to --check stands for, when it is no file to read.
+enum class NotAFile {
+  No,  // a regular file, or a name that could not be looked at
+  Folder,
+  Pipe,    // a named pipe (FIFO)
+  Device,  // a character or block device
+  Socket,
+  DanglingLink,  // a symbolic link to nothing
+  Terminal,      // standard input, when it is a terminal
+};
+
 struct OpmlCheckReport {
+  // Set when the name stands for something that is no regular file; nothing
+  // was read from it then (a pipe without a writer, a folder or a terminal
+  // would have kept the check waiting or turning for ever).
+  NotAFile notAFile = NotAFile::No;
+  QByteArray linkTarget;  // for a dangling link: where it points
   OpmlReadOutcome read;
   std::size_t feeds = 0;           // outlines with a feed address (xmlUrl)
   std::size_t withoutAddress = 0;  // outlines that are no folder and have no xmlUrl
@@ -20,14 +36,20 @@ struct OpmlCheckReport {
   std::size_t notHttp = 0;         // addresses that are not http:// or https://
 
   bool clean() const {
-    return read.wellFormed() && read.isOpml() && withoutAddress == 0 && emptyText == 0 &&
-           duplicates == 0 && notHttp == 0;
+    return notAFile == NotAFile::No && read.wellFormed() && read.isOpml() && withoutAddress == 0 &&
+           emptyText == 0 && duplicates == 0 && notHttp == 0;
   }
 };
 
+// Checks the file a name stands for; anything but a regular file (or a link
+// to one) is refused unread.
 OpmlCheckReport checkOpmlFile(const QByteArray &path);
+// Checks what a descriptor holds, read to its end: standard input, a file or
+// a pipe; a terminal is refused unread.
+OpmlCheckReport checkOpmlDescriptor(int fd);
 
 // The report as sentences: first how many feeds the file holds, then one
-// sentence per kind of problem, with its count.
+// sentence per kind of problem, with its count. Each sentence starts with
+// shownName, e.g. a file's name in quotes.
 QStringList checkReportSentences(const OpmlCheckReport &report, const QString &shownName,
                                  const QLocale &locale = QLocale());

@@ -1,10 +1,12 @@
 #include "OpmlReading.h"
 
 #include <fcntl.h>
+#include <libxml/SAX2.h>
+#include <libxml/parser.h>
+#include <libxml/parserInternals.h>
 #include <unistd.h>
 
 #include <QFile>
-#include <QXmlStreamReader>
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -19,59 +21,232 @@ struct OpenOutline {
   bool isFolder = false;
 };
 
-}  // namespace
+// What entity references may cost a document in all: how many are looked up,
+// and how much replacement text they bring, counted again each time one is
+// replaced. A feed list needs few if any; a document that declares entities
+// which refer to each other in ten levels of ten (a "billion laughs") reaches
+// the first limit in a fraction of a second instead of expanding to
+// gigabytes.
+constexpr long kMostEntityLookups = 1'000'000;
+constexpr long kMostEntityText = 64L << 20;
 
-OpmlReadOutcome readOpmlOutlines(QIODevice &device, const OpmlOutlineVisitor &onOutline) {
+struct Read {
+  QIODevice *device = nullptr;
+  // The document's own parser; an entity's content has a parser of its own.
+  xmlParserCtxtPtr document = nullptr;
+  const OpmlOutlineVisitor *onOutline = nullptr;
   OpmlReadOutcome outcome;
-  QXmlStreamReader xml(&device);
-  // Entities declared in a document type are not expanded beyond this; a
-  // file cannot make the reader build gigabytes from a few lines.
-  xml.setEntityExpansionLimit(4096);
   std::vector<OpenOutline> open;
   bool inBody = false;
   int depth = 0;  // elements open
-  while (!xml.atEnd()) {
-    switch (xml.readNext()) {
-      case QXmlStreamReader::StartElement: {
-        ++depth;
-        const QStringView name = xml.name();
-        if (depth == 1) {
-          outcome.rootName = name.toString();
-        } else if (depth == 2 && name == u"body") {
-          inBody = true;
-        } else if (inBody && name == u"outline") {
-          if (!open.empty()) open.back().isFolder = true;
-          const QXmlStreamAttributes attributes = xml.attributes();
-          OpenOutline outline;
-          outline.text = attributes.value(QLatin1String("text")).toString();
-          outline.hasXmlUrl = attributes.hasAttribute(QLatin1String("xmlUrl"));
-          if (outline.hasXmlUrl) {
-            outline.xmlUrl = attributes.value(QLatin1String("xmlUrl")).toString();
-          }
-          open.push_back(std::move(outline));
-        }
-        break;
+  // The first error, and the first fatal one, libxml2 reported.
+  bool haveError = false;
+  bool haveFatal = false;
+  QString error;
+  long errorLine = 0;
+  long errorColumn = 0;
+  // Set when a read of the device failed: the device's reason.
+  QString deviceError;
+  // Set when entity references went past the limits, and where.
+  bool expansionStopped = false;
+  long stopLine = 0;
+  long stopColumn = 0;
+  long entityLookups = 0;
+  long entityText = 0;
+};
+
+Read &readOf(void *context) {
+  return *static_cast<Read *>(static_cast<xmlParserCtxtPtr>(context)->_private);
+}
+
+bool isNamed(const xmlChar *name, const char *wanted) {
+  return std::strcmp(reinterpret_cast<const char *>(name), wanted) == 0;
+}
+
+QString textOf(const xmlChar *text, int length) {
+  return QString::fromUtf8(reinterpret_cast<const char *>(text), length);
+}
+
+// An attribute's value as an XML reader gives it back. Without entity
+// substitution libxml2 hands over references to declared entities as they
+// stand, and an escaped ampersand as "&#38;"; both are replaced here.
+QString attributeValue(xmlParserCtxtPtr context, const xmlChar *value, const xmlChar *end) {
+  const int length = int(end - value);
+  if (std::memchr(value, '&', std::size_t(length)) == nullptr) return textOf(value, length);
+  xmlChar *decoded =
+      xmlStringLenDecodeEntities(context, value, length, XML_SUBSTITUTE_REF, 0, 0, 0);
+  if (decoded == nullptr) return QString();
+  QString text = QString::fromUtf8(reinterpret_cast<const char *>(decoded));
+  xmlFree(decoded);
+  return text;
+}
+
+void startElement(void *context, const xmlChar *localName, const xmlChar *, const xmlChar *, int,
+                  const xmlChar **, int attributeCount, int, const xmlChar **attributes) {
+  Read &read = readOf(context);
+  ++read.depth;
+  if (read.depth == 1) {
+    read.outcome.rootName = QString::fromUtf8(reinterpret_cast<const char *>(localName));
+  } else if (read.depth == 2 && isNamed(localName, "body")) {
+    read.inBody = true;
+  } else if (read.inBody && isNamed(localName, "outline")) {
+    if (!read.open.empty()) read.open.back().isFolder = true;
+    OpenOutline outline;
+    // Each attribute is five pointers: name, prefix, namespace, value, end.
+    for (int i = 0; i < attributeCount; ++i) {
+      const xmlChar **attribute = attributes + 5 * i;
+      if (attribute[1] != nullptr) continue;
+      if (isNamed(attribute[0], "text")) {
+        outline.text =
+            attributeValue(static_cast<xmlParserCtxtPtr>(context), attribute[3], attribute[4]);
+      } else if (isNamed(attribute[0], "xmlUrl")) {
+        outline.hasXmlUrl = true;
+        outline.xmlUrl =
+            attributeValue(static_cast<xmlParserCtxtPtr>(context), attribute[3], attribute[4]);
       }
-      case QXmlStreamReader::EndElement:
-        if (inBody && depth == 2) {
-          inBody = false;
-        } else if (inBody && xml.name() == u"outline" && !open.empty()) {
-          const OpenOutline &done = open.back();
-          ++outcome.outlines;
-          onOutline(OpmlOutline{done.text, done.hasXmlUrl, done.xmlUrl, done.isFolder,
-                                static_cast<int>(open.size()) - 1});
-          open.pop_back();
-        }
-        --depth;
-        break;
-      default:
-        break;
     }
+    read.open.push_back(std::move(outline));
   }
-  if (xml.hasError()) {
-    outcome.xmlError = xml.errorString();
-    outcome.errorLine = xml.lineNumber();
-    outcome.errorColumn = xml.columnNumber();
+}
+
+void endElement(void *context, const xmlChar *localName, const xmlChar *, const xmlChar *) {
+  Read &read = readOf(context);
+  if (read.inBody && read.depth == 2) {
+    read.inBody = false;
+  } else if (read.inBody && isNamed(localName, "outline") && !read.open.empty()) {
+    const OpenOutline &done = read.open.back();
+    ++read.outcome.outlines;
+    (*read.onOutline)(OpmlOutline{done.text, done.hasXmlUrl, done.xmlUrl, done.isFolder,
+                                  static_cast<int>(read.open.size()) - 1});
+    read.open.pop_back();
+  }
+  --read.depth;
+}
+
+// Looks an entity up for a reference, counting what references cost; past
+// the limits the read stops with a reason of its own.
+xmlEntityPtr counted(void *context, xmlEntityPtr entity) {
+  Read &read = readOf(context);
+  const auto parser = static_cast<xmlParserCtxtPtr>(context);
+  if (!read.expansionStopped) {
+    ++read.entityLookups;
+    if (entity != nullptr) read.entityText += entity->length;
+    if (read.entityLookups <= kMostEntityLookups && read.entityText <= kMostEntityText) {
+      return entity;
+    }
+    read.expansionStopped = true;
+    // Where the document stands, not where in an entity's content.
+    read.stopLine = xmlSAX2GetLineNumber(read.document);
+    read.stopColumn = xmlSAX2GetColumnNumber(read.document);
+  }
+  // An entity's content is read by a parser of its own, which shares our
+  // state: each parser that asks after the limit stops, the document's
+  // own among them.
+  if (parser->instate != XML_PARSER_EOF) xmlStopParser(parser);
+  return nullptr;
+}
+
+xmlEntityPtr getEntity(void *context, const xmlChar *name) {
+  return counted(context, xmlSAX2GetEntity(context, name));
+}
+
+xmlEntityPtr getParameterEntity(void *context, const xmlChar *name) {
+  return counted(context, xmlSAX2GetParameterEntity(context, name));
+}
+
+// Nothing is ever loaded from outside the document: no external document
+// type, no external entity, from the disk or the network.
+xmlParserInputPtr refuseOutsideEntity(void *, const xmlChar *, const xmlChar *) { return nullptr; }
+
+void onError(void *context, xmlErrorPtr error) {
+  Read &read = readOf(context);
+  const bool fatal = error->level == XML_ERR_FATAL;
+  // What follows a stop only tells of the stop.
+  if (read.expansionStopped || read.haveFatal || (read.haveError && !fatal)) return;
+  read.haveError = true;
+  read.haveFatal = fatal;
+  read.error = QString::fromUtf8(error->message ? error->message : "").trimmed();
+  read.errorLine = error->line;
+  read.errorColumn = error->int2;
+}
+
+int readDevice(void *context, char *buffer, int length) {
+  Read &read = *static_cast<Read *>(context);
+  const qint64 n = read.device->read(buffer, length);
+  if (n < 0) {
+    read.deviceError = read.device->errorString();
+    return -1;
+  }
+  return int(n);
+}
+
+int closeDevice(void *) { return 0; }
+
+}  // namespace
+
+OpmlReadOutcome readOpmlOutlines(QIODevice &device, const OpmlOutlineVisitor &onOutline) {
+  // libxml2 sets up its globals once, before any thread reads with it.
+  static const bool initialised = (xmlInitParser(), true);
+  (void)initialised;
+  Read read;
+  read.device = &device;
+  read.onOutline = &onOutline;
+  xmlSAXHandler sax;
+  std::memset(&sax, 0, sizeof sax);
+  // libxml2's own handlers keep the declarations of the internal subset, so
+  // that references to the entities declared there can be replaced.
+  xmlSAXVersion(&sax, 2);
+  sax.startElementNs = startElement;
+  sax.endElementNs = endElement;
+  sax.characters = nullptr;
+  sax.ignorableWhitespace = nullptr;
+  sax.cdataBlock = nullptr;
+  sax.comment = nullptr;
+  sax.processingInstruction = nullptr;
+  // libxml2's own handler of references to entities in text stays: the
+  // reference nodes it makes inside an entity's content are what tells
+  // libxml2 that the content was read; without them every reference reads
+  // it again, and a "billion laughs" would be read through whole.
+  sax.getEntity = getEntity;
+  sax.getParameterEntity = getParameterEntity;
+  sax.resolveEntity = refuseOutsideEntity;
+  sax.externalSubset = nullptr;
+  sax.warning = nullptr;
+  sax.error = nullptr;
+  sax.fatalError = nullptr;
+  sax.serror = onError;
+  xmlParserCtxtPtr parser =
+      xmlCreateIOParserCtxt(&sax, nullptr, readDevice, closeDevice, &read, XML_CHAR_ENCODING_NONE);
+  if (parser == nullptr) {
+    read.outcome.openError = QString::fromLocal8Bit(std::strerror(ENOMEM));
+    return read.outcome;
+  }
+  parser->_private = &read;
+  read.document = parser;
+  // No entity substitution (XML_PARSE_NOENT would also load external ones),
+  // no document type loaded, nothing from the network; values and texts of
+  // any length, as our own documents may hold titles of many megabytes (the
+  // limits above then stand for libxml2's own, which XML_PARSE_HUGE lifts).
+  xmlCtxtUseOptions(parser, XML_PARSE_NONET | XML_PARSE_HUGE);
+  xmlParseDocument(parser);
+  const bool wellFormed = parser->wellFormed != 0 && !read.expansionStopped;
+  if (parser->myDoc != nullptr) xmlFreeDoc(parser->myDoc);
+  xmlFreeParserCtxt(parser);
+
+  OpmlReadOutcome &outcome = read.outcome;
+  if (!read.deviceError.isEmpty()) {
+    outcome.openError = read.deviceError;
+  } else if (!wellFormed) {
+    if (read.expansionStopped && !read.haveFatal) {
+      outcome.xmlError =
+          QStringLiteral("its entity references expand to more text than a feed list holds");
+      outcome.errorLine = read.stopLine;
+      outcome.errorColumn = read.stopColumn;
+    } else {
+      outcome.xmlError = read.haveError ? read.error : QStringLiteral("the document ends early");
+      outcome.errorLine = read.errorLine;
+      outcome.errorColumn = read.errorColumn;
+    }
   }
   return outcome;
 }

@@ -8,10 +8,12 @@
 #include <cstdint>
 #include <functional>
 
-// Reads an OPML document as it streams from a device, with Qt's strict XML
-// reader, and hands over each outline once its end is seen. Nothing of the
-// document is kept but the outlines still open (the folders around the one
-// being read), so a file of any size reads in little memory.
+// Reads an OPML document as it streams from a device, with libxml2, which
+// holds it to XML 1.0 as strictly as any conforming reader, and hands over
+// each outline once its end is seen. Nothing is loaded from outside the
+// document, and entities declared in it are not left to expand without end.
+// Nothing of the document is kept but the outlines still open (the folders
+// around the one being read), so a file of any size reads in little memory.
 
 // One outline, valid only during the call that receives it.
 struct OpmlOutline {
@@ -23,7 +25,7 @@ struct OpmlOutline {
 };
 
 struct OpmlReadOutcome {
-  // Set when the file could not be opened: the system's reason.
+  // Set when the file could not be opened or read: the system's reason.
   QString openError;
   // Set when the document is not well-formed XML: the reader's reason and
   // where it stopped. Outlines before that point were handed over.

@@ -1,5 +1,6 @@
 #include "PlainOpmlReader.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -106,18 +107,30 @@ class Reader {
   }
 
  private:
-  // Moves what is left to the front and reads the next piece after it.
+  // Moves what is left to the front and reads the next piece after it. A
+  // token that did not end in what was read is read again from its start
+  // once more has come, so the piece is at least as long as what is left:
+  // a token of any length is then read again only as often as its length
+  // doubles, and each byte of it a few times in all.
   bool fill() {
     buffer_.erase(0, pos_);
     checked_ -= pos_;
     pos_ = 0;
     if (eof_) return true;
     const std::size_t had = buffer_.size();
-    buffer_.resize(had + kPieceBytes);
-    const qint64 n = device_.read(buffer_.data() + had, kPieceBytes);
-    if (n < 0) return false;
-    buffer_.resize(had + std::size_t(n));
-    eof_ = n == 0;
+    const std::size_t piece = std::max(std::size_t(kPieceBytes), had);
+    buffer_.resize(had + piece);
+    std::size_t got = 0;
+    while (got < piece) {
+      const qint64 n = device_.read(buffer_.data() + had + got, qint64(piece - got));
+      if (n < 0) return false;
+      if (n == 0) {
+        eof_ = true;
+        break;
+      }
+      got += std::size_t(n);
+    }
+    buffer_.resize(had + got);
     const qsizetype upTo =
         checkCharacters(buffer_.data(), qsizetype(checked_), qsizetype(buffer_.size()));
     if (upTo < 0 || (eof_ && std::size_t(upTo) != buffer_.size())) return false;
@@ -272,7 +285,8 @@ class Reader {
 
   // Checks the references in text or a value; with `out`, also writes the
   // text as a reader gives it back: references replaced, and in a value a
-  // literal tab, line feed or carriage return made a space.
+  // literal tab, line feed or carriage return made a space (a carriage
+  // return and line feed together are one line end, so one space).
   static bool references(std::string_view text, std::string *out) {
     if (out && text.find_first_of("&\t\n\r") == std::string_view::npos) {
       out->assign(text);
@@ -285,6 +299,7 @@ class Reader {
       if (out) {
         for (std::size_t k = i; k < plainEnd; ++k) {
           const char c = text[k];
+          if (c == '\r' && k + 1 < plainEnd && text[k + 1] == '\n') continue;
           *out += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
         }
       }

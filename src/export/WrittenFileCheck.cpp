@@ -60,7 +60,7 @@ std::optional<QString> checkWrittenDocument(QIODevice &device, const QString &sh
     ++index;
   };
   // The plain reader takes our own documents; anything it leaves, or finds
-  // fault with, is read again by Qt's, which also says what is wrong.
+  // fault with, is read again by libxml2's, which also says what is wrong.
   OpmlReadOutcome read;
   const std::optional<std::size_t> plain = readPlainOpmlAddresses(
       device, [&](std::string_view address) { compare(textFingerprint(address)); });

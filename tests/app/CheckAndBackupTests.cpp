@@ -132,6 +132,9 @@ TEST(ReadBack, AnExportThatDoesNotReadBackAsWrittenFailsWithSix) {
       {"one outline lost", "<outline ", "<Outline ",
        "was written with 3000 feeds, but reading it back found 2999 feeds"},
       {"broken XML", "xmlUrl=\"https://s/f5\"", "xmlUrl='https://s/f5\"", "no well-formed XML"},
+      // The plain reader leaves it to the full one, which must refuse it too.
+      {"a control character in a name", "htmlUrl=\"https://s/5\"", "htm\x01Url=\"https://s/5\"",
+       "no well-formed XML"},
   };
   for (const Case &c : cases) {
     for (const char *target : {"out.opml", "-"}) {
