@@ -126,12 +126,12 @@ int exportToFile(const fs::path &database, const QByteArray &target, const Expor
   const WrittenFeeds written = pass.written();
   std::move(pass).finish();
   if (auto error = writer.commit()) return writeFailed(writer, *error);
-  sayRepaired(read);
-  secrets.say();
   const QString name = shown(AtomicFile::absoluteName(target));
   // A device or FIFO written in place cannot be read back.
   struct stat node = {};
   if (::stat(target.constData(), &node) != 0 || !S_ISREG(node.st_mode)) {
+    sayRepaired(read);
+    secrets.say();
     printLine(stderr,
               QStringLiteral("%1 written to %2.").arg(feedCountText(written.count()), name));
     return ExitStatus::kOk;
@@ -140,6 +140,9 @@ int exportToFile(const fs::path &database, const QByteArray &target, const Expor
     printLine(stderr, *mismatch);
     return ExitStatus::kNotAsWritten;
   }
+  // What the file holds is worth a word once it is known to hold it.
+  sayRepaired(read);
+  secrets.say();
   printLine(stderr, writtenAndCheckedSentence(written.count(), name));
   return ExitStatus::kOk;
 }

@@ -28,7 +28,8 @@ bool ExportFilter::takes(const FeedRow &row) {
   return true;
 }
 
-void ExportFilter::say() const {
+void ExportFilter::say() {
+  troubles_.finish();
   for (const QString &warning : troubles_.warnings(choices_.importableTitles)) {
     printLine(stderr, warning);
   }

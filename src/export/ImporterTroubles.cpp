@@ -1,6 +1,7 @@
 #include "export/ImporterTroubles.h"
 
 #include <QLocale>
+#include <algorithm>
 
 #include "export/OpmlReading.h"
 
@@ -63,10 +64,7 @@ void ImporterTroubles::add(const FeedRow &row) {
       ++notWeb_;
       troubled = true;
     }
-    if (!addresses_.insert(textFingerprint(address)).second) {
-      ++repeatedAddress_;
-      troubled = true;
-    }
+    addresses_.push_back({textFingerprint(address), std::uint32_t(index)});
   }
   if (row.title) {
     const std::string_view title = *row.title;
@@ -75,12 +73,31 @@ void ImporterTroubles::add(const FeedRow &row) {
       troubled = true;
     }
     const std::string folded = foldedTitle(title);
-    if (!folded.empty() && !titles_.insert(textFingerprint(folded)).second) {
-      ++repeatedTitle_;
-      troubled = true;
-    }
+    if (!folded.empty()) titles_.push_back({textFingerprint(folded), std::uint32_t(index)});
   }
   if (troubled) troubled_.push_back(index);
+  finished_ = false;
+}
+
+void ImporterTroubles::finish() {
+  if (finished_) return;
+  finished_ = true;
+  // Every row after the first of a fingerprint repeats it.
+  auto repeats = [this](std::vector<Seen> &seen) {
+    std::sort(seen.begin(), seen.end());
+    std::size_t count = 0;
+    for (std::size_t i = 1; i < seen.size(); ++i) {
+      if (seen[i].fingerprint == seen[i - 1].fingerprint) {
+        ++count;
+        troubled_.push_back(seen[i].row);
+      }
+    }
+    return count;
+  };
+  repeatedAddress_ = repeats(addresses_);
+  repeatedTitle_ = repeats(titles_);
+  std::sort(troubled_.begin(), troubled_.end());
+  troubled_.erase(std::unique(troubled_.begin(), troubled_.end()), troubled_.end());
 }
 
 std::vector<QString> ImporterTroubles::warnings(bool titlesMadeSafe) const {

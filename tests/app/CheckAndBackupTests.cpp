@@ -167,15 +167,19 @@ TEST(ReadBack, AnExportThatDoesNotReadBackAsWrittenFailsWithSix) {
     EXPECT_TRUE(r.err.contains("reading it back found other bytes than were written"))
         << r.err.toStdString();
   }
-  // Unchanged, the same export is checked and says so, its count grouped
-  // as the locale groups digits.
+  // Unchanged, the same export is checked and says so, its counts grouped
+  // as the locale groups digits (the feeds' titles are all the same).
   QProcessEnvironment english = headless();
   english.insert("LC_ALL", "en_US.UTF-8");
   const Outcome fine = run({"--database", "Feeds", "--export", "out.opml"}, dir.path(), english);
   EXPECT_EQ(fine.exitCode, 0);
   EXPECT_EQ(
       QString::fromUtf8(fine.err),
-      QStringLiteral("3,000 feeds written to %1 and checked.\n").arg(qpath(dir / "out.opml")));
+      QStringLiteral("Warning: 2,999 titles repeat earlier ones (case, punctuation and spaces "
+                     "aside); some readers stop the whole import, or drop those feeds. "
+                     "--importable-titles numbers them.\n"
+                     "3,000 feeds written to %1 and checked.\n")
+          .arg(qpath(dir / "out.opml")));
 }
 
 TEST(BackupOption, WritesOnlyWhatChangedKeepsTheNewestAndSaysWhatChanged) {
@@ -522,4 +526,62 @@ TEST(CompareOption, ListsWhatEachSideLacksAndExitsOneWhileAFeedIsMissing) {
     EXPECT_TRUE(refused.out.isEmpty());
     EXPECT_TRUE(refused.err.startsWith(QByteArray("\"") + bad + "\"")) << refused.err.toStdString();
   }
+}
+
+// Rows that other readers' importers stumble on: the export says so before
+// anyone imports the file, and --importable-titles makes the titles safe.
+TEST(ImporterTroubles, TheExportWarnsOfThemAndImportableTitlesMendTheTitles) {
+  TempDir dir;
+  execSql(dir / "Feeds",
+          std::string(kFeedsSchema) +
+              "INSERT INTO FEEDS (FEED_TITLE, INTERNAL_LINK) VALUES ('Tom & Jerry', 'https://a/f'),"
+              " ('Tom: Jerry', 'https://b/f'), ('Line one' || char(10) || char(9) || 'Line two',"
+              " 'https://c/f'), ('The Verge', 'https://a/f'), ('the verge', 'https://d/f'),"
+              " ('No address', NULL), ('Local', 'file:///home/ann/feed.xml'), ('TOM & JERRY',"
+              " 'https://e/f');");
+  const Outcome plain = run({"--database", "Feeds", "--export", "plain.opml"}, dir.path());
+  EXPECT_EQ(plain.exitCode, 0) << plain.err.toStdString();
+  for (const char *said : {"Warning: 1 feed has no feed address; importers may skip it",
+                           "Warning: 1 feed address does not start with http:// or https://",
+                           "Warning: 1 feed repeats the address of an earlier one",
+                           "Warning: 1 title holds a line break or tab",
+                           "Warning: 3 titles repeat earlier ones", "8 feeds written to"}) {
+    EXPECT_TRUE(plain.err.contains(said)) << said << " in " << plain.err.toStdString();
+  }
+  EXPECT_NE(readFile(dir / "plain.opml").find("text=\"Line one&#10;&#9;Line two\""),
+            std::string::npos);
+
+  for (const QStringList &mode :
+       {QStringList{"--export", "safe.opml"}, QStringList{"--backup", "Backups"}}) {
+    SCOPED_TRACE(mode.join(' ').toStdString());
+    const Outcome safe =
+        run(QStringList{"--database", "Feeds", "--importable-titles"} + mode, dir.path());
+    EXPECT_EQ(safe.exitCode, 0) << safe.err.toStdString();
+    EXPECT_FALSE(safe.err.contains("title holds")) << safe.err.toStdString();
+    EXPECT_TRUE(safe.err.contains("4 titles were made safe for any reader"))
+        << safe.err.toStdString();
+    const std::string document =
+        readFile(dir / (mode[0] == "--export" ? "safe.opml" : "Backups/Orvella Feeds.opml"));
+    const std::string body = document.substr(document.find("<body>\n") + 7);
+    EXPECT_EQ(body,
+              "<outline text=\"Tom &amp; Jerry\" title=\"Tom &amp; Jerry\" type=\"rss\" "
+              "htmlUrl=\"\" xmlUrl=\"https://a/f\"/>\n"
+              "<outline text=\"Tom: Jerry (2)\" title=\"Tom: Jerry (2)\" type=\"rss\" htmlUrl=\"\" "
+              "xmlUrl=\"https://b/f\"/>\n"
+              "<outline text=\"Line one Line two\" title=\"Line one Line two\" type=\"rss\" "
+              "htmlUrl=\"\" xmlUrl=\"https://c/f\"/>\n"
+              "<outline text=\"The Verge\" title=\"The Verge\" type=\"rss\" htmlUrl=\"\" "
+              "xmlUrl=\"https://a/f\"/>\n"
+              "<outline text=\"the verge (2)\" title=\"the verge (2)\" type=\"rss\" htmlUrl=\"\" "
+              "xmlUrl=\"https://d/f\"/>\n"
+              "<outline text=\"No address\" title=\"No address\" type=\"rss\" htmlUrl=\"\" "
+              "xmlUrl=\"\"/>\n"
+              "<outline text=\"Local\" title=\"Local\" type=\"rss\" htmlUrl=\"\" "
+              "xmlUrl=\"file:///home/ann/feed.xml\"/>\n"
+              "<outline text=\"TOM &amp; JERRY (3)\" title=\"TOM &amp; JERRY (3)\" type=\"rss\" "
+              "htmlUrl=\"\" xmlUrl=\"https://e/f\"/>\n"
+              "</body>\n</opml>");
+  }
+  const Outcome alone = run({"--database", "Feeds", "--list", "--importable-titles"}, dir.path());
+  EXPECT_EQ(alone.exitCode, 2);
 }
