@@ -28,8 +28,7 @@ bool ExportFilter::takes(const FeedRow &row) {
   return true;
 }
 
-void ExportFilter::say() {
-  troubles_.finish();
+void ExportFilter::say() const {
   for (const QString &warning : troubles_.warnings(choices_.importableTitles)) {
     printLine(stderr, warning);
   }

@@ -22,7 +22,7 @@ class ExportFilter {
 
   // Says on standard error how many feeds were left out, carry a secret,
   // may hold a key or would trouble an importer; nothing where there is none.
-  void say();
+  void say() const;
 
  private:
   ExportChoices choices_;

@@ -52,6 +52,29 @@ std::string ImporterTroubles::foldedTitle(std::string_view utf8) {
   return kept.toStdString();
 }
 
+std::uint64_t ImporterTroubles::foldedTitleFingerprint(std::string_view utf8) {
+  // FNV-1a over the folded title's bytes, folded on the way where the title
+  // is ASCII; 0 (no fingerprint) for a title without letters or digits.
+  auto fnv = [](std::uint64_t hash, unsigned char b) { return (hash ^ b) * 0x100000001b3ull; };
+  std::uint64_t hash = 0xcbf29ce484222325ull;
+  bool any = false;
+  for (const char c : utf8) {
+    auto b = static_cast<unsigned char>(c);
+    if (b >= 0x80) {
+      const std::string folded = foldedTitle(utf8);
+      hash = 0xcbf29ce484222325ull;
+      for (const char f : folded) hash = fnv(hash, static_cast<unsigned char>(f));
+      return folded.empty() ? 0 : hash | 1;
+    }
+    if (b >= 'A' && b <= 'Z') b = static_cast<unsigned char>(b - 'A' + 'a');
+    if ((b >= 'a' && b <= 'z') || (b >= '0' && b <= '9')) {
+      hash = fnv(hash, b);
+      any = true;
+    }
+  }
+  return any ? hash | 1 : 0;
+}
+
 void ImporterTroubles::add(const FeedRow &row) {
   const std::size_t index = rows_++;
   bool troubled = false;
@@ -64,40 +87,46 @@ void ImporterTroubles::add(const FeedRow &row) {
       ++notWeb_;
       troubled = true;
     }
-    addresses_.push_back({textFingerprint(address), std::uint32_t(index)});
+    if (!addresses_.insert(textFingerprint(address))) {
+      ++repeatedAddress_;
+      troubled = true;
+    }
   }
   if (row.title) {
     const std::string_view title = *row.title;
-    if (title.find_first_of("\n\r\t") != std::string_view::npos) {
+    if (std::any_of(title.begin(), title.end(),
+                    [](char c) { return c == '\n' || c == '\r' || c == '\t'; })) {
       ++titleBreaks_;
       troubled = true;
     }
-    const std::string folded = foldedTitle(title);
-    if (!folded.empty()) titles_.push_back({textFingerprint(folded), std::uint32_t(index)});
+    const std::uint64_t folded = foldedTitleFingerprint(title);
+    if (folded != 0 && !titles_.insert(folded)) {
+      ++repeatedTitle_;
+      troubled = true;
+    }
   }
   if (troubled) troubled_.push_back(index);
-  finished_ = false;
 }
 
-void ImporterTroubles::finish() {
-  if (finished_) return;
-  finished_ = true;
-  // Every row after the first of a fingerprint repeats it.
-  auto repeats = [this](std::vector<Seen> &seen) {
-    std::sort(seen.begin(), seen.end());
-    std::size_t count = 0;
-    for (std::size_t i = 1; i < seen.size(); ++i) {
-      if (seen[i].fingerprint == seen[i - 1].fingerprint) {
-        ++count;
-        troubled_.push_back(seen[i].row);
-      }
+bool ImporterTroubles::FingerprintSet::insert(std::uint64_t fingerprint) {
+  if (fingerprint == 0) fingerprint = 1;  // 0 marks an empty slot
+  if ((used_ + 1) * 2 > slots_.size()) {
+    std::vector<std::uint64_t> old(std::max<std::size_t>(64, slots_.size() * 2), 0);
+    old.swap(slots_);
+    used_ = 0;
+    for (const std::uint64_t kept : old) {
+      if (kept != 0) insert(kept);
     }
-    return count;
-  };
-  repeatedAddress_ = repeats(addresses_);
-  repeatedTitle_ = repeats(titles_);
-  std::sort(troubled_.begin(), troubled_.end());
-  troubled_.erase(std::unique(troubled_.begin(), troubled_.end()), troubled_.end());
+  }
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t at = std::size_t(fingerprint) & mask;; at = (at + 1) & mask) {
+    if (slots_[at] == fingerprint) return false;
+    if (slots_[at] == 0) {
+      slots_[at] = fingerprint;
+      ++used_;
+      return true;
+    }
+  }
 }
 
 std::vector<QString> ImporterTroubles::warnings(bool titlesMadeSafe) const {

@@ -19,9 +19,6 @@ class ImporterTroubles {
  public:
   // Looks at the next feed of the export (the rows in order).
   void add(const FeedRow &row);
-  // Once every feed was added: finds the repeats. The counts and troubled()
-  // are whole only after it.
-  void finish();
   void clear() { *this = ImporterTroubles(); }
 
   std::size_t withoutAddress() const { return withoutAddress_; }
@@ -39,21 +36,25 @@ class ImporterTroubles {
   // A title as it is compared for repeats: letters and digits only, in
   // lower case. Empty for a title with none.
   static std::string foldedTitle(std::string_view utf8);
+  // The fingerprint of foldedTitle(utf8), 0 for an empty one, without
+  // making the string where the title is ASCII.
+  static std::uint64_t foldedTitleFingerprint(std::string_view utf8);
 
  private:
   std::size_t rows_ = 0;
   std::size_t withoutAddress_ = 0, notWeb_ = 0, repeatedAddress_ = 0, titleBreaks_ = 0,
               repeatedTitle_ = 0;
   std::vector<std::size_t> troubled_;
-  // Fingerprints of the addresses and folded titles with their rows: 16
-  // bytes a feed, sorted once at the end, where a set would take 40 or more.
-  struct Seen {
-    std::uint64_t fingerprint;
-    std::uint32_t row;
-    bool operator<(const Seen &other) const {
-      return fingerprint != other.fingerprint ? fingerprint < other.fingerprint : row < other.row;
-    }
+  // Fingerprints of the addresses and folded titles seen, in open
+  // addressing: 16 bytes a feed at most, where a node-based set takes 40.
+  class FingerprintSet {
+   public:
+    // False when the fingerprint was there already.
+    bool insert(std::uint64_t fingerprint);
+
+   private:
+    std::vector<std::uint64_t> slots_;
+    std::size_t used_ = 0;
   };
-  std::vector<Seen> addresses_, titles_;
-  bool finished_ = false;
+  FingerprintSet addresses_, titles_;
 };

@@ -13,6 +13,15 @@ char lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }
 bool isLowerOrDigit(char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); }
 
+// The first of two characters, or npos: one pass, where find_first_of
+// looks the set up again for every character.
+std::size_t findEither(std::string_view text, char a, char b) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == a || text[i] == b) return i;
+  }
+  return std::string_view::npos;
+}
+
 int hexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   c = lower(c);
@@ -57,7 +66,22 @@ bool isOneOf(const std::string &word, std::initializer_list<std::string_view> wo
   return std::find(words.begin(), words.end(), word) != words.end();
 }
 
+// A quick look for the stem of any word namesASecret() takes, so that the
+// common names (id, page, format) are passed over without splitting them.
+bool mightNameASecret(std::string_view name) {
+  static constexpr std::string_view kStems[] = {"pass",    "pwd",   "secret",  "cred",
+                                                "sig",     "auth",  "session", "jwt",
+                                                "private", "token", "key",     "apikey"};
+  std::string lowered(name.size(), ' ');
+  for (std::size_t i = 0; i < name.size(); ++i) lowered[i] = lower(name[i]);
+  for (const std::string_view stem : kStems) {
+    if (lowered.find(stem) != std::string::npos) return true;
+  }
+  return false;
+}
+
 bool namesASecret(const std::string &name) {
+  if (!mightNameASecret(name)) return false;
   const std::vector<std::string> words = wordsOf(name);
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::string &word = words[i];
@@ -85,7 +109,7 @@ bool namesASecret(const std::string &name) {
 // Whether a list of name=value parameters names a secret with a value.
 bool parametersCarrySecret(std::string_view parameters) {
   while (!parameters.empty()) {
-    const std::size_t end = parameters.find_first_of("&;");
+    const std::size_t end = findEither(parameters, '&', ';');
     const std::string_view parameter = parameters.substr(0, end);
     const std::size_t equals = parameter.find('=');
     if (equals != std::string_view::npos && equals + 1 < parameter.size() &&
@@ -130,8 +154,13 @@ Parts partsOf(std::string_view address) {
 // numbers joined with '-' or '_' (each piece is judged alone).
 bool looksLikeKey(std::string_view segment) {
   while (!segment.empty()) {
-    const std::size_t end = segment.find_first_of("-_");
+    const std::size_t end = findEither(segment, '-', '_');
     const std::string_view piece = segment.substr(0, end);
+    if (piece.size() < 16) {
+      if (end == std::string_view::npos) break;
+      segment.remove_prefix(end + 1);
+      continue;
+    }
     std::size_t letters = 0, digits = 0, changes = 0;
     bool plain = true;
     for (std::size_t i = 0; i < piece.size() && plain; ++i) {
@@ -155,6 +184,11 @@ bool looksLikeKey(std::string_view segment) {
 }  // namespace
 
 bool carriesSecret(std::string_view address) {
+  // Most addresses have no user, query or fragment: nothing to look at.
+  if (address.find('?') == std::string_view::npos && address.find('@') == std::string_view::npos &&
+      address.find('#') == std::string_view::npos) {
+    return false;
+  }
   const Parts parts = partsOf(address);
   if (!parts.valid) return false;
   // A user part before an '@' is a name, with or without a password.
