@@ -439,6 +439,10 @@
         <source>"%1" holds no feeds, so nothing can be compared. Check that it is the other reader's export of its subscriptions.</source>
         <translation>„%1“ enthält keine Feeds, daher gibt es nichts zu vergleichen. Prüfen Sie, ob es der Export der Abonnements des anderen Feedreaders ist.</translation>
     </message>
+    <message>
+        <source>Feeds that some readers cannot import: %1 (missing or repeated addresses, line breaks in titles, or repeated titles).</source>
+        <translation>Feeds, die manche Feedreader nicht importieren können: %1 (fehlende oder doppelte Adressen, Zeilenumbrüche in Titeln oder doppelte Titel).</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

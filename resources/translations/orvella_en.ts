@@ -439,6 +439,10 @@
         <source>"%1" holds no feeds, so nothing can be compared. Check that it is the other reader's export of its subscriptions.</source>
         <translation>"%1" holds no feeds, so nothing can be compared. Check that it is the other reader's export of its subscriptions.</translation>
     </message>
+    <message>
+        <source>Feeds that some readers cannot import: %1 (missing or repeated addresses, line breaks in titles, or repeated titles).</source>
+        <translation>Feeds that some readers cannot import: %1 (missing or repeated addresses, line breaks in titles, or repeated titles).</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

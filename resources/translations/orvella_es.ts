@@ -439,6 +439,10 @@
         <source>"%1" holds no feeds, so nothing can be compared. Check that it is the other reader's export of its subscriptions.</source>
         <translation>«%1» no contiene fuentes, así que no hay nada que comparar. Compruebe que sea la exportación de las suscripciones del otro lector.</translation>
     </message>
+    <message>
+        <source>Feeds that some readers cannot import: %1 (missing or repeated addresses, line breaks in titles, or repeated titles).</source>
+        <translation>Fuentes que algunos lectores no pueden importar: %1 (direcciones que faltan o se repiten, saltos de línea en los títulos o títulos repetidos).</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

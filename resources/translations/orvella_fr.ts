@@ -439,6 +439,10 @@
         <source>"%1" holds no feeds, so nothing can be compared. Check that it is the other reader's export of its subscriptions.</source>
         <translation>« %1 » ne contient aucun flux ; il n’y a donc rien à comparer. Vérifiez qu’il s’agit bien de l’export des abonnements de l’autre lecteur.</translation>
     </message>
+    <message>
+        <source>Feeds that some readers cannot import: %1 (missing or repeated addresses, line breaks in titles, or repeated titles).</source>
+        <translation>Flux que certains lecteurs ne peuvent pas importer : %1 (adresses manquantes ou répétées, sauts de ligne dans les titres, ou titres répétés).</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -439,6 +439,10 @@
         <source>"%1" holds no feeds, so nothing can be compared. Check that it is the other reader's export of its subscriptions.</source>
         <translation>«%1» non contiene feed, quindi non c’è niente da confrontare. Controlla che sia l’esportazione delle iscrizioni dell’altro lettore.</translation>
     </message>
+    <message>
+        <source>Feeds that some readers cannot import: %1 (missing or repeated addresses, line breaks in titles, or repeated titles).</source>
+        <translation>Feed che alcuni lettori non riescono a importare: %1 (indirizzi mancanti o ripetuti, a capo nei titoli o titoli ripetuti).</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

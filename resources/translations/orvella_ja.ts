@@ -439,6 +439,10 @@
         <source>"%1" holds no feeds, so nothing can be compared. Check that it is the other reader's export of its subscriptions.</source>
         <translation>「%1」にはフィードがないため、比較するものがありません。ほかのリーダーの購読を書き出したファイルか確かめてください。</translation>
     </message>
+    <message>
+        <source>Feeds that some readers cannot import: %1 (missing or repeated addresses, line breaks in titles, or repeated titles).</source>
+        <translation>一部のリーダーが読み込めないフィード: %1 件 (アドレスがない、または重複している、タイトルに改行がある、タイトルが重複している)。</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

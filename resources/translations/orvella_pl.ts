@@ -439,6 +439,10 @@
         <source>"%1" holds no feeds, so nothing can be compared. Check that it is the other reader's export of its subscriptions.</source>
         <translation>„%1” nie zawiera kanałów, więc nie ma czego porównać. Sprawdź, czy to eksport subskrypcji innego czytnika.</translation>
     </message>
+    <message>
+        <source>Feeds that some readers cannot import: %1 (missing or repeated addresses, line breaks in titles, or repeated titles).</source>
+        <translation>Kanały, których niektóre czytniki nie zaimportują: %1 (brakujące lub powtórzone adresy, podziały wierszy w tytułach albo powtórzone tytuły).</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -439,6 +439,10 @@
         <source>"%1" holds no feeds, so nothing can be compared. Check that it is the other reader's export of its subscriptions.</source>
         <translation>“%1” não contém feeds, por isso não há nada a comparar. Verifique se é a exportação das assinaturas do outro leitor.</translation>
     </message>
+    <message>
+        <source>Feeds that some readers cannot import: %1 (missing or repeated addresses, line breaks in titles, or repeated titles).</source>
+        <translation>Feeds que alguns leitores não conseguem importar: %1 (endereços ausentes ou repetidos, quebras de linha nos títulos ou títulos repetidos).</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -439,6 +439,10 @@
         <source>"%1" holds no feeds, so nothing can be compared. Check that it is the other reader's export of its subscriptions.</source>
         <translation>«%1» не містить стрічок, тому немає чого порівнювати. Перевірте, чи це експорт підписок іншої програми для читання стрічок.</translation>
     </message>
+    <message>
+        <source>Feeds that some readers cannot import: %1 (missing or repeated addresses, line breaks in titles, or repeated titles).</source>
+        <translation>Стрічки, які деякі програми для читання стрічок не можуть імпортувати: %1 (відсутні або повторені адреси, розриви рядків у назвах чи повторені назви).</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -15,6 +15,7 @@
 #include "export/CXExportListDelegate.h"
 #include "export/CXProgressIndicator.h"
 #include "export/FeedFilter.h"
+#include "export/ImporterTroubles.h"
 #include "export/ReadOutcomeNotice.h"
 #include "export/SecretAddresses.h"
 #include "platform/Localized.h"
@@ -163,6 +164,23 @@ void CXExportListVC::makeSecretAddressBar() {
   auto *list = static_cast<QBoxLayout *>(view_->layout());
   list->insertWidget(list->indexOf(ui_->readWarningLabel) + 1, secretBar_);
   secretBar_->hide();
+  // Feeds that other readers' importers stumble on, below it.
+  troubleBar_ = new QWidget(view_);
+  troubleBar_->setObjectName(QStringLiteral("importerTroubleBar"));
+  auto *troubleRow = new QHBoxLayout(troubleBar_);
+  troubleRow->setContentsMargins(14, 4, 14, 4);
+  troubleLabel_ = new QLabel(troubleBar_);
+  troubleLabel_->setObjectName(QStringLiteral("importerTroubleLabel"));
+  troubleLabel_->setWordWrap(true);
+  troubleLabel_->setTextFormat(Qt::PlainText);
+  untickTroubles_ = new CXButton(text("Untick Them"), troubleBar_);
+  untickTroubles_->setObjectName(QStringLiteral("untickTroublesButton"));
+  troubleRow->addWidget(troubleLabel_, 1);
+  troubleRow->addWidget(untickTroubles_, 0, Qt::AlignVCenter);
+  list->insertWidget(list->indexOf(secretBar_) + 1, troubleBar_);
+  troubleBar_->hide();
+  connect(untickTroubles_, &QAbstractButton::clicked, this,
+          [this] { exportTableView()->deselectRowIndexes(troubleRows_); });
   // The outcome of a comparison with another reader's export, above it.
   comparisonLabel_ = new QLabel(view_);
   comparisonLabel_->setObjectName(QStringLiteral("comparisonLabel"));
@@ -204,6 +222,22 @@ FeedListComparison CXExportListVC::tickFeedsMissingFrom(const QString &path) {
                      locale.toString(qulonglong(addresses.size())), name));
   comparisonLabel_->show();
   return comparison;
+}
+
+void CXExportListVC::findImporterTroubles() {
+  troubleRows_.clear();
+  const FeedRowTable &feeds = feedsOrNone();
+  ImporterTroubles troubles;
+  for (std::size_t k = 0; k < feeds.size(); ++k) troubles.add(feeds.row(k));
+  for (const std::size_t k : troubles.troubled()) troubleRows_.append(int(2 * k));
+  if (troubleRows_.isEmpty()) {
+    troubleBar_->hide();
+    return;
+  }
+  troubleLabel_->setText(text("Feeds that some readers cannot import: %1 (missing or repeated "
+                              "addresses, line breaks in titles, or repeated titles).")
+                             .arg(QLocale().toString(qulonglong(troubleRows_.size()))));
+  troubleBar_->show();
 }
 
 void CXExportListVC::findSecretAddresses() {
@@ -381,6 +415,7 @@ void CXExportListVC::showReadFailure(const QString &placeholder, bool offerTryAg
   exportTableView()->setPlaceholderText(placeholder);
   disableAllButtons();
   secretBar_->hide();
+  troubleBar_->hide();
   ui_->retryBar->setVisible(offerTryAgain);
   setLoadState(state);
   updateCountLabel();
@@ -414,6 +449,7 @@ void CXExportListVC::feedsArrived(FeedRowTable feeds) {
   // New feeds: a filter typed meanwhile applies to them.
   filter_.reset();
   findSecretAddresses();
+  findImporterTroubles();
   if (comparisonLabel_) comparisonLabel_->hide();  // it spoke of other feeds
   if (filterField_) filterField_->setEnabled(feedsCount() > 0);
   if (filterField_ && !filterField_->text().isEmpty()) applyFilter();

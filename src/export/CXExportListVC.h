@@ -104,6 +104,11 @@ class CXExportListVC : public QObject {
   // changes nothing: the answer's problem says why.
   FeedListComparison tickFeedsMissingFrom(const QString &path);
   QLabel *comparisonLabel() const { return comparisonLabel_; }
+  // The line above the list that says how many feeds other readers'
+  // importers would stumble on (ImporterTroubles), with a button that
+  // unticks them.
+  QWidget *importerTroubleBar() const { return troubleBar_; }
+  CXButton *untickTroublesButton() const { return untickTroubles_; }
 
   // False when the read stopped part-way: the list holds only the feeds
   // before the failure. readWarning() then says so, and why.
@@ -162,6 +167,7 @@ class CXExportListVC : public QObject {
   const FeedRowTable &feedsOrNone() const;
   void makeSecretAddressBar();
   void findSecretAddresses();
+  void findImporterTroubles();
   void makeFilterField();
   void setLoadState(LoadState state);
   void disableAllButtons();
@@ -187,6 +193,10 @@ class CXExportListVC : public QObject {
   QLineEdit *filterField_ = nullptr;
   std::unique_ptr<FeedFilter> filter_;  // made at the first text typed, for the feeds shown
   QLabel *comparisonLabel_ = nullptr;
+  QWidget *troubleBar_ = nullptr;
+  QLabel *troubleLabel_ = nullptr;
+  CXButton *untickTroubles_ = nullptr;
+  QList<int> troubleRows_;
   QWidget *secretBar_ = nullptr;
   QLabel *secretLabel_ = nullptr;
   CXButton *untickSecrets_ = nullptr;

@@ -403,6 +403,27 @@ TEST_F(ExportWindow, ExportWritesTheTickedFeedsAndShowsTheCompletionView) {
 // The window's compare with another reader's export ticks exactly the feeds
 // it lacks, says how many, and leaves everything as it was for a file that
 // cannot be compared.
+// Feeds that other readers' importers stumble on are told above the list
+// before anything is exported; Untick Them leaves them out.
+TEST_F(ExportWindow, ALineTellsOfFeedsImportersStumbleOnAndUntickThemUnticksThose) {
+  open({{"Plain", "https://plain.example", "https://plain.example/rss"},
+        {"Tom & Jerry", "", "https://a.example/rss"},
+        {"Tom: Jerry", "", "https://b.example/rss"},
+        {"Two\nlines", "", "https://c.example/rss"},
+        {"Again", "", "https://plain.example/rss"},
+        {"No address", "https://d.example", std::nullopt}});
+  ASSERT_TRUE(part("importerTroubleBar")->isVisible());
+  EXPECT_EQ(part<QLabel>("importerTroubleLabel")->text(),
+            "Feeds that some readers cannot import: 4 (missing or repeated addresses, line "
+            "breaks in titles, or repeated titles).");
+  list()->untickTroublesButton()->click();
+  EXPECT_EQ(list()->selectedFeeds(), (QList<int>{0, 2}));
+
+  wc = std::make_unique<CXExportDocumentWC>(&storage);
+  open({{"Plain", "https://plain.example", "https://plain.example/rss"}}, "Other");
+  EXPECT_FALSE(part("importerTroubleBar")->isVisible());
+}
+
 TEST_F(ExportWindow, ComparingWithAnotherReadersExportTicksWhatItLacks) {
   open(readerdb::numbered(5));
   emit wc->menu()->aboutToShow();
