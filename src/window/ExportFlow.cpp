@@ -76,9 +76,8 @@ void ExportFlow::write(CXExportListVC &list) {
   if (path) {
     // The same guard as the command line's: never the reader's own files, and
     // never a wait on a pipe that nobody reads.
-    const auto database = store_.databasePath();
     AtomicFile::Options options =
-        database ? sparingDatabaseFiles(*database) : AtomicFile::Options();
+        sparingDatabaseFiles(store_.databasePath().value_or(std::filesystem::path()));
     options.mayWait = false;
     if (const std::optional<Sentence> error = AtomicFile::write(*path, document, options)) {
       failure = localized(*error);

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDateTime>
 #include <QProcess>
 #include <QSet>
 #include <QXmlStreamReader>
@@ -106,6 +107,144 @@ TEST(ExportSafety, NoSpellingOfTheReadersFilesIsATarget) {
   EXPECT_EQ(contentsOf(dir.path()), before);
   const Outcome list = run({"--database", "Feeds", "--list"}, dir.path());
   EXPECT_EQ(list.out.count('\n'), 310) << "the log's rows are all still there";
+}
+
+namespace {
+
+// A machine whose reader keeps its database under the test's own folder:
+// HOME is there, and XDG_DATA_HOME is not set.
+struct ReaderHome {
+  explicit ReaderHome(const fs::path &home)
+      : documents(home / ".local" / "share" / "QM4T8ZK2WR.com.Corvanex.Orvella" / "Documents") {
+    fs::create_directories(documents);
+    fs::copy_file(kSample.toStdString(), documents / "Feeds");
+    env.remove("XDG_DATA_HOME");
+    env.insert("HOME", qpath(home));
+  }
+  fs::path database() const { return documents / "Feeds"; }
+
+  fs::path documents;
+  QProcessEnvironment env = headless();
+};
+
+// Runs the program with args in a mount namespace of its own, where folder
+// `from` is also seen at `to`; exit status 77 where no namespace can be made.
+Outcome runWithBindMount(const fs::path &from, const fs::path &to, const QStringList &args,
+                         const fs::path &workingDir, const QProcessEnvironment &env) {
+  QProcess process;
+  process.setProcessEnvironment(env);
+  process.setWorkingDirectory(qpath(workingDir));
+  process.start(
+      "unshare",
+      QStringList{"-m", "sh", "-c", "mount --bind \"$1\" \"$2\" || exit 77; shift 2; exec \"$@\"",
+                  "sh", qpath(from), qpath(to), qEnvironmentVariable("ORVELLA_BINARY")} +
+          args);
+  EXPECT_TRUE(process.waitForFinished(60'000));
+  return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+}  // namespace
+
+// A copy of the database is read, and the reader's own database, or the
+// copy's own files, are reached by some other name than the one the guard
+// knows: each is refused and nothing of the reader's changes or appears.
+TEST(ExportSafety, NoOtherNameOfTheReadersOwnDatabaseIsATarget) {
+  TempDir dir;
+  const ReaderHome reader(dir / "home");
+  fs::create_directory(dir / "copy");
+  fs::copy_file(kSample.toStdString(), dir / "copy" / "Feeds");
+  fs::create_directory(reader.documents / "sub");
+  // Names that lead to the reader's database.
+  fs::create_hard_link(reader.database(), dir / "hard.opml");
+  fs::create_symlink(reader.database(), dir / "direct.opml");
+  fs::create_symlink("chain-2.opml", dir / "chain-1.opml");
+  fs::create_symlink(dir / "chain-3.opml", dir / "chain-2.opml");
+  fs::create_symlink(reader.database(), dir / "chain-3.opml");
+  fs::create_symlink(reader.documents / "sub", dir / "linked-sub");
+  fs::create_directory(dir / "alias");
+  const auto before = contentsOf(reader.documents);
+  const std::string copy = readFile(dir / "copy" / "Feeds");
+
+  struct Case {
+    const char *what;
+    QString target;
+    std::function<void()> inChild;
+  };
+  const Case cases[] = {
+      {"its own name", qpath(reader.database()), nullptr},
+      {"a hard link", "hard.opml", nullptr},
+      {"a link", "direct.opml", nullptr},
+      {"a chain of links", "chain-1.opml", nullptr},
+      {".. through a linked folder", "linked-sub/../Feeds", nullptr},
+      {"a log that does not exist yet, through a linked folder", "linked-sub/../Feeds-wal",
+       nullptr},
+      {"/proc/self/fd/N", "/proc/self/fd/7",
+       [file = reader.database()] {
+         const int fd = ::open(file.c_str(), O_RDWR);
+         if (fd < 0 || ::dup2(fd, 7) < 0) _exit(98);
+       }},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.what);
+    const Outcome r =
+        run({"--database", "copy/Feeds", "--export", c.target}, dir.path(), reader.env, c.inChild);
+    EXPECT_EQ(r.exitCode, 2) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("the reader's database")) << r.err.toStdString();
+  }
+
+  // A bind mount of the reader's folder, and of the copy's: the database and
+  // the side files that do not exist yet.
+  struct Mounted {
+    fs::path folder;
+    const char *name;
+  };
+  for (const Mounted &m :
+       {Mounted{reader.documents, "Feeds"}, Mounted{reader.documents, "Feeds-wal"},
+        Mounted{reader.documents, "Feeds-journal"}, Mounted{dir / "copy", "Feeds-wal"},
+        Mounted{dir / "copy", "Feeds-journal"}}) {
+    SCOPED_TRACE(m.folder.string() + " " + m.name);
+    const Outcome r =
+        runWithBindMount(m.folder, dir / "alias",
+                         {"--database", "copy/Feeds", "--export", qpath(dir / "alias" / m.name)},
+                         dir.path(), reader.env);
+    if (r.exitCode == 77) GTEST_SKIP() << "no mount namespace here: " << r.err.toStdString();
+    EXPECT_EQ(r.exitCode, 2) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("the reader's database")) << r.err.toStdString();
+  }
+  EXPECT_EQ(contentsOf(reader.documents), before);
+  EXPECT_EQ(namesIn(dir / "copy"), std::vector<std::string>{"Feeds"});
+  EXPECT_EQ(readFile(dir / "copy" / "Feeds"), copy);
+}
+
+// The backup's own file name leads to the reader's database: a link or a
+// hard link under every name the next minute's backup may take.
+TEST(ExportSafety, TheBackupIsNeverWrittenOntoTheReadersOwnDatabase) {
+  TempDir dir;
+  const ReaderHome reader(dir / "home");
+  fs::create_directory(dir / "copy");
+  fs::copy_file(kSample.toStdString(), dir / "copy" / "Feeds");
+  const auto before = contentsOf(reader.documents);
+  for (const char *kind : {"link", "hard link"}) {
+    SCOPED_TRACE(kind);
+    const fs::path backups = dir / (std::string(kind) + "s");
+    fs::create_directory(backups);
+    const QDateTime now = QDateTime::currentDateTime();
+    for (int second = -2; second < 90; ++second) {
+      const fs::path name =
+          backups / ("Orvella Feeds " +
+                     now.addSecs(second).toString("yyyy-MM-dd HHmmss").toStdString() + ".opml");
+      if (std::string_view(kind) == "link") {
+        fs::create_symlink(reader.database(), name);
+      } else {
+        fs::create_hard_link(reader.database(), name);
+      }
+    }
+    const Outcome r =
+        run({"--database", "copy/Feeds", "--backup", qpath(backups)}, dir.path(), reader.env);
+    EXPECT_EQ(r.exitCode, 2) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("the reader's database")) << r.err.toStdString();
+    EXPECT_EQ(contentsOf(reader.documents), before);
+  }
 }
 
 TEST(ExportSafety, FilesTheUserMayNotWriteAreNotReplaced) {
