@@ -12,13 +12,20 @@
 //                                      in rollback-journal mode
 //   store_sqlite_writer DB rewrite-wal-exclusive   the same in WAL mode with
 //                                      locking_mode=EXCLUSIVE
+//   store_sqlite_writer DB rewrite-wal-no-index    the same, a generation
+//                                      ("Gen 1 <random>") on a connection of
+//                                      its own, checkpointed into the database
+//                                      file; the log stays between
+//                                      generations and no -shm index is made
 //
 // Prints "ready" once the state is in place, then waits for stdin to close.
 #include <sqlite3.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -69,6 +76,28 @@ int main(int argc, char **argv) {
         std::printf("ready\n");
         std::fflush(stdout);
       }
+    }
+  } else if (mode == "rewrite-wal-no-index") {
+    sqlite3_close(db);
+    for (long generation = 1;; ++generation) {
+      // Exclusive locking keeps the log's index in memory, and a connection
+      // closed without a checkpoint leaves the log: between two generations
+      // the database has a log with frames and no index, and no lock.
+      if (sqlite3_open(argv[1], &db) != SQLITE_OK) return 2;
+      sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+      sqlite3_busy_timeout(db, 20000);
+      run(db,
+          "PRAGMA locking_mode=EXCLUSIVE; PRAGMA journal_mode=WAL; PRAGMA synchronous=OFF;"
+          " PRAGMA wal_autocheckpoint=0;");
+      run(db, "UPDATE FEEDS SET FEED_TITLE = 'Gen " + std::to_string(generation) +
+                  " ' || hex(randomblob(100));");
+      run(db, "PRAGMA wal_checkpoint(PASSIVE);");
+      sqlite3_close(db);
+      if (generation == 1) {
+        std::printf("ready\n");
+        std::fflush(stdout);
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
   } else {
     std::fprintf(stderr, "unknown mode %s\n", mode.c_str());
