@@ -247,6 +247,26 @@ TEST(ExportSafety, TheBackupIsNeverWrittenOntoTheReadersOwnDatabase) {
   }
 }
 
+// --keep removes only the program's own backups: files of the same shape
+// under another name stay, whatever their place in the folder's order.
+TEST(BackupSafety, OnlyTheProgramsOwnBackupsAreRemoved) {
+  TempDir dir;
+  const fs::path backups = dir / "backups";
+  fs::create_directory(backups);
+  writeFile(backups / "Orvella Feeds 2020-01-01 000000.opml", "an older backup");
+  const std::vector<std::string> strangers = {"Another Feeds 2020-01-01 000000.opml",
+                                              "Someone Feeds 2020-01-01 000000.opml",
+                                              "orvella feeds 2020-01-01 000000.opml"};
+  for (const std::string &name : strangers) writeFile(backups / name, "mine");
+  const Outcome r = run({"--database", kSample, "--backup", qpath(backups), "--keep", "1"});
+  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_TRUE(r.err.contains("Removed 1 older backup, keeping the newest 1."))
+      << r.err.toStdString();
+  EXPECT_FALSE(fs::exists(backups / "Orvella Feeds 2020-01-01 000000.opml"));
+  for (const std::string &name : strangers) EXPECT_EQ(readFile(backups / name), "mine") << name;
+  EXPECT_EQ(namesIn(backups).size(), strangers.size() + 1);
+}
+
 TEST(ExportSafety, FilesTheUserMayNotWriteAreNotReplaced) {
   TempDir dir;
   fs::copy_file(kSample.toStdString(), dir / "Feeds");
