@@ -9,15 +9,15 @@
 #   ./scripts/mutants.sh fdatasync  # those whose name holds a word
 #
 # Run it before a safety rule changes, not in CI: it takes minutes. The copy
-# and its build folder stay in $ORVELLA_MUTANTS_DIR (default
-# /tmp/orvella-mutants) and ccache keeps compiler outputs, so a later run
-# and each mutant only compile what changed. Every mutation must apply
+# and its build folder stay in $ORVELLA_MUTANTS_DIR (default build-mutants/,
+# not under /tmp, which a test mounts over) and ccache keeps compiler
+# outputs, so a later run and each mutant only compile what changed. Every mutation must apply
 # exactly once: one that no longer matches the code stops the script, so the
 # list stays in step with the code. Exits 1 when a mutation survived.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-work=${ORVELLA_MUTANTS_DIR:-/tmp/orvella-mutants}
+work=${ORVELLA_MUTANTS_DIR:-$root/build-mutants}
 tree=$work/tree
 only=${1:-}
 jobs=${ORVELLA_MUTANTS_JOBS:-2}
