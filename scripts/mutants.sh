@@ -68,6 +68,13 @@ to: for (std::string &name : std::vector<std::string>()) {
 build: command_line_tests window_tests
 tests: ^ExportSafety\.(NoOtherName|TheBackupIsNever)|^ExportWindow\.ALinkToTheReaders
 ----
+name: standard output onto the reader's own database
+file: src/app/Reports.cpp
+from: if (AtomicFile::isAnyOf(STDOUT_FILENO, readersDatabaseFileNames())) {
+to: if (false && AtomicFile::isAnyOf(STDOUT_FILENO, readersDatabaseFileNames())) {
+build: command_line_tests
+tests: ^ExportSafety\.NoOtherName
+----
 name: shared lock during the private copy never taken
 file: src/store/PrivateCopy.cpp
 from: if (!takeSharedLock(locked.get(), lockWait)) return fail(Failure::Locked);

@@ -191,6 +191,14 @@ TEST(ExportSafety, NoOtherNameOfTheReadersOwnDatabaseIsATarget) {
     EXPECT_EQ(r.exitCode, 2) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains("the reader's database")) << r.err.toStdString();
   }
+  // Standard output that a redirection opened on the reader's database.
+  for (const QStringList &mode : {QStringList{"--export", "-"}, QStringList{"--list"}}) {
+    SCOPED_TRACE(mode.join(' ').toStdString());
+    const Outcome r = run(QStringList{"--database", "copy/Feeds"} + mode, dir.path(), reader.env,
+                          stdoutOnto(reader.database()));
+    EXPECT_EQ(r.exitCode, 2) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("Standard output is the reader's database")) << r.err.toStdString();
+  }
 
   // A bind mount of the reader's folder, and of the copy's: the database and
   // the side files that do not exist yet.
