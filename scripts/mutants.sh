@@ -215,7 +215,19 @@ PY
 echo "Copying the working tree to $tree"
 mkdir -p "$tree"
 (cd "$root" && git ls-files -z --cached --others --exclude-standard) | sort -z >"$work/files"
-(cd "$root" && tar --null -T "$work/files" -cf -) | tar -xf - -C "$tree"
+# Only files whose bytes differ are written, with the time of copying: a file
+# keeping its time from the working tree could be older than an output
+# built from an earlier copy, which the build would then take as current.
+rm -rf "$work/incoming"
+mkdir -p "$work/incoming"
+(cd "$root" && tar --null -T "$work/files" -cf -) | tar -xf - -C "$work/incoming"
+(cd "$work/incoming" && find . -type f -printf '%P\0') | while IFS= read -r -d '' name; do
+  if ! cmp -s "$work/incoming/$name" "$tree/$name"; then
+    mkdir -p "$(dirname "$tree/$name")"
+    cp "$work/incoming/$name" "$tree/$name"
+  fi
+done
+rm -rf "$work/incoming"
 # What the working tree no longer has goes from the copy too (the build
 # picks up every source file of a folder). The build folder stays, at the
 # same place relative to the sources as in the working tree, so that ccache
