@@ -224,17 +224,18 @@ TEST(ExportSafety, NoOtherNameOfTheReadersOwnDatabaseIsATarget) {
   EXPECT_EQ(readFile(dir / "copy" / "Feeds"), copy);
 }
 
-// The backup's own file name leads to the reader's database: a link or a
-// hard link under every name the next minute's backup may take.
+// The backup's own file name leads to the reader's database: a link, a chain
+// of links or a hard link under every name the next minute's backup may take.
 TEST(ExportSafety, TheBackupIsNeverWrittenOntoTheReadersOwnDatabase) {
   TempDir dir;
   const ReaderHome reader(dir / "home");
   fs::create_directory(dir / "copy");
   fs::copy_file(kSample.toStdString(), dir / "copy" / "Feeds");
   const auto before = contentsOf(reader.documents);
-  for (const char *kind : {"link", "hard link"}) {
+  fs::create_symlink(reader.database(), dir / "chain-end");
+  for (const char *kind : {"link", "chain of links", "hard link"}) {
     SCOPED_TRACE(kind);
-    const fs::path backups = dir / (std::string(kind) + "s");
+    const fs::path backups = dir / (std::string(kind) + " folder");
     fs::create_directory(backups);
     const QDateTime now = QDateTime::currentDateTime();
     for (int second = -2; second < 90; ++second) {
@@ -243,6 +244,8 @@ TEST(ExportSafety, TheBackupIsNeverWrittenOntoTheReadersOwnDatabase) {
                      now.addSecs(second).toString("yyyy-MM-dd HHmmss").toStdString() + ".opml");
       if (std::string_view(kind) == "link") {
         fs::create_symlink(reader.database(), name);
+      } else if (std::string_view(kind) == "chain of links") {
+        fs::create_symlink(dir / "chain-end", name);
       } else {
         fs::create_hard_link(reader.database(), name);
       }
