@@ -279,7 +279,7 @@ for record in "${selected[@]}"; do
   echo "Mutation: $name"
   cp "$file" "$work/original"
   replace_once "$file" "$from" "$to"
-  log="$work/$(echo "$name" | tr -c 'A-Za-z0-9\n' '-').log"
+  log="$work/mutant-$((${#table[@]} + 1)).log"
   # shellcheck disable=SC2086
   if ! cmake --build build -j"$jobs" --target $build >"$log" 2>&1; then
     cp "$work/original" "$file"  # a new time stamp: the original is built again
@@ -295,14 +295,15 @@ for record in "${selected[@]}"; do
   fi
   ran=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$log" | tail -1)
   cp "$work/original" "$file"
-  table+=("$(printf '%-52s | %-34s | %5s | %s' "$name" "$file" "${ran:-0}" "$result")")
+  table+=("$(printf '%-52s | %-34s | %5s | %-8s | %s' "$name" "$file" "${ran:-0}" "$result" \
+    "${log#"$work"/}")")
 done
 
 # The tree as it was, so that the next run starts from built originals.
 # shellcheck disable=SC2086
 cmake --build build -j"$jobs" --target $targets >"$work/build.log" 2>&1 || true
 
-printf '\n%-52s | %-34s | %5s | %s\n' mutation file tests result
+printf '\n%-52s | %-34s | %5s | %-8s | %s\n' mutation file tests result log
 printf '%s\n' "${table[@]}"
 echo
 echo "${#selected[@]} mutations, $survived survived (logs in $work)"
