@@ -12,6 +12,11 @@
 //                                      in rollback-journal mode
 //   store_sqlite_writer DB rewrite-wal-exclusive   the same in WAL mode with
 //                                      locking_mode=EXCLUSIVE
+//   store_sqlite_writer DB rewrite-wal-reopening   set every title to "Gen-0"
+//                                      and "Gen-1" in turn in WAL mode, each on
+//                                      a connection of its own: its close
+//                                      writes the log into the database file
+//                                      and removes it
 //   store_sqlite_writer DB checkpoint A B   write the database file over with
 //                                      the database files A and B in turn,
 //                                      page by page under SQLite's exclusive
@@ -125,6 +130,20 @@ int main(int argc, char **argv) {
         std::fflush(stdout);
       }
       std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+  } else if (mode == "rewrite-wal-reopening") {
+    sqlite3_close(db);
+    for (long generation = 1;; ++generation) {
+      if (sqlite3_open(argv[1], &db) != SQLITE_OK) return 2;
+      sqlite3_busy_timeout(db, 20000);
+      run(db, "PRAGMA journal_mode=WAL;");
+      run(db, "UPDATE FEEDS SET FEED_TITLE = 'Gen-" + std::to_string(generation % 2) + "';");
+      sqlite3_close(db);
+      if (generation == 1) {
+        std::printf("ready\n");
+        std::fflush(stdout);
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
   } else if (mode == "checkpoint" && argc > 4) {
     // Every descriptor of ours on the file must stay open: closing any of
