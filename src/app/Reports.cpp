@@ -28,9 +28,16 @@ int writeFailed(const AtomicFile::Writer &writer, const Sentence &reason) {
 }
 
 bool stdoutIsTheDatabase(const std::filesystem::path &database) {
-  if (!AtomicFile::isAnyOf(STDOUT_FILENO, databaseFileNames(database))) return false;
-  printLine(stderr, QStringLiteral("Standard output is the database \"%1\" or one of its files. "
-                                   "Send the output to another file.")
-                        .arg(QFile::decodeName(database.c_str())));
-  return true;
+  if (AtomicFile::isAnyOf(STDOUT_FILENO, databaseFileNames(database))) {
+    printLine(stderr, QStringLiteral("Standard output is the database \"%1\" or one of its files. "
+                                     "Send the output to another file.")
+                          .arg(QFile::decodeName(database.c_str())));
+    return true;
+  }
+  if (AtomicFile::isAnyOf(STDOUT_FILENO, readersDatabaseFileNames())) {
+    printLine(stderr, QStringLiteral("Standard output is the reader's database or one of its "
+                                     "files. Send the output to another file."));
+    return true;
+  }
+  return false;
 }

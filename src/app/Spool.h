@@ -33,7 +33,9 @@ class Spool {
     }
     const QByteArray folder = QByteArray::fromStdString(*temporary);
     fd_ = ::open(folder.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
-    if (fd_ < 0) {
+    // Only a folder that knows no unnamed files gets a named one instead; a
+    // folder that failed otherwise (a disk error, no room) says so.
+    if (fd_ < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
       QByteArray name = folder + "/orvella-XXXXXX";
       fd_ = ::mkostemp(name.data(), O_CLOEXEC);
       if (fd_ >= 0) ::unlink(name.constData());

@@ -201,8 +201,13 @@ bool Writer::openTemporary(const Target &target) {
     failWithErrno(errno);
     return false;
   }
-  // A file that is replaced keeps its permissions.
-  if (target.file) ::fchmod(fd_, target.file->st_mode & 07777);
+  // A file that is replaced keeps its permissions; one that would take its
+  // place with others (those of the temporary file, readable by everyone
+  // the umask lets in) is not written at all.
+  if (target.file && ::fchmod(fd_, target.file->st_mode & 07777) != 0) {
+    failWithErrno(errno);
+    return false;
+  }
   return true;
 }
 

@@ -4,9 +4,7 @@
 #include <unistd.h>
 
 #include <QtGlobal>
-#include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 
 namespace AtomicFile {
 
@@ -105,21 +103,27 @@ Target followLinks(QByteArray path) {
   return failed(ELOOP);
 }
 
-// The name from the root with the folder's links resolved, for comparing
-// with names that do not exist yet.
-QByteArray canonicalName(const QByteArray &path) {
-  char *resolved = ::realpath(folderOf(path).constData(), nullptr);
-  if (resolved == nullptr) return path;
-  QByteArray name(resolved);
-  std::free(resolved);
-  if (!name.endsWith('/')) name += '/';
-  return name + path.mid(path.lastIndexOf('/') + 1);
-}
+// The last part of a name.
+QByteArray leafOf(const QByteArray &path) { return path.mid(path.lastIndexOf('/') + 1); }
 
+// A file that exists is compared by device and inode, so that no other
+// spelling of it gets past (a hard link, a bind mount, /proc/self/fd). A name
+// that does not exist yet is one of the protected ones when it has the same
+// last part and its folder is the same folder, by device and inode too.
 bool isProtected(const Target &target, const std::vector<std::string> &protectedFiles) {
   if (target.file) return isAnyOf(*target.file, protectedFiles);
-  const std::string name = canonicalName(target.path).toStdString();
-  return std::find(protectedFiles.begin(), protectedFiles.end(), name) != protectedFiles.end();
+  struct stat folder {};
+  if (::stat(folderOf(target.path).constData(), &folder) != 0) return false;
+  const QByteArray leaf = leafOf(target.path);
+  for (const std::string &name : protectedFiles) {
+    const QByteArray protectedName = QByteArray::fromStdString(name);
+    struct stat other {};
+    if (leafOf(protectedName) == leaf && ::stat(folderOf(protectedName).constData(), &other) == 0 &&
+        folder.st_dev == other.st_dev && folder.st_ino == other.st_ino) {
+      return true;
+    }
+  }
+  return false;
 }
 
 Target refusedAsProtected(const Options &options) {

@@ -15,7 +15,8 @@ namespace AtomicFile {
 struct Options {
   // Names (links resolved) of files that must never be written: a target
   // that is one of them, by device and inode or, where it does not exist
-  // yet, by name, is refused with Failure::Protected.
+  // yet, by its last part and its folder's device and inode, is refused with
+  // Failure::Protected.
   std::vector<std::string> protectedFiles;
   // The sentence's end for such a target, e.g. "it is the reader's database".
   Sentence protectedReason;

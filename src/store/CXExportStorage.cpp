@@ -4,7 +4,6 @@
 #include <memory>
 #include <new>
 
-#include "platform/GroupContainer.h"
 #include "platform/Log.h"
 #include "platform/MainQueue.h"
 #include "store/FeedDatabase.h"
@@ -15,17 +14,13 @@ CXExportStorage &CXExportStorage::defaultManager() {
 }
 
 std::optional<std::filesystem::path> CXExportStorage::groupContainerURL() {
-  return GroupContainer::url(kGroupIdentifier);
+  return ReaderContainer::folder();
 }
 
 CXExportStorage::CXExportStorage() : queue_(kDatabaseQueueLabel) {}
 
 std::optional<std::filesystem::path> CXExportStorage::defaultDatabasePath() {
-  auto container = groupContainerURL();
-  if (!container) {
-    return std::nullopt;
-  }
-  return *container / "Documents" / "Feeds";
+  return ReaderContainer::databasePath();
 }
 
 std::optional<std::filesystem::path> CXExportStorage::databasePath() const {

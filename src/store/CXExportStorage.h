@@ -10,13 +10,14 @@
 #include "platform/SerialQueue.h"
 #include "store/FeedDatabase.h"
 #include "store/FeedRecord.h"
+#include "store/ReaderContainer.h"
 
 // The exporter's only access to the reader's data: finds the reader's
 // database in the shared application-group container, probes it and reads
 // every feed on a serial queue. Never writes to the database nor creates it.
 class CXExportStorage {
  public:
-  static constexpr char kGroupIdentifier[] = "QM4T8ZK2WR.com.Corvanex.Orvella";
+  static constexpr const char *kGroupIdentifier = ReaderContainer::kGroupIdentifier;
   static constexpr char kDatabaseQueueLabel[] = "com.corvanex.OrvellaExporter.database";
   static constexpr std::int64_t kDatabaseUnavailable = -1000;
   // What a read for the window holds at the most: far more than any reader

@@ -17,6 +17,7 @@
 #include "platform/TemporaryFolder.h"
 #include "store/FeedsQuery.h"
 #include "store/PrivateCopy.h"
+#include "store/ReaderContainer.h"
 
 namespace fs = std::filesystem;
 
@@ -204,9 +205,20 @@ std::vector<std::string> databaseFileNames(const fs::path &database) {
   return names;
 }
 
+std::vector<std::string> readersDatabaseFileNames() {
+  const std::optional<fs::path> own = ReaderContainer::databasePath();
+  return own ? databaseFileNames(*own) : std::vector<std::string>();
+}
+
 AtomicFile::Options sparingDatabaseFiles(const fs::path &database) {
   AtomicFile::Options options;
-  options.protectedFiles = databaseFileNames(database);
+  // The database that is read, whatever its name, and the reader's own one
+  // too: a copy may be read while the reader's database is one link away
+  // from the chosen target.
+  if (!database.empty()) options.protectedFiles = databaseFileNames(database);
+  for (std::string &name : readersDatabaseFileNames()) {
+    options.protectedFiles.push_back(std::move(name));
+  }
   options.protectedReason = Sentence(
       QT_TRANSLATE_NOOP("CXInterfaceString", "it is the reader's database or one of its files"));
   return options;

@@ -38,6 +38,11 @@ ReadResult forEachFeedRowAt(const std::filesystem::path &path, const FeedRowVisi
 // exist or not). An export must never replace any of them.
 std::vector<std::string> databaseFileNames(const std::filesystem::path &database);
 
-// Options for a write that must never replace those files, with the reason
-// it gives when asked to.
+// The same names for the reader's own database (ReaderContainer), whichever
+// database is read; none when its folder cannot be located.
+std::vector<std::string> readersDatabaseFileNames();
+
+// Options for a write that must never replace those files, nor those of the
+// reader's own database, with the reason it gives when asked to. An empty
+// path spares only the reader's own database.
 AtomicFile::Options sparingDatabaseFiles(const std::filesystem::path &database);

@@ -81,9 +81,8 @@ void ExportFlow::write(CXExportListVC &list) {
   if (path) {
     // The same guard as the command line's: never the reader's own files, and
     // never a wait on a pipe that nobody reads.
-    const auto database = store_.databasePath();
     AtomicFile::Options options =
-        database ? sparingDatabaseFiles(*database) : AtomicFile::Options();
+        sparingDatabaseFiles(store_.databasePath().value_or(std::filesystem::path()));
     options.mayWait = false;
     // The check reads the document on the second core while it is written.
     ReadBackCheck check;

@@ -205,6 +205,35 @@ TEST_F(HandOff, EveryRunningReaderIsQuitAndTheFirstIsOpenedAgainOnce) {
       << "the reader was opened more than once";
 }
 
+// More readers than rounds of listing them: each round quits every reader
+// it finds, not only the first.
+TEST_F(HandOff, MoreReadersThanRoundsOfListingThemAreAllQuit) {
+  std::vector<std::unique_ptr<StandIn>> readers;
+  for (const char *folder : {"one", "two", "three", "four", "five"}) {
+    readers.push_back(startReader(folder));
+  }
+  runUntilQuit([&] {
+    delegate->applicationDidFinishLaunching();
+    press(1);
+    // The readers are quit while Continue is pressed; one left over is
+    // reported in an alert of its own, with only an OK button.
+    when(
+        [&] {
+          return documentShown() ||
+                 (alertShowing() && CXAlert::sharedAlert().button(1)->text() == "OK");
+        },
+        [&] {
+          EXPECT_TRUE(documentShown()) << "a reader was reported as one that cannot be quit";
+          for (const auto &reader : readers) EXPECT_TRUE(isGone(reader->pid)) << reader->pid;
+          if (documentShown()) {
+            delegate->documentWC()->window()->close();
+          } else {
+            press(1);
+          }
+        });
+  });
+}
+
 TEST_F(HandOff, ContinueQuitsTheReaderShowsTheWindowAndReopensTheReaderAfterQuit) {
   // A folder name that a shell would run as code if it were pasted into the
   // command: the opener must get it byte for byte.

@@ -21,6 +21,7 @@
 #include "TestSupport.h"
 #include "WriterProcess.h"
 #include "export/ExportPass.h"
+#include "export/WrittenFileCheck.h"
 #include "store/FeedDatabase.h"
 
 using namespace programrun;
@@ -229,6 +230,56 @@ TEST(CommandLine, ExportWritesTheDocumentOfEveryFeedAndSaysWhere) {
   }
   EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
   EXPECT_EQ(outlines, count);
+}
+
+// One feed is "1 feed", every other number "feeds", the digits grouped as
+// the locale groups them.
+TEST(CountSentence, OneFeedAndEveryOtherNumberOfFeeds) {
+  const QLocale english(QLocale::English, QLocale::UnitedStates);
+  const QLocale german(QLocale::German, QLocale::Germany);
+  const struct {
+    std::size_t feeds;
+    const char *english, *german;
+  } cases[] = {
+      {0, "0 feeds", "0 feeds"},
+      {1, "1 feed", "1 feed"},
+      {2, "2 feeds", "2 feeds"},
+      {5, "5 feeds", "5 feeds"},
+      {21, "21 feeds", "21 feeds"},
+      {22, "22 feeds", "22 feeds"},
+      {1'000'000, "1,000,000 feeds", "1.000.000 feeds"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.feeds);
+    EXPECT_EQ(feedCountText(c.feeds, english), QString::fromLatin1(c.english));
+    EXPECT_EQ(feedCountText(c.feeds, german), QString::fromLatin1(c.german));
+    EXPECT_EQ(writtenAndCheckedSentence(c.feeds, "out.opml", english),
+              QStringLiteral("%1 written to out.opml and checked.").arg(c.english));
+  }
+}
+
+// The same sentence as a user meets it, for a file and for standard output.
+TEST(CommandLine, TheSummaryCountsOneFeedAndOtherNumbersOfFeeds) {
+  TempDir dir;
+  const struct {
+    int feeds;
+    const char *count;
+  } cases[] = {{0, "0 feeds"}, {1, "1 feed"},    {2, "2 feeds"},
+               {5, "5 feeds"}, {21, "21 feeds"}, {22, "22 feeds"}};
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.feeds);
+    const fs::path database = dir / ("Feeds-" + std::to_string(c.feeds));
+    readerdb::write(database, readerdb::numbered(c.feeds));
+    const Outcome file = run({"--database", qpath(database), "--export", "out.opml"}, dir.path());
+    EXPECT_EQ(file.exitCode, 0) << file.err.toStdString();
+    EXPECT_EQ(
+        QString::fromUtf8(file.err),
+        QStringLiteral("%1 written to %2 and checked.\n").arg(c.count, qpath(dir / "out.opml")));
+    const Outcome out = run({"--database", qpath(database), "--export", "-"}, dir.path());
+    EXPECT_EQ(out.exitCode, 0) << out.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(out.err),
+              QStringLiteral("%1 written to standard output and checked.\n").arg(c.count));
+  }
 }
 
 TEST(CommandLine, ExportToStandardOutputAndListing) {

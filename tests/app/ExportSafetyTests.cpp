@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDateTime>
 #include <QProcess>
 #include <QSet>
 #include <QXmlStreamReader>
@@ -108,6 +109,175 @@ TEST(ExportSafety, NoSpellingOfTheReadersFilesIsATarget) {
   EXPECT_EQ(contentsOf(dir.path()), before);
   const Outcome list = run({"--database", "Feeds", "--list"}, dir.path());
   EXPECT_EQ(list.out.count('\n'), 310) << "the log's rows are all still there";
+}
+
+namespace {
+
+// A machine whose reader keeps its database under the test's own folder:
+// HOME is there, and XDG_DATA_HOME is not set.
+struct ReaderHome {
+  explicit ReaderHome(const fs::path &home)
+      : documents(home / ".local" / "share" / "QM4T8ZK2WR.com.Corvanex.Orvella" / "Documents") {
+    fs::create_directories(documents);
+    fs::copy_file(kSample.toStdString(), documents / "Feeds");
+    env.remove("XDG_DATA_HOME");
+    env.insert("HOME", qpath(home));
+  }
+  fs::path database() const { return documents / "Feeds"; }
+
+  fs::path documents;
+  QProcessEnvironment env = headless();
+};
+
+// Runs the program with args in a mount namespace of its own, where folder
+// `from` is also seen at `to`; exit status 77 where no namespace can be made.
+Outcome runWithBindMount(const fs::path &from, const fs::path &to, const QStringList &args,
+                         const fs::path &workingDir, const QProcessEnvironment &env) {
+  QProcess process;
+  process.setProcessEnvironment(env);
+  process.setWorkingDirectory(qpath(workingDir));
+  process.start(
+      "unshare",
+      QStringList{"-m", "sh", "-c", "mount --bind \"$1\" \"$2\" || exit 77; shift 2; exec \"$@\"",
+                  "sh", qpath(from), qpath(to), qEnvironmentVariable("ORVELLA_BINARY")} +
+          args);
+  EXPECT_TRUE(process.waitForFinished(60'000));
+  return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+}  // namespace
+
+// A copy of the database is read, and the reader's own database, or the
+// copy's own files, are reached by some other name than the one the guard
+// knows: each is refused and nothing of the reader's changes or appears.
+TEST(ExportSafety, NoOtherNameOfTheReadersOwnDatabaseIsATarget) {
+  TempDir dir;
+  const ReaderHome reader(dir / "home");
+  fs::create_directory(dir / "copy");
+  fs::copy_file(kSample.toStdString(), dir / "copy" / "Feeds");
+  fs::create_directory(reader.documents / "sub");
+  // Names that lead to the reader's database.
+  fs::create_hard_link(reader.database(), dir / "hard.opml");
+  fs::create_symlink(reader.database(), dir / "direct.opml");
+  fs::create_symlink("chain-2.opml", dir / "chain-1.opml");
+  fs::create_symlink(dir / "chain-3.opml", dir / "chain-2.opml");
+  fs::create_symlink(reader.database(), dir / "chain-3.opml");
+  fs::create_symlink(reader.documents / "sub", dir / "linked-sub");
+  fs::create_directory(dir / "alias");
+  const auto before = contentsOf(reader.documents);
+  const std::string copy = readFile(dir / "copy" / "Feeds");
+
+  struct Case {
+    const char *what;
+    QString target;
+    std::function<void()> inChild;
+  };
+  const Case cases[] = {
+      {"its own name", qpath(reader.database()), nullptr},
+      {"a hard link", "hard.opml", nullptr},
+      {"a link", "direct.opml", nullptr},
+      {"a chain of links", "chain-1.opml", nullptr},
+      {".. through a linked folder", "linked-sub/../Feeds", nullptr},
+      {"a log that does not exist yet, through a linked folder", "linked-sub/../Feeds-wal",
+       nullptr},
+      {"/proc/self/fd/N", "/proc/self/fd/7",
+       [file = reader.database()] {
+         const int fd = ::open(file.c_str(), O_RDWR);
+         if (fd < 0 || ::dup2(fd, 7) < 0) _exit(98);
+       }},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.what);
+    const Outcome r =
+        run({"--database", "copy/Feeds", "--export", c.target}, dir.path(), reader.env, c.inChild);
+    EXPECT_EQ(r.exitCode, 2) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("the reader's database")) << r.err.toStdString();
+  }
+  // Standard output that a redirection opened on the reader's database.
+  for (const QStringList &mode : {QStringList{"--export", "-"}, QStringList{"--list"}}) {
+    SCOPED_TRACE(mode.join(' ').toStdString());
+    const Outcome r = run(QStringList{"--database", "copy/Feeds"} + mode, dir.path(), reader.env,
+                          stdoutOnto(reader.database()));
+    EXPECT_EQ(r.exitCode, 2) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("Standard output is the reader's database")) << r.err.toStdString();
+  }
+
+  // A bind mount of the reader's folder, and of the copy's: the database and
+  // the side files that do not exist yet.
+  struct Mounted {
+    fs::path folder;
+    const char *name;
+  };
+  for (const Mounted &m :
+       {Mounted{reader.documents, "Feeds"}, Mounted{reader.documents, "Feeds-wal"},
+        Mounted{reader.documents, "Feeds-journal"}, Mounted{dir / "copy", "Feeds-wal"},
+        Mounted{dir / "copy", "Feeds-journal"}}) {
+    SCOPED_TRACE(m.folder.string() + " " + m.name);
+    const Outcome r =
+        runWithBindMount(m.folder, dir / "alias",
+                         {"--database", "copy/Feeds", "--export", qpath(dir / "alias" / m.name)},
+                         dir.path(), reader.env);
+    if (r.exitCode == 77) GTEST_SKIP() << "no mount namespace here: " << r.err.toStdString();
+    EXPECT_EQ(r.exitCode, 2) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("the reader's database")) << r.err.toStdString();
+  }
+  EXPECT_EQ(contentsOf(reader.documents), before);
+  EXPECT_EQ(namesIn(dir / "copy"), std::vector<std::string>{"Feeds"});
+  EXPECT_EQ(readFile(dir / "copy" / "Feeds"), copy);
+}
+
+// The backup's own file name leads to the reader's database: a link, a chain
+// of links or a hard link under every name the next minute's backup may take.
+TEST(ExportSafety, TheBackupIsNeverWrittenOntoTheReadersOwnDatabase) {
+  TempDir dir;
+  const ReaderHome reader(dir / "home");
+  fs::create_directory(dir / "copy");
+  fs::copy_file(kSample.toStdString(), dir / "copy" / "Feeds");
+  const auto before = contentsOf(reader.documents);
+  fs::create_symlink(reader.database(), dir / "chain-end");
+  for (const char *kind : {"link", "chain of links", "hard link"}) {
+    SCOPED_TRACE(kind);
+    const fs::path backups = dir / (std::string(kind) + " folder");
+    fs::create_directory(backups);
+    const QDateTime now = QDateTime::currentDateTime();
+    for (int second = -2; second < 90; ++second) {
+      const fs::path name =
+          backups / ("Orvella Feeds " +
+                     now.addSecs(second).toString("yyyy-MM-dd HHmmss").toStdString() + ".opml");
+      if (std::string_view(kind) == "link") {
+        fs::create_symlink(reader.database(), name);
+      } else if (std::string_view(kind) == "chain of links") {
+        fs::create_symlink(dir / "chain-end", name);
+      } else {
+        fs::create_hard_link(reader.database(), name);
+      }
+    }
+    const Outcome r =
+        run({"--database", "copy/Feeds", "--backup", qpath(backups)}, dir.path(), reader.env);
+    EXPECT_EQ(r.exitCode, 2) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("the reader's database")) << r.err.toStdString();
+    EXPECT_EQ(contentsOf(reader.documents), before);
+  }
+}
+
+// --keep removes only the program's own backups: files of the same shape
+// under another name stay, whatever their place in the folder's order.
+TEST(BackupSafety, OnlyTheProgramsOwnBackupsAreRemoved) {
+  TempDir dir;
+  const fs::path backups = dir / "backups";
+  fs::create_directory(backups);
+  writeFile(backups / "Orvella Feeds 2020-01-01 000000.opml", "an older backup");
+  const std::vector<std::string> strangers = {"Another Feeds 2020-01-01 000000.opml",
+                                              "Someone Feeds 2020-01-01 000000.opml",
+                                              "orvella feeds 2020-01-01 000000.opml"};
+  for (const std::string &name : strangers) writeFile(backups / name, "mine");
+  const Outcome r = run({"--database", kSample, "--backup", qpath(backups), "--keep", "1"});
+  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_TRUE(r.err.contains("Removed 1 older backup, keeping the newest 1."))
+      << r.err.toStdString();
+  EXPECT_FALSE(fs::exists(backups / "Orvella Feeds 2020-01-01 000000.opml"));
+  for (const std::string &name : strangers) EXPECT_EQ(readFile(backups / name), "mine") << name;
+  EXPECT_EQ(namesIn(backups).size(), strangers.size() + 1);
 }
 
 TEST(ExportSafety, FilesTheUserMayNotWriteAreNotReplaced) {
@@ -308,6 +478,58 @@ TEST(ExportSafety, ALiveWriterNeverTearsARead) {
     }
     killWriter(*writer);
     RecordProperty(c.mode, whole);
+  }
+}
+
+// A writer writes the database file over with two committed states in turn.
+// A log without its index beside it (the writer stands for one in exclusive
+// locking mode, checkpointing under SQLite's exclusive lock) sends every
+// read to a private copy, taken under a reader's shared lock. A database
+// closed cleanly (the writer closes its connection after each state, which
+// writes the log into the file and removes it) is read without locks and
+// checked afterwards, and read again when it changed meanwhile. Without
+// either rule, a read catches the file half-way and mixes the two states.
+TEST(ExportSafety, AReadIsOneCommittedStateWhileTheDatabaseFileIsRewritten) {
+  for (const bool logWithoutIndex : {true, false}) {
+    SCOPED_TRACE(logWithoutIndex ? "a log without its index" : "closed cleanly");
+    TempDir dir;
+    const fs::path db = dir / "Feeds";
+    for (const char *image : {"Gen-0", "Gen-1"}) {
+      execSql(dir / image, "PRAGMA journal_mode=WAL;" + feedsOf(20000) +
+                               "UPDATE FEEDS SET FEED_TITLE = '" + image + "';");
+    }
+    fs::copy_file(dir / "Gen-0", db);
+    if (logWithoutIndex) writeFile(dir / "Feeds-wal", std::string(32, '\0'));
+    auto writer = logWithoutIndex
+                      ? startWriter(db, {"checkpoint", qpath(dir / "Gen-0"), qpath(dir / "Gen-1")})
+                      : startWriter(db, {"rewrite-wal-reopening"});
+    if (logWithoutIndex) {
+      ASSERT_FALSE(fs::exists(dir / "Feeds-shm"));
+    }
+    int whole = 0;
+    QSet<QString> seen;
+    for (int i = 0; i < 30; ++i) {
+      const Outcome r = run({"--database", qpath(db), "--export", "-"});
+      if (r.exitCode != 0) {
+        // The one other answer a read may give: the writer kept its lock.
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_TRUE(r.err.contains("is locked by another program")) << r.err.toStdString();
+        continue;
+      }
+      QSet<QString> generations;
+      const std::vector<Outline> outlines = outlinesOf(r.out);
+      for (const Outline &outline : outlines) generations.insert(outline.text);
+      EXPECT_EQ(outlines.size(), 20000u);
+      EXPECT_EQ(generations.size(), 1)
+          << "rows of two states mixed in run " << i << ": "
+          << QStringList(generations.values()).join(", ").toStdString();
+      seen += generations;
+      ++whole;
+    }
+    killWriter(*writer);
+    EXPECT_GE(whole, 10) << "too few reads got past the writer to tell";
+    EXPECT_EQ(seen.size(), 2) << "the writer never wrote during the reads";
+    RecordProperty(logWithoutIndex ? "whole_with_log" : "whole_closed_cleanly", whole);
   }
 }
 

@@ -14,13 +14,33 @@
 //                                      a reader that syncs now and then
 //   store_sqlite_writer DB rewrite-wal-exclusive   the same in WAL mode with
 //                                      locking_mode=EXCLUSIVE
+//   store_sqlite_writer DB rewrite-wal-reopening   set every title to "Gen-0"
+//                                      and "Gen-1" in turn in WAL mode, each on
+//                                      a connection of its own: its close
+//                                      writes the log into the database file
+//                                      and removes it
+//   store_sqlite_writer DB checkpoint A B   write the database file over with
+//                                      the database files A and B in turn,
+//                                      page by page under SQLite's exclusive
+//                                      lock, as a writer in exclusive locking
+//                                      mode does when it checkpoints its log
+//   store_sqlite_writer DB rewrite-wal-no-index    the same, a generation
+//                                      ("Gen 1 <random>") on a connection of
+//                                      its own, checkpointed into the database
+//                                      file; the log stays between
+//                                      generations and no -shm index is made
 //
 // Prints "ready" once the state is in place, then waits for stdin to close.
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <thread>
 
@@ -32,6 +52,23 @@ void run(sqlite3 *db, const std::string &sql) {
     std::fprintf(stderr, "%s: %s\n", sql.c_str(), error ? error : "?");
     std::exit(2);
   }
+}
+
+constexpr off_t kPendingByte = 0x40000000;
+
+// Waits for a lock of type on the byte range (F_UNLCK: lets go of it).
+bool lockRange(int fd, short type, off_t start, off_t length) {
+  struct flock lock {};
+  lock.l_type = type;
+  lock.l_whence = SEEK_SET;
+  lock.l_start = start;
+  lock.l_len = length;
+  return ::fcntl(fd, F_SETLKW, &lock) == 0;
+}
+
+std::string readAll(const char *path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 }  // namespace
@@ -74,6 +111,70 @@ int main(int argc, char **argv) {
         std::printf("ready\n");
         std::fflush(stdout);
       }
+    }
+  } else if (mode == "rewrite-wal-no-index") {
+    sqlite3_close(db);
+    for (long generation = 1;; ++generation) {
+      // Exclusive locking keeps the log's index in memory, and a connection
+      // closed without a checkpoint leaves the log: between two generations
+      // the database has a log with frames and no index, and no lock.
+      if (sqlite3_open(argv[1], &db) != SQLITE_OK) return 2;
+      sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+      sqlite3_busy_timeout(db, 20000);
+      run(db,
+          "PRAGMA locking_mode=EXCLUSIVE; PRAGMA journal_mode=WAL; PRAGMA synchronous=OFF;"
+          " PRAGMA wal_autocheckpoint=0;");
+      run(db, "UPDATE FEEDS SET FEED_TITLE = 'Gen " + std::to_string(generation) +
+                  " ' || hex(randomblob(100));");
+      run(db, "PRAGMA wal_checkpoint(PASSIVE);");
+      sqlite3_close(db);
+      if (generation == 1) {
+        std::printf("ready\n");
+        std::fflush(stdout);
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+  } else if (mode == "rewrite-wal-reopening") {
+    sqlite3_close(db);
+    for (long generation = 1;; ++generation) {
+      if (sqlite3_open(argv[1], &db) != SQLITE_OK) return 2;
+      sqlite3_busy_timeout(db, 20000);
+      run(db, "PRAGMA journal_mode=WAL;");
+      run(db, "UPDATE FEEDS SET FEED_TITLE = 'Gen-" + std::to_string(generation % 2) + "';");
+      sqlite3_close(db);
+      if (generation == 1) {
+        std::printf("ready\n");
+        std::fflush(stdout);
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+  } else if (mode == "checkpoint" && argc > 4) {
+    // Every descriptor of ours on the file must stay open: closing any of
+    // them would drop the process's locks.
+    sqlite3_close(db);
+    const std::string images[] = {readAll(argv[3]), readAll(argv[4])};
+    const int fd = ::open(argv[1], O_RDWR | O_CLOEXEC);
+    if (fd < 0 || images[0].size() != images[1].size()) return 2;
+    for (long generation = 0;; ++generation) {
+      // SQLite's exclusive lock: the pending byte, the reserved byte, then
+      // the whole shared range, each waited for as a writer waits for readers.
+      if (!lockRange(fd, F_WRLCK, kPendingByte, 1) ||
+          !lockRange(fd, F_WRLCK, kPendingByte + 1, 1) ||
+          !lockRange(fd, F_WRLCK, kPendingByte + 2, 510)) {
+        return 2;
+      }
+      const std::string &image = images[generation % 2];
+      for (std::size_t at = 0; at < image.size(); at += 4096) {
+        const std::size_t size = std::min<std::size_t>(4096, image.size() - at);
+        if (::pwrite(fd, image.data() + at, size, static_cast<off_t>(at)) != ssize_t(size))
+          return 2;
+      }
+      lockRange(fd, F_UNLCK, 0, 0);
+      if (generation == 0) {
+        std::printf("ready\n");
+        std::fflush(stdout);
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
   } else {
     std::fprintf(stderr, "unknown mode %s\n", mode.c_str());

@@ -23,6 +23,7 @@
 #include <cmath>
 
 #include "ReaderDatabase.h"
+#include "ScopedEnv.h"
 #include "ScreenReaderLog.h"
 #include "TestSavePanel.h"
 #include "TestSupport.h"
@@ -1352,6 +1353,29 @@ TEST_F(ExportWindow, TheReadersFilesAndPipesNobodyReadsAreRefusedAtOnce) {
   }
   EXPECT_EQ(readFile(dir / "Feeds"), database);
   EXPECT_FALSE(fs::exists(dir / "Feeds-journal"));
+}
+
+// Reading a copy does not lift the guard from the reader's own database: a
+// link onto it is refused like a link onto the copy.
+TEST_F(ExportWindow, ALinkToTheReadersOwnDatabaseIsRefusedWhileACopyIsRead) {
+  testsupport::ScopedEnv data("XDG_DATA_HOME", (dir / "data").c_str());
+  const fs::path documents = dir / "data" / "QM4T8ZK2WR.com.Corvanex.Orvella" / "Documents";
+  fs::create_directories(documents);
+  readerdb::write(documents / "Feeds", readerdb::numbered(5));
+  const std::string readers = readFile(documents / "Feeds");
+  open(readerdb::numbered(3), "Copy");
+  fs::create_symlink(documents / "Feeds", dir / "to-reader.opml");
+  answerPanel(qpath(dir / "to-reader.opml"));
+  list()->exportButton()->click();
+  ASSERT_TRUE(CXAlert::sharedAlert().isShowing());
+  const QString text = alertText();
+  EXPECT_TRUE(text.contains("the reader's database")) << text.toStdString();
+  EXPECT_TRUE(listShown());
+  QTest::mouseClick(CXAlert::sharedAlert().button(1), Qt::LeftButton);
+  ASSERT_TRUE(waitUntil([] { return !CXAlert::sharedAlert().isShowing(); }));
+  EXPECT_EQ(readFile(documents / "Feeds"), readers);
+  EXPECT_EQ(testsupport::namesIn(documents), std::vector<std::string>{"Feeds"});
+  EXPECT_TRUE(fs::is_symlink(dir / "to-reader.opml"));
 }
 
 TEST_F(ExportWindow, RepairedTextsAreNotedAboveAWholeList) {
