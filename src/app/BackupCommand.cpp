@@ -114,17 +114,22 @@ std::optional<QString> keepAsNewest(const fs::path &source, const fs::path &newe
 // Claims the dated name of the moment the backup is finished. Another run in
 // the same second, or a name someone else made, already has that name: the
 // next second's is tried, for a few seconds.
-std::optional<Sentence> claimDatedName(AtomicFile::Writer &writer, const fs::path &folder,
-                                       fs::path &claimed) {
-  std::optional<Sentence> failure;
+std::optional<QString> claimDatedName(AtomicFile::Writer &writer, const fs::path &folder,
+                                      fs::path &claimed) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     claimed =
         folder / QFile::encodeName(backupFileName(QDateTime::currentDateTime())).toStdString();
-    failure = writer.commitAs(QByteArray(claimed.c_str()));
-    if (!failure || writer.failure() != AtomicFile::Failure::Exists) return failure;
+    const std::optional<Sentence> failure = writer.commitAs(QByteArray(claimed.c_str()));
+    if (!failure) return std::nullopt;
+    if (writer.failure() != AtomicFile::Failure::Exists) return failure->english();
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
-  return failure;
+  return QStringLiteral(
+             "Could not save a backup in \"%1\": the names of the coming seconds are "
+             "all taken by files or links that this program did not make, and a "
+             "backup never replaces one. Look at what is in that folder, or name "
+             "another after --backup.")
+      .arg(shown(folder));
 }
 
 }  // namespace
@@ -240,8 +245,10 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
     return writeFailed(writer, *writer.commit());
   }
   fs::path target;
-  if (auto sentence = claimDatedName(writer, *folder, target))
-    return writeFailed(writer, *sentence);
+  if (auto sentence = claimDatedName(writer, *folder, target)) {
+    printLine(stderr, *sentence);
+    return ExitStatus::kWriteFailed;
+  }
   const QString shownTarget = shown(target);
   if (auto mismatch = check.verify(QByteArray(target.c_str()),
                                    QStringLiteral("The backup \"%1\"").arg(shownTarget), written)) {
@@ -256,14 +263,17 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
   } else {
     summary += QStringLiteral("; it is the first backup in this folder.");
   }
+  if (!drop) {
+    if (auto failure = keepAsNewest(target, stable)) {
+      printLine(stderr, QStringLiteral("The backup \"%1\" was written and checked, but the copy "
+                                       "beside it could not be: %2")
+                            .arg(shownTarget, *failure));
+      return ExitStatus::kWriteFailed;
+    }
+  }
   printLine(stderr, summary);
   secrets.say();
-
   if (drop) return warnOfDrop();
-  if (auto failure = keepAsNewest(target, stable)) {
-    printLine(stderr, *failure);
-    return ExitStatus::kWriteFailed;
-  }
 
   int removed = 0;
   backups = ownBackupsIn(*folder, error, nowInNanoseconds());

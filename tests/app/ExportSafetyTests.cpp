@@ -228,6 +228,7 @@ TEST(ExportSafety, NoOtherNameOfTheReadersOwnDatabaseIsATarget) {
 
 // The backup's own file name leads to the reader's database: a link, a chain
 // of links or a hard link under every name the next minute's backup may take.
+// A backup never replaces a name, so it finds none free and says so.
 TEST(ExportSafety, TheBackupIsNeverWrittenOntoTheReadersOwnDatabase) {
   TempDir dir;
   const ReaderHome reader(dir / "home");
@@ -254,8 +255,9 @@ TEST(ExportSafety, TheBackupIsNeverWrittenOntoTheReadersOwnDatabase) {
     }
     const Outcome r =
         run({"--database", "copy/Feeds", "--backup", qpath(backups)}, dir.path(), reader.env);
-    EXPECT_EQ(r.exitCode, 2) << r.err.toStdString();
-    EXPECT_TRUE(r.err.contains("the reader's database")) << r.err.toStdString();
+    EXPECT_EQ(r.exitCode, 3) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("the names of the coming seconds are all taken"))
+        << r.err.toStdString();
     EXPECT_EQ(contentsOf(reader.documents), before);
   }
 }
@@ -266,18 +268,31 @@ TEST(BackupSafety, OnlyTheProgramsOwnBackupsAreRemoved) {
   TempDir dir;
   const fs::path backups = dir / "backups";
   fs::create_directory(backups);
-  writeFile(backups / "Orvella Feeds 2020-01-01 000000.opml", "an older backup");
+  // An older backup of this program's, of another database.
+  execSql(dir / "Older",
+          std::string(kFeedsSchema) +
+              "INSERT INTO FEEDS (FEED_TITLE, INTERNAL_LINK) VALUES ('a', 'https://a/f');");
+  const fs::path older = backups / "Orvella Feeds 2020-01-01 000000.opml";
+  ASSERT_EQ(run({"--database", qpath(dir / "Older"), "--export", qpath(older)}).exitCode, 0);
+  const struct timespec times[2] = {{0, UTIME_OMIT}, {1'577'880'000, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, older.c_str(), times, 0), 0);
+  // Files of the same shape and the same document under other names: only
+  // the name tells them from backups.
+  const std::string document = readFile(older);
   const std::vector<std::string> strangers = {"Another Feeds 2020-01-01 000000.opml",
                                               "Someone Feeds 2020-01-01 000000.opml",
                                               "orvella feeds 2020-01-01 000000.opml"};
-  for (const std::string &name : strangers) writeFile(backups / name, "mine");
+  for (const std::string &name : strangers) {
+    writeFile(backups / name, document);
+    ASSERT_EQ(::utimensat(AT_FDCWD, (backups / name).c_str(), times, 0), 0);
+  }
   const Outcome r = run({"--database", kSample, "--backup", qpath(backups), "--keep", "1"});
   EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
   EXPECT_TRUE(r.err.contains("Removed 1 older backup, keeping the newest 1."))
       << r.err.toStdString();
   EXPECT_FALSE(fs::exists(backups / "Orvella Feeds 2020-01-01 000000.opml"));
-  for (const std::string &name : strangers) EXPECT_EQ(readFile(backups / name), "mine") << name;
-  EXPECT_EQ(namesIn(backups).size(), strangers.size() + 1);
+  for (const std::string &name : strangers) EXPECT_EQ(readFile(backups / name), document) << name;
+  EXPECT_EQ(namesIn(backups).size(), strangers.size() + 2) << "the new backup and its copy";
 }
 
 TEST(ExportSafety, FilesTheUserMayNotWriteAreNotReplaced) {

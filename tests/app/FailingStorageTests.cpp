@@ -97,10 +97,24 @@ TEST(FailingStorage, ABackupThatCannotBeWrittenLeavesNoHalfBackup) {
                             failing(backups, call, error.name));
       if (std::string_view(call) == "fchmod") {
         EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-        EXPECT_EQ(namesIn(backups).size(), before.size() + 1);
+        EXPECT_EQ(namesIn(backups).size(), before.size() + 2) << "a backup and its copy";
         for (const auto &name : namesIn(backups)) {
           if (name != "Orvella Feeds 2020-01-01 000000.opml") fs::remove(backups / name);
         }
+        continue;
+      }
+      if (std::string_view(call) == "rename") {
+        // Only the copy beside the dated backup is renamed into place: the
+        // backup itself is whole and checked, and said to be.
+        EXPECT_EQ(r.exitCode, 3) << r.err.toStdString();
+        expectOneSentenceWith(r.err, error.value);
+        EXPECT_TRUE(r.err.startsWith("The backup \"")) << r.err.toStdString();
+        for (const auto &name : namesIn(backups)) {
+          if (name == "Orvella Feeds 2020-01-01 000000.opml") continue;
+          EXPECT_EQ(run({"--check", qpath(backups / name)}).exitCode, 0) << name;
+          fs::remove(backups / name);
+        }
+        EXPECT_EQ(contentsOf(backups), before);
         continue;
       }
       EXPECT_EQ(r.exitCode, 3) << r.err.toStdString();
