@@ -182,6 +182,55 @@ to: for (const RunningApplication &reader : std::vector<RunningApplication>(read
 build: app_delegate_tests
 tests: ^HandOff\.
 ----
+name: a drop in the feed count rotates the good backup away
+file: src/app/BackupFolder.cpp
+from: return before > 0 && (now == 0 || now * 4 < before * 3);
+to: return false;
+build: check_and_backup_tests
+tests: ^BackupOption\.ADrop
+----
+name: other users' files in a backup folder pruned
+file: src/app/BackupFolder.cpp
+from: info.st_uid != ::geteuid() || !startsAsOurs(path)) {
+to: !startsAsOurs(path)) {
+build: check_and_backup_tests
+tests: ^BackupOption\.WhatOthersPut
+----
+name: files that no backup of ours wrote pruned
+file: src/app/BackupFolder.cpp
+from: info.st_uid != ::geteuid() || !startsAsOurs(path)) {
+to: info.st_uid != ::geteuid()) {
+build: check_and_backup_tests
+tests: ^BackupOption\.WritesOnlyWhatChanged
+----
+name: a backup's name claimed by replacing what is there
+file: src/platform/AtomicFile.cpp
+from: result = ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW);
+to: result = ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW); if (result != 0 && errno == EEXIST) { ::unlink(name.constData()); result = ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW); }
+build: check_and_backup_tests
+tests: ^BackupOption\.(WhatOthersPut|BackupsInTheSameSecond)
+----
+name: folder links planted in shared folders followed
+file: src/platform/AtomicFileTarget.cpp
+from: if (throughPlantedFolderLink(path)) return plantedLinkRefusal(true);
+to: if (false) return plantedLinkRefusal(true);
+build: check_and_backup_tests
+tests: ^BackupOption\.WhatOthersPut
+----
+name: the read-back's digest not compared
+file: src/export/ReadBackCheck.cpp
+from: if (same && outlines_ && *outlines_ == written.count() && read_ == written.fingerprints()) {
+to: if (outlines_ && *outlines_ == written.count() && read_ == written.fingerprints()) {
+build: read_back_check_tests check_and_backup_tests
+tests: ^ReadBackCheck\.|^ReadBack\.
+----
+name: the read-back's parsed addresses not compared
+file: src/export/ReadBackCheck.cpp
+from: if (same && outlines_ && *outlines_ == written.count() && read_ == written.fingerprints()) {
+to: if (same) {
+build: read_back_check_tests
+tests: ^ReadBackCheck\.
+----
 LIST
 
 # The blocks, as records of six fields separated by \x1f.
