@@ -148,40 +148,45 @@ void CXExportListVC::applyFilter() {
   emit selectionDidChange();
 }
 
-void CXExportListVC::makeSecretAddressBar() {
-  secretBar_ = new QWidget(view_);
-  secretBar_->setObjectName(QStringLiteral("secretAddressBar"));
-  auto *row = new QHBoxLayout(secretBar_);
+namespace {
+
+// A line of text with a button at its end, hidden until there is something
+// to say, placed in the list's column at `index`.
+QWidget *makeNoticeBar(QWidget *view, int index, const char *name, const char *labelName,
+                       const char *buttonName, QLabel *&label, CXButton *&button) {
+  auto *bar = new QWidget(view);
+  bar->setObjectName(QLatin1String(name));
+  auto *row = new QHBoxLayout(bar);
   row->setContentsMargins(14, 4, 14, 4);
-  secretLabel_ = new QLabel(secretBar_);
-  secretLabel_->setObjectName(QStringLiteral("secretAddressLabel"));
-  secretLabel_->setWordWrap(true);
-  secretLabel_->setTextFormat(Qt::PlainText);
-  untickSecrets_ = new CXButton(text("Untick Them"), secretBar_);
-  untickSecrets_->setObjectName(QStringLiteral("untickSecretsButton"));
-  row->addWidget(secretLabel_, 1);
-  row->addWidget(untickSecrets_, 0, Qt::AlignVCenter);
+  label = new QLabel(bar);
+  label->setObjectName(QLatin1String(labelName));
+  label->setWordWrap(true);
+  label->setTextFormat(Qt::PlainText);
+  button = new CXButton(text("Untick Them"), bar);
+  button->setObjectName(QLatin1String(buttonName));
+  row->addWidget(label, 1);
+  row->addWidget(button, 0, Qt::AlignVCenter);
+  static_cast<QBoxLayout *>(view->layout())->insertWidget(index, bar);
+  bar->hide();
+  return bar;
+}
+
+}  // namespace
+
+void CXExportListVC::makeSecretAddressBar() {
   auto *list = static_cast<QBoxLayout *>(view_->layout());
-  list->insertWidget(list->indexOf(ui_->readWarningLabel) + 1, secretBar_);
-  secretBar_->hide();
+  secretBar_ =
+      makeNoticeBar(view_, list->indexOf(ui_->readWarningLabel) + 1, "secretAddressBar",
+                    "secretAddressLabel", "untickSecretsButton", secretLabel_, untickSecrets_);
+  connect(untickSecrets_, &QAbstractButton::clicked, this,
+          [this] { exportTableView()->deselectRowIndexes(secretRows_); });
   // Feeds that other readers' importers stumble on, below it.
-  troubleBar_ = new QWidget(view_);
-  troubleBar_->setObjectName(QStringLiteral("importerTroubleBar"));
-  auto *troubleRow = new QHBoxLayout(troubleBar_);
-  troubleRow->setContentsMargins(14, 4, 14, 4);
-  troubleLabel_ = new QLabel(troubleBar_);
-  troubleLabel_->setObjectName(QStringLiteral("importerTroubleLabel"));
-  troubleLabel_->setWordWrap(true);
-  troubleLabel_->setTextFormat(Qt::PlainText);
-  untickTroubles_ = new CXButton(text("Untick Them"), troubleBar_);
-  untickTroubles_->setObjectName(QStringLiteral("untickTroublesButton"));
-  troubleRow->addWidget(troubleLabel_, 1);
-  troubleRow->addWidget(untickTroubles_, 0, Qt::AlignVCenter);
-  list->insertWidget(list->indexOf(secretBar_) + 1, troubleBar_);
-  troubleBar_->hide();
+  troubleBar_ =
+      makeNoticeBar(view_, list->indexOf(secretBar_) + 1, "importerTroubleBar",
+                    "importerTroubleLabel", "untickTroublesButton", troubleLabel_, untickTroubles_);
   connect(untickTroubles_, &QAbstractButton::clicked, this,
           [this] { exportTableView()->deselectRowIndexes(troubleRows_); });
-  // The outcome of a comparison with another reader's export, above it.
+  // The outcome of a comparison with another reader's export, above them.
   comparisonLabel_ = new QLabel(view_);
   comparisonLabel_->setObjectName(QStringLiteral("comparisonLabel"));
   comparisonLabel_->setWordWrap(true);
@@ -189,8 +194,6 @@ void CXExportListVC::makeSecretAddressBar() {
   comparisonLabel_->setContentsMargins(14, 4, 14, 4);
   list->insertWidget(list->indexOf(secretBar_), comparisonLabel_);
   comparisonLabel_->hide();
-  connect(untickSecrets_, &QAbstractButton::clicked, this,
-          [this] { exportTableView()->deselectRowIndexes(secretRows_); });
 }
 
 FeedListComparison CXExportListVC::tickFeedsMissingFrom(const QString &path) {
