@@ -295,7 +295,7 @@ wanted=$(sed -n 's/^StartupWMClass=//p' "$root/resources/desktop/com.Corvanex.Or
 windows_before=$(visible_windows | sort)
 press "$doc" F10
 sleep 0.3
-xdotool key Down Down Down Return  # from Select All: Deselect All, Export…, About
+xdotool key Down Down Down Down Return  # from Select All: Deselect All, Export…, Compare…, About
 about_window() { visible_windows | sort | comm -13 <(echo "$windows_before") - | head -n1; }
 about_shown() { [ -n "$(about_window)" ]; }
 wait_for 10 about_shown || fail "the menu did not open About"
