@@ -205,8 +205,8 @@ tests: ^BackupOption\.WritesOnlyWhatChanged
 ----
 name: a backup's name claimed by replacing what is there
 file: src/platform/AtomicFile.cpp
-from: result = ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW);
-to: result = ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW); if (result != 0 && errno == EEXIST) { ::unlink(name.constData()); result = ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW); }
+from: result = linkUnnamed(name);
+to: result = linkUnnamed(name); if (result != 0 && errno == EEXIST) { ::unlink(name.constData()); result = linkUnnamed(name); }
 build: check_and_backup_tests
 tests: ^BackupOption\.(WhatOthersPut|BackupsInTheSameSecond)
 ----

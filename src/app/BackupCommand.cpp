@@ -185,7 +185,7 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
     return writer.append(bytes, size);
   };
   ExportPass pass(sink, OpmlFormat{choices.opml2, {}, choices.importableTitles});
-  ExportFilter secrets(choices);
+  ExportFilter filter(choices);
   ReadOptions options;
   // No one waits for a backup that a timer started: it waits for the
   // reader to finish writing far longer than a window would.
@@ -195,10 +195,10 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
     previous.reset();
     check.restart();
     pass.restart();
-    secrets.restart();
+    filter.restart();
   };
   const ReadResult read = forEachFeedRowAt(
-      database, [&](const FeedRow &row) { return !secrets.takes(row) || pass.add(row); }, options);
+      database, [&](const FeedRow &row) { return !filter.takes(row) || pass.add(row); }, options);
   if (read.status != ReadStatus::Stopped && !read.ok()) {
     QString consequence = QStringLiteral(" No backup was made.");
     if (read.status == ReadStatus::Locked) {
@@ -272,13 +272,13 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
     }
   }
   printLine(stderr, summary);
-  secrets.say();
+  filter.say();
   if (drop) return warnOfDrop();
 
+  // The new backup is the newest: the folder need not be read again.
+  backups.push_back({target.filename().string(), moment, count});
   int removed = 0;
-  backups = ownBackupsIn(*folder, error, nowInNanoseconds());
-  for (const std::string &old :
-       error ? std::vector<std::string>() : backupsToRemove(backups, keep)) {
+  for (const std::string &old : backupsToRemove(backups, keep)) {
     if (!fs::remove(*folder / old, error)) break;
     ++removed;
   }

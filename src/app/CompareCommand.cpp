@@ -8,16 +8,12 @@
 #include "app/Reports.h"
 #include "app/StandardStreams.h"
 #include "export/FeedListComparison.h"
+#include "export/WrittenFileCheck.h"
 #include "store/FeedDatabase.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-QString feeds(std::size_t count, const QLocale &locale) {
-  return count == 1 ? QStringLiteral("1 feed")
-                    : QStringLiteral("%1 feeds").arg(locale.toString(qulonglong(count)));
-}
 
 // One line of a list: tab, text, tab, address, with no line break inside.
 QString listLine(const QString &text, const QString &address) {
@@ -73,17 +69,17 @@ int runCompare(const fs::path &database, const QByteArray &file) {
       comparison.extra.empty()
           ? QStringLiteral("it holds no feed that the reader lacks")
           : QStringLiteral("%1 in it %2 not in the reader")
-                .arg(feeds(comparison.extra.size(), locale),
+                .arg(feedCountText(comparison.extra.size(), locale),
                      comparison.extra.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"));
   if (comparison.missing.empty()) {
     lines << QStringLiteral("All %1 of the reader are in %2; %3.")
-                 .arg(feeds(addresses.size(), locale), name, others);
+                 .arg(feedCountText(addresses.size(), locale), name, others);
   } else {
     lines << QStringLiteral(
                  "%1 of %2 %3 missing from %4; %5. Export the missing ones (the "
                  "window's compare ticks them) and import them there again.")
                  .arg(locale.toString(qulonglong(comparison.missing.size())),
-                      feeds(addresses.size(), locale),
+                      feedCountText(addresses.size(), locale),
                       comparison.missing.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"),
                       name, others);
   }

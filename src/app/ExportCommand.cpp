@@ -30,18 +30,18 @@ const QString kNothingExported = QStringLiteral(" Nothing was exported.");
 // that starts over calls onRestart and starts the pass and the filter over;
 // the read stops early when the pass's sink, or keepGoing, says no.
 ReadResult readInto(
-    const fs::path &database, ExportPass &pass, ExportFilter &secrets,
+    const fs::path &database, ExportPass &pass, ExportFilter &filter,
     const std::function<void()> &onRestart,
     const std::function<bool()> &keepGoing = [] { return true; }) {
   ReadOptions options;
   options.onRestart = [&] {
     onRestart();
     pass.restart();
-    secrets.restart();
+    filter.restart();
   };
   return forEachFeedRowAt(
       database,
-      [&](const FeedRow &row) { return (!secrets.takes(row) || pass.add(row)) && keepGoing(); },
+      [&](const FeedRow &row) { return (!filter.takes(row) || pass.add(row)) && keepGoing(); },
       options);
 }
 
@@ -59,8 +59,8 @@ int exportToStdout(const fs::path &database, const ExportChoices &choices) {
   Spool spool;
   ExportPass pass([&spool](const char *bytes, qsizetype size) { return spool.append(bytes, size); },
                   OpmlFormat{choices.opml2, {}, choices.importableTitles});
-  ExportFilter secrets(choices);
-  const ReadResult read = readInto(database, pass, secrets, [&spool] { spool.rewind(); });
+  ExportFilter filter(choices);
+  const ReadResult read = readInto(database, pass, filter, [&spool] { spool.rewind(); });
   if (read.status != ReadStatus::Stopped && !read.ok()) return readFailed(read, kNothingExported);
   const WrittenFeeds written = pass.written();
   std::move(pass).finish();
@@ -76,7 +76,7 @@ int exportToStdout(const fs::path &database, const ExportChoices &choices) {
   }
   if (const int status = spool.copyToStdout("export")) return status;
   sayRepaired(read);
-  secrets.say();
+  filter.say();
   // The document ends without a line feed; on a shared terminal the summary
   // would otherwise run on from its last line.
   const QString lineStart =
@@ -101,12 +101,12 @@ int exportToFile(const fs::path &database, const QByteArray &target, const Expor
         return writer.append(bytes, size);
       },
       OpmlFormat{choices.opml2, {}, choices.importableTitles});
-  ExportFilter secrets(choices);
+  ExportFilter filter(choices);
   // A read that starts over starts the file over too, unless the bytes
   // already went to a pipe or device: then the read fails instead.
   bool restartable = true;
   const ReadResult read = readInto(
-      database, pass, secrets,
+      database, pass, filter,
       [&] {
         restartable = writer.rewind();
         check.restart();
@@ -131,7 +131,7 @@ int exportToFile(const fs::path &database, const QByteArray &target, const Expor
   struct stat node = {};
   if (::stat(target.constData(), &node) != 0 || !S_ISREG(node.st_mode)) {
     sayRepaired(read);
-    secrets.say();
+    filter.say();
     printLine(stderr,
               QStringLiteral("%1 written to %2.").arg(feedCountText(written.count()), name));
     return ExitStatus::kOk;
@@ -142,7 +142,7 @@ int exportToFile(const fs::path &database, const QByteArray &target, const Expor
   }
   // What the file holds is worth a word once it is known to hold it.
   sayRepaired(read);
-  secrets.say();
+  filter.say();
   printLine(stderr, writtenAndCheckedSentence(written.count(), name));
   return ExitStatus::kOk;
 }

@@ -4,15 +4,7 @@
 
 #include "app/StandardStreams.h"
 #include "export/SecretAddresses.h"
-
-namespace {
-
-QString feeds(std::size_t count) {
-  return count == 1 ? QStringLiteral("1 feed")
-                    : QStringLiteral("%1 feeds").arg(QLocale().toString(qulonglong(count)));
-}
-
-}  // namespace
+#include "export/WrittenFileCheck.h"
 
 bool ExportFilter::takes(const FeedRow &row) {
   if (SecretAddresses::carriesSecret(row)) {
@@ -35,7 +27,7 @@ void ExportFilter::say() const {
   if (leftOut_ > 0) {
     printLine(stderr, QStringLiteral("Left out %1 whose address carries a user name, password or "
                                      "key, as --without-secrets asks.")
-                          .arg(feeds(leftOut_)));
+                          .arg(feedCountText(leftOut_)));
   }
   if (carrying_ > 0) {
     printLine(stderr,

@@ -32,8 +32,8 @@ bool ExportPass::add(const FeedRow &row) {
       if (isBreak && !inBreak) title_ += ' ';
       inBreak = isBreak;
     }
-    const std::string folded = ImporterTroubles::foldedTitle(title_);
-    if (!folded.empty()) {
+    const std::uint64_t folded = ImporterTroubles::foldedTitleFingerprint(title_);
+    if (folded != 0) {
       const int seen = ++titlesSeen_[folded];
       if (seen > 1) title_ += " (" + std::to_string(seen) + ")";
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -39,8 +40,8 @@ class ExportPass {
   OpmlFormat format_;
   std::optional<OpmlBuilder> builder_;
   WrittenFeeds written_;
-  std::unordered_map<std::string, int> titlesSeen_;  // folded title -> times seen
-  std::string title_;                                // the title as made safe
+  std::unordered_map<std::uint64_t, int> titlesSeen_;  // folded title -> times seen
+  std::string title_;                                  // the title as made safe
 };
 
 // The export of the feeds whose rows are selected in the export table (see

@@ -6,7 +6,6 @@
 #include <QRegularExpression>
 #include <cerrno>
 #include <cstring>
-#include <unordered_map>
 #include <unordered_set>
 
 QString comparableFeedAddress(QStringView address) {
@@ -75,10 +74,10 @@ FeedListComparison compareWithOpmlFile(const std::vector<QString> &readerAddress
             .arg(name);
     return comparison;
   }
-  std::unordered_multimap<QString, std::size_t> wanted;
-  for (std::size_t i = 0; i < readerAddresses.size(); ++i) {
-    wanted.emplace(comparableFeedAddress(readerAddresses[i]), i);
-  }
+  std::vector<QString> keys;
+  keys.reserve(readerAddresses.size());
+  for (const QString &address : readerAddresses) keys.push_back(comparableFeedAddress(address));
+  const std::unordered_set<QString> wanted(keys.begin(), keys.end());
   std::unordered_set<QString> found;
   const OpmlReadOutcome read = readOpmlFile(path, [&](const OpmlOutline &outline) {
     const QStringView address = outline.xmlUrl.trimmed();
@@ -125,8 +124,8 @@ FeedListComparison compareWithOpmlFile(const std::vector<QString> &readerAddress
     comparison.extra.clear();
     return comparison;
   }
-  for (std::size_t i = 0; i < readerAddresses.size(); ++i) {
-    if (!found.count(comparableFeedAddress(readerAddresses[i]))) comparison.missing.push_back(i);
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    if (!found.count(keys[i])) comparison.missing.push_back(i);
   }
   return comparison;
 }

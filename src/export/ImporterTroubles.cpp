@@ -31,18 +31,6 @@ QString counted(std::size_t count, const char *one, const char *many) {
 }  // namespace
 
 std::string ImporterTroubles::foldedTitle(std::string_view utf8) {
-  std::string folded;
-  bool ascii = true;
-  for (const char c : utf8) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b >= 0x80) {
-      ascii = false;
-      break;
-    }
-    if ((b >= 'a' && b <= 'z') || (b >= '0' && b <= '9')) folded += c;
-    if (b >= 'A' && b <= 'Z') folded += char(b - 'A' + 'a');
-  }
-  if (ascii) return folded;
   // Letters of any script, and their case.
   const QString text = QString::fromUtf8(utf8.data(), qsizetype(utf8.size())).toCaseFolded();
   QString kept;

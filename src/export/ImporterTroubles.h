@@ -33,11 +33,8 @@ class ImporterTroubles {
   // titlesMadeSafe, what became of the titles instead of their troubles.
   std::vector<QString> warnings(bool titlesMadeSafe = false) const;
 
-  // A title as it is compared for repeats: letters and digits only, in
-  // lower case. Empty for a title with none.
-  static std::string foldedTitle(std::string_view utf8);
-  // The fingerprint of foldedTitle(utf8), 0 for an empty one, without
-  // making the string where the title is ASCII.
+  // The fingerprint of a title as it is compared for repeats (letters and
+  // digits only, in lower case); 0 for a title without any.
   static std::uint64_t foldedTitleFingerprint(std::string_view utf8);
 
  private:
@@ -45,6 +42,9 @@ class ImporterTroubles {
   std::size_t withoutAddress_ = 0, notWeb_ = 0, repeatedAddress_ = 0, titleBreaks_ = 0,
               repeatedTitle_ = 0;
   std::vector<std::size_t> troubled_;
+  // The folded title itself, for a title that is not ASCII (an ASCII one is
+  // folded on its way into the fingerprint).
+  static std::string foldedTitle(std::string_view utf8);
   // Fingerprints of the addresses and folded titles seen, in open
   // addressing: 16 bytes a feed at most, where a node-based set takes 40.
   class FingerprintSet {

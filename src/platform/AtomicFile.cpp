@@ -271,16 +271,27 @@ std::optional<Sentence> Writer::commitAs(const QByteArray &name) {
   return claim(name);
 }
 
+int Writer::linkUnnamed(const QByteArray &name) const {
+  const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd_);
+  if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) == 0) {
+    return 0;
+  }
+  if (errno == EEXIST) return -1;
+  return ::linkat(fd_, "", AT_FDCWD, name.constData(), AT_EMPTY_PATH);
+}
+
+void Writer::forgetNamedTemp() {
+  namedTemp_.clear();
+  EndingSignals::forget(tempTicket_);
+  tempTicket_ = -1;
+}
+
 // Gives the finished file the name, in one step that fails where the name
 // exists (a link included, which is never followed).
 std::optional<Sentence> Writer::claim(const QByteArray &name) {
   int result = -1;
   if (namedTemp_.isEmpty()) {
-    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd_);
-    result = ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW);
-    if (result != 0 && errno != EEXIST) {
-      result = ::linkat(fd_, "", AT_FDCWD, name.constData(), AT_EMPTY_PATH);
-    }
+    result = linkUnnamed(name);
   } else {
     result =
         ::renameat2(AT_FDCWD, namedTemp_.constData(), AT_FDCWD, name.constData(), RENAME_NOREPLACE);
@@ -289,11 +300,7 @@ std::optional<Sentence> Writer::claim(const QByteArray &name) {
       result = ::link(namedTemp_.constData(), name.constData());
       if (result == 0) ::unlink(namedTemp_.constData());
     }
-    if (result == 0) {
-      namedTemp_.clear();
-      EndingSignals::forget(tempTicket_);
-      tempTicket_ = -1;
-    }
+    if (result == 0) forgetNamedTemp();
   }
   if (result != 0) {
     if (errno == EEXIST) {
@@ -321,13 +328,10 @@ std::optional<Sentence> Writer::commit() {
   if (options_.claimNewName) return claim(finalPath_);
   if (namedTemp_.isEmpty()) {
     // Give the unnamed file a short name, then move it over the target.
-    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd_);
     const QByteArray folder = folderOf(finalPath_);
     for (int attempt = 0; attempt < 16 && namedTemp_.isEmpty(); ++attempt) {
       const QByteArray name = shortTemporaryName(folder);
-      if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) ==
-              0 ||
-          ::linkat(fd_, "", AT_FDCWD, name.constData(), AT_EMPTY_PATH) == 0) {
+      if (linkUnnamed(name) == 0) {
         namedTemp_ = name;
         tempTicket_ = EndingSignals::remember(name.toStdString(), EndingSignals::Kind::File);
       } else if (errno != EEXIST) {
@@ -345,9 +349,7 @@ std::optional<Sentence> Writer::commit() {
     failWithErrno(errno);
     return error_;
   }
-  namedTemp_.clear();
-  EndingSignals::forget(tempTicket_);
-  tempTicket_ = -1;
+  forgetNamedTemp();
   return std::nullopt;
 }
 

@@ -90,6 +90,10 @@ class Writer {
   bool openTemporary(const Target &target);
   bool close();
   bool sync();
+  // Gives the unnamed temporary file the name (which must not exist); 0, or
+  // -1 with errno set.
+  int linkUnnamed(const QByteArray &name) const;
+  void forgetNamedTemp();
   std::optional<Sentence> claim(const QByteArray &name);
   void fail(const QString &reason, Failure kind = Failure::Other);
   void fail(const Sentence &reason, Failure kind = Failure::Other);
