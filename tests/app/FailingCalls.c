@@ -104,47 +104,39 @@ static int openIn(int dirfd, const char *path, int flags, mode_t mode, const cha
   return fd;
 }
 
+/* The mode that follows the flags where they ask for one (O_CREAT,
+ * O_TMPFILE); it may be read only then. */
+#define TAKE_MODE(flags, mode)       \
+  do {                               \
+    if (needsMode(flags)) {          \
+      va_list args;                  \
+      va_start(args, flags);         \
+      mode = va_arg(args, mode_t);   \
+      va_end(args);                  \
+    }                                \
+  } while (0)
+
 int open(const char *path, int flags, ...) {
   mode_t mode = 0;
-  if (needsMode(flags)) {
-    va_list args;
-    va_start(args, flags);
-    mode = va_arg(args, mode_t);
-    va_end(args);
-  }
+  TAKE_MODE(flags, mode);
   return openIn(AT_FDCWD, path, flags, mode, "openat");
 }
 
 int open64(const char *path, int flags, ...) {
   mode_t mode = 0;
-  if (needsMode(flags)) {
-    va_list args;
-    va_start(args, flags);
-    mode = va_arg(args, mode_t);
-    va_end(args);
-  }
+  TAKE_MODE(flags, mode);
   return openIn(AT_FDCWD, path, flags, mode, "openat64");
 }
 
 int openat(int dirfd, const char *path, int flags, ...) {
   mode_t mode = 0;
-  if (needsMode(flags)) {
-    va_list args;
-    va_start(args, flags);
-    mode = va_arg(args, mode_t);
-    va_end(args);
-  }
+  TAKE_MODE(flags, mode);
   return openIn(dirfd, path, flags, mode, "openat");
 }
 
 int openat64(int dirfd, const char *path, int flags, ...) {
   mode_t mode = 0;
-  if (needsMode(flags)) {
-    va_list args;
-    va_start(args, flags);
-    mode = va_arg(args, mode_t);
-    va_end(args);
-  }
+  TAKE_MODE(flags, mode);
   return openIn(dirfd, path, flags, mode, "openat64");
 }
 
