@@ -7,13 +7,14 @@
 #include "export/WrittenFileCheck.h"
 
 bool ExportFilter::takes(const FeedRow &row) {
-  if (SecretAddresses::carriesSecret(row)) {
+  const SecretAddresses::Finding finding = SecretAddresses::findIn(row);
+  if (finding == SecretAddresses::Finding::Secret) {
     if (choices_.withoutSecrets) {
       ++leftOut_;
       return false;
     }
     ++carrying_;
-  } else if (SecretAddresses::mayHoldKey(row)) {
+  } else if (finding == SecretAddresses::Finding::MaybeKey) {
     ++mayHoldKey_;
   }
   troubles_.add(row);

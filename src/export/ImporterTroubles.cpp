@@ -2,6 +2,8 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 #include "export/OpmlReading.h"
 
@@ -40,27 +42,66 @@ std::string ImporterTroubles::foldedTitle(std::string_view utf8) {
   return kept.toStdString();
 }
 
-std::uint64_t ImporterTroubles::foldedTitleFingerprint(std::string_view utf8) {
-  // FNV-1a over the folded title's bytes, folded on the way where the title
-  // is ASCII; 0 (no fingerprint) for a title without letters or digits.
-  auto fnv = [](std::uint64_t hash, unsigned char b) { return (hash ^ b) * 0x100000001b3ull; };
-  std::uint64_t hash = 0xcbf29ce484222325ull;
-  bool any = false;
-  for (const char c : utf8) {
-    auto b = static_cast<unsigned char>(c);
-    if (b >= 0x80) {
-      const std::string folded = foldedTitle(utf8);
-      hash = 0xcbf29ce484222325ull;
-      for (const char f : folded) hash = fnv(hash, static_cast<unsigned char>(f));
-      return folded.empty() ? 0 : hash | 1;
-    }
-    if (b >= 'A' && b <= 'Z') b = static_cast<unsigned char>(b - 'A' + 'a');
-    if ((b >= 'a' && b <= 'z') || (b >= '0' && b <= '9')) {
-      hash = fnv(hash, b);
-      any = true;
-    }
+namespace {
+
+constexpr char kBreak = 1;
+
+// What each ASCII byte is in a folded title: a digit or a lower-case
+// letter, a line break or tab (kBreak), or nothing.
+constexpr std::array<char, 128> kFolded = [] {
+  std::array<char, 128> folded{};
+  for (char c = '0'; c <= '9'; ++c) folded[std::size_t(c)] = c;
+  for (char c = 'a'; c <= 'z'; ++c) folded[std::size_t(c)] = c;
+  for (char c = 'A'; c <= 'Z'; ++c) folded[std::size_t(c)] = char(c - 'A' + 'a');
+  folded['\n'] = folded['\r'] = folded['\t'] = kBreak;
+  return folded;
+}();
+
+bool isAscii(std::string_view text) {
+  std::uint64_t any = 0;
+  std::size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + i, 8);
+    any |= word;
   }
-  return any ? hash | 1 : 0;
+  for (; i < text.size(); ++i) any |= static_cast<unsigned char>(text[i]);
+  return (any & 0x8080808080808080ull) == 0;
+}
+
+bool hasBreak(std::string_view title) {
+  return std::any_of(title.begin(), title.end(),
+                     [](char c) { return c == '\n' || c == '\r' || c == '\t'; });
+}
+
+}  // namespace
+
+std::uint64_t ImporterTroubles::foldedTitleFingerprint(std::string_view utf8) {
+  bool breaks = false;
+  return lookAtTitle(utf8, breaks);
+}
+
+std::uint64_t ImporterTroubles::lookAtTitle(std::string_view utf8, bool &breaks) {
+  // A short ASCII title is folded here, in one pass that also finds its
+  // breaks; another through Unicode's case folding. Either way the
+  // fingerprint is that of the folded text, and 0 (none) for a title
+  // without letters or digits.
+  char buffer[256];
+  if (utf8.size() <= sizeof buffer && isAscii(utf8)) {
+    std::size_t kept = 0;
+    bool anyBreak = false;
+    for (const char c : utf8) {
+      const char folded = kFolded[static_cast<unsigned char>(c)];
+      buffer[kept] = folded;
+      kept += folded > kBreak;
+      anyBreak |= folded == kBreak;
+    }
+    breaks = anyBreak;
+    return kept == 0 ? 0 : textFingerprint(std::string_view(buffer, kept)) | 1;
+  }
+  breaks = hasBreak(utf8);
+  const std::string folded = foldedTitle(utf8);
+  return folded.empty() ? 0 : textFingerprint(folded) | 1;
 }
 
 void ImporterTroubles::add(const FeedRow &row) {
@@ -81,13 +122,12 @@ void ImporterTroubles::add(const FeedRow &row) {
     }
   }
   if (row.title) {
-    const std::string_view title = *row.title;
-    if (std::any_of(title.begin(), title.end(),
-                    [](char c) { return c == '\n' || c == '\r' || c == '\t'; })) {
+    bool breaks = false;
+    const std::uint64_t folded = lookAtTitle(*row.title, breaks);
+    if (breaks) {
       ++titleBreaks_;
       troubled = true;
     }
-    const std::uint64_t folded = foldedTitleFingerprint(title);
     if (folded != 0 && !titles_.insert(folded)) {
       ++repeatedTitle_;
       troubled = true;

@@ -45,6 +45,9 @@ class ImporterTroubles {
   // The folded title itself, for a title that is not ASCII (an ASCII one is
   // folded on its way into the fingerprint).
   static std::string foldedTitle(std::string_view utf8);
+  // The folded title's fingerprint, and whether the title has a line break
+  // or tab.
+  static std::uint64_t lookAtTitle(std::string_view utf8, bool &breaks);
   // Fingerprints of the addresses and folded titles seen, in open
   // addressing: 16 bytes a feed at most, where a node-based set takes 40.
   class FingerprintSet {

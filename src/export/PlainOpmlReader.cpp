@@ -288,7 +288,9 @@ class Reader {
   // literal tab, line feed or carriage return made a space (a carriage
   // return and line feed together are one line end, so one space).
   static bool references(std::string_view text, std::string *out) {
-    if (out && text.find_first_of("&\t\n\r") == std::string_view::npos) {
+    if (out && std::none_of(text.begin(), text.end(), [](char c) {
+          return c == '&' || c == '\t' || c == '\n' || c == '\r';
+        })) {
       out->assign(text);
       return true;
     }

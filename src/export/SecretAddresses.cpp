@@ -9,6 +9,9 @@ namespace SecretAddresses {
 
 namespace {
 
+// The shortest piece of an address taken for a key.
+constexpr std::size_t kShortestKey = 16;
+
 char lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }
 bool isLowerOrDigit(char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); }
@@ -45,7 +48,7 @@ std::string percentDecoded(std::string_view text) {
 
 // "X-Amz-Signature" -> x amz signature; "accessToken" -> access token;
 // "api_key" -> api key.
-std::vector<std::string> wordsOf(const std::string &name) {
+std::vector<std::string> wordsOf(std::string_view name) {
   std::vector<std::string> words(1);
   for (std::size_t i = 0; i < name.size(); ++i) {
     const char c = name[i];
@@ -72,15 +75,23 @@ bool mightNameASecret(std::string_view name) {
   static constexpr std::string_view kStems[] = {"pass",    "pwd",   "secret",  "cred",
                                                 "sig",     "auth",  "session", "jwt",
                                                 "private", "token", "key",     "apikey"};
-  std::string lowered(name.size(), ' ');
+  if (name.size() < 3) return false;  // shorter than any stem
+  char buffer[64];
+  std::string longer;
+  char *lowered = buffer;
+  if (name.size() > sizeof buffer) {
+    longer.resize(name.size());
+    lowered = longer.data();
+  }
   for (std::size_t i = 0; i < name.size(); ++i) lowered[i] = lower(name[i]);
+  const std::string_view text(lowered, name.size());
   for (const std::string_view stem : kStems) {
-    if (lowered.find(stem) != std::string::npos) return true;
+    if (text.find(stem) != std::string_view::npos) return true;
   }
   return false;
 }
 
-bool namesASecret(const std::string &name) {
+bool namesASecret(std::string_view name) {
   if (!mightNameASecret(name)) return false;
   const std::vector<std::string> words = wordsOf(name);
   for (std::size_t i = 0; i < words.size(); ++i) {
@@ -112,9 +123,14 @@ bool parametersCarrySecret(std::string_view parameters) {
     const std::size_t end = findEither(parameters, '&', ';');
     const std::string_view parameter = parameters.substr(0, end);
     const std::size_t equals = parameter.find('=');
-    if (equals != std::string_view::npos && equals + 1 < parameter.size() &&
-        namesASecret(percentDecoded(parameter.substr(0, equals)))) {
-      return true;
+    if (equals != std::string_view::npos && equals + 1 < parameter.size()) {
+      // Decoding never makes a name longer, and most names have nothing to
+      // decode.
+      const std::string_view name = parameter.substr(0, equals);
+      if (name.find('%') == std::string_view::npos ? namesASecret(name)
+                                                   : namesASecret(percentDecoded(name))) {
+        return true;
+      }
     }
     if (end == std::string_view::npos) break;
     parameters.remove_prefix(end + 1);
@@ -156,7 +172,7 @@ bool looksLikeKey(std::string_view segment) {
   while (!segment.empty()) {
     const std::size_t end = findEither(segment, '-', '_');
     const std::string_view piece = segment.substr(0, end);
-    if (piece.size() < 16) {
+    if (piece.size() < kShortestKey) {
       if (end == std::string_view::npos) break;
       segment.remove_prefix(end + 1);
       continue;
@@ -172,7 +188,8 @@ bool looksLikeKey(std::string_view segment) {
       if (i > 0 && digit != (piece[i - 1] >= '0' && piece[i - 1] <= '9')) ++changes;
     }
     // Random text changes between letters and digits often.
-    if (plain && piece.size() >= 16 && letters >= 4 && digits >= 4 && changes * 4 >= piece.size()) {
+    if (plain && piece.size() >= kShortestKey && letters >= 4 && digits >= 4 &&
+        changes * 4 >= piece.size()) {
       return true;
     }
     if (end == std::string_view::npos) break;
@@ -183,17 +200,51 @@ bool looksLikeKey(std::string_view segment) {
 
 }  // namespace
 
-bool carriesSecret(std::string_view address) {
-  // Most addresses have no user, query or fragment: nothing to look at.
-  if (address.find('?') == std::string_view::npos && address.find('@') == std::string_view::npos &&
-      address.find('#') == std::string_view::npos) {
-    return false;
-  }
-  const Parts parts = partsOf(address);
-  if (!parts.valid) return false;
+namespace {
+
+bool carriesSecret(const Parts &parts) {
   // A user part before an '@' is a name, with or without a password.
   if (parts.authority.find('@') != std::string_view::npos) return true;
   return parametersCarrySecret(parts.query) || parametersCarrySecret(parts.fragment);
+}
+
+bool mayHoldKey(const Parts &parts) {
+  std::string_view path = parts.path;
+  while (!path.empty()) {
+    path.remove_prefix(1);  // the slash
+    const std::size_t end = path.find('/');
+    // Most segments are too short for a key: nothing to split.
+    if (std::min(end, path.size()) >= kShortestKey) {
+      std::string_view segment = path.substr(0, end);
+      segment = segment.substr(0, segment.find('.'));  // "KEY.rss"
+      if (looksLikeKey(segment)) return true;
+    }
+    if (end == std::string_view::npos) break;
+    path.remove_prefix(end);
+  }
+  return false;
+}
+
+// Most addresses have no user, query or fragment: nothing more to look at
+// for a secret.
+bool mayCarrySecret(std::string_view address) {
+  return address.find('?') != std::string_view::npos ||
+         address.find('@') != std::string_view::npos || address.find('#') != std::string_view::npos;
+}
+
+Finding findIn(std::string_view address) {
+  const Parts parts = partsOf(address);
+  if (!parts.valid) return Finding::Nothing;
+  if (carriesSecret(parts)) return Finding::Secret;
+  return mayHoldKey(parts) ? Finding::MaybeKey : Finding::Nothing;
+}
+
+}  // namespace
+
+bool carriesSecret(std::string_view address) {
+  if (!mayCarrySecret(address)) return false;
+  const Parts parts = partsOf(address);
+  return parts.valid && carriesSecret(parts);
 }
 
 bool carriesSecret(const FeedRow &row) {
@@ -202,22 +253,18 @@ bool carriesSecret(const FeedRow &row) {
 
 bool mayHoldKey(std::string_view address) {
   const Parts parts = partsOf(address);
-  if (!parts.valid) return false;
-  std::string_view path = parts.path;
-  while (!path.empty()) {
-    path.remove_prefix(1);  // the slash
-    const std::size_t end = path.find('/');
-    std::string_view segment = path.substr(0, end);
-    segment = segment.substr(0, segment.find('.'));  // "KEY.rss"
-    if (looksLikeKey(segment)) return true;
-    if (end == std::string_view::npos) break;
-    path.remove_prefix(end);
-  }
-  return false;
+  return parts.valid && mayHoldKey(parts);
 }
 
 bool mayHoldKey(const FeedRow &row) {
   return (row.xmlUrl && mayHoldKey(*row.xmlUrl)) || (row.htmlUrl && mayHoldKey(*row.htmlUrl));
+}
+
+Finding findIn(const FeedRow &row) {
+  const Finding inFeed = row.xmlUrl ? findIn(*row.xmlUrl) : Finding::Nothing;
+  if (inFeed == Finding::Secret) return inFeed;
+  const Finding inSite = row.htmlUrl ? findIn(*row.htmlUrl) : Finding::Nothing;
+  return std::max(inFeed, inSite);
 }
 
 }  // namespace SecretAddresses

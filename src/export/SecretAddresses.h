@@ -29,4 +29,9 @@ bool carriesSecret(const FeedRow &row);
 bool mayHoldKey(std::string_view address);
 bool mayHoldKey(const FeedRow &row);
 
+// Both looks at once, each address taken apart only once: a secret in
+// either address before a key.
+enum class Finding { Nothing, MaybeKey, Secret };
+Finding findIn(const FeedRow &row);
+
 }  // namespace SecretAddresses

@@ -585,3 +585,23 @@ TEST(ImporterTroubles, TheExportWarnsOfThemAndImportableTitlesMendTheTitles) {
   const Outcome alone = run({"--database", "Feeds", "--list", "--importable-titles"}, dir.path());
   EXPECT_EQ(alone.exitCode, 2);
 }
+
+// Titles are compared the same way whether they are ASCII, of another
+// script or longer than a short title: a repeat and a break are found in each.
+TEST(ImporterTroubles, TitlesCompareAlikeWhateverTheirScriptOrLength) {
+  TempDir dir;
+  execSql(dir / "Feeds",
+          std::string(kFeedsSchema) +
+              "INSERT INTO FEEDS (FEED_TITLE, INTERNAL_LINK) VALUES"
+              " ('Tom & Jerry', 'https://a/1'), ('Tom \u2019 Jerry', 'https://a/2'),"
+              " ('Caf\u00e9', 'https://a/3'), ('CAF\u00c9', 'https://a/4'),"
+              " (printf('%.300c', 'a'), 'https://a/5'), (printf('%.300c', 'A'), 'https://a/6'),"
+              " ('\u00dcn\u00ef' || char(9) || 'x', 'https://a/7'),"
+              " (printf('%.300c', 'b') || char(10), 'https://a/8'),"
+              " ('Feed 1', 'https://a/9'), ('Feed 2', 'https://a/10');");
+  const Outcome out = run({"--database", "Feeds", "--export", "out.opml"}, dir.path());
+  EXPECT_EQ(out.exitCode, 0) << out.err.toStdString();
+  EXPECT_TRUE(out.err.contains("Warning: 3 titles repeat earlier ones")) << out.err.toStdString();
+  EXPECT_TRUE(out.err.contains("Warning: 2 titles hold a line break or tab"))
+      << out.err.toStdString();
+}
