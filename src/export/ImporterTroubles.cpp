@@ -44,34 +44,41 @@ std::string ImporterTroubles::foldedTitle(std::string_view utf8) {
 
 namespace {
 
-constexpr char kBreak = 1;
-
 // What each ASCII byte is in a folded title: a digit or a lower-case
-// letter, a line break or tab (kBreak), or nothing.
+// letter, or nothing.
 constexpr std::array<char, 128> kFolded = [] {
   std::array<char, 128> folded{};
   for (char c = '0'; c <= '9'; ++c) folded[std::size_t(c)] = c;
   for (char c = 'a'; c <= 'z'; ++c) folded[std::size_t(c)] = c;
   for (char c = 'A'; c <= 'Z'; ++c) folded[std::size_t(c)] = char(c - 'A' + 'a');
-  folded['\n'] = folded['\r'] = folded['\t'] = kBreak;
   return folded;
 }();
 
-bool isAscii(std::string_view text) {
-  std::uint64_t any = 0;
+struct Glance {
+  bool ascii = true;
+  bool breaks = false;  // a line feed, carriage return or tab
+};
+
+// Eight bytes a step: a byte is b when it is zero after an exclusive or
+// with b.
+Glance glanceAt(std::string_view text) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
+  auto hasZero = [](std::uint64_t v) { return (v - kOnes) & ~v & kHighs; };
+  std::uint64_t high = 0, breaks = 0;
   std::size_t i = 0;
   for (; i + 8 <= text.size(); i += 8) {
     std::uint64_t word;
     std::memcpy(&word, text.data() + i, 8);
-    any |= word;
+    high |= word;
+    breaks |= hasZero(word ^ ('\n' * kOnes)) | hasZero(word ^ ('\r' * kOnes)) |
+              hasZero(word ^ ('\t' * kOnes));
   }
-  for (; i < text.size(); ++i) any |= static_cast<unsigned char>(text[i]);
-  return (any & 0x8080808080808080ull) == 0;
-}
-
-bool hasBreak(std::string_view title) {
-  return std::any_of(title.begin(), title.end(),
-                     [](char c) { return c == '\n' || c == '\r' || c == '\t'; });
+  for (; i < text.size(); ++i) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    high |= b;
+    breaks |= b == '\n' || b == '\r' || b == '\t';
+  }
+  return {(high & kHighs) == 0, breaks != 0};
 }
 
 }  // namespace
@@ -82,24 +89,21 @@ std::uint64_t ImporterTroubles::foldedTitleFingerprint(std::string_view utf8) {
 }
 
 std::uint64_t ImporterTroubles::lookAtTitle(std::string_view utf8, bool &breaks) {
-  // A short ASCII title is folded here, in one pass that also finds its
-  // breaks; another through Unicode's case folding. Either way the
-  // fingerprint is that of the folded text, and 0 (none) for a title
-  // without letters or digits.
+  // A short ASCII title is folded here; another through Unicode's case
+  // folding. Either way the fingerprint is that of the folded text, and 0
+  // (none) for a title without letters or digits.
+  const Glance glance = glanceAt(utf8);
+  breaks = glance.breaks;
   char buffer[256];
-  if (utf8.size() <= sizeof buffer && isAscii(utf8)) {
+  if (glance.ascii && utf8.size() <= sizeof buffer) {
     std::size_t kept = 0;
-    bool anyBreak = false;
     for (const char c : utf8) {
       const char folded = kFolded[static_cast<unsigned char>(c)];
       buffer[kept] = folded;
-      kept += folded > kBreak;
-      anyBreak |= folded == kBreak;
+      kept += folded != 0;
     }
-    breaks = anyBreak;
     return kept == 0 ? 0 : textFingerprint(std::string_view(buffer, kept)) | 1;
   }
-  breaks = hasBreak(utf8);
   const std::string folded = foldedTitle(utf8);
   return folded.empty() ? 0 : textFingerprint(folded) | 1;
 }
