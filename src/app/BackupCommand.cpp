@@ -210,7 +210,7 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
   }
   const WrittenFeeds written = pass.written();
   std::move(pass).finish();
-  const std::size_t count = written.count();
+  const std::size_t count = written.feeds();
   const QString feeds = feedCountText(count, locale);
   const BackupFile *reference = backupToCompareWith(backups);
   const bool drop = reference && isDrop(reference->feeds, count);

@@ -75,7 +75,7 @@ std::vector<BackupFile> ownBackupsIn(const fs::path &folder, std::error_code &er
     }
     backup.moment = std::int64_t(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
     readOpmlFile(path, [&backup](const OpmlOutline &outline) {
-      if (!outline.isFolder) ++backup.feeds;
+      if (outline.hasXmlUrl && isFeedAddress(outline.xmlUrl)) ++backup.feeds;
     });
     backups.push_back(std::move(backup));
   }

@@ -81,7 +81,7 @@ int exportToStdout(const fs::path &database, const ExportChoices &choices) {
   // would otherwise run on from its last line.
   const QString lineStart =
       sameTerminal(STDOUT_FILENO, STDERR_FILENO) ? QStringLiteral("\n") : QString();
-  printLine(stderr, lineStart + writtenAndCheckedSentence(written.count(),
+  printLine(stderr, lineStart + writtenAndCheckedSentence(written.feeds(),
                                                           QStringLiteral("standard output")));
   return ExitStatus::kOk;
 }
@@ -133,7 +133,7 @@ int exportToFile(const fs::path &database, const QByteArray &target, const Expor
     sayRepaired(read);
     filter.say();
     printLine(stderr,
-              QStringLiteral("%1 written to %2.").arg(feedCountText(written.count()), name));
+              QStringLiteral("%1 written to %2.").arg(feedCountText(written.feeds()), name));
     return ExitStatus::kOk;
   }
   if (auto mismatch = check.verify(target, QStringLiteral("\"%1\"").arg(name), written)) {
@@ -143,7 +143,7 @@ int exportToFile(const fs::path &database, const QByteArray &target, const Expor
   // What the file holds is worth a word once it is known to hold it.
   sayRepaired(read);
   filter.say();
-  printLine(stderr, writtenAndCheckedSentence(written.count(), name));
+  printLine(stderr, writtenAndCheckedSentence(written.feeds(), name));
   return ExitStatus::kOk;
 }
 

@@ -112,7 +112,7 @@ void ImporterTroubles::add(const FeedRow &row) {
   const std::size_t index = rows_++;
   bool troubled = false;
   const std::string_view address = row.xmlUrl ? trimmed(*row.xmlUrl) : std::string_view();
-  if (address.empty()) {
+  if (!isFeedAddress(address)) {
     ++withoutAddress_;
     troubled = true;
   } else {
@@ -167,10 +167,10 @@ std::vector<QString> ImporterTroubles::warnings(bool titlesMadeSafe) const {
     if (count > 0) lines.push_back(counted(count, one, many));
   };
   say(withoutAddress_,
-      "Warning: 1 feed has no feed address; importers may skip it, or add an empty feed or "
-      "folder.",
-      "Warning: %1 feeds have no feed address; importers may skip them, or add empty feeds or "
-      "folders.");
+      "Warning: 1 entry has no feed address, so it is not counted as a feed; importers may "
+      "skip it, or add an empty feed or folder.",
+      "Warning: %1 entries have no feed address, so they are not counted as feeds; importers "
+      "may skip them, or add empty feeds or folders.");
   say(notWeb_,
       "Warning: 1 feed address does not start with http:// or https://; most readers cannot "
       "fetch it.",

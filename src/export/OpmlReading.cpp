@@ -278,6 +278,17 @@ bool openForReading(QFile &file, const QByteArray &path) {
   return true;
 }
 
+bool isFeedAddress(std::string_view utf8) {
+  for (const char c : utf8) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b >= 0x80) return isFeedAddress(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
+    if (b > ' ') return true;  // not white space, nor a control the writer leaves out
+  }
+  return false;
+}
+
+bool isFeedAddress(QStringView text) { return !text.trimmed().isEmpty(); }
+
 std::uint64_t textFingerprint(std::string_view utf8) {
   // Eight bytes a step, each step mixed by a multiplication and a shift.
   constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;

@@ -55,6 +55,13 @@ QString withoutFinalStop(const QString &reason);
 // it cannot be opened.
 bool openForReading(QFile &file, const QByteArray &path);
 
+// Whether an xmlUrl makes its outline a feed: it holds something besides
+// white space (and the controls XML cannot carry, which the writer leaves
+// out). Every count of feeds, written or
+// read, means outlines with such an address.
+bool isFeedAddress(std::string_view utf8);
+bool isFeedAddress(QStringView text);
+
 // A 64-bit fingerprint of text as UTF-8, the same whether it comes
 // as UTF-8 bytes or as UTF-16 from the reader.
 std::uint64_t textFingerprint(std::string_view utf8);

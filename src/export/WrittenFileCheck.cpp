@@ -45,6 +45,7 @@ void WrittenFeeds::add(const std::optional<std::string_view> &xmlUrl) {
   const bool plain = !hasControlOrEF(bytes);
   if (plain) {
     fingerprints_.push_back(textFingerprint(bytes));
+    feeds_ += isFeedAddress(bytes);
     return;
   }
   kept_.clear();
@@ -59,6 +60,7 @@ void WrittenFeeds::add(const std::optional<std::string_view> &xmlUrl) {
     kept_.push_back(static_cast<char>(b));
   }
   fingerprints_.push_back(textFingerprint(std::string_view(kept_)));
+  feeds_ += isFeedAddress(kept_);
 }
 
 namespace {

@@ -18,12 +18,17 @@ class WrittenFeeds {
   // taken as an XML reader will give it back, without the characters that
   // the writer leaves out.
   void add(const std::optional<std::string_view> &xmlUrl);
-  void clear() { fingerprints_.clear(); }
+  void clear() { *this = WrittenFeeds(); }
+  // The outlines written.
   std::size_t count() const { return fingerprints_.size(); }
+  // The feeds among them: outlines with a feed address (see isFeedAddress),
+  // as --check counts them.
+  std::size_t feeds() const { return feeds_; }
   const std::vector<std::uint64_t> &fingerprints() const { return fingerprints_; }
 
  private:
   std::vector<std::uint64_t> fingerprints_;
+  std::size_t feeds_ = 0;
   std::string kept_;
 };
 

@@ -103,7 +103,7 @@ void ExportFlow::write(CXExportListVC &list) {
         done = Written{file.absoluteFilePath(), std::nullopt};
       } else if (!(failure = check.verify(QFile::encodeName(*path),
                                           text("“%1”").arg(file.fileName()), written))) {
-        done = Written{file.absoluteFilePath(), written.count()};
+        done = Written{file.absoluteFilePath(), written.feeds()};
       }
     }
   }

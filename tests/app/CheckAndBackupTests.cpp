@@ -541,11 +541,11 @@ TEST(ImporterTroubles, TheExportWarnsOfThemAndImportableTitlesMendTheTitles) {
               " 'https://e/f');");
   const Outcome plain = run({"--database", "Feeds", "--export", "plain.opml"}, dir.path());
   EXPECT_EQ(plain.exitCode, 0) << plain.err.toStdString();
-  for (const char *said : {"Warning: 1 feed has no feed address; importers may skip it",
+  for (const char *said : {"Warning: 1 entry has no feed address, so it is not counted as a feed",
                            "Warning: 1 feed address does not start with http:// or https://",
                            "Warning: 1 feed repeats the address of an earlier one",
                            "Warning: 1 title holds a line break or tab",
-                           "Warning: 3 titles repeat earlier ones", "8 feeds written to"}) {
+                           "Warning: 3 titles repeat earlier ones", "7 feeds written to"}) {
     EXPECT_TRUE(plain.err.contains(said)) << said << " in " << plain.err.toStdString();
   }
   EXPECT_NE(readFile(dir / "plain.opml").find("text=\"Line one&#10;&#9;Line two\""),
@@ -584,6 +584,28 @@ TEST(ImporterTroubles, TheExportWarnsOfThemAndImportableTitlesMendTheTitles) {
   }
   const Outcome alone = run({"--database", "Feeds", "--list", "--importable-titles"}, dir.path());
   EXPECT_EQ(alone.exitCode, 2);
+}
+
+// A feed is an outline with a feed address in every sentence: the export,
+// the backup and --check of the file say the same count.
+TEST(ImporterTroubles, TheExportBackupAndCheckCountTheSameFeeds) {
+  TempDir dir;
+  execSql(dir / "Feeds",
+          std::string(kFeedsSchema) +
+              "INSERT INTO FEEDS (FEED_TITLE, INTERNAL_LINK) VALUES ('A', 'https://a/f'),"
+              " ('A again', 'https://a/f'), ('None', NULL), ('Blank', ' ' || char(9)),"
+              " ('Control', char(1)), ('Local', 'file:///home/ann/feed.xml');");
+  const Outcome exported = run({"--database", "Feeds", "--export", "out.opml"}, dir.path());
+  EXPECT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+  EXPECT_TRUE(
+      exported.err.contains("Warning: 3 entries have no feed address, so they are not "
+                            "counted as feeds"))
+      << exported.err.toStdString();
+  EXPECT_TRUE(exported.err.contains("3 feeds written to")) << exported.err.toStdString();
+  const Outcome backup = run({"--database", "Feeds", "--backup", "Backups"}, dir.path());
+  EXPECT_TRUE(backup.err.contains("3 feeds backed up to")) << backup.err.toStdString();
+  const Outcome checked = run({"--check", "out.opml"}, dir.path());
+  EXPECT_TRUE(checked.out.startsWith("\"out.opml\" holds 3 feeds.")) << checked.out.toStdString();
 }
 
 // Titles are compared the same way whether they are ASCII, of another
