@@ -39,6 +39,16 @@ bool hasBreakOrTab(QStringView text) {
   return text.contains(u'\n') || text.contains(u'\r') || text.contains(u'\t');
 }
 
+// A version as written, on one line and not too long to read in a sentence.
+QString shownVersion(const QString &version) {
+  constexpr qsizetype kLongest = 24;
+  QString line = version.left(kLongest);
+  for (QChar &c : line) {
+    if (c.unicode() < 0x20) c = u' ';
+  }
+  return version.size() <= kLongest ? line : line + QChar(0x2026);
+}
+
 // How many different fingerprints there are among these (sorted on the way).
 std::size_t distinct(std::vector<std::uint64_t> &fingerprints) {
   std::sort(fingerprints.begin(), fingerprints.end());
@@ -217,7 +227,7 @@ QStringList checkReportSentences(const OpmlCheckReport &report, const QString &s
   if (report.badVersion()) {
     lines << (read.hasVersion
                   ? QStringLiteral("The <opml> element's version is \"%1\", neither 1.0 nor 2.0; ")
-                        .arg(read.version)
+                        .arg(shownVersion(read.version))
                   : QStringLiteral("The <opml> element has no version; ")) +
                  refused;
   }

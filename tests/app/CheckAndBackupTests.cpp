@@ -183,6 +183,16 @@ TEST(CheckOption, NamesWhatOtherReadersImportersStumbleOn) {
        1,
        {"\"other.opml\" holds 2 feeds.",
         "The <opml> element's version is \"1.1\", neither 1.0 nor 2.0; " + refused + "2 feeds."}},
+      // Another reader's version, however odd, stays within its one line.
+      {"a version with a line break, longer than a version is",
+       "<opml version=\"1.0&#10;draft of the third "
+       "kind\"><head><title>Feeds</title></head><body>\n" +
+           rss("One", "https://a/f") + "</body></opml>",
+       1,
+       {"\"other.opml\" holds 1 feed.",
+        "The <opml> element's version is \"1.0 draft of the third k\xE2\x80\xA6\", neither 1.0 "
+        "nor 2.0; " +
+            refused + "1 feed."}},
       {"a head without title",
        "<opml version=\"2.0\"><head><dateCreated>Wed, 09 Dec 2026 10:00:00 "
        "GMT</dateCreated></head><body>\n" +
