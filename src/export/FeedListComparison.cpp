@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 
 #include <QLocale>
-#include <QRegularExpression>
 #include <cerrno>
 #include <cstring>
 #include <unordered_set>
@@ -25,8 +24,14 @@ QString comparableFeedAddress(QStringView address) {
   }
   const bool https = rest == 8;
   text.remove(0, rest);
-  qsizetype authorityEnd = text.indexOf(QRegularExpression(QStringLiteral("[/?#]")));
-  if (authorityEnd < 0) authorityEnd = text.size();
+  // Where the first of these characters is, or the end.
+  const auto firstOf = [](const QString &in, QStringView characters) {
+    for (qsizetype i = 0; i < in.size(); ++i) {
+      if (characters.contains(in[i])) return i;
+    }
+    return in.size();
+  };
+  const qsizetype authorityEnd = firstOf(text, u"/?#");
   QString authority = text.left(authorityEnd);
   QString tail = text.mid(authorityEnd);
   // The host's case, and the port a scheme has anyway; a user part stays.
@@ -36,8 +41,7 @@ QString comparableFeedAddress(QStringView address) {
   if (host.endsWith(u'.')) host.chop(1);
   authority = authority.left(at + 1) + host;
   // A trailing slash of the path, before any query.
-  qsizetype pathEnd = tail.indexOf(QRegularExpression(QStringLiteral("[?#]")));
-  if (pathEnd < 0) pathEnd = tail.size();
+  const qsizetype pathEnd = firstOf(tail, u"?#");
   if (pathEnd > 0 && tail[pathEnd - 1] == u'/') tail.remove(pathEnd - 1, 1);
   // %2f and %2F are one character.
   for (qsizetype i = 0; i + 2 < tail.size(); ++i) {

@@ -5,10 +5,14 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
-#include <unordered_set>
+#include <vector>
+
+#include "export/FeedListComparison.h"
+#include "export/ImporterTroubles.h"
 
 namespace {
 
@@ -31,21 +35,69 @@ NotAFile kindOf(mode_t mode) {
 
 QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
+bool hasBreakOrTab(QStringView text) {
+  return text.contains(u'\n') || text.contains(u'\r') || text.contains(u'\t');
+}
+
+// A version as written, on one line and not too long to read in a sentence.
+QString shownVersion(const QString &version) {
+  constexpr qsizetype kLongest = 24;
+  QString line = version.left(kLongest);
+  for (QChar &c : line) {
+    if (c.unicode() < 0x20) c = u' ';
+  }
+  return version.size() <= kLongest ? line : line + QChar(0x2026);
+}
+
+// How many different fingerprints there are among these (sorted on the way).
+std::size_t distinct(std::vector<std::uint64_t> &fingerprints) {
+  std::sort(fingerprints.begin(), fingerprints.end());
+  return std::size_t(std::unique(fingerprints.begin(), fingerprints.end()) - fingerprints.begin());
+}
+
 void readInto(OpmlCheckReport &report, QIODevice &device) {
-  // Fingerprints stand for the addresses: 8 bytes a feed, and two different
-  // addresses share one about once in 10^19 pairs.
-  std::unordered_set<std::uint64_t> seen;
+  // Fingerprints stand for the addresses and titles: 8 bytes each a feed,
+  // and two different texts share one about once in 10^19 pairs. A repeat is
+  // a feed whose fingerprint an earlier one has, so the repeats are counted
+  // once all are read, as fingerprints less those that differ.
+  std::vector<std::uint64_t> addresses, foldedAddresses, titles;
   report.read = readOpmlOutlines(device, [&](const OpmlOutline &outline) {
     if (outline.text.trimmed().isEmpty()) ++report.emptyText;
-    const QStringView address = outline.xmlUrl.trimmed();
+    if (hasBreakOrTab(outline.text) || hasBreakOrTab(outline.title)) ++report.titleBreaks;
+    // An address under another case of xmlUrl counts as the feed's address,
+    // as the importers that take it read it: the outline stands for a feed
+    // whoever wrote it, and the rules of addresses hold for it as for any.
+    // It is a trouble of its own, since other importers skip it.
+    QStringView address = outline.xmlUrl.trimmed();
+    const QStringView otherCase = outline.otherCaseXmlUrl.trimmed();
+    if (!otherCase.isEmpty() && otherCase != address) {
+      if (report.otherCaseXmlUrl++ == 0) {
+        report.otherCaseXmlUrlName = outline.otherCaseXmlUrlName.toString();
+      }
+      if (address.isEmpty()) address = otherCase;
+    }
     if (address.isEmpty()) {
       if (!outline.isFolder) ++report.withoutAddress;
       return;
     }
     ++report.feeds;
-    if (!seen.insert(textFingerprint(address)).second) ++report.duplicates;
+    // Some readers take only outlines of type "rss", as written, for feeds.
+    if (!outline.hasType || outline.type != u"rss") ++report.notRss;
+    addresses.push_back(textFingerprint(address));
+    foldedAddresses.push_back(textFingerprint(comparableFeedAddress(address)));
     if (!isWeb(address)) ++report.notHttp;
+    // The name an importer gives the feed: its text, or else its title.
+    const QStringView name = outline.text.trimmed().isEmpty() ? outline.title : outline.text;
+    const QByteArray utf8 = name.toUtf8();
+    const std::uint64_t title = ImporterTroubles::foldedTitleFingerprint(
+        std::string_view(utf8.constData(), std::size_t(utf8.size())));
+    if (title != 0) titles.push_back(title);
   });
+  // Every feed whose folded address is new has a new address too.
+  const std::size_t differentAddresses = distinct(addresses);
+  report.duplicates = addresses.size() - differentAddresses;
+  report.nearDuplicates = differentAddresses - distinct(foldedAddresses);
+  report.repeatedTitles = titles.size() - distinct(titles);
 }
 
 }  // namespace
@@ -159,32 +211,95 @@ QStringList checkReportSentences(const OpmlCheckReport &report, const QString &s
                  "%1 is XML but no OPML document: its outermost element is <%2>, not <opml>, "
                  "so importers will not read it.")
                  .arg(name, read.rootName);
+  } else if (report.noFeeds()) {
+    lines << QStringLiteral(
+                 "%1 holds no feeds: some readers refuse such a file, and as a backup it brings "
+                 "nothing back. Check that it is the export of a reader's subscriptions.")
+                 .arg(name);
   } else {
     lines << QStringLiteral("%1 holds %2.").arg(name, feeds);
   }
-  // Each kind of trouble an importer would have, with its count.
+  // What some readers do with a whole file they refuse, and its feeds.
+  const QString refused =
+      report.feeds == 0 ? QStringLiteral("some readers refuse such a file.")
+                        : QStringLiteral("some readers refuse such a file, and with it %1.")
+                              .arg(counted(report.feeds, "its %1 feed", "its %1 feeds", locale));
+  if (report.badVersion()) {
+    lines << (read.hasVersion
+                  ? QStringLiteral("The <opml> element's version is \"%1\", neither 1.0 nor 2.0; ")
+                        .arg(shownVersion(read.version))
+                  : QStringLiteral("The <opml> element has no version; ")) +
+                 refused;
+  }
+  if (report.noHeadTitle()) {
+    lines << (read.headTitle == OpmlHeadTitle::Blank ? QStringLiteral("The head's title is empty; ")
+                                                     : QStringLiteral("The head has no title; ")) +
+                 refused;
+  }
+  // Each kind of trouble an importer would have with outlines, with its count.
   const struct {
     std::size_t count;
     const char *one;
     const char *many;
+    const QString *named;  // what %2 stands for, if the sentence has it
   } troubles[] = {
       {report.withoutAddress,
-       "%1 outline that is no folder has no feed address (xmlUrl); importers skip it.",
-       "%1 outlines that are no folders have no feed address (xmlUrl); importers skip them."},
+       "%1 outline that is no folder has no feed address (xmlUrl); importers may skip it, or add "
+       "an empty feed or folder.",
+       "%1 outlines that are no folders have no feed address (xmlUrl); importers may skip them, "
+       "or add empty feeds or folders.",
+       nullptr},
+      {report.otherCaseXmlUrl,
+       "%1 feed has its address in \"%2\", not in xmlUrl; some importers take it, others skip "
+       "the feed.",
+       "%1 feeds have their addresses in another case of xmlUrl (as \"%2\"); some importers "
+       "take them, others skip those feeds.",
+       &report.otherCaseXmlUrlName},
+      {report.notRss,
+       "%1 feed has no type=\"rss\" (its type is missing or another); some readers turn it into "
+       "a folder or refuse it.",
+       "%1 feeds have no type=\"rss\" (their type is missing or another); some readers turn them "
+       "into folders or refuse them.",
+       nullptr},
       {report.emptyText, "%1 outline has an empty text; some importers skip it or refuse the file.",
-       "%1 outlines have an empty text; some importers skip them or refuse the file."},
+       "%1 outlines have an empty text; some importers skip them or refuse the file.", nullptr},
+      {report.titleBreaks,
+       "%1 outline has a line break or tab in its title; some readers cannot import it, or change "
+       "its title.",
+       "%1 outlines have a line break or tab in their titles; some readers cannot import them, or "
+       "change their titles.",
+       nullptr},
+      {report.repeatedTitles,
+       "%1 feed repeats the title of a feed before it (case, punctuation and spaces aside); some "
+       "readers stop the whole import, or drop the feed.",
+       "%1 feeds repeat the titles of feeds before them (case, punctuation and spaces aside); "
+       "some readers stop the whole import, or drop those feeds.",
+       nullptr},
       {report.duplicates,
        "%1 feed repeats the address of a feed before it; importers subscribe to it twice or "
        "drop it.",
        "%1 feeds repeat the address of a feed before them; importers subscribe to them twice or "
-       "drop them."},
+       "drop them.",
+       nullptr},
+      {report.nearDuplicates,
+       "%1 feed has the address of a feed before it but for http or https, the host's case, a "
+       "default port, a trailing slash, a feed: prefix or the case of escapes; some readers drop "
+       "it as the same feed, others subscribe to both.",
+       "%1 feeds have the addresses of feeds before them but for http or https, the host's case, "
+       "a default port, a trailing slash, a feed: prefix or the case of escapes; some readers "
+       "drop them as the same feeds, others subscribe to both.",
+       nullptr},
       {report.notHttp,
        "%1 feed address does not start with http:// or https://; most readers cannot fetch it.",
        "%1 feed addresses do not start with http:// or https://; most readers cannot fetch "
-       "them."},
+       "them.",
+       nullptr},
   };
   for (const auto &trouble : troubles) {
-    if (trouble.count > 0) lines << counted(trouble.count, trouble.one, trouble.many, locale);
+    if (trouble.count == 0) continue;
+    QString line = counted(trouble.count, trouble.one, trouble.many, locale);
+    if (trouble.named != nullptr) line = line.arg(*trouble.named);
+    lines << line;
   }
   return lines;
 }

@@ -29,15 +29,38 @@ struct OpmlCheckReport {
   NotAFile notAFile = NotAFile::No;
   QByteArray linkTarget;  // for a dangling link: where it points
   OpmlReadOutcome read;
-  std::size_t feeds = 0;           // outlines with a feed address (xmlUrl)
-  std::size_t withoutAddress = 0;  // outlines that are no folder and have no xmlUrl
-  std::size_t emptyText = 0;       // outlines whose text is missing or blank
-  std::size_t duplicates = 0;      // feeds whose address an earlier feed has
-  std::size_t notHttp = 0;         // addresses that are not http:// or https://
+  // Outlines with a feed address: xmlUrl, or the attribute in another case
+  // when xmlUrl is missing or empty.
+  std::size_t feeds = 0;
+  std::size_t withoutAddress = 0;   // outlines that are no folder and have no feed address
+  std::size_t otherCaseXmlUrl = 0;  // feeds whose address is named "xmlurl" or the like
+  QString otherCaseXmlUrlName;      // the first of those names, as written
+  std::size_t notRss = 0;           // feeds whose type is missing or not "rss"
+  std::size_t emptyText = 0;        // outlines whose text is missing or blank
+  std::size_t titleBreaks = 0;      // outlines whose text or title holds a line break or tab
+  // Feeds whose title an earlier feed's has, once case, punctuation and
+  // spaces are set aside (as the export's warnings compare them).
+  std::size_t repeatedTitles = 0;
+  std::size_t duplicates = 0;  // feeds whose address an earlier feed has
+  // Feeds whose address an earlier feed has only once both are folded as
+  // comparableFeedAddress folds them ("HTTPS://Host/f/" and "http://host/f").
+  std::size_t nearDuplicates = 0;
+  std::size_t notHttp = 0;  // addresses that are not http:// or https://
 
+  // Troubles of the document as a whole, for a well-formed OPML document.
+  bool isReadOpml() const { return notAFile == NotAFile::No && read.wellFormed() && read.isOpml(); }
+  bool badVersion() const {
+    return isReadOpml() && (!read.hasVersion || (read.version != QLatin1String("1.0") &&
+                                                 read.version != QLatin1String("2.0")));
+  }
+  bool noHeadTitle() const { return isReadOpml() && read.headTitle != OpmlHeadTitle::Given; }
+  bool noFeeds() const { return isReadOpml() && feeds == 0; }
+
+  // Clean: no importer we know of would lose a feed of the file.
   bool clean() const {
-    return notAFile == NotAFile::No && read.wellFormed() && read.isOpml() && withoutAddress == 0 &&
-           emptyText == 0 && duplicates == 0 && notHttp == 0;
+    return isReadOpml() && !badVersion() && !noHeadTitle() && !noFeeds() && withoutAddress == 0 &&
+           otherCaseXmlUrl == 0 && notRss == 0 && emptyText == 0 && titleBreaks == 0 &&
+           repeatedTitles == 0 && duplicates == 0 && nearDuplicates == 0 && notHttp == 0;
   }
 };
 

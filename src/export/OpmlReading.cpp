@@ -19,6 +19,11 @@ struct OpenOutline {
   bool hasXmlUrl = false;
   QString xmlUrl;
   bool isFolder = false;
+  QString title;
+  bool hasType = false;
+  QString type;
+  QString otherCaseXmlUrlName;
+  QString otherCaseXmlUrl;
 };
 
 // What entity references may cost a document in all: how many are looked up,
@@ -38,6 +43,8 @@ struct Read {
   OpmlReadOutcome outcome;
   std::vector<OpenOutline> open;
   bool inBody = false;
+  bool inHead = false;
+  bool inHeadTitle = false;
   int depth = 0;  // elements open
   // The first error, and the first fatal one, libxml2 reported.
   bool haveError = false;
@@ -81,43 +88,100 @@ QString attributeValue(xmlParserCtxtPtr context, const xmlChar *value, const xml
   return text;
 }
 
+// Whether text holds anything but white space.
+bool isBlank(QStringView text) { return text.trimmed().isEmpty(); }
+
 void startElement(void *context, const xmlChar *localName, const xmlChar *, const xmlChar *, int,
                   const xmlChar **, int attributeCount, int, const xmlChar **attributes) {
   Read &read = readOf(context);
+  const auto parser = static_cast<xmlParserCtxtPtr>(context);
   ++read.depth;
+  // Each attribute is five pointers: name, prefix, namespace, value, end.
+  auto valueOf = [&](const xmlChar **attribute) {
+    return attributeValue(parser, attribute[3], attribute[4]);
+  };
   if (read.depth == 1) {
     read.outcome.rootName = QString::fromUtf8(reinterpret_cast<const char *>(localName));
+    for (int i = 0; i < attributeCount; ++i) {
+      const xmlChar **attribute = attributes + 5 * i;
+      if (attribute[1] == nullptr && isNamed(attribute[0], "version")) {
+        read.outcome.hasVersion = true;
+        read.outcome.version = valueOf(attribute);
+      }
+    }
   } else if (read.depth == 2 && isNamed(localName, "body")) {
     read.inBody = true;
+  } else if (read.depth == 2 && isNamed(localName, "head")) {
+    read.inHead = true;
+  } else if (read.inHead && read.depth == 3 && isNamed(localName, "title")) {
+    read.inHeadTitle = true;
+    if (read.outcome.headTitle == OpmlHeadTitle::Missing) {
+      read.outcome.headTitle = OpmlHeadTitle::Blank;
+    }
   } else if (read.inBody && isNamed(localName, "outline")) {
     if (!read.open.empty()) read.open.back().isFolder = true;
     OpenOutline outline;
-    // Each attribute is five pointers: name, prefix, namespace, value, end.
     for (int i = 0; i < attributeCount; ++i) {
       const xmlChar **attribute = attributes + 5 * i;
       if (attribute[1] != nullptr) continue;
       if (isNamed(attribute[0], "text")) {
-        outline.text =
-            attributeValue(static_cast<xmlParserCtxtPtr>(context), attribute[3], attribute[4]);
+        outline.text = valueOf(attribute);
       } else if (isNamed(attribute[0], "xmlUrl")) {
         outline.hasXmlUrl = true;
-        outline.xmlUrl =
-            attributeValue(static_cast<xmlParserCtxtPtr>(context), attribute[3], attribute[4]);
+        outline.xmlUrl = valueOf(attribute);
+      } else if (isNamed(attribute[0], "title")) {
+        outline.title = valueOf(attribute);
+      } else if (isNamed(attribute[0], "type")) {
+        outline.hasType = true;
+        outline.type = valueOf(attribute);
+      } else if (outline.otherCaseXmlUrlName.isEmpty() &&
+                 xmlStrcasecmp(attribute[0], reinterpret_cast<const xmlChar *>("xmlUrl")) == 0) {
+        outline.otherCaseXmlUrlName =
+            QString::fromUtf8(reinterpret_cast<const char *>(attribute[0]));
+        outline.otherCaseXmlUrl = valueOf(attribute);
       }
     }
     read.open.push_back(std::move(outline));
   }
 }
 
+// Text is only looked at inside the head's title, and only until it is
+// known not to be blank.
+void characters(void *context, const xmlChar *text, int length) {
+  Read &read = readOf(context);
+  if (!read.inHeadTitle || read.outcome.headTitle == OpmlHeadTitle::Given) return;
+  if (!isBlank(textOf(text, length))) read.outcome.headTitle = OpmlHeadTitle::Given;
+}
+
+// A reference to an entity declared in the document stays unexpanded in
+// text; in the head's title it counts as text when the entity's own text is
+// not blank.
+void reference(void *context, const xmlChar *name) {
+  Read &read = readOf(context);
+  if (read.inHeadTitle && read.outcome.headTitle != OpmlHeadTitle::Given) {
+    const xmlEntityPtr entity = xmlSAX2GetEntity(context, name);
+    if (entity != nullptr && entity->content != nullptr &&
+        !isBlank(textOf(entity->content, entity->length))) {
+      read.outcome.headTitle = OpmlHeadTitle::Given;
+    }
+  }
+  xmlSAX2Reference(context, name);
+}
+
 void endElement(void *context, const xmlChar *localName, const xmlChar *, const xmlChar *) {
   Read &read = readOf(context);
   if (read.inBody && read.depth == 2) {
     read.inBody = false;
+  } else if (read.inHead && read.depth == 2) {
+    read.inHead = false;
+  } else if (read.inHeadTitle && read.depth == 3) {
+    read.inHeadTitle = false;
   } else if (read.inBody && isNamed(localName, "outline") && !read.open.empty()) {
     const OpenOutline &done = read.open.back();
     ++read.outcome.outlines;
     (*read.onOutline)(OpmlOutline{done.text, done.hasXmlUrl, done.xmlUrl, done.isFolder,
-                                  static_cast<int>(read.open.size()) - 1});
+                                  static_cast<int>(read.open.size()) - 1, done.title, done.hasType,
+                                  done.type, done.otherCaseXmlUrlName, done.otherCaseXmlUrl});
     read.open.pop_back();
   }
   --read.depth;
@@ -198,15 +262,18 @@ OpmlReadOutcome readOpmlOutlines(QIODevice &device, const OpmlOutlineVisitor &on
   xmlSAXVersion(&sax, 2);
   sax.startElementNs = startElement;
   sax.endElementNs = endElement;
-  sax.characters = nullptr;
+  // Text matters only in the head's title.
+  sax.characters = characters;
   sax.ignorableWhitespace = nullptr;
-  sax.cdataBlock = nullptr;
+  sax.cdataBlock = characters;
   sax.comment = nullptr;
   sax.processingInstruction = nullptr;
-  // libxml2's own handler of references to entities in text stays: the
-  // reference nodes it makes inside an entity's content are what tells
-  // libxml2 that the content was read; without them every reference reads
-  // it again, and a "billion laughs" would be read through whole.
+  // libxml2's own handler of references to entities in text stays, called
+  // by ours once it has looked at the head's title: the reference nodes it
+  // makes inside an entity's content are what tells libxml2 that the content
+  // was read; without them every reference reads it again, and a "billion
+  // laughs" would be read through whole.
+  sax.reference = reference;
   sax.getEntity = getEntity;
   sax.getParameterEntity = getParameterEntity;
   sax.resolveEntity = refuseOutsideEntity;

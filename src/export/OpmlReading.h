@@ -22,6 +22,21 @@ struct OpmlOutline {
   QStringView xmlUrl;
   bool isFolder = false;  // it holds outlines of its own
   int depth = 0;          // 0: a direct child of body
+  QStringView title;      // the title attribute, empty when missing
+  bool hasType = false;
+  QStringView type;
+  // The first attribute named xmlUrl in another case ("xmlurl", "XMLURL"),
+  // which some importers take for the address and others skip: its name as
+  // written and its value. The name is empty when there is none.
+  QStringView otherCaseXmlUrlName;
+  QStringView otherCaseXmlUrl;
+};
+
+// What the document's head says of its title.
+enum class OpmlHeadTitle {
+  Missing,  // no <title> in <head>, or no <head>
+  Blank,    // a <title> with nothing but white space in it
+  Given,
 };
 
 struct OpmlReadOutcome {
@@ -34,6 +49,10 @@ struct OpmlReadOutcome {
   qint64 errorColumn = 0;
   // The root element's name; "opml" for an OPML document.
   QString rootName;
+  // The root element's version attribute, as written.
+  bool hasVersion = false;
+  QString version;
+  OpmlHeadTitle headTitle = OpmlHeadTitle::Missing;
   std::size_t outlines = 0;
 
   bool opened() const { return openError.isEmpty(); }

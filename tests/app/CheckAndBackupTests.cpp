@@ -71,6 +71,20 @@ std::string opml(const std::string &body) {
   return "<?xml version=\"1.0\"?>\n<opml version=\"2.0\"><head/><body>\n" + body + "</body></opml>";
 }
 
+// An OPML 2.0 document as most readers write theirs, around these outlines.
+std::string typical(const std::string &outlines) {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<opml version=\"2.0\">\n  <head>\n"
+         "    <title>Subscriptions</title>\n"
+         "    <dateCreated>Wed, 09 Dec 2026 10:00:00 GMT</dateCreated>\n  </head>\n  <body>\n" +
+         outlines + "  </body>\n</opml>\n";
+}
+
+// A feed's outline as most readers write it.
+std::string rss(const std::string &text, const std::string &address) {
+  return "    <outline type=\"rss\" text=\"" + text + "\" title=\"" + text + "\" xmlUrl=\"" +
+         address + "\" htmlUrl=\"https://site.example/\"/>\n";
+}
+
 }  // namespace
 
 TEST(CheckOption, CountsFeedsInFoldersAndEachKindOfTrouble) {
@@ -95,10 +109,14 @@ TEST(CheckOption, CountsFeedsInFoldersAndEachKindOfTrouble) {
       {"ours.opml", 0, {"\"ours.opml\" holds 45 feeds."}},
       {"troubled.opml",
        1,
-       {"\"troubled.opml\" holds 5 feeds.", "2 outlines that are no folders have no feed address",
+       {"\"troubled.opml\" holds 5 feeds.", "The head has no title",
+        "2 outlines that are no folders have no feed address", "5 feeds have no type=\"rss\"",
         "1 outline has an empty text", "1 feed repeats the address",
         "1 feed address does not start with http:// or https://"}},
-      {"broken.opml", 1, {"\"broken.opml\" is not well-formed XML at line 4, column 19"}},
+      {"broken.opml",
+       1,
+       {"\"broken.opml\" is not well-formed XML at line 4, column 19",
+        "1 feed has no type=\"rss\""}},
       {"feed.xml", 1, {"\"feed.xml\" is XML but no OPML document: its outermost element is <rss>"}},
       {"missing.opml", 1, {"\"missing.opml\" could not be read: No such file or directory."}},
   };
@@ -113,6 +131,213 @@ TEST(CheckOption, CountsFeedsInFoldersAndEachKindOfTrouble) {
           << lines[qsizetype(i)].toStdString();
       EXPECT_TRUE(lines[qsizetype(i)].endsWith('.')) << lines[qsizetype(i)].toStdString();
     }
+  }
+}
+
+// Files as other readers write them, each with the traps their importers
+// fall into: --check says each with its count, and exits with 0 only when no
+// importer would lose a feed. Every line of the output is compared whole.
+TEST(CheckOption, NamesWhatOtherReadersImportersStumbleOn) {
+  const std::string head1 =
+      "<?xml version=\"1.0\"?>\n<opml version=\"1.0\">\n<head><title>My "
+      "feeds</title></head>\n<body>\n";
+  const std::string tail = "</body>\n</opml>\n";
+  const std::string refused = "some readers refuse such a file, and with it its ";
+  const std::string noRss =
+      "have no type=\"rss\" (their type is missing or another); some readers turn them into "
+      "folders or refuse them.";
+  struct Case {
+    const char *what;
+    std::string document;
+    int exitCode;
+    std::vector<std::string> lines;
+  };
+  const std::vector<Case> cases = {
+      {"folders in folders, OPML 2.0, every feed typed",
+       typical("    <outline text=\"Tech\" title=\"Tech\">\n" + rss("Ars", "https://a.example/f") +
+               "      <outline text=\"Deep\">\n" + rss("Bits", "https://b.example/f") +
+               "      </outline>\n    </outline>\n" + rss("Cats", "https://c.example/f") +
+               rss("Dogs", "https://d.example/f")),
+       0,
+       {"\"other.opml\" holds 4 feeds."}},
+      {"feeds without type, or of another type, in a folder without one",
+       head1 + "<outline text=\"News\">\n<outline text=\"One\" xmlUrl=\"https://a/f\"/>\n" +
+           "<outline text=\"Two\" xmlUrl=\"https://b/f\"/>\n</outline>\n" +
+           "<outline text=\"Three\" type=\"RSS\" xmlUrl=\"https://c/f\"/>\n" +
+           "<outline text=\"Four\" type=\"atom\" xmlUrl=\"https://d/f\"/>\n" +
+           "<outline text=\"Five\" type=\"rss\" xmlUrl=\"https://e/f\"/>\n" + tail,
+       1,
+       {"\"other.opml\" holds 5 feeds.", "4 feeds " + noRss}},
+      {"no version, one feed without type, one outline without address",
+       "<opml>\n<head><title>Feeds</title></head>\n<body>\n<outline text=\"One\" "
+       "xmlUrl=\"https://a/f\"/>\n<outline text=\"Note\"/>\n</body>\n</opml>\n",
+       1,
+       {"\"other.opml\" holds 1 feed.", "The <opml> element has no version; " + refused + "1 feed.",
+        "1 outline that is no folder has no feed address (xmlUrl); importers may skip it, or add "
+        "an empty feed or folder.",
+        "1 feed has no type=\"rss\" (its type is missing or another); some readers turn it into a "
+        "folder or refuse it."}},
+      {"version 1.1",
+       "<opml version=\"1.1\"><head><title>Feeds</title></head><body>\n" +
+           rss("One", "https://a/f") + rss("Two", "https://b/f") + "</body></opml>",
+       1,
+       {"\"other.opml\" holds 2 feeds.",
+        "The <opml> element's version is \"1.1\", neither 1.0 nor 2.0; " + refused + "2 feeds."}},
+      // Another reader's version, however odd, stays within its one line.
+      {"a version with a line break, longer than a version is",
+       "<opml version=\"1.0&#10;draft of the third "
+       "kind\"><head><title>Feeds</title></head><body>\n" +
+           rss("One", "https://a/f") + "</body></opml>",
+       1,
+       {"\"other.opml\" holds 1 feed.",
+        "The <opml> element's version is \"1.0 draft of the third k\xE2\x80\xA6\", neither 1.0 "
+        "nor 2.0; " +
+            refused + "1 feed."}},
+      {"a head without title",
+       "<opml version=\"2.0\"><head><dateCreated>Wed, 09 Dec 2026 10:00:00 "
+       "GMT</dateCreated></head><body>\n" +
+           rss("One", "https://a/f") + "</body></opml>",
+       1,
+       {"\"other.opml\" holds 1 feed.", "The head has no title; " + refused + "1 feed."}},
+      {"no head at all",
+       "<opml version=\"2.0\"><body>\n" + rss("One", "https://a/f") + rss("Two", "https://b/f") +
+           "</body></opml>",
+       1,
+       {"\"other.opml\" holds 2 feeds.", "The head has no title; " + refused + "2 feeds."}},
+      {"a head title of white space",
+       "<opml version=\"1.0\"><head><title> \n\t </title></head><body>\n" +
+           rss("One", "https://a/f") + "</body></opml>",
+       1,
+       {"\"other.opml\" holds 1 feed.", "The head's title is empty; " + refused + "1 feed."}},
+      {"a head title in a CDATA section",
+       "<opml version=\"2.0\"><head><title><![CDATA[Ann's feeds]]></title></head><body>\n" +
+           rss("One", "https://a/f") + "</body></opml>",
+       0,
+       {"\"other.opml\" holds 1 feed."}},
+      {"a head title that is an entity declared in the file",
+       "<!DOCTYPE opml [<!ENTITY who \"Ann\">]>\n<opml version=\"2.0\"><head><title>&who;</title>"
+       "</head><body>\n" +
+           rss("One", "https://a/f") + "</body></opml>",
+       0,
+       {"\"other.opml\" holds 1 feed."}},
+      {"xmlUrl in other cases",
+       head1 + "<outline text=\"One\" type=\"rss\" xmlurl=\"https://a/f\"/>\n" +
+           "<outline text=\"Two\" type=\"rss\" XMLURL=\"https://b/f\"/>\n" +
+           "<outline text=\"Three\" type=\"rss\" xmlUrl=\"https://c/f\" "
+           "xmlurl=\"https://c/f\"/>\n" +
+           "<outline text=\"Four\" type=\"rss\" xmlUrl=\"https://d/f\" XmlUrl=\"https://x/f\"/>\n" +
+           tail,
+       1,
+       {"\"other.opml\" holds 4 feeds.",
+        "3 feeds have their addresses in another case of xmlUrl (as \"xmlurl\"); some importers "
+        "take them, others skip those feeds."}},
+      {"one xmlUrl in another case, repeating an address",
+       typical(rss("One", "https://a/f") +
+               "    <outline type=\"rss\" text=\"Two\" XmlUrl=\"https://a/f\"/>\n"),
+       1,
+       {"\"other.opml\" holds 2 feeds.",
+        "1 feed has its address in \"XmlUrl\", not in xmlUrl; some importers take it, others skip "
+        "the feed.",
+        "1 feed repeats the address of a feed before it; importers subscribe to it twice or drop "
+        "it."}},
+      {"addresses that readers take for one feed",
+       typical(rss("A", "https://example.com/feed/") + rss("B", "http://example.com/feed") +
+               rss("C", "HTTPS://EXAMPLE.COM:443/feed") + rss("D", "feed://example.com/feed") +
+               rss("E", "feed:https://example.com/feed/") + rss("F", "https://example.com/feed/") +
+               rss("G", "https://example.com/a%2fb") + rss("H", "https://example.com/a%2Fb") +
+               rss("I", "https://example.com/Feed")),
+       1,
+       {"\"other.opml\" holds 9 feeds.",
+        "1 feed repeats the address of a feed before it; importers subscribe to it twice or drop "
+        "it.",
+        "5 feeds have the addresses of feeds before them but for http or https, the host's case, "
+        "a default port, a trailing slash, a feed: prefix or the case of escapes; some readers "
+        "drop them as the same feeds, others subscribe to both.",
+        "2 feed addresses do not start with http:// or https://; most readers cannot fetch "
+        "them."}},
+      {"one near-duplicate",
+       typical(rss("A", "https://example.com/feed") + rss("B", "http://example.com/feed/")),
+       1,
+       {"\"other.opml\" holds 2 feeds.",
+        "1 feed has the address of a feed before it but for http or https, the host's case, a "
+        "default port, a trailing slash, a feed: prefix or the case of escapes; some readers drop "
+        "it as the same feed, others subscribe to both."}},
+      {"empty texts, of feeds and of a folder",
+       typical("    <outline type=\"rss\" text=\"\" title=\"One\" xmlUrl=\"https://a/f\"/>\n"
+               "    <outline type=\"rss\" text=\"   \" title=\"Two\" xmlUrl=\"https://b/f\"/>\n"
+               "    <outline type=\"rss\" title=\"Three\" xmlUrl=\"https://c/f\"/>\n"
+               "    <outline text=\"\">\n" +
+               rss("Four", "https://d/f") + "    </outline>\n"),
+       1,
+       {"\"other.opml\" holds 4 feeds.",
+        "4 outlines have an empty text; some importers skip them or refuse the file."}},
+      {"line breaks and tabs in texts, titles and a folder's name",
+       typical(
+           "    <outline text=\"Folder&#10;name\">\n" +
+           rss("Line one&#10;Line two", "https://a/f") + "    </outline>\n" +
+           rss("Tab&#9;bed", "https://b/f") +
+           "    <outline type=\"rss\" text=\"Return\" title=\"Carriage&#13;return\" "
+           "xmlUrl=\"https://c/f\"/>\n" +
+           // A line break written as it is becomes a space in an attribute.
+           "    <outline type=\"rss\" text=\"Written\nacross lines\" xmlUrl=\"https://d/f\"/>\n"),
+       1,
+       {"\"other.opml\" holds 4 feeds.",
+        "4 outlines have a line break or tab in their titles; some readers cannot import them, or "
+        "change their titles."}},
+      {"one title with a line break",
+       typical(rss("Line one&#10;Line two", "https://a/f")),
+       1,
+       {"\"other.opml\" holds 1 feed.",
+        "1 outline has a line break or tab in its title; some readers cannot import it, or change "
+        "its title."}},
+      {"titles that repeat, case, punctuation and spaces aside",
+       typical("    <outline text=\"Tom &amp; Jerry\">\n" + rss("Tom &amp; Jerry", "https://a/f") +
+               rss("Tom: Jerry", "https://b/f") + rss("Tom and Jerry", "https://c/f") +
+               "    </outline>\n" + rss("The Verge", "https://d/f") +
+               rss("The Verge", "https://e/f") + rss("the verge!", "https://f/f") +
+               rss("\xD0\x9C\xD0\xB5\xD0\xB4\xD1\x83\xD0\xB7\xD0\xB0", "https://g/f") +
+               rss("\xD0\x9C\xD0\x95\xD0\x94\xD0\xA3\xD0\x97\xD0\x90", "https://h/f") +
+               rss(":-)", "https://i/f") + rss(":)", "https://j/f")),
+       1,
+       {"\"other.opml\" holds 10 feeds.",
+        "4 feeds repeat the titles of feeds before them (case, punctuation and spaces aside); "
+        "some readers stop the whole import, or drop those feeds."}},
+      {"one repeated title, named by its title attribute",
+       typical(rss("DEFAULT", "https://a/f") +
+               "    <outline type=\"rss\" text=\"\" title=\"Default\" xmlUrl=\"https://b/f\"/>\n"),
+       1,
+       {"\"other.opml\" holds 2 feeds.",
+        "1 outline has an empty text; some importers skip it or refuse the file.",
+        "1 feed repeats the title of a feed before it (case, punctuation and spaces aside); some "
+        "readers stop the whole import, or drop the feed."}},
+      {"an empty body",
+       typical(""),
+       1,
+       {"\"other.opml\" holds no feeds: some readers refuse such a file, and as a backup it brings "
+        "nothing back. Check that it is the export of a reader's subscriptions."}},
+      {"folders and outlines without an address only",
+       "<opml version=\"1.1\"><head/><body><outline text=\"Empty folder\"/><outline "
+       "text=\"Folder\"><outline text=\"Note\" xmlUrl=\" \"/></outline></body></opml>",
+       1,
+       {"\"other.opml\" holds no feeds: some readers refuse such a file, and as a backup it brings "
+        "nothing back. Check that it is the export of a reader's subscriptions.",
+        "The <opml> element's version is \"1.1\", neither 1.0 nor 2.0; some readers refuse such "
+        "a file.",
+        "The head has no title; some readers refuse such a file.",
+        "2 outlines that are no folders have no feed address (xmlUrl); importers may skip them, "
+        "or add empty feeds or folders."}},
+  };
+  TempDir dir;
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.what);
+    writeFile(dir / "other.opml", c.document);
+    const Outcome r = run({"--check", "other.opml"}, dir.path());
+    EXPECT_EQ(r.exitCode, c.exitCode) << r.out.toStdString();
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    const QList<QByteArray> lines = r.out.trimmed().split('\n');
+    std::vector<std::string> said;
+    for (const QByteArray &line : lines) said.push_back(line.toStdString());
+    EXPECT_EQ(said, c.lines);
   }
 }
 
@@ -550,6 +775,21 @@ TEST(ImporterTroubles, TheExportWarnsOfThemAndImportableTitlesMendTheTitles) {
   }
   EXPECT_NE(readFile(dir / "plain.opml").find("text=\"Line one&#10;&#9;Line two\""),
             std::string::npos);
+  // --check of the same file counts what the warnings counted.
+  const Outcome checked = run({"--check", "plain.opml"}, dir.path());
+  EXPECT_EQ(checked.exitCode, 1);
+  const std::vector<QByteArray> plainSays = {
+      "\"plain.opml\" holds 7 feeds.",
+      "1 outline that is no folder has no feed address (xmlUrl)",
+      "1 outline has a line break or tab in its title",
+      "3 feeds repeat the titles of feeds before them",
+      "1 feed repeats the address of a feed before it",
+      "1 feed address does not start with http:// or https://"};
+  const QList<QByteArray> plainLines = checked.out.trimmed().split('\n');
+  ASSERT_EQ(std::size_t(plainLines.size()), plainSays.size()) << checked.out.toStdString();
+  for (std::size_t i = 0; i < plainSays.size(); ++i) {
+    EXPECT_TRUE(plainLines[qsizetype(i)].startsWith(plainSays[i])) << checked.out.toStdString();
+  }
 
   for (const QStringList &mode :
        {QStringList{"--export", "safe.opml"}, QStringList{"--backup", "Backups"}}) {
@@ -560,6 +800,12 @@ TEST(ImporterTroubles, TheExportWarnsOfThemAndImportableTitlesMendTheTitles) {
     EXPECT_FALSE(safe.err.contains("title holds")) << safe.err.toStdString();
     EXPECT_TRUE(safe.err.contains("4 titles were made safe for any reader"))
         << safe.err.toStdString();
+    const Outcome safeChecked =
+        run({"--check", mode[0] == "--export" ? "safe.opml" : "Backups/Orvella Feeds.opml"},
+            dir.path());
+    EXPECT_FALSE(safeChecked.out.contains("title")) << safeChecked.out.toStdString();
+    EXPECT_TRUE(safeChecked.out.contains("1 feed repeats the address"))
+        << safeChecked.out.toStdString();
     const std::string document =
         readFile(dir / (mode[0] == "--export" ? "safe.opml" : "Backups/Orvella Feeds.opml"));
     const std::string body = document.substr(document.find("<body>\n") + 7);
