@@ -37,15 +37,15 @@ name: rename's result ignored
 file: src/platform/AtomicFile.cpp
 from: if (::rename(namedTemp_.constData(), finalPath_.constData()) != 0) {
 to: if (::rename(namedTemp_.constData(), finalPath_.constData()) != 0 && false) {
-build: command_line_tests
-tests: ^FailingStorage\.
+build: command_line_tests window_failing_write_tests
+tests: ^FailingStorage\.|^WindowOnFailingStorage\.
 ----
 name: fchmod's result ignored
 file: src/platform/AtomicFile.cpp
 from: if (target.file && ::fchmod(fd_, target.file->st_mode & 07777) != 0) {
 to: if (target.file && ::fchmod(fd_, target.file->st_mode & 07777) != 0 && false) {
-build: command_line_tests
-tests: ^FailingStorage\.
+build: command_line_tests window_failing_write_tests
+tests: ^FailingStorage\.|^WindowOnFailingStorage\.
 ----
 name: database guard compares existing files by name
 file: src/platform/AtomicFileTarget.cpp
