@@ -132,6 +132,10 @@
         <translation>OPML-2.0-Dateien</translation>
     </message>
     <message>
+        <source>Make titles safe for any reader</source>
+        <translation>Titel für jeden Feedreader tauglich machen</translation>
+    </message>
+    <message>
         <source>Done</source>
         <translation>Fertig</translation>
     </message>

@@ -132,6 +132,10 @@
         <translation>OPML 2.0 files</translation>
     </message>
     <message>
+        <source>Make titles safe for any reader</source>
+        <translation>Make titles safe for any reader</translation>
+    </message>
+    <message>
         <source>Done</source>
         <translation>Done</translation>
     </message>

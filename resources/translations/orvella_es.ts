@@ -132,6 +132,10 @@
         <translation>Archivos OPML 2.0</translation>
     </message>
     <message>
+        <source>Make titles safe for any reader</source>
+        <translation>Adaptar los títulos a cualquier lector de feeds</translation>
+    </message>
+    <message>
         <source>Done</source>
         <translation>Hecho</translation>
     </message>

@@ -132,6 +132,10 @@
         <translation>Fichiers OPML 2.0</translation>
     </message>
     <message>
+        <source>Make titles safe for any reader</source>
+        <translation>Adapter les titres à tous les lecteurs de flux</translation>
+    </message>
+    <message>
         <source>Done</source>
         <translation>Terminé</translation>
     </message>

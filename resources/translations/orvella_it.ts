@@ -132,6 +132,10 @@
         <translation>File OPML 2.0</translation>
     </message>
     <message>
+        <source>Make titles safe for any reader</source>
+        <translation>Rendi i titoli adatti a qualsiasi lettore di feed</translation>
+    </message>
+    <message>
         <source>Done</source>
         <translation>Fine</translation>
     </message>

@@ -132,6 +132,10 @@
         <translation>OPML 2.0 ファイル</translation>
     </message>
     <message>
+        <source>Make titles safe for any reader</source>
+        <translation>どのリーダーでも読み込めるタイトルにする</translation>
+    </message>
+    <message>
         <source>Done</source>
         <translation>完了</translation>
     </message>

@@ -132,6 +132,10 @@
         <translation>Pliki OPML 2.0</translation>
     </message>
     <message>
+        <source>Make titles safe for any reader</source>
+        <translation>Dostosuj tytuły do każdego czytnika kanałów</translation>
+    </message>
+    <message>
         <source>Done</source>
         <translation>Gotowe</translation>
     </message>

@@ -132,6 +132,10 @@
         <translation>Arquivos OPML 2.0</translation>
     </message>
     <message>
+        <source>Make titles safe for any reader</source>
+        <translation>Adaptar os títulos para qualquer leitor de feeds</translation>
+    </message>
+    <message>
         <source>Done</source>
         <translation>Concluído</translation>
     </message>

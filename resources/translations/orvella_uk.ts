@@ -132,6 +132,10 @@
         <translation>Файли OPML 2.0</translation>
     </message>
     <message>
+        <source>Make titles safe for any reader</source>
+        <translation>Зробити заголовки придатними для будь-якої програми для читання стрічок</translation>
+    </message>
+    <message>
         <source>Done</source>
         <translation>Готово</translation>
     </message>

@@ -298,8 +298,8 @@ const FeedRowTable &CXExportListVC::feedsOrNone() const {
   return feeds ? *feeds : kNoFeeds;
 }
 
-ExportPass CXExportListVC::exportOfTickedFeeds() const {
-  return exportOfRows(feedsOrNone(), toRows(selectedFeeds()));
+ExportPass CXExportListVC::exportOfTickedFeeds(const OpmlFormat &format) const {
+  return exportOfRows(feedsOrNone(), toRows(selectedFeeds()), format);
 }
 
 QByteArray CXExportListVC::strExportFeedsUtf8() const {

@@ -126,7 +126,7 @@ class CXExportListVC : public QObject {
   QList<int> selectedFeeds() const;
   // The export of the ticked feeds: the OPML document and what the written
   // file is checked against.
-  ExportPass exportOfTickedFeeds() const;
+  ExportPass exportOfTickedFeeds(const OpmlFormat &format = {}) const;
   // Its document as the UTF-8 bytes that go into the file, and as text.
   QByteArray strExportFeedsUtf8() const;
   QString strExportFeeds() const;

@@ -20,23 +20,27 @@ void ExportPass::restart() {
   }
   written_.clear();
   titlesSeen_.clear();
+  titlesMadeSafe_ = 0;
 }
 
 bool ExportPass::add(const FeedRow &row) {
   if (format_.importableTitles && row.title) {
     title_.clear();
-    bool inBreak = false;
+    bool inBreak = false, changed = false;
     for (const char c : *row.title) {
       const bool isBreak = c == '\n' || c == '\r' || c == '\t';
       if (!isBreak) title_ += c;
       if (isBreak && !inBreak) title_ += ' ';
       inBreak = isBreak;
+      changed |= isBreak;
     }
     const std::uint64_t folded = ImporterTroubles::foldedTitleFingerprint(title_);
     if (folded != 0) {
       const int seen = ++titlesSeen_[folded];
       if (seen > 1) title_ += " (" + std::to_string(seen) + ")";
+      changed |= seen > 1;
     }
+    titlesMadeSafe_ += changed;
     FeedRow safe = row;
     safe.title = std::string_view(title_);
     builder_->addOutline(safe);

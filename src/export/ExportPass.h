@@ -31,6 +31,9 @@ class ExportPass {
   void restart();
 
   const WrittenFeeds &written() const { return written_; }
+  // With importable titles: how many titles the document holds otherwise
+  // than the rows do. None means the document is the same as without them.
+  std::size_t titlesMadeSafe() const { return titlesMadeSafe_; }
   // The document (empty when it went to a sink).
   QByteArray finish() &&;
 
@@ -42,6 +45,7 @@ class ExportPass {
   WrittenFeeds written_;
   std::unordered_map<std::uint64_t, int> titlesSeen_;  // folded title -> times seen
   std::string title_;                                  // the title as made safe
+  std::size_t titlesMadeSafe_ = 0;
 };
 
 // The export of the feeds whose rows are selected in the export table (see

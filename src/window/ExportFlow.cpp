@@ -60,10 +60,12 @@ void ExportFlow::write(CXExportListVC &list) {
     progress->show();
   }
   // Fixed before the panel opens: what the user ticked when asking is what
-  // gets written.
-  ExportPass pass = list.exportOfTickedFeeds();
-  const WrittenFeeds written = pass.written();
-  QByteArray document = std::move(pass).finish();
+  // gets written. Titles that some readers choke on are made safe where the
+  // user asks; only when there are any is the choice offered, and the
+  // document without it made too.
+  ExportPass safe = list.exportOfTickedFeeds(OpmlFormat{false, {}, true});
+  std::optional<ExportPass> plain;
+  if (safe.titlesMadeSafe() > 0) plain.emplace(list.exportOfTickedFeeds());
 
   std::unique_ptr<SavePanel> panel = savePanelFactory_ ? savePanelFactory_() : nullptr;
   std::optional<QString> path;
@@ -72,8 +74,12 @@ void ExportFlow::write(CXExportListVC &list) {
     panel->setFileTypes({text("OPML files"), text("OPML 2.0 files")});
     panel->setCanCreateDirectories(true);
     panel->setProposedName(text("My Feeds"));
+    if (plain) panel->setOptionTitle(text("Make titles safe for any reader"));
     path = panel->runModal(window_);
   }
+  ExportPass &pass = plain && !(panel && panel->optionChecked()) ? *plain : safe;
+  const WrittenFeeds written = pass.written();
+  QByteArray document = std::move(pass).finish();
   std::optional<QString> failure;
   std::optional<Written> done;
   // The same outlines under the head of OPML 2.0, where the user chose it.

@@ -1,8 +1,10 @@
 #include "window/FileDialogSavePanel.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <algorithm>
@@ -34,6 +36,18 @@ std::optional<QString> FileDialogSavePanel::runModal(QWidget *parent) {
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(extensions.first());
   }
+  // Qt offers no way to add a control to the desktop's own dialog (nor do
+  // its portal and GTK dialogs pass one on), so a panel with a check box is
+  // Qt's own, which takes the box under the file name and type.
+  QCheckBox *option = nullptr;
+  if (!optionTitle().isEmpty()) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout())) {
+      option = new QCheckBox(optionTitle(), &dialog);
+      option->setObjectName(QStringLiteral("saveOptionBox"));
+      grid->addWidget(option, grid->rowCount(), 0, 1, grid->columnCount());
+    }
+  }
   dialog.setDirectory(startFolder());
   if (!proposedName().isEmpty())
     dialog.selectFile(extensions.isEmpty()
@@ -47,6 +61,7 @@ std::optional<QString> FileDialogSavePanel::runModal(QWidget *parent) {
     const QString confirmed = QDir::cleanPath(chosen.first());
     const QString path = pathWithAllowedExtension(confirmed, extensions);
     chosenFileType_ = std::max(0, int(filters.indexOf(dialog.selectedNameFilter())));
+    optionChecked_ = option && option->isChecked();
     // The dialog asked about replacing the name it was given; when the
     // extension made it another file that exists, ask about that one too.
     if (path == confirmed || !QFileInfo::exists(path) || confirmReplace(&dialog, path)) {

@@ -26,6 +26,12 @@ class SavePanel {
   QStringList fileTypes() const { return fileTypes_; }
   int chosenFileType() const { return chosenFileType_; }
 
+  // A check box under the file name, off at first (empty: none). After
+  // runModal(), whether the user ticked it.
+  void setOptionTitle(const QString &title) { optionTitle_ = title; }
+  QString optionTitle() const { return optionTitle_; }
+  bool optionChecked() const { return optionChecked_; }
+
   // Whether the user may make a new folder from within the panel.
   void setCanCreateDirectories(bool can) { canCreateDirectories_ = can; }
   bool canCreateDirectories() const { return canCreateDirectories_; }
@@ -43,8 +49,10 @@ class SavePanel {
   QString proposedName_;
   QStringList allowedExtensions_;
   QStringList fileTypes_;
+  QString optionTitle_;
   bool canCreateDirectories_ = true;
 
  protected:
   int chosenFileType_ = 0;
+  bool optionChecked_ = false;
 };

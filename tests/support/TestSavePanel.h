@@ -12,14 +12,16 @@ class TestSavePanel : public SavePanel {
     QString proposedName;
     QStringList allowedExtensions;
     QStringList fileTypes;
+    QString optionTitle;
     bool canCreateDirectories = false;
     int runs = 0;
   };
 
   TestSavePanel(std::optional<QString> answer, Asked *asked, std::function<void()> whileOpen,
-                int fileType = 0)
+                int fileType = 0, bool tickOption = false)
       : answer_(std::move(answer)), asked_(asked), whileOpen_(std::move(whileOpen)) {
     chosenFileType_ = fileType;
+    tickOption_ = tickOption;
   }
 
   std::optional<QString> runModal(QWidget *) override {
@@ -27,10 +29,12 @@ class TestSavePanel : public SavePanel {
       asked_->proposedName = proposedName();
       asked_->allowedExtensions = allowedExtensions();
       asked_->fileTypes = fileTypes();
+      asked_->optionTitle = optionTitle();
       asked_->canCreateDirectories = canCreateDirectories();
       ++asked_->runs;
     }
     if (whileOpen_) whileOpen_();
+    optionChecked_ = tickOption_ && !optionTitle().isEmpty();
     return answer_;
   }
 
@@ -38,4 +42,5 @@ class TestSavePanel : public SavePanel {
   std::optional<QString> answer_;
   Asked *asked_;
   std::function<void()> whileOpen_;
+  bool tickOption_ = false;
 };

@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCursor>
 #include <QDir>
 #include <QFileDialog>
@@ -89,9 +90,9 @@ class ExportWindow : public ::testing::Test {
     wc->showWindow();
   }
   void answerPanel(std::optional<QString> answer, std::function<void()> whileOpen = {},
-                   int fileType = 0) {
-    wc->setSavePanelFactory([this, answer, whileOpen, fileType] {
-      return std::make_unique<TestSavePanel>(answer, &asked, whileOpen, fileType);
+                   int fileType = 0, bool tickOption = false) {
+    wc->setSavePanelFactory([this, answer, whileOpen, fileType, tickOption] {
+      return std::make_unique<TestSavePanel>(answer, &asked, whileOpen, fileType, tickOption);
     });
   }
 
@@ -399,6 +400,40 @@ TEST_F(ExportWindow, ExportWritesTheTickedFeedsAndShowsTheCompletionView) {
       << version2.toStdString();
   EXPECT_EQ(version2.mid(version2.indexOf("<body>")), version1.mid(version1.indexOf("<body>")));
   EXPECT_TRUE(part<QLabel>("exportStatusDetailLabel")->text().startsWith("3 feeds written to"));
+}
+
+// Titles that some readers choke on: the save panel offers to make them
+// safe, off by default, and only when the ticked feeds have any.
+TEST_F(ExportWindow, TheSavePanelOffersSafeTitlesOnlyWhenTheyWouldChange) {
+  open({{"The Verge", "https://a/", "https://a/f"},
+        {"the verge", "https://b/", "https://b/f"},
+        {"Line one\nLine two", "https://c/", "https://c/f"},
+        {"Plain", "https://d/", "https://d/f"}});
+  const struct {
+    bool tick;
+    const char *repeat, *broken;
+  } cases[] = {{false, "text=\"the verge\"", "text=\"Line one&#10;Line two\""},
+               {true, "text=\"the verge (2)\"", "text=\"Line one Line two\""}};
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.tick ? "ticked" : "left off");
+    const fs::path target = dir / (c.tick ? "safe.opml" : "plain.opml");
+    answerPanel(qpath(target), {}, 0, c.tick);
+    emit wc->menu()->aboutToShow();
+    item("exportAction")->trigger();
+    EXPECT_EQ(asked.optionTitle, "Make titles safe for any reader");
+    const std::string document = readFile(target);
+    EXPECT_NE(document.find(c.repeat), std::string::npos) << document;
+    EXPECT_NE(document.find(c.broken), std::string::npos) << document;
+    EXPECT_TRUE(completionShown());
+  }
+  // With only the plain feed ticked there is nothing to make safe.
+  list()->deselectAllButton()->click();
+  table()->toggleRow(6);
+  answerPanel(qpath(dir / "one.opml"), {}, 0, true);
+  emit wc->menu()->aboutToShow();
+  item("exportAction")->trigger();
+  EXPECT_TRUE(asked.optionTitle.isEmpty());
+  EXPECT_NE(readFile(dir / "one.opml").find("text=\"Plain\""), std::string::npos);
 }
 
 // The window's compare with another reader's export ticks exactly the feeds
@@ -1102,6 +1137,44 @@ TEST_F(SavePanelFolder, TheDialogOpensInTheFolderOfItsLastAnswer) {
             std::optional(folder("Documents/Again.opml")));
   EXPECT_EQ(openedIn, folder("Backups")) << "the folder of the last answer";
   EXPECT_EQ(FileDialogSavePanel::startFolder(), folder("Documents"));
+}
+
+// The save panel's own check box, in the dialog the user sees: off at first,
+// and what the user ticks is what the panel answers.
+TEST_F(SavePanelFolder, TheOptionIsACheckBoxInTheDialogOffAtFirst) {
+  for (const bool tick : {false, true}) {
+    SCOPED_TRACE(tick ? "ticked" : "left");
+    FileDialogSavePanel panel;
+    panel.setAllowedExtensions({QStringLiteral("opml")});
+    panel.setOptionTitle(QStringLiteral("Make titles safe for any reader"));
+    bool wasOff = false;
+    QString shown;
+    QTimer::singleShot(0, [&] {
+      auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      if (auto *box = dialog->findChild<QCheckBox *>("saveOptionBox")) {
+        shown = box->isVisible() ? box->text() : QString();
+        wasOff = !box->isChecked();
+        if (tick) box->click();
+      }
+      dialog->selectFile(folder("Feeds"));
+      static_cast<QDialog *>(dialog)->accept();
+    });
+    EXPECT_EQ(panel.runModal(nullptr), std::optional(folder("Feeds.opml")));
+    EXPECT_EQ(shown, "Make titles safe for any reader");
+    EXPECT_TRUE(wasOff);
+    EXPECT_EQ(panel.optionChecked(), tick);
+  }
+  FileDialogSavePanel plain;
+  plain.setAllowedExtensions({QStringLiteral("opml")});
+  QTimer::singleShot(0, [] {
+    auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    EXPECT_EQ(dialog->findChild<QCheckBox *>("saveOptionBox"), nullptr);
+    dialog->reject();
+  });
+  EXPECT_EQ(plain.runModal(nullptr), std::nullopt);
+  EXPECT_FALSE(plain.optionChecked());
 }
 
 // Closing quits the whole application; the application's loop runs for real.
