@@ -76,10 +76,6 @@
         <translation>Exportieren…</translation>
     </message>
     <message>
-        <source>%1 of %2 selected</source>
-        <translation>%1 von %2 ausgewählt</translation>
-    </message>
-    <message>
         <source>No readable Orvella database was found at %1. Open Orvella once so that it creates its database, then open the exporter again.</source>
         <translation>Unter %1 wurde keine lesbare Orvella-Datenbank gefunden. Öffnen Sie Orvella einmal, damit die Datenbank angelegt wird, und öffnen Sie dann den Exporter erneut.</translation>
     </message>
@@ -134,6 +130,41 @@
     <message>
         <source>Make titles safe for any reader</source>
         <translation>Titel für jeden Feedreader tauglich machen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of %1 selected</source>
+        <translation>
+            <numerusform>%Ln von %1 ausgewählt</numerusform>
+            <numerusform>%Ln von %1 ausgewählt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln shown</source>
+        <translation>
+            <numerusform>, %Ln angezeigt</numerusform>
+            <numerusform>, %Ln angezeigt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %Ln feeds is missing from %1.</source>
+        <translation>
+            <numerusform>Der eine Feed fehlt nicht in %1.</numerusform>
+            <numerusform>Keiner der %Ln Feeds fehlt in %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of %1 feeds are missing from %2; they are ticked, to be exported and imported again.</source>
+        <translation>
+            <numerusform>%Ln von %1 Feeds fehlt in %2; er ist angehakt, um ihn zu exportieren und dort erneut zu importieren.</numerusform>
+            <numerusform>%Ln von %1 Feeds fehlen in %2; sie sind angehakt, um sie zu exportieren und dort erneut zu importieren.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln feeds written to %1 and checked.</source>
+        <translation>
+            <numerusform>Ein Feed in %1 geschrieben und geprüft.</numerusform>
+            <numerusform>%Ln Feeds in %1 geschrieben und geprüft.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Done</source>
@@ -340,10 +371,6 @@
         <translation>Filter</translation>
     </message>
     <message>
-        <source>%1 of %2 selected, %3 shown</source>
-        <translation>%1 von %2 ausgewählt, %3 angezeigt</translation>
-    </message>
-    <message>
         <source>Select Shown</source>
         <translation>Sichtbare auswählen</translation>
     </message>
@@ -384,14 +411,6 @@
         <translation>Adressen mit Passwort oder Schlüssel: %1. Eine Datei, die Sie weitergeben, verrät sie.</translation>
     </message>
     <message>
-        <source>One feed written to %1 and checked.</source>
-        <translation>Ein Feed in %1 geschrieben und geprüft.</translation>
-    </message>
-    <message>
-        <source>%1 feeds written to %2 and checked.</source>
-        <translation>%1 Feeds in %2 geschrieben und geprüft.</translation>
-    </message>
-    <message>
         <source>“%1”</source>
         <translation>„%1“</translation>
     </message>
@@ -410,14 +429,6 @@
     <message>
         <source>The export could not be compared</source>
         <translation>Der Export konnte nicht verglichen werden</translation>
-    </message>
-    <message>
-        <source>None of the %1 feeds is missing from %2.</source>
-        <translation>Keiner der %1 Feeds fehlt in %2.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 feeds are missing from %3; they are ticked, to be exported and imported again.</source>
-        <translation>%1 von %2 Feeds fehlen in %3; sie sind angehakt, um sie zu exportieren und dort erneut zu importieren.</translation>
     </message>
     <message>
         <source>"%1" could not be read: %2. Check the name and that you may read it.</source>

@@ -76,10 +76,6 @@
         <translation>Export…</translation>
     </message>
     <message>
-        <source>%1 of %2 selected</source>
-        <translation>%1 of %2 selected</translation>
-    </message>
-    <message>
         <source>No readable Orvella database was found at %1. Open Orvella once so that it creates its database, then open the exporter again.</source>
         <translation>No readable Orvella database was found at %1. Open Orvella once so that it creates its database, then open the exporter again.</translation>
     </message>
@@ -134,6 +130,41 @@
     <message>
         <source>Make titles safe for any reader</source>
         <translation>Make titles safe for any reader</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of %1 selected</source>
+        <translation>
+            <numerusform>%Ln of %1 selected</numerusform>
+            <numerusform>%Ln of %1 selected</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln shown</source>
+        <translation>
+            <numerusform>, %Ln shown</numerusform>
+            <numerusform>, %Ln shown</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %Ln feeds is missing from %1.</source>
+        <translation>
+            <numerusform>The one feed is not missing from %1.</numerusform>
+            <numerusform>None of the %Ln feeds is missing from %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of %1 feeds are missing from %2; they are ticked, to be exported and imported again.</source>
+        <translation>
+            <numerusform>%Ln of %1 feeds is missing from %2; it is ticked, to be exported and imported again.</numerusform>
+            <numerusform>%Ln of %1 feeds are missing from %2; they are ticked, to be exported and imported again.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln feeds written to %1 and checked.</source>
+        <translation>
+            <numerusform>One feed written to %1 and checked.</numerusform>
+            <numerusform>%Ln feeds written to %1 and checked.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Done</source>
@@ -340,10 +371,6 @@
         <translation>Filter</translation>
     </message>
     <message>
-        <source>%1 of %2 selected, %3 shown</source>
-        <translation>%1 of %2 selected, %3 shown</translation>
-    </message>
-    <message>
         <source>Select Shown</source>
         <translation>Select Shown</translation>
     </message>
@@ -384,14 +411,6 @@
         <translation>Addresses with a password or key: %1. A file you share gives them away.</translation>
     </message>
     <message>
-        <source>One feed written to %1 and checked.</source>
-        <translation>One feed written to %1 and checked.</translation>
-    </message>
-    <message>
-        <source>%1 feeds written to %2 and checked.</source>
-        <translation>%1 feeds written to %2 and checked.</translation>
-    </message>
-    <message>
         <source>“%1”</source>
         <translation>“%1”</translation>
     </message>
@@ -410,14 +429,6 @@
     <message>
         <source>The export could not be compared</source>
         <translation>The export could not be compared</translation>
-    </message>
-    <message>
-        <source>None of the %1 feeds is missing from %2.</source>
-        <translation>None of the %1 feeds is missing from %2.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 feeds are missing from %3; they are ticked, to be exported and imported again.</source>
-        <translation>%1 of %2 feeds are missing from %3; they are ticked, to be exported and imported again.</translation>
     </message>
     <message>
         <source>"%1" could not be read: %2. Check the name and that you may read it.</source>

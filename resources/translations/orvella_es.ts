@@ -76,10 +76,6 @@
         <translation>Exportar…</translation>
     </message>
     <message>
-        <source>%1 of %2 selected</source>
-        <translation>%1 de %2 seleccionadas</translation>
-    </message>
-    <message>
         <source>No readable Orvella database was found at %1. Open Orvella once so that it creates its database, then open the exporter again.</source>
         <translation>No se encontró ninguna base de datos de Orvella legible en %1. Abra Orvella una vez para que cree su base de datos y vuelva a abrir el exportador.</translation>
     </message>
@@ -134,6 +130,41 @@
     <message>
         <source>Make titles safe for any reader</source>
         <translation>Adaptar los títulos a cualquier lector de feeds</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of %1 selected</source>
+        <translation>
+            <numerusform>%Ln de %1 seleccionada</numerusform>
+            <numerusform>%Ln de %1 seleccionadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln shown</source>
+        <translation>
+            <numerusform>, %Ln mostrada</numerusform>
+            <numerusform>, %Ln mostradas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %Ln feeds is missing from %1.</source>
+        <translation>
+            <numerusform>No falta la única fuente en %1.</numerusform>
+            <numerusform>No falta ninguna de las %Ln fuentes en %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of %1 feeds are missing from %2; they are ticked, to be exported and imported again.</source>
+        <translation>
+            <numerusform>Falta %Ln de %1 fuentes en %2; está marcada, para exportarla e importarla de nuevo.</numerusform>
+            <numerusform>Faltan %Ln de %1 fuentes en %2; están marcadas, para exportarlas e importarlas de nuevo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln feeds written to %1 and checked.</source>
+        <translation>
+            <numerusform>Una fuente escrita en %1 y comprobada.</numerusform>
+            <numerusform>%Ln fuentes escritas en %1 y comprobadas.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Done</source>
@@ -340,10 +371,6 @@
         <translation>Filtro</translation>
     </message>
     <message>
-        <source>%1 of %2 selected, %3 shown</source>
-        <translation>%1 de %2 seleccionadas, %3 mostradas</translation>
-    </message>
-    <message>
         <source>Select Shown</source>
         <translation>Marcar visibles</translation>
     </message>
@@ -384,14 +411,6 @@
         <translation>Direcciones con contraseña o clave: %1. Un archivo que comparta las revela.</translation>
     </message>
     <message>
-        <source>One feed written to %1 and checked.</source>
-        <translation>Una fuente escrita en %1 y comprobada.</translation>
-    </message>
-    <message>
-        <source>%1 feeds written to %2 and checked.</source>
-        <translation>%1 fuentes escritas en %2 y comprobadas.</translation>
-    </message>
-    <message>
         <source>“%1”</source>
         <translation>«%1»</translation>
     </message>
@@ -410,14 +429,6 @@
     <message>
         <source>The export could not be compared</source>
         <translation>No se pudo comparar la exportación</translation>
-    </message>
-    <message>
-        <source>None of the %1 feeds is missing from %2.</source>
-        <translation>No falta ninguna de las %1 fuentes en %2.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 feeds are missing from %3; they are ticked, to be exported and imported again.</source>
-        <translation>Faltan %1 de %2 fuentes en %3; están marcadas, para exportarlas e importarlas de nuevo.</translation>
     </message>
     <message>
         <source>"%1" could not be read: %2. Check the name and that you may read it.</source>

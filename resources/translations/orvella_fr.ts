@@ -76,10 +76,6 @@
         <translation>Exporter…</translation>
     </message>
     <message>
-        <source>%1 of %2 selected</source>
-        <translation>%1 sur %2 sélectionnés</translation>
-    </message>
-    <message>
         <source>No readable Orvella database was found at %1. Open Orvella once so that it creates its database, then open the exporter again.</source>
         <translation>Aucune base de données Orvella lisible n’a été trouvée à l’emplacement %1. Ouvrez Orvella une fois pour qu’il crée sa base de données, puis rouvrez l’outil d’exportation.</translation>
     </message>
@@ -134,6 +130,41 @@
     <message>
         <source>Make titles safe for any reader</source>
         <translation>Adapter les titres à tous les lecteurs de flux</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of %1 selected</source>
+        <translation>
+            <numerusform>%Ln sur %1 sélectionné</numerusform>
+            <numerusform>%Ln sur %1 sélectionnés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln shown</source>
+        <translation>
+            <numerusform>, %Ln affiché</numerusform>
+            <numerusform>, %Ln affichés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %Ln feeds is missing from %1.</source>
+        <translation>
+            <numerusform>Aucun des %Ln flux ne manque dans %1.</numerusform>
+            <numerusform>Aucun des %Ln flux ne manque dans %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of %1 feeds are missing from %2; they are ticked, to be exported and imported again.</source>
+        <translation>
+            <numerusform>%Ln flux sur %1 manque dans %2 ; il est coché, pour être exporté et importé à nouveau.</numerusform>
+            <numerusform>%Ln flux sur %1 manquent dans %2 ; ils sont cochés, pour être exportés et importés à nouveau.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln feeds written to %1 and checked.</source>
+        <translation>
+            <numerusform>%Ln flux écrit dans %1 et vérifié.</numerusform>
+            <numerusform>%Ln flux écrits dans %1 et vérifiés.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Done</source>
@@ -340,10 +371,6 @@
         <translation>Filtre</translation>
     </message>
     <message>
-        <source>%1 of %2 selected, %3 shown</source>
-        <translation>%1 sur %2 sélectionnés, %3 affichés</translation>
-    </message>
-    <message>
         <source>Select Shown</source>
         <translation>Cocher les visibles</translation>
     </message>
@@ -384,14 +411,6 @@
         <translation>Adresses avec mot de passe ou clé : %1. Un fichier que vous partagez les divulgue.</translation>
     </message>
     <message>
-        <source>One feed written to %1 and checked.</source>
-        <translation>Un flux écrit dans %1 et vérifié.</translation>
-    </message>
-    <message>
-        <source>%1 feeds written to %2 and checked.</source>
-        <translation>%1 flux écrits dans %2 et vérifiés.</translation>
-    </message>
-    <message>
         <source>“%1”</source>
         <translation>« %1 »</translation>
     </message>
@@ -410,14 +429,6 @@
     <message>
         <source>The export could not be compared</source>
         <translation>Impossible de comparer l’export</translation>
-    </message>
-    <message>
-        <source>None of the %1 feeds is missing from %2.</source>
-        <translation>Aucun des %1 flux ne manque dans %2.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 feeds are missing from %3; they are ticked, to be exported and imported again.</source>
-        <translation>%1 flux sur %2 manquent dans %3 ; ils sont cochés, pour être exportés et importés à nouveau.</translation>
     </message>
     <message>
         <source>"%1" could not be read: %2. Check the name and that you may read it.</source>

@@ -76,10 +76,6 @@
         <translation>Esporta…</translation>
     </message>
     <message>
-        <source>%1 of %2 selected</source>
-        <translation>%1 di %2 selezionati</translation>
-    </message>
-    <message>
         <source>No readable Orvella database was found at %1. Open Orvella once so that it creates its database, then open the exporter again.</source>
         <translation>Nessun database di Orvella leggibile in %1. Apri Orvella una volta perché crei il suo database, poi riapri l’esportatore.</translation>
     </message>
@@ -134,6 +130,41 @@
     <message>
         <source>Make titles safe for any reader</source>
         <translation>Rendi i titoli adatti a qualsiasi lettore di feed</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of %1 selected</source>
+        <translation>
+            <numerusform>%Ln di %1 selezionato</numerusform>
+            <numerusform>%Ln di %1 selezionati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln shown</source>
+        <translation>
+            <numerusform>, %Ln mostrato</numerusform>
+            <numerusform>, %Ln mostrati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %Ln feeds is missing from %1.</source>
+        <translation>
+            <numerusform>L&apos;unico feed non manca in %1.</numerusform>
+            <numerusform>Nessuno dei %Ln feed manca in %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of %1 feeds are missing from %2; they are ticked, to be exported and imported again.</source>
+        <translation>
+            <numerusform>Manca %Ln feed su %1 in %2; è spuntato, per esportarlo e importarlo di nuovo.</numerusform>
+            <numerusform>Mancano %Ln feed su %1 in %2; sono spuntati, per esportarli e importarli di nuovo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln feeds written to %1 and checked.</source>
+        <translation>
+            <numerusform>Un feed scritto in %1 e verificato.</numerusform>
+            <numerusform>%Ln feed scritti in %1 e verificati.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Done</source>
@@ -340,10 +371,6 @@
         <translation>Filtro</translation>
     </message>
     <message>
-        <source>%1 of %2 selected, %3 shown</source>
-        <translation>%1 di %2 selezionati, %3 mostrati</translation>
-    </message>
-    <message>
         <source>Select Shown</source>
         <translation>Seleziona visibili</translation>
     </message>
@@ -384,14 +411,6 @@
         <translation>Indirizzi con password o chiave: %1. Un file che condividi li rivela.</translation>
     </message>
     <message>
-        <source>One feed written to %1 and checked.</source>
-        <translation>Un feed scritto in %1 e verificato.</translation>
-    </message>
-    <message>
-        <source>%1 feeds written to %2 and checked.</source>
-        <translation>%1 feed scritti in %2 e verificati.</translation>
-    </message>
-    <message>
         <source>“%1”</source>
         <translation>«%1»</translation>
     </message>
@@ -410,14 +429,6 @@
     <message>
         <source>The export could not be compared</source>
         <translation>Impossibile confrontare l’esportazione</translation>
-    </message>
-    <message>
-        <source>None of the %1 feeds is missing from %2.</source>
-        <translation>Nessuno dei %1 feed manca in %2.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 feeds are missing from %3; they are ticked, to be exported and imported again.</source>
-        <translation>Mancano %1 feed su %2 in %3; sono spuntati, per esportarli e importarli di nuovo.</translation>
     </message>
     <message>
         <source>"%1" could not be read: %2. Check the name and that you may read it.</source>

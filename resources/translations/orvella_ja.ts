@@ -76,10 +76,6 @@
         <translation>書き出す…</translation>
     </message>
     <message>
-        <source>%1 of %2 selected</source>
-        <translation>%2 件中 %1 件を選択</translation>
-    </message>
-    <message>
         <source>No readable Orvella database was found at %1. Open Orvella once so that it creates its database, then open the exporter again.</source>
         <translation>%1 に読み込める Orvella のデータベースが見つかりませんでした。Orvella を一度開いてデータベースを作成させてから、エクスポーターをもう一度開いてください。</translation>
     </message>
@@ -134,6 +130,36 @@
     <message>
         <source>Make titles safe for any reader</source>
         <translation>どのリーダーでも読み込めるタイトルにする</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of %1 selected</source>
+        <translation>
+            <numerusform>%1 件中 %Ln 件を選択</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln shown</source>
+        <translation>
+            <numerusform>、%Ln 件を表示</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %Ln feeds is missing from %1.</source>
+        <translation>
+            <numerusform>%1 に欠けているフィードはありません (全 %Ln 件)。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of %1 feeds are missing from %2; they are ticked, to be exported and imported again.</source>
+        <translation>
+            <numerusform>%2 には %1 件中 %Ln 件のフィードが欠けています。書き出してもう一度読み込めるよう、チェックを付けました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln feeds written to %1 and checked.</source>
+        <translation>
+            <numerusform>%Ln 件のフィードを %1 に書き出して確認しました。</numerusform>
+        </translation>
     </message>
     <message>
         <source>Done</source>
@@ -340,10 +366,6 @@
         <translation>絞り込み</translation>
     </message>
     <message>
-        <source>%1 of %2 selected, %3 shown</source>
-        <translation>%2 件中 %1 件を選択、%3 件を表示</translation>
-    </message>
-    <message>
         <source>Select Shown</source>
         <translation>表示中を選択</translation>
     </message>
@@ -384,14 +406,6 @@
         <translation>パスワードやキーを含むアドレス: %1 件。共有したファイルから知られてしまいます。</translation>
     </message>
     <message>
-        <source>One feed written to %1 and checked.</source>
-        <translation>1 件のフィードを %1 に書き出して確認しました。</translation>
-    </message>
-    <message>
-        <source>%1 feeds written to %2 and checked.</source>
-        <translation>%1 件のフィードを %2 に書き出して確認しました。</translation>
-    </message>
-    <message>
         <source>“%1”</source>
         <translation>「%1」</translation>
     </message>
@@ -410,14 +424,6 @@
     <message>
         <source>The export could not be compared</source>
         <translation>書き出しを比較できませんでした</translation>
-    </message>
-    <message>
-        <source>None of the %1 feeds is missing from %2.</source>
-        <translation>%2 に欠けているフィードはありません (全 %1 件)。</translation>
-    </message>
-    <message>
-        <source>%1 of %2 feeds are missing from %3; they are ticked, to be exported and imported again.</source>
-        <translation>%3 には %2 件中 %1 件のフィードが欠けています。書き出してもう一度読み込めるよう、チェックを付けました。</translation>
     </message>
     <message>
         <source>"%1" could not be read: %2. Check the name and that you may read it.</source>

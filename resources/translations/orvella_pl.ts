@@ -76,10 +76,6 @@
         <translation>Eksportuj…</translation>
     </message>
     <message>
-        <source>%1 of %2 selected</source>
-        <translation>Zaznaczono %1 z %2</translation>
-    </message>
-    <message>
         <source>No readable Orvella database was found at %1. Open Orvella once so that it creates its database, then open the exporter again.</source>
         <translation>W lokalizacji %1 nie znaleziono czytelnej bazy danych aplikacji Orvella. Otwórz raz aplikację Orvella, aby utworzyła swoją bazę danych, a potem ponownie otwórz eksporter.</translation>
     </message>
@@ -134,6 +130,46 @@
     <message>
         <source>Make titles safe for any reader</source>
         <translation>Dostosuj tytuły do każdego czytnika kanałów</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of %1 selected</source>
+        <translation>
+            <numerusform>Zaznaczono %Ln kanał z %1</numerusform>
+            <numerusform>Zaznaczono %Ln kanały z %1</numerusform>
+            <numerusform>Zaznaczono %Ln kanałów z %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln shown</source>
+        <translation>
+            <numerusform>, %Ln widoczny</numerusform>
+            <numerusform>, %Ln widoczne</numerusform>
+            <numerusform>, %Ln widocznych</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %Ln feeds is missing from %1.</source>
+        <translation>
+            <numerusform>W pliku %1 nie brakuje żadnego kanału (łącznie: %Ln).</numerusform>
+            <numerusform>W pliku %1 nie brakuje żadnego kanału (łącznie: %Ln).</numerusform>
+            <numerusform>W pliku %1 nie brakuje żadnego kanału (łącznie: %Ln).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of %1 feeds are missing from %2; they are ticked, to be exported and imported again.</source>
+        <translation>
+            <numerusform>W pliku %2 brakuje %Ln kanału z %1; jest zaznaczony, aby go wyeksportować i zaimportować ponownie.</numerusform>
+            <numerusform>W pliku %2 brakuje %Ln kanałów z %1; są zaznaczone, aby je wyeksportować i zaimportować ponownie.</numerusform>
+            <numerusform>W pliku %2 brakuje %Ln kanałów z %1; są zaznaczone, aby je wyeksportować i zaimportować ponownie.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln feeds written to %1 and checked.</source>
+        <translation>
+            <numerusform>Zapisano w %1 i sprawdzono %Ln kanał.</numerusform>
+            <numerusform>Zapisano w %1 i sprawdzono %Ln kanały.</numerusform>
+            <numerusform>Zapisano w %1 i sprawdzono %Ln kanałów.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Done</source>
@@ -340,10 +376,6 @@
         <translation>Filtr</translation>
     </message>
     <message>
-        <source>%1 of %2 selected, %3 shown</source>
-        <translation>Zaznaczono %1 z %2, widoczne: %3</translation>
-    </message>
-    <message>
         <source>Select Shown</source>
         <translation>Zaznacz widoczne</translation>
     </message>
@@ -384,14 +416,6 @@
         <translation>Adresy z hasłem lub kluczem: %1. Udostępniony plik je ujawni.</translation>
     </message>
     <message>
-        <source>One feed written to %1 and checked.</source>
-        <translation>Jeden kanał zapisany w %1 i sprawdzony.</translation>
-    </message>
-    <message>
-        <source>%1 feeds written to %2 and checked.</source>
-        <translation>Zapisano w %2 i sprawdzono kanały: %1.</translation>
-    </message>
-    <message>
         <source>“%1”</source>
         <translation>„%1”</translation>
     </message>
@@ -410,14 +434,6 @@
     <message>
         <source>The export could not be compared</source>
         <translation>Nie można porównać eksportu</translation>
-    </message>
-    <message>
-        <source>None of the %1 feeds is missing from %2.</source>
-        <translation>W pliku %2 nie brakuje żadnego kanału (łącznie: %1).</translation>
-    </message>
-    <message>
-        <source>%1 of %2 feeds are missing from %3; they are ticked, to be exported and imported again.</source>
-        <translation>W pliku %3 brakuje kanałów: %1 z %2; są zaznaczone, aby je wyeksportować i zaimportować ponownie.</translation>
     </message>
     <message>
         <source>"%1" could not be read: %2. Check the name and that you may read it.</source>

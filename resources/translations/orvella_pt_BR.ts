@@ -76,10 +76,6 @@
         <translation>Exportar…</translation>
     </message>
     <message>
-        <source>%1 of %2 selected</source>
-        <translation>%1 de %2 selecionados</translation>
-    </message>
-    <message>
         <source>No readable Orvella database was found at %1. Open Orvella once so that it creates its database, then open the exporter again.</source>
         <translation>Nenhum banco de dados legível do Orvella foi encontrado em %1. Abra o Orvella uma vez para que ele crie seu banco de dados e abra o exportador novamente.</translation>
     </message>
@@ -134,6 +130,41 @@
     <message>
         <source>Make titles safe for any reader</source>
         <translation>Adaptar os títulos para qualquer leitor de feeds</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of %1 selected</source>
+        <translation>
+            <numerusform>%Ln de %1 selecionado</numerusform>
+            <numerusform>%Ln de %1 selecionados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln shown</source>
+        <translation>
+            <numerusform>, %Ln exibido</numerusform>
+            <numerusform>, %Ln exibidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %Ln feeds is missing from %1.</source>
+        <translation>
+            <numerusform>Nenhum feed falta em %1 (%Ln no total).</numerusform>
+            <numerusform>Nenhum dos %Ln feeds falta em %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of %1 feeds are missing from %2; they are ticked, to be exported and imported again.</source>
+        <translation>
+            <numerusform>Falta %Ln de %1 feeds em %2; ele está marcado, para ser exportado e importado de novo.</numerusform>
+            <numerusform>Faltam %Ln de %1 feeds em %2; eles estão marcados, para serem exportados e importados de novo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln feeds written to %1 and checked.</source>
+        <translation>
+            <numerusform>%Ln feed gravado em %1 e conferido.</numerusform>
+            <numerusform>%Ln feeds gravados em %1 e conferidos.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Done</source>
@@ -340,10 +371,6 @@
         <translation>Filtro</translation>
     </message>
     <message>
-        <source>%1 of %2 selected, %3 shown</source>
-        <translation>%1 de %2 selecionados, %3 exibidos</translation>
-    </message>
-    <message>
         <source>Select Shown</source>
         <translation>Selecionar visíveis</translation>
     </message>
@@ -384,14 +411,6 @@
         <translation>Endereços com senha ou chave: %1. Um arquivo que você compartilhar os revela.</translation>
     </message>
     <message>
-        <source>One feed written to %1 and checked.</source>
-        <translation>Um feed gravado em %1 e conferido.</translation>
-    </message>
-    <message>
-        <source>%1 feeds written to %2 and checked.</source>
-        <translation>%1 feeds gravados em %2 e conferidos.</translation>
-    </message>
-    <message>
         <source>“%1”</source>
         <translation>“%1”</translation>
     </message>
@@ -410,14 +429,6 @@
     <message>
         <source>The export could not be compared</source>
         <translation>Não foi possível comparar a exportação</translation>
-    </message>
-    <message>
-        <source>None of the %1 feeds is missing from %2.</source>
-        <translation>Nenhum dos %1 feeds falta em %2.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 feeds are missing from %3; they are ticked, to be exported and imported again.</source>
-        <translation>Faltam %1 de %2 feeds em %3; eles estão marcados, para serem exportados e importados de novo.</translation>
     </message>
     <message>
         <source>"%1" could not be read: %2. Check the name and that you may read it.</source>

@@ -76,10 +76,6 @@
         <translation>Експортувати…</translation>
     </message>
     <message>
-        <source>%1 of %2 selected</source>
-        <translation>Вибрано %1 з %2</translation>
-    </message>
-    <message>
         <source>No readable Orvella database was found at %1. Open Orvella once so that it creates its database, then open the exporter again.</source>
         <translation>За адресою %1 не знайдено придатної до читання бази даних Orvella. Відкрийте Orvella один раз, щоб програма створила свою базу даних, а потім знову відкрийте експортер.</translation>
     </message>
@@ -134,6 +130,46 @@
     <message>
         <source>Make titles safe for any reader</source>
         <translation>Зробити заголовки придатними для будь-якої програми для читання стрічок</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of %1 selected</source>
+        <translation>
+            <numerusform>Вибрано %Ln стрічку з %1</numerusform>
+            <numerusform>Вибрано %Ln стрічки з %1</numerusform>
+            <numerusform>Вибрано %Ln стрічок з %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln shown</source>
+        <translation>
+            <numerusform>, показано %Ln</numerusform>
+            <numerusform>, показано %Ln</numerusform>
+            <numerusform>, показано %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %Ln feeds is missing from %1.</source>
+        <translation>
+            <numerusform>У %1 не бракує жодної стрічки (усього: %Ln).</numerusform>
+            <numerusform>У %1 не бракує жодної стрічки (усього: %Ln).</numerusform>
+            <numerusform>У %1 не бракує жодної стрічки (усього: %Ln).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of %1 feeds are missing from %2; they are ticked, to be exported and imported again.</source>
+        <translation>
+            <numerusform>У %2 бракує %Ln стрічки з %1; її позначено, щоб експортувати й імпортувати знову.</numerusform>
+            <numerusform>У %2 бракує %Ln стрічок з %1; їх позначено, щоб експортувати й імпортувати знову.</numerusform>
+            <numerusform>У %2 бракує %Ln стрічок з %1; їх позначено, щоб експортувати й імпортувати знову.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln feeds written to %1 and checked.</source>
+        <translation>
+            <numerusform>До %1 записано й перевірено %Ln стрічку.</numerusform>
+            <numerusform>До %1 записано й перевірено %Ln стрічки.</numerusform>
+            <numerusform>До %1 записано й перевірено %Ln стрічок.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Done</source>
@@ -340,10 +376,6 @@
         <translation>Фільтр</translation>
     </message>
     <message>
-        <source>%1 of %2 selected, %3 shown</source>
-        <translation>Вибрано %1 з %2, показано %3</translation>
-    </message>
-    <message>
         <source>Select Shown</source>
         <translation>Вибрати видимі</translation>
     </message>
@@ -384,14 +416,6 @@
         <translation>Адреси з паролем або ключем: %1. Файл, яким ви поділитеся, їх розкриє.</translation>
     </message>
     <message>
-        <source>One feed written to %1 and checked.</source>
-        <translation>Одну стрічку записано до %1 і перевірено.</translation>
-    </message>
-    <message>
-        <source>%1 feeds written to %2 and checked.</source>
-        <translation>До %2 записано й перевірено стрічок: %1.</translation>
-    </message>
-    <message>
         <source>“%1”</source>
         <translation>«%1»</translation>
     </message>
@@ -410,14 +434,6 @@
     <message>
         <source>The export could not be compared</source>
         <translation>Не вдалося порівняти експорт</translation>
-    </message>
-    <message>
-        <source>None of the %1 feeds is missing from %2.</source>
-        <translation>У %2 не бракує жодної стрічки (усього: %1).</translation>
-    </message>
-    <message>
-        <source>%1 of %2 feeds are missing from %3; they are ticked, to be exported and imported again.</source>
-        <translation>У %3 бракує стрічок: %1 з %2; їх позначено, щоб експортувати й імпортувати знову.</translation>
     </message>
     <message>
         <source>"%1" could not be read: %2. Check the name and that you may read it.</source>

@@ -29,6 +29,9 @@
 namespace {
 
 QString text(const char *key) { return localized("CXInterfaceString", key); }
+QString counted(const char *key, std::size_t n) {
+  return localized("CXInterfaceString", key, qint64(n));
+}
 
 std::vector<int> toRows(const QList<int> &rows) { return {rows.cbegin(), rows.cend()}; }
 
@@ -214,15 +217,14 @@ FeedListComparison CXExportListVC::tickFeedsMissingFrom(const QString &path) {
   CXTableViewWithEmptyHolder *table = exportTableView();
   table->deselectAll();
   table->selectRowIndexes(missing, false);
-  const QLocale locale;
+  const QString total = QLocale().toString(qulonglong(addresses.size()));
   comparisonLabel_->setText(
       missing.isEmpty()
-          ? text("None of the %1 feeds is missing from %2.")
-                .arg(locale.toString(qulonglong(addresses.size())), name)
-          : text("%1 of %2 feeds are missing from %3; they are ticked, to be exported and "
-                 "imported again.")
-                .arg(locale.toString(qulonglong(missing.size())),
-                     locale.toString(qulonglong(addresses.size())), name));
+          ? counted("None of the %Ln feeds is missing from %1.", addresses.size()).arg(name)
+          : counted("%Ln of %1 feeds are missing from %2; they are ticked, to be exported and "
+                    "imported again.",
+                    missing.size())
+                .arg(total, name));
   comparisonLabel_->show();
   return comparison;
 }
@@ -509,10 +511,9 @@ void CXExportListVC::updateCountLabel() {
     applyHeaderFonts();
   } else {
     const int ticked = exportTableView() ? exportTableView()->numberOfSelectedRows() : 0;
-    ui_->selectionCountLabel->setText(
-        model_->isFiltered()
-            ? text("%1 of %2 selected, %3 shown").arg(ticked).arg(n).arg(shownFeedsCount())
-            : text("%1 of %2 selected").arg(ticked).arg(n));
+    QString count = counted("%Ln of %1 selected", ticked).arg(QLocale().toString(n));
+    if (model_->isFiltered()) count += counted(", %Ln shown", shownFeedsCount());
+    ui_->selectionCountLabel->setText(count);
   }
   updateListDescription();
 }

@@ -4,7 +4,9 @@
 #include <QLibraryInfo>
 #include <QThread>
 #include <QTranslator>
+#include <algorithm>
 #include <atomic>
+#include <limits>
 #include <mutex>
 
 namespace {
@@ -86,6 +88,13 @@ QString localized(const char *table, const char *key) {
   // asked: look in the tables directly.
   const QString text = t.ours.translate(table, key);
   return text.isEmpty() ? QString::fromUtf8(key) : text;
+}
+
+QString localized(const char *table, const char *key, qint64 count) {
+  const int n = int(std::clamp<qint64>(count, 0, std::numeric_limits<int>::max()));
+  QString text = tables().ours.translate(table, key, nullptr, n);
+  if (text.isEmpty()) text = QString::fromUtf8(key);
+  return text.replace(QLatin1String("%Ln"), QLocale().toString(count));
 }
 
 QString localized(const Sentence &sentence) {

@@ -17,6 +17,12 @@
 // language, where installed.
 QString localized(const char *table, const char *key);
 
+// The text for a count: the plural form of key that the language takes for
+// count (its table's forms, as Qt's plural rules pick them; English's "one"
+// and "other" when the table has none), with each %Ln the count in the
+// locale's digits and grouping.
+QString localized(const char *table, const char *key, qint64 count);
+
 // The sentence in the user's language: its source and each of its parts
 // looked up in "CXInterfaceString", the values put in.
 QString localized(const Sentence &sentence);

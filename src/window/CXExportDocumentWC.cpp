@@ -322,11 +322,11 @@ void CXExportDocumentWC::showExportCompleteView() {
     // "2,019 feeds written to My Feeds.opml and checked." once it was read
     // back and found as written.
     const std::optional<std::size_t> checked = lastExport_->checkedFeeds;
-    const QString saved = !checked ? text("Saved as “%1” in").arg(file.fileName())
-                          : *checked == 1
-                              ? text("One feed written to %1 and checked.").arg(file.fileName())
-                              : text("%1 feeds written to %2 and checked.")
-                                    .arg(QLocale().toString(qulonglong(*checked)), file.fileName());
+    const QString saved = !checked
+                              ? text("Saved as “%1” in").arg(file.fileName())
+                              : localized("CXInterfaceString",
+                                          "%Ln feeds written to %1 and checked.", qint64(*checked))
+                                    .arg(file.fileName());
     ui_->exportStatusDetailLabel->setText(saved + QLatin1Char('\n') + folder);
     completionActions_->setFile(file.absoluteFilePath());
     completionActions_->show();

@@ -38,8 +38,12 @@ const QStringList kLanguages = {QStringLiteral("uk"), QStringLiteral("de"),    Q
                                 QStringLiteral("it"), QStringLiteral("ja")};
 
 struct Entry {
+  Entry(QString text = {}, bool done = true) : translation(std::move(text)), finished(done) {}
   QString translation;
   bool finished = true;
+  // For a text that holds a count: its plural forms, in the order of the
+  // language's plural rules (translation is then the last).
+  QStringList forms;
 };
 // (context, source) -> entry.
 using Table = std::map<std::pair<QString, QString>, Entry>;
@@ -54,15 +58,25 @@ Table readTable(const QString &path) {
   QXmlStreamReader xml(&file);
   Table table;
   QString context, source;
+  bool numerus = false;
   while (!xml.atEnd()) {
     if (xml.readNext() != QXmlStreamReader::StartElement) continue;
     if (xml.name() == QLatin1String("name")) {
       context = xml.readElementText();
+    } else if (xml.name() == QLatin1String("message")) {
+      numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
     } else if (xml.name() == QLatin1String("source")) {
       source = xml.readElementText();
     } else if (xml.name() == QLatin1String("translation")) {
-      const bool finished = xml.attributes().value(QLatin1String("type")).isEmpty();
-      table[{context, source}] = Entry{xml.readElementText(), finished};
+      Entry entry;
+      entry.finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+      if (numerus) {
+        while (xml.readNextStartElement()) entry.forms << xml.readElementText();
+        entry.translation = entry.forms.value(entry.forms.size() - 1);
+      } else {
+        entry.translation = xml.readElementText();
+      }
+      table[{context, source}] = entry;
     }
   }
   EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
@@ -86,6 +100,13 @@ qsizetype shortcutMarkers(const QString &text) {
 // What is wrong with one translation of the English text; empty when
 // nothing is.
 QString problemWith(const QString &source, const Entry &entry) {
+  for (const QString &form : entry.forms) {
+    Entry one = entry;
+    one.forms.clear();
+    one.translation = form;
+    const QString problem = problemWith(source, one);
+    if (!problem.isEmpty()) return problem;
+  }
   if (!entry.finished) return QStringLiteral("unfinished");
   if (entry.translation.trimmed().isEmpty()) return QStringLiteral("untranslated");
   if (placeholders(entry.translation) != placeholders(source))
@@ -177,11 +198,102 @@ TEST(StringsTables, CompileWithLreleaseAndGiveBackEveryTranslation) {
     QTranslator compiled;
     ASSERT_TRUE(compiled.load(qm));
     for (const auto &[key, entry] : readTable(tablePath(language))) {
-      EXPECT_EQ(compiled.translate(key.first.toUtf8().constData(), key.second.toUtf8().constData()),
-                entry.translation)
-          << key.second.toStdString();
+      const QByteArray context = key.first.toUtf8(), source = key.second.toUtf8();
+      if (entry.forms.isEmpty()) {
+        EXPECT_EQ(compiled.translate(context.constData(), source.constData()), entry.translation)
+            << key.second.toStdString();
+        continue;
+      }
+      // Each plural form is the one of some count, and every count has one:
+      // a table with too few forms for its language leaves counts without.
+      QStringList reached;
+      for (int n = 0; n <= 200; ++n) {
+        const QString form =
+            compiled.translate(context.constData(), source.constData(), nullptr, n);
+        EXPECT_FALSE(form.isEmpty()) << key.second.toStdString() << " for " << n;
+        if (!reached.contains(form)) reached << form;
+      }
+      QStringList forms = entry.forms;
+      forms.removeDuplicates();
+      reached.sort();
+      forms.sort();
+      EXPECT_EQ(reached, forms) << key.second.toStdString();
     }
   }
+}
+
+// Every text that holds a count reads right for each count in each
+// language: the count in the locale's digits (a singular may say "one" in
+// words), the language's own form, never the English text.
+TEST(StringsTables, CountsReadRightInEveryLanguage) {
+  const char *const keys[] = {"%Ln of %1 selected", ", %Ln shown",
+                              "None of the %Ln feeds is missing from %1.",
+                              "%Ln of %1 feeds are missing from %2; they are ticked, to be "
+                              "exported and imported again.",
+                              "%Ln feeds written to %1 and checked."};
+  auto say = [](const char *key, qint64 n) { return localized("CXInterfaceString", key, n); };
+  const QLocale saved;
+  for (const QString &language : kLanguages + QStringList{QStringLiteral("en")}) {
+    SCOPED_TRACE(language.toStdString());
+    const QLocale locale(language);
+    QLocale::setDefault(QLocale(QLocale::English));
+    reloadStringsTables(QLocale(QStringLiteral("en")));
+    std::map<std::pair<const char *, qint64>, QString> english;
+    for (const char *key : keys)
+      for (const qint64 n : {0, 1, 2, 5, 21, 22, 1000000}) english[{key, n}] = say(key, n);
+    QLocale::setDefault(locale);
+    reloadStringsTables(locale);
+    for (const char *key : keys) {
+      for (const qint64 n : {0, 1, 2, 5, 21, 22, 1000000}) {
+        const QString text = say(key, n);
+        EXPECT_TRUE(n == 1 || text.contains(locale.toString(n)))
+            << key << " for " << n << ": " << text.toStdString();
+        EXPECT_FALSE(text.contains(QLatin1String("%Ln"))) << text.toStdString();
+        if (language != QLatin1String("en")) {
+          const QString inEnglish = english[{key, n}];
+          EXPECT_NE(text, inEnglish) << key << " for " << n;
+        }
+      }
+    }
+  }
+  const struct {
+    const char *language, *key;
+    qint64 n;
+    const char *says;
+  } forms[] = {
+      {"en", "%Ln feeds written to %1 and checked.", 1, "One feed written to %1 and checked."},
+      {"en", "%Ln feeds written to %1 and checked.", 2, "2 feeds written to %1 and checked."},
+      {"en",
+       "%Ln of %1 feeds are missing from %2; they are ticked, to be exported and imported "
+       "again.",
+       1, "1 of %1 feeds is missing from %2; it is ticked, to be exported and imported again."},
+      {"de", "%Ln of %1 selected", 1, "1 von %1 ausgewählt"},
+      {"fr", "%Ln of %1 selected", 0, "0 sur %1 sélectionné"},
+      {"fr", "%Ln of %1 selected", 1, "1 sur %1 sélectionné"},
+      {"fr", "%Ln of %1 selected", 2, "2 sur %1 sélectionnés"},
+      {"fr", ", %Ln shown", 1, ", 1 affiché"},
+      {"es", "%Ln of %1 selected", 1, "1 de %1 seleccionada"},
+      {"es", ", %Ln shown", 1, ", 1 mostrada"},
+      {"pt_BR", "%Ln of %1 selected", 0, "0 de %1 selecionado"},
+      {"pt_BR", ", %Ln shown", 1, ", 1 exibido"},
+      {"it", "%Ln of %1 selected", 1, "1 di %1 selezionato"},
+      {"it", ", %Ln shown", 1, ", 1 mostrato"},
+      {"pl", "%Ln of %1 selected", 1, "Zaznaczono 1 kanał z %1"},
+      {"pl", "%Ln of %1 selected", 22, "Zaznaczono 22 kanały z %1"},
+      {"pl", "%Ln of %1 selected", 21, "Zaznaczono 21 kanałów z %1"},
+      {"pl", "%Ln of %1 selected", 5, "Zaznaczono 5 kanałów z %1"},
+      {"uk", "%Ln of %1 selected", 21, "Вибрано 21 стрічку з %1"},
+      {"uk", "%Ln of %1 selected", 22, "Вибрано 22 стрічки з %1"},
+      {"uk", "%Ln of %1 selected", 5, "Вибрано 5 стрічок з %1"},
+      {"ja", "%Ln of %1 selected", 1, "%1 件中 1 件を選択"},
+  };
+  for (const auto &f : forms) {
+    QLocale::setDefault(QLocale(QString::fromLatin1(f.language)));
+    reloadStringsTables(QLocale(QString::fromLatin1(f.language)));
+    EXPECT_EQ(say(f.key, f.n), QString::fromUtf8(f.says)) << f.language << " " << f.n;
+  }
+  QLocale::setDefault(saved);
+  reloadStringsTables(saved);
 }
 
 // The store's and the file writer's sentences reach the window in the user's
