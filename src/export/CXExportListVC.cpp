@@ -30,7 +30,7 @@ namespace {
 
 QString text(const char *key) { return localized("CXInterfaceString", key); }
 
-std::vector<int> toRows(const QList<int> &rows) { return {rows.cbegin(), rows.cend()}; }
+std::vector<int> toVector(const QList<int> &list) { return {list.cbegin(), list.cend()}; }
 
 }  // namespace
 
@@ -284,7 +284,9 @@ CXButton *CXExportListVC::tryAgainButton() const {
 
 QList<int> CXExportListVC::selectedFeeds() const {
   const CXTableViewWithEmptyHolder *table = exportTableView();
-  return table ? table->selectedRowIndexes() : QList<int>();
+  QList<int> feeds = table ? table->selectedRowIndexes() : QList<int>();
+  for (int &row : feeds) row /= 2;
+  return feeds;
 }
 
 std::optional<FeedList> CXExportListVC::exportList() const {
@@ -299,7 +301,7 @@ const FeedRowTable &CXExportListVC::feedsOrNone() const {
 }
 
 ExportPass CXExportListVC::exportOfTickedFeeds() const {
-  return exportOfRows(feedsOrNone(), toRows(selectedFeeds()));
+  return exportOfFeeds(feedsOrNone(), toVector(selectedFeeds()));
 }
 
 QByteArray CXExportListVC::strExportFeedsUtf8() const {

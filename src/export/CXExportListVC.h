@@ -122,7 +122,7 @@ class CXExportListVC : public QObject {
 
   // Number of feeds (not rows); 0 while none have arrived.
   int feedsCount() const { return model_->feedsCount(); }
-  // The ticked rows (row numbers, all even), ascending.
+  // The ticked feeds, by their positions in the list, ascending.
   QList<int> selectedFeeds() const;
   // The export of the ticked feeds: the OPML document and what the written
   // file is checked against.

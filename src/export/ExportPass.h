@@ -44,7 +44,7 @@ class ExportPass {
   std::string title_;                                  // the title as made safe
 };
 
-// The export of the feeds whose rows are selected in the export table (see
+// The export of the chosen feeds, by their positions in `feeds` (see
 // exportedFeedIndexes), in memory.
-ExportPass exportOfRows(const FeedRowTable &feeds, const std::vector<int> &selectedRows,
-                        const OpmlFormat &format = {});
+ExportPass exportOfFeeds(const FeedRowTable &feeds, const std::vector<int> &chosenFeeds,
+                         const OpmlFormat &format = {});

@@ -162,7 +162,7 @@ TEST_F(ExportWindow, LoadsSchemeTitleStripAndListInOrder) {
   ASSERT_TRUE(waitUntil([this] { return part("exportCompleteContent")->maximumWidth() > 1; }));
   EXPECT_EQ(part("exportCompleteContent")->maximumWidth(), list()->view()->width() + 1);
   EXPECT_EQ(table()->numberOfRows(), 8);
-  EXPECT_EQ(rows(list()->selectedFeeds()), readerdb::allFeedRows(4));
+  EXPECT_EQ(rows(list()->selectedFeeds()), readerdb::allFeeds(4));
 }
 
 TEST_F(ExportWindow, SelectAllAndDeselectAllSetTheExportButtonAtOnce) {
@@ -172,7 +172,7 @@ TEST_F(ExportWindow, SelectAllAndDeselectAllSetTheExportButtonAtOnce) {
   EXPECT_TRUE(list()->selectedFeeds().isEmpty());
   EXPECT_FALSE(exportButton->isEnabled());
   QTest::mouseClick(list()->selectAllButton(), Qt::LeftButton);
-  EXPECT_EQ(rows(list()->selectedFeeds()), readerdb::allFeedRows(3)) << "separators stay unticked";
+  EXPECT_EQ(rows(list()->selectedFeeds()), readerdb::allFeeds(3));
   EXPECT_TRUE(exportButton->isEnabled());
 
   // Already all ticked, or none: the table reports no change, and the button
@@ -282,7 +282,7 @@ TEST_F(ExportWindow, AFilterShowsMatchingFeedsAndTheTwoButtonsActOnThemAlone) {
   wc->validateMenuItems();
   EXPECT_EQ(item("deselectAllAction")->text(), "Deselect Shown");
   list()->deselectAllButton()->click();
-  EXPECT_EQ(list()->selectedFeeds(), (QList<int>{2, 6, 8}));
+  EXPECT_EQ(list()->selectedFeeds(), (QList<int>{1, 3, 4}));
   EXPECT_TRUE(list()->exportButton()->isEnabled()) << "hidden feeds are still ticked";
   // The keyboard only lands on shown feeds.
   table()->setFocus();
@@ -291,11 +291,11 @@ TEST_F(ExportWindow, AFilterShowsMatchingFeedsAndTheTwoButtonsActOnThemAlone) {
   QTest::keyClick(table(), Qt::Key_Down);
   EXPECT_EQ(table()->currentIndex().row(), 4);
   QTest::keyClick(table(), Qt::Key_Space);
-  EXPECT_EQ(list()->selectedFeeds(), (QList<int>{2, 4, 6, 8}));
+  EXPECT_EQ(list()->selectedFeeds(), (QList<int>{1, 2, 3, 4}));
   QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
-  EXPECT_EQ(list()->selectedFeeds(), (QList<int>{0, 2, 4, 6, 8}));
+  EXPECT_EQ(list()->selectedFeeds(), (QList<int>{0, 1, 2, 3, 4}));
   QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(list()->selectedFeeds(), (QList<int>{2, 6, 8}));
+  EXPECT_EQ(list()->selectedFeeds(), (QList<int>{1, 3, 4}));
 
   // What is hidden and ticked is exported.
   const QString document = list()->strExportFeeds();
@@ -358,7 +358,8 @@ TEST_F(ExportWindow, ExportWritesTheTickedFeedsAndShowsTheCompletionView) {
   EXPECT_EQ(asked.allowedExtensions, QStringList{"opml"});
   EXPECT_TRUE(asked.canCreateDirectories);
   EXPECT_TRUE(spinningWhileOpen);
-  const QByteArray expected = std::move(exportOfRows(readerdb::rows(feeds), {0, 4, 6, 8})).finish();
+  const QByteArray expected =
+      std::move(exportOfFeeds(readerdb::rows(feeds), {0, 2, 3, 4})).finish();
   const std::string written = readFile(target);
   EXPECT_EQ(QByteArray::fromStdString(written), expected);
   EXPECT_FALSE(written.starts_with("\xEF\xBB\xBF"));
@@ -382,7 +383,7 @@ TEST_F(ExportWindow, ExportWritesTheTickedFeedsAndShowsTheCompletionView) {
   item("exportAction")->trigger();
   EXPECT_EQ(asked.runs, 2);
   EXPECT_EQ(QByteArray::fromStdString(readFile(second)),
-            std::move(exportOfRows(readerdb::rows(feeds), {4, 6, 8})).finish());
+            std::move(exportOfFeeds(readerdb::rows(feeds), {2, 3, 4})).finish());
   EXPECT_TRUE(completionShown());
 
   // The second kind of file the panel offers is OPML 2.0: the same outlines
@@ -392,7 +393,7 @@ TEST_F(ExportWindow, ExportWritesTheTickedFeedsAndShowsTheCompletionView) {
   answerPanel(qpath(third), {}, 1);
   item("exportAction")->trigger();
   const QByteArray version2 = QByteArray::fromStdString(readFile(third));
-  const QByteArray version1 = std::move(exportOfRows(readerdb::rows(feeds), {4, 6, 8})).finish();
+  const QByteArray version1 = std::move(exportOfFeeds(readerdb::rows(feeds), {2, 3, 4})).finish();
   EXPECT_TRUE(
       version2.contains("<opml version=\"2.0\">\n<head>\n<title>Orvella Subscriptions"
                         "</title>\n<dateCreated>"))
@@ -418,7 +419,7 @@ TEST_F(ExportWindow, ALineTellsOfFeedsImportersStumbleOnAndUntickThemUnticksThos
             "Feeds that some readers cannot import: 4 (missing or repeated addresses, line "
             "breaks in titles, or repeated titles).");
   list()->untickTroublesButton()->click();
-  EXPECT_EQ(list()->selectedFeeds(), (QList<int>{0, 2}));
+  EXPECT_EQ(list()->selectedFeeds(), (QList<int>{0, 1}));
 
   wc = std::make_unique<CXExportDocumentWC>(&storage);
   open({{"Plain", "https://plain.example", "https://plain.example/rss"}}, "Other");
@@ -442,7 +443,7 @@ TEST_F(ExportWindow, ComparingWithAnotherReadersExportTicksWhatItLacks) {
   std::optional<QString> answer = qpath(dir / "Other.opml");
   wc->setOpenPanel([&answer](QWidget *) { return answer; });
   compare->trigger();
-  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{2, 6}));
+  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{1, 3}));
   ASSERT_TRUE(list()->comparisonLabel()->isVisible());
   EXPECT_EQ(list()->comparisonLabel()->text(),
             "2 of 5 feeds are missing from Other.opml; they are ticked, to be exported and "
@@ -456,16 +457,16 @@ TEST_F(ExportWindow, ComparingWithAnotherReadersExportTicksWhatItLacks) {
   ASSERT_TRUE(waitUntil([] { return CXAlert::sharedAlert().isShowing(); }));
   EXPECT_TRUE(alertText().contains("\"feed.xml\" is no OPML document"))
       << alertText().toStdString();
-  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{2, 6}));
+  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{1, 3}));
   QTest::mouseClick(CXAlert::sharedAlert().button(1), Qt::LeftButton);
   ASSERT_TRUE(waitUntil([] { return !CXAlert::sharedAlert().isShowing(); }));
 
   // A cancelled panel changes nothing either; the whole list there ticks none.
   answer.reset();
   compare->trigger();
-  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{2, 6}));
+  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{1, 3}));
   writeFile(dir / "All.opml",
-            std::move(exportOfRows(readerdb::rows(readerdb::numbered(5)), {0, 2, 4, 6, 8}))
+            std::move(exportOfFeeds(readerdb::rows(readerdb::numbered(5)), {0, 1, 2, 3, 4}))
                 .finish()
                 .toStdString());
   answer = qpath(dir / "All.opml");
@@ -481,7 +482,7 @@ TEST_F(ExportWindow, ACancelledPanelChangesNothing) {
   QSignalSpy finished(wc.get(), &CXExportDocumentWC::exportFinished);
   QTest::mouseClick(list()->exportButton(), Qt::LeftButton);
   EXPECT_EQ(asked.runs, 1);
-  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{2, 4}));
+  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{1, 2}));
   EXPECT_TRUE(listShown());
   EXPECT_FALSE(list()->exportProgress()->isVisible());
   EXPECT_FALSE(list()->exportProgress()->isAnimating());
@@ -511,7 +512,7 @@ TEST_F(ExportWindow, AFailedWriteSaysWhyAndKeepsTheList) {
     EXPECT_FALSE(fs::exists(target));
     EXPECT_TRUE(listShown());
     EXPECT_FALSE(list()->exportProgress()->isVisible());
-    EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{0, 2}));
+    EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{0, 1}));
     EXPECT_TRUE(list()->exportButton()->isEnabled());
     QTest::mouseClick(CXAlert::sharedAlert().button(1), Qt::LeftButton);
     ASSERT_TRUE(waitUntil([] { return !CXAlert::sharedAlert().isShowing(); }));
@@ -607,7 +608,7 @@ TEST_F(ExportWindow, TheBackgroundDragsTheWindowButControlsKeepTheirClicks) {
   QTest::mouseClick(list()->selectAllButton(), Qt::LeftButton);
   QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, table()->rectOfRow(0).center());
   EXPECT_EQ(window->backgroundDragRequests(), 1);
-  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{2})) << "the click ticked off row 0";
+  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{1})) << "the click ticked off row 0";
 }
 
 // ---- keyboard, screen readers and legibility ---------------------------------
@@ -782,7 +783,7 @@ TEST_F(ExportWindow, AScreenReaderIsToldEachStepOfAnExport) {
   EXPECT_FALSE(item("deselectAllAction")->isEnabled());
   QTest::keyClick(wc->window(), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
   QTest::keyClick(wc->window(), Qt::Key_A, Qt::ControlModifier);
-  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{2, 4}));
+  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{1, 2}));
 }
 
 TEST_F(ExportWindow, TitleBarGreysWhileAnAlertHasTheKeyboard) {
@@ -1211,7 +1212,7 @@ TEST_F(ExportWindow, ALockedDatabaseOffersTryAgain) {
   killWriter(*writer);
   QTest::mouseClick(list()->tryAgainButton(), Qt::LeftButton);
   ASSERT_TRUE(waitUntil([this] { return list()->loadState() == State::Loaded; }));
-  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{0, 2}));
+  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{0, 1}));
   EXPECT_TRUE(list()->selectAllButton()->isEnabled());
   EXPECT_TRUE(list()->exportButton()->isEnabled());
   EXPECT_FALSE(list()->tryAgainButton()->isVisible());
@@ -1262,7 +1263,7 @@ TEST_F(ExportWindow, APartialReadSaysSoAndExportAsksFirst) {
     EXPECT_EQ(fs::exists(target), a.panelRuns == 1);
   }
   EXPECT_EQ(QByteArray::fromStdString(readFile(target)),
-            std::move(exportOfRows(read.rows, readerdb::allFeedRows(read.rowCount))).finish());
+            std::move(exportOfFeeds(read.rows, readerdb::allFeeds(read.rowCount))).finish());
   EXPECT_TRUE(completionShown());
 }
 
@@ -1281,7 +1282,7 @@ TEST_F(ExportWindow, AFailedWriteAfterASuccessfulOneBringsTheListBack) {
   EXPECT_TRUE(listShown());
   QAccessibleInterface *window = QAccessible::queryAccessibleInterface(wc->window());
   EXPECT_FALSE(namesOf(window, QAccessible::StaticText).contains("Export complete"));
-  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{0, 2, 4}));
+  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{0, 1, 2}));
   EXPECT_TRUE(list()->exportButton()->isEnabled());
 }
 
