@@ -32,12 +32,7 @@ QString text(const char *key) { return localized("CXInterfaceString", key); }
 
 std::vector<int> toVector(const QList<int> &list) { return {list.cbegin(), list.cend()}; }
 
-}  // namespace
-
-namespace {
-
-// Every row of the export table, separators included, paints its check mark
-// at the right edge.
+// Every row of the export list paints its check mark at the right edge.
 CXCheckMarkTableRowView exportRowView() {
   CXCheckMarkTableRowView rowView;
   rowView.setIsLeftMark(false);
@@ -135,12 +130,18 @@ void CXExportListVC::makeFilterField() {
 
 void CXExportListVC::applyFilter() {
   const QString wanted = filterField_ ? filterField_->text() : QString();
+  // The keyboard stays on the feed it was on while that one is shown.
+  CXTableViewWithEmptyHolder *table = exportTableView();
+  const int currentFeed = model_->itemOfRow(table->currentIndex().row());
   if (!model_->feeds() || (wanted.trimmed().isEmpty() && !filter_)) {
     model_->setShownFeeds({});
   } else {
     if (!filter_) filter_ = std::make_unique<FeedFilter>(*model_->feeds());
     model_->setShownFeeds(filter_->shown(wanted));
   }
+  if (!table->currentIndex().isValid() && model_->rowCount() > 0)
+    table->selectionModel()->setCurrentIndex(
+        model_->index(std::max(0, model_->rowOfItem(currentFeed))), QItemSelectionModel::NoUpdate);
   const bool filtered = model_->isFiltered();
   selectAllButton()->setText(text(filtered ? "Select Shown" : "Select All"));
   deselectAllButton()->setText(text(filtered ? "Deselect Shown" : "Deselect All"));
@@ -179,13 +180,13 @@ void CXExportListVC::makeSecretAddressBar() {
       makeNoticeBar(view_, list->indexOf(ui_->readWarningLabel) + 1, "secretAddressBar",
                     "secretAddressLabel", "untickSecretsButton", secretLabel_, untickSecrets_);
   connect(untickSecrets_, &QAbstractButton::clicked, this,
-          [this] { exportTableView()->deselectRowIndexes(secretRows_); });
+          [this] { model_->setItemsChecked(secretRows_, false); });
   // Feeds that other readers' importers stumble on, below it.
   troubleBar_ =
       makeNoticeBar(view_, list->indexOf(secretBar_) + 1, "importerTroubleBar",
                     "importerTroubleLabel", "untickTroublesButton", troubleLabel_, untickTroubles_);
   connect(untickTroubles_, &QAbstractButton::clicked, this,
-          [this] { exportTableView()->deselectRowIndexes(troubleRows_); });
+          [this] { model_->setItemsChecked(troubleRows_, false); });
   // The outcome of a comparison with another reader's export, above them.
   comparisonLabel_ = new QLabel(view_);
   comparisonLabel_->setObjectName(QStringLiteral("comparisonLabel"));
@@ -199,21 +200,20 @@ void CXExportListVC::makeSecretAddressBar() {
 FeedListComparison CXExportListVC::tickFeedsMissingFrom(const QString &path) {
   const FeedRowTable &feeds = feedsOrNone();
   std::vector<QString> addresses;
-  std::vector<int> rows;  // the table's row of each address
+  std::vector<int> positions;  // the feed of each address
   for (std::size_t k = 0; k < feeds.size(); ++k) {
     const QString address = textOf(feeds.row(k).xmlUrl).trimmed();
     if (address.isEmpty()) continue;
     addresses.push_back(address);
-    rows.push_back(int(2 * k));
+    positions.push_back(int(k));
   }
   const QString name = QFileInfo(path).fileName();
   FeedListComparison comparison = compareWithOpmlFile(addresses, QFile::encodeName(path), name);
   if (!comparison.ok()) return comparison;
   QList<int> missing;
-  for (const std::size_t i : comparison.missing) missing.append(rows[i]);
-  CXTableViewWithEmptyHolder *table = exportTableView();
-  table->deselectAll();
-  table->selectRowIndexes(missing, false);
+  for (const std::size_t i : comparison.missing) missing.append(positions[i]);
+  model_->setAllItemsChecked(false);
+  model_->setItemsChecked(missing, true);
   const QLocale locale;
   comparisonLabel_->setText(
       missing.isEmpty()
@@ -232,7 +232,7 @@ void CXExportListVC::findImporterTroubles() {
   const FeedRowTable &feeds = feedsOrNone();
   ImporterTroubles troubles;
   for (std::size_t k = 0; k < feeds.size(); ++k) troubles.add(feeds.row(k));
-  for (const std::size_t k : troubles.troubled()) troubleRows_.append(int(2 * k));
+  for (const std::size_t k : troubles.troubled()) troubleRows_.append(int(k));
   if (troubleRows_.isEmpty()) {
     troubleBar_->hide();
     return;
@@ -247,7 +247,7 @@ void CXExportListVC::findSecretAddresses() {
   secretRows_.clear();
   const FeedRowTable &feeds = feedsOrNone();
   for (std::size_t k = 0; k < feeds.size(); ++k)
-    if (SecretAddresses::carriesSecret(feeds.row(k))) secretRows_.append(int(2 * k));
+    if (SecretAddresses::carriesSecret(feeds.row(k))) secretRows_.append(int(k));
   if (secretRows_.isEmpty()) {
     secretBar_->hide();
     return;
@@ -282,12 +282,7 @@ CXButton *CXExportListVC::tryAgainButton() const {
   return view_ && ui_ ? ui_->tryAgainButton : nullptr;
 }
 
-QList<int> CXExportListVC::selectedFeeds() const {
-  const CXTableViewWithEmptyHolder *table = exportTableView();
-  QList<int> feeds = table ? table->selectedRowIndexes() : QList<int>();
-  for (int &row : feeds) row /= 2;
-  return feeds;
-}
+QList<int> CXExportListVC::selectedFeeds() const { return model_->checkedItems(); }
 
 std::optional<FeedList> CXExportListVC::exportList() const {
   if (!model_->feeds()) return std::nullopt;
@@ -314,12 +309,12 @@ int CXExportListVC::numberOfRowsInTableView(const QAbstractItemView *) const {
   return model_->rowCount();
 }
 
-int CXExportListVC::heightOfRow(const QAbstractItemView *table, int row) const {
-  return isExportTable(table) ? CXExportListModel::heightOfRow(row) : 40;
+int CXExportListVC::heightOfRow(const QAbstractItemView *table, int) const {
+  return isExportTable(table) ? CXExportListModel::kRowHeight : 40;
 }
 
 bool CXExportListVC::shouldSelectRow(const QAbstractItemView *, int row) const {
-  return CXExportListModel::isFeedRow(row);
+  return row >= 0 && row < model_->rowCount();
 }
 
 std::optional<CXCheckMarkTableRowView> CXExportListVC::rowViewForRow(const QAbstractItemView *table,
@@ -327,7 +322,9 @@ std::optional<CXCheckMarkTableRowView> CXExportListVC::rowViewForRow(const QAbst
   return isExportTable(table) ? std::optional(delegate_->rowView()) : std::nullopt;
 }
 
-QString CXExportListVC::titleOfFeedRow(int row) const { return model_->titleOfFeedRow(row); }
+QString CXExportListVC::titleOfFeedRow(int row) const {
+  return model_->titleOfFeed(model_->itemOfRow(row));
+}
 
 bool CXExportListVC::isExportTable(const QAbstractItemView *table) const {
   return table && table == exportTableView();
@@ -366,7 +363,7 @@ void CXExportListVC::viewDidAppear() {
   CXTableViewWithEmptyHolder *table = exportTableView();
   table->setIsCustomMouseDown(true);
   exportProgress()->hide();
-  connect(table, &CXTableViewWithEmptyHolder::selectedRowIndexesChanged, this,
+  connect(model_, &CXExportListModel::checkedItemsChanged, this,
           &CXExportListVC::observeSelectedRowIndexes);
   startLoad();
 }
@@ -461,9 +458,9 @@ void CXExportListVC::feedsArrived(FeedRowTable feeds) {
   CXTableViewWithEmptyHolder *table = exportTableView();
   const int n = feedsCount();
   if (n >= 1) {
-    // Every feed row in one change, so the observer runs once and not once
-    // per feed.
-    table->selectRowIndexes(CXExportListModel::feedRows(n), true);
+    // Every feed in one change, so the observer runs once and not once per
+    // feed.
+    model_->setAllItemsChecked(true);
     // The keyboard starts on the first feed, and a screen reader on the list
     // hears which one that is.
     if (!table->currentIndex().isValid())
@@ -479,8 +476,8 @@ void CXExportListVC::feedsArrived(FeedRowTable feeds) {
   setLoadState(LoadState::Loaded);
 }
 
-void CXExportListVC::observeSelectedRowIndexes(const QList<int> &rows) {
-  if (CXButton *button = exportButton()) button->setEnabled(!rows.isEmpty());
+void CXExportListVC::observeSelectedRowIndexes() {
+  if (CXButton *button = exportButton()) button->setEnabled(model_->checkedCount() > 0);
   updateCountLabel();
   emit selectionDidChange();
 }
@@ -510,7 +507,7 @@ void CXExportListVC::updateCountLabel() {
     ui_->selectionCountLabel->clear();
     applyHeaderFonts();
   } else {
-    const int ticked = exportTableView() ? exportTableView()->numberOfSelectedRows() : 0;
+    const int ticked = model_->checkedCount();
     ui_->selectionCountLabel->setText(
         model_->isFiltered()
             ? text("%1 of %2 selected, %3 shown").arg(ticked).arg(n).arg(shownFeedsCount())

@@ -31,8 +31,8 @@ namespace Ui {
 class ExportList;
 }
 
-// The export list: a table with one check mark per feed of the reader and a
-// thin separator below each feed, and the three buttons under it.
+// The export list: a list with one check mark per feed of the reader and a
+// thin separator line below each feed, and the three buttons under it.
 //
 // The view comes from ExportList.ui. The first time it comes on screen the
 // controller probes the feed store, reads every feed on the store's queue,
@@ -46,10 +46,9 @@ class ExportList;
 // incomplete and why. Both are the table's accessible description too.
 //
 // Data flows one way: the store delivers the feeds into the model, which
-// owns them and the row layout (CXExportListModel); the table and its
-// delegate read the model; the controller follows the table's selection. A
-// selected row is a ticked feed, so selected rows are always even and row r
-// belongs to feed r / 2.
+// owns them, their ticks and which of them the filter shows
+// (CXExportListModel); the list and its delegate read the model; the
+// controller follows the model's ticks.
 //
 // Main thread only.
 class CXExportListVC : public QObject {
@@ -131,9 +130,10 @@ class CXExportListVC : public QObject {
   QByteArray strExportFeedsUtf8() const;
   QString strExportFeeds() const;
 
-  // Kept because the design names them (the table asks the model and the
-  // delegate): the table's data source and delegate. `table` is the asking
-  // table; answers for another table follow the plain-table rules.
+  // Kept because the design names them: the table's data source and
+  // delegate, as adapters over the model (which the list itself asks).
+  // `table` is the asking table; answers for another table follow the
+  // plain-table rules. A row is as high as a feed and its separator line.
   int numberOfRowsInTableView(const QAbstractItemView *table) const;
   int heightOfRow(const QAbstractItemView *table, int row) const;
   bool shouldSelectRow(const QAbstractItemView *table, int row) const;
@@ -141,7 +141,7 @@ class CXExportListVC : public QObject {
   // (a plain row) on any other table.
   std::optional<CXCheckMarkTableRowView> rowViewForRow(const QAbstractItemView *table,
                                                        int row) const;
-  // The title a feed row shows: the feed's title, empty when it has none.
+  // The title a row shows: its feed's title, empty when it has none.
   QString titleOfFeedRow(int row) const;
 
   // The load sequence; runs once, the first time the view comes on screen.
@@ -161,7 +161,7 @@ class CXExportListVC : public QObject {
   bool eventFilter(QObject *watched, QEvent *event) override;
 
  private:
-  void observeSelectedRowIndexes(const QList<int> &rows);
+  void observeSelectedRowIndexes();
   void applyFilter();
   // The model's feeds, or an empty table before any arrive.
   const FeedRowTable &feedsOrNone() const;

@@ -17,6 +17,7 @@
 #include "store/CXExportStorage.h"
 #include "toolkit/CXButton.h"
 #include "toolkit/CXTableViewWithEmptyHolder.h"
+#include "toolkit/CheckableListModel.h"
 
 namespace {
 
@@ -54,28 +55,29 @@ class ExportList : public ::testing::Test {
   CXExportListVC vc{&storage};
 };
 
-TEST_F(ExportList, FeedRowsAndSeparatorRowsAlternate) {
+TEST_F(ExportList, OneRowPerFeedWithItsTitleAndTick) {
   load({{"Daily", "https://a/", "https://a/feed", 1},
         {std::nullopt, "https://b/", "https://b/feed", 2},
         {"Weekly", "https://c/", "https://c/feed", 1}});
   ASSERT_EQ(vc.feedsCount(), 3);
-  ASSERT_EQ(table()->numberOfRows(), 6);
-  for (int row = 0; row < 6; ++row) {
+  ASSERT_EQ(table()->numberOfRows(), 3);
+  ASSERT_EQ(vc.numberOfRowsInTableView(table()), 3);
+  for (int row = 0; row < 3; ++row) {
     SCOPED_TRACE(row);
-    const bool feedRow = row % 2 == 0;
-    EXPECT_EQ(table()->rowHeight(row), feedRow ? 17 : 1);
-    EXPECT_EQ(table()->isRowSelectable(row), feedRow);
-    EXPECT_EQ(vc.shouldSelectRow(table(), row), feedRow);
+    // 17 points of feed and the separator line under it.
+    EXPECT_EQ(table()->rectOfRow(row).height(), 18);
+    EXPECT_EQ(table()->rectOfRow(row).top(), 18 * row);
+    EXPECT_EQ(vc.heightOfRow(table(), row), 18);
+    EXPECT_TRUE(vc.shouldSelectRow(table(), row));
+    EXPECT_EQ(table()->model()->index(row, 0).data(Qt::CheckStateRole).toInt(), Qt::Checked);
   }
-  EXPECT_EQ(table()->rectOfRow(5).bottom() + 1, 3 * 17 + 3) << "the last row is a separator";
+  EXPECT_FALSE(vc.shouldSelectRow(table(), 3));
   EXPECT_EQ(vc.titleOfFeedRow(0), "Daily");
-  EXPECT_EQ(vc.titleOfFeedRow(2), "") << "a feed without a title shows nothing";
-  EXPECT_EQ(table()->model()->index(2, 0).data(Qt::AccessibleTextRole).toString(), "https://b/feed")
+  EXPECT_EQ(vc.titleOfFeedRow(1), "") << "a feed without a title shows nothing";
+  EXPECT_EQ(table()->model()->index(1, 0).data(Qt::AccessibleTextRole).toString(), "https://b/feed")
       << "and is spoken by its address";
-  EXPECT_EQ(vc.titleOfFeedRow(4), "Weekly");
-  EXPECT_EQ(table()->model()->index(4, 0).data().toString(), "Weekly");
-  EXPECT_FALSE(table()->model()->index(5, 0).data().isValid());
-  EXPECT_TRUE(table()->model()->index(5, 0).data(CXExportListModel::kIsSeparatorRole).toBool());
+  EXPECT_EQ(vc.titleOfFeedRow(2), "Weekly");
+  EXPECT_EQ(table()->model()->index(2, 0).data().toString(), "Weekly");
   EXPECT_EQ(*vc.exportList(), readerdb::records({{"Daily", "https://a/", "https://a/feed", 1},
                                                  {std::nullopt, "https://b/", "https://b/feed", 2},
                                                  {"Weekly", "https://c/", "https://c/feed", 1}}));
@@ -89,15 +91,33 @@ TEST_F(ExportList, FeedRowsAndSeparatorRowsAlternate) {
   QListView other;
   EXPECT_FALSE(vc.rowViewForRow(&other, 0).has_value());
   EXPECT_EQ(vc.heightOfRow(&other, 0), 40);
-  EXPECT_EQ(vc.heightOfRow(&other, 1), 40);
-  EXPECT_EQ(vc.numberOfRowsInTableView(&other), 6);
+  EXPECT_EQ(vc.numberOfRowsInTableView(&other), 3);
+}
+
+TEST_F(ExportList, TheCurrentRowIsOutlinedOnlyWhileTheListHasTheFocus) {
+  load(readerdb::numbered(2));
+  QWidget other;
+  other.show();
+  vc.view()->activateWindow();
+  table()->setFocus();
+  ASSERT_TRUE(waitUntil([&] { return table()->hasFocus(); }));
+  table()->setCurrentIndex(table()->model()->index(1, 0));
+  const QRect row = table()->rectOfRow(1);
+  const QPoint edge(row.left() + 1, row.top() + 8);
+  auto colourAt = [&](QPoint p) { return table()->viewport()->grab().toImage().pixelColor(p); };
+  const QColor background = colourAt(QPoint(edge.x(), table()->rectOfRow(0).top() + 8));
+  const QColor focused = colourAt(edge);
+  EXPECT_GT(qAbs(focused.red() - focused.blue()), 100)
+      << "the accent outline is drawn at the current row's edge";
+  table()->clearFocus();
+  EXPECT_EQ(colourAt(edge), background) << "no outline without the focus";
 }
 
 TEST_F(ExportList, EveryFeedIsTickedInOneSelectionChange) {
   readerdb::write(dir / "Feeds", readerdb::numbered(500));
   storage.setDatabasePathOverride(dir / "Feeds");
   vc.loadView();
-  QSignalSpy changes(table(), &CXTableViewWithEmptyHolder::selectedRowIndexesChanged);
+  QSignalSpy changes(table()->checkableModel(), &CheckableListModel::checkedItemsChanged);
   QSignalSpy observed(&vc, &CXExportListVC::selectionDidChange);
   EXPECT_FALSE(vc.exportButton()->isEnabled()) << "disabled until feeds are ticked";
   show();
@@ -117,21 +137,19 @@ TEST_F(ExportList, EveryFeedIsTickedInOneSelectionChange) {
 
 TEST_F(ExportList, ClicksTickAndUntickFeedsAndTheExportButtonFollows) {
   load(readerdb::numbered(3));
-  click(2);
+  click(1);
   EXPECT_EQ(selectedRows(), (std::vector<int>{0, 2}));
   EXPECT_EQ(vc.feedsCount(), 3);
   EXPECT_EQ(vc.strExportFeedsUtf8(),
             std::move(exportOfFeeds(readerdb::rows(readerdb::numbered(3)), {0, 2})).finish());
   EXPECT_EQ(vc.strExportFeeds(), QString::fromUtf8(vc.strExportFeedsUtf8()));
 
-  click(1);  // a separator: nothing happens
-  EXPECT_EQ(selectedRows(), (std::vector<int>{0, 2}));
   click(0);
   EXPECT_TRUE(vc.exportButton()->isEnabled());
-  click(4);
+  click(2);
   EXPECT_TRUE(selectedRows().empty());
   EXPECT_FALSE(vc.exportButton()->isEnabled()) << "the last feed unticked";
-  click(2);
+  click(1);
   EXPECT_EQ(selectedRows(), (std::vector<int>{1}));
   EXPECT_TRUE(vc.exportButton()->isEnabled()) << "one feed ticked again";
 }
