@@ -4,20 +4,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QShortcut>
 #include <QStyle>
 
 #include "export/CXExportListDelegate.h"
 #include "export/CXProgressIndicator.h"
+#include "export/ExportListNotices.h"
 #include "export/FeedFilter.h"
-#include "export/ImporterTroubles.h"
 #include "export/ReadOutcomeNotice.h"
-#include "export/SecretAddresses.h"
 #include "platform/Localized.h"
 #include "platform/Log.h"
 #include "store/CXExportStorage.h"
@@ -101,7 +98,7 @@ void CXExportListVC::loadView() {
   }
 
   makeFilterField();
-  makeSecretAddressBar();
+  notices_ = new ExportListNotices(view_, ui_->readWarningLabel, model_);
 
   CXTableViewWithEmptyHolder *table = ui_->exportTableView;
   table->setAccessibleName(text("Feeds"));
@@ -149,54 +146,6 @@ void CXExportListVC::applyFilter() {
   emit selectionDidChange();
 }
 
-namespace {
-
-// A line of text with a button at its end, hidden until there is something
-// to say, placed in the list's column at `index`.
-QWidget *makeNoticeBar(QWidget *view, int index, const char *name, const char *labelName,
-                       const char *buttonName, QLabel *&label, CXButton *&button) {
-  auto *bar = new QWidget(view);
-  bar->setObjectName(QLatin1String(name));
-  auto *row = new QHBoxLayout(bar);
-  row->setContentsMargins(14, 4, 14, 4);
-  label = new QLabel(bar);
-  label->setObjectName(QLatin1String(labelName));
-  label->setWordWrap(true);
-  label->setTextFormat(Qt::PlainText);
-  button = new CXButton(text("Untick Them"), bar);
-  button->setObjectName(QLatin1String(buttonName));
-  row->addWidget(label, 1);
-  row->addWidget(button, 0, Qt::AlignVCenter);
-  static_cast<QBoxLayout *>(view->layout())->insertWidget(index, bar);
-  bar->hide();
-  return bar;
-}
-
-}  // namespace
-
-void CXExportListVC::makeSecretAddressBar() {
-  auto *list = static_cast<QBoxLayout *>(view_->layout());
-  secretBar_ =
-      makeNoticeBar(view_, list->indexOf(ui_->readWarningLabel) + 1, "secretAddressBar",
-                    "secretAddressLabel", "untickSecretsButton", secretLabel_, untickSecrets_);
-  connect(untickSecrets_, &QAbstractButton::clicked, this,
-          [this] { model_->setItemsChecked(secretRows_, false); });
-  // Feeds that other readers' importers stumble on, below it.
-  troubleBar_ =
-      makeNoticeBar(view_, list->indexOf(secretBar_) + 1, "importerTroubleBar",
-                    "importerTroubleLabel", "untickTroublesButton", troubleLabel_, untickTroubles_);
-  connect(untickTroubles_, &QAbstractButton::clicked, this,
-          [this] { model_->setItemsChecked(troubleRows_, false); });
-  // The outcome of a comparison with another reader's export, above them.
-  comparisonLabel_ = new QLabel(view_);
-  comparisonLabel_->setObjectName(QStringLiteral("comparisonLabel"));
-  comparisonLabel_->setWordWrap(true);
-  comparisonLabel_->setTextFormat(Qt::PlainText);
-  comparisonLabel_->setContentsMargins(14, 4, 14, 4);
-  list->insertWidget(list->indexOf(secretBar_), comparisonLabel_);
-  comparisonLabel_->hide();
-}
-
 FeedListComparison CXExportListVC::tickFeedsMissingFrom(const QString &path) {
   const FeedRowTable &feeds = feedsOrNone();
   std::vector<QString> addresses;
@@ -214,50 +163,25 @@ FeedListComparison CXExportListVC::tickFeedsMissingFrom(const QString &path) {
   for (const std::size_t i : comparison.missing) missing.append(positions[i]);
   model_->setAllItemsChecked(false);
   model_->setItemsChecked(missing, true);
-  const QLocale locale;
-  comparisonLabel_->setText(
-      missing.isEmpty()
-          ? text("None of the %1 feeds is missing from %2.")
-                .arg(locale.toString(qulonglong(addresses.size())), name)
-          : text("%1 of %2 feeds are missing from %3; they are ticked, to be exported and "
-                 "imported again.")
-                .arg(locale.toString(qulonglong(missing.size())),
-                     locale.toString(qulonglong(addresses.size())), name));
-  comparisonLabel_->show();
+  notices_->showComparison(missing.size(), qsizetype(addresses.size()), name);
   return comparison;
 }
 
-void CXExportListVC::findImporterTroubles() {
-  troubleRows_.clear();
-  const FeedRowTable &feeds = feedsOrNone();
-  ImporterTroubles troubles;
-  for (std::size_t k = 0; k < feeds.size(); ++k) troubles.add(feeds.row(k));
-  for (const std::size_t k : troubles.troubled()) troubleRows_.append(int(k));
-  if (troubleRows_.isEmpty()) {
-    troubleBar_->hide();
-    return;
-  }
-  troubleLabel_->setText(text("Feeds that some readers cannot import: %1 (missing or repeated "
-                              "addresses, line breaks in titles, or repeated titles).")
-                             .arg(QLocale().toString(qulonglong(troubleRows_.size()))));
-  troubleBar_->show();
+QWidget *CXExportListVC::secretAddressBar() const {
+  return view_ && notices_ ? notices_->secretAddressBar() : nullptr;
 }
-
-void CXExportListVC::findSecretAddresses() {
-  secretRows_.clear();
-  const FeedRowTable &feeds = feedsOrNone();
-  for (std::size_t k = 0; k < feeds.size(); ++k)
-    if (SecretAddresses::carriesSecret(feeds.row(k))) secretRows_.append(int(k));
-  if (secretRows_.isEmpty()) {
-    secretBar_->hide();
-    return;
-  }
-  secretLabel_->setText(
-      text("Addresses with a password or key: %1. A file you share gives them away.")
-          .arg(secretRows_.size()));
-  secretBar_->show();
+CXButton *CXExportListVC::untickSecretsButton() const {
+  return view_ && notices_ ? notices_->untickSecretsButton() : nullptr;
 }
-
+QWidget *CXExportListVC::importerTroubleBar() const {
+  return view_ && notices_ ? notices_->importerTroubleBar() : nullptr;
+}
+CXButton *CXExportListVC::untickTroublesButton() const {
+  return view_ && notices_ ? notices_->untickTroublesButton() : nullptr;
+}
+QLabel *CXExportListVC::comparisonLabel() const {
+  return view_ && notices_ ? notices_->comparisonLabel() : nullptr;
+}
 QLineEdit *CXExportListVC::filterField() const { return view_ ? filterField_ : nullptr; }
 
 CXTableViewWithEmptyHolder *CXExportListVC::exportTableView() const {
@@ -416,8 +340,7 @@ void CXExportListVC::showReadFailure(const QString &placeholder, bool offerTryAg
                                      LoadState state) {
   exportTableView()->setPlaceholderText(placeholder);
   disableAllButtons();
-  secretBar_->hide();
-  troubleBar_->hide();
+  notices_->hideBars();
   ui_->retryBar->setVisible(offerTryAgain);
   setLoadState(state);
   updateCountLabel();
@@ -450,9 +373,7 @@ void CXExportListVC::feedsArrived(FeedRowTable feeds) {
   model_->setFeeds(std::move(feeds));
   // New feeds: a filter typed meanwhile applies to them.
   filter_.reset();
-  findSecretAddresses();
-  findImporterTroubles();
-  if (comparisonLabel_) comparisonLabel_->hide();  // it spoke of other feeds
+  notices_->feedsArrived(feedsOrNone());
   if (filterField_) filterField_->setEnabled(feedsCount() > 0);
   if (filterField_ && !filterField_->text().isEmpty()) applyFilter();
   CXTableViewWithEmptyHolder *table = exportTableView();

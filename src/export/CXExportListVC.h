@@ -20,6 +20,7 @@ class CXExportStorage;
 class CXHLView;
 class CXProgressIndicator;
 class CXTableViewWithEmptyHolder;
+class ExportListNotices;
 class FeedFilter;
 class QAbstractItemView;
 class QLabel;
@@ -94,20 +95,20 @@ class CXExportListVC : public QObject {
   int shownFeedsCount() const { return model_->shownFeedsCount(); }
   // The line above the list that says how many feed addresses carry a
   // password or key, with a button that unticks those feeds.
-  QWidget *secretAddressBar() const { return secretBar_; }
-  CXButton *untickSecretsButton() const { return untickSecrets_; }
+  QWidget *secretAddressBar() const;
+  CXButton *untickSecretsButton() const;
 
   // Holds the feeds against another reader's export of them (an OPML file)
   // and ticks exactly those it lacks, so that Export writes just those; the
   // line above the list then says how many. A file that cannot be compared
   // changes nothing: the answer's problem says why.
   FeedListComparison tickFeedsMissingFrom(const QString &path);
-  QLabel *comparisonLabel() const { return comparisonLabel_; }
+  QLabel *comparisonLabel() const;
   // The line above the list that says how many feeds other readers'
   // importers would stumble on (ImporterTroubles), with a button that
   // unticks them.
-  QWidget *importerTroubleBar() const { return troubleBar_; }
-  CXButton *untickTroublesButton() const { return untickTroubles_; }
+  QWidget *importerTroubleBar() const;
+  CXButton *untickTroublesButton() const;
 
   // False when the read stopped part-way: the list holds only the feeds
   // before the failure. readWarning() then says so, and why.
@@ -165,9 +166,6 @@ class CXExportListVC : public QObject {
   void applyFilter();
   // The model's feeds, or an empty table before any arrive.
   const FeedRowTable &feedsOrNone() const;
-  void makeSecretAddressBar();
-  void findSecretAddresses();
-  void findImporterTroubles();
   void makeFilterField();
   void setLoadState(LoadState state);
   void disableAllButtons();
@@ -191,14 +189,6 @@ class CXExportListVC : public QObject {
   bool appeared_ = false;
   QString readWarning_;
   QLineEdit *filterField_ = nullptr;
-  std::unique_ptr<FeedFilter> filter_;  // made at the first text typed, for the feeds shown
-  QLabel *comparisonLabel_ = nullptr;
-  QWidget *troubleBar_ = nullptr;
-  QLabel *troubleLabel_ = nullptr;
-  CXButton *untickTroubles_ = nullptr;
-  QList<int> troubleRows_;
-  QWidget *secretBar_ = nullptr;
-  QLabel *secretLabel_ = nullptr;
-  CXButton *untickSecrets_ = nullptr;
-  QList<int> secretRows_;
+  std::unique_ptr<FeedFilter> filter_;    // made at the first text typed, for the feeds shown
+  ExportListNotices *notices_ = nullptr;  // made with the view, which owns it
 };
