@@ -113,6 +113,21 @@ TEST_F(ExportList, TheCurrentRowIsOutlinedOnlyWhileTheListHasTheFocus) {
   EXPECT_EQ(colourAt(edge), background) << "no outline without the focus";
 }
 
+TEST_F(ExportList, TheRowUnderThePointerIsTinted) {
+  load(readerdb::numbered(3));
+  const auto faceOf = [&](int row) {
+    const QRect r = table()->rectOfRow(row);
+    return table()->viewport()->grab().toImage().pixelColor(r.left() + 4, r.top() + 3);
+  };
+  const QColor plain = faceOf(1);
+  QTest::mouseMove(table()->viewport(), table()->rectOfRow(1).center());
+  ASSERT_TRUE(waitUntil([&] { return faceOf(1) != plain; })) << "no tint under the pointer";
+  EXPECT_EQ(faceOf(0), plain);
+  QTest::mouseMove(table()->viewport(), table()->rectOfRow(2).center());
+  ASSERT_TRUE(waitUntil([&] { return faceOf(1) == plain; })) << "the tint stayed behind";
+  EXPECT_NE(faceOf(2), plain);
+}
+
 TEST_F(ExportList, EveryFeedIsTickedInOneSelectionChange) {
   readerdb::write(dir / "Feeds", readerdb::numbered(500));
   storage.setDatabasePathOverride(dir / "Feeds");
