@@ -4,6 +4,7 @@
 
 #include "toolkit/CXTableCellAccessible.h"
 #include "toolkit/CXTableViewWithEmptyHolder.h"
+#include "toolkit/CheckableListModel.h"
 
 CXTableAccessible::CXTableAccessible(CXTableViewWithEmptyHolder *view)
     : QAccessibleWidget(view, QAccessible::List) {
@@ -109,6 +110,11 @@ QList<QAccessibleInterface *> CXTableAccessible::selectedCells() const {
 
 QList<int> CXTableAccessible::selectedRows() const {
   QList<int> rows;
+  if (const CheckableListModel *model = view() ? view()->checkableModel() : nullptr) {
+    for (const int item : model->checkedItems())
+      if (const int row = model->rowOfItem(item); row >= 0) rows.append(row);
+    return rows;
+  }
   for (int row = 0; row < childCount(); ++row)
     if (view()->isRowSelected(row)) rows.append(row);
   return rows;
