@@ -2,6 +2,7 @@
 // the ticks and the export button, and the states where no feeds can be shown.
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QListView>
 #include <QSignalSpy>
 #include <QTest>
@@ -126,6 +127,20 @@ TEST_F(ExportList, TheRowUnderThePointerIsTinted) {
   QTest::mouseMove(table()->viewport(), table()->rectOfRow(2).center());
   ASSERT_TRUE(waitUntil([&] { return faceOf(1) == plain; })) << "the tint stayed behind";
   EXPECT_NE(faceOf(2), plain);
+}
+
+TEST_F(ExportList, AFilterKeepsTheKeyboardOnItsFeedWhileThatIsShown) {
+  load(readerdb::numbered(5));
+  table()->setCurrentIndex(table()->model()->index(3, 0));
+  const struct {
+    const char *typed;
+    const char *current;
+  } steps[] = {{"3", "Feed 3"}, {"feed", "Feed 3"}, {"4", "Feed 4"}, {"", "Feed 4"}};
+  for (const auto &step : steps) {
+    vc.filterField()->setText(QString::fromLatin1(step.typed));
+    EXPECT_EQ(vc.titleOfFeedRow(table()->currentIndex().row()), step.current) << step.typed;
+  }
+  EXPECT_EQ(vc.selectedFeeds().size(), 5) << "filtering ticks nothing and unticks nothing";
 }
 
 TEST_F(ExportList, EveryFeedIsTickedInOneSelectionChange) {
