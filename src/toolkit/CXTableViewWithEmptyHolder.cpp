@@ -127,16 +127,6 @@ void CXTableViewWithEmptyHolder::mousePressEvent(QMouseEvent *event) {
   anchorRow_ = row;
 }
 
-void CXTableViewWithEmptyHolder::mouseMoveEvent(QMouseEvent *event) {
-  // A drag with the button held neither selects nor starts a drag; the
-  // hover follows the pointer through the viewport's hover events.
-  if (customMouseDown_) {
-    event->accept();
-    return;
-  }
-  QListView::mouseMoveEvent(event);
-}
-
 void CXTableViewWithEmptyHolder::mouseReleaseEvent(QMouseEvent *event) {
   if (!customMouseDown_) {
     QListView::mouseReleaseEvent(event);
