@@ -11,7 +11,7 @@
 
 namespace {
 
-// Room kept free at the right of a feed row for the check mark and its margin.
+// Room kept free at the right of a row for the check mark and its margin.
 constexpr int kMarkArea = 10 + int(CXCheckMarkTableRowView::kMarkWidth) + 8;
 
 // One line whatever the title holds: line breaks and tabs become spaces.
@@ -27,15 +27,19 @@ CXExportListDelegate::CXExportListDelegate(CXCheckMarkTableRowView rowView, QObj
     : QStyledItemDelegate(parent), rowView_(rowView) {}
 
 QSize CXExportListDelegate::sizeHint(const QStyleOptionViewItem &option,
-                                     const QModelIndex &index) const {
-  const int height = index.data(CXExportListModel::kRowHeightRole).toInt();
-  return {option.rect.width() > 0 ? option.rect.width() : 100, height};
+                                     const QModelIndex &) const {
+  return {option.rect.width() > 0 ? option.rect.width() : 100, CXExportListModel::kRowHeight};
+}
+
+QRect CXExportListDelegate::feedRect(const QRect &rowRect) {
+  return rowRect.adjusted(0, 0, 0, -CXExportListModel::kSeparatorHeight);
 }
 
 QRect CXExportListDelegate::titleRect(const QRect &rowRect, Qt::LayoutDirection direction) {
   const int indent = int(CXSeparatorCellView::kIndent);
-  return direction == Qt::RightToLeft ? rowRect.adjusted(kMarkArea, 0, -indent, 0)
-                                      : rowRect.adjusted(indent, 0, -kMarkArea, 0);
+  const QRect feed = feedRect(rowRect);
+  return direction == Qt::RightToLeft ? feed.adjusted(kMarkArea, 0, -indent, 0)
+                                      : feed.adjusted(indent, 0, -kMarkArea, 0);
 }
 
 QString CXExportListDelegate::shownTitle(const QString &title, const QFont &font,
@@ -49,9 +53,7 @@ bool CXExportListDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
                                      const QStyleOptionViewItem &option, const QModelIndex &index) {
   if (!event || event->type() != QEvent::ToolTip)
     return QStyledItemDelegate::helpEvent(event, view, option, index);
-  const QString title = index.isValid() && !index.data(CXExportListModel::kIsSeparatorRole).toBool()
-                            ? index.data(Qt::DisplayRole).toString()
-                            : QString();
+  const QString title = index.isValid() ? index.data(Qt::DisplayRole).toString() : QString();
   if (title.isEmpty() || shownTitle(title, option.font, option.rect) == oneLine(title)) {
     QToolTip::hideText();
     event->ignore();
@@ -65,28 +67,29 @@ void CXExportListDelegate::paint(QPainter *painter, const QStyleOptionViewItem &
                                  const QModelIndex &index) const {
   if (!painter || !index.isValid()) return;
   const ColorScheme scheme = WindowAppearance::scheme(option.widget);
-  const bool selected = option.state & QStyle::State_Selected;
+  const bool ticked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
   const bool hovered = option.state & QStyle::State_MouseOver;
+  const QRect feed = feedRect(option.rect);
   // Right to left, the row is mirrored: the mark at the other edge, the title
   // clear of it, the separator's indent on the right.
-  const bool mirrored = option.direction == Qt::RightToLeft;
   CXCheckMarkTableRowView rowView = rowView_;
-  if (mirrored) rowView.setIsLeftMark(!rowView_.isLeftMark());
-  rowView.paint(painter, option.rect, selected, hovered, scheme);
-
-  if (index.data(CXExportListModel::kIsSeparatorRole).toBool()) {
-    separatorCell_.setIsBlockSeparator(false);
-    if (mirrored) {
-      painter->save();
-      painter->translate(option.rect.left() + option.rect.right() + 1, 0);
-      painter->scale(-1, 1);
-    }
-    separatorCell_.drawRect(painter, QRectF(option.rect), option.widget);
-    if (mirrored) painter->restore();
-    return;
+  if (option.direction == Qt::RightToLeft) rowView.setIsLeftMark(!rowView_.isLeftMark());
+  rowView.paint(painter, feed, ticked, hovered, scheme);
+  paintTitle(painter, option, index.data(Qt::DisplayRole).toString());
+  if (option.state & QStyle::State_HasFocus) {
+    // The row that Space ticks, outlined so that the keyboard user sees it.
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(QPen(WindowAppearance::accentColor(scheme), 1.5));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRoundedRect(QRectF(feed).adjusted(1.5, 0.75, -1.5, -0.75), 3, 3);
+    painter->restore();
   }
+  paintSeparator(painter, option);
+}
 
-  const QString title = index.data(Qt::DisplayRole).toString();
+void CXExportListDelegate::paintTitle(QPainter *painter, const QStyleOptionViewItem &option,
+                                      const QString &title) const {
   if (title.isEmpty()) return;
   painter->save();
   QFont font = option.font;
@@ -106,4 +109,20 @@ void CXExportListDelegate::paint(QPainter *painter, const QStyleOptionViewItem &
   painter->drawText(textRect, Qt::AlignVCenter | edge | Qt::AlignAbsolute | Qt::TextSingleLine,
                     shown);
   painter->restore();
+}
+
+void CXExportListDelegate::paintSeparator(QPainter *painter,
+                                          const QStyleOptionViewItem &option) const {
+  const QRect line(option.rect.left(),
+                   option.rect.bottom() + 1 - CXExportListModel::kSeparatorHeight,
+                   option.rect.width(), CXExportListModel::kSeparatorHeight);
+  separatorCell_.setIsBlockSeparator(false);
+  const bool mirrored = option.direction == Qt::RightToLeft;
+  if (mirrored) {
+    painter->save();
+    painter->translate(line.left() + line.right() + 1, 0);
+    painter->scale(-1, 1);
+  }
+  separatorCell_.drawRect(painter, QRectF(line), option.widget);
+  if (mirrored) painter->restore();
 }

@@ -5,10 +5,12 @@
 #include "export/CXSeparatorCellView.h"
 #include "toolkit/CXCheckMarkTableRowView.h"
 
-// Paints the rows of the export table without a widget per row: the row view
-// (hover tint and check mark), then the row's cell, the feed's title on a feed
-// row or the separator line on a separator row. Everything it paints comes
-// from the model's roles; row heights too, never from the text.
+// Paints the rows of the export list without a widget per row. A row is the
+// feed's 17 points, with the row view (hover tint and check mark), the title
+// and, on the current row while the list has the focus, an outline; and,
+// under them, the 1-point separator line. Everything it paints comes from the
+// model's roles: the title, and the tick from Qt::CheckStateRole. Every row is
+// as high as every other, never measured from its text.
 class CXExportListDelegate : public QStyledItemDelegate {
   Q_OBJECT
 
@@ -21,12 +23,14 @@ class CXExportListDelegate : public QStyledItemDelegate {
   QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
   void paint(QPainter *painter, const QStyleOptionViewItem &option,
              const QModelIndex &index) const override;
-  // A feed row's tooltip is its whole title, shown only when the row cuts the
+  // A row's tooltip is its whole title, shown only when the row cuts the
   // title short.
   bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
                  const QModelIndex &index) override;
 
-  // Where a feed row's title is drawn inside the row: from the separator's
+  // The feed's part of a row's rectangle, above the separator line.
+  static QRect feedRect(const QRect &rowRect);
+  // Where a row's title is drawn inside the row: from the separator's
   // indent to just before the check mark (mirrored right to left).
   static QRect titleRect(const QRect &rowRect, Qt::LayoutDirection direction = Qt::LeftToRight);
 
@@ -37,6 +41,10 @@ class CXExportListDelegate : public QStyledItemDelegate {
   static QString shownTitle(const QString &title, const QFont &font, const QRect &rowRect);
 
  private:
+  void paintTitle(QPainter *painter, const QStyleOptionViewItem &option,
+                  const QString &title) const;
+  void paintSeparator(QPainter *painter, const QStyleOptionViewItem &option) const;
+
   CXCheckMarkTableRowView rowView_;
   // The one pooled "SEPARATOR" cell, set up afresh for every row it paints.
   mutable CXSeparatorCellView separatorCell_;

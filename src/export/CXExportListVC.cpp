@@ -4,20 +4,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QShortcut>
 #include <QStyle>
 
 #include "export/CXExportListDelegate.h"
 #include "export/CXProgressIndicator.h"
+#include "export/ExportListNotices.h"
 #include "export/FeedFilter.h"
-#include "export/ImporterTroubles.h"
 #include "export/ReadOutcomeNotice.h"
-#include "export/SecretAddresses.h"
 #include "platform/Localized.h"
 #include "platform/Log.h"
 #include "store/CXExportStorage.h"
@@ -33,14 +30,9 @@ QString counted(const char *key, std::size_t n) {
   return localized("CXInterfaceString", key, qint64(n));
 }
 
-std::vector<int> toRows(const QList<int> &rows) { return {rows.cbegin(), rows.cend()}; }
+std::vector<int> toVector(const QList<int> &list) { return {list.cbegin(), list.cend()}; }
 
-}  // namespace
-
-namespace {
-
-// Every row of the export table, separators included, paints its check mark
-// at the right edge.
+// Every row of the export list paints its check mark at the right edge.
 CXCheckMarkTableRowView exportRowView() {
   CXCheckMarkTableRowView rowView;
   rowView.setIsLeftMark(false);
@@ -109,7 +101,7 @@ void CXExportListVC::loadView() {
   }
 
   makeFilterField();
-  makeSecretAddressBar();
+  notices_ = new ExportListNotices(view_, ui_->readWarningLabel, model_);
 
   CXTableViewWithEmptyHolder *table = ui_->exportTableView;
   table->setAccessibleName(text("Feeds"));
@@ -138,12 +130,18 @@ void CXExportListVC::makeFilterField() {
 
 void CXExportListVC::applyFilter() {
   const QString wanted = filterField_ ? filterField_->text() : QString();
+  // The keyboard stays on the feed it was on while that one is shown.
+  CXTableViewWithEmptyHolder *table = exportTableView();
+  const int currentFeed = model_->itemOfRow(table->currentIndex().row());
   if (!model_->feeds() || (wanted.trimmed().isEmpty() && !filter_)) {
     model_->setShownFeeds({});
   } else {
     if (!filter_) filter_ = std::make_unique<FeedFilter>(*model_->feeds());
     model_->setShownFeeds(filter_->shown(wanted));
   }
+  if (!table->currentIndex().isValid() && model_->rowCount() > 0)
+    table->selectionModel()->setCurrentIndex(
+        model_->index(std::max(0, model_->rowOfItem(currentFeed))), QItemSelectionModel::NoUpdate);
   const bool filtered = model_->isFiltered();
   selectAllButton()->setText(text(filtered ? "Select Shown" : "Select All"));
   deselectAllButton()->setText(text(filtered ? "Deselect Shown" : "Deselect All"));
@@ -151,115 +149,42 @@ void CXExportListVC::applyFilter() {
   emit selectionDidChange();
 }
 
-namespace {
-
-// A line of text with a button at its end, hidden until there is something
-// to say, placed in the list's column at `index`.
-QWidget *makeNoticeBar(QWidget *view, int index, const char *name, const char *labelName,
-                       const char *buttonName, QLabel *&label, CXButton *&button) {
-  auto *bar = new QWidget(view);
-  bar->setObjectName(QLatin1String(name));
-  auto *row = new QHBoxLayout(bar);
-  row->setContentsMargins(14, 4, 14, 4);
-  label = new QLabel(bar);
-  label->setObjectName(QLatin1String(labelName));
-  label->setWordWrap(true);
-  label->setTextFormat(Qt::PlainText);
-  button = new CXButton(text("Untick Them"), bar);
-  button->setObjectName(QLatin1String(buttonName));
-  row->addWidget(label, 1);
-  row->addWidget(button, 0, Qt::AlignVCenter);
-  static_cast<QBoxLayout *>(view->layout())->insertWidget(index, bar);
-  bar->hide();
-  return bar;
-}
-
-}  // namespace
-
-void CXExportListVC::makeSecretAddressBar() {
-  auto *list = static_cast<QBoxLayout *>(view_->layout());
-  secretBar_ =
-      makeNoticeBar(view_, list->indexOf(ui_->readWarningLabel) + 1, "secretAddressBar",
-                    "secretAddressLabel", "untickSecretsButton", secretLabel_, untickSecrets_);
-  connect(untickSecrets_, &QAbstractButton::clicked, this,
-          [this] { exportTableView()->deselectRowIndexes(secretRows_); });
-  // Feeds that other readers' importers stumble on, below it.
-  troubleBar_ =
-      makeNoticeBar(view_, list->indexOf(secretBar_) + 1, "importerTroubleBar",
-                    "importerTroubleLabel", "untickTroublesButton", troubleLabel_, untickTroubles_);
-  connect(untickTroubles_, &QAbstractButton::clicked, this,
-          [this] { exportTableView()->deselectRowIndexes(troubleRows_); });
-  // The outcome of a comparison with another reader's export, above them.
-  comparisonLabel_ = new QLabel(view_);
-  comparisonLabel_->setObjectName(QStringLiteral("comparisonLabel"));
-  comparisonLabel_->setWordWrap(true);
-  comparisonLabel_->setTextFormat(Qt::PlainText);
-  comparisonLabel_->setContentsMargins(14, 4, 14, 4);
-  list->insertWidget(list->indexOf(secretBar_), comparisonLabel_);
-  comparisonLabel_->hide();
-}
-
 FeedListComparison CXExportListVC::tickFeedsMissingFrom(const QString &path) {
   const FeedRowTable &feeds = feedsOrNone();
   std::vector<QString> addresses;
-  std::vector<int> rows;  // the table's row of each address
+  std::vector<int> positions;  // the feed of each address
   for (std::size_t k = 0; k < feeds.size(); ++k) {
     const QString address = textOf(feeds.row(k).xmlUrl).trimmed();
     if (address.isEmpty()) continue;
     addresses.push_back(address);
-    rows.push_back(int(2 * k));
+    positions.push_back(int(k));
   }
   const QString name = QFileInfo(path).fileName();
   FeedListComparison comparison = compareWithOpmlFile(addresses, QFile::encodeName(path), name);
   if (!comparison.ok()) return comparison;
   QList<int> missing;
-  for (const std::size_t i : comparison.missing) missing.append(rows[i]);
-  CXTableViewWithEmptyHolder *table = exportTableView();
-  table->deselectAll();
-  table->selectRowIndexes(missing, false);
-  const QString total = QLocale().toString(qulonglong(addresses.size()));
-  comparisonLabel_->setText(
-      missing.isEmpty()
-          ? counted("None of the %Ln feeds is missing from %1.", addresses.size()).arg(name)
-          : counted("%Ln of %1 feeds are missing from %2; they are ticked, to be exported and "
-                    "imported again.",
-                    missing.size())
-                .arg(total, name));
-  comparisonLabel_->show();
+  for (const std::size_t i : comparison.missing) missing.append(positions[i]);
+  model_->setAllItemsChecked(false);
+  model_->setItemsChecked(missing, true);
+  notices_->showComparison(missing.size(), qsizetype(addresses.size()), name);
   return comparison;
 }
 
-void CXExportListVC::findImporterTroubles() {
-  troubleRows_.clear();
-  const FeedRowTable &feeds = feedsOrNone();
-  ImporterTroubles troubles;
-  for (std::size_t k = 0; k < feeds.size(); ++k) troubles.add(feeds.row(k));
-  for (const std::size_t k : troubles.troubled()) troubleRows_.append(int(2 * k));
-  if (troubleRows_.isEmpty()) {
-    troubleBar_->hide();
-    return;
-  }
-  troubleLabel_->setText(text("Feeds that some readers cannot import: %1 (missing or repeated "
-                              "addresses, line breaks in titles, or repeated titles).")
-                             .arg(QLocale().toString(qulonglong(troubleRows_.size()))));
-  troubleBar_->show();
+QWidget *CXExportListVC::secretAddressBar() const {
+  return view_ && notices_ ? notices_->secretAddressBar() : nullptr;
 }
-
-void CXExportListVC::findSecretAddresses() {
-  secretRows_.clear();
-  const FeedRowTable &feeds = feedsOrNone();
-  for (std::size_t k = 0; k < feeds.size(); ++k)
-    if (SecretAddresses::carriesSecret(feeds.row(k))) secretRows_.append(int(2 * k));
-  if (secretRows_.isEmpty()) {
-    secretBar_->hide();
-    return;
-  }
-  secretLabel_->setText(
-      text("Addresses with a password or key: %1. A file you share gives them away.")
-          .arg(secretRows_.size()));
-  secretBar_->show();
+CXButton *CXExportListVC::untickSecretsButton() const {
+  return view_ && notices_ ? notices_->untickSecretsButton() : nullptr;
 }
-
+QWidget *CXExportListVC::importerTroubleBar() const {
+  return view_ && notices_ ? notices_->importerTroubleBar() : nullptr;
+}
+CXButton *CXExportListVC::untickTroublesButton() const {
+  return view_ && notices_ ? notices_->untickTroublesButton() : nullptr;
+}
+QLabel *CXExportListVC::comparisonLabel() const {
+  return view_ && notices_ ? notices_->comparisonLabel() : nullptr;
+}
 QLineEdit *CXExportListVC::filterField() const { return view_ ? filterField_ : nullptr; }
 
 CXTableViewWithEmptyHolder *CXExportListVC::exportTableView() const {
@@ -284,10 +209,7 @@ CXButton *CXExportListVC::tryAgainButton() const {
   return view_ && ui_ ? ui_->tryAgainButton : nullptr;
 }
 
-QList<int> CXExportListVC::selectedFeeds() const {
-  const CXTableViewWithEmptyHolder *table = exportTableView();
-  return table ? table->selectedRowIndexes() : QList<int>();
-}
+QList<int> CXExportListVC::selectedFeeds() const { return model_->checkedItems(); }
 
 std::optional<FeedList> CXExportListVC::exportList() const {
   if (!model_->feeds()) return std::nullopt;
@@ -301,7 +223,7 @@ const FeedRowTable &CXExportListVC::feedsOrNone() const {
 }
 
 ExportPass CXExportListVC::exportOfTickedFeeds(const OpmlFormat &format) const {
-  return exportOfRows(feedsOrNone(), toRows(selectedFeeds()), format);
+  return exportOfFeeds(feedsOrNone(), toVector(selectedFeeds()), format);
 }
 
 QByteArray CXExportListVC::strExportFeedsUtf8() const {
@@ -314,12 +236,12 @@ int CXExportListVC::numberOfRowsInTableView(const QAbstractItemView *) const {
   return model_->rowCount();
 }
 
-int CXExportListVC::heightOfRow(const QAbstractItemView *table, int row) const {
-  return isExportTable(table) ? CXExportListModel::heightOfRow(row) : 40;
+int CXExportListVC::heightOfRow(const QAbstractItemView *table, int) const {
+  return isExportTable(table) ? CXExportListModel::kRowHeight : 40;
 }
 
 bool CXExportListVC::shouldSelectRow(const QAbstractItemView *, int row) const {
-  return CXExportListModel::isFeedRow(row);
+  return row >= 0 && row < model_->rowCount();
 }
 
 std::optional<CXCheckMarkTableRowView> CXExportListVC::rowViewForRow(const QAbstractItemView *table,
@@ -327,7 +249,9 @@ std::optional<CXCheckMarkTableRowView> CXExportListVC::rowViewForRow(const QAbst
   return isExportTable(table) ? std::optional(delegate_->rowView()) : std::nullopt;
 }
 
-QString CXExportListVC::titleOfFeedRow(int row) const { return model_->titleOfFeedRow(row); }
+QString CXExportListVC::titleOfFeedRow(int row) const {
+  return model_->titleOfFeed(model_->itemOfRow(row));
+}
 
 bool CXExportListVC::isExportTable(const QAbstractItemView *table) const {
   return table && table == exportTableView();
@@ -366,7 +290,7 @@ void CXExportListVC::viewDidAppear() {
   CXTableViewWithEmptyHolder *table = exportTableView();
   table->setIsCustomMouseDown(true);
   exportProgress()->hide();
-  connect(table, &CXTableViewWithEmptyHolder::selectedRowIndexesChanged, this,
+  connect(model_, &CXExportListModel::checkedItemsChanged, this,
           &CXExportListVC::observeSelectedRowIndexes);
   startLoad();
 }
@@ -419,8 +343,7 @@ void CXExportListVC::showReadFailure(const QString &placeholder, bool offerTryAg
                                      LoadState state) {
   exportTableView()->setPlaceholderText(placeholder);
   disableAllButtons();
-  secretBar_->hide();
-  troubleBar_->hide();
+  notices_->hideBars();
   ui_->retryBar->setVisible(offerTryAgain);
   setLoadState(state);
   updateCountLabel();
@@ -453,17 +376,15 @@ void CXExportListVC::feedsArrived(FeedRowTable feeds) {
   model_->setFeeds(std::move(feeds));
   // New feeds: a filter typed meanwhile applies to them.
   filter_.reset();
-  findSecretAddresses();
-  findImporterTroubles();
-  if (comparisonLabel_) comparisonLabel_->hide();  // it spoke of other feeds
+  notices_->feedsArrived(feedsOrNone());
   if (filterField_) filterField_->setEnabled(feedsCount() > 0);
   if (filterField_ && !filterField_->text().isEmpty()) applyFilter();
   CXTableViewWithEmptyHolder *table = exportTableView();
   const int n = feedsCount();
   if (n >= 1) {
-    // Every feed row in one change, so the observer runs once and not once
-    // per feed.
-    table->selectRowIndexes(CXExportListModel::feedRows(n), true);
+    // Every feed in one change, so the observer runs once and not once per
+    // feed.
+    model_->setAllItemsChecked(true);
     // The keyboard starts on the first feed, and a screen reader on the list
     // hears which one that is.
     if (!table->currentIndex().isValid())
@@ -479,8 +400,8 @@ void CXExportListVC::feedsArrived(FeedRowTable feeds) {
   setLoadState(LoadState::Loaded);
 }
 
-void CXExportListVC::observeSelectedRowIndexes(const QList<int> &rows) {
-  if (CXButton *button = exportButton()) button->setEnabled(!rows.isEmpty());
+void CXExportListVC::observeSelectedRowIndexes() {
+  if (CXButton *button = exportButton()) button->setEnabled(model_->checkedCount() > 0);
   updateCountLabel();
   emit selectionDidChange();
 }
@@ -510,7 +431,7 @@ void CXExportListVC::updateCountLabel() {
     ui_->selectionCountLabel->clear();
     applyHeaderFonts();
   } else {
-    const int ticked = exportTableView() ? exportTableView()->numberOfSelectedRows() : 0;
+    const int ticked = model_->checkedCount();
     QString count = counted("%Ln of %1 selected", ticked).arg(QLocale().toString(n));
     if (model_->isFiltered()) count += counted(", %Ln shown", shownFeedsCount());
     ui_->selectionCountLabel->setText(count);

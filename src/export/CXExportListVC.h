@@ -20,6 +20,7 @@ class CXExportStorage;
 class CXHLView;
 class CXProgressIndicator;
 class CXTableViewWithEmptyHolder;
+class ExportListNotices;
 class FeedFilter;
 class QAbstractItemView;
 class QLabel;
@@ -31,8 +32,8 @@ namespace Ui {
 class ExportList;
 }
 
-// The export list: a table with one check mark per feed of the reader and a
-// thin separator below each feed, and the three buttons under it.
+// The export list: a list with one check mark per feed of the reader and a
+// thin separator line below each feed, and the three buttons under it.
 //
 // The view comes from ExportList.ui. The first time it comes on screen the
 // controller probes the feed store, reads every feed on the store's queue,
@@ -46,10 +47,9 @@ class ExportList;
 // incomplete and why. Both are the table's accessible description too.
 //
 // Data flows one way: the store delivers the feeds into the model, which
-// owns them and the row layout (CXExportListModel); the table and its
-// delegate read the model; the controller follows the table's selection. A
-// selected row is a ticked feed, so selected rows are always even and row r
-// belongs to feed r / 2.
+// owns them, their ticks and which of them the filter shows
+// (CXExportListModel); the list and its delegate read the model; the
+// controller follows the model's ticks.
 //
 // Main thread only.
 class CXExportListVC : public QObject {
@@ -95,20 +95,20 @@ class CXExportListVC : public QObject {
   int shownFeedsCount() const { return model_->shownFeedsCount(); }
   // The line above the list that says how many feed addresses carry a
   // password or key, with a button that unticks those feeds.
-  QWidget *secretAddressBar() const { return secretBar_; }
-  CXButton *untickSecretsButton() const { return untickSecrets_; }
+  QWidget *secretAddressBar() const;
+  CXButton *untickSecretsButton() const;
 
   // Holds the feeds against another reader's export of them (an OPML file)
   // and ticks exactly those it lacks, so that Export writes just those; the
   // line above the list then says how many. A file that cannot be compared
   // changes nothing: the answer's problem says why.
   FeedListComparison tickFeedsMissingFrom(const QString &path);
-  QLabel *comparisonLabel() const { return comparisonLabel_; }
+  QLabel *comparisonLabel() const;
   // The line above the list that says how many feeds other readers'
   // importers would stumble on (ImporterTroubles), with a button that
   // unticks them.
-  QWidget *importerTroubleBar() const { return troubleBar_; }
-  CXButton *untickTroublesButton() const { return untickTroubles_; }
+  QWidget *importerTroubleBar() const;
+  CXButton *untickTroublesButton() const;
 
   // False when the read stopped part-way: the list holds only the feeds
   // before the failure. readWarning() then says so, and why.
@@ -122,7 +122,7 @@ class CXExportListVC : public QObject {
 
   // Number of feeds (not rows); 0 while none have arrived.
   int feedsCount() const { return model_->feedsCount(); }
-  // The ticked rows (row numbers, all even), ascending.
+  // The ticked feeds, by their positions in the list, ascending.
   QList<int> selectedFeeds() const;
   // The export of the ticked feeds: the OPML document and what the written
   // file is checked against.
@@ -131,9 +131,10 @@ class CXExportListVC : public QObject {
   QByteArray strExportFeedsUtf8() const;
   QString strExportFeeds() const;
 
-  // Kept because the design names them (the table asks the model and the
-  // delegate): the table's data source and delegate. `table` is the asking
-  // table; answers for another table follow the plain-table rules.
+  // Kept because the design names them: the table's data source and
+  // delegate, as adapters over the model (which the list itself asks).
+  // `table` is the asking table; answers for another table follow the
+  // plain-table rules. A row is as high as a feed and its separator line.
   int numberOfRowsInTableView(const QAbstractItemView *table) const;
   int heightOfRow(const QAbstractItemView *table, int row) const;
   bool shouldSelectRow(const QAbstractItemView *table, int row) const;
@@ -141,7 +142,7 @@ class CXExportListVC : public QObject {
   // (a plain row) on any other table.
   std::optional<CXCheckMarkTableRowView> rowViewForRow(const QAbstractItemView *table,
                                                        int row) const;
-  // The title a feed row shows: the feed's title, empty when it has none.
+  // The title a row shows: its feed's title, empty when it has none.
   QString titleOfFeedRow(int row) const;
 
   // The load sequence; runs once, the first time the view comes on screen.
@@ -161,13 +162,10 @@ class CXExportListVC : public QObject {
   bool eventFilter(QObject *watched, QEvent *event) override;
 
  private:
-  void observeSelectedRowIndexes(const QList<int> &rows);
+  void observeSelectedRowIndexes();
   void applyFilter();
   // The model's feeds, or an empty table before any arrive.
   const FeedRowTable &feedsOrNone() const;
-  void makeSecretAddressBar();
-  void findSecretAddresses();
-  void findImporterTroubles();
   void makeFilterField();
   void setLoadState(LoadState state);
   void disableAllButtons();
@@ -191,14 +189,6 @@ class CXExportListVC : public QObject {
   bool appeared_ = false;
   QString readWarning_;
   QLineEdit *filterField_ = nullptr;
-  std::unique_ptr<FeedFilter> filter_;  // made at the first text typed, for the feeds shown
-  QLabel *comparisonLabel_ = nullptr;
-  QWidget *troubleBar_ = nullptr;
-  QLabel *troubleLabel_ = nullptr;
-  CXButton *untickTroubles_ = nullptr;
-  QList<int> troubleRows_;
-  QWidget *secretBar_ = nullptr;
-  QLabel *secretLabel_ = nullptr;
-  CXButton *untickSecrets_ = nullptr;
-  QList<int> secretRows_;
+  std::unique_ptr<FeedFilter> filter_;    // made at the first text typed, for the feeds shown
+  ExportListNotices *notices_ = nullptr;  // made with the view, which owns it
 };

@@ -9,13 +9,13 @@
 class QPainter;
 class QWidget;
 
-// Draws the thin line of a separator row of the export table: from 14 points
+// Draws the thin separator line under each row of the export list: from 14 points
 // in from the cell's left edge (from the edge itself for a block separator) to
 // its right edge, half a point below the top edge of the cell, in a grey that
 // suits the scheme of the window the cell is shown in.
 //
 // A painter, not a widget: the table's delegate keeps one and calls drawRect()
-// for each separator row it paints. Nothing is cached; colour and geometry are
+// for the line of each row it paints. Nothing is cached; colour and geometry are
 // worked out at every call, so a change of scheme shows at the next repaint.
 class CXSeparatorCellView {
  public:

@@ -54,10 +54,10 @@ bool ExportPass::add(const FeedRow &row) {
 
 QByteArray ExportPass::finish() && { return std::move(*builder_).finish(); }
 
-ExportPass exportOfRows(const FeedRowTable &feeds, const std::vector<int> &selectedRows,
-                        const OpmlFormat &format) {
+ExportPass exportOfFeeds(const FeedRowTable &feeds, const std::vector<int> &chosenFeeds,
+                         const OpmlFormat &format) {
   // The whole working list first, then the document.
-  const std::vector<std::size_t> chosen = exportedFeedIndexes(feeds.size(), selectedRows);
+  const std::vector<std::size_t> chosen = exportedFeedIndexes(feeds.size(), chosenFeeds);
   ExportPass pass(chosen.size(), format);
   for (const std::size_t index : chosen) pass.add(feeds.row(index));
   return pass;

@@ -48,7 +48,7 @@ class ExportPass {
   std::size_t titlesMadeSafe_ = 0;
 };
 
-// The export of the feeds whose rows are selected in the export table (see
+// The export of the chosen feeds, by their positions in `feeds` (see
 // exportedFeedIndexes), in memory.
-ExportPass exportOfRows(const FeedRowTable &feeds, const std::vector<int> &selectedRows,
-                        const OpmlFormat &format = {});
+ExportPass exportOfFeeds(const FeedRowTable &feeds, const std::vector<int> &chosenFeeds,
+                         const OpmlFormat &format = {});

@@ -292,20 +292,14 @@ QByteArray OpmlBuilder::finish() && {
 }
 
 std::vector<std::size_t> exportedFeedIndexes(std::size_t feedCount,
-                                             const std::vector<int> &selectedRows) {
-  std::vector<int> rows = selectedRows;
-  std::sort(rows.begin(), rows.end());
-  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+                                             const std::vector<int> &chosenFeeds) {
+  std::vector<int> feeds = chosenFeeds;
+  std::sort(feeds.begin(), feeds.end());
+  feeds.erase(std::unique(feeds.begin(), feeds.end()), feeds.end());
   std::vector<std::size_t> chosen;
-  chosen.reserve(rows.size());
-  for (int row : rows) {
-    if (row < 0 || row % 2 != 0) {
-      continue;  // separator rows carry no feed
-    }
-    const auto index = static_cast<std::size_t>(row / 2);
-    if (index < feedCount) {
-      chosen.push_back(index);
-    }
-  }
+  chosen.reserve(feeds.size());
+  for (const int feed : feeds)
+    if (feed >= 0 && static_cast<std::size_t>(feed) < feedCount)
+      chosen.push_back(static_cast<std::size_t>(feed));
   return chosen;
 }

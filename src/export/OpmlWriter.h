@@ -87,10 +87,8 @@ class OpmlBuilder {
   bool sinkOk_ = true;
 };
 
-// The feeds of the rows selected in the export table, each once, in the
-// list's order. The table shows two rows per feed: row 2k is feed k, row
-// 2k+1 the separator below it. Rows are taken in ascending order, so
-// outlines follow the feed list whatever order the rows come in; a row is
-// used once, and odd rows and rows past the end of the list are ignored.
+// The chosen feeds (positions in the feed list), each once, in the list's
+// order: outlines follow the feed list whatever order the positions come in,
+// and positions outside the list are ignored.
 std::vector<std::size_t> exportedFeedIndexes(std::size_t feedCount,
-                                             const std::vector<int> &selectedRows);
+                                             const std::vector<int> &chosenFeeds);

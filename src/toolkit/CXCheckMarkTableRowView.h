@@ -20,7 +20,7 @@ class CXCheckMarkTableRowView {
   void setShiftValue(float shiftValue) { shiftValue_ = shiftValue; }
   float shiftValue() const { return shiftValue_; }
 
-  // Rows lower than the mark (separator rows) show no mark even when selected.
+  // Rows lower than the mark show no mark even when selected.
   void paint(QPainter *painter, const QRect &rowRect, bool selected, bool hovered,
              ColorScheme scheme) const;
 

@@ -4,40 +4,44 @@
 
 #include "toolkit/CXTableCellAccessible.h"
 #include "toolkit/CXTableViewWithEmptyHolder.h"
+#include "toolkit/CheckableListModel.h"
 
 CXTableAccessible::CXTableAccessible(CXTableViewWithEmptyHolder *view)
     : QAccessibleWidget(view, QAccessible::List) {
   // Ticking and unticking change what a screen reader says about an item.
-  QObject::connect(view, &CXTableViewWithEmptyHolder::selectedRowIndexesChanged, view,
-                   [view] { tickedRowsChanged(view); });
+  QObject::connect(
+      view, &CXTableViewWithEmptyHolder::rowsCheckedChanged, view, [view](int first, int last) {
+        if (!QAccessible::isActive()) return;
+        if (auto *table =
+                dynamic_cast<CXTableAccessible *>(QAccessible::queryAccessibleInterface(view)))
+          table->tickedRowsChanged(first, last);
+      });
 }
 
-void CXTableAccessible::tickedRowsChanged(CXTableViewWithEmptyHolder *view) {
-  if (!QAccessible::isActive()) return;
-  auto *table = dynamic_cast<CXTableAccessible *>(QAccessible::queryAccessibleInterface(view));
-  if (!table) return;
+CXTableViewWithEmptyHolder *CXTableAccessible::view() const {
+  return static_cast<CXTableViewWithEmptyHolder *>(widget());
+}
+
+void CXTableAccessible::tickedRowsChanged(int first, int last) {
   QAccessible::State changed;
   changed.checked = true;
   changed.selected = true;
   // Only items an assistive technology has asked about can have been seen,
   // and of those only the ones whose tick changed are told: a screen reader
   // speaks every event it gets, so one Space must give one "checked".
-  QList<int> rows = table->cells_.keys();
+  QList<int> rows = cells_.keys();
   std::sort(rows.begin(), rows.end());
-  for (int row : rows) {
-    const bool ticked = view->isRowSelected(row);
-    auto told = table->toldTicked_.find(row);
-    if (told == table->toldTicked_.end() || *told == ticked) continue;
+  for (const int row : rows) {
+    if (row < first || row > last) continue;
+    const bool ticked = view()->isRowSelected(row);
+    auto told = toldTicked_.find(row);
+    if (told == toldTicked_.end() || *told == ticked) continue;
     *told = ticked;
-    QAccessibleInterface *cell = QAccessible::accessibleInterface(table->cells_.value(row));
-    if (!cell) continue;
-    QAccessibleStateChangeEvent event(cell, changed);
-    QAccessible::updateAccessibility(&event);
+    if (QAccessibleInterface *cell = QAccessible::accessibleInterface(cells_.value(row))) {
+      QAccessibleStateChangeEvent event(cell, changed);
+      QAccessible::updateAccessibility(&event);
+    }
   }
-}
-
-CXTableViewWithEmptyHolder *CXTableAccessible::view() const {
-  return static_cast<CXTableViewWithEmptyHolder *>(widget());
 }
 
 void CXTableAccessible::forgetCells() const {
@@ -46,23 +50,14 @@ void CXTableAccessible::forgetCells() const {
   toldTicked_.clear();
 }
 
-QHash<int, QAccessible::Id> &CXTableAccessible::cells() const {
-  // Items that moved to other rows, or rows that are no items any more, make
-  // the cells stale.
-  const int generation = view() ? view()->items().generation() : -1;
-  if (generation != cellsGeneration_) {
-    forgetCells();
-    cellsGeneration_ = generation;
-  }
-  return cells_;
+void CXTableAccessible::modelChange(QAccessibleTableModelChangeEvent *event) {
+  // Rows that moved or went make the cells stale; a change of data does not.
+  if (event->modelChangeType() != QAccessibleTableModelChangeEvent::DataChanged) forgetCells();
 }
-
-int CXTableAccessible::viewRow(int item) const { return view() ? view()->items().rowOf(item) : -1; }
 
 QString CXTableAccessible::text(QAccessible::Text t) const {
   const CXTableViewWithEmptyHolder *table = view();
-  if (t == QAccessible::Description && table && table->numberOfRows() == 0 &&
-      !table->placeholderText().isEmpty())
+  if (t == QAccessible::Description && table && table->showsPlaceholder())
     return table->placeholderText();
   return QAccessibleWidget::text(t);
 }
@@ -73,33 +68,33 @@ QAccessible::State CXTableAccessible::state() const {
   return s;
 }
 
-int CXTableAccessible::childCount() const { return view() ? view()->items().count() : 0; }
+int CXTableAccessible::childCount() const { return view() ? view()->numberOfRows() : 0; }
 
 QAccessibleInterface *CXTableAccessible::child(int index) const {
-  const int row = viewRow(index);
-  if (row < 0) return nullptr;
-  QHash<int, QAccessible::Id> &made = cells();
-  if (const auto it = made.constFind(row); it != made.constEnd())
-    return QAccessible::accessibleInterface(*it);
-  auto *cell = new CXTableCellAccessible(view(), row);
-  made.insert(row, QAccessible::registerAccessibleInterface(cell));
-  toldTicked_.insert(row, view()->isRowSelected(row));
+  if (index < 0 || index >= childCount()) return nullptr;
+  if (const auto it = cells_.constFind(index); it != cells_.constEnd()) {
+    auto *cell = static_cast<CXTableCellAccessible *>(QAccessible::accessibleInterface(*it));
+    // A cell follows its row through the model's changes; one that moved
+    // away or lost its row is made again.
+    if (cell && cell->rowIndex() == index) return cell;
+    QAccessible::deleteAccessibleInterface(*it);
+  }
+  auto *cell = new CXTableCellAccessible(view(), index);
+  cells_.insert(index, QAccessible::registerAccessibleInterface(cell));
+  toldTicked_.insert(index, view()->isRowSelected(index));
   return cell;
 }
 
 int CXTableAccessible::indexOfChild(const QAccessibleInterface *child) const {
-  if (!child) return -1;
   const auto *cell = dynamic_cast<const CXTableCellAccessible *>(child);
-  if (!cell || cell->parent() != this) return -1;
-  return cell->rowIndex();
+  return cell && cell->parent() == this ? cell->rowIndex() : -1;
 }
 
 QAccessibleInterface *CXTableAccessible::childAt(int x, int y) const {
   CXTableViewWithEmptyHolder *v = view();
   if (!v) return nullptr;
-  const QPoint local = v->viewport()->mapFromGlobal(QPoint(x, y));
-  const int item = v->items().itemOf(v->rowAtPoint(local));
-  return item >= 0 ? child(item) : nullptr;
+  const QModelIndex index = v->indexAt(v->viewport()->mapFromGlobal(QPoint(x, y)));
+  return index.isValid() ? child(index.row()) : nullptr;
 }
 
 void *CXTableAccessible::interface_cast(QAccessible::InterfaceType type) {
@@ -109,39 +104,34 @@ void *CXTableAccessible::interface_cast(QAccessible::InterfaceType type) {
 
 QList<QAccessibleInterface *> CXTableAccessible::selectedCells() const {
   QList<QAccessibleInterface *> cells;
-  for (int item : selectedRows()) cells.append(child(item));
+  for (int row : selectedRows()) cells.append(child(row));
   return cells;
-}
-
-int CXTableAccessible::selectedRowCount() const {
-  return view() ? view()->numberOfSelectedRows() : 0;
 }
 
 QList<int> CXTableAccessible::selectedRows() const {
   QList<int> rows;
-  if (!view()) return rows;
-  for (int row : view()->selectedRowIndexes()) {
-    const int item = view()->items().itemOf(row);
-    if (item >= 0) rows.append(item);
+  if (const CheckableListModel *model = view() ? view()->checkableModel() : nullptr) {
+    for (const int item : model->checkedItems())
+      if (const int row = model->rowOfItem(item); row >= 0) rows.append(row);
+    return rows;
   }
+  for (int row = 0; row < childCount(); ++row)
+    if (view()->isRowSelected(row)) rows.append(row);
   return rows;
 }
 
 bool CXTableAccessible::isRowSelected(int row) const {
-  const int r = viewRow(row);
-  return r >= 0 && view()->isRowSelected(r);
+  return row >= 0 && row < childCount() && view()->isRowSelected(row);
 }
 
 bool CXTableAccessible::selectRow(int row) {
-  const int r = viewRow(row);
-  if (r < 0) return false;
-  view()->selectRowIndexes({r}, true);
-  return view()->isRowSelected(r);
+  if (row < 0 || row >= childCount()) return false;
+  if (!view()->isRowSelected(row)) view()->toggleRow(row);
+  return view()->isRowSelected(row);
 }
 
 bool CXTableAccessible::unselectRow(int row) {
-  const int r = viewRow(row);
-  if (r < 0) return false;
-  view()->deselectRow(r);
-  return !view()->isRowSelected(r);
+  if (row < 0 || row >= childCount()) return false;
+  if (view()->isRowSelected(row)) view()->toggleRow(row);
+  return !view()->isRowSelected(row);
 }

@@ -7,12 +7,16 @@
 class CXTableViewWithEmptyHolder;
 
 // What assistive technology (a screen reader, through AT-SPI on Linux) gets
-// for a CXTableViewWithEmptyHolder: a list whose items are the rows a user can
-// tick, one column wide, each named by the model's display text and checked
-// and selected while ticked. Rows that cannot be selected (separators) are
-// left out, so the item numbers a screen reader announces count only real
-// items; the view keeps which rows those are (items()). What an empty view
-// paints in place of rows is its description.
+// for a CXTableViewWithEmptyHolder: a list of its rows, one column wide, each
+// named by the model's text, checkable, and checked and selected while
+// ticked. What an empty view paints in place of rows is its description.
+//
+// Written here rather than left to Qt's own list interface, which Qt keeps
+// private (it cannot be extended): that one makes every row a list item,
+// which the desktop's screen readers do not say "checked" of; it calls a row
+// selected by the selection model rather than by its tick; and it tells
+// nothing when a tick changes. This one tells each change of a row's tick
+// once, for the rows a screen reader has asked about.
 //
 // Made by the factory that AccessibleFactories::install() registers.
 class CXTableAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
@@ -25,8 +29,8 @@ class CXTableAccessible : public QAccessibleWidget, public QAccessibleTableInter
   // QAccessibleInterface
   QAccessible::Role role() const override { return QAccessible::List; }
   QAccessible::State state() const override;
-  // The description is the placeholder while the view has no rows (it says
-  // why), else the view's own accessible description.
+  // The description is the placeholder while the view paints it, else the
+  // view's own accessible description.
   QString text(QAccessible::Text t) const override;
   int childCount() const override;
   QAccessibleInterface *child(int index) const override;
@@ -47,7 +51,7 @@ class CXTableAccessible : public QAccessibleWidget, public QAccessibleTableInter
   int columnCount() const override { return 1; }
   int rowCount() const override { return childCount(); }
   int selectedColumnCount() const override { return 0; }
-  int selectedRowCount() const override;
+  int selectedRowCount() const override { return int(selectedRows().size()); }
   QList<int> selectedColumns() const override { return {}; }
   QList<int> selectedRows() const override;
   bool isColumnSelected(int) const override { return false; }
@@ -56,21 +60,14 @@ class CXTableAccessible : public QAccessibleWidget, public QAccessibleTableInter
   bool selectColumn(int) override { return false; }
   bool unselectRow(int row) override;
   bool unselectColumn(int) override { return false; }
-  void modelChange(QAccessibleTableModelChangeEvent *) override { forgetCells(); }
+  void modelChange(QAccessibleTableModelChangeEvent *event) override;
 
  private:
-  static void tickedRowsChanged(CXTableViewWithEmptyHolder *view);
-  // The view row of an item, or -1.
-  int viewRow(int item) const;
-  // The cell interfaces made so far, by view row; dropped whenever the
-  // view's items change.
-  QHash<int, QAccessible::Id> &cells() const;
+  void tickedRowsChanged(int first, int last);
   void forgetCells() const;
 
-  mutable int cellsGeneration_ = -1;
-  // One cell interface per view row, kept so that its id stays stable.
+  // One cell interface per row, kept so that its id stays stable, and
+  // whether it was ticked when assistive technology last learnt of it.
   mutable QHash<int, QAccessible::Id> cells_;
-  // Whether each of those was ticked when assistive technology last learnt
-  // of it, so that only real changes are announced.
   mutable QHash<int, bool> toldTicked_;
 };

@@ -4,11 +4,11 @@
 
 #include "toolkit/CXTableViewWithEmptyHolder.h"
 
-CXTableCellAccessible::CXTableCellAccessible(CXTableViewWithEmptyHolder *view, int viewRow)
-    : view_(view), row_(viewRow) {}
+CXTableCellAccessible::CXTableCellAccessible(CXTableViewWithEmptyHolder *view, int row)
+    : view_(view), index_(view->model()->index(row, 0, view->rootIndex())) {}
 
 bool CXTableCellAccessible::isValid() const {
-  return view_ && view_->model() && row_ >= 0 && row_ < view_->numberOfRows();
+  return view_ && index_.isValid() && index_.model() == view_->model();
 }
 
 QWindow *CXTableCellAccessible::window() const {
@@ -21,15 +21,14 @@ QAccessibleInterface *CXTableCellAccessible::parent() const {
 
 QString CXTableCellAccessible::text(QAccessible::Text t) const {
   if (!isValid()) return {};
-  const QModelIndex index = view_->model()->index(row_, 0, view_->rootIndex());
   switch (t) {
     case QAccessible::Name: {
       // A model may name a row for screen readers apart from what it shows.
-      const QVariant spoken = index.data(Qt::AccessibleTextRole);
-      return spoken.isValid() ? spoken.toString() : index.data(Qt::DisplayRole).toString();
+      const QVariant spoken = index_.data(Qt::AccessibleTextRole);
+      return spoken.isValid() ? spoken.toString() : index_.data(Qt::DisplayRole).toString();
     }
     case QAccessible::Description:
-      return index.data(Qt::AccessibleDescriptionRole).toString();
+      return index_.data(Qt::AccessibleDescriptionRole).toString();
     default:
       return {};
   }
@@ -41,7 +40,7 @@ QAccessible::Role CXTableCellAccessible::role() const {
 
 QRect CXTableCellAccessible::rect() const {
   if (!isValid()) return {};
-  const QRect r = view_->rectOfRow(row_);
+  const QRect r = view_->visualRect(index_);
   return QRect(view_->viewport()->mapToGlobal(r.topLeft()), r.size());
 }
 
@@ -55,16 +54,14 @@ QAccessible::State CXTableCellAccessible::state() const {
   s.multiSelectable = true;
   s.checkable = true;
   s.focusable = true;
-  const bool ticked = view_->isRowSelected(row_);
+  const bool ticked = isSelected();
   s.checked = ticked;
   s.selected = ticked;
-  const QModelIndex current = view_->currentIndex();
-  if (current.isValid() && current.row() == row_) {
+  if (view_->currentIndex() == index_) {
     s.active = true;
     s.focused = view_->hasFocus();
   }
-  const QRect r = view_->rectOfRow(row_);
-  if (!r.intersects(view_->viewport()->rect())) {
+  if (!view_->visualRect(index_).intersects(view_->viewport()->rect())) {
     s.invisible = true;
     s.offscreen = true;
   }
@@ -79,9 +76,9 @@ void *CXTableCellAccessible::interface_cast(QAccessible::InterfaceType type) {
   return nullptr;
 }
 
-bool CXTableCellAccessible::isSelected() const { return view_ && view_->isRowSelected(row_); }
-
-int CXTableCellAccessible::rowIndex() const { return view_ ? view_->items().itemOf(row_) : -1; }
+bool CXTableCellAccessible::isSelected() const {
+  return isValid() && index_.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+}
 
 QStringList CXTableCellAccessible::actionNames() const {
   return {toggleAction(), setFocusAction()};
@@ -90,10 +87,10 @@ QStringList CXTableCellAccessible::actionNames() const {
 void CXTableCellAccessible::doAction(const QString &actionName) {
   if (!isValid()) return;
   if (actionName == toggleAction()) {
-    view_->toggleRow(row_);
+    view_->toggleRow(index_.row());
   } else if (actionName == setFocusAction()) {
     view_->setFocus(Qt::OtherFocusReason);
-    view_->setCurrentIndex(view_->model()->index(row_, 0, view_->rootIndex()));
+    view_->setCurrentIndex(index_);
   }
 }
 

@@ -3,19 +3,20 @@
 #include <QAccessibleActionInterface>
 #include <QAccessibleInterface>
 #include <QAccessibleTableCellInterface>
+#include <QPersistentModelIndex>
 #include <QPointer>
 
 class CXTableViewWithEmptyHolder;
 
 // One item of the list that a CXTableViewWithEmptyHolder is to assistive
-// technology: a view row that a user can tick. It is named by the row's display
-// text, is checkable, checked and selected while ticked, and its toggle action
-// ticks or unticks it as Space does.
+// technology: a row that a user can tick. It is named by the row's text, is
+// checkable, checked and selected while ticked, and its toggle action ticks or
+// unticks it as Space does. It follows its row through the model's changes.
 class CXTableCellAccessible : public QAccessibleInterface,
                               public QAccessibleTableCellInterface,
                               public QAccessibleActionInterface {
  public:
-  CXTableCellAccessible(CXTableViewWithEmptyHolder *view, int viewRow);
+  CXTableCellAccessible(CXTableViewWithEmptyHolder *view, int row);
 
   // QAccessibleInterface
   bool isValid() const override;
@@ -41,7 +42,7 @@ class CXTableCellAccessible : public QAccessibleInterface,
   QList<QAccessibleInterface *> columnHeaderCells() const override { return {}; }
   QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
   int columnIndex() const override { return 0; }
-  int rowIndex() const override;
+  int rowIndex() const override { return isValid() ? index_.row() : -1; }
   int columnExtent() const override { return 1; }
   int rowExtent() const override { return 1; }
   QAccessibleInterface *table() const override { return parent(); }
@@ -53,5 +54,5 @@ class CXTableCellAccessible : public QAccessibleInterface,
 
  private:
   QPointer<CXTableViewWithEmptyHolder> view_;
-  int row_;
+  QPersistentModelIndex index_;
 };

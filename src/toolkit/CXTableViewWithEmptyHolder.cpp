@@ -8,7 +8,27 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "toolkit/CheckableListModel.h"
 #include "toolkit/WindowAppearance.h"
+
+CXTableViewWithEmptyHolder::CXTableViewWithEmptyHolder(QWidget *parent) : QListView(parent) {
+  setUniformItemSizes(true);
+  setSelectionMode(QAbstractItemView::NoSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+  setMouseTracking(true);
+  viewport()->setAttribute(Qt::WA_Hover);
+}
+
+CheckableListModel *CXTableViewWithEmptyHolder::checkableModel() const {
+  return qobject_cast<CheckableListModel *>(model());
+}
+
+bool CXTableViewWithEmptyHolder::showsPlaceholder() const {
+  const CheckableListModel *m = checkableModel();
+  return !placeholder_.isEmpty() && numberOfRows() == 0 && !(m && m->isFiltered());
+}
 
 void CXTableViewWithEmptyHolder::setPlaceholderText(const QString &text) {
   if (placeholder_ == text) return;
@@ -22,87 +42,51 @@ void CXTableViewWithEmptyHolder::setPlaceholderText(const QString &text) {
   }
 }
 
-void CXTableViewWithEmptyHolder::tellCurrentRow(int row) {
-  if (row < 0 || !QAccessible::isActive() || !hasFocus()) return;
-  const int item = items().itemOf(row);
-  if (item < 0) return;
+QRect CXTableViewWithEmptyHolder::rectOfRow(int row) const {
+  return model() ? visualRect(model()->index(row, 0, rootIndex())) : QRect();
+}
+
+bool CXTableViewWithEmptyHolder::isRowSelected(int row) const {
+  return model() &&
+         model()->index(row, 0, rootIndex()).data(Qt::CheckStateRole).toInt() == Qt::Checked;
+}
+
+bool CXTableViewWithEmptyHolder::toggleRow(int row) {
+  if (!model() || row < 0 || row >= numberOfRows()) return false;
+  return model()->setData(model()->index(row, 0, rootIndex()),
+                          isRowSelected(row) ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+}
+
+void CXTableViewWithEmptyHolder::selectAll() {
+  if (CheckableListModel *m = checkableModel()) m->setShownItemsChecked(true);
+}
+
+void CXTableViewWithEmptyHolder::deselectAll() {
+  if (CheckableListModel *m = checkableModel()) m->setShownItemsChecked(false);
+}
+
+void CXTableViewWithEmptyHolder::dataChanged(const QModelIndex &topLeft,
+                                             const QModelIndex &bottomRight,
+                                             const QList<int> &roles) {
+  QListView::dataChanged(topLeft, bottomRight, roles);
+  if (topLeft.isValid() && bottomRight.isValid() &&
+      (roles.isEmpty() || roles.contains(Qt::CheckStateRole)))
+    emit rowsCheckedChanged(topLeft.row(), bottomRight.row());
+}
+
+void CXTableViewWithEmptyHolder::tellCurrentRow() {
+  const QModelIndex current = currentIndex();
+  if (!current.isValid() || !QAccessible::isActive() || !hasFocus()) return;
   QAccessibleEvent event(this, QAccessible::Focus);
-  event.setChild(item);
+  event.setChild(current.row());
   QAccessible::updateAccessibility(&event);
-}
-
-QModelIndex CXTableViewWithEmptyHolder::moveCursor(CursorAction cursorAction,
-                                                   Qt::KeyboardModifiers) {
-  const int n = numberOfRows();
-  if (n == 0) return {};
-  const int current = currentIndex().isValid() ? currentIndex().row() : -1;
-  int target = current;
-  int step = 1;
-  switch (cursorAction) {
-    case MoveUp:
-    case MovePrevious:
-      target = current < 0 ? n - 1 : current - 1;
-      step = -1;
-      break;
-    case MoveDown:
-    case MoveNext:
-      target = current + 1;
-      break;
-    case MoveHome:
-      target = 0;
-      break;
-    case MoveEnd:
-      target = n - 1;
-      step = -1;
-      break;
-    case MovePageUp: {
-      const int y = (current < 0 ? 0 : heights().top(current)) - viewport()->height();
-      target = y <= 0 ? 0 : heights().rowAt(y);
-      step = -1;
-      break;
-    }
-    case MovePageDown: {
-      const int y = (current < 0 ? 0 : heights().top(current)) + viewport()->height();
-      target = y >= heights().contentHeight() ? n - 1 : heights().rowAt(y);
-      break;
-    }
-    default:
-      return currentIndex();
-  }
-  target = std::clamp(target, 0, n - 1);
-  // Land on a row the user can act on; rows that cannot be selected (such as
-  // separators) are passed over.
-  for (int r = target; r >= 0 && r < n; r += step)
-    if (isItem(r)) return indexOfRow(r);
-  for (int r = target; r >= 0 && r < n; r -= step)
-    if (isItem(r)) return indexOfRow(r);
-  return currentIndex();
-}
-
-void CXTableViewWithEmptyHolder::keyboardSearch(const QString &search) {
-  // Moves the current row only: ticking stays with Space and the mouse.
-  const int current = currentIndex().isValid() ? currentIndex().row() : -1;
-  const int row = typeAhead_.next(search, current, numberOfRows(), [this](int r) {
-    return isItem(r) ? indexOfRow(r).data(Qt::DisplayRole).toString() : QString();
-  });
-  if (row < 0) return;
-  selectionModel()->setCurrentIndex(indexOfRow(row), QItemSelectionModel::NoUpdate);
-  scrollTo(indexOfRow(row));
-}
-
-void CXTableViewWithEmptyHolder::currentChanged(const QModelIndex &current,
-                                                const QModelIndex &previous) {
-  TableRowsView::currentChanged(current, previous);
-  if (previous.isValid()) updateRow(previous.row());
-  if (current.isValid()) updateRow(current.row());
-  tellCurrentRow(current.isValid() ? current.row() : -1);
 }
 
 // ---- painting and input -------------------------------------------------
 
 void CXTableViewWithEmptyHolder::paintEvent(QPaintEvent *event) {
-  if (numberOfRows() > 0 || placeholder_.isEmpty()) {
-    TableRowsView::paintEvent(event);
+  if (!showsPlaceholder()) {
+    QListView::paintEvent(event);
     return;
   }
   QPainter painter(viewport());
@@ -115,50 +99,40 @@ void CXTableViewWithEmptyHolder::paintEvent(QPaintEvent *event) {
 }
 
 void CXTableViewWithEmptyHolder::mousePressEvent(QMouseEvent *event) {
+  if (!customMouseDown_) {
+    QListView::mousePressEvent(event);
+    return;
+  }
   if (event->button() != Qt::LeftButton) {
     event->ignore();
     return;
   }
   if (focusPolicy() != Qt::NoFocus) setFocus(Qt::MouseFocusReason);
-  const QPoint pos = event->position().toPoint();
-  const int row = rowAtPoint(pos);
-  const QModelIndex index = indexOfRow(row);
-  if (index.isValid()) {
-    emit pressed(index);
-    if (isRowSelectable(row))
-      selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
-  }
-
-  if (customMouseDown_) {
-    if (isRowSelectable(row)) toggleRow(row);
-    event->accept();
-    return;
-  }
-
-  const Qt::KeyboardModifiers mods = event->modifiers();
-  if (row < 0) {
-    if (!(mods & (Qt::ControlModifier | Qt::ShiftModifier))) deselectAll();
-  } else if (!isRowSelectable(row)) {
-    // A click on a row that cannot be selected leaves the selection alone.
-  } else if (mods & Qt::ControlModifier) {
-    toggleRow(row);
-    setAnchorRow(row);
-  } else {
-    selectFromAnchor(row, (mods & Qt::ShiftModifier) && anchorRow() < numberOfRows());
-  }
+  const QModelIndex index = indexAt(event->position().toPoint());
   event->accept();
-}
-
-void CXTableViewWithEmptyHolder::selectFromAnchor(int row, bool extend) {
-  if (extend && anchorRow() >= 0) {
-    selectRowIndexes(TableRowSelection::span(anchorRow(), row), false);
+  if (!index.isValid()) return;
+  emit pressed(index);
+  selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+  const int row = index.row();
+  CheckableListModel *m = checkableModel();
+  if (m && (event->modifiers() & Qt::ShiftModifier) && anchorRow_ >= 0 &&
+      anchorRow_ < numberOfRows()) {
+    QList<int> items;
+    for (int r = std::min(anchorRow_, row); r <= std::max(anchorRow_, row); ++r)
+      items.append(m->itemOfRow(r));
+    m->setItemsChecked(items, !isRowSelected(row));
   } else {
-    selectRowIndexes({row}, false);
-    setAnchorRow(row);
+    toggleRow(row);
   }
+  anchorRow_ = row;
 }
 
 void CXTableViewWithEmptyHolder::mouseReleaseEvent(QMouseEvent *event) {
+  if (!customMouseDown_) {
+    QListView::mouseReleaseEvent(event);
+    return;
+  }
+  // Not passed on: the delegate would tick a second time over its mark.
   if (event->button() == Qt::LeftButton) {
     const QModelIndex index = indexAt(event->position().toPoint());
     if (index.isValid()) emit clicked(index);
@@ -167,53 +141,25 @@ void CXTableViewWithEmptyHolder::mouseReleaseEvent(QMouseEvent *event) {
 }
 
 void CXTableViewWithEmptyHolder::mouseDoubleClickEvent(QMouseEvent *event) {
+  if (!customMouseDown_) {
+    QListView::mouseDoubleClickEvent(event);
+    return;
+  }
   // The second press of a double click has already arrived as a press of its
-  // own (and toggled in the toggling mode); this only reports the double click.
+  // own, and ticked; this only reports the double click.
   const QModelIndex index = indexAt(event->position().toPoint());
   if (index.isValid()) emit doubleClicked(index);
   event->accept();
 }
 
 void CXTableViewWithEmptyHolder::keyPressEvent(QKeyEvent *event) {
+  // Qt's list leaves Ctrl+A to its selection, which this list does not use.
   if (event->matches(QKeySequence::SelectAll)) {
     selectAll();
     event->accept();
     return;
   }
-  const int current = currentIndex().isValid() ? currentIndex().row() : -1;
-  if (event->key() == Qt::Key_Space && !(event->modifiers() & ~Qt::KeypadModifier)) {
-    if (current >= 0 && isRowSelectable(current)) {
-      if (customMouseDown_)
-        toggleRow(current);
-      else
-        selectRowIndexes({current}, false);
-    }
-    event->accept();
-    return;
-  }
-  static const std::pair<int, CursorAction> kMoves[] = {
-      {Qt::Key_Up, MoveUp},         {Qt::Key_Down, MoveDown},
-      {Qt::Key_PageUp, MovePageUp}, {Qt::Key_PageDown, MovePageDown},
-      {Qt::Key_Home, MoveHome},     {Qt::Key_End, MoveEnd}};
-  const auto move = std::find_if(std::begin(kMoves), std::end(kMoves),
-                                 [event](const auto &m) { return m.first == event->key(); });
-  if (move == std::end(kMoves)) {
-    if (!event->text().isEmpty() && event->text().front().isPrint() &&
-        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
-      keyboardSearch(event->text());
-      event->accept();
-      return;
-    }
-    event->ignore();
-    return;
-  }
-  const QModelIndex next = moveCursor(move->second, event->modifiers());
-  if (next.isValid()) {
-    selectionModel()->setCurrentIndex(next, QItemSelectionModel::NoUpdate);
-    scrollTo(next);
-    if (!customMouseDown_) selectFromAnchor(next.row(), event->modifiers() & Qt::ShiftModifier);
-  }
-  event->accept();
+  QListView::keyPressEvent(event);
 }
 
 void CXTableViewWithEmptyHolder::styleScrollBars() {
@@ -222,19 +168,19 @@ void CXTableViewWithEmptyHolder::styleScrollBars() {
 }
 
 void CXTableViewWithEmptyHolder::changeEvent(QEvent *event) {
-  // A scheme switch reaches the table as a palette change from its window.
+  // A scheme switch reaches the list as a palette change from its window.
   if (event->type() == QEvent::PaletteChange) styleScrollBars();
-  TableRowsView::changeEvent(event);
+  QListView::changeEvent(event);
 }
 
 void CXTableViewWithEmptyHolder::focusInEvent(QFocusEvent *event) {
-  TableRowsView::focusInEvent(event);
+  QListView::focusInEvent(event);
   // Qt tells assistive technology about the list itself once this returns;
   // the current row follows, so that it is spoken with the list.
-  QTimer::singleShot(0, this, [this] { tellCurrentRow(currentIndex().row()); });
+  QTimer::singleShot(0, this, [this] { tellCurrentRow(); });
 }
 
 void CXTableViewWithEmptyHolder::showEvent(QShowEvent *event) {
   styleScrollBars();
-  TableRowsView::showEvent(event);
+  QListView::showEvent(event);
 }

@@ -1,38 +1,59 @@
 #pragma once
 
+#include <QListView>
 #include <QString>
 
-#include "toolkit/TableRowsView.h"
-#include "toolkit/TypeAheadSearch.h"
+class CheckableListModel;
 
-// The program's list of rows (see TableRowsView for its rows and selection)
-// as a user meets it: it shows a centred placeholder text while it has no
-// rows (which is then also its accessible description, for screen readers),
-// and tells assistive technology which item is current.
+// The program's list: Qt's list view over a CheckableListModel, one row per
+// item shown, every row as high as the first (uniform sizes, so 100,000 rows
+// lay out at once). While the model has no items it paints a centred
+// placeholder text in place of rows, which is then also its accessible
+// description, for screen readers.
 //
-// Mouse and keyboard: normally a click selects one row (Ctrl toggles one,
-// Shift extends from the last clicked row). With setIsCustomMouseDown(true)
-// every click toggles the clicked row alone and leaves the others as they are,
-// Space toggles the current row, and the arrow keys move the current row
-// without changing the selection. Ctrl+A selects all. Typing letters moves
-// the current row to the next selectable row whose display text starts with
-// them.
-class CXTableViewWithEmptyHolder : public TableRowsView {
+// Ticks are the rows' Qt::CheckStateRole. Qt's view already moves the
+// current row by the keyboard, jumps to the row whose text starts with the
+// letters typed, and, through the delegate, ticks the current row on Space.
+// What Qt's list does not do is added here: with setIsCustomMouseDown(true)
+// a click anywhere on a row ticks or unticks it (Qt ticks only on a release
+// over a check box), and Shift-click sets every row from the last clicked
+// one to the clicked one as the clicked one became. Without it clicks are
+// Qt's own. Ctrl+A ticks every row shown, and the current row stays where
+// the user left it.
+class CXTableViewWithEmptyHolder : public QListView {
   Q_OBJECT
 
  public:
-  using TableRowsView::TableRowsView;
+  explicit CXTableViewWithEmptyHolder(QWidget *parent = nullptr);
 
   void setIsCustomMouseDown(bool on) { customMouseDown_ = on; }
   bool isCustomMouseDown() const { return customMouseDown_; }
 
   void setPlaceholderText(const QString &text);
   QString placeholderText() const { return placeholder_; }
+  // Whether the placeholder is painted: the model has no items at all (a
+  // filter that hides every row leaves the list empty, not explained).
+  bool showsPlaceholder() const;
 
-  void keyboardSearch(const QString &search) override;
+  // Standard table calls, over the model's ticks.
+  int numberOfRows() const { return model() ? model()->rowCount(rootIndex()) : 0; }
+  QRect rectOfRow(int row) const;
+  bool isRowSelected(int row) const;
+  bool toggleRow(int row);
+  CheckableListModel *checkableModel() const;
+
+ public slots:
+  // Tick and untick every row shown, each as one change.
+  void selectAll() override;
+  void deselectAll();
+
+ signals:
+  // The ticks of the rows from first to last may have changed.
+  void rowsCheckedChanged(int first, int last);
 
  protected:
-  QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+  void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                   const QList<int> &roles = QList<int>()) override;
   void paintEvent(QPaintEvent *event) override;
   void mousePressEvent(QMouseEvent *event) override;
   void mouseReleaseEvent(QMouseEvent *event) override;
@@ -41,19 +62,15 @@ class CXTableViewWithEmptyHolder : public TableRowsView {
   void changeEvent(QEvent *event) override;
   void showEvent(QShowEvent *event) override;
   void focusInEvent(QFocusEvent *event) override;
-  void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
  private:
-  // Tells assistive technology that the row, now current, has the focus, as
-  // Qt's own views do: a focus event whose child is the row's item.
-  void tellCurrentRow(int row);
-  // With `extend` (Shift), selects from the anchor row to `row`; otherwise
-  // `row` alone, which becomes the anchor.
-  void selectFromAnchor(int row, bool extend);
+  // Tells assistive technology that the current row has the focus, as Qt's
+  // list does when the current row moves.
+  void tellCurrentRow();
   // Slim scroll bars in the window's scheme.
   void styleScrollBars();
 
   bool customMouseDown_ = false;
+  int anchorRow_ = -1;  // the last row clicked, which Shift-click extends from
   QString placeholder_;
-  TypeAheadSearch typeAhead_;
 };

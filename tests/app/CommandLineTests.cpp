@@ -34,7 +34,7 @@ QByteArray expectedSampleDocument(std::size_t *count = nullptr) {
   const ReadResult read = readFeedsAt(kSample.toStdString());
   EXPECT_TRUE(read.ok());
   if (count) *count = read.rows.size();
-  return std::move(exportOfRows(read.rows, readerdb::allFeedRows(read.rows.size()))).finish();
+  return std::move(exportOfFeeds(read.rows, readerdb::allFeeds(read.rows.size()))).finish();
 }
 
 // Runs the program through the shell, for names that are not UTF-8:

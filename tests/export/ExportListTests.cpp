@@ -2,6 +2,7 @@
 // the ticks and the export button, and the states where no feeds can be shown.
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QListView>
 #include <QSignalSpy>
 #include <QTest>
@@ -17,6 +18,7 @@
 #include "store/CXExportStorage.h"
 #include "toolkit/CXButton.h"
 #include "toolkit/CXTableViewWithEmptyHolder.h"
+#include "toolkit/CheckableListModel.h"
 
 namespace {
 
@@ -54,28 +56,29 @@ class ExportList : public ::testing::Test {
   CXExportListVC vc{&storage};
 };
 
-TEST_F(ExportList, FeedRowsAndSeparatorRowsAlternate) {
+TEST_F(ExportList, OneRowPerFeedWithItsTitleAndTick) {
   load({{"Daily", "https://a/", "https://a/feed", 1},
         {std::nullopt, "https://b/", "https://b/feed", 2},
         {"Weekly", "https://c/", "https://c/feed", 1}});
   ASSERT_EQ(vc.feedsCount(), 3);
-  ASSERT_EQ(table()->numberOfRows(), 6);
-  for (int row = 0; row < 6; ++row) {
+  ASSERT_EQ(table()->numberOfRows(), 3);
+  ASSERT_EQ(vc.numberOfRowsInTableView(table()), 3);
+  for (int row = 0; row < 3; ++row) {
     SCOPED_TRACE(row);
-    const bool feedRow = row % 2 == 0;
-    EXPECT_EQ(table()->rowHeight(row), feedRow ? 17 : 1);
-    EXPECT_EQ(table()->isRowSelectable(row), feedRow);
-    EXPECT_EQ(vc.shouldSelectRow(table(), row), feedRow);
+    // 17 points of feed and the separator line under it.
+    EXPECT_EQ(table()->rectOfRow(row).height(), 18);
+    EXPECT_EQ(table()->rectOfRow(row).top(), 18 * row);
+    EXPECT_EQ(vc.heightOfRow(table(), row), 18);
+    EXPECT_TRUE(vc.shouldSelectRow(table(), row));
+    EXPECT_EQ(table()->model()->index(row, 0).data(Qt::CheckStateRole).toInt(), Qt::Checked);
   }
-  EXPECT_EQ(table()->rectOfRow(5).bottom() + 1, 3 * 17 + 3) << "the last row is a separator";
+  EXPECT_FALSE(vc.shouldSelectRow(table(), 3));
   EXPECT_EQ(vc.titleOfFeedRow(0), "Daily");
-  EXPECT_EQ(vc.titleOfFeedRow(2), "") << "a feed without a title shows nothing";
-  EXPECT_EQ(table()->model()->index(2, 0).data(Qt::AccessibleTextRole).toString(), "https://b/feed")
+  EXPECT_EQ(vc.titleOfFeedRow(1), "") << "a feed without a title shows nothing";
+  EXPECT_EQ(table()->model()->index(1, 0).data(Qt::AccessibleTextRole).toString(), "https://b/feed")
       << "and is spoken by its address";
-  EXPECT_EQ(vc.titleOfFeedRow(4), "Weekly");
-  EXPECT_EQ(table()->model()->index(4, 0).data().toString(), "Weekly");
-  EXPECT_FALSE(table()->model()->index(5, 0).data().isValid());
-  EXPECT_TRUE(table()->model()->index(5, 0).data(CXExportListModel::kIsSeparatorRole).toBool());
+  EXPECT_EQ(vc.titleOfFeedRow(2), "Weekly");
+  EXPECT_EQ(table()->model()->index(2, 0).data().toString(), "Weekly");
   EXPECT_EQ(*vc.exportList(), readerdb::records({{"Daily", "https://a/", "https://a/feed", 1},
                                                  {std::nullopt, "https://b/", "https://b/feed", 2},
                                                  {"Weekly", "https://c/", "https://c/feed", 1}}));
@@ -89,15 +92,62 @@ TEST_F(ExportList, FeedRowsAndSeparatorRowsAlternate) {
   QListView other;
   EXPECT_FALSE(vc.rowViewForRow(&other, 0).has_value());
   EXPECT_EQ(vc.heightOfRow(&other, 0), 40);
-  EXPECT_EQ(vc.heightOfRow(&other, 1), 40);
-  EXPECT_EQ(vc.numberOfRowsInTableView(&other), 6);
+  EXPECT_EQ(vc.numberOfRowsInTableView(&other), 3);
+}
+
+TEST_F(ExportList, TheCurrentRowIsOutlinedOnlyWhileTheListHasTheFocus) {
+  load(readerdb::numbered(2));
+  QWidget other;
+  other.show();
+  vc.view()->activateWindow();
+  table()->setFocus();
+  ASSERT_TRUE(waitUntil([&] { return table()->hasFocus(); }));
+  table()->setCurrentIndex(table()->model()->index(1, 0));
+  const QRect row = table()->rectOfRow(1);
+  const QPoint edge(row.left() + 1, row.top() + 8);
+  auto colourAt = [&](QPoint p) { return table()->viewport()->grab().toImage().pixelColor(p); };
+  const QColor background = colourAt(QPoint(edge.x(), table()->rectOfRow(0).top() + 8));
+  const QColor focused = colourAt(edge);
+  EXPECT_GT(qAbs(focused.red() - focused.blue()), 100)
+      << "the accent outline is drawn at the current row's edge";
+  table()->clearFocus();
+  EXPECT_EQ(colourAt(edge), background) << "no outline without the focus";
+}
+
+TEST_F(ExportList, TheRowUnderThePointerIsTinted) {
+  load(readerdb::numbered(3));
+  const auto faceOf = [&](int row) {
+    const QRect r = table()->rectOfRow(row);
+    return table()->viewport()->grab().toImage().pixelColor(r.left() + 4, r.top() + 3);
+  };
+  const QColor plain = faceOf(1);
+  QTest::mouseMove(table()->viewport(), table()->rectOfRow(1).center());
+  ASSERT_TRUE(waitUntil([&] { return faceOf(1) != plain; })) << "no tint under the pointer";
+  EXPECT_EQ(faceOf(0), plain);
+  QTest::mouseMove(table()->viewport(), table()->rectOfRow(2).center());
+  ASSERT_TRUE(waitUntil([&] { return faceOf(1) == plain; })) << "the tint stayed behind";
+  EXPECT_NE(faceOf(2), plain);
+}
+
+TEST_F(ExportList, AFilterKeepsTheKeyboardOnItsFeedWhileThatIsShown) {
+  load(readerdb::numbered(5));
+  table()->setCurrentIndex(table()->model()->index(3, 0));
+  const struct {
+    const char *typed;
+    const char *current;
+  } steps[] = {{"3", "Feed 3"}, {"feed", "Feed 3"}, {"4", "Feed 4"}, {"", "Feed 4"}};
+  for (const auto &step : steps) {
+    vc.filterField()->setText(QString::fromLatin1(step.typed));
+    EXPECT_EQ(vc.titleOfFeedRow(table()->currentIndex().row()), step.current) << step.typed;
+  }
+  EXPECT_EQ(vc.selectedFeeds().size(), 5) << "filtering ticks nothing and unticks nothing";
 }
 
 TEST_F(ExportList, EveryFeedIsTickedInOneSelectionChange) {
   readerdb::write(dir / "Feeds", readerdb::numbered(500));
   storage.setDatabasePathOverride(dir / "Feeds");
   vc.loadView();
-  QSignalSpy changes(table(), &CXTableViewWithEmptyHolder::selectedRowIndexesChanged);
+  QSignalSpy changes(table()->checkableModel(), &CheckableListModel::checkedItemsChanged);
   QSignalSpy observed(&vc, &CXExportListVC::selectionDidChange);
   EXPECT_FALSE(vc.exportButton()->isEnabled()) << "disabled until feeds are ticked";
   show();
@@ -110,29 +160,27 @@ TEST_F(ExportList, EveryFeedIsTickedInOneSelectionChange) {
   EXPECT_EQ(changes.count(), 1);
   EXPECT_EQ(observed.count(), 1);
   EXPECT_EQ(vc.selectedFeeds().size(), 500);
-  EXPECT_EQ(selectedRows(), readerdb::allFeedRows(500));
+  EXPECT_EQ(selectedRows(), readerdb::allFeeds(500));
   EXPECT_TRUE(vc.exportButton()->isEnabled());
   EXPECT_TRUE(table()->isCustomMouseDown());
 }
 
 TEST_F(ExportList, ClicksTickAndUntickFeedsAndTheExportButtonFollows) {
   load(readerdb::numbered(3));
-  click(2);
-  EXPECT_EQ(selectedRows(), (std::vector<int>{0, 4}));
+  click(1);
+  EXPECT_EQ(selectedRows(), (std::vector<int>{0, 2}));
   EXPECT_EQ(vc.feedsCount(), 3);
   EXPECT_EQ(vc.strExportFeedsUtf8(),
-            std::move(exportOfRows(readerdb::rows(readerdb::numbered(3)), {0, 4})).finish());
+            std::move(exportOfFeeds(readerdb::rows(readerdb::numbered(3)), {0, 2})).finish());
   EXPECT_EQ(vc.strExportFeeds(), QString::fromUtf8(vc.strExportFeedsUtf8()));
 
-  click(1);  // a separator: nothing happens
-  EXPECT_EQ(selectedRows(), (std::vector<int>{0, 4}));
   click(0);
   EXPECT_TRUE(vc.exportButton()->isEnabled());
-  click(4);
+  click(2);
   EXPECT_TRUE(selectedRows().empty());
   EXPECT_FALSE(vc.exportButton()->isEnabled()) << "the last feed unticked";
-  click(2);
-  EXPECT_EQ(selectedRows(), (std::vector<int>{2}));
+  click(1);
+  EXPECT_EQ(selectedRows(), (std::vector<int>{1}));
   EXPECT_TRUE(vc.exportButton()->isEnabled()) << "one feed ticked again";
 }
 
@@ -148,7 +196,7 @@ TEST_F(ExportList, ShowingTheViewAgainNeitherReadsNorObservesTwice) {
   QSignalSpy observed(&vc, &CXExportListVC::selectionDidChange);
   click(0);
   EXPECT_EQ(observed.count(), 1);
-  EXPECT_EQ(selectedRows(), (std::vector<int>{2}));
+  EXPECT_EQ(selectedRows(), (std::vector<int>{1}));
 }
 
 TEST_F(ExportList, ADatabaseThatCannotBeOpenedShowsWhereItWasLookedFor) {

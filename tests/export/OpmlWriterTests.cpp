@@ -13,9 +13,9 @@ using readerdb::Feed;
 
 std::optional<std::string> utf8(const QString &text) { return text.toStdString(); }
 
-// The document of these feeds' selected rows.
-QByteArray document(const std::vector<Feed> &feeds, const std::vector<int> &rows) {
-  return std::move(exportOfRows(readerdb::rows(feeds), rows)).finish();
+// The document of the chosen feeds, by position.
+QByteArray document(const std::vector<Feed> &feeds, const std::vector<int> &chosen) {
+  return std::move(exportOfFeeds(readerdb::rows(feeds), chosen)).finish();
 }
 
 const QByteArray kHead =
@@ -114,9 +114,9 @@ TEST(OpmlWriter, SmallDocumentHasExactlyTheseBytes) {
       "<outline text=\"  \" title=\"  \" type=\"rss\" htmlUrl=\"\" "
       "xmlUrl=\"\"/>\n" +
       kTail;
-  EXPECT_EQ(document(feeds, {0, 2, 4, 6, 8, 10, 12}), expected);
+  EXPECT_EQ(document(feeds, {0, 1, 2, 3, 4, 5, 6}), expected);
   EXPECT_EQ(document(feeds, {}), kHead + kTail);
-  EXPECT_EQ(document({}, {0, 2, 4}), kHead + kTail);
+  EXPECT_EQ(document({}, {0, 1, 2}), kHead + kTail);
 }
 
 // On request the same outlines go out as OPML 2.0, whose head says when the
@@ -124,7 +124,7 @@ TEST(OpmlWriter, SmallDocumentHasExactlyTheseBytes) {
 // described; the default document stays 1.0.
 TEST(OpmlWriter, Version2HasItsHeadAndTheSameOutlines) {
   const std::vector<Feed> feeds = {{"Daily", "site-a", "feed-a", 1}, {"B & c", "", "feed-b", 1}};
-  const QByteArray version1 = document(feeds, {0, 2});
+  const QByteArray version1 = document(feeds, {0, 1});
   const QDateTime created(QDate(2026, 12, 9), QTime(5, 12, 0), Qt::UTC);
   const QByteArray head =
       "<opml version=\"2.0\">\n<head>\n<title>Orvella Subscriptions</title>\n"
@@ -136,28 +136,28 @@ TEST(OpmlWriter, Version2HasItsHeadAndTheSameOutlines) {
   EXPECT_TRUE(version1.contains("<opml version=\"1.0\">"));
   EXPECT_EQ(version2, opmlDocumentStart() + head + version1.mid(version1.indexOf("<body>\n") + 7));
   EXPECT_EQ(
-      std::move(exportOfRows(readerdb::rows(feeds), {0, 2}, OpmlFormat{true, created})).finish(),
+      std::move(exportOfFeeds(readerdb::rows(feeds), {0, 1}, OpmlFormat{true, created})).finish(),
       version2);
 }
 
-TEST(OpmlWriter, RowsMapToFeedsInListOrderWhateverTheSelectionOrder) {
+TEST(OpmlWriter, FeedsGoOutInListOrderWhateverTheOrderTheyWereChosenIn) {
   const std::vector<Feed> feeds = {{"One", "1", "1"}, {"Two", "2", "2"}, {"Three", "3", "3"}};
-  const QByteArray firstAndThird = document(feeds, {0, 4});
+  const QByteArray firstAndThird = document(feeds, {0, 2});
   const auto outlines = parse(firstAndThird);
   ASSERT_EQ(outlines.size(), 2u);
   EXPECT_EQ(outlines[0].title, "One");
   EXPECT_EQ(outlines[1].title, "Three");
 
-  EXPECT_EQ(document(feeds, {4, 0}), firstAndThird);
-  EXPECT_EQ(document(feeds, {4, 0, 4, 0}), firstAndThird) << "a row counts once";
-  // Separator rows, negative rows and rows past the table carry no feed.
-  EXPECT_EQ(document(feeds, {-2, -1, 0, 1, 3, 4, 5, 6, 7, 1000}), firstAndThird);
-  EXPECT_EQ(document(feeds, readerdb::allFeedRows(feeds.size())), document(feeds, {0, 2, 4}));
+  EXPECT_EQ(document(feeds, {2, 0}), firstAndThird);
+  EXPECT_EQ(document(feeds, {2, 0, 2, 0}), firstAndThird) << "a feed counts once";
+  // Positions outside the list carry no feed.
+  EXPECT_EQ(document(feeds, {-2, -1, 0, 2, 3, 1000}), firstAndThird);
+  EXPECT_EQ(parse(document(feeds, readerdb::allFeeds(feeds.size()))).size(), 3u);
 }
 
 TEST(OpmlWriter, LinesEndInOneLineFeedAndTheDocumentDoesNotEndInOne) {
   const std::vector<Feed> feeds = {{"A\r\nB", "u", "l"}, {"C", "u", "l"}};
-  const QByteArray doc = document(feeds, {0, 2});
+  const QByteArray doc = document(feeds, {0, 1});
   EXPECT_TRUE(doc.endsWith("</opml>"));
   EXPECT_FALSE(doc.contains('\r'));
   EXPECT_FALSE(doc.contains("\n\n"));
@@ -204,7 +204,7 @@ TEST(OpmlWriter, AnyTextComesBackFromAnXmlParserUnchanged) {
   sites.push_back(QString());
   addresses.push_back(QString());
   feeds.push_back({utf8(longTitle), std::nullopt, ""});
-  const auto outlines = parse(document(feeds, readerdb::allFeedRows(feeds.size())));
+  const auto outlines = parse(document(feeds, readerdb::allFeeds(feeds.size())));
   ASSERT_EQ(outlines.size(), feeds.size());
   for (std::size_t i = 0; i < feeds.size(); ++i) {
     SCOPED_TRACE(i);
@@ -235,7 +235,7 @@ TEST(OpmlWriter, SinkReceivesTheSameDocumentInPiecesAndStopsWhenItRefuses) {
     feeds.push_back(
         {utf8(randomText(rng, 30)), utf8(randomText(rng, 20)), utf8(randomText(rng, 30)), 0});
   }
-  const QByteArray whole = document(feeds, readerdb::allFeedRows(feeds.size()));
+  const QByteArray whole = document(feeds, readerdb::allFeeds(feeds.size()));
   const FeedRowTable rows = readerdb::rows(feeds);
 
   QByteArray received;

@@ -70,7 +70,7 @@ TEST(PlainOpmlReader, AcceptsOnlyWellFormedDocumentsAndReadsThemAsTheFullReaderD
   ours.push_back(
       feed(QStringLiteral("long"), QStringLiteral("https://l/") + QString(300'000, 'x')));
   const std::string ourDocument =
-      std::move(exportOfRows(readerdb::rows(ours), readerdb::allFeedRows(ours.size())))
+      std::move(exportOfFeeds(readerdb::rows(ours), readerdb::allFeeds(ours.size())))
           .finish()
           .toStdString();
 

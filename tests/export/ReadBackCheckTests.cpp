@@ -29,8 +29,8 @@ Document documentOf(int feeds) {
     rows.append(FeedRow{std::nullopt, title, 1, address});
   }
   std::vector<int> all;
-  for (int i = 0; i < feeds; ++i) all.push_back(2 * i);
-  ExportPass pass = exportOfRows(rows, all);
+  for (int i = 0; i < feeds; ++i) all.push_back(i);
+  ExportPass pass = exportOfFeeds(rows, all);
   Document document{QByteArray(), pass.written()};
   document.bytes = std::move(pass).finish();
   return document;

@@ -1,57 +1,51 @@
 #pragma once
 
-// A model and delegate shaped like the export table: n feeds make 2n rows, a
-// 17-point feed row followed by a 1-point separator row that cannot be selected.
-#include <QAbstractListModel>
+// A checkable list model and delegate shaped like the export list: one
+// 18-point row per feed, titled "Feed 0", "Feed 1", ... or as given. The
+// delegate paints a ticked row red and any other white, so that a test can
+// see which rows the view painted as ticked.
 #include <QPainter>
+#include <QStringList>
 #include <QStyledItemDelegate>
 
-class FeedRowsModel : public QAbstractListModel {
+#include "toolkit/CheckableListModel.h"
+
+class FeedRowsModel : public CheckableListModel {
  public:
-  explicit FeedRowsModel(int feeds = 0) : feeds_(feeds) {}
+  explicit FeedRowsModel(int feeds = 0) { setFeeds(feeds); }
+  explicit FeedRowsModel(const QStringList &titles) { setTitles(titles); }
 
   void setFeeds(int feeds) {
+    QStringList titles;
+    for (int k = 0; k < feeds; ++k) titles << QStringLiteral("Feed %1").arg(k);
+    setTitles(titles);
+  }
+  void setTitles(const QStringList &titles) {
     beginResetModel();
-    feeds_ = feeds;
+    titles_ = titles;
+    resetItems(int(titles.size()));
     endResetModel();
   }
-  void appendFeed() {
-    beginInsertRows({}, 2 * feeds_, 2 * feeds_ + 1);
-    ++feeds_;
-    endInsertRows();
-  }
-  void removeFirstFeed() {
-    beginRemoveRows({}, 0, 1);
-    --feeds_;
-    endRemoveRows();
-  }
 
-  int rowCount(const QModelIndex &parent = {}) const override {
-    return parent.isValid() ? 0 : 2 * feeds_;
-  }
-  QVariant data(const QModelIndex &index, int role) const override {
-    if (role == Qt::DisplayRole && index.row() % 2 == 0)
-      return QStringLiteral("Feed %1").arg(index.row() / 2);
-    return {};
-  }
-  Qt::ItemFlags flags(const QModelIndex &index) const override {
-    if (!index.isValid()) return Qt::NoItemFlags;
-    return index.row() % 2 == 0 ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::ItemIsEnabled;
+ protected:
+  QVariant itemData(int item, int role) const override {
+    return role == Qt::DisplayRole ? titles_.value(item) : QVariant();
   }
 
  private:
-  int feeds_;
+  QStringList titles_;
 };
 
 class FeedRowsDelegate : public QStyledItemDelegate {
  public:
-  QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &index) const override {
-    return {100, index.row() % 2 == 0 ? 17 : 1};
+  QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const override {
+    return {100, 18};
   }
   void paint(QPainter *painter, const QStyleOptionViewItem &option,
              const QModelIndex &index) const override {
-    if (option.state & QStyle::State_Selected) paintedSelected.append(index.row());
-    painter->fillRect(option.rect, (option.state & QStyle::State_Selected) ? Qt::red : Qt::white);
+    const bool ticked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+    if (ticked) paintedTicked.append(index.row());
+    painter->fillRect(option.rect, ticked ? Qt::red : Qt::white);
   }
-  mutable QList<int> paintedSelected;
+  mutable QList<int> paintedTicked;
 };

@@ -69,12 +69,11 @@ inline FeedRowTable rows(const std::vector<Feed> &feeds) {
 
 inline FeedList records(const std::vector<Feed> &feeds) { return recordsOf(rows(feeds)); }
 
-// Every row of the export table of feedCount feeds that stands for a feed:
-// 0, 2, 4, ...
-inline std::vector<int> allFeedRows(std::size_t feedCount) {
-  std::vector<int> rows;
-  for (std::size_t k = 0; k < feedCount; ++k) rows.push_back(static_cast<int>(2 * k));
-  return rows;
+// The positions of every one of feedCount feeds: 0, 1, 2, ...
+inline std::vector<int> allFeeds(std::size_t feedCount) {
+  std::vector<int> feeds;
+  for (std::size_t k = 0; k < feedCount; ++k) feeds.push_back(static_cast<int>(k));
+  return feeds;
 }
 
 }  // namespace readerdb

@@ -30,7 +30,6 @@
 #include "TestSupport.h"
 #include "WriterProcess.h"
 #include "about/CXAboutWC.h"
-#include "export/CXExportListModel.h"
 #include "export/CXExportListVC.h"
 #include "export/CXProgressIndicator.h"
 #include "export/ExportPass.h"
@@ -162,8 +161,8 @@ TEST_F(ExportWindow, LoadsSchemeTitleStripAndListInOrder) {
   EXPECT_FALSE(part("exportCompleteView")->isVisible());
   ASSERT_TRUE(waitUntil([this] { return part("exportCompleteContent")->maximumWidth() > 1; }));
   EXPECT_EQ(part("exportCompleteContent")->maximumWidth(), list()->view()->width() + 1);
-  EXPECT_EQ(table()->numberOfRows(), 8);
-  EXPECT_EQ(rows(list()->selectedFeeds()), readerdb::allFeedRows(4));
+  EXPECT_EQ(table()->numberOfRows(), 4);
+  EXPECT_EQ(rows(list()->selectedFeeds()), readerdb::allFeeds(4));
 }
 
 TEST_F(ExportWindow, SelectAllAndDeselectAllSetTheExportButtonAtOnce) {
@@ -173,7 +172,7 @@ TEST_F(ExportWindow, SelectAllAndDeselectAllSetTheExportButtonAtOnce) {
   EXPECT_TRUE(list()->selectedFeeds().isEmpty());
   EXPECT_FALSE(exportButton->isEnabled());
   QTest::mouseClick(list()->selectAllButton(), Qt::LeftButton);
-  EXPECT_EQ(rows(list()->selectedFeeds()), readerdb::allFeedRows(3)) << "separators stay unticked";
+  EXPECT_EQ(rows(list()->selectedFeeds()), readerdb::allFeeds(3));
   EXPECT_TRUE(exportButton->isEnabled());
 
   // Already all ticked, or none: the table reports no change, and the button
@@ -202,7 +201,7 @@ TEST_F(ExportWindow, MenuItemsFollowTheFeedsAndTheTicks) {
   EXPECT_EQ(enabled(), (std::vector<bool>{true, true, true})) << "feeds, all ticked";
   item("deselectAllAction")->trigger();
   EXPECT_EQ(enabled(), (std::vector<bool>{true, true, false})) << "feeds, none ticked";
-  table()->toggleRow(2);
+  table()->toggleRow(1);
   EXPECT_TRUE(item("exportAction")->isEnabled()) << "kept in step without opening the menu";
 
   // Items that are not the window's own are never enabled by it, and its
@@ -248,8 +247,7 @@ TEST_F(ExportWindow, AFilterShowsMatchingFeedsAndTheTwoButtonsActOnThemAlone) {
   QAccessibleInterface *feeds = QAccessible::queryAccessibleInterface(table());
   const auto shownTitles = [&] {
     QStringList titles;
-    for (int row = 0; row < table()->numberOfRows(); row += 2)
-      if (table()->isRowShown(row)) titles << list()->titleOfFeedRow(row);
+    for (int row = 0; row < table()->numberOfRows(); ++row) titles << list()->titleOfFeedRow(row);
     return titles;
   };
 
@@ -283,20 +281,20 @@ TEST_F(ExportWindow, AFilterShowsMatchingFeedsAndTheTwoButtonsActOnThemAlone) {
   wc->validateMenuItems();
   EXPECT_EQ(item("deselectAllAction")->text(), "Deselect Shown");
   list()->deselectAllButton()->click();
-  EXPECT_EQ(list()->selectedFeeds(), (QList<int>{2, 6, 8}));
+  EXPECT_EQ(list()->selectedFeeds(), (QList<int>{1, 3, 4}));
   EXPECT_TRUE(list()->exportButton()->isEnabled()) << "hidden feeds are still ticked";
   // The keyboard only lands on shown feeds.
   table()->setFocus();
   QTest::keyClick(table(), Qt::Key_Home);
   EXPECT_EQ(table()->currentIndex().row(), 0);
   QTest::keyClick(table(), Qt::Key_Down);
-  EXPECT_EQ(table()->currentIndex().row(), 4);
+  EXPECT_EQ(table()->currentIndex().row(), 1);
   QTest::keyClick(table(), Qt::Key_Space);
-  EXPECT_EQ(list()->selectedFeeds(), (QList<int>{2, 4, 6, 8}));
+  EXPECT_EQ(list()->selectedFeeds(), (QList<int>{1, 2, 3, 4}));
   QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
-  EXPECT_EQ(list()->selectedFeeds(), (QList<int>{0, 2, 4, 6, 8}));
+  EXPECT_EQ(list()->selectedFeeds(), (QList<int>{0, 1, 2, 3, 4}));
   QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(list()->selectedFeeds(), (QList<int>{2, 6, 8}));
+  EXPECT_EQ(list()->selectedFeeds(), (QList<int>{1, 3, 4}));
 
   // What is hidden and ticked is exported.
   const QString document = list()->strExportFeeds();
@@ -342,7 +340,7 @@ TEST_F(ExportWindow, ALineTellsOfAddressesWithSecretsAndUntickThemUnticksThoseAl
 TEST_F(ExportWindow, ExportWritesTheTickedFeedsAndShowsTheCompletionView) {
   const auto feeds = readerdb::numbered(5);
   open(feeds);
-  table()->toggleRow(2);  // feed 1 unticked
+  table()->toggleRow(1);  // feed 1 unticked
   const fs::path target = dir / "My Feeds.opml";
   writeFile(target, std::string(100000, 'x'));  // an older, longer file is replaced whole
 
@@ -359,7 +357,8 @@ TEST_F(ExportWindow, ExportWritesTheTickedFeedsAndShowsTheCompletionView) {
   EXPECT_EQ(asked.allowedExtensions, QStringList{"opml"});
   EXPECT_TRUE(asked.canCreateDirectories);
   EXPECT_TRUE(spinningWhileOpen);
-  const QByteArray expected = std::move(exportOfRows(readerdb::rows(feeds), {0, 4, 6, 8})).finish();
+  const QByteArray expected =
+      std::move(exportOfFeeds(readerdb::rows(feeds), {0, 2, 3, 4})).finish();
   const std::string written = readFile(target);
   EXPECT_EQ(QByteArray::fromStdString(written), expected);
   EXPECT_FALSE(written.starts_with("\xEF\xBB\xBF"));
@@ -383,7 +382,7 @@ TEST_F(ExportWindow, ExportWritesTheTickedFeedsAndShowsTheCompletionView) {
   item("exportAction")->trigger();
   EXPECT_EQ(asked.runs, 2);
   EXPECT_EQ(QByteArray::fromStdString(readFile(second)),
-            std::move(exportOfRows(readerdb::rows(feeds), {4, 6, 8})).finish());
+            std::move(exportOfFeeds(readerdb::rows(feeds), {2, 3, 4})).finish());
   EXPECT_TRUE(completionShown());
 
   // The second kind of file the panel offers is OPML 2.0: the same outlines
@@ -393,7 +392,7 @@ TEST_F(ExportWindow, ExportWritesTheTickedFeedsAndShowsTheCompletionView) {
   answerPanel(qpath(third), {}, 1);
   item("exportAction")->trigger();
   const QByteArray version2 = QByteArray::fromStdString(readFile(third));
-  const QByteArray version1 = std::move(exportOfRows(readerdb::rows(feeds), {4, 6, 8})).finish();
+  const QByteArray version1 = std::move(exportOfFeeds(readerdb::rows(feeds), {2, 3, 4})).finish();
   EXPECT_TRUE(
       version2.contains("<opml version=\"2.0\">\n<head>\n<title>Orvella Subscriptions"
                         "</title>\n<dateCreated>"))
@@ -428,7 +427,7 @@ TEST_F(ExportWindow, TheSavePanelOffersSafeTitlesOnlyWhenTheyWouldChange) {
   }
   // With only the plain feed ticked there is nothing to make safe.
   list()->deselectAllButton()->click();
-  table()->toggleRow(6);
+  table()->toggleRow(3);
   answerPanel(qpath(dir / "one.opml"), {}, 0, true);
   emit wc->menu()->aboutToShow();
   item("exportAction")->trigger();
@@ -453,7 +452,7 @@ TEST_F(ExportWindow, ALineTellsOfFeedsImportersStumbleOnAndUntickThemUnticksThos
             "Feeds that some readers cannot import: 4 (missing or repeated addresses, line "
             "breaks in titles, or repeated titles).");
   list()->untickTroublesButton()->click();
-  EXPECT_EQ(list()->selectedFeeds(), (QList<int>{0, 2}));
+  EXPECT_EQ(list()->selectedFeeds(), (QList<int>{0, 1}));
 
   wc = std::make_unique<CXExportDocumentWC>(&storage);
   open({{"Plain", "https://plain.example", "https://plain.example/rss"}}, "Other");
@@ -477,7 +476,7 @@ TEST_F(ExportWindow, ComparingWithAnotherReadersExportTicksWhatItLacks) {
   std::optional<QString> answer = qpath(dir / "Other.opml");
   wc->setOpenPanel([&answer](QWidget *) { return answer; });
   compare->trigger();
-  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{2, 6}));
+  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{1, 3}));
   ASSERT_TRUE(list()->comparisonLabel()->isVisible());
   EXPECT_EQ(list()->comparisonLabel()->text(),
             "2 of 5 feeds are missing from Other.opml; they are ticked, to be exported and "
@@ -491,16 +490,16 @@ TEST_F(ExportWindow, ComparingWithAnotherReadersExportTicksWhatItLacks) {
   ASSERT_TRUE(waitUntil([] { return CXAlert::sharedAlert().isShowing(); }));
   EXPECT_TRUE(alertText().contains("\"feed.xml\" is no OPML document"))
       << alertText().toStdString();
-  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{2, 6}));
+  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{1, 3}));
   QTest::mouseClick(CXAlert::sharedAlert().button(1), Qt::LeftButton);
   ASSERT_TRUE(waitUntil([] { return !CXAlert::sharedAlert().isShowing(); }));
 
   // A cancelled panel changes nothing either; the whole list there ticks none.
   answer.reset();
   compare->trigger();
-  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{2, 6}));
+  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{1, 3}));
   writeFile(dir / "All.opml",
-            std::move(exportOfRows(readerdb::rows(readerdb::numbered(5)), {0, 2, 4, 6, 8}))
+            std::move(exportOfFeeds(readerdb::rows(readerdb::numbered(5)), {0, 1, 2, 3, 4}))
                 .finish()
                 .toStdString());
   answer = qpath(dir / "All.opml");
@@ -516,7 +515,7 @@ TEST_F(ExportWindow, ACancelledPanelChangesNothing) {
   QSignalSpy finished(wc.get(), &CXExportDocumentWC::exportFinished);
   QTest::mouseClick(list()->exportButton(), Qt::LeftButton);
   EXPECT_EQ(asked.runs, 1);
-  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{2, 4}));
+  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{1, 2}));
   EXPECT_TRUE(listShown());
   EXPECT_FALSE(list()->exportProgress()->isVisible());
   EXPECT_FALSE(list()->exportProgress()->isAnimating());
@@ -529,7 +528,7 @@ TEST_F(ExportWindow, ACancelledPanelChangesNothing) {
 
 TEST_F(ExportWindow, AFailedWriteSaysWhyAndKeepsTheList) {
   open(readerdb::numbered(3));
-  table()->toggleRow(4);
+  table()->toggleRow(2);
   writeFile(dir / "a-file", "not a folder");
   // Tests may run as root, who may write anywhere: use places that no one can
   // write to, a "folder" that is a file and a folder that does not exist.
@@ -546,7 +545,7 @@ TEST_F(ExportWindow, AFailedWriteSaysWhyAndKeepsTheList) {
     EXPECT_FALSE(fs::exists(target));
     EXPECT_TRUE(listShown());
     EXPECT_FALSE(list()->exportProgress()->isVisible());
-    EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{0, 2}));
+    EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{0, 1}));
     EXPECT_TRUE(list()->exportButton()->isEnabled());
     QTest::mouseClick(CXAlert::sharedAlert().button(1), Qt::LeftButton);
     ASSERT_TRUE(waitUntil([] { return !CXAlert::sharedAlert().isShowing(); }));
@@ -642,7 +641,7 @@ TEST_F(ExportWindow, TheBackgroundDragsTheWindowButControlsKeepTheirClicks) {
   QTest::mouseClick(list()->selectAllButton(), Qt::LeftButton);
   QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, table()->rectOfRow(0).center());
   EXPECT_EQ(window->backgroundDragRequests(), 1);
-  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{2})) << "the click ticked off row 0";
+  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{1})) << "the click ticked off row 0";
 }
 
 // ---- keyboard, screen readers and legibility ---------------------------------
@@ -725,9 +724,9 @@ TEST_F(ExportWindow, ScreenReaderFindsTheFeedsAndEveryControlByName) {
         {"Science", "https://sci.example", "https://sci.example/rss"},
         {"Sports", "https://sport.example", "https://sport.example/rss"},
         {std::nullopt, "https://untitled.example", "https://untitled.example/atom"}});
-  table()->toggleRow(2);
+  table()->toggleRow(1);
   QAccessibleInterface *feeds = QAccessible::queryAccessibleInterface(table());
-  ASSERT_EQ(feeds->childCount(), 4) << "four feeds, no separators";
+  ASSERT_EQ(feeds->childCount(), 4);
   const std::pair<QString, bool> expected[] = {{"Daily News", true},
                                                {"Science", false},
                                                {"Sports", true},
@@ -817,7 +816,7 @@ TEST_F(ExportWindow, AScreenReaderIsToldEachStepOfAnExport) {
   EXPECT_FALSE(item("deselectAllAction")->isEnabled());
   QTest::keyClick(wc->window(), Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
   QTest::keyClick(wc->window(), Qt::Key_A, Qt::ControlModifier);
-  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{2, 4}));
+  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{1, 2}));
 }
 
 TEST_F(ExportWindow, TitleBarGreysWhileAnAlertHasTheKeyboard) {
@@ -964,13 +963,10 @@ TEST_F(ExportWindow, RightToLeftMirrorsMarksTitlesSubtitleAndTitleBar) {
         }
     return columns;
   };
-  // The feed rows, between the separator rows.
+  // The feeds' part of the rows, above the separator lines.
   std::vector<QRect> feedRows;
-  for (int r = 0; r < table()->model()->rowCount(); ++r) {
-    const QModelIndex index = table()->model()->index(r, 0);
-    if (!index.data(CXExportListModel::kIsSeparatorRole).toBool())
-      feedRows.push_back(table()->visualRect(index));
-  }
+  for (int r = 0; r < table()->model()->rowCount(); ++r)
+    feedRows.push_back(table()->rectOfRow(r).adjusted(0, 0, 0, -1));
   ASSERT_EQ(feedRows.size(), 2u);
   const QImage rows = table()->viewport()->grab().toImage();
   for (const QRect &row : feedRows) {
@@ -1034,7 +1030,7 @@ TEST_F(ExportWindow, RowTooltipOnlyForTitlesCutShortInTheWindowsColours) {
     const struct {
       int row;
       QString tip;
-    } cases[] = {{0, ""}, {2, QString::fromStdString(longTitle)}};
+    } cases[] = {{0, ""}, {1, QString::fromStdString(longTitle)}};
     for (const auto &c : cases) {
       QToolTip::hideText();
       ASSERT_TRUE(waitUntil([] { return !QToolTip::isVisible(); }));
@@ -1284,7 +1280,7 @@ TEST_F(ExportWindow, ALockedDatabaseOffersTryAgain) {
   killWriter(*writer);
   QTest::mouseClick(list()->tryAgainButton(), Qt::LeftButton);
   ASSERT_TRUE(waitUntil([this] { return list()->loadState() == State::Loaded; }));
-  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{0, 2}));
+  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{0, 1}));
   EXPECT_TRUE(list()->selectAllButton()->isEnabled());
   EXPECT_TRUE(list()->exportButton()->isEnabled());
   EXPECT_FALSE(list()->tryAgainButton()->isVisible());
@@ -1335,7 +1331,7 @@ TEST_F(ExportWindow, APartialReadSaysSoAndExportAsksFirst) {
     EXPECT_EQ(fs::exists(target), a.panelRuns == 1);
   }
   EXPECT_EQ(QByteArray::fromStdString(readFile(target)),
-            std::move(exportOfRows(read.rows, readerdb::allFeedRows(read.rowCount))).finish());
+            std::move(exportOfFeeds(read.rows, readerdb::allFeeds(read.rowCount))).finish());
   EXPECT_TRUE(completionShown());
 }
 
@@ -1354,7 +1350,7 @@ TEST_F(ExportWindow, AFailedWriteAfterASuccessfulOneBringsTheListBack) {
   EXPECT_TRUE(listShown());
   QAccessibleInterface *window = QAccessible::queryAccessibleInterface(wc->window());
   EXPECT_FALSE(namesOf(window, QAccessible::StaticText).contains("Export complete"));
-  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{0, 2, 4}));
+  EXPECT_EQ(rows(list()->selectedFeeds()), (std::vector<int>{0, 1, 2}));
   EXPECT_TRUE(list()->exportButton()->isEnabled());
 }
 

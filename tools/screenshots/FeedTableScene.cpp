@@ -1,6 +1,5 @@
-// A table of feed rows with separators and check marks, laid out as the export
+// A list of feed rows with separator lines and check marks, laid out as the export
 // list shows it, in both schemes; and the empty table with its placeholder.
-#include <QAbstractListModel>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,6 +13,7 @@
 #include "toolkit/CXCheckMarkTableRowView.h"
 #include "toolkit/CXHLView.h"
 #include "toolkit/CXTableViewWithEmptyHolder.h"
+#include "toolkit/CheckableListModel.h"
 #include "toolkit/TitleBarButtons.h"
 #include "toolkit/WindowAppearance.h"
 
@@ -42,53 +42,56 @@ const char *const kTitles[] = {
     "Craig Mod",
 };
 
-class Feeds : public QAbstractListModel {
+class Feeds : public CheckableListModel {
  public:
-  explicit Feeds(int count) : count_(count) {}
-  int rowCount(const QModelIndex &parent) const override {
-    return parent.isValid() ? 0 : 2 * count_;
-  }
-  QVariant data(const QModelIndex &index, int role) const override {
-    if (role != Qt::DisplayRole || index.row() % 2) return {};
-    return QString::fromUtf8(kTitles[(index.row() / 2) % std::size(kTitles)]);
-  }
-  Qt::ItemFlags flags(const QModelIndex &index) const override {
-    return index.row() % 2 ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+  explicit Feeds(int count) {
+    beginResetModel();
+    resetItems(count);
+    endResetModel();
   }
 
- private:
-  int count_;
+ protected:
+  QVariant itemData(int item, int role) const override {
+    if (role != Qt::DisplayRole) return {};
+    return QString::fromUtf8(kTitles[item % std::size(kTitles)]);
+  }
 };
 
-// Feed rows: the check-mark row painter and the title; separator rows: the
-// separator cell.
+// A row: the check-mark row painter and the title in its upper 17 points, the
+// separator cell in the point under them.
 class Rows : public QStyledItemDelegate {
  public:
   Rows() {
     rowView_.setIsLeftMark(false);
     rowView_.setShiftValue(10.0f);
   }
-  QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &index) const override {
-    return {200, index.row() % 2 ? 1 : 17};
+  QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const override {
+    return {200, 18};
   }
   void paint(QPainter *p, const QStyleOptionViewItem &option,
              const QModelIndex &index) const override {
     const ColorScheme scheme = WindowAppearance::scheme(option.widget);
-    if (index.row() % 2) {
-      separator_.drawRect(p, option.rect, option.widget);
-      return;
-    }
-    rowView_.paint(p, option.rect, option.state & QStyle::State_Selected,
+    const QRect feed = option.rect.adjusted(0, 0, 0, -1);
+    rowView_.paint(p, feed, index.data(Qt::CheckStateRole).toInt() == Qt::Checked,
                    option.state & QStyle::State_MouseOver, scheme);
     p->save();
     p->setPen(option.palette.color(QPalette::Text));
     QFont f = option.font;
     f.setPixelSize(13);
     p->setFont(f);
-    const QRect text = option.rect.adjusted(14, 0, -32, 0);
+    const QRect text = feed.adjusted(14, 0, -32, 0);
     p->drawText(text, Qt::AlignVCenter | Qt::AlignLeft,
                 p->fontMetrics().elidedText(index.data().toString(), Qt::ElideRight, text.width()));
     p->restore();
+    if (option.state & QStyle::State_HasFocus) {
+      p->save();
+      p->setRenderHint(QPainter::Antialiasing);
+      p->setPen(QPen(WindowAppearance::accentColor(scheme), 1.5));
+      p->drawRoundedRect(QRectF(feed).adjusted(1.5, 0.75, -1.5, -0.75), 3, 3);
+      p->restore();
+    }
+    separator_.drawRect(p, QRectF(option.rect.left(), option.rect.bottom(), option.rect.width(), 1),
+                        option.widget);
   }
 
  private:
@@ -173,7 +176,7 @@ ORVELLA_SCREENSHOT_SCENE(feed_table) {
     ListWindow list(dark, 40);
     list.table->selectAll();
     // A few unticked feeds, as after the user went through the list.
-    for (int row : {4, 10, 12, 22}) list.table->toggleRow(row);
+    for (int row : {2, 5, 6, 11}) list.table->toggleRow(row);
     list.window.show();
     list.window.activateWindow();
     ctx.save(QStringLiteral("feed-table-%1").arg(schemeName(dark)),
