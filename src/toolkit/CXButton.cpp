@@ -1,5 +1,6 @@
 #include "toolkit/CXButton.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
@@ -75,4 +76,14 @@ void CXButton::paintEvent(QPaintEvent *) {
   p.setPen(textColour);
   p.setFont(font());
   p.drawText(face_rect, Qt::AlignCenter, text());
+}
+
+void CXButton::keyPressEvent(QKeyEvent *event) {
+  const bool confirm = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (!confirm || (event->modifiers() & ~Qt::KeypadModifier)) {
+    QPushButton::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  if (!event->isAutoRepeat()) click();
 }
