@@ -352,7 +352,8 @@ press "$(window_named 'Orvella Exporter')" shift+Tab
 xdotool key shift+Tab
 wait_for 5 heard "^object:state-changed:focused${T}1${T}push button${T}Show in Files$T" ||
   fail "Shift+Tab from Done did not reach Show in Files"
-xdotool key space
+# Return presses the focused button, as Space does.
+xdotool key Return
 wait_for 10 test -s "$work/shown" || fail "Show in Files did not reach the file manager"
 [ "$(cat "$work/shown")" = "file://$(sed 's/ /%20/g' <<<"$output")" ] ||
   fail "the file manager was asked to show '$(cat "$work/shown")'"

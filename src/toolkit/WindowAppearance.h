@@ -57,7 +57,8 @@ class WindowAppearance {
 
   // The accent of the program's own controls (check marks, focus rings, the
   // menu's highlight). The light scheme's is deeper, so that it keeps 3:1
-  // against the light backgrounds and white text on it 4.5:1.
+  // against the light backgrounds and white text on it 4.5:1; text on the
+  // dark scheme's bright orange is near black (labelColorOn).
   static QColor accentColor(ColorScheme scheme);
   // The face of a default button (the accent-coloured one) at rest, under
   // the pointer and pressed. Its white label keeps a contrast of at least
