@@ -26,16 +26,20 @@ KINDS = {
     },
 }
 
-# Grey looks shared by all three kinds: the window is not key, or the button is disabled.
+# Grey looks shared by all three kinds: the window is not key, or the button is
+# disabled; with the width of the rim. The buttons of a window that is not key
+# still work: their pale faces get a whole pixel of rim that keeps 3:1 against
+# the title strip (WindowAppearance::controlBorderColor). Disabled ones may
+# stay faint.
 GREYS = {
-    "Inactive": {"Light": ("#d9d9db", "#c3c3c6"), "Dark": ("#545457", "#47474a")},
-    "Disabled": {"Light": ("#e5e5e7", "#cfcfd2"), "Dark": ("#38383b", "#4b4b4f")},
+    "Inactive": {"Light": ("#d9d9db", "#7c7c81", 1.0), "Dark": ("#545457", "#88888c", 1.0)},
+    "Disabled": {"Light": ("#e5e5e7", "#cfcfd2", 0.6), "Dark": ("#38383b", "#4b4b4f", 0.6)},
 }
 
 
-def circle(fill, rim):
+def circle(fill, rim, rim_width=0.6):
     return (f'  <circle cx="6" cy="6" r="6" fill="{rim}"/>\n'
-            f'  <circle cx="6" cy="6" r="5.4" fill="{fill}"/>\n')
+            f'  <circle cx="6" cy="6" r="{6 - rim_width:g}" fill="{fill}"/>\n')
 
 
 def glyph(kind, colour):
@@ -68,9 +72,9 @@ def main():
                 (OUT / f"{name}.svg").write_text(svg(body))
                 written.append(name)
     for prefix, schemes in GREYS.items():
-        for scheme, (fill, rim) in schemes.items():
+        for scheme, (fill, rim, rim_width) in schemes.items():
             name = f"{prefix}DefaultSingleFor{scheme}"
-            (OUT / f"{name}.svg").write_text(svg(circle(fill, rim)))
+            (OUT / f"{name}.svg").write_text(svg(circle(fill, rim, rim_width)))
             written.append(name)
     print(f"wrote {len(written)} images to {OUT}")
 

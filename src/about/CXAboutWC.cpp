@@ -106,9 +106,10 @@ void CXAboutWC::awakeFromNib() {
 
   madeItDarkLabel()->setText(localized(kInfoTable, "Made in Ukraine"));
   appNameDarklabel()->setText(localized(kInfoTable, "App Name"));
-  // The title strip shows no title; a screen reader names the window by the
-  // name it shows in large.
-  window_->setAccessibleName(appNameDarklabel()->text());
+  // The title strip shows no title; a screen reader names the window as the
+  // menu item that opens it reads, "About Orvella Exporter", rather than by
+  // the program's name alone, which the export window already carries.
+  window_->setAccessibleName(localized("About", "About Orvella Exporter"));
   reservedDarkLabel()->setText(localized(kInfoTable, "Reserved"));
   appVersionDarkLabel()->setText(
       versionLine(localized(kInfoTable, "Version"), shortVersion, build));

@@ -41,14 +41,15 @@ void CXAlertButton::paintEvent(QPaintEvent *) {
       face = pressed_;
     else if (over && hover_.isValid())
       face = hover_;
-    textColour = Qt::white;
+    textColour = WindowAppearance::labelColorOn(face);
   } else {
     face = dark ? QColor(0x5c, 0x5c, 0x60) : QColor(0xff, 0xff, 0xff);
     if (down)
       face = dark ? QColor(0x6e, 0x6e, 0x73) : QColor(0xe2, 0xe2, 0xe4);
     else if (over)
       face = dark ? QColor(0x66, 0x66, 0x6a) : QColor(0xf4, 0xf4, 0xf5);
-    border = dark ? QColor(255, 255, 255, 28) : QColor(0, 0, 0, 46);
+    // White on the light panel is too close to tell apart without an edge.
+    border = WindowAppearance::controlBorderColor(dark ? ColorScheme::Dark : ColorScheme::Light);
     textColour = palette().color(QPalette::ButtonText);
   }
   const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
@@ -56,7 +57,12 @@ void CXAlertButton::paintEvent(QPaintEvent *) {
   p.setBrush(face);
   p.drawRoundedRect(r, 6, 6);
   if (hasFocus()) {
-    p.setPen(QPen(WindowAppearance::accentColor(dark ? ColorScheme::Dark : ColorScheme::Light), 2));
+    // An accent ring would vanish into a coloured face: there the ring takes
+    // the label's colour.
+    const QColor ring = off_.isValid() ? textColour
+                                       : WindowAppearance::accentColor(dark ? ColorScheme::Dark
+                                                                            : ColorScheme::Light);
+    p.setPen(QPen(ring, 2));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 6, 6);
   }

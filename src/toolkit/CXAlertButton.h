@@ -5,8 +5,9 @@
 #include <QVariantMap>
 
 // A button of the alert, drawn in the alert's own style: a rounded face in the
-// colours its settings give ("offColor", "hoverColor", "pressedColor"), or in
-// the scheme's plain look when they give none; its font from "fontName",
+// colours its settings give ("offColor", "hoverColor", "pressedColor") under a
+// label in white or near black, whichever reads on them, or in the scheme's
+// plain look when they give none; its font from "fontName",
 // "fontSize" and "kern". Space presses the one with the focus; Return and the
 // arrows are left to the alert.
 class CXAlertButton : public QAbstractButton {

@@ -38,8 +38,10 @@ CXAlertPanel::CXAlertPanel(const AlertSettings &settings, const QString &title,
   setAttribute(Qt::WA_DeleteOnClose, false);
   setWindowModality(Qt::ApplicationModal);
   setWindowTitle(title);
+  // Named by its title and nothing more: a screen reader reads the labels
+  // inside after the name, so the message as the description too would be
+  // heard twice. A stock message box is read the same way.
   setAccessibleName(title);
-  setAccessibleDescription(inform);
   // The buttons take the focus; the keys they leave come here.
   setFocusPolicy(Qt::NoFocus);
   WindowAppearance::set(this, settings.scheme);

@@ -12,7 +12,8 @@ class QAbstractButton;
 // The alert's window: title, message and a row (or, from three buttons on or
 // where their titles do not fit in a row, a column) of buttons, on a panel in
 // the alert's scheme. To assistive technology it is an alert named by its
-// title and described by its message.
+// title, with no description: the message is heard from its label inside,
+// once, as in a stock message box.
 //
 // Return presses the focused button, else the first; Escape presses the last,
 // and so does closing the window any other way. `answered` hears the 1-based

@@ -1,5 +1,6 @@
 #include "toolkit/CXButton.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
@@ -33,7 +34,7 @@ void CXButton::paintEvent(QPaintEvent *) {
   if (accent) {
     face = WindowAppearance::defaultButtonFace(over, down);
     border = face.darker(115);
-    textColour = Qt::white;
+    textColour = WindowAppearance::labelColorOn(face);
   } else {
     // The plain face in the light and in the dark scheme: pressed, under the
     // pointer, at rest, and disabled.
@@ -41,7 +42,12 @@ void CXButton::paintEvent(QPaintEvent *) {
                                           {0x707075, 0x626267, 0x58585c, 0x3f3f42}};
     const QRgb *faces = kFaces[dark ? 1 : 0];
     face = QColor(!enabled ? faces[3] : down ? faces[0] : over ? faces[1] : faces[2]);
-    border = dark ? QColor(255, 255, 255, enabled ? 26 : 12) : QColor(0, 0, 0, enabled ? 48 : 26);
+    // A face close to the window's colour needs its edge to be seen; a
+    // disabled one stays faint.
+    border = enabled ? WindowAppearance::controlBorderColor(dark ? ColorScheme::Dark
+                                                                 : ColorScheme::Light)
+             : dark  ? QColor(255, 255, 255, 12)
+                     : QColor(0, 0, 0, 26);
     textColour =
         palette().color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
   }
@@ -75,4 +81,14 @@ void CXButton::paintEvent(QPaintEvent *) {
   p.setPen(textColour);
   p.setFont(font());
   p.drawText(face_rect, Qt::AlignCenter, text());
+}
+
+void CXButton::keyPressEvent(QKeyEvent *event) {
+  const bool confirm = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (!confirm || (event->modifiers() & ~Qt::KeypadModifier)) {
+    QPushButton::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  if (!event->isAutoRepeat()) click();
 }

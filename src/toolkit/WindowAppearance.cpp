@@ -3,6 +3,7 @@
 #include <QToolTip>
 #include <QVariant>
 #include <QWidget>
+#include <cmath>
 
 void WindowAppearance::set(QWidget *windowOrView, const QString &name) {
   if (!windowOrView) return;
@@ -40,6 +41,21 @@ QColor WindowAppearance::defaultButtonFace(bool hovered, bool pressed) {
   return QColor(0xb3, 0x54, 0x00);
 }
 
+QColor WindowAppearance::controlBorderColor(ColorScheme scheme) {
+  return scheme == ColorScheme::Dark ? QColor(0x88, 0x88, 0x8c) : QColor(0x7c, 0x7c, 0x81);
+}
+
+QColor WindowAppearance::labelColorOn(const QColor &face) {
+  // Relative luminance as the contrast ratio of WCAG 2 reckons it.
+  auto linear = [](double v) {
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  const double lum =
+      0.2126 * linear(face.redF()) + 0.7152 * linear(face.greenF()) + 0.0722 * linear(face.blueF());
+  const double onWhite = 1.05 / (lum + 0.05);
+  return onWhite >= 4.5 ? QColor(Qt::white) : QColor(0x11, 0x11, 0x13);
+}
+
 QColor WindowAppearance::windowEdgeColor(ColorScheme scheme) {
   return scheme == ColorScheme::Dark ? QColor(0x0d, 0x0d, 0x0e) : QColor(0xb2, 0xb2, 0xb4);
 }
@@ -63,8 +79,8 @@ QPalette WindowAppearance::palette(ColorScheme scheme) {
       {QPalette::Light, 0x5a5a5e, 0xffffff},       {QPalette::Midlight, 0x46464a, 0xf2f2f2},
       {QPalette::Mid, 0x3a3a3d, 0xc8c8cb},         {QPalette::Dark, 0x1c1c1e, 0xa8a8ac},
       {QPalette::Shadow, 0x000000, 0x808080},      {QPalette::ToolTipBase, 0x3a3a3d, 0xfbfbfb},
-      {QPalette::ToolTipText, 0xe8e8ea, 0x1d1d1f}, {QPalette::PlaceholderText, 0x8e8e93, 0x8a8a8e},
-      {QPalette::Link, 0x419cff, 0x006ae0},        {QPalette::HighlightedText, 0xffffff, 0xffffff}};
+      {QPalette::ToolTipText, 0xe8e8ea, 0x1d1d1f}, {QPalette::PlaceholderText, 0x8e8e93, 0x6e6e73},
+      {QPalette::Link, 0x419cff, 0x006ae0}};
   static constexpr RoleColours kDisabled[] = {{QPalette::WindowText, 0x6e6e73, 0xa4a4a8},
                                               {QPalette::Text, 0x6e6e73, 0xa4a4a8},
                                               {QPalette::ButtonText, 0x78787d, 0xacacb0}};
@@ -77,7 +93,10 @@ QPalette WindowAppearance::palette(ColorScheme scheme) {
   for (const RoleColours &c : kEveryState) setAll(c.role, QColor(dark ? c.dark : c.light));
   for (const RoleColours &c : kDisabled)
     p.setColor(QPalette::Disabled, c.role, QColor(dark ? c.dark : c.light));
+  // Selected text and the menu's current item: the label that reads on the
+  // accent, dark on the dark scheme's bright orange.
   setAll(QPalette::Highlight, accentColor(scheme));
+  setAll(QPalette::HighlightedText, labelColorOn(accentColor(scheme)));
   return p;
 }
 

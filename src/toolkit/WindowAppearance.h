@@ -57,12 +57,21 @@ class WindowAppearance {
 
   // The accent of the program's own controls (check marks, focus rings, the
   // menu's highlight). The light scheme's is deeper, so that it keeps 3:1
-  // against the light backgrounds and white text on it 4.5:1.
+  // against the light backgrounds and white text on it 4.5:1; text on the
+  // dark scheme's bright orange is near black (labelColorOn).
   static QColor accentColor(ColorScheme scheme);
   // The face of a default button (the accent-coloured one) at rest, under
   // the pointer and pressed. Its white label keeps a contrast of at least
   // 4.5:1 on each of them, in both schemes.
   static QColor defaultButtonFace(bool hovered, bool pressed);
+  // The edge of a plain control (a button's face): it keeps 3:1 against the
+  // window behind it in either scheme, so the control can be made out
+  // where its face alone is too close to the window's colour.
+  static QColor controlBorderColor(ColorScheme scheme);
+  // The label colour for text on a coloured face: white where white keeps
+  // 4.5:1 on it, else a near black, which reads better on the light faces
+  // (the alert's orange: white 2.5:1, near black over 7.5:1).
+  static QColor labelColorOn(const QColor &face);
   // The hairline along the border of a frameless window, which keeps it apart
   // from a window or desktop of the same colour behind it.
   static QColor windowEdgeColor(ColorScheme scheme);

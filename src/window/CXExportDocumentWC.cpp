@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QVBoxLayout>
@@ -249,9 +250,13 @@ void CXExportDocumentWC::loadExportListVC() {
         const qreal width = view ? view->geometry().width() : 0.0;
         self->doneViewConstraintWidth_.setConstant(static_cast<float>(width + 1.0));
       });
-  // Tab runs from the title strip through the list to the buttons below it.
-  QWidget *tabOrder[] = {ui_->menuButton, exportListVC_->exportTableView(),
-                         exportListVC_->selectAllButton(), exportListVC_->deselectAllButton(),
+  // Tab runs as the eye reads the window, top to bottom: the title strip, the
+  // filter above the list, the list, the buttons below it.
+  QWidget *tabOrder[] = {ui_->menuButton,
+                         exportListVC_->filterField(),
+                         exportListVC_->exportTableView(),
+                         exportListVC_->selectAllButton(),
+                         exportListVC_->deselectAllButton(),
                          exportListVC_->exportButton()};
   for (size_t i = 1; i < std::size(tabOrder); ++i)
     QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -438,6 +439,19 @@ TEST_P(TextsFit, AboutWindow) {
   about.window()->close();
 }
 
+// A screen reader names About as its menu item reads, in the same words.
+class SpokenNames : public TextsFit {};
+
+TEST_P(SpokenNames, AboutIsNamedAsItsMenuItemReads) {
+  CXAboutWC about;
+  QString item = localized("CXInterfaceString", "About Orvella Exporter…");
+  ASSERT_TRUE(item.endsWith(QChar(0x2026))) << item.toStdString();
+  item.chop(1);
+  EXPECT_EQ(
+      QAccessible::queryAccessibleInterface(about.window())->text(QAccessible::Name).toStdString(),
+      item.toStdString());
+}
+
 std::vector<std::string> languageCodes() {
   std::vector<std::string> codes;
   for (const QString &language : kLanguages) codes.push_back(language.toStdString());
@@ -445,6 +459,8 @@ std::vector<std::string> languageCodes() {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, TextsFit, ::testing::ValuesIn(languageCodes()),
+                         [](const auto &info) { return info.param; });
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, SpokenNames, ::testing::ValuesIn(languageCodes()),
                          [](const auto &info) { return info.param; });
 
 }  // namespace

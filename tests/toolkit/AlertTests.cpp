@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTest>
 #include <thread>
 
@@ -115,7 +116,6 @@ TEST_F(AlertTest, AScreenReaderHearsItWholeAndTheKeyboardReachesEveryButton) {
     QAccessibleInterface *panel = QAccessible::queryAccessibleInterface(alert().window());
     EXPECT_EQ(panel->role(), QAccessible::AlertMessage);
     EXPECT_EQ(panel->text(QAccessible::Name), "Orvella cannot be open during export");
-    EXPECT_EQ(panel->text(QAccessible::Description), "Click Continue to quit Orvella.");
     const auto alerts = log.of(QAccessible::Alert);
     ASSERT_EQ(alerts.size(), 1) << what;
     EXPECT_EQ(alerts.first().object, alert().window());
@@ -124,6 +124,61 @@ TEST_F(AlertTest, AScreenReaderHearsItWholeAndTheKeyboardReachesEveryButton) {
     EXPECT_EQ(QApplication::focusWidget(), alert().button(c.focusedAfter)) << what;
     QTest::keyClick(QApplication::focusWidget(), c.bySpace ? Qt::Key_Space : Qt::Key_Return);
     EXPECT_EQ(answers.numbers, QList<int>({c.answer})) << what;
+  }
+}
+
+// What a screen reader says as an alert comes up, read as Orca reads one: its
+// name, its description, then the text of each label inside that the name
+// does not already hold.
+QStringList heardOnShowing(QWidget *alert) {
+  QAccessibleInterface *root = QAccessible::queryAccessibleInterface(alert);
+  const QString name = root->text(QAccessible::Name);
+  QStringList heard{name};
+  if (const QString description = root->text(QAccessible::Description); !description.isEmpty())
+    heard << description;
+  const std::function<void(QAccessibleInterface *)> readLabels = [&](QAccessibleInterface *node) {
+    for (int i = 0; i < node->childCount(); ++i) {
+      QAccessibleInterface *child = node->child(i);
+      if (!child || child->state().invisible) continue;
+      const QString text = child->text(QAccessible::Name);
+      if (child->role() == QAccessible::StaticText && !text.isEmpty() && !name.contains(text))
+        heard << text;
+      readLabels(child);
+    }
+  };
+  readLabels(root);
+  heard.sort();
+  return heard;
+}
+
+TEST_F(AlertTest, AScreenReaderHearsTitleAndMessageOnceAsFromAStockMessageBox) {
+  const struct {
+    QString title, inform;
+    QStringList buttons;
+  } alerts[] = {
+      {"Orvella cannot be open during export",
+       "Click Continue to quit Orvella. The application will open when the export is complete",
+       {"Continue", "Cancel"}},
+      {"The file could not be saved", "The disk is full. Free some space and try again.", {"OK"}},
+      {"The export could not be compared", "", {"OK"}},
+  };
+  for (const auto &a : alerts) {
+    SCOPED_TRACE(a.title.toStdString());
+    Answers answers;
+    CXAlert::showAlertWithTitleInformTextButtonTitlesCompletionHandler(a.title, a.inform, a.buttons,
+                                                                       answers.handler());
+    ASSERT_TRUE(alert().isShowing());
+    const QStringList heard = heardOnShowing(alert().window());
+    QMessageBox stock(QMessageBox::NoIcon, a.title, a.title);
+    stock.setInformativeText(a.inform);
+    stock.show();
+    EXPECT_EQ(heard.join(" | ").toStdString(), heardOnShowing(&stock).join(" | ").toStdString());
+    EXPECT_EQ(heard.count(a.title), 1);
+    if (!a.inform.isEmpty()) {
+      EXPECT_EQ(heard.count(a.inform), 1);
+    }
+    alert().window()->close();
+    ASSERT_EQ(answers.numbers, QList<int>{int(a.buttons.size())});
   }
 }
 

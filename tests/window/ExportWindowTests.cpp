@@ -23,6 +23,7 @@
 #include <QToolTip>
 #include <cmath>
 
+#include "Contrast.h"
 #include "ReaderDatabase.h"
 #include "ScopedEnv.h"
 #include "ScreenReaderLog.h"
@@ -51,6 +52,7 @@
 #include "window/FileDialogSavePanel.h"
 
 namespace fs = std::filesystem;
+using testsupport::contrast;
 using testsupport::qpath;
 using testsupport::readFile;
 using testsupport::TempDir;
@@ -646,19 +648,6 @@ TEST_F(ExportWindow, TheBackgroundDragsTheWindowButControlsKeepTheirClicks) {
 
 // ---- keyboard, screen readers and legibility ---------------------------------
 
-double luminance(const QColor &c) {
-  auto channel = [](double v) {
-    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
-// The contrast ratio of two colours as WCAG 2 defines it (1 to 21).
-double contrast(const QColor &a, const QColor &b) {
-  const double la = luminance(a), lb = luminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 // What a screen reader hears of the list besides its rows.
 std::string listDescription(CXTableViewWithEmptyHolder *table) {
   return QAccessible::queryAccessibleInterface(table)->text(QAccessible::Description).toStdString();
@@ -683,13 +672,21 @@ TEST_F(ExportWindow, KeyboardReachesTheMenuTheListAndTheButtons) {
   window->activateWindow();
   ASSERT_TRUE(waitUntil([&] { return window->isActiveWindow(); }));
 
-  // Tab runs title strip, list, buttons.
-  part<CXMenuButton>("menuButton")->setFocus(Qt::TabFocusReason);
-  const QWidget *order[] = {table(), list()->selectAllButton(), list()->deselectAllButton(),
-                            list()->exportButton()};
+  // Tab runs down the window as it reads: title strip, filter, list, buttons,
+  // and round to the title strip again; Shift+Tab runs back up.
+  QWidget *menuButton = part<CXMenuButton>("menuButton");
+  const QWidget *order[] = {list()->filterField(),     table(),
+                            list()->selectAllButton(), list()->deselectAllButton(),
+                            list()->exportButton(),    menuButton};
+  menuButton->setFocus(Qt::TabFocusReason);
+  const auto focused = [] { return QApplication::focusWidget()->objectName().toStdString(); };
   for (const QWidget *next : order) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), next);
+    EXPECT_EQ(focused(), next->objectName().toStdString()) << "Tab";
+  }
+  for (auto back = std::rbegin(order) + 1; back != std::rend(order); ++back) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), (*back)->objectName().toStdString()) << "Shift+Tab";
   }
 
   // F10 and the Menu key open the menu on its first item; arrows and Return

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QColor>
+#include <algorithm>
+#include <cmath>
+
+namespace testsupport {
+
+// The relative luminance of an sRGB colour as WCAG 2 defines it (0 to 1).
+inline double luminance(const QColor &c) {
+  auto channel = [](double v) {
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+// The contrast ratio of two colours as WCAG 2 defines it (1 to 21).
+inline double contrast(const QColor &a, const QColor &b) {
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace testsupport
