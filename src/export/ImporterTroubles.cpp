@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <iterator>
 
 #include "export/OpmlReading.h"
 
@@ -120,10 +121,7 @@ void ImporterTroubles::add(const FeedRow &row) {
       ++notWeb_;
       troubled = true;
     }
-    if (!addresses_.insert(textFingerprint(address))) {
-      ++repeatedAddress_;
-      troubled = true;
-    }
+    addresses_.push_back({textFingerprint(address), index});
   }
   if (row.title) {
     bool breaks = false;
@@ -132,33 +130,62 @@ void ImporterTroubles::add(const FeedRow &row) {
       ++titleBreaks_;
       troubled = true;
     }
-    if (folded != 0 && !titles_.insert(folded)) {
-      ++repeatedTitle_;
-      troubled = true;
-    }
+    if (folded != 0) titles_.push_back({folded, index});
   }
-  if (troubled) troubled_.push_back(index);
+  if (troubled) troubledAlone_.push_back(index);
+  settled_.done = false;
 }
 
-bool ImporterTroubles::FingerprintSet::insert(std::uint64_t fingerprint) {
-  if (fingerprint == 0) fingerprint = 1;  // 0 marks an empty slot
-  if ((used_ + 1) * 2 > slots_.size()) {
-    std::vector<std::uint64_t> old(std::max<std::size_t>(64, slots_.size() * 2), 0);
-    old.swap(slots_);
-    used_ = 0;
-    for (const std::uint64_t kept : old) {
-      if (kept != 0) insert(kept);
+std::vector<std::size_t> ImporterTroubles::repeatsIn(const std::vector<Seen> &seen) {
+  // The fingerprints go into 256 buckets by their top byte, each in feed
+  // order, in one pass; each bucket is small enough to look at for repeats
+  // in a table that stays in the cache.
+  constexpr int kBuckets = 256;
+  std::vector<std::size_t> start(kBuckets + 1, 0);
+  for (const Seen &s : seen) ++start[(s.fingerprint >> 56) + 1];
+  for (int b = 0; b < kBuckets; ++b) start[b + 1] += start[b];
+  std::vector<Seen> bucketed(seen.size());
+  std::vector<std::size_t> next(start.begin(), start.end() - 1);
+  for (const Seen &s : seen) bucketed[next[s.fingerprint >> 56]++] = s;
+  std::vector<std::size_t> repeats;
+  std::vector<std::uint64_t> table;
+  for (int b = 0; b < kBuckets; ++b) {
+    const std::size_t count = start[b + 1] - start[b];
+    std::size_t size = 16;
+    while (size < 2 * count) size *= 2;
+    table.assign(size, 0);
+    for (std::size_t k = start[b]; k < start[b + 1]; ++k) {
+      const std::uint64_t fingerprint = bucketed[k].fingerprint | 1;  // 0 marks a free slot
+      for (std::size_t at = fingerprint & (size - 1);; at = (at + 1) & (size - 1)) {
+        if (table[at] == fingerprint) {
+          repeats.push_back(bucketed[k].feed);
+          break;
+        }
+        if (table[at] == 0) {
+          table[at] = fingerprint;
+          break;
+        }
+      }
     }
   }
-  const std::size_t mask = slots_.size() - 1;
-  for (std::size_t at = std::size_t(fingerprint) & mask;; at = (at + 1) & mask) {
-    if (slots_[at] == fingerprint) return false;
-    if (slots_[at] == 0) {
-      slots_[at] = fingerprint;
-      ++used_;
-      return true;
-    }
-  }
+  std::sort(repeats.begin(), repeats.end());
+  return repeats;
+}
+
+const ImporterTroubles::Settled &ImporterTroubles::settled() const {
+  if (settled_.done) return settled_;
+  const std::vector<std::size_t> addresses = repeatsIn(addresses_);
+  const std::vector<std::size_t> titles = repeatsIn(titles_);
+  settled_.repeatedAddress = addresses.size();
+  settled_.repeatedTitle = titles.size();
+  std::vector<std::size_t> both;
+  std::set_union(addresses.begin(), addresses.end(), titles.begin(), titles.end(),
+                 std::back_inserter(both));
+  settled_.troubled.clear();
+  std::set_union(troubledAlone_.begin(), troubledAlone_.end(), both.begin(), both.end(),
+                 std::back_inserter(settled_.troubled));
+  settled_.done = true;
+  return settled_;
 }
 
 std::vector<QString> ImporterTroubles::warnings(bool titlesMadeSafe) const {
@@ -176,13 +203,13 @@ std::vector<QString> ImporterTroubles::warnings(bool titlesMadeSafe) const {
       "fetch it.",
       "Warning: %1 feed addresses do not start with http:// or https://; most readers cannot "
       "fetch them.");
-  say(repeatedAddress_,
+  say(repeatedAddress(),
       "Warning: 1 feed repeats the address of an earlier one; some readers import it twice, "
       "others refuse the file.",
       "Warning: %1 feeds repeat the address of an earlier one; some readers import them twice, "
       "others refuse the file.");
   if (titlesMadeSafe) {
-    say(titleBreaks_ + repeatedTitle_,
+    say(titleBreaks_ + repeatedTitle(),
         "1 title was made safe for any reader: its line breaks and tabs became spaces, or it "
         "was numbered as a repeat.",
         "%1 titles were made safe for any reader: their line breaks and tabs became spaces, and "
@@ -194,7 +221,7 @@ std::vector<QString> ImporterTroubles::warnings(bool titlesMadeSafe) const {
       "change its title.",
       "Warning: %1 titles hold a line break or tab; some readers cannot import those feeds, or "
       "change their titles.");
-  say(repeatedTitle_,
+  say(repeatedTitle(),
       "Warning: 1 title repeats an earlier one (case, punctuation and spaces aside); some "
       "readers stop the whole import, or drop the feed. --importable-titles numbers it.",
       "Warning: %1 titles repeat earlier ones (case, punctuation and spaces aside); some "
