@@ -178,14 +178,15 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
   const qint64 dateAt = opmlDocumentStart().size() + qint64(std::strlen(kOpml2DateAt));
   SameAsFile previous(newestPath, choices.opml2 ? dateAt : 0,
                       choices.opml2 ? dateAt + kOpml2DateLength : 0);
-  ReadBackCheck check;
+  // The read-back looks for secrets on its thread.
+  ReadBackCheck check(true);
   auto sink = [&](const char *bytes, qsizetype size) {
     previous.feed(bytes, size);
     check.feed(bytes, size);
     return writer.append(bytes, size);
   };
   ExportPass pass(sink, OpmlFormat{choices.opml2, {}, choices.importableTitles});
-  ExportFilter filter(choices);
+  ExportFilter filter(choices, true);
   ReadOptions options;
   // No one waits for a backup that a timer started: it waits for the
   // reader to finish writing far longer than a window would.
@@ -272,7 +273,7 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
     }
   }
   printLine(stderr, summary);
-  filter.say();
+  filter.say(check.secrets(QByteArray(target.c_str())));
   if (drop) return warnOfDrop();
 
   // The new backup is the newest: the folder need not be read again.

@@ -94,14 +94,15 @@ int exportToStdout(const fs::path &database, const ExportChoices &choices) {
 int exportToFile(const fs::path &database, const QByteArray &target, const ExportChoices &choices) {
   AtomicFile::Writer writer(target, sparingDatabaseFiles(database));
   if (!writer.open()) return writeFailed(writer, *writer.commit());
-  ReadBackCheck check;
+  // The read-back looks for secrets on its thread.
+  ReadBackCheck check(true);
   ExportPass pass(
       [&writer, &check](const char *bytes, qsizetype size) {
         check.feed(bytes, size);
         return writer.append(bytes, size);
       },
       OpmlFormat{choices.opml2, {}, choices.importableTitles});
-  ExportFilter filter(choices);
+  ExportFilter filter(choices, true);
   // A read that starts over starts the file over too, unless the bytes
   // already went to a pipe or device: then the read fails instead.
   bool restartable = true;
@@ -131,7 +132,7 @@ int exportToFile(const fs::path &database, const QByteArray &target, const Expor
   struct stat node = {};
   if (::stat(target.constData(), &node) != 0 || !S_ISREG(node.st_mode)) {
     sayRepaired(read);
-    filter.say();
+    filter.say(check.secrets());
     printLine(stderr,
               QStringLiteral("%1 written to %2.").arg(feedCountText(written.feeds()), name));
     return ExitStatus::kOk;
@@ -142,7 +143,7 @@ int exportToFile(const fs::path &database, const QByteArray &target, const Expor
   }
   // What the file holds is worth a word once it is known to hold it.
   sayRepaired(read);
-  filter.say();
+  filter.say(check.secrets(target));
   printLine(stderr, writtenAndCheckedSentence(written.feeds(), name));
   return ExitStatus::kOk;
 }

@@ -7,7 +7,8 @@
 #include "export/WrittenFileCheck.h"
 
 bool ExportFilter::takes(const FeedRow &row) {
-  const SecretAddresses::Finding finding = SecretAddresses::findIn(row);
+  const SecretAddresses::Finding finding =
+      secretsElsewhere_ ? SecretAddresses::Finding::Nothing : SecretAddresses::findIn(row);
   if (finding == SecretAddresses::Finding::Secret) {
     if (choices_.withoutSecrets) {
       ++leftOut_;
@@ -21,7 +22,9 @@ bool ExportFilter::takes(const FeedRow &row) {
   return true;
 }
 
-void ExportFilter::say() const {
+void ExportFilter::say(const SecretAddresses::Counts &secrets) const {
+  const std::size_t carrying = secretsElsewhere_ ? secrets.carrying : carrying_;
+  const std::size_t mayHoldKey = secretsElsewhere_ ? secrets.mayHoldKey : mayHoldKey_;
   for (const QString &warning : troubles_.warnings(choices_.importableTitles)) {
     printLine(stderr, warning);
   }
@@ -30,19 +33,19 @@ void ExportFilter::say() const {
                                      "key, as --without-secrets asks.")
                           .arg(feedCountText(leftOut_)));
   }
-  if (carrying_ > 0) {
+  if (carrying > 0) {
     printLine(stderr,
               QStringLiteral("Warning: %1 of the exported feeds %2 a user name, password "
                              "or key in their address; anyone who gets the file can use "
                              "them. --without-secrets leaves them out.")
-                  .arg(QLocale().toString(qulonglong(carrying_)),
-                       carrying_ == 1 ? QStringLiteral("carries") : QStringLiteral("carry")));
+                  .arg(QLocale().toString(qulonglong(carrying)),
+                       carrying == 1 ? QStringLiteral("carries") : QStringLiteral("carry")));
   }
-  if (mayHoldKey_ > 0) {
+  if (mayHoldKey > 0) {
     printLine(stderr, QStringLiteral("Note: %1 of the exported feeds %2 an address with a long "
                                      "random part that may be a key; look at them before you "
                                      "share the file.")
-                          .arg(QLocale().toString(qulonglong(mayHoldKey_)),
-                               mayHoldKey_ == 1 ? QStringLiteral("has") : QStringLiteral("have")));
+                          .arg(QLocale().toString(qulonglong(mayHoldKey)),
+                               mayHoldKey == 1 ? QStringLiteral("has") : QStringLiteral("have")));
   }
 }

@@ -24,6 +24,8 @@ struct OpenOutline {
   QString type;
   QString otherCaseXmlUrlName;
   QString otherCaseXmlUrl;
+  bool hasHtmlUrl = false;
+  QString htmlUrl;
 };
 
 // What entity references may cost a document in all: how many are looked up,
@@ -131,6 +133,9 @@ void startElement(void *context, const xmlChar *localName, const xmlChar *, cons
         outline.xmlUrl = valueOf(attribute);
       } else if (isNamed(attribute[0], "title")) {
         outline.title = valueOf(attribute);
+      } else if (isNamed(attribute[0], "htmlUrl")) {
+        outline.hasHtmlUrl = true;
+        outline.htmlUrl = valueOf(attribute);
       } else if (isNamed(attribute[0], "type")) {
         outline.hasType = true;
         outline.type = valueOf(attribute);
@@ -181,7 +186,8 @@ void endElement(void *context, const xmlChar *localName, const xmlChar *, const 
     ++read.outcome.outlines;
     (*read.onOutline)(OpmlOutline{done.text, done.hasXmlUrl, done.xmlUrl, done.isFolder,
                                   static_cast<int>(read.open.size()) - 1, done.title, done.hasType,
-                                  done.type, done.otherCaseXmlUrlName, done.otherCaseXmlUrl});
+                                  done.type, done.otherCaseXmlUrlName, done.otherCaseXmlUrl,
+                                  done.hasHtmlUrl, done.htmlUrl});
     read.open.pop_back();
   }
   --read.depth;

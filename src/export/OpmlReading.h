@@ -30,6 +30,8 @@ struct OpmlOutline {
   // written and its value. The name is empty when there is none.
   QStringView otherCaseXmlUrlName;
   QStringView otherCaseXmlUrl;
+  bool hasHtmlUrl = false;
+  QStringView htmlUrl;  // the site's address
 };
 
 // What the document's head says of its title.

@@ -83,8 +83,8 @@ enum class Step { Done, More, Give };  // a token read; the piece ran out; not f
 
 class Reader {
  public:
-  Reader(QIODevice &device, const std::function<void(std::string_view)> &onOutline)
-      : device_(device), onOutline_(onOutline) {}
+  Reader(QIODevice &device, const PlainOutlineVisitor &onOutline, bool withSites)
+      : device_(device), onOutline_(onOutline), withSites_(withSites) {}
 
   std::optional<std::size_t> read() {
     bool first = true;
@@ -228,8 +228,9 @@ class Reader {
     const std::string_view element = r.substr(1, nameEnd - 1);
     const bool outline = inBody_ && element == "outline";
     attributeNames_.clear();
-    bool hasAddress = false;
+    bool hasAddress = false, hasSite = false;
     address_.clear();
+    site_.clear();
     std::size_t i = nameEnd;
     for (;;) {
       const std::size_t spaceStart = i;
@@ -257,11 +258,14 @@ class Reader {
       }
       attributeNames_.push_back(attribute);
       const bool isAddress = outline && attribute == "xmlUrl";
-      if (value.find('<') != std::string_view::npos ||
-          !references(value, isAddress ? &address_ : nullptr)) {
+      const bool isSite = withSites_ && outline && attribute == "htmlUrl";
+      if (value.find('<') != std::string_view::npos || !references(value, isAddress ? &address_
+                                                                          : isSite  ? &site_
+                                                                                    : nullptr)) {
         return Step::Give;
       }
       hasAddress = hasAddress || isAddress;
+      hasSite = hasSite || isSite;
       i = valueEnd + 1;
     }
     const bool selfClosing = r[i] == '/';
@@ -272,7 +276,10 @@ class Reader {
     if (outline) {
       if (!selfClosing) return Step::Give;  // a folder: the full reader counts those
       ++outlines_;
-      onOutline_(hasAddress ? std::string_view(address_) : std::string_view());
+      PlainOutline read;
+      if (hasAddress) read.xmlUrl = address_;
+      if (hasSite) read.htmlUrl = site_;
+      onOutline_(read);
     } else if (!selfClosing) {
       open_.emplace_back(element);
       if (open_.size() == 2 && element == "body") inBody_ = true;
@@ -299,10 +306,16 @@ class Reader {
       const std::size_t amp = text.find('&', i);
       const std::size_t plainEnd = amp == std::string_view::npos ? text.size() : amp;
       if (out) {
-        for (std::size_t k = i; k < plainEnd; ++k) {
-          const char c = text[k];
-          if (c == '\r' && k + 1 < plainEnd && text[k + 1] == '\n') continue;
-          *out += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
+        const std::string_view run = text.substr(i, plainEnd - i);
+        if (std::none_of(run.begin(), run.end(),
+                         [](char c) { return c == '\t' || c == '\n' || c == '\r'; })) {
+          out->append(run);
+        } else {
+          for (std::size_t k = i; k < plainEnd; ++k) {
+            const char c = text[k];
+            if (c == '\r' && k + 1 < plainEnd && text[k + 1] == '\n') continue;
+            *out += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
+          }
         }
       }
       if (amp == std::string_view::npos) return true;
@@ -347,7 +360,8 @@ class Reader {
   }
 
   QIODevice &device_;
-  const std::function<void(std::string_view)> &onOutline_;
+  const PlainOutlineVisitor &onOutline_;
+  const bool withSites_;
   std::string buffer_;
   std::size_t pos_ = 0;
   std::size_t checked_ = 0;
@@ -357,12 +371,19 @@ class Reader {
   bool rootClosed_ = false;
   std::size_t outlines_ = 0;
   std::vector<std::string_view> attributeNames_;
-  std::string address_;
+  std::string address_, site_;
 };
 
 }  // namespace
 
 std::optional<std::size_t> readPlainOpmlAddresses(
     QIODevice &device, const std::function<void(std::string_view xmlUrl)> &onOutline) {
-  return Reader(device, onOutline).read();
+  return readPlainOpml(
+      device, [&onOutline](const PlainOutline &outline) { onOutline(outline.xmlUrl.value_or("")); },
+      false);
+}
+
+std::optional<std::size_t> readPlainOpml(QIODevice &device, const PlainOutlineVisitor &onOutline,
+                                         bool withSites) {
+  return Reader(device, onOutline, withSites).read();
 }

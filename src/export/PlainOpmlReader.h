@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // A fast strict reader for the plain XML that OPML writers, ours first,
@@ -20,6 +21,19 @@
 // then reads the document again with the full reader (readOpmlOutlines, over
 // libxml2), which decides and explains. So a document this reader accepts is
 // well-formed XML.
+
+// One outline of body as an XML reader gives its attributes back (references
+// replaced, UTF-8); valid only during the call that receives it.
+struct PlainOutline {
+  std::optional<std::string_view> xmlUrl;
+  std::optional<std::string_view> htmlUrl;  // only when site addresses were asked for
+};
+using PlainOutlineVisitor = std::function<void(const PlainOutline &)>;
+
+// Hands each outline of body to onOutline, with its site address (htmlUrl)
+// too when withSites, and returns how many outlines there were.
+std::optional<std::size_t> readPlainOpml(QIODevice &device, const PlainOutlineVisitor &onOutline,
+                                         bool withSites);
 
 // Hands the feed address (xmlUrl) of each outline of body to onOutline, as
 // an XML reader gives it back (references replaced, UTF-8; empty when the

@@ -9,7 +9,8 @@
 #include "export/OpmlReading.h"
 #include "export/PlainOpmlReader.h"
 
-ReadBackCheck::ReadBackCheck() : digest_(XXH3_createState()) {
+ReadBackCheck::ReadBackCheck(bool countSecrets)
+    : countSecrets_(countSecrets), digest_(XXH3_createState()) {
   if (digest_ == nullptr) throw std::bad_alloc();
   start();
 }
@@ -24,14 +25,21 @@ void ReadBackCheck::start() {
   fedBytes_ = 0;
   read_.clear();
   outlines_.reset();
+  secrets_ = {};
   // The digest is taken on the reader's thread too, as it reads.
   pipe_ = std::make_unique<ChunkPipe>([this](const char *bytes, qsizetype size) {
     XXH3_64bits_update(digest_, bytes, std::size_t(size));
   });
   reader_ = std::thread([this] {
     try {
-      outlines_ = readPlainOpmlAddresses(
-          *pipe_, [this](std::string_view address) { read_.push_back(textFingerprint(address)); });
+      outlines_ = readPlainOpml(
+          *pipe_,
+          [this](const PlainOutline &outline) {
+            read_.push_back(textFingerprint(outline.xmlUrl.value_or(std::string_view())));
+            if (countSecrets_)
+              secrets_.add(SecretAddresses::findIn(outline.xmlUrl, outline.htmlUrl));
+          },
+          countSecrets_);
     } catch (const std::bad_alloc &) {
       outlines_.reset();  // the file is read again, where running out is told
     }
@@ -92,4 +100,21 @@ std::optional<QString> ReadBackCheck::verify(const QByteArray &path, const QStri
              "or the file system may have failed; export again, to another place if it happens "
              "again.")
       .arg(shownName);
+}
+
+SecretAddresses::Counts ReadBackCheck::secrets(const QByteArray &path) {
+  stop();
+  if (outlines_ || path.isEmpty()) return secrets_;
+  SecretAddresses::Counts counts;
+  readOpmlFile(path, [&counts](const OpmlOutline &outline) {
+    if (outline.isFolder) return;
+    const QByteArray feed = outline.xmlUrl.toUtf8(), site = outline.htmlUrl.toUtf8();
+    auto view = [](bool has, const QByteArray &bytes) {
+      return has ? std::optional(std::string_view(bytes.constData(), std::size_t(bytes.size())))
+                 : std::nullopt;
+    };
+    counts.add(
+        SecretAddresses::findIn(view(outline.hasXmlUrl, feed), view(outline.hasHtmlUrl, site)));
+  });
+  return counts;
 }

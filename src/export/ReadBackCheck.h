@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "export/SecretAddresses.h"
 #include "export/WrittenFileCheck.h"
 
 class ChunkPipe;
@@ -20,9 +21,13 @@ struct XXH3_state_s;
 // file is shown to be well-formed and to hold every feed address as written
 // for little more than one read of its bytes. Anything that differs is read
 // again the slow way (checkWrittenFile), which says what differs.
+//
+// With countSecrets, the reader also looks for secrets in the outlines'
+// addresses as it reads them (see SecretAddresses), so that the writing
+// thread need not.
 class ReadBackCheck {
  public:
-  ReadBackCheck();
+  explicit ReadBackCheck(bool countSecrets = false);
   ~ReadBackCheck();
   ReadBackCheck(const ReadBackCheck &) = delete;
   ReadBackCheck &operator=(const ReadBackCheck &) = delete;
@@ -38,6 +43,11 @@ class ReadBackCheck {
   std::optional<QString> verify(const QByteArray &path, const QString &shownName,
                                 const WrittenFeeds &written);
 
+  // With countSecrets, once the document is fed whole: the feeds whose
+  // addresses carry a secret or may hold a key. Where the fast reader did not
+  // read it whole, they are counted from the file at path (when there is one).
+  SecretAddresses::Counts secrets(const QByteArray &path = {});
+
  private:
   void start();
   void stop();
@@ -48,6 +58,8 @@ class ReadBackCheck {
   // whether it read the whole document as plain, well-formed OPML.
   std::vector<std::uint64_t> read_;
   std::optional<std::size_t> outlines_;
+  const bool countSecrets_;
+  SecretAddresses::Counts secrets_;
   XXH3_state_s *digest_ = nullptr;
   std::uint64_t fedBytes_ = 0;
 };

@@ -260,11 +260,14 @@ bool mayHoldKey(const FeedRow &row) {
   return (row.xmlUrl && mayHoldKey(*row.xmlUrl)) || (row.htmlUrl && mayHoldKey(*row.htmlUrl));
 }
 
-Finding findIn(const FeedRow &row) {
-  const Finding inFeed = row.xmlUrl ? findIn(*row.xmlUrl) : Finding::Nothing;
+Finding findIn(const std::optional<std::string_view> &xmlUrl,
+               const std::optional<std::string_view> &htmlUrl) {
+  const Finding inFeed = xmlUrl ? findIn(*xmlUrl) : Finding::Nothing;
   if (inFeed == Finding::Secret) return inFeed;
-  const Finding inSite = row.htmlUrl ? findIn(*row.htmlUrl) : Finding::Nothing;
+  const Finding inSite = htmlUrl ? findIn(*htmlUrl) : Finding::Nothing;
   return std::max(inFeed, inSite);
 }
+
+Finding findIn(const FeedRow &row) { return findIn(row.xmlUrl, row.htmlUrl); }
 
 }  // namespace SecretAddresses

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string_view>
 
 #include "store/FeedRow.h"
@@ -33,5 +35,18 @@ bool mayHoldKey(const FeedRow &row);
 // either address before a key.
 enum class Finding { Nothing, MaybeKey, Secret };
 Finding findIn(const FeedRow &row);
+Finding findIn(const std::optional<std::string_view> &xmlUrl,
+               const std::optional<std::string_view> &htmlUrl);
+
+// How many feeds of an export carry a secret, and how many others may hold
+// a key.
+struct Counts {
+  std::size_t carrying = 0;
+  std::size_t mayHoldKey = 0;
+  void add(Finding finding) {
+    carrying += finding == Finding::Secret;
+    mayHoldKey += finding == Finding::MaybeKey;
+  }
+};
 
 }  // namespace SecretAddresses
