@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -100,7 +101,7 @@ class Reader {
         if (step == Step::More) break;
       }
       if (eof_) {
-        if (pos_ != buffer_.size() || !rootClosed_) return std::nullopt;
+        if (pos_ != size_ || !rootClosed_) return std::nullopt;
         return outlines_;
       }
     }
@@ -113,16 +114,24 @@ class Reader {
   // a token of any length is then read again only as often as its length
   // doubles, and each byte of it a few times in all.
   bool fill() {
-    buffer_.erase(0, pos_);
+    // Kept in a buffer of our own: a string would clear each new piece
+    // before it is read into.
+    if (size_ > pos_) std::memmove(buffer_.get(), buffer_.get() + pos_, size_ - pos_);
+    size_ -= pos_;
     checked_ -= pos_;
     pos_ = 0;
     if (eof_) return true;
-    const std::size_t had = buffer_.size();
+    const std::size_t had = size_;
     const std::size_t piece = std::max(std::size_t(kPieceBytes), had);
-    buffer_.resize(had + piece);
+    if (had + piece > capacity_) {
+      auto larger = std::make_unique_for_overwrite<char[]>(had + piece);
+      std::memcpy(larger.get(), buffer_.get(), had);
+      buffer_ = std::move(larger);
+      capacity_ = had + piece;
+    }
     std::size_t got = 0;
     while (got < piece) {
-      const qint64 n = device_.read(buffer_.data() + had + got, qint64(piece - got));
+      const qint64 n = device_.read(buffer_.get() + had + got, qint64(piece - got));
       if (n < 0) return false;
       if (n == 0) {
         eof_ = true;
@@ -130,16 +139,17 @@ class Reader {
       }
       got += std::size_t(n);
     }
-    buffer_.resize(had + got);
-    const qsizetype upTo =
-        checkCharacters(buffer_.data(), qsizetype(checked_), qsizetype(buffer_.size()));
-    if (upTo < 0 || (eof_ && std::size_t(upTo) != buffer_.size())) return false;
+    size_ = had + got;
+    const qsizetype upTo = checkCharacters(buffer_.get(), qsizetype(checked_), qsizetype(size_));
+    if (upTo < 0 || (eof_ && std::size_t(upTo) != size_)) return false;
     checked_ = std::size_t(upTo);
     return true;
   }
 
   // The bytes from pos_ that are checked and may be read.
-  std::string_view rest() const { return std::string_view(buffer_).substr(pos_, checked_ - pos_); }
+  std::string_view rest() const {
+    return std::string_view(buffer_.get(), size_).substr(pos_, checked_ - pos_);
+  }
 
   bool declaration() {
     static constexpr std::string_view kForms[] = {
@@ -362,7 +372,8 @@ class Reader {
   QIODevice &device_;
   const PlainOutlineVisitor &onOutline_;
   const bool withSites_;
-  std::string buffer_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t size_ = 0, capacity_ = 0;
   std::size_t pos_ = 0;
   std::size_t checked_ = 0;
   bool eof_ = false;
