@@ -254,17 +254,26 @@
         <source>The FEEDS table or view of the database "%1" cannot be queried (%2). Export from the reader's own Feeds database, or let Orvella repair it.</source>
         <translation>Die Tabelle oder Sicht FEEDS der Datenbank „%1“ kann nicht abgefragt werden (%2). Exportieren Sie aus der eigenen Datenbank „Feeds“ des Feedreaders, oder lassen Sie Orvella sie reparieren.</translation>
     </message>
-    <message>
-        <source>Reading the database "%1" was stopped after %2 feeds.</source>
-        <translation>Das Lesen der Datenbank „%1“ wurde nach %2 Feeds angehalten.</translation>
+    <message numerus="yes">
+        <source>Reading the database &quot;%1&quot; was stopped after %Ln feeds.</source>
+        <translation>
+            <numerusform>Das Lesen der Datenbank „%1“ wurde nach %Ln Feed angehalten.</numerusform>
+            <numerusform>Das Lesen der Datenbank „%1“ wurde nach %Ln Feeds angehalten.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The database "%1" is damaged: reading stopped after %2 feeds (%3). Let Orvella repair it, or export from a backup copy.</source>
-        <translation>Die Datenbank „%1“ ist beschädigt: Das Lesen brach nach %2 Feeds ab (%3). Lassen Sie Orvella sie reparieren, oder exportieren Sie aus einer Sicherungskopie.</translation>
+    <message numerus="yes">
+        <source>The database &quot;%1&quot; is damaged: reading stopped after %Ln feeds (%2). Let Orvella repair it, or export from a backup copy.</source>
+        <translation>
+            <numerusform>Die Datenbank „%1“ ist beschädigt: Das Lesen brach nach %Ln Feed ab (%2). Lassen Sie Orvella sie reparieren, oder exportieren Sie aus einer Sicherungskopie.</numerusform>
+            <numerusform>Die Datenbank „%1“ ist beschädigt: Das Lesen brach nach %Ln Feeds ab (%2). Lassen Sie Orvella sie reparieren, oder exportieren Sie aus einer Sicherungskopie.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Reading the database "%1" stopped after %2 feeds (%3). Check the file and try again.</source>
-        <translation>Das Lesen der Datenbank „%1“ brach nach %2 Feeds ab (%3). Prüfen Sie die Datei und versuchen Sie es erneut.</translation>
+    <message numerus="yes">
+        <source>Reading the database &quot;%1&quot; stopped after %Ln feeds (%2). Check the file and try again.</source>
+        <translation>
+            <numerusform>Das Lesen der Datenbank „%1“ brach nach %Ln Feed ab (%2). Prüfen Sie die Datei und versuchen Sie es erneut.</numerusform>
+            <numerusform>Das Lesen der Datenbank „%1“ brach nach %Ln Feeds ab (%2). Prüfen Sie die Datei und versuchen Sie es erneut.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The database "%1" cannot be read (%2). Check the file and try again.</source>

@@ -254,17 +254,26 @@
         <source>The FEEDS table or view of the database "%1" cannot be queried (%2). Export from the reader's own Feeds database, or let Orvella repair it.</source>
         <translation>The FEEDS table or view of the database "%1" cannot be queried (%2). Export from the reader's own Feeds database, or let Orvella repair it.</translation>
     </message>
-    <message>
-        <source>Reading the database "%1" was stopped after %2 feeds.</source>
-        <translation>Reading the database "%1" was stopped after %2 feeds.</translation>
+    <message numerus="yes">
+        <source>Reading the database &quot;%1&quot; was stopped after %Ln feeds.</source>
+        <translation>
+            <numerusform>Reading the database &quot;%1&quot; was stopped after %Ln feed.</numerusform>
+            <numerusform>Reading the database &quot;%1&quot; was stopped after %Ln feeds.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The database "%1" is damaged: reading stopped after %2 feeds (%3). Let Orvella repair it, or export from a backup copy.</source>
-        <translation>The database "%1" is damaged: reading stopped after %2 feeds (%3). Let Orvella repair it, or export from a backup copy.</translation>
+    <message numerus="yes">
+        <source>The database &quot;%1&quot; is damaged: reading stopped after %Ln feeds (%2). Let Orvella repair it, or export from a backup copy.</source>
+        <translation>
+            <numerusform>The database &quot;%1&quot; is damaged: reading stopped after %Ln feed (%2). Let Orvella repair it, or export from a backup copy.</numerusform>
+            <numerusform>The database &quot;%1&quot; is damaged: reading stopped after %Ln feeds (%2). Let Orvella repair it, or export from a backup copy.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Reading the database "%1" stopped after %2 feeds (%3). Check the file and try again.</source>
-        <translation>Reading the database "%1" stopped after %2 feeds (%3). Check the file and try again.</translation>
+    <message numerus="yes">
+        <source>Reading the database &quot;%1&quot; stopped after %Ln feeds (%2). Check the file and try again.</source>
+        <translation>
+            <numerusform>Reading the database &quot;%1&quot; stopped after %Ln feed (%2). Check the file and try again.</numerusform>
+            <numerusform>Reading the database &quot;%1&quot; stopped after %Ln feeds (%2). Check the file and try again.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The database "%1" cannot be read (%2). Check the file and try again.</source>

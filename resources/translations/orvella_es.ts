@@ -254,17 +254,26 @@
         <source>The FEEDS table or view of the database "%1" cannot be queried (%2). Export from the reader's own Feeds database, or let Orvella repair it.</source>
         <translation>No se puede consultar la tabla o vista FEEDS de la base de datos «%1» (%2). Exporte desde la propia base de datos Feeds del lector o deje que Orvella la repare.</translation>
     </message>
-    <message>
-        <source>Reading the database "%1" was stopped after %2 feeds.</source>
-        <translation>La lectura de la base de datos «%1» se detuvo tras %2 fuentes.</translation>
+    <message numerus="yes">
+        <source>Reading the database &quot;%1&quot; was stopped after %Ln feeds.</source>
+        <translation>
+            <numerusform>La lectura de la base de datos «%1» se detuvo tras %Ln fuente.</numerusform>
+            <numerusform>La lectura de la base de datos «%1» se detuvo tras %Ln fuentes.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The database "%1" is damaged: reading stopped after %2 feeds (%3). Let Orvella repair it, or export from a backup copy.</source>
-        <translation>La base de datos «%1» está dañada: la lectura se interrumpió tras %2 fuentes (%3). Deje que Orvella la repare o exporte desde una copia de seguridad.</translation>
+    <message numerus="yes">
+        <source>The database &quot;%1&quot; is damaged: reading stopped after %Ln feeds (%2). Let Orvella repair it, or export from a backup copy.</source>
+        <translation>
+            <numerusform>La base de datos «%1» está dañada: la lectura se interrumpió tras %Ln fuente (%2). Deje que Orvella la repare o exporte desde una copia de seguridad.</numerusform>
+            <numerusform>La base de datos «%1» está dañada: la lectura se interrumpió tras %Ln fuentes (%2). Deje que Orvella la repare o exporte desde una copia de seguridad.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Reading the database "%1" stopped after %2 feeds (%3). Check the file and try again.</source>
-        <translation>La lectura de la base de datos «%1» se interrumpió tras %2 fuentes (%3). Compruebe el archivo y vuelva a intentarlo.</translation>
+    <message numerus="yes">
+        <source>Reading the database &quot;%1&quot; stopped after %Ln feeds (%2). Check the file and try again.</source>
+        <translation>
+            <numerusform>La lectura de la base de datos «%1» se interrumpió tras %Ln fuente (%2). Compruebe el archivo y vuelva a intentarlo.</numerusform>
+            <numerusform>La lectura de la base de datos «%1» se interrumpió tras %Ln fuentes (%2). Compruebe el archivo y vuelva a intentarlo.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The database "%1" cannot be read (%2). Check the file and try again.</source>

@@ -254,17 +254,26 @@
         <source>The FEEDS table or view of the database "%1" cannot be queried (%2). Export from the reader's own Feeds database, or let Orvella repair it.</source>
         <translation>Impossible d’interroger la table ou la vue FEEDS de la base de données « %1 » (%2). Exportez à partir de la base de données Feeds du lecteur lui-même, ou laissez Orvella la réparer.</translation>
     </message>
-    <message>
-        <source>Reading the database "%1" was stopped after %2 feeds.</source>
-        <translation>La lecture de la base de données « %1 » a été interrompue après %2 flux.</translation>
+    <message numerus="yes">
+        <source>Reading the database &quot;%1&quot; was stopped after %Ln feeds.</source>
+        <translation>
+            <numerusform>La lecture de la base de données « %1 » a été interrompue après %Ln flux.</numerusform>
+            <numerusform>La lecture de la base de données « %1 » a été interrompue après %Ln flux.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The database "%1" is damaged: reading stopped after %2 feeds (%3). Let Orvella repair it, or export from a backup copy.</source>
-        <translation>La base de données « %1 » est endommagée : la lecture s’est arrêtée après %2 flux (%3). Laissez Orvella la réparer, ou exportez à partir d’une copie de sauvegarde.</translation>
+    <message numerus="yes">
+        <source>The database &quot;%1&quot; is damaged: reading stopped after %Ln feeds (%2). Let Orvella repair it, or export from a backup copy.</source>
+        <translation>
+            <numerusform>La base de données « %1 » est endommagée : la lecture s’est arrêtée après %Ln flux (%2). Laissez Orvella la réparer, ou exportez à partir d’une copie de sauvegarde.</numerusform>
+            <numerusform>La base de données « %1 » est endommagée : la lecture s’est arrêtée après %Ln flux (%2). Laissez Orvella la réparer, ou exportez à partir d’une copie de sauvegarde.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Reading the database "%1" stopped after %2 feeds (%3). Check the file and try again.</source>
-        <translation>La lecture de la base de données « %1 » s’est arrêtée après %2 flux (%3). Vérifiez le fichier, puis réessayez.</translation>
+    <message numerus="yes">
+        <source>Reading the database &quot;%1&quot; stopped after %Ln feeds (%2). Check the file and try again.</source>
+        <translation>
+            <numerusform>La lecture de la base de données « %1 » s’est arrêtée après %Ln flux (%2). Vérifiez le fichier, puis réessayez.</numerusform>
+            <numerusform>La lecture de la base de données « %1 » s’est arrêtée après %Ln flux (%2). Vérifiez le fichier, puis réessayez.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The database "%1" cannot be read (%2). Check the file and try again.</source>

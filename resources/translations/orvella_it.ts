@@ -254,17 +254,26 @@
         <source>The FEEDS table or view of the database "%1" cannot be queried (%2). Export from the reader's own Feeds database, or let Orvella repair it.</source>
         <translation>Impossibile interrogare la tabella o la vista FEEDS del database «%1» (%2). Esporta dal database Feeds del lettore stesso, oppure lascia che Orvella lo ripari.</translation>
     </message>
-    <message>
-        <source>Reading the database "%1" was stopped after %2 feeds.</source>
-        <translation>La lettura del database «%1» è stata interrotta dopo %2 feed.</translation>
+    <message numerus="yes">
+        <source>Reading the database &quot;%1&quot; was stopped after %Ln feeds.</source>
+        <translation>
+            <numerusform>La lettura del database «%1» è stata interrotta dopo %Ln feed.</numerusform>
+            <numerusform>La lettura del database «%1» è stata interrotta dopo %Ln feed.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The database "%1" is damaged: reading stopped after %2 feeds (%3). Let Orvella repair it, or export from a backup copy.</source>
-        <translation>Il database «%1» è danneggiato: la lettura si è fermata dopo %2 feed (%3). Lascia che Orvella lo ripari, oppure esporta da una copia di backup.</translation>
+    <message numerus="yes">
+        <source>The database &quot;%1&quot; is damaged: reading stopped after %Ln feeds (%2). Let Orvella repair it, or export from a backup copy.</source>
+        <translation>
+            <numerusform>Il database «%1» è danneggiato: la lettura si è fermata dopo %Ln feed (%2). Lascia che Orvella lo ripari, oppure esporta da una copia di backup.</numerusform>
+            <numerusform>Il database «%1» è danneggiato: la lettura si è fermata dopo %Ln feed (%2). Lascia che Orvella lo ripari, oppure esporta da una copia di backup.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Reading the database "%1" stopped after %2 feeds (%3). Check the file and try again.</source>
-        <translation>La lettura del database «%1» si è fermata dopo %2 feed (%3). Controlla il file e riprova.</translation>
+    <message numerus="yes">
+        <source>Reading the database &quot;%1&quot; stopped after %Ln feeds (%2). Check the file and try again.</source>
+        <translation>
+            <numerusform>La lettura del database «%1» si è fermata dopo %Ln feed (%2). Controlla il file e riprova.</numerusform>
+            <numerusform>La lettura del database «%1» si è fermata dopo %Ln feed (%2). Controlla il file e riprova.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The database "%1" cannot be read (%2). Check the file and try again.</source>

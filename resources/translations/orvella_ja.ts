@@ -249,17 +249,23 @@
         <source>The FEEDS table or view of the database "%1" cannot be queried (%2). Export from the reader's own Feeds database, or let Orvella repair it.</source>
         <translation>データベース「%1」の FEEDS テーブルまたはビューを照会できません (%2)。リーダー自身の Feeds データベースから書き出すか、Orvella に修復させてください。</translation>
     </message>
-    <message>
-        <source>Reading the database "%1" was stopped after %2 feeds.</source>
-        <translation>データベース「%1」の読み込みを %2 件のフィードの後で中止しました。</translation>
+    <message numerus="yes">
+        <source>Reading the database &quot;%1&quot; was stopped after %Ln feeds.</source>
+        <translation>
+            <numerusform>データベース「%1」の読み込みを %Ln 件のフィードの後で中止しました。</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The database "%1" is damaged: reading stopped after %2 feeds (%3). Let Orvella repair it, or export from a backup copy.</source>
-        <translation>データベース「%1」は破損しています: %2 件のフィードを読み込んだところで読み込みが止まりました (%3)。Orvella に修復させるか、バックアップコピーから書き出してください。</translation>
+    <message numerus="yes">
+        <source>The database &quot;%1&quot; is damaged: reading stopped after %Ln feeds (%2). Let Orvella repair it, or export from a backup copy.</source>
+        <translation>
+            <numerusform>データベース「%1」は破損しています: %Ln 件のフィードを読み込んだところで読み込みが止まりました (%2)。Orvella に修復させるか、バックアップコピーから書き出してください。</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Reading the database "%1" stopped after %2 feeds (%3). Check the file and try again.</source>
-        <translation>データベース「%1」の読み込みが %2 件のフィードの後で止まりました (%3)。ファイルを確認してから、もう一度お試しください。</translation>
+    <message numerus="yes">
+        <source>Reading the database &quot;%1&quot; stopped after %Ln feeds (%2). Check the file and try again.</source>
+        <translation>
+            <numerusform>データベース「%1」の読み込みが %Ln 件のフィードの後で止まりました (%2)。ファイルを確認してから、もう一度お試しください。</numerusform>
+        </translation>
     </message>
     <message>
         <source>The database "%1" cannot be read (%2). Check the file and try again.</source>

@@ -259,17 +259,29 @@
         <source>The FEEDS table or view of the database "%1" cannot be queried (%2). Export from the reader's own Feeds database, or let Orvella repair it.</source>
         <translation>Nie można odpytać tabeli ani widoku FEEDS bazy danych „%1” (%2). Wyeksportuj dane z własnej bazy danych Feeds czytnika albo pozwól aplikacji Orvella ją naprawić.</translation>
     </message>
-    <message>
-        <source>Reading the database "%1" was stopped after %2 feeds.</source>
-        <translation>Odczyt bazy danych „%1” został przerwany. Liczba odczytanych kanałów: %2.</translation>
+    <message numerus="yes">
+        <source>Reading the database &quot;%1&quot; was stopped after %Ln feeds.</source>
+        <translation>
+            <numerusform>Odczyt bazy danych „%1” został przerwany po %Ln kanale.</numerusform>
+            <numerusform>Odczyt bazy danych „%1” został przerwany po %Ln kanałach.</numerusform>
+            <numerusform>Odczyt bazy danych „%1” został przerwany po %Ln kanałach.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The database "%1" is damaged: reading stopped after %2 feeds (%3). Let Orvella repair it, or export from a backup copy.</source>
-        <translation>Baza danych „%1” jest uszkodzona: odczyt się przerwał, liczba odczytanych kanałów: %2 (%3). Pozwól aplikacji Orvella ją naprawić albo wyeksportuj dane z kopii zapasowej.</translation>
+    <message numerus="yes">
+        <source>The database &quot;%1&quot; is damaged: reading stopped after %Ln feeds (%2). Let Orvella repair it, or export from a backup copy.</source>
+        <translation>
+            <numerusform>Baza danych „%1” jest uszkodzona: odczyt przerwał się po %Ln kanale (%2). Pozwól aplikacji Orvella ją naprawić albo wyeksportuj dane z kopii zapasowej.</numerusform>
+            <numerusform>Baza danych „%1” jest uszkodzona: odczyt przerwał się po %Ln kanałach (%2). Pozwól aplikacji Orvella ją naprawić albo wyeksportuj dane z kopii zapasowej.</numerusform>
+            <numerusform>Baza danych „%1” jest uszkodzona: odczyt przerwał się po %Ln kanałach (%2). Pozwól aplikacji Orvella ją naprawić albo wyeksportuj dane z kopii zapasowej.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Reading the database "%1" stopped after %2 feeds (%3). Check the file and try again.</source>
-        <translation>Odczyt bazy danych „%1” się przerwał, liczba odczytanych kanałów: %2 (%3). Sprawdź plik i spróbuj ponownie.</translation>
+    <message numerus="yes">
+        <source>Reading the database &quot;%1&quot; stopped after %Ln feeds (%2). Check the file and try again.</source>
+        <translation>
+            <numerusform>Odczyt bazy danych „%1” przerwał się po %Ln kanale (%2). Sprawdź plik i spróbuj ponownie.</numerusform>
+            <numerusform>Odczyt bazy danych „%1” przerwał się po %Ln kanałach (%2). Sprawdź plik i spróbuj ponownie.</numerusform>
+            <numerusform>Odczyt bazy danych „%1” przerwał się po %Ln kanałach (%2). Sprawdź plik i spróbuj ponownie.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The database "%1" cannot be read (%2). Check the file and try again.</source>

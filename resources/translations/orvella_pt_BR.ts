@@ -254,17 +254,26 @@
         <source>The FEEDS table or view of the database "%1" cannot be queried (%2). Export from the reader's own Feeds database, or let Orvella repair it.</source>
         <translation>Não é possível consultar a tabela ou visão FEEDS do banco de dados “%1” (%2). Exporte a partir do próprio banco de dados Feeds do leitor ou deixe o Orvella repará-lo.</translation>
     </message>
-    <message>
-        <source>Reading the database "%1" was stopped after %2 feeds.</source>
-        <translation>A leitura do banco de dados “%1” foi interrompida após %2 feeds.</translation>
+    <message numerus="yes">
+        <source>Reading the database &quot;%1&quot; was stopped after %Ln feeds.</source>
+        <translation>
+            <numerusform>A leitura do banco de dados “%1” foi interrompida após %Ln feed.</numerusform>
+            <numerusform>A leitura do banco de dados “%1” foi interrompida após %Ln feeds.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The database "%1" is damaged: reading stopped after %2 feeds (%3). Let Orvella repair it, or export from a backup copy.</source>
-        <translation>O banco de dados “%1” está danificado: a leitura parou após %2 feeds (%3). Deixe o Orvella repará-lo ou exporte a partir de uma cópia de segurança.</translation>
+    <message numerus="yes">
+        <source>The database &quot;%1&quot; is damaged: reading stopped after %Ln feeds (%2). Let Orvella repair it, or export from a backup copy.</source>
+        <translation>
+            <numerusform>O banco de dados “%1” está danificado: a leitura parou após %Ln feed (%2). Deixe o Orvella repará-lo ou exporte a partir de uma cópia de segurança.</numerusform>
+            <numerusform>O banco de dados “%1” está danificado: a leitura parou após %Ln feeds (%2). Deixe o Orvella repará-lo ou exporte a partir de uma cópia de segurança.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Reading the database "%1" stopped after %2 feeds (%3). Check the file and try again.</source>
-        <translation>A leitura do banco de dados “%1” parou após %2 feeds (%3). Verifique o arquivo e tente novamente.</translation>
+    <message numerus="yes">
+        <source>Reading the database &quot;%1&quot; stopped after %Ln feeds (%2). Check the file and try again.</source>
+        <translation>
+            <numerusform>A leitura do banco de dados “%1” parou após %Ln feed (%2). Verifique o arquivo e tente novamente.</numerusform>
+            <numerusform>A leitura do banco de dados “%1” parou após %Ln feeds (%2). Verifique o arquivo e tente novamente.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The database "%1" cannot be read (%2). Check the file and try again.</source>

@@ -259,17 +259,29 @@
         <source>The FEEDS table or view of the database "%1" cannot be queried (%2). Export from the reader's own Feeds database, or let Orvella repair it.</source>
         <translation>Не вдається виконати запит до таблиці або подання FEEDS бази даних «%1» (%2). Експортуйте з власної бази даних Feeds програми для читання стрічок або дайте Orvella її відновити.</translation>
     </message>
-    <message>
-        <source>Reading the database "%1" was stopped after %2 feeds.</source>
-        <translation>Читання бази даних «%1» зупинено. Прочитано стрічок: %2.</translation>
+    <message numerus="yes">
+        <source>Reading the database &quot;%1&quot; was stopped after %Ln feeds.</source>
+        <translation>
+            <numerusform>Читання бази даних «%1» зупинено після %Ln стрічки.</numerusform>
+            <numerusform>Читання бази даних «%1» зупинено після %Ln стрічок.</numerusform>
+            <numerusform>Читання бази даних «%1» зупинено після %Ln стрічок.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The database "%1" is damaged: reading stopped after %2 feeds (%3). Let Orvella repair it, or export from a backup copy.</source>
-        <translation>Базу даних «%1» пошкоджено: читання перервалося, прочитано стрічок: %2 (%3). Дайте Orvella її відновити або експортуйте з резервної копії.</translation>
+    <message numerus="yes">
+        <source>The database &quot;%1&quot; is damaged: reading stopped after %Ln feeds (%2). Let Orvella repair it, or export from a backup copy.</source>
+        <translation>
+            <numerusform>Базу даних «%1» пошкоджено: читання перервалося після %Ln стрічки (%2). Дайте Orvella її відновити або експортуйте з резервної копії.</numerusform>
+            <numerusform>Базу даних «%1» пошкоджено: читання перервалося після %Ln стрічок (%2). Дайте Orvella її відновити або експортуйте з резервної копії.</numerusform>
+            <numerusform>Базу даних «%1» пошкоджено: читання перервалося після %Ln стрічок (%2). Дайте Orvella її відновити або експортуйте з резервної копії.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Reading the database "%1" stopped after %2 feeds (%3). Check the file and try again.</source>
-        <translation>Читання бази даних «%1» перервалося, прочитано стрічок: %2 (%3). Перевірте файл і спробуйте ще раз.</translation>
+    <message numerus="yes">
+        <source>Reading the database &quot;%1&quot; stopped after %Ln feeds (%2). Check the file and try again.</source>
+        <translation>
+            <numerusform>Читання бази даних «%1» перервалося після %Ln стрічки (%2). Перевірте файл і спробуйте ще раз.</numerusform>
+            <numerusform>Читання бази даних «%1» перервалося після %Ln стрічок (%2). Перевірте файл і спробуйте ще раз.</numerusform>
+            <numerusform>Читання бази даних «%1» перервалося після %Ln стрічок (%2). Перевірте файл і спробуйте ще раз.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The database "%1" cannot be read (%2). Check the file and try again.</source>

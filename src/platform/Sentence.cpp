@@ -1,5 +1,7 @@
 #include "Sentence.h"
 
+#include "platform/Localized.h"
+
 Sentence &Sentence::arg(const QString &value) {
   values_.push_back({value, nullptr});
   return *this;
@@ -13,17 +15,19 @@ Sentence &Sentence::arg(const Sentence &part) {
 }
 
 QString Sentence::english() const {
-  return text([](const char *source) { return QString::fromUtf8(source); });
+  return text([](const char *source, std::optional<std::size_t> count) {
+    return count ? englishForCount("CXInterfaceString", source, *count) : QString::fromUtf8(source);
+  });
 }
 
-QString Sentence::text(const std::function<QString(const char *)> &translate) const {
+QString Sentence::text(const Translate &translate) const {
   if (source_ == nullptr) return QString();
   QStringList values;
   values.reserve(qsizetype(values_.size()));
   for (const Value &value : values_) {
     values.append(value.part ? value.part->text(translate) : value.plain);
   }
-  return fillPlaceholders(translate(source_), values);
+  return fillPlaceholders(translate(source_, count_), values);
 }
 
 QString fillPlaceholders(const QString &format, const QStringList &values) {

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // A sentence for the user, kept as its English source text and the values
@@ -27,6 +28,12 @@ class Sentence {
   Sentence &arg(const QString &value);
   Sentence &arg(std::size_t number);
   Sentence &arg(const Sentence &part);
+  // The count that the source's %Ln stands for, which picks the form of the
+  // text in each language (the English source is the form for many).
+  Sentence &count(std::size_t n) {
+    count_ = n;
+    return *this;
+  }
 
   bool isEmpty() const { return source_ == nullptr; }
   const char *source() const { return source_; }
@@ -34,9 +41,10 @@ class Sentence {
   // The text with every placeholder filled, each part in English.
   QString english() const;
   // The text with the source and every part looked up through translate,
-  // which gets a source and returns its text (the source itself when it has
-  // no entry).
-  QString text(const std::function<QString(const char *)> &translate) const;
+  // which gets a source and its count (when it has one) and returns its text
+  // with %Ln filled (the source itself when it has no entry).
+  using Translate = std::function<QString(const char *source, std::optional<std::size_t> count)>;
+  QString text(const Translate &translate) const;
 
  private:
   struct Value {
@@ -45,6 +53,7 @@ class Sentence {
   };
   const char *source_ = nullptr;
   std::vector<Value> values_;
+  std::optional<std::size_t> count_;
 };
 
 // format with %1 ... %9 replaced by values[0] ... values[8] in one pass, so

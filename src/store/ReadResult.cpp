@@ -110,28 +110,29 @@ Sentence describeReadFailure(const fs::path &path, ReadStatus status, int code,
           .arg(file)
           .arg(sqliteMessage);
     case ReadStatus::Stopped:
-      return Sentence(QT_TRANSLATE_NOOP("CXInterfaceString",
-                                        "Reading the database \"%1\" was stopped after %2 feeds."))
+      return Sentence(QT_TRANSLATE_N_NOOP("CXInterfaceString",
+                                          "Reading the database \"%1\" was stopped after %Ln "
+                                          "feeds."))
           .arg(file)
-          .arg(rowsRead);
+          .count(rowsRead);
     case ReadStatus::StepFailed:
       if ((code & 0xff) == SQLITE_CORRUPT) {
         return Sentence(
-                   QT_TRANSLATE_NOOP(
+                   QT_TRANSLATE_N_NOOP(
                        "CXInterfaceString",
-                       "The database \"%1\" is damaged: reading stopped after %2 feeds (%3). Let "
+                       "The database \"%1\" is damaged: reading stopped after %Ln feeds (%2). Let "
                        "Orvella repair it, or export from a backup copy."))
             .arg(file)
-            .arg(rowsRead)
+            .count(rowsRead)
             .arg(sqliteMessage);
       }
       return Sentence(
-                 QT_TRANSLATE_NOOP(
+                 QT_TRANSLATE_N_NOOP(
                      "CXInterfaceString",
-                     "Reading the database \"%1\" stopped after %2 feeds (%3). Check the file and "
-                     "try again."))
+                     "Reading the database \"%1\" stopped after %Ln feeds (%2). Check the file "
+                     "and try again."))
           .arg(file)
-          .arg(rowsRead)
+          .count(rowsRead)
           .arg(sqliteMessage);
     default:
       return Sentence(QT_TRANSLATE_NOOP(

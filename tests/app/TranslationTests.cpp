@@ -25,6 +25,7 @@
 #include "platform/Localized.h"
 #include "store/CXExportStorage.h"
 #include "store/FeedDatabase.h"
+#include "store/ReadResult.h"
 #include "toolkit/CXAlert.h"
 #include "window/CXExportDocumentWC.h"
 
@@ -227,11 +228,17 @@ TEST(StringsTables, CompileWithLreleaseAndGiveBackEveryTranslation) {
 // language: the count in the locale's digits (a singular may say "one" in
 // words), the language's own form, never the English text.
 TEST(StringsTables, CountsReadRightInEveryLanguage) {
-  const char *const keys[] = {"%Ln of %1 selected", ", %Ln shown",
+  const char *const keys[] = {"%Ln of %1 selected",
+                              ", %Ln shown",
                               "None of the %Ln feeds is missing from %1.",
                               "%Ln of %1 feeds are missing from %2; they are ticked, to be "
                               "exported and imported again.",
-                              "%Ln feeds written to %1 and checked."};
+                              "%Ln feeds written to %1 and checked.",
+                              "Reading the database \"%1\" was stopped after %Ln feeds.",
+                              "The database \"%1\" is damaged: reading stopped after %Ln feeds "
+                              "(%2). Let Orvella repair it, or export from a backup copy.",
+                              "Reading the database \"%1\" stopped after %Ln feeds (%2). Check "
+                              "the file and try again."};
   auto say = [](const char *key, qint64 n) { return localized("CXInterfaceString", key, n); };
   const QLocale saved;
   for (const QString &language : kLanguages + QStringList{QStringLiteral("en")}) {
@@ -293,6 +300,23 @@ TEST(StringsTables, CountsReadRightInEveryLanguage) {
     reloadStringsTables(QLocale(QString::fromLatin1(f.language)));
     EXPECT_EQ(say(f.key, f.n), QString::fromUtf8(f.says)) << f.language << " " << f.n;
   }
+  QLocale::setDefault(saved);
+  reloadStringsTables(saved);
+
+  // The command line's English, whatever the user's language: the form for
+  // the count, the number as plain digits for scripts.
+  QLocale::setDefault(QLocale(QStringLiteral("de")));
+  reloadStringsTables(QLocale(QStringLiteral("de")));
+  const ReadResult once =
+      ReadResult::failed(ReadStatus::Stopped, std::filesystem::path("/x/Feeds"), 0, QString(), 1);
+  EXPECT_EQ(once.message.english(), "Reading the database \"/x/Feeds\" was stopped after 1 feed.");
+  const ReadResult many = ReadResult::failed(ReadStatus::Stopped, std::filesystem::path("/x/Feeds"),
+                                             0, QString(), 1000000);
+  EXPECT_EQ(many.message.english(),
+            "Reading the database \"/x/Feeds\" was stopped after 1000000 feeds.");
+  EXPECT_EQ(localized(many.message),
+            QString::fromUtf8("Das Lesen der Datenbank „/x/Feeds“ wurde nach 1.000.000 Feeds "
+                              "angehalten."));
   QLocale::setDefault(saved);
   reloadStringsTables(saved);
 }
