@@ -97,19 +97,6 @@ QString localized(const char *table, const char *key, qint64 count) {
   return text.replace(QLatin1String("%Ln"), QLocale().toString(count));
 }
 
-QString englishForCount(const char *table, const char *key, std::size_t count) {
-  // Never deleted, as the tables.
-  static const QTranslator *const english = [] {
-    auto *made = new QTranslator;
-    (void)made->load(QString::fromLatin1(kEnglishTable));
-    return made;
-  }();
-  const int n = int(std::min<std::size_t>(count, std::numeric_limits<int>::max()));
-  QString text = english->translate(table, key, nullptr, n);
-  if (text.isEmpty()) text = QString::fromUtf8(key);
-  return text.replace(QLatin1String("%Ln"), QString::number(count));
-}
-
 QString localized(const Sentence &sentence) {
   return sentence.text([](const char *source, std::optional<std::size_t> count) {
     return count ? localized("CXInterfaceString", source, qint64(count.value()))

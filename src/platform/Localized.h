@@ -23,10 +23,6 @@ QString localized(const char *table, const char *key);
 // locale's digits and grouping.
 QString localized(const char *table, const char *key, qint64 count);
 
-// The same in English whatever the user's language, with %Ln the plain
-// number: for the command line, whose sentences scripts may match.
-QString englishForCount(const char *table, const char *key, std::size_t count);
-
 // The sentence in the user's language: its source and each of its parts
 // looked up in "CXInterfaceString", the values put in.
 QString localized(const Sentence &sentence);

@@ -1,6 +1,6 @@
 #include "Sentence.h"
 
-#include "platform/Localized.h"
+#include "platform/EnglishForms.h"
 
 Sentence &Sentence::arg(const QString &value) {
   values_.push_back({value, nullptr});
