@@ -125,7 +125,7 @@ class Reader {
     const std::size_t piece = std::max(std::size_t(kPieceBytes), had);
     if (had + piece > capacity_) {
       auto larger = std::make_unique_for_overwrite<char[]>(had + piece);
-      std::memcpy(larger.get(), buffer_.get(), had);
+      if (had > 0) std::memcpy(larger.get(), buffer_.get(), had);
       buffer_ = std::move(larger);
       capacity_ = had + piece;
     }
