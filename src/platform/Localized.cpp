@@ -6,15 +6,15 @@
 #include <QTranslator>
 #include <algorithm>
 #include <atomic>
-#include <limits>
 #include <mutex>
+
+#include "platform/EnglishForms.h"
 
 namespace {
 
 // The compiled strings tables, embedded in the program by the build, one per
 // language: orvella_<language>.qm.
 constexpr auto kTablesFolder = ":/i18n";
-constexpr auto kEnglishTable = ":/i18n/orvella_en.qm";
 
 struct Tables {
   QTranslator ours;
@@ -91,10 +91,8 @@ QString localized(const char *table, const char *key) {
 }
 
 QString localized(const char *table, const char *key, qint64 count) {
-  const int n = int(std::clamp<qint64>(count, 0, std::numeric_limits<int>::max()));
-  QString text = tables().ours.translate(table, key, nullptr, n);
-  if (text.isEmpty()) text = QString::fromUtf8(key);
-  return text.replace(QLatin1String("%Ln"), QLocale().toString(count));
+  const auto n = std::size_t(std::max<qint64>(count, 0));
+  return formForCount(tables().ours, table, key, n, QLocale().toString(count));
 }
 
 QString localized(const Sentence &sentence) {
