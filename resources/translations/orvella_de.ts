@@ -467,6 +467,18 @@
         <source>Feeds that some readers cannot import: %1 (missing or repeated addresses, line breaks in titles, or repeated titles).</source>
         <translation>Feeds, die manche Feedreader nicht importieren können: %1 (fehlende oder doppelte Adressen, Zeilenumbrüche in Titeln oder doppelte Titel).</translation>
     </message>
+    <message>
+        <source>Tick at least one feed to export.</source>
+        <translation>Wählen Sie mindestens einen Feed für den Export aus.</translation>
+    </message>
+    <message>
+        <source>No feed matches “%1”.</source>
+        <translation>Kein Feed passt zu „%1“.</translation>
+    </message>
+    <message>
+        <source>All feeds are shown again.</source>
+        <translation>Es werden wieder alle Feeds angezeigt.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -467,6 +467,18 @@
         <source>Feeds that some readers cannot import: %1 (missing or repeated addresses, line breaks in titles, or repeated titles).</source>
         <translation>Feeds that some readers cannot import: %1 (missing or repeated addresses, line breaks in titles, or repeated titles).</translation>
     </message>
+    <message>
+        <source>Tick at least one feed to export.</source>
+        <translation>Tick at least one feed to export.</translation>
+    </message>
+    <message>
+        <source>No feed matches “%1”.</source>
+        <translation>No feed matches “%1”.</translation>
+    </message>
+    <message>
+        <source>All feeds are shown again.</source>
+        <translation>All feeds are shown again.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

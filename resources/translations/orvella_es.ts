@@ -467,6 +467,18 @@
         <source>Feeds that some readers cannot import: %1 (missing or repeated addresses, line breaks in titles, or repeated titles).</source>
         <translation>Fuentes que algunos lectores no pueden importar: %1 (direcciones que faltan o se repiten, saltos de línea en los títulos o títulos repetidos).</translation>
     </message>
+    <message>
+        <source>Tick at least one feed to export.</source>
+        <translation>Marque al menos una fuente para exportar.</translation>
+    </message>
+    <message>
+        <source>No feed matches “%1”.</source>
+        <translation>Ninguna fuente coincide con «%1».</translation>
+    </message>
+    <message>
+        <source>All feeds are shown again.</source>
+        <translation>Se vuelven a mostrar todas las fuentes.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

@@ -467,6 +467,18 @@
         <source>Feeds that some readers cannot import: %1 (missing or repeated addresses, line breaks in titles, or repeated titles).</source>
         <translation>Flux que certains lecteurs ne peuvent pas importer : %1 (adresses manquantes ou répétées, sauts de ligne dans les titres, ou titres répétés).</translation>
     </message>
+    <message>
+        <source>Tick at least one feed to export.</source>
+        <translation>Cochez au moins un flux à exporter.</translation>
+    </message>
+    <message>
+        <source>No feed matches “%1”.</source>
+        <translation>Aucun flux ne correspond à « %1 ».</translation>
+    </message>
+    <message>
+        <source>All feeds are shown again.</source>
+        <translation>Tous les flux sont de nouveau affichés.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

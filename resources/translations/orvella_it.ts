@@ -467,6 +467,18 @@
         <source>Feeds that some readers cannot import: %1 (missing or repeated addresses, line breaks in titles, or repeated titles).</source>
         <translation>Feed che alcuni lettori non riescono a importare: %1 (indirizzi mancanti o ripetuti, a capo nei titoli o titoli ripetuti).</translation>
     </message>
+    <message>
+        <source>Tick at least one feed to export.</source>
+        <translation>Spunta almeno un feed da esportare.</translation>
+    </message>
+    <message>
+        <source>No feed matches “%1”.</source>
+        <translation>Nessun feed corrisponde a «%1».</translation>
+    </message>
+    <message>
+        <source>All feeds are shown again.</source>
+        <translation>Sono di nuovo mostrati tutti i feed.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

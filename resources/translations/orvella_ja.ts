@@ -459,6 +459,18 @@
         <source>Feeds that some readers cannot import: %1 (missing or repeated addresses, line breaks in titles, or repeated titles).</source>
         <translation>一部のリーダーが読み込めないフィード: %1 件 (アドレスがない、または重複している、タイトルに改行がある、タイトルが重複している)。</translation>
     </message>
+    <message>
+        <source>Tick at least one feed to export.</source>
+        <translation>エクスポートするフィードを 1 つ以上チェックしてください。</translation>
+    </message>
+    <message>
+        <source>No feed matches “%1”.</source>
+        <translation>「%1」に一致するフィードはありません。</translation>
+    </message>
+    <message>
+        <source>All feeds are shown again.</source>
+        <translation>すべてのフィードを再び表示しています。</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

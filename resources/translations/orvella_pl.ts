@@ -475,6 +475,18 @@
         <source>Feeds that some readers cannot import: %1 (missing or repeated addresses, line breaks in titles, or repeated titles).</source>
         <translation>Kanały, których niektóre czytniki nie zaimportują: %1 (brakujące lub powtórzone adresy, podziały wierszy w tytułach albo powtórzone tytuły).</translation>
     </message>
+    <message>
+        <source>Tick at least one feed to export.</source>
+        <translation>Zaznacz co najmniej jeden kanał do eksportu.</translation>
+    </message>
+    <message>
+        <source>No feed matches “%1”.</source>
+        <translation>Żaden kanał nie pasuje do „%1”.</translation>
+    </message>
+    <message>
+        <source>All feeds are shown again.</source>
+        <translation>Ponownie wyświetlane są wszystkie kanały.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

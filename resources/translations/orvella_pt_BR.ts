@@ -467,6 +467,18 @@
         <source>Feeds that some readers cannot import: %1 (missing or repeated addresses, line breaks in titles, or repeated titles).</source>
         <translation>Feeds que alguns leitores não conseguem importar: %1 (endereços ausentes ou repetidos, quebras de linha nos títulos ou títulos repetidos).</translation>
     </message>
+    <message>
+        <source>Tick at least one feed to export.</source>
+        <translation>Marque pelo menos um feed para exportar.</translation>
+    </message>
+    <message>
+        <source>No feed matches “%1”.</source>
+        <translation>Nenhum feed corresponde a “%1”.</translation>
+    </message>
+    <message>
+        <source>All feeds are shown again.</source>
+        <translation>Todos os feeds estão sendo exibidos novamente.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>

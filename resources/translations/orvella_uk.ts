@@ -475,6 +475,18 @@
         <source>Feeds that some readers cannot import: %1 (missing or repeated addresses, line breaks in titles, or repeated titles).</source>
         <translation>Стрічки, які деякі програми для читання стрічок не можуть імпортувати: %1 (відсутні або повторені адреси, розриви рядків у назвах чи повторені назви).</translation>
     </message>
+    <message>
+        <source>Tick at least one feed to export.</source>
+        <translation>Позначте принаймні одну стрічку для експорту.</translation>
+    </message>
+    <message>
+        <source>No feed matches “%1”.</source>
+        <translation>Жодна стрічка не відповідає «%1».</translation>
+    </message>
+    <message>
+        <source>All feeds are shown again.</source>
+        <translation>Знову показано всі стрічки.</translation>
+    </message>
 </context>
 <context>
     <name>About</name>
