@@ -12,6 +12,7 @@
 
 #include "export/CXExportListDelegate.h"
 #include "export/CXProgressIndicator.h"
+#include "export/ExportListAnnouncer.h"
 #include "export/ExportListNotices.h"
 #include "export/FeedFilter.h"
 #include "export/ReadOutcomeNotice.h"
@@ -21,6 +22,7 @@
 #include "toolkit/CXButton.h"
 #include "toolkit/CXHLView.h"
 #include "toolkit/CXTableViewWithEmptyHolder.h"
+#include "toolkit/FilterField.h"
 #include "ui_ExportList.h"
 
 namespace {
@@ -102,6 +104,13 @@ void CXExportListVC::loadView() {
 
   makeFilterField();
   notices_ = new ExportListNotices(view_, ui_->readWarningLabel, model_);
+  auto *nothingTicked = new QLabel(view_);
+  nothingTicked->setObjectName(QStringLiteral("nothingTickedLabel"));
+  ui_->buttonLayout->insertWidget(ui_->buttonLayout->indexOf(ui_->exportProgress), nothingTicked,
+                                  1);
+  announcer_ = new ExportListAnnouncer(view_, ui_->selectionCountLabel, nothingTicked);
+  connect(ui_->exportTableView, &CXTableViewWithEmptyHolder::shownRowsTicked, announcer_,
+          &ExportListAnnouncer::bulkTicked);
 
   CXTableViewWithEmptyHolder *table = ui_->exportTableView;
   table->setAccessibleName(text("Feeds"));
@@ -110,10 +119,10 @@ void CXExportListVC::loadView() {
 }
 
 void CXExportListVC::makeFilterField() {
-  filterField_ = new QLineEdit(ui_->headerView);
+  filterField_ = new FilterField(ui_->headerView);
   filterField_->setObjectName(QStringLiteral("filterField"));
   filterField_->setPlaceholderText(text("Filter feeds"));
-  filterField_->setAccessibleName(text("Filter"));
+  filterField_->setAccessibleName(text("Filter feeds"));
   filterField_->setClearButtonEnabled(true);
   filterField_->setEnabled(false);  // until there are feeds to filter
   ui_->headerLayout->addWidget(filterField_, ui_->headerLayout->rowCount(), 0, 1, 2);
@@ -145,8 +154,15 @@ void CXExportListVC::applyFilter() {
   const bool filtered = model_->isFiltered();
   selectAllButton()->setText(text(filtered ? "Select Shown" : "Select All"));
   deselectAllButton()->setText(text(filtered ? "Deselect Shown" : "Deselect All"));
+  const QString noMatch = text("No feed matches “%1”.").arg(wanted.trimmed());
+  table->setNoMatchText(noMatch);
   updateCountLabel();
+  announcer_->filterChanged(filtered, shownFeedsCount(), noMatch);
   emit selectionDidChange();
+}
+
+void CXExportListVC::tellNothingTicked() {
+  if (view_ && feedsCount() > 0 && model_->checkedCount() == 0) announcer_->tellNothingTicked();
 }
 
 FeedListComparison CXExportListVC::tickFeedsMissingFrom(const QString &path) {
@@ -403,6 +419,7 @@ void CXExportListVC::feedsArrived(FeedRowTable feeds) {
 void CXExportListVC::observeSelectedRowIndexes() {
   if (CXButton *button = exportButton()) button->setEnabled(model_->checkedCount() > 0);
   updateCountLabel();
+  if (announcer_) announcer_->countChanged(model_->checkedCount());
   emit selectionDidChange();
 }
 

@@ -20,6 +20,7 @@ class CXExportStorage;
 class CXHLView;
 class CXProgressIndicator;
 class CXTableViewWithEmptyHolder;
+class ExportListAnnouncer;
 class ExportListNotices;
 class FeedFilter;
 class QAbstractItemView;
@@ -152,6 +153,9 @@ class CXExportListVC : public QObject {
   void feedsArrived(FeedRowTable feeds);
   // Probes and reads the database again (Try Again).
   void tryAgain();
+  // Export was asked for with feeds listed and none ticked: says why nothing
+  // happens, on screen and to a screen reader.
+  void tellNothingTicked();
 
  signals:
   // After every change of the ticked feeds, and once the load has settled.
@@ -189,6 +193,7 @@ class CXExportListVC : public QObject {
   bool appeared_ = false;
   QString readWarning_;
   QLineEdit *filterField_ = nullptr;
-  std::unique_ptr<FeedFilter> filter_;    // made at the first text typed, for the feeds shown
-  ExportListNotices *notices_ = nullptr;  // made with the view, which owns it
+  std::unique_ptr<FeedFilter> filter_;        // made at the first text typed, for the feeds shown
+  ExportListNotices *notices_ = nullptr;      // made with the view, which owns it
+  ExportListAnnouncer *announcer_ = nullptr;  // likewise
 };

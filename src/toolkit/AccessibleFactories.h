@@ -2,8 +2,8 @@
 
 // What assistive technology is given for the toolkit's own widgets: the
 // toolkit's windows (CXWindowAccessible) and tables (CXTableAccessible, with
-// CXTableCellAccessible items). The widgets do not know these; they report
-// their changes through QAccessible::updateAccessibility.
+// CXTableCellAccessible items), and announcements as notifications. The widgets do not know these;
+// they report their changes through QAccessible::updateAccessibility.
 namespace AccessibleFactories {
 
 // Registers the factories with QAccessible. Called once where a program

@@ -58,7 +58,7 @@ void CXTableAccessible::modelChange(QAccessibleTableModelChangeEvent *event) {
 QString CXTableAccessible::text(QAccessible::Text t) const {
   const CXTableViewWithEmptyHolder *table = view();
   if (t == QAccessible::Description && table && table->showsPlaceholder())
-    return table->placeholderText();
+    return table->shownPlaceholder();
   return QAccessibleWidget::text(t);
 }
 

@@ -25,15 +25,28 @@ CheckableListModel *CXTableViewWithEmptyHolder::checkableModel() const {
   return qobject_cast<CheckableListModel *>(model());
 }
 
-bool CXTableViewWithEmptyHolder::showsPlaceholder() const {
+QString CXTableViewWithEmptyHolder::shownPlaceholder() const {
+  if (numberOfRows() > 0) return {};
   const CheckableListModel *m = checkableModel();
-  return !placeholder_.isEmpty() && numberOfRows() == 0 && !(m && m->isFiltered());
+  return m && m->isFiltered() ? noMatch_ : placeholder_;
 }
 
 void CXTableViewWithEmptyHolder::setPlaceholderText(const QString &text) {
   if (placeholder_ == text) return;
+  const QString before = shownPlaceholder();
   placeholder_ = text;
-  if (numberOfRows() > 0) return;
+  placeholderChanged(before);
+}
+
+void CXTableViewWithEmptyHolder::setNoMatchText(const QString &text) {
+  if (noMatch_ == text) return;
+  const QString before = shownPlaceholder();
+  noMatch_ = text;
+  placeholderChanged(before);
+}
+
+void CXTableViewWithEmptyHolder::placeholderChanged(const QString &before) {
+  if (shownPlaceholder() == before) return;
   viewport()->update();
   // What is painted is also what a screen reader reads (the description).
   if (QAccessible::isActive()) {
@@ -59,10 +72,12 @@ bool CXTableViewWithEmptyHolder::toggleRow(int row) {
 
 void CXTableViewWithEmptyHolder::selectAll() {
   if (CheckableListModel *m = checkableModel()) m->setShownItemsChecked(true);
+  emit shownRowsTicked();
 }
 
 void CXTableViewWithEmptyHolder::deselectAll() {
   if (CheckableListModel *m = checkableModel()) m->setShownItemsChecked(false);
+  emit shownRowsTicked();
 }
 
 void CXTableViewWithEmptyHolder::dataChanged(const QModelIndex &topLeft,
@@ -95,7 +110,7 @@ void CXTableViewWithEmptyHolder::paintEvent(QPaintEvent *event) {
   painter.setFont(font);
   painter.setPen(palette().color(QPalette::PlaceholderText));
   painter.drawText(viewport()->rect().adjusted(12, 0, -12, 0), Qt::AlignCenter | Qt::TextWordWrap,
-                   placeholder_);
+                   shownPlaceholder());
 }
 
 void CXTableViewWithEmptyHolder::mousePressEvent(QMouseEvent *event) {
@@ -178,6 +193,18 @@ void CXTableViewWithEmptyHolder::focusInEvent(QFocusEvent *event) {
   // Qt tells assistive technology about the list itself once this returns;
   // the current row follows, so that it is spoken with the list.
   QTimer::singleShot(0, this, [this] { tellCurrentRow(); });
+}
+
+void CXTableViewWithEmptyHolder::currentChanged(const QModelIndex &current,
+                                                const QModelIndex &previous) {
+  // Qt's list tells assistive technology that the new current row has the
+  // focus even when the keyboard is elsewhere; a screen reader then leaves
+  // the field the user is typing in for the list. Only the item view's part
+  // runs then.
+  if (hasFocus())
+    QListView::currentChanged(current, previous);
+  else
+    QAbstractItemView::currentChanged(current, previous);
 }
 
 void CXTableViewWithEmptyHolder::showEvent(QShowEvent *event) {

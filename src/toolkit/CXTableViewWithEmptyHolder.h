@@ -9,7 +9,8 @@ class CheckableListModel;
 // item shown, every row as high as the first (uniform sizes, so 100,000 rows
 // lay out at once). While the model has no items it paints a centred
 // placeholder text in place of rows, which is then also its accessible
-// description, for screen readers.
+// description, for screen readers. The current row is told to them only
+// while the list has the keyboard: typing in a filter field moves it too.
 //
 // Ticks are the rows' Qt::CheckStateRole. Qt's view already moves the
 // current row by the keyboard, jumps to the row whose text starts with the
@@ -31,9 +32,13 @@ class CXTableViewWithEmptyHolder : public QListView {
 
   void setPlaceholderText(const QString &text);
   QString placeholderText() const { return placeholder_; }
-  // Whether the placeholder is painted: the model has no items at all (a
-  // filter that hides every row leaves the list empty, not explained).
-  bool showsPlaceholder() const;
+  // What a filter that hides every row leaves in the list's place.
+  void setNoMatchText(const QString &text);
+  // The text painted in place of rows, and read as the list's description:
+  // the placeholder while the model has no items, the no-match text while a
+  // filter hides all of them, and nothing while a row is shown.
+  QString shownPlaceholder() const;
+  bool showsPlaceholder() const { return !shownPlaceholder().isEmpty(); }
 
   // Standard table calls, over the model's ticks.
   int numberOfRows() const { return model() ? model()->rowCount(rootIndex()) : 0; }
@@ -50,6 +55,8 @@ class CXTableViewWithEmptyHolder : public QListView {
  signals:
   // The ticks of the rows from first to last may have changed.
   void rowsCheckedChanged(int first, int last);
+  // Select All or Deselect All set every shown row.
+  void shownRowsTicked();
 
  protected:
   void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
@@ -62,15 +69,19 @@ class CXTableViewWithEmptyHolder : public QListView {
   void changeEvent(QEvent *event) override;
   void showEvent(QShowEvent *event) override;
   void focusInEvent(QFocusEvent *event) override;
+  void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
  private:
   // Tells assistive technology that the current row has the focus, as Qt's
   // list does when the current row moves.
   void tellCurrentRow();
+  // Repaints and tells a screen reader when the shown placeholder changed.
+  void placeholderChanged(const QString &before);
   // Slim scroll bars in the window's scheme.
   void styleScrollBars();
 
   bool customMouseDown_ = false;
   int anchorRow_ = -1;  // the last row clicked, which Shift-click extends from
   QString placeholder_;
+  QString noMatch_;
 };

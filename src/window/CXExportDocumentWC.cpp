@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "export/CXExportListVC.h"
@@ -154,6 +155,12 @@ void CXExportDocumentWC::buildMenu() {
                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
                         &CXExportDocumentWC::compareWithAnotherReadersExport);
   menuSeparator_ = menu_->addSeparator();
+  // While Export is off for want of a tick, its keys still answer: with why.
+  nothingTickedShortcut_ = new QShortcut(exportAction_->shortcut(), window_.get());
+  nothingTickedShortcut_->setContext(Qt::WindowShortcut);
+  connect(nothingTickedShortcut_, &QShortcut::activated, this, [this] {
+    if (exportListVC_ && !isExportCompleteViewShown()) exportListVC_->tellNothingTicked();
+  });
 
   closeAction_ = new QAction(text("Close"), window_.get());
   closeAction_->setObjectName(QStringLiteral("closeAction"));
@@ -375,6 +382,9 @@ bool CXExportDocumentWC::validateMenuItem(const QAction *item) const {
 void CXExportDocumentWC::validateMenuItems() {
   for (QAction *action : {selectAllAction_, deselectAllAction_, exportAction_, compareAction_})
     if (action) action->setEnabled(validateMenuItem(action));
+  // Never both: two shortcuts for one key would leave it to neither.
+  if (nothingTickedShortcut_ && exportAction_)
+    nothingTickedShortcut_->setEnabled(!exportAction_->isEnabled());
   // While a filter hides feeds, the two act on the shown ones and say so.
   const bool filtered = exportListVC_ && exportListVC_->isFiltered();
   if (selectAllAction_) selectAllAction_->setText(text(filtered ? "Select Shown" : "Select All"));

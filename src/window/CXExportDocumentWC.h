@@ -18,6 +18,7 @@ class CXExportListVC;
 class CXExportStorage;
 class QAction;
 class QMenu;
+class QShortcut;
 class QWidget;
 
 namespace Ui {
@@ -146,6 +147,7 @@ class CXExportDocumentWC : public QObject {
   QAction *deselectAllAction_ = nullptr;
   QAction *exportAction_ = nullptr;
   QAction *compareAction_ = nullptr;
+  QShortcut *nothingTickedShortcut_ = nullptr;
   OpenPanel openPanel_;
   QAction *menuSeparator_ = nullptr;
   QAction *closeAction_ = nullptr;

@@ -245,7 +245,7 @@ TEST_F(ExportWindow, AFilterShowsMatchingFeedsAndTheTwoButtonsActOnThemAlone) {
   QLineEdit *filter = list()->filterField();
   ASSERT_NE(filter, nullptr);
   EXPECT_EQ(filter->placeholderText(), "Filter feeds");
-  EXPECT_EQ(filter->accessibleName(), "Filter");
+  EXPECT_EQ(filter->accessibleName(), "Filter feeds");
   QAccessibleInterface *feeds = QAccessible::queryAccessibleInterface(table());
   const auto shownTitles = [&] {
     QStringList titles;

@@ -1,0 +1,18 @@
+#include "toolkit/FilterField.h"
+
+#include <QFocusEvent>
+#include <QTimer>
+
+void FilterField::focusInEvent(QFocusEvent *event) {
+  const Qt::FocusReason reason = event->reason();
+  if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
+      reason != Qt::ShortcutFocusReason) {
+    QLineEdit::focusInEvent(event);
+    return;
+  }
+  QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+  QLineEdit::focusInEvent(&plain);
+  QTimer::singleShot(0, this, [this] {
+    if (hasFocus()) selectAll();
+  });
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLineEdit>
+
+// A line edit that a screen reader announces by its name when it takes the
+// keyboard.
+//
+// A line edit given the focus by Tab or a shortcut selects its text while
+// handling the focus-in, and Qt tells assistive technology of the focus only
+// after that. Orca takes the selection's caret move in the focused field for
+// the focus itself, silently, and the focus event that follows as no news:
+// Ctrl+F into the field was heard as the key alone. Here the text is
+// selected just after the focus has been told.
+class FilterField : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  using QLineEdit::QLineEdit;
+
+ protected:
+  void focusInEvent(QFocusEvent *event) override;
+};
