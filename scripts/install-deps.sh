@@ -16,6 +16,7 @@ packages=(
   librsvg2-bin
   # build/ is configured with its tests, which need GoogleTest to configure.
   googletest libgtest-dev libgmock-dev
+  # DejaVu Sans also draws Hebrew, Arabic and Cyrillic; IPA Gothic Japanese.
   fonts-dejavu-core fonts-inter
   libglib2.0-bin
   qt6-base-private-dev qt6-translations-l10n fonts-ipafont-gothic

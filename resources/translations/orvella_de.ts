@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Click Continue to quit Orvella. The application will open when the export is complete</source>
-        <translation>Klicken Sie auf „Fortfahren“, um Orvella zu beenden. Die App wird wieder geöffnet, sobald der Export abgeschlossen ist</translation>
+        <translation>Klicken Sie auf „Fortfahren“, um Orvella zu beenden. Orvella wird wieder geöffnet, sobald der Export abgeschlossen ist</translation>
     </message>
     <message>
         <source>Continue</source>
@@ -148,15 +148,15 @@
     <message numerus="yes">
         <source>None of the %Ln feeds is missing from %1.</source>
         <translation>
-            <numerusform>Der eine Feed fehlt nicht in %1.</numerusform>
+            <numerusform>Der einzige Feed fehlt in %1 nicht.</numerusform>
             <numerusform>Keiner der %Ln Feeds fehlt in %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of %1 feeds are missing from %2; they are ticked, to be exported and imported again.</source>
         <translation>
-            <numerusform>%Ln von %1 Feeds fehlt in %2; er ist angehakt, um ihn zu exportieren und dort erneut zu importieren.</numerusform>
-            <numerusform>%Ln von %1 Feeds fehlen in %2; sie sind angehakt, um sie zu exportieren und dort erneut zu importieren.</numerusform>
+            <numerusform>%Ln von %1 Feeds fehlt in %2; er ist ausgewählt, damit er exportiert und dort erneut importiert werden kann.</numerusform>
+            <numerusform>%Ln von %1 Feeds fehlen in %2; sie sind ausgewählt, damit sie exportiert und dort erneut importiert werden können.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>close button</source>
-        <translation>Schließen-Taste</translation>
+        <translation>Schaltfläche „Schließen“</translation>
     </message>
     <message>
         <source>"%1" is a folder, not a database file. Name the Feeds file itself.</source>
@@ -389,7 +389,7 @@
     </message>
     <message>
         <source>Show in Files</source>
-        <translation>Im Dateimanager zeigen</translation>
+        <translation>Im Dateimanager anzeigen</translation>
     </message>
     <message>
         <source>Open</source>
@@ -397,7 +397,7 @@
     </message>
     <message>
         <source>The file could not be shown</source>
-        <translation>Die Datei konnte nicht gezeigt werden</translation>
+        <translation>Die Datei konnte nicht angezeigt werden</translation>
     </message>
     <message>
         <source>No file manager answered, and no program is set to open folders. The file is in %1.</source>

@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Orvella could not be quit. Quit it yourself, then open the exporter again.</source>
-        <translation>No se pudo salir de Orvella. Ciérrela usted mismo y vuelva a abrir el exportador.</translation>
+        <translation>No se pudo cerrar Orvella. Ciérrela usted mismo y vuelva a abrir el exportador.</translation>
     </message>
     <message>
         <source>The support page could not be opened. Visit it in your web browser instead.</source>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>Make titles safe for any reader</source>
-        <translation>Adaptar los títulos a cualquier lector de feeds</translation>
+        <translation>Adaptar los títulos a cualquier lector de fuentes</translation>
     </message>
     <message numerus="yes">
         <source>%Ln of %1 selected</source>
@@ -349,7 +349,7 @@
     </message>
     <message>
         <source>a folder on its way is a link in a folder that everyone may write to, and the link belongs to another user, so it is not followed</source>
-        <translation>una carpeta del camino es un enlace en una carpeta en la que todos pueden escribir, y el enlace pertenece a otro usuario, así que no se sigue</translation>
+        <translation>una carpeta de la ruta es un enlace en una carpeta en la que todos pueden escribir, y el enlace pertenece a otro usuario, así que no se sigue</translation>
     </message>
     <message>
         <source>Reading the database "%1" stopped after %2 feeds, more than any reader keeps: its FEEDS table or view may be damaged or without end. Export from a copy of the reader's own database.</source>
@@ -381,15 +381,15 @@
     </message>
     <message>
         <source>Select Shown</source>
-        <translation>Marcar visibles</translation>
+        <translation>Seleccionar visibles</translation>
     </message>
     <message>
         <source>Deselect Shown</source>
-        <translation>Desmarcar visibles</translation>
+        <translation>Deseleccionar visibles</translation>
     </message>
     <message>
         <source>Show in Files</source>
-        <translation>Mostrar en Archivos</translation>
+        <translation>Mostrar en el gestor de archivos</translation>
     </message>
     <message>
         <source>Open</source>

@@ -148,15 +148,15 @@
     <message numerus="yes">
         <source>None of the %Ln feeds is missing from %1.</source>
         <translation>
-            <numerusform>Aucun des %Ln flux ne manque dans %1.</numerusform>
+            <numerusform>Aucun flux ne manque dans %1 (%Ln au total).</numerusform>
             <numerusform>Aucun des %Ln flux ne manque dans %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of %1 feeds are missing from %2; they are ticked, to be exported and imported again.</source>
         <translation>
-            <numerusform>%Ln flux sur %1 manque dans %2 ; il est coché, pour être exporté et importé à nouveau.</numerusform>
-            <numerusform>%Ln flux sur %1 manquent dans %2 ; ils sont cochés, pour être exportés et importés à nouveau.</numerusform>
+            <numerusform>%Ln flux sur %1 manque dans %2 ; il est coché, pour être exporté et importé à nouveau.</numerusform>
+            <numerusform>%Ln flux sur %1 manquent dans %2 ; ils sont cochés, pour être exportés et importés à nouveau.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -257,22 +257,22 @@
     <message numerus="yes">
         <source>Reading the database &quot;%1&quot; was stopped after %Ln feeds.</source>
         <translation>
-            <numerusform>La lecture de la base de données « %1 » a été interrompue après %Ln flux.</numerusform>
-            <numerusform>La lecture de la base de données « %1 » a été interrompue après %Ln flux.</numerusform>
+            <numerusform>La lecture de la base de données « %1 » a été interrompue après %Ln flux.</numerusform>
+            <numerusform>La lecture de la base de données « %1 » a été interrompue après %Ln flux.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The database &quot;%1&quot; is damaged: reading stopped after %Ln feeds (%2). Let Orvella repair it, or export from a backup copy.</source>
         <translation>
-            <numerusform>La base de données « %1 » est endommagée : la lecture s’est arrêtée après %Ln flux (%2). Laissez Orvella la réparer, ou exportez à partir d’une copie de sauvegarde.</numerusform>
-            <numerusform>La base de données « %1 » est endommagée : la lecture s’est arrêtée après %Ln flux (%2). Laissez Orvella la réparer, ou exportez à partir d’une copie de sauvegarde.</numerusform>
+            <numerusform>La base de données « %1 » est endommagée : la lecture s’est arrêtée après %Ln flux (%2). Laissez Orvella la réparer, ou exportez à partir d’une copie de sauvegarde.</numerusform>
+            <numerusform>La base de données « %1 » est endommagée : la lecture s’est arrêtée après %Ln flux (%2). Laissez Orvella la réparer, ou exportez à partir d’une copie de sauvegarde.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Reading the database &quot;%1&quot; stopped after %Ln feeds (%2). Check the file and try again.</source>
         <translation>
-            <numerusform>La lecture de la base de données « %1 » s’est arrêtée après %Ln flux (%2). Vérifiez le fichier, puis réessayez.</numerusform>
-            <numerusform>La lecture de la base de données « %1 » s’est arrêtée après %Ln flux (%2). Vérifiez le fichier, puis réessayez.</numerusform>
+            <numerusform>La lecture de la base de données « %1 » s’est arrêtée après %Ln flux (%2). Vérifiez le fichier, puis réessayez.</numerusform>
+            <numerusform>La lecture de la base de données « %1 » s’est arrêtée après %Ln flux (%2). Vérifiez le fichier, puis réessayez.</numerusform>
         </translation>
     </message>
     <message>
@@ -349,11 +349,11 @@
     </message>
     <message>
         <source>a folder on its way is a link in a folder that everyone may write to, and the link belongs to another user, so it is not followed</source>
-        <translation>un dossier du chemin est un lien dans un dossier où tout le monde peut écrire, et ce lien appartient à un autre utilisateur ; il n’est donc pas suivi</translation>
+        <translation>un dossier du chemin est un lien dans un dossier où tout le monde peut écrire, et ce lien appartient à un autre utilisateur ; il n’est donc pas suivi</translation>
     </message>
     <message>
         <source>Reading the database "%1" stopped after %2 feeds, more than any reader keeps: its FEEDS table or view may be damaged or without end. Export from a copy of the reader's own database.</source>
-        <translation>La lecture de la base de données « %1 » s’est arrêtée après %2 flux, plus qu’aucun lecteur n’en contient : sa table ou sa vue FEEDS est peut-être endommagée ou sans fin. Exportez à partir d’une copie de la base de données du lecteur lui-même.</translation>
+        <translation>La lecture de la base de données « %1 » s’est arrêtée après %2 flux, plus qu’aucun lecteur n’en contient : sa table ou sa vue FEEDS est peut-être endommagée ou sans fin. Exportez à partir d’une copie de la base de données du lecteur lui-même.</translation>
     </message>
     <message>
         <source>it is a folder</source>
@@ -381,15 +381,15 @@
     </message>
     <message>
         <source>Select Shown</source>
-        <translation>Cocher les visibles</translation>
+        <translation>Sélectionner les éléments affichés</translation>
     </message>
     <message>
         <source>Deselect Shown</source>
-        <translation>Décocher les visibles</translation>
+        <translation>Désélectionner les éléments affichés</translation>
     </message>
     <message>
         <source>Show in Files</source>
-        <translation>Afficher dans les fichiers</translation>
+        <translation>Afficher dans le gestionnaire de fichiers</translation>
     </message>
     <message>
         <source>Open</source>
@@ -409,7 +409,7 @@
     </message>
     <message>
         <source>No program is set to open OPML files. The file is in %1; open it from there with the feed reader of your choice.</source>
-        <translation>Aucun programme n’est défini pour ouvrir les fichiers OPML. Le fichier se trouve dans %1 ; ouvrez-le depuis cet emplacement avec le lecteur de flux de votre choix.</translation>
+        <translation>Aucun programme n’est défini pour ouvrir les fichiers OPML. Le fichier se trouve dans %1 ; ouvrez-le depuis cet emplacement avec le lecteur de flux de votre choix.</translation>
     </message>
     <message>
         <source>Untick Them</source>
@@ -417,19 +417,19 @@
     </message>
     <message>
         <source>Addresses with a password or key: %1. A file you share gives them away.</source>
-        <translation>Adresses avec mot de passe ou clé : %1. Un fichier que vous partagez les divulgue.</translation>
+        <translation>Adresses avec mot de passe ou clé : %1. Un fichier que vous partagez les divulgue.</translation>
     </message>
     <message>
         <source>“%1”</source>
-        <translation>« %1 »</translation>
+        <translation>« %1 »</translation>
     </message>
     <message>
         <source>Compare with Another Reader's Export…</source>
-        <translation>Comparer avec l’export d’un autre lecteur…</translation>
+        <translation>Comparer avec l’exportation d’un autre lecteur…</translation>
     </message>
     <message>
         <source>Compare with Another Reader's Export</source>
-        <translation>Comparer avec l’export d’un autre lecteur</translation>
+        <translation>Comparer avec l’exportation d’un autre lecteur</translation>
     </message>
     <message>
         <source>All files</source>
@@ -437,35 +437,35 @@
     </message>
     <message>
         <source>The export could not be compared</source>
-        <translation>Impossible de comparer l’export</translation>
+        <translation>Impossible de comparer l’exportation</translation>
     </message>
     <message>
         <source>"%1" could not be read: %2. Check the name and that you may read it.</source>
-        <translation>Impossible de lire « %1 » : %2. Vérifiez le nom et que vous pouvez le lire.</translation>
+        <translation>Impossible de lire « %1 » : %2. Vérifiez le nom du fichier et vos droits de lecture.</translation>
     </message>
     <message>
         <source>"%1" is a folder. Choose the OPML file that the other reader exported.</source>
-        <translation>« %1 » est un dossier. Choisissez le fichier OPML que l’autre lecteur a exporté.</translation>
+        <translation>« %1 » est un dossier. Choisissez le fichier OPML que l’autre lecteur a exporté.</translation>
     </message>
     <message>
         <source>"%1" is a pipe, socket or device, not a file. Choose the OPML file that the other reader exported.</source>
-        <translation>« %1 » est un tube, une socket ou un périphérique, pas un fichier. Choisissez le fichier OPML que l’autre lecteur a exporté.</translation>
+        <translation>« %1 » est un tube, un socket ou un périphérique, pas un fichier. Choisissez le fichier OPML que l’autre lecteur a exporté.</translation>
     </message>
     <message>
         <source>"%1" is not well-formed XML at line %2, column %3 (%4), so it cannot be compared. Export it from the other reader again.</source>
-        <translation>« %1 » n’est pas du XML bien formé à la ligne %2, colonne %3 (%4) ; il ne peut donc pas être comparé. Exportez-le à nouveau depuis l’autre lecteur.</translation>
+        <translation>« %1 » n’est pas du XML bien formé à la ligne %2, colonne %3 (%4) ; il ne peut donc pas être comparé. Exportez-le à nouveau depuis l’autre lecteur.</translation>
     </message>
     <message>
         <source>"%1" is no OPML document: its outermost element is &lt;%2&gt;. Choose the OPML file that the other reader exported.</source>
-        <translation>« %1 » n’est pas un document OPML : son élément le plus externe est &lt;%2&gt;. Choisissez le fichier OPML que l’autre lecteur a exporté.</translation>
+        <translation>« %1 » n’est pas un document OPML : son élément le plus externe est &lt;%2&gt;. Choisissez le fichier OPML que l’autre lecteur a exporté.</translation>
     </message>
     <message>
         <source>"%1" holds no feeds, so nothing can be compared. Check that it is the other reader's export of its subscriptions.</source>
-        <translation>« %1 » ne contient aucun flux ; il n’y a donc rien à comparer. Vérifiez qu’il s’agit bien de l’export des abonnements de l’autre lecteur.</translation>
+        <translation>« %1 » ne contient aucun flux ; il n’y a donc rien à comparer. Vérifiez qu’il s’agit bien de l’exportation des abonnements de l’autre lecteur.</translation>
     </message>
     <message>
         <source>Feeds that some readers cannot import: %1 (missing or repeated addresses, line breaks in titles, or repeated titles).</source>
-        <translation>Flux que certains lecteurs ne peuvent pas importer : %1 (adresses manquantes ou répétées, sauts de ligne dans les titres, ou titres répétés).</translation>
+        <translation>Flux que certains lecteurs ne peuvent pas importer : %1 (adresses manquantes ou répétées, sauts de ligne dans les titres, ou titres répétés).</translation>
     </message>
     <message>
         <source>Tick at least one feed to export.</source>

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Downloaded successfully</source>
-        <translation>Scaricamento completato</translation>
+        <translation>Download completato</translation>
     </message>
     <message>
         <source>Select All</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Orvella could not be quit. Quit it yourself, then open the exporter again.</source>
-        <translation>Impossibile chiudere Orvella. Chiudilo tu, poi riapri l’esportatore.</translation>
+        <translation>Impossibile chiudere Orvella. Chiudilo manualmente, poi riapri l’esportatore.</translation>
     </message>
     <message>
         <source>The support page could not be opened. Visit it in your web browser instead.</source>
@@ -148,7 +148,7 @@
     <message numerus="yes">
         <source>None of the %Ln feeds is missing from %1.</source>
         <translation>
-            <numerusform>L&apos;unico feed non manca in %1.</numerusform>
+            <numerusform>L’unico feed non manca in %1.</numerusform>
             <numerusform>Nessuno dei %Ln feed manca in %1.</numerusform>
         </translation>
     </message>
@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>it is a disk device</source>
-        <translation>è un dispositivo disco</translation>
+        <translation>è un dispositivo a blocchi</translation>
     </message>
     <message>
         <source>it is a pipe that no program is reading from</source>
@@ -389,7 +389,7 @@
     </message>
     <message>
         <source>Show in Files</source>
-        <translation>Mostra nei file</translation>
+        <translation>Mostra nel gestore file</translation>
     </message>
     <message>
         <source>Open</source>
@@ -401,7 +401,7 @@
     </message>
     <message>
         <source>No file manager answered, and no program is set to open folders. The file is in %1.</source>
-        <translation>Nessun gestore di file ha risposto e nessun programma è impostato per aprire le cartelle. Il file si trova in %1.</translation>
+        <translation>Nessun gestore file ha risposto e nessun programma è impostato per aprire le cartelle. Il file si trova in %1.</translation>
     </message>
     <message>
         <source>The file could not be opened</source>
@@ -441,7 +441,7 @@
     </message>
     <message>
         <source>"%1" could not be read: %2. Check the name and that you may read it.</source>
-        <translation>Impossibile leggere «%1»: %2. Controlla il nome e di poterlo leggere.</translation>
+        <translation>Impossibile leggere «%1»: %2. Controlla il nome e di avere il permesso di leggerlo.</translation>
     </message>
     <message>
         <source>"%1" is a folder. Choose the OPML file that the other reader exported.</source>
@@ -477,7 +477,7 @@
     </message>
     <message>
         <source>All feeds are shown again.</source>
-        <translation>Sono di nuovo mostrati tutti i feed.</translation>
+        <translation>Tutti i feed sono di nuovo visibili.</translation>
     </message>
 </context>
 <context>

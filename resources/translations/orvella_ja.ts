@@ -5,15 +5,15 @@
     <name>CXInterfaceString</name>
     <message>
         <source>Orvella cannot be open during export</source>
-        <translation>書き出し中は Orvella を開いておけません</translation>
+        <translation>エクスポート中は Orvella を開いておけません</translation>
     </message>
     <message>
         <source>Click Continue to quit Orvella. The application will open when the export is complete</source>
-        <translation>「続ける」をクリックすると Orvella を終了します。書き出しが終わるとアプリケーションがまた開きます</translation>
+        <translation>「続行」をクリックすると Orvella を終了します。エクスポートが完了すると Orvella がもう一度開きます</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation>続ける</translation>
+        <translation>続行</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Export complete</source>
-        <translation>書き出しが完了しました</translation>
+        <translation>エクスポートが完了しました</translation>
     </message>
     <message>
         <source>Downloaded successfully</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Orvella has no subscriptions to export yet. Add feeds in Orvella, then open the exporter again.</source>
-        <translation>Orvella には書き出せる購読がまだありません。Orvella でフィードを追加してから、エクスポーターをもう一度開いてください。</translation>
+        <translation>Orvella にはエクスポートできる購読がまだありません。Orvella でフィードを追加してから、エクスポーターをもう一度開いてください。</translation>
     </message>
     <message>
         <source>Orvella could not be quit. Quit it yourself, then open the exporter again.</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>The support page could not be opened. Visit it in your web browser instead.</source>
-        <translation>サポートページを開けませんでした。Web ブラウザで直接開いてください。</translation>
+        <translation>サポートページを開けませんでした。Web ブラウザーで開いてください。</translation>
     </message>
     <message>
         <source>OK</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Export Subscriptions</source>
-        <translation>購読を書き出す</translation>
+        <translation>購読のエクスポート</translation>
     </message>
     <message>
         <source>Tick the feeds to include in the OPML file.</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Export…</source>
-        <translation>書き出す…</translation>
+        <translation>エクスポート…</translation>
     </message>
     <message>
         <source>No readable Orvella database was found at %1. Open Orvella once so that it creates its database, then open the exporter again.</source>
@@ -97,19 +97,19 @@
     </message>
     <message>
         <source>Export an incomplete list?</source>
-        <translation>不完全なリストを書き出しますか？</translation>
+        <translation>不完全なリストをエクスポートしますか？</translation>
     </message>
     <message>
         <source>Only the feeds in the list can be exported; those that could not be read will be missing from the file.</source>
-        <translation>書き出せるのはリストにあるフィードだけです。読み込めなかったフィードはファイルに含まれません。</translation>
+        <translation>エクスポートできるのはリストにあるフィードだけです。読み込めなかったフィードはファイルに含まれません。</translation>
     </message>
     <message>
         <source>Export Anyway</source>
-        <translation>このまま書き出す</translation>
+        <translation>このままエクスポート</translation>
     </message>
     <message>
         <source>Export Feeds</source>
-        <translation>フィードを書き出す</translation>
+        <translation>フィードのエクスポート</translation>
     </message>
     <message>
         <source>%1 already exists. Do you want to replace it?</source>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>Make titles safe for any reader</source>
-        <translation>どのリーダーでも読み込めるタイトルにする</translation>
+        <translation>どのリーダーでもインポートできるタイトルにする</translation>
     </message>
     <message numerus="yes">
         <source>%Ln of %1 selected</source>
@@ -152,13 +152,13 @@
     <message numerus="yes">
         <source>%Ln of %1 feeds are missing from %2; they are ticked, to be exported and imported again.</source>
         <translation>
-            <numerusform>%2 には %1 件中 %Ln 件のフィードが欠けています。書き出してもう一度読み込めるよう、チェックを付けました。</numerusform>
+            <numerusform>%2 には %1 件中 %Ln 件のフィードが欠けています。エクスポートしてもう一度インポートできるよう、チェックを付けました。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln feeds written to %1 and checked.</source>
         <translation>
-            <numerusform>%Ln 件のフィードを %1 に書き出して確認しました。</numerusform>
+            <numerusform>%Ln 件のフィードを %1 に書き込んで確認しました。</numerusform>
         </translation>
     </message>
     <message>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>The export could not be saved</source>
-        <translation>書き出したファイルを保存できませんでした</translation>
+        <translation>エクスポートを保存できませんでした</translation>
     </message>
     <message>
         <source>Saved as “%1” in</source>
@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>%1 of the feeds' texts held bytes that are not valid UTF-8; each such sequence is shown and exported as the character �.</source>
-        <translation>フィードのテキストのうち %1 件に UTF-8 として無効なバイトが含まれていました。そうした部分はそれぞれ文字 � として表示され、書き出されます。</translation>
+        <translation>フィードのテキストのうち %1 件に UTF-8 として無効なバイトが含まれていました。そうした部分はそれぞれ文字 � として表示され、エクスポートされます。</translation>
     </message>
     <message>
         <source>close button</source>
@@ -207,7 +207,7 @@
     </message>
     <message>
         <source>"%1" is a folder, not a database file. Name the Feeds file itself.</source>
-        <translation>「%1」はフォルダで、データベースファイルではありません。Feeds ファイルそのものを指定してください。</translation>
+        <translation>「%1」はフォルダーで、データベースファイルではありません。Feeds ファイルそのものを指定してください。</translation>
     </message>
     <message>
         <source>There is no database file at "%1". Check the path, or start Orvella once so that it creates its database.</source>
@@ -235,7 +235,7 @@
     </message>
     <message>
         <source>The database "%1" is damaged (%2). Let Orvella repair it, or export from a backup copy.</source>
-        <translation>データベース「%1」は破損しています (%2)。Orvella に修復させるか、バックアップコピーから書き出してください。</translation>
+        <translation>データベース「%1」は破損しています (%2)。Orvella に修復させるか、バックアップコピーからエクスポートしてください。</translation>
     </message>
     <message>
         <source>The database "%1" has no FEEDS table with the columns FEED_URL, FEED_TITLE, CHANNEL_TYPE and INTERNAL_LINK (%2). Name the reader's Feeds database file.</source>
@@ -243,11 +243,11 @@
     </message>
     <message>
         <source>The FEEDS view of the database "%1" calls a function that SQLite refuses to run from a database file (%2). Export from the reader's own Feeds database, or from a copy without that view.</source>
-        <translation>データベース「%1」の FEEDS ビューは、SQLite がデータベースファイルからの実行を拒否する関数を呼び出しています (%2)。リーダー自身の Feeds データベースか、そのビューのないコピーから書き出してください。</translation>
+        <translation>データベース「%1」の FEEDS ビューは、SQLite がデータベースファイルからの実行を拒否する関数を呼び出しています (%2)。リーダー自身の Feeds データベースか、そのビューのないコピーからエクスポートしてください。</translation>
     </message>
     <message>
         <source>The FEEDS table or view of the database "%1" cannot be queried (%2). Export from the reader's own Feeds database, or let Orvella repair it.</source>
-        <translation>データベース「%1」の FEEDS テーブルまたはビューを照会できません (%2)。リーダー自身の Feeds データベースから書き出すか、Orvella に修復させてください。</translation>
+        <translation>データベース「%1」の FEEDS テーブルまたはビューを照会できません (%2)。リーダー自身の Feeds データベースからエクスポートするか、Orvella に修復させてください。</translation>
     </message>
     <message numerus="yes">
         <source>Reading the database &quot;%1&quot; was stopped after %Ln feeds.</source>
@@ -258,7 +258,7 @@
     <message numerus="yes">
         <source>The database &quot;%1&quot; is damaged: reading stopped after %Ln feeds (%2). Let Orvella repair it, or export from a backup copy.</source>
         <translation>
-            <numerusform>データベース「%1」は破損しています: %Ln 件のフィードを読み込んだところで読み込みが止まりました (%2)。Orvella に修復させるか、バックアップコピーから書き出してください。</numerusform>
+            <numerusform>データベース「%1」は破損しています: %Ln 件のフィードを読み込んだところで読み込みが止まりました (%2)。Orvella に修復させるか、バックアップコピーからエクスポートしてください。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -285,15 +285,15 @@
     </message>
     <message>
         <source>The database "%1" was left unfinished by a program that stopped, and no private copy of it could be made in the temporary folder "%2" to read it. Make room there, or set TMPDIR to a folder with room, and try again.</source>
-        <translation>データベース「%1」は途中で止まったプログラムによって未完了のまま残されており、読み込むためのプライベートコピーを一時フォルダ「%2」に作成できませんでした。そこに空き容量を作るか、TMPDIR を空き容量のあるフォルダに設定してから、もう一度お試しください。</translation>
+        <translation>データベース「%1」は途中で止まったプログラムによって未完了のまま残されており、読み込むためのプライベートコピーを一時フォルダー「%2」に作成できませんでした。そこに空き容量を作るか、TMPDIR を空き容量のあるフォルダーに設定してから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>No reader database: the application-group folder cannot be located because HOME is not an absolute path ("%1") and XDG_DATA_HOME is not set to one either. Set HOME to your home folder, or name the database file with --database.</source>
-        <translation>リーダーのデータベースがありません: HOME が絶対パスではなく (「%1」)、XDG_DATA_HOME も絶対パスに設定されていないため、アプリケーショングループのフォルダが見つかりません。HOME をホームフォルダに設定するか、--database でデータベースファイルを指定してください。</translation>
+        <translation>リーダーのデータベースがありません: HOME が絶対パスではなく (「%1」)、XDG_DATA_HOME も絶対パスに設定されていないため、アプリケーショングループのフォルダーが見つかりません。HOME をホームフォルダーに設定するか、--database でデータベースファイルを指定してください。</translation>
     </message>
     <message>
         <source>No reader database: the application-group folder cannot be located because neither XDG_DATA_HOME nor HOME is set. Name the database file with --database.</source>
-        <translation>リーダーのデータベースがありません: XDG_DATA_HOME も HOME も設定されていないため、アプリケーショングループのフォルダが見つかりません。--database でデータベースファイルを指定してください。</translation>
+        <translation>リーダーのデータベースがありません: XDG_DATA_HOME も HOME も設定されていないため、アプリケーショングループのフォルダーが見つかりません。--database でデータベースファイルを指定してください。</translation>
     </message>
     <message>
         <source>There was not enough memory to read the feeds. Close other programs and try again.</source>
@@ -301,15 +301,15 @@
     </message>
     <message>
         <source>There is no temporary folder to write to: TMPDIR names "%1", which is not a folder you may write to, and neither is /tmp. Set TMPDIR to such a folder and try again.</source>
-        <translation>書き込める一時フォルダがありません: TMPDIR が指す「%1」は書き込めるフォルダではなく、/tmp も同様です。TMPDIR を書き込めるフォルダに設定してから、もう一度お試しください。</translation>
+        <translation>書き込める一時フォルダーがありません: TMPDIR が指す「%1」は書き込めるフォルダーではなく、/tmp も同様です。TMPDIR を書き込めるフォルダーに設定してから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>There is no temporary folder to write to: /tmp is not a folder you may write to. Set TMPDIR to such a folder and try again.</source>
-        <translation>書き込める一時フォルダがありません: /tmp に書き込めません。TMPDIR を書き込めるフォルダに設定してから、もう一度お試しください。</translation>
+        <translation>書き込める一時フォルダーがありません: /tmp に書き込めません。TMPDIR を書き込めるフォルダーに設定してから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Could not save "%1": %2. Choose another file name for the export.</source>
-        <translation>「%1」を保存できませんでした: %2。書き出し用に別のファイル名を選んでください。</translation>
+        <translation>「%1」を保存できませんでした: %2。エクスポート用に別のファイル名を選んでください。</translation>
     </message>
     <message>
         <source>Could not save "%1": the file is write-protected (%2). Choose another file name, or make the file writable first if it is meant to be replaced.</source>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>Could not save "%1": %2. Choose a folder you may write to that has room for the file, and try again.</source>
-        <translation>「%1」を保存できませんでした: %2。書き込みができ、ファイルを置く空き容量のあるフォルダを選んでから、もう一度お試しください。</translation>
+        <translation>「%1」を保存できませんでした: %2。書き込みができ、ファイルを置く空き容量のあるフォルダーを選んでから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Could not save the file: no file name was given. Choose a file name and try again.</source>
@@ -337,7 +337,7 @@
     </message>
     <message>
         <source>it is a link in a folder that everyone may write to, and it belongs to another user, so it is not followed</source>
-        <translation>誰でも書き込めるフォルダにある、ほかのユーザーが所有するリンクのため、たどりません</translation>
+        <translation>誰でも書き込めるフォルダーにある、ほかのユーザーが所有するリンクのため、たどりません</translation>
     </message>
     <message>
         <source>a folder on its way is a link in a folder that everyone may write to, and the link belongs to another user, so it is not followed</source>
@@ -345,11 +345,11 @@
     </message>
     <message>
         <source>Reading the database "%1" stopped after %2 feeds, more than any reader keeps: its FEEDS table or view may be damaged or without end. Export from a copy of the reader's own database.</source>
-        <translation>データベース「%1」の読み込みを %2 件のフィードの後で止めました。どのリーダーが持つよりも多い数です。FEEDS テーブルまたはビューが壊れているか、終わりがない可能性があります。リーダー自身のデータベースのコピーから書き出してください。</translation>
+        <translation>データベース「%1」の読み込みを %2 件のフィードの後で止めました。どのリーダーが持つよりも多い数です。FEEDS テーブルまたはビューが壊れているか、終わりがない可能性があります。リーダー自身のデータベースのコピーからエクスポートしてください。</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation>フォルダです</translation>
+        <translation>フォルダーです</translation>
     </message>
     <message>
         <source>it is a disk device</source>
@@ -405,7 +405,7 @@
     </message>
     <message>
         <source>Untick Them</source>
-        <translation>チェックを外す</translation>
+        <translation>チェック解除</translation>
     </message>
     <message>
         <source>Addresses with a password or key: %1. A file you share gives them away.</source>
@@ -417,11 +417,11 @@
     </message>
     <message>
         <source>Compare with Another Reader's Export…</source>
-        <translation>ほかのリーダーの書き出しと比較…</translation>
+        <translation>ほかのリーダーのエクスポートと比較…</translation>
     </message>
     <message>
         <source>Compare with Another Reader's Export</source>
-        <translation>ほかのリーダーの書き出しと比較</translation>
+        <translation>ほかのリーダーのエクスポートと比較</translation>
     </message>
     <message>
         <source>All files</source>
@@ -429,7 +429,7 @@
     </message>
     <message>
         <source>The export could not be compared</source>
-        <translation>書き出しを比較できませんでした</translation>
+        <translation>エクスポートを比較できませんでした</translation>
     </message>
     <message>
         <source>"%1" could not be read: %2. Check the name and that you may read it.</source>
@@ -437,27 +437,27 @@
     </message>
     <message>
         <source>"%1" is a folder. Choose the OPML file that the other reader exported.</source>
-        <translation>「%1」はフォルダーです。ほかのリーダーが書き出した OPML ファイルを選んでください。</translation>
+        <translation>「%1」はフォルダーです。ほかのリーダーがエクスポートした OPML ファイルを選んでください。</translation>
     </message>
     <message>
         <source>"%1" is a pipe, socket or device, not a file. Choose the OPML file that the other reader exported.</source>
-        <translation>「%1」はファイルではなく、パイプ、ソケット、またはデバイスです。ほかのリーダーが書き出した OPML ファイルを選んでください。</translation>
+        <translation>「%1」はファイルではなく、パイプ、ソケット、またはデバイスです。ほかのリーダーがエクスポートした OPML ファイルを選んでください。</translation>
     </message>
     <message>
         <source>"%1" is not well-formed XML at line %2, column %3 (%4), so it cannot be compared. Export it from the other reader again.</source>
-        <translation>「%1」は %2 行 %3 列で整形式の XML ではないため (%4)、比較できません。ほかのリーダーからもう一度書き出してください。</translation>
+        <translation>「%1」は %2 行 %3 列で整形式の XML ではないため (%4)、比較できません。ほかのリーダーからもう一度エクスポートしてください。</translation>
     </message>
     <message>
         <source>"%1" is no OPML document: its outermost element is &lt;%2&gt;. Choose the OPML file that the other reader exported.</source>
-        <translation>「%1」は OPML 文書ではありません。いちばん外側の要素が &lt;%2&gt; です。ほかのリーダーが書き出した OPML ファイルを選んでください。</translation>
+        <translation>「%1」は OPML 文書ではありません。いちばん外側の要素が &lt;%2&gt; です。ほかのリーダーがエクスポートした OPML ファイルを選んでください。</translation>
     </message>
     <message>
         <source>"%1" holds no feeds, so nothing can be compared. Check that it is the other reader's export of its subscriptions.</source>
-        <translation>「%1」にはフィードがないため、比較するものがありません。ほかのリーダーの購読を書き出したファイルか確かめてください。</translation>
+        <translation>「%1」にはフィードがないため、比較するものがありません。ほかのリーダーの購読をエクスポートしたファイルか確かめてください。</translation>
     </message>
     <message>
         <source>Feeds that some readers cannot import: %1 (missing or repeated addresses, line breaks in titles, or repeated titles).</source>
-        <translation>一部のリーダーが読み込めないフィード: %1 件 (アドレスがない、または重複している、タイトルに改行がある、タイトルが重複している)。</translation>
+        <translation>一部のリーダーがインポートできないフィード: %1 件 (アドレスがない、または重複している、タイトルに改行がある、タイトルが重複している)。</translation>
     </message>
     <message>
         <source>Tick at least one feed to export.</source>
@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>Reserved</source>
-        <translation>All rights reserved.</translation>
+        <translation>無断複写・転載を禁じます。</translation>
     </message>
     <message>
         <source>Version</source>
@@ -503,7 +503,7 @@
     </message>
     <message>
         <source>Credits</source>
-        <translation>Orvella の購読を OPML ファイルに書き出します。</translation>
+        <translation>Orvella の購読を OPML ファイルにエクスポートします。</translation>
     </message>
 </context>
 </TS>

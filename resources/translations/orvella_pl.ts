@@ -353,11 +353,11 @@
     </message>
     <message>
         <source>it is a link in a folder that everyone may write to, and it belongs to another user, so it is not followed</source>
-        <translation>to dowiązanie w folderze, do którego każdy może zapisywać, należące do innego użytkownika, więc nie jest śledzone</translation>
+        <translation>to dowiązanie w folderze, do którego każdy może zapisywać, należące do innego użytkownika, więc program za nim nie podąża</translation>
     </message>
     <message>
         <source>a folder on its way is a link in a folder that everyone may write to, and the link belongs to another user, so it is not followed</source>
-        <translation>folder na tej ścieżce to dowiązanie w folderze, do którego każdy może zapisywać, należące do innego użytkownika, więc nie jest śledzone</translation>
+        <translation>folder na tej ścieżce to dowiązanie w folderze, do którego każdy może zapisywać, należące do innego użytkownika, więc program za nim nie podąża</translation>
     </message>
     <message>
         <source>Reading the database "%1" stopped after %2 feeds, more than any reader keeps: its FEEDS table or view may be damaged or without end. Export from a copy of the reader's own database.</source>
@@ -397,7 +397,7 @@
     </message>
     <message>
         <source>Show in Files</source>
-        <translation>Pokaż w plikach</translation>
+        <translation>Pokaż w menedżerze plików</translation>
     </message>
     <message>
         <source>Open</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Click Continue to quit Orvella. The application will open when the export is complete</source>
-        <translation>Clique em Continuar para encerrar o Orvella. O aplicativo será aberto quando a exportação terminar</translation>
+        <translation>Clique em Continuar para encerrar o Orvella. O aplicativo será reaberto quando a exportação terminar</translation>
     </message>
     <message>
         <source>Continue</source>
@@ -389,7 +389,7 @@
     </message>
     <message>
         <source>Show in Files</source>
-        <translation>Mostrar nos Arquivos</translation>
+        <translation>Mostrar no gerenciador de arquivos</translation>
     </message>
     <message>
         <source>Open</source>
@@ -417,7 +417,7 @@
     </message>
     <message>
         <source>Addresses with a password or key: %1. A file you share gives them away.</source>
-        <translation>Endereços com senha ou chave: %1. Um arquivo que você compartilhar os revela.</translation>
+        <translation>Endereços com senha ou chave: %1. Quem receber o arquivo poderá vê-los.</translation>
     </message>
     <message>
         <source>“%1”</source>
@@ -477,7 +477,7 @@
     </message>
     <message>
         <source>All feeds are shown again.</source>
-        <translation>Todos os feeds estão sendo exibidos novamente.</translation>
+        <translation>Todos os feeds voltaram a ser exibidos.</translation>
     </message>
 </context>
 <context>

@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>Make titles safe for any reader</source>
-        <translation>Зробити заголовки придатними для будь-якої програми для читання стрічок</translation>
+        <translation>Зробити назви придатними для будь-якої програми для читання стрічок</translation>
     </message>
     <message numerus="yes">
         <source>%Ln of %1 selected</source>
@@ -393,11 +393,11 @@
     </message>
     <message>
         <source>Deselect Shown</source>
-        <translation>Зняти з видимих</translation>
+        <translation>Зняти вибір з видимих</translation>
     </message>
     <message>
         <source>Show in Files</source>
-        <translation>Показати у файлах</translation>
+        <translation>Показати в менеджері файлів</translation>
     </message>
     <message>
         <source>Open</source>
@@ -417,7 +417,7 @@
     </message>
     <message>
         <source>No program is set to open OPML files. The file is in %1; open it from there with the feed reader of your choice.</source>
-        <translation>Жодну програму не налаштовано для відкриття файлів OPML. Файл у теці %1; відкрийте його звідти у зручному для вас читачі стрічок.</translation>
+        <translation>Жодну програму не налаштовано для відкриття файлів OPML. Файл у теці %1; відкрийте його звідти у зручній для вас програмі для читання стрічок.</translation>
     </message>
     <message>
         <source>Untick Them</source>

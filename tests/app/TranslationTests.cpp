@@ -1,13 +1,16 @@
 // The strings tables as a translator hands them in and as the window shows
 // them: each table compiles, has every entry of the English one, finished and
 // with the source's placeholders; and in each language no label or button of
-// the export window, its completion view, the alerts or About is cut short.
+// the export window, its completion view, the alerts or About is cut short,
+// right-to-left languages laid out from the right.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
@@ -37,7 +40,8 @@ namespace {
 
 const QStringList kLanguages = {QStringLiteral("uk"), QStringLiteral("de"),    QStringLiteral("fr"),
                                 QStringLiteral("es"), QStringLiteral("pt_BR"), QStringLiteral("pl"),
-                                QStringLiteral("it"), QStringLiteral("ja")};
+                                QStringLiteral("it"), QStringLiteral("ja"),    QStringLiteral("he"),
+                                QStringLiteral("ar")};
 
 struct Entry {
   Entry(QString text = {}, bool done = true) : translation(std::move(text)), finished(done) {}
@@ -99,25 +103,78 @@ qsizetype shortcutMarkers(const QString &text) {
   return QString(text).remove(QStringLiteral("&&")).count(QLatin1Char('&'));
 }
 
-// What is wrong with one translation of the English text; empty when
-// nothing is.
-QString problemWith(const QString &source, const Entry &entry) {
-  for (const QString &form : entry.forms) {
-    Entry one = entry;
-    one.forms.clear();
-    one.translation = form;
-    const QString problem = problemWith(source, one);
-    if (!problem.isEmpty()) return problem;
-  }
-  if (!entry.finished) return QStringLiteral("unfinished");
-  if (entry.translation.trimmed().isEmpty()) return QStringLiteral("untranslated");
-  if (placeholders(entry.translation) != placeholders(source))
-    return QStringLiteral("placeholders differ");
-  if (shortcutMarkers(entry.translation) != shortcutMarkers(source))
+// How many plural forms Qt's rules give a language: lupdate writes that many
+// into a fresh table for a text with a count.
+int pluralFormsOf(const QString &language) {
+  static std::map<QString, int> known;
+  if (const auto found = known.find(language); found != known.end()) return found->second;
+  TempDir dir;
+  std::filesystem::create_directory(dir / "src");
+  QFile source(qpath(dir / "src" / "counted.cpp"));
+  EXPECT_TRUE(source.open(QIODevice::WriteOnly));
+  source.write(
+      "#include <QCoreApplication>\n"
+      "QString f(int n) { return QCoreApplication::translate(\"C\", \"%n x\", nullptr, n); "
+      "}\n");
+  source.close();
+  QProcess lupdate;
+  lupdate.start(QStringLiteral(ORVELLA_LUPDATE),
+                {QStringLiteral("-silent"), qpath(dir / "src"), QStringLiteral("-target-language"),
+                 language, QStringLiteral("-ts"), qpath(dir / "fresh.ts")});
+  EXPECT_TRUE(lupdate.waitForFinished(60'000));
+  EXPECT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
+  const Table fresh = readTable(qpath(dir / "fresh.ts"));
+  const auto entry = fresh.find({QStringLiteral("C"), QStringLiteral("%n x")});
+  const int forms = entry == fresh.end() ? 0 : int(entry->second.forms.size());
+  EXPECT_GT(forms, 0) << language.toStdString();
+  return known[language] = forms;
+}
+
+// French sets : ; ! ? » apart from the word before them and « from the word
+// after it, with a space that does not break (U+00A0, or the narrow U+202F):
+// an ordinary space lets the sign wrap to a line of its own.
+QString frenchSpacingProblem(const QString &text) {
+  static const QRegularExpression ordinary(QStringLiteral("( [:;!?»]|« )"));
+  static const QRegularExpression none(QStringLiteral(
+      "([^\\s\\x{a0}\\x{202f}][;!?»]|[^\\s\\x{a0}\\x{202f}/]:(?!//)|«[^\\x{a0}\\x{202f}])"));
+  if (text.contains(ordinary)) return QStringLiteral("ordinary space at punctuation");
+  if (text.contains(none)) return QStringLiteral("no space at punctuation");
+  return QString();
+}
+
+// What is wrong with one text of a translation: the plain one, or one plural
+// form of a counted one.
+QString problemWithText(const QString &source, const QString &text, const QString &language) {
+  if (text.trimmed().isEmpty()) return QStringLiteral("untranslated");
+  if (placeholders(text) != placeholders(source)) return QStringLiteral("placeholders differ");
+  if (shortcutMarkers(text) != shortcutMarkers(source))
     return QStringLiteral("shortcut markers differ");
   for (const QString &name : {QStringLiteral("Orvella Exporter"), QStringLiteral("Orvella")}) {
-    if (source.contains(name) && !entry.translation.contains(name))
+    if (source.contains(name) && !text.contains(name))
       return QStringLiteral("product name changed");
+  }
+  // "Export…" says that a dialog follows; in a right-to-left language the
+  // ellipsis, last in reading order, shows at the left.
+  if (source.endsWith(QChar(0x2026)) != text.endsWith(QChar(0x2026)))
+    return QStringLiteral("ellipsis not at the end");
+  if (language == QLatin1String("fr")) return frenchSpacingProblem(text);
+  return QString();
+}
+
+// What is wrong with one translation of the English text in a language
+// with pluralForms forms (0: not checked); empty when nothing is.
+QString problemWith(const QString &source, const Entry &entry, const QString &language = {},
+                    int pluralForms = 0) {
+  if (!entry.finished) return QStringLiteral("unfinished");
+  // A count in a plain entry reads "%Ln" in the window, or one form for
+  // every count.
+  if (source.contains(QLatin1String("%Ln")) && entry.forms.isEmpty())
+    return QStringLiteral("not a numerus entry");
+  if (pluralForms > 0 && !entry.forms.isEmpty() && entry.forms.size() != pluralForms)
+    return QStringLiteral("plural forms: %1 of %2").arg(entry.forms.size()).arg(pluralForms);
+  for (const QString &form : entry.forms.isEmpty() ? QStringList{entry.translation} : entry.forms) {
+    const QString problem = problemWithText(source, form, language);
+    if (!problem.isEmpty()) return problem;
   }
   return QString();
 }
@@ -128,6 +185,7 @@ TEST(StringsTables, EveryLanguageHasEveryEntryFinishedWithTheSourcesPlaceholders
   for (const QString &language : kLanguages) {
     SCOPED_TRACE(language.toStdString());
     const Table table = readTable(tablePath(language));
+    const int pluralForms = pluralFormsOf(language);
     for (const auto &[key, entry] : english) {
       const auto found = table.find(key);
       if (found == table.end()) {
@@ -135,7 +193,7 @@ TEST(StringsTables, EveryLanguageHasEveryEntryFinishedWithTheSourcesPlaceholders
         continue;
       }
       // Some keys are short names ("Version"): the English table holds the text.
-      const QString problem = problemWith(entry.translation, found->second);
+      const QString problem = problemWith(entry.translation, found->second, language, pluralForms);
       EXPECT_TRUE(problem.isEmpty()) << problem.toStdString() << ": " << key.second.toStdString()
                                      << " -> " << found->second.translation.toStdString();
     }
@@ -183,6 +241,74 @@ TEST(StringsTables, TheChecksCatchWhatATranslatorGetsWrong) {
   EXPECT_EQ(problemWith(QStringLiteral("About Orvella Exporter"),
                         {QStringLiteral("Über Orvella-Export"), true}),
             QLatin1String("product name changed"));
+
+  // Counts, French spacing and the ellipsis, each in the language that has it.
+  const auto counted = [](std::initializer_list<const char *> forms) {
+    Entry entry;
+    for (const char *form : forms) entry.forms << QString::fromUtf8(form);
+    entry.translation = entry.forms.value(entry.forms.size() - 1);
+    return entry;
+  };
+  const auto plain = [](const char *text) { return Entry(QString::fromUtf8(text)); };
+  const struct {
+    const char *language, *source;
+    Entry entry;
+    const char *expected;
+  } languageCases[] = {
+      {"de", "%Ln of %1 selected", counted({"%Ln von %1 ausgewählt", "%Ln von %1 ausgewählt"}), ""},
+      {"de", "%Ln of %1 selected", plain("%Ln von %1 ausgewählt"), "not a numerus entry"},
+      {"pl", "%Ln of %1 selected",
+       counted({"Zaznaczono %Ln kanał z %1", "Zaznaczono %Ln kanały z %1"}),
+       "plural forms: 2 of 3"},
+      {"ar", "%Ln of %1 selected",
+       counted({"تم تحديد %Ln من %1", "تم تحديد تلقيمة واحدة من %1", "تم تحديد تلقيمتين من %1",
+                "تم تحديد %Ln تلقيمات من %1", "تم تحديد %Ln تلقيمة من %1"}),
+       "plural forms: 5 of 6"},
+      {"ja", "%Ln of %1 selected", counted({"%1 件中 %Ln 件を選択"}), ""},
+      {"ja", "%Ln of %1 selected", counted({"%1 件中 %Ln 件を選択", "%1 件中 %Ln 件を選択"}),
+       "plural forms: 2 of 1"},
+      {"fr", "%Ln of %1 selected", counted({"%Ln sur %1 sélectionné", "%Ln sélectionnés"}),
+       "placeholders differ"},
+      {"fr", "Export an incomplete list?", plain("Exporter une liste incomplète\u202f?"), ""},
+      {"fr", "Export an incomplete list?", plain("Exporter une liste incomplète\u00a0?"), ""},
+      {"fr", "Export an incomplete list?", plain("Exporter une liste incomplète ?"),
+       "ordinary space at punctuation"},
+      {"fr", "Export an incomplete list?", plain("Exporter une liste incomplète?"),
+       "no space at punctuation"},
+      {"fr", "Could not save \"%1\": %2.",
+       plain("Impossible d’enregistrer «\u00a0%1\u00a0»\u00a0: %2."), ""},
+      {"fr", "Could not save \"%1\": %2.", plain("Impossible d’enregistrer « %1\u00a0»\u00a0: %2."),
+       "ordinary space at punctuation"},
+      {"fr", "Could not save \"%1\": %2.", plain("Impossible d’enregistrer «\u00a0%1 »\u00a0: %2."),
+       "ordinary space at punctuation"},
+      {"fr", "Could not save \"%1\": %2.", plain("Impossible d’enregistrer «\u00a0%1\u00a0»: %2."),
+       "no space at punctuation"},
+      {"fr", "%Ln feeds written to %1 and checked.",
+       counted({"%Ln flux écrit dans %1 et vérifié.", "%Ln flux écrits dans %1 ; vérifiés."}),
+       "ordinary space at punctuation"},
+      {"fr", "Visit https://example.org/", plain("Consultez https://example.org/"), ""},
+      {"de", "Export…", plain("Exportieren…"), ""},
+      {"de", "Export…", plain("Exportieren"), "ellipsis not at the end"},
+      {"he", "Export…", plain("ייצוא…"), ""},
+      {"he", "Export…", plain("…ייצוא"), "ellipsis not at the end"},
+      {"ar", "Export…", plain("…تصدير"), "ellipsis not at the end"},
+      {"ar", "Export", plain("تصدير…"), "ellipsis not at the end"},
+  };
+  for (const auto &c : languageCases) {
+    const QString language = QString::fromLatin1(c.language);
+    EXPECT_EQ(problemWith(QString::fromUtf8(c.source), c.entry, language, pluralFormsOf(language)),
+              QString::fromUtf8(c.expected))
+        << c.language << ": " << c.entry.translation.toStdString();
+  }
+}
+
+// Qt's plural rules as lupdate knows them, for the languages whose tables
+// hold more or fewer forms than English.
+TEST(StringsTables, PluralFormsAreThoseOfQtsRules) {
+  const std::pair<const char *, int> languages[] = {{"en", 2}, {"de", 2}, {"fr", 2}, {"ja", 1},
+                                                    {"pl", 3}, {"uk", 3}, {"he", 2}, {"ar", 6}};
+  for (const auto &[language, forms] : languages)
+    EXPECT_EQ(pluralFormsOf(QString::fromLatin1(language)), forms) << language;
 }
 
 // lrelease compiles each table as the build does, and the compiled table gives
@@ -226,7 +352,8 @@ TEST(StringsTables, CompileWithLreleaseAndGiveBackEveryTranslation) {
 
 // Every text that holds a count reads right for each count in each
 // language: the count in the locale's digits (a singular may say "one" in
-// words), the language's own form, never the English text.
+// words, and Arabic's dual says "two" in the noun's ending), the language's
+// own form, never the English text.
 TEST(StringsTables, CountsReadRightInEveryLanguage) {
   const char *const keys[] = {"%Ln of %1 selected",
                               ", %Ln shown",
@@ -251,10 +378,11 @@ TEST(StringsTables, CountsReadRightInEveryLanguage) {
       for (const qint64 n : {0, 1, 2, 5, 21, 22, 1000000}) english[{key, n}] = say(key, n);
     QLocale::setDefault(locale);
     reloadStringsTables(locale);
+    const bool dual = language == QLatin1String("ar");
     for (const char *key : keys) {
       for (const qint64 n : {0, 1, 2, 5, 21, 22, 1000000}) {
         const QString text = say(key, n);
-        EXPECT_TRUE(n == 1 || text.contains(locale.toString(n)))
+        EXPECT_TRUE(n == 1 || (n == 2 && dual) || text.contains(locale.toString(n)))
             << key << " for " << n << ": " << text.toStdString();
         EXPECT_FALSE(text.contains(QLatin1String("%Ln"))) << text.toStdString();
         if (language != QLatin1String("en")) {
@@ -294,6 +422,20 @@ TEST(StringsTables, CountsReadRightInEveryLanguage) {
       {"uk", "%Ln of %1 selected", 22, "Вибрано 22 стрічки з %1"},
       {"uk", "%Ln of %1 selected", 5, "Вибрано 5 стрічок з %1"},
       {"ja", "%Ln of %1 selected", 1, "%1 件中 1 件を選択"},
+      {"he", "%Ln of %1 selected", 1, "נבחר 1 מתוך %1"},
+      {"he", "%Ln of %1 selected", 0, "נבחרו 0 מתוך %1"},
+      {"he", "%Ln of %1 selected", 2, "נבחרו 2 מתוך %1"},
+      {"he", "%Ln feeds written to %1 and checked.", 1, "ערוץ אחד נכתב אל %1 ונבדק."},
+      // Arabic's six forms, in the order of Qt's rules, and its own digits.
+      {"ar", "%Ln feeds written to %1 and checked.", 0, "كُتبت ٠ تلقيمة في %1 وتم التحقق منها."},
+      {"ar", "%Ln feeds written to %1 and checked.", 1, "كُتبت تلقيمة واحدة في %1 وتم التحقق منها."},
+      {"ar", "%Ln feeds written to %1 and checked.", 2, "كُتبت تلقيمتان في %1 وتم التحقق منهما."},
+      {"ar", "%Ln feeds written to %1 and checked.", 3, "كُتبت ٣ تلقيمات في %1 وتم التحقق منها."},
+      {"ar", "%Ln feeds written to %1 and checked.", 110,
+       "كُتبت ١١٠ تلقيمات في %1 وتم التحقق منها."},
+      {"ar", "%Ln feeds written to %1 and checked.", 11, "كُتبت ١١ تلقيمة في %1 وتم التحقق منها."},
+      {"ar", "%Ln feeds written to %1 and checked.", 99, "كُتبت ٩٩ تلقيمة في %1 وتم التحقق منها."},
+      {"ar", "%Ln feeds written to %1 and checked.", 102, "كُتبت ١٠٢ تلقيمة في %1 وتم التحقق منها."},
   };
   for (const auto &f : forms) {
     QLocale::setDefault(QLocale(QString::fromLatin1(f.language)));
@@ -387,6 +529,25 @@ class TextsFit : public ::testing::TestWithParam<std::string> {
     const QString language = QString::fromStdString(GetParam());
     reloadStringsTables(QLocale(language));
     ASSERT_EQ(stringsTableLanguage().left(2), language.left(2));
+    // Widths measured in a fallback font's boxes say nothing: the script
+    // needs a font (scripts/install-deps.sh installs them).
+    const std::pair<const char *, QFontDatabase::WritingSystem> scripts[] = {
+        {"uk", QFontDatabase::Cyrillic},
+        {"ja", QFontDatabase::Japanese},
+        {"he", QFontDatabase::Hebrew},
+        {"ar", QFontDatabase::Arabic}};
+    for (const auto &[code, script] : scripts) {
+      if (language == QLatin1String(code)) {
+        ASSERT_FALSE(QFontDatabase::families(script).isEmpty()) << "no font for " << code;
+      }
+    }
+    // Qt's own table tells that the language reads from the right, and the
+    // windows made next are laid out from there. (The first text looked up
+    // puts the tables into the application.)
+    (void)localized("CXInterfaceString", "Export…");
+    QCoreApplication::processEvents();
+    const bool rightToLeft = language == QLatin1String("he") || language == QLatin1String("ar");
+    ASSERT_EQ(QGuiApplication::layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
   }
   void TearDown() override {
     closeAlerts();

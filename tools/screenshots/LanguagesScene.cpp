@@ -1,6 +1,7 @@
 // The export window, its completion view and the hand-off alert in German,
-// whose texts run longest, and in Japanese, whose script is another: what a
-// translation looks like in place.
+// whose texts run longest, in Japanese, whose script is another, and in
+// Hebrew and Arabic, which read from the right: what a translation looks like
+// in place.
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -39,7 +40,7 @@ ORVELLA_SCREENSHOT_SCENE(languages) {
   QTemporaryDir exports;
   Defaults::standard().setInteger(AppearanceNames::kAppearanceTypeKey, Appearance::kLight);
 
-  for (const char *language : {"de", "ja"}) {
+  for (const char *language : {"de", "ja", "he", "ar"}) {
     // Texts are looked up as the windows are made, so the windows come after.
     reloadStringsTables(QLocale(QString::fromLatin1(language)));
     const QString suffix = QStringLiteral("%1-light").arg(QLatin1String(language));
