@@ -36,7 +36,11 @@ void ExportListAnnouncer::filterChanged(bool filtered, int shown, const QString 
   wasFiltered_ = filtered;
 }
 
-void ExportListAnnouncer::bulkTicked() { announcement_->announce(count_->text()); }
+void ExportListAnnouncer::bulkTicked() {
+  // The count says what is shown too; the filter's own telling would repeat it.
+  typingRest_.stop();
+  announcement_->announce(count_->text());
+}
 
 void ExportListAnnouncer::countChanged(int ticked) {
   if (ticked > 0) nothingTicked_->hide();

@@ -12,7 +12,8 @@ void FilterField::focusInEvent(QFocusEvent *event) {
   }
   QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
   QLineEdit::focusInEvent(&plain);
-  QTimer::singleShot(0, this, [this] {
-    if (hasFocus()) selectAll();
+  // Not over letters typed meanwhile.
+  QTimer::singleShot(0, this, [this, before = text()] {
+    if (hasFocus() && text() == before) selectAll();
   });
 }
