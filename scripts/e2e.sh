@@ -204,7 +204,7 @@ sleep 0.3
 
 step "typing a filter, then emptying it with Escape"
 press "$(window_named 'Orvella Exporter')" ctrl+f
-wait_for 5 heard "^object:state-changed:focused${T}1${T}text${T}Filter$T" ||
+wait_for 5 heard "^object:state-changed:focused${T}1${T}text${T}Filter feeds$T" ||
   fail "Ctrl+F did not bring the keyboard to the filter field"
 xdotool type --delay 30 "blog"
 wait_for 5 heard "^object:property-change:accessible-description$T\\d${T}list${T}Feeds${T}45 of 45 selected, 5 shown" ||

@@ -29,6 +29,8 @@ if [ "${1:-}" != build ]; then
     dbus dbus-x11
     desktop-file-utils appstream man-db groff-base dpkg-dev file lintian
     at-spi2-core python3 python3-pyatspi
+    # A screen reader and its speech server, for scripts/speech.sh.
+    orca speech-dispatcher
     bindfs fuse3
   )
 fi

@@ -1,0 +1,168 @@
+#!/usr/bin/env bash
+# What a screen reader says at every step of a whole export, recorded: Orca
+# runs on Xvfb with openbox and speaks through speech-dispatcher, whose one
+# output module writes each utterance to a file instead of a sound card. Each
+# step's words are checked against what it must say, and the table of steps
+# and words lands in <build>/speech/speech.md.
+#
+# Skips, saying why, where Orca or speech-dispatcher cannot run.
+# BUILD_DIR picks the build folder (default build).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+build="${BUILD_DIR:-build}"
+case "$build" in /*) ;; *) build="$root/$build" ;; esac
+
+./scripts/install-deps.sh
+for tool in orca speech-dispatcher Xvfb openbox xdotool dbus-launch; do
+  command -v "$tool" >/dev/null || { echo "speech: skipped: $tool is not installed" >&2; exit 0; }
+done
+./scripts/configure.sh "$build"
+cmake --build "$build" --target orvella-exporter orvella_sample_db orvella_stand_in_reader
+
+work=$(mktemp -d /tmp/orvella-speech.XXXXXX)
+mkdir -p "$work/home" "$work/config/speech-dispatcher/modules" "$work/data" "$work/cache" \
+  "$work/runtime" "$work/out" "$build/speech"
+chmod 700 "$work/runtime"
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  # speech-dispatcher is started by Orca and outlives it.
+  pkill -f "speech-dispatcher.*$work" 2>/dev/null || true
+  wait 2>/dev/null || true
+  [ "${SPEECH_KEEP:-0}" = 1 ] || rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "speech: FAILED: $*" >&2
+  cp "$work/spoken.txt" "$build/speech/spoken-failed.txt" 2>/dev/null || true
+  exit 1
+}
+wait_for() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@" >/dev/null 2>&1; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.1
+  done
+}
+
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
+export XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/runtime"
+unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY GIO_LAUNCHED_DESKTOP_FILE
+export QT_QPA_PLATFORM=xcb QT_LOGGING_RULES='qt.qpa.*=false' QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+export ORVELLA_INTERFACE_STYLE=Light LANG=C.UTF-8
+
+# Every utterance, one per line, in the file the steps read.
+cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<CONF
+AddModule "recorder" "sd_generic" "recorder.conf"
+DefaultModule recorder
+AudioOutputMethod "alsa"
+CONF
+# The module opens a sound device, though it plays nothing: ALSA's null one.
+printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$HOME/.asoundrc"
+cat >"$XDG_CONFIG_HOME/speech-dispatcher/modules/recorder.conf" <<CONF
+GenericExecuteSynth "printf '%s\\\\n' \\"\\\$DATA\\" >> $work/spoken.txt"
+GenericLanguage "en" "en" "utf-8"
+AddVoice "en" "MALE1" "default"
+CONF
+: >"$work/spoken.txt"
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+exec 3>&-
+wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+eval "$(dbus-launch --sh-syntax)"
+pids+=("$DBUS_SESSION_BUS_PID")
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+orca --disable braille --debug-file="$work/orca.log" >"$work/orca.out" 2>&1 &
+pids+=($!)
+wait_for 20 grep -q "Screen reader on" "$work/spoken.txt" ||
+  { echo "speech: skipped: Orca did not speak on this display ($(tail -n1 "$work/orca.out"))" >&2; exit 0; }
+
+entry="$work/com.Corvanex.Orvella.desktop"
+printf '[Desktop Entry]\nType=Application\nName=Orvella\nExec=false\n' >"$entry"
+mkfifo "$work/reader-stdin"
+GIO_LAUNCHED_DESKTOP_FILE="$entry" "$build/tests/orvella_stand_in_reader" \
+  <"$work/reader-stdin" >"$work/reader.out" &
+reader=$!
+pids+=($reader)
+disown "$reader"
+exec 4>"$work/reader-stdin"
+wait_for 10 grep -q ready "$work/reader.out" || fail "the stand-in reader did not start"
+printf '#!/bin/sh\n' >"$work/opener.sh" && chmod +x "$work/opener.sh"
+export ORVELLA_OPENER="$work/opener.sh"
+
+launched=$(wc -l <"$work/spoken.txt")
+"$build/orvella-exporter" --database "$build/sample/Feeds" >"$work/exporter.log" 2>&1 &
+exporter=$!
+pids+=($exporter)
+window_named() { xdotool search --all --onlyvisible --pid "$exporter" --name "^$1\$" 2>/dev/null | head -n1; }
+
+table="$build/speech/speech.md"
+printf '| Step | Heard |\n|---|---|\n' >"$table"
+# step NAME REGEX [KEYS...]: presses the keys, waits for the speech to settle,
+# and checks that what was said since matches REGEX (lines joined by " / ",
+# full stops left out).
+step() {
+  local name=$1 wanted=$2
+  shift 2
+  # What was said from the keys on; FROM=N starts at line N instead.
+  local from=${FROM:-$(wc -l <"$work/spoken.txt")}
+  local key
+  for key in "$@"; do
+    if [[ "$key" == type:* ]]; then xdotool type --delay 120 "${key#type:}"; else xdotool key "$key"; fi
+    sleep 0.2
+  done
+  # Waits up to ten seconds for the words, then until nothing new comes for a
+  # second (the filter's count comes half a second after the last letter).
+  local said="" size=-1 deadline=$((SECONDS + 10))
+  heard_since() {
+    tail -n +"$((from + 1))" "$work/spoken.txt" | sed 's/^ *//; s/ *$//' | paste -sd'/' | sed 's|/| / |g'
+  }
+  # Matched without the full stops Orca ends its phrases with.
+  until said=$(heard_since) && grep -qP -- "$wanted" <<<"${said//./}"; do
+    ((SECONDS < deadline)) || break
+    sleep 0.2
+  done
+  while [ "$size" != "$(wc -l <"$work/spoken.txt")" ]; do
+    size=$(wc -l <"$work/spoken.txt")
+    sleep 1
+  done
+  said=$(heard_since)
+  printf '| %s | %s |\n' "$name" "${said//|/\\|}" >>"$table"
+  echo "speech: $name: $said"
+  grep -qP -- "$wanted" <<<"${said//./}" || fail "$name: wanted /$wanted/, heard: $said"
+}
+
+wait_for 20 sh -c "xdotool search --onlyvisible --pid $exporter" || fail "no window appeared"
+FROM=$launched step "the hand-off alert appears" "alert Orvella cannot be open during export / Click Continue.* / Continue push button$"
+step "Return answers Continue" "Orvella Exporter frame / Feeds / list / BBC News - Home check box checked" Return
+step "Ctrl+F" "Filter feeds text" ctrl+f
+step "typing \"blog\"" "^b / l / o / g / notification 45 of 45 selected, 5 shown" type:blog
+step "typing \"zz\"" "notification No feed matches “blogzz”" type:zz
+step "Escape" "notification All feeds are shown again / 45 of 45 selected" Escape
+step "Tab into the list" "Feeds / list / BBC News - Home check box checked" Tab
+step "Space" "not checked" space
+step "Ctrl+Shift+A" "notification 0 of 45 selected" ctrl+shift+a
+step "Ctrl+E with nothing ticked" "notification Tick at least one feed to export" ctrl+e
+step "Ctrl+A" "notification 45 of 45 selected" ctrl+a
+step "F10" "^F10 / Select All$|^Select All$" F10
+step "Down in the menu" "^Deselect All$" Down
+step "Escape closes the menu" "Orvella Exporter frame / Feeds / list" Escape
+step "Ctrl+E" "Export Feeds dialog" ctrl+e
+dialog=$(window_named 'Export Feeds')
+[ -n "$dialog" ] || fail "the save dialog did not appear"
+xdotool key ctrl+a
+# Into the dialog's folder, the home folder: a short name to hear typed.
+xdotool type --delay 5 "Feeds.opml"
+step "Return in the save dialog" "Done push button / Export complete / 45 feeds written to Feedsopml and checked" Return
+[ -s "$HOME/Feeds.opml" ] || fail "the export wrote no file"
+step "Ctrl+Q" "." ctrl+q
+echo "speech: every step was heard; the table is in $table"
