@@ -39,7 +39,6 @@
 
 #include "Spawn.h"
 #include "platform/Defaults.h"
-#include "platform/NotificationCenter.h"
 #include "services/CXServiceFunctions.h"
 
 extern char **environ;
@@ -170,8 +169,8 @@ int main(int argc, char **argv) {
 
   QCoreApplication app(argc, argv);
   int posts = 0;
-  NotificationCenter::defaultCenter().addObserver(
-      AppearanceNames::kSystemAppearanceDidChangeNotification, [&posts] { ++posts; });
+  QObject::connect(&CXServiceFunctions::sharedService().changes(),
+                   &AppearanceChanges::systemAppearanceDidChange, [&posts] { ++posts; });
   Defaults::standard().setBool(QStringLiteral("kCXBenchmarkRan"), true);
 
   const int ms = seconds * 1000;

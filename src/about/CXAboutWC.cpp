@@ -37,11 +37,7 @@ void addKerning(QLabel *label) {
 
 CXAboutWC::CXAboutWC() = default;
 
-CXAboutWC::~CXAboutWC() {
-  if (systemAppearanceToken_ != 0) {
-    NotificationCenter::defaultCenter().removeObserver(systemAppearanceToken_);
-  }
-}
+CXAboutWC::~CXAboutWC() = default;
 
 QString CXAboutWC::shortVersionString() { return QStringLiteral(ORVELLA_VERSION); }
 
@@ -121,9 +117,9 @@ void CXAboutWC::awakeFromNib() {
 
   initializeAboutDesgn();
 
-  systemAppearanceToken_ = NotificationCenter::defaultCenter().addObserver(
-      AppearanceNames::kSystemAppearanceDidChangeNotification,
-      [this] { systemAppearanceDidChange(); });
+  connect(&CXServiceFunctions::sharedService().changes(),
+          &AppearanceChanges::systemAppearanceDidChange, this,
+          &CXAboutWC::systemAppearanceDidChange);
 
   // After the texts above, so that they carry the spacing too.
   for (QLabel *label : {madeItDarkLabel(), appNameDarklabel(), copyrightLabel(),
@@ -178,8 +174,6 @@ void CXAboutWC::systemAppearanceDidChange() {
   window_->update();
   window_->repaint();
 }
-
-void CXAboutWC::appAppearanceNotification() { systemAppearanceDidChange(); }
 
 void CXAboutWC::updateWindowControlsButton() {
   if (!window_) return;

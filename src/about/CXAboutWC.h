@@ -5,7 +5,6 @@
 #include <QString>
 #include <memory>
 
-#include "platform/NotificationCenter.h"
 #include "toolkit/CXWindowButton.h"
 
 class QAbstractButton;
@@ -61,10 +60,9 @@ class CXAboutWC : public QObject {
   // their place. Called once, by awakeFromNib().
   void initializeAboutDesgn();
 
-  // Both restyle the window for the scheme in force right now, whether or not
-  // it changed.
+  // Restyles the window for the scheme in force right now, whether or not it
+  // changed.
   void systemAppearanceDidChange();
-  void appAppearanceNotification();
   // Gives the close button the images of the window's scheme and reloads it.
   void updateWindowControlsButton();
 
@@ -102,5 +100,4 @@ class CXAboutWC : public QObject {
   QPointer<CXWindowButton> closeWindowButton_;
   QPointer<QWidget> parentWindow_;
   QAbstractButton *standardButtons_[3] = {nullptr, nullptr, nullptr};
-  NotificationCenter::Token systemAppearanceToken_ = 0;
 };

@@ -8,7 +8,6 @@
 
 #include "about/CXAboutWC.h"
 #include "app/RelaunchCommand.h"
-#include "platform/Defaults.h"
 #include "platform/Localized.h"
 #include "platform/Log.h"
 #include "platform/Task.h"
@@ -40,8 +39,6 @@ void showFailure(const QString &title, const QString &inform, std::function<void
 }  // namespace
 
 const QString CXAppDelegate::kReaderBundleIdentifier = QStringLiteral("com.Corvanex.Orvella");
-const QString CXAppDelegate::kVisualizeConstraintsKey =
-    QStringLiteral("NSConstraintBasedLayoutVisualizeMutuallyExclusiveConstraints");
 
 CXAppDelegate::CXAppDelegate(QObject *parent) : QObject(parent) {
   if (QCoreApplication *app = QCoreApplication::instance()) {
@@ -99,7 +96,6 @@ void CXAppDelegate::configureSharedAlert() {
 }
 
 void CXAppDelegate::applicationDidFinishLaunching() {
-  Defaults::standard().setBool(kVisualizeConstraintsKey, true);
   configureSharedAlert();
 
   const std::vector<RunningApplication> readers = findReaders();

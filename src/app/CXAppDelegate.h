@@ -37,15 +37,13 @@ class CXAppDelegate : public QObject {
 
   // The application id that marks the reader among running applications.
   static const QString kReaderBundleIdentifier;
-  // The preference written YES at every launch.
-  static const QString kVisualizeConstraintsKey;
 
   // Follows the application's quit (QCoreApplication::aboutToQuit) once an
   // application object exists.
   explicit CXAppDelegate(QObject *parent = nullptr);
   ~CXAppDelegate() override;
 
-  // The launch sequence: the preference, the shared alert's look, the search
+  // The launch sequence: the shared alert's look, the search
   // for the reader, and then either the export window or the hand-off alert.
   // Call it once the event loop runs, so that the alert's answer can quit the
   // application.

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <initializer_list>
-#include <vector>
 
 class QSocketNotifier;
 
@@ -12,27 +10,20 @@ class QSocketNotifier;
 // event loop exactly as Quit does, so everything that follows the
 // application's aboutToQuit (the reader's relaunch, the watcher's stop) runs.
 //
-// The handler only writes the signal's number into a pipe; a socket notifier
-// reads it on the main thread. One object per process; the previous handlers
-// come back when it goes.
+// The handler is EndingSignals'; it writes the signal's number into this
+// object's pipe, and a socket notifier reads it on the main thread. One object
+// per process; once it goes, the signals end the process at once again.
 class TerminationSignals : public QObject {
   Q_OBJECT
 
  public:
-  explicit TerminationSignals(std::initializer_list<int> numbers, QObject *parent = nullptr);
+  explicit TerminationSignals(QObject *parent = nullptr);
   ~TerminationSignals() override;
   TerminationSignals(const TerminationSignals &) = delete;
   TerminationSignals &operator=(const TerminationSignals &) = delete;
-
- signals:
-  // Emitted on the main thread for each signal taken, just before the quit.
-  void received(int signal);
 
  private:
   void readPipe();
 
   int pipe_[2] = {-1, -1};
-  QSocketNotifier *notifier_ = nullptr;
-  struct Previous;
-  std::vector<Previous> previous_;
 };

@@ -1,6 +1,5 @@
 // Entry point of the window module (see WindowModule.h).
 #include <QApplication>
-#include <csignal>
 #include <cstdio>
 #include <type_traits>
 
@@ -29,7 +28,6 @@ int notifyBackupFailure(int &argc, char **argv) {
       "Orvella Exporter could not back up the reader's subscriptions today, or found far fewer "
       "of them than in the backup before. \"journalctl --user -u orvella-exporter-backup\" "
       "shows what it said.");
-  notification.withDefaultSound = true;
   DesktopNotifications::deliverAndWait(notification);
   return ExitStatus::kOk;
 }
@@ -59,7 +57,7 @@ extern "C" __attribute__((visibility("default"))) int orvellaExporterWindowMainW
   QCoreApplication::setApplicationName(QStringLiteral("OrvellaExporter"));
   DesktopIdentity::apply();
   // A signal to end ends the program as Quit does, through the event loop.
-  TerminationSignals terminationSignals({SIGTERM, SIGINT, SIGHUP});
+  TerminationSignals terminationSignals;
   // A read still under way (a FEEDS view without end) must not hold up the
   // quit: the store's queue is joined when the program ends.
   QObject::connect(&app, &QCoreApplication::aboutToQuit,

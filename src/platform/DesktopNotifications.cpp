@@ -9,19 +9,6 @@ namespace DesktopNotifications {
 
 namespace {
 
-// The hints that carry the sound choice to the server.
-QVariantMap hintsFor(const Notification &notification) {
-  QVariantMap hints;
-  if (notification.withDefaultSound) {
-    // The freedesktop sound theme's name for an incoming message: the closest
-    // thing to a "default notification sound" that servers agree on.
-    hints.insert(QStringLiteral("sound-name"), QStringLiteral("message-new-instant"));
-  } else {
-    hints.insert(QStringLiteral("suppress-sound"), true);
-  }
-  return hints;
-}
-
 QDBusMessage notifyCall(const Notification &notification) {
   QDBusMessage call = QDBusMessage::createMethodCall(
       QStringLiteral("org.freedesktop.Notifications"),
@@ -31,25 +18,21 @@ QDBusMessage notifyCall(const Notification &notification) {
   const QString appName = QGuiApplication::applicationDisplayName().isEmpty()
                               ? QStringLiteral("Orvella Exporter")
                               : QGuiApplication::applicationDisplayName();
-  call << appName                 // app_name
-       << uint(0)                 // replaces_id: a new notification
-       << QString()               // app_icon
-       << notification.title      // summary
-       << notification.body       // body
-       << QStringList()           // actions: none, so no action button
-       << hintsFor(notification)  // hints
-       << int(-1);                // expire_timeout: the server's default
+  call << appName             // app_name
+       << uint(0)             // replaces_id: a new notification
+       << QString()           // app_icon
+       << notification.title  // summary
+       << notification.body   // body
+       << QStringList()       // actions: none, so no action button
+       // The freedesktop sound theme's name for an incoming message: the
+       // closest thing to a "default notification sound" that servers agree on.
+       << QVariantMap{{QStringLiteral("sound-name"), QStringLiteral("message-new-instant")}}
+       << int(-1);  // expire_timeout: the server's default
   call.setAutoStartService(true);
   return call;
 }
 
 }  // namespace
-
-bool deliver(const Notification &notification) {
-  std::optional<QDBusConnection> bus = SessionBus::connection();
-  // Not waited for: a missing service answers with an error nobody needs.
-  return bus && bus->send(notifyCall(notification));
-}
 
 bool deliverAndWait(const Notification &notification, int timeoutMs) {
   std::optional<QDBusConnection> bus = SessionBus::connection();

@@ -19,8 +19,9 @@ struct Slot {
 };
 std::array<Slot, 32> nameTable;
 
-constexpr std::array<int, 3> kEndingSignals{SIGTERM, SIGINT, SIGHUP};
-struct sigaction previousActions[3];
+volatile std::sig_atomic_t endingArrived = 0;
+std::atomic<int> quitFd{-1};
+static_assert(std::atomic<int>::is_always_lock_free, "read inside a signal handler");
 
 void removeNames(int state) {
   for (Slot &slot : nameTable) {
@@ -33,26 +34,19 @@ void removeNames(int state) {
   }
 }
 
-volatile std::sig_atomic_t endingArrived = 0;
-
 void onEndingSignal(int signal) {
   const int savedErrno = errno;
   endingArrived = 1;
   removeNames(2);  // files first, so that their folders are empty
   removeNames(3);
-  for (std::size_t i = 0; i < kEndingSignals.size(); ++i) {
-    if (kEndingSignals[i] != signal) continue;
-    const struct sigaction &previous = previousActions[i];
-    if ((previous.sa_flags & SA_SIGINFO) == 0 && previous.sa_handler != SIG_DFL &&
-        previous.sa_handler != SIG_IGN) {
-      previous.sa_handler(signal);  // someone else's orderly handling goes on
-      errno = savedErrno;
-      return;
-    }
-    if ((previous.sa_flags & SA_SIGINFO) == 0) {
-      ::signal(signal, SIG_DFL);
-      ::raise(signal);
-    }
+  const int fd = quitFd.load();
+  if (fd >= 0) {
+    // A full pipe means a quit is already on its way.
+    const auto number = static_cast<unsigned char>(signal);
+    [[maybe_unused]] const ssize_t written = ::write(fd, &number, 1);
+  } else {
+    ::signal(signal, SIG_DFL);
+    ::raise(signal);
   }
   errno = savedErrno;
 }
@@ -60,18 +54,16 @@ void onEndingSignal(int signal) {
 void installHandlersOnce() {
   static std::once_flag once;
   std::call_once(once, [] {
-    for (std::size_t i = 0; i < kEndingSignals.size(); ++i) {
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
       struct sigaction current {};
-      sigaction(kEndingSignals[i], nullptr, &current);
-      previousActions[i] = current;
-      // A signal that is ignored, or handled with siginfo by someone else,
-      // is left as it is.
-      if ((current.sa_flags & SA_SIGINFO) != 0 || current.sa_handler == SIG_IGN) continue;
+      if (::sigaction(signal, nullptr, &current) != 0 || (current.sa_flags & SA_SIGINFO) != 0 ||
+          current.sa_handler != SIG_DFL)
+        continue;
       struct sigaction action {};
       action.sa_handler = onEndingSignal;
       sigemptyset(&action.sa_mask);
       action.sa_flags = SA_RESTART;
-      sigaction(kEndingSignals[i], &action, nullptr);
+      ::sigaction(signal, &action, nullptr);
     }
   });
 }
@@ -81,6 +73,11 @@ void installHandlersOnce() {
 void watch() { installHandlersOnce(); }
 
 bool arrived() { return endingArrived != 0; }
+
+void quitThrough(int fd) {
+  installHandlersOnce();
+  quitFd.store(fd);
+}
 
 int remember(const std::filesystem::path &path, Kind kind) {
   installHandlersOnce();

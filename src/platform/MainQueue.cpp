@@ -1,12 +1,8 @@
 #include "MainQueue.h"
 
-#include <sys/eventfd.h>
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QObject>
-#include <QSocketNotifier>
 #include <QThread>
 #include <condition_variable>
 #include <deque>
@@ -47,23 +43,8 @@ struct Work {
 // Runs queued work on the main thread, one item per wake-up, in queue order.
 class Drain : public QObject {
   Q_OBJECT
- public:
-  // wakeFd: an eventfd that other threads write to wake the main thread, or
-  // -1 to be woken by posted calls of runOne() instead.
-  explicit Drain(int wakeFd) : wakeFd_(wakeFd) {
-    if (wakeFd_ < 0) return;
-    auto *notifier = new QSocketNotifier(wakeFd_, QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, &Drain::woken);
-  }
-
  public slots:
   void runOne();
-
- private:
-  // Runs as many items as wake-ups were counted.
-  void woken();
-
-  int wakeFd_;
 };
 
 // The main thread's work queue, and the synchronous calls waiting for it, so
@@ -71,11 +52,11 @@ class Drain : public QObject {
 // waiting for ever.
 //
 // The work itself travels through this object's mutex, not inside Qt's posted
-// events, and the wake-up through an eventfd that the main thread's event loop
-// watches: a thread that queues work never touches Qt's posted-event list,
-// whose locks ThreadSanitizer cannot see (it reported Qt's own list, grown by
-// one thread while the main thread compacted it, as a race). Only where no
-// eventfd can be made does Qt carry a bare "run one" wake-up.
+// events: Qt's locks are futexes inside Qt Core, which ThreadSanitizer cannot
+// see, so a function handed over inside an event (QMetaObject::invokeMethod
+// with a functor) is reported as a race between the thread that made it and
+// the main thread that calls it. Qt carries only a bare "run one" wake-up,
+// made, posted and read inside Qt Core alone.
 class Gate {
  public:
   static Gate &instance() {
@@ -94,7 +75,7 @@ class Gate {
 
   // Queues work for the main thread; false when it takes no more work.
   bool enqueue(Work work) {
-    QObject *drain = nullptr;
+    Drain *drain = nullptr;
     {
       std::lock_guard lock(mutex_);
       QCoreApplication *app = QCoreApplication::instance();
@@ -109,8 +90,7 @@ class Gate {
       drain = drain_;
       // Asked while still holding the lock, so that the drain object cannot
       // be deleted in between by the application's end.
-      if (!fdWakes_ || ::eventfd_write(wakeFd_, 1) != 0)
-        QMetaObject::invokeMethod(drain, "runOne", Qt::QueuedConnection);
+      QMetaObject::invokeMethod(drain, "runOne", Qt::QueuedConnection);
     }
     return true;
   }
@@ -137,17 +117,8 @@ class Gate {
       return;
     }
     watched_ = app;
-    if (QThread::currentThread() != app->thread()) {
-      // A socket notifier belongs to the thread that makes it; this one is
-      // not the main thread, so wake-ups go as posted calls.
-      fdWakes_ = false;
-      drain_ = new Drain(-1);
-      drain_->moveToThread(app->thread());
-    } else {
-      if (wakeFd_ < 0) wakeFd_ = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
-      fdWakes_ = wakeFd_ >= 0;
-      drain_ = new Drain(wakeFd_);
-    }
+    drain_ = new Drain;
+    if (QThread::currentThread() != app->thread()) drain_->moveToThread(app->thread());
     QObject::connect(
         app, &QObject::destroyed, app, [this, app] { release(app); }, Qt::DirectConnection);
   }
@@ -182,8 +153,6 @@ class Gate {
   Drain *drain_ = nullptr;
   std::deque<Work> queue_;
   std::set<std::shared_ptr<PendingCall>> pending_;
-  int wakeFd_ = -1;  // kept open for the process's life
-  bool fdWakes_ = false;
 };
 
 void Drain::runOne() {
@@ -208,12 +177,6 @@ void Drain::runOne() {
   call.ran = true;
   call.done = true;
   call.finished.notify_all();
-}
-
-void Drain::woken() {
-  eventfd_t count = 0;
-  if (::eventfd_read(wakeFd_, &count) != 0) return;  // none pending (EAGAIN)
-  for (; count > 0; --count) runOne();
 }
 
 void watchApplication() { Gate::instance().watch(QCoreApplication::instance()); }

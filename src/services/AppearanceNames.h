@@ -8,18 +8,8 @@
 // Names shared by everyone who reads, records or follows the colour scheme.
 namespace AppearanceNames {
 
-// Posted on the main thread when the scheme that follows the system changed.
-inline const QString kSystemAppearanceDidChangeNotification =
-    QStringLiteral("CXSystemAppearanceDidChangeNotification");
-// Observed by the export window like the one above; nothing here posts it.
-inline const QString kAppAppearanceNotification = QStringLiteral("CXAppAppearanceNotification");
-
 // The stored scheme preference: 1 dark, 2 light, anything else follows the system.
 inline const QString kAppearanceTypeKey = QStringLiteral("kCXRSSAppearanceType");
-// Index into the notification sound names.
-inline const QString kSoundSettingsKey = QStringLiteral("kCXSoundSettings");
-// Whether user notifications play a sound.
-inline const QString kOtherSoundNotificationsKey = QStringLiteral("kCXOtherSoundNotifications");
 
 }  // namespace AppearanceNames
 

@@ -1,20 +1,13 @@
 #include "CXServiceFunctions.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QUuid>
 #include <QVariant>
-#include <array>
 #include <chrono>
 
 #include "platform/Defaults.h"
-#include "platform/DesktopNotifications.h"
-#include "platform/Localized.h"
 #include "platform/MainQueue.h"
-#include "platform/NotificationCenter.h"
 #include "platform/SystemStyle.h"
 #include "services/AppearanceDecision.h"
-#include "services/PlistReader.h"
 
 namespace {
 
@@ -22,45 +15,6 @@ constexpr std::chrono::milliseconds kPeriod{10};
 
 // True on the watcher's own thread, whose resolutions may call start and stop.
 thread_local bool onWatcherThread = false;
-
-// Sound names by the index stored under "kCXSoundSettings". "Complete" is the
-// default and is resolved by whoever plays it; the rest are the classic alert
-// sounds in alphabetical order.
-constexpr std::array<const char *, 15> kSoundNames = {
-    "Complete", "Basso", "Blow", "Bottle", "Frog",   "Funk",      "Glass", "Hero",
-    "Morse",    "Ping",  "Pop",  "Purr",   "Sosumi", "Submarine", "Tink"};
-
-std::optional<QList<PlistReader::StringDictionary>> loadPlist(const QString &name) {
-  // A resource name, not a path: refuse anything that could leave the folder.
-  if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))) {
-    return std::nullopt;
-  }
-  QFile file(QStringLiteral(":/plist/%1.plist").arg(name));
-  if (!file.open(QIODevice::ReadOnly)) {
-    return std::nullopt;
-  }
-  return PlistReader::readArrayOfStringDictionaries(file);
-}
-
-std::optional<QString> lookUp(const QString &wanted, const QString &compared,
-                              const QString &returned, const QString &plist) {
-  const auto elements = loadPlist(plist);
-  if (!elements) {
-    return std::nullopt;
-  }
-  for (const auto &element : *elements) {
-    const auto entry = element.constFind(compared);
-    if (entry == element.constEnd() || *entry != wanted) {
-      continue;
-    }
-    const auto other = element.constFind(returned);
-    if (other == element.constEnd()) {
-      return std::nullopt;  // the first match decides, even without the other entry
-    }
-    return *other;
-  }
-  return std::nullopt;
-}
 
 // The scheme the stored preference fixes; absent while it follows the system.
 std::optional<ColorScheme> storedScheme() {
@@ -88,7 +42,6 @@ CXServiceFunctions &CXServiceFunctions::sharedService() {
 CXServiceFunctions::CXServiceFunctions() {
   // Built before this object, so that everything the watcher touches outlives it.
   Defaults::standard();
-  NotificationCenter::defaultCenter();
 }
 
 CXServiceFunctions::~CXServiceFunctions() { stopScanAndWait(); }
@@ -234,8 +187,7 @@ void CXServiceFunctions::watch(std::stop_token stop) {
     const bool posted = MainQueue::sync(
         [this] {
           inPost_ = true;
-          NotificationCenter::defaultCenter().post(
-              AppearanceNames::kSystemAppearanceDidChangeNotification);
+          emit changes_.systemAppearanceDidChange();
           inPost_ = false;
         },
         stop);
@@ -249,36 +201,4 @@ void CXServiceFunctions::watch(std::stop_token stop) {
       isScanStarted_ = false;
     }
   }
-}
-
-std::optional<QString> CXServiceFunctions::defaultNotificationSound() {
-  const qint64 stored = Defaults::standard().integerForKey(AppearanceNames::kSoundSettingsKey);
-  const auto index = static_cast<quint64>(stored);  // negative values wrap out of range
-  if (index >= kSoundNames.size()) {
-    return std::nullopt;
-  }
-  return QString::fromLatin1(kSoundNames[index]);
-}
-
-QString CXServiceFunctions::createUUID() {
-  return QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
-}
-
-std::optional<QString> CXServiceFunctions::keyForValueInPlist(const QString &value,
-                                                              const QString &plist) {
-  return lookUp(value, QStringLiteral("VALUE"), QStringLiteral("KEY"), plist);
-}
-
-std::optional<QString> CXServiceFunctions::valueForKeyInPlist(const QString &key,
-                                                              const QString &plist) {
-  return lookUp(key, QStringLiteral("KEY"), QStringLiteral("VALUE"), plist);
-}
-
-void CXServiceFunctions::sendUserNotificationDownloadEnclosure(const QString &text) {
-  DesktopNotifications::Notification notification;
-  notification.title = localized("CXInterfaceString", "Downloaded successfully");
-  notification.body = text;
-  notification.withDefaultSound =
-      Defaults::standard().boolForKey(AppearanceNames::kOtherSoundNotificationsKey);
-  DesktopNotifications::deliver(notification);
 }

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "platform/WakeableSleep.h"
+#include "services/AppearanceChanges.h"
 #include "services/AppearanceNames.h"
 
 class QCoreApplication;
@@ -17,9 +18,9 @@ class QCoreApplication;
 //
 // The watcher is one background thread that, while the system style is
 // followed, re-evaluates appAppearance() every 10 ms and, when the decision
-// differs from lastChoosenAppearance(), posts
-// "CXSystemAppearanceDidChangeNotification" on the main thread, waits for the
-// observers, and only then records the new decision. At most one watcher loop
+// differs from lastChoosenAppearance(), emits
+// changes().systemAppearanceDidChange() on the main thread, waits for the
+// receivers, and only then records the new decision. At most one watcher loop
 // runs at any time, however starts and stops interleave. The watcher stops and
 // is joined when the application is about to quit, when the application object
 // is destroyed, and at the latest when this object is destroyed at exit.
@@ -56,20 +57,8 @@ class CXServiceFunctions {
   // Number of watcher loops running now: 0 or 1.
   int runningLoops() const;
 
-  // The small services below are kept because the program's design names
-  // them; nothing in the program calls them.
-  // The sound chosen under "kCXSoundSettings", absent for an index out of range.
-  static std::optional<QString> defaultNotificationSound();
-  // A new random UUID in upper-case canonical form, 36 characters.
-  static QString createUUID();
-  // Lookups in the KEY/VALUE resource ":/plist/<plist>.plist": the other entry
-  // of the first element whose compared entry equals the argument exactly.
-  static std::optional<QString> keyForValueInPlist(const QString &value, const QString &plist);
-  static std::optional<QString> valueForKeyInPlist(const QString &key, const QString &plist);
-
-  // Shows a "Downloaded successfully" desktop notification with text as its
-  // body, with the default sound when "kCXOtherSoundNotifications" is set.
-  void sendUserNotificationDownloadEnclosure(const QString &text);
+  // The watcher's signal; connect with a context object on the main thread.
+  AppearanceChanges &changes() { return changes_; }
 
   CXServiceFunctions(const CXServiceFunctions &) = delete;
   CXServiceFunctions &operator=(const CXServiceFunctions &) = delete;
@@ -88,6 +77,7 @@ class CXServiceFunctions {
   std::atomic<std::uint64_t> lastChoosenAppearance_{Appearance::kNone};
   std::atomic<int> runningLoops_{0};
   std::atomic<bool> inPost_{false};  // the main thread runs the loop's post now
+  AppearanceChanges changes_;
 
   // Serialises starting and joining loops among threads other than the loop's.
   std::mutex control_;

@@ -8,15 +8,6 @@ std::optional<QString> optionalText(const std::optional<std::string_view> &utf8)
 
 }  // namespace
 
-QVariantMap FeedRecord::toMap() const {
-  QVariantMap map;
-  if (htmlUrl) map.insert(QStringLiteral("FEED_URL"), *htmlUrl);
-  if (title) map.insert(QStringLiteral("FEED_TITLE"), *title);
-  map.insert(QStringLiteral("CHANNEL_TYPE"), static_cast<int>(channelType));
-  if (xmlUrl) map.insert(QStringLiteral("INTERNAL_LINK"), *xmlUrl);
-  return map;
-}
-
 FeedRecord toRecord(const FeedRow &row) {
   return FeedRecord{optionalText(row.htmlUrl), optionalText(row.title), row.channelType,
                     optionalText(row.xmlUrl)};

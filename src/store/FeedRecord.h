@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QVariantMap>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -18,10 +17,6 @@ struct FeedRecord {
   std::optional<QString> title;
   std::int32_t channelType = 0;
   std::optional<QString> xmlUrl;
-
-  // The record keyed by the reader's column names: "FEED_URL", "FEED_TITLE",
-  // "CHANNEL_TYPE" (an int) and "INTERNAL_LINK"; absent fields have no key.
-  QVariantMap toMap() const;
 
   bool operator==(const FeedRecord &) const = default;
 };

@@ -59,8 +59,6 @@ CXExportDocumentWC::CXExportDocumentWC(CXExportStorage *storage, QObject *parent
 }
 
 CXExportDocumentWC::~CXExportDocumentWC() {
-  NotificationCenter::defaultCenter().removeObserver(appAppearanceToken_);
-  NotificationCenter::defaultCenter().removeObserver(systemAppearanceToken_);
   if (window_) window_->setWillClose(nullptr);
   // The list's view lives in the window; the list controller lets go of it
   // before the window goes.
@@ -195,12 +193,9 @@ void CXExportDocumentWC::awakeFromNib() {
   applyScheme();
   initializeExportDesignWindow();
 
-  NotificationCenter &center = NotificationCenter::defaultCenter();
-  appAppearanceToken_ = center.addObserver(AppearanceNames::kAppAppearanceNotification,
-                                           [this] { appAppearanceNotification(); });
-  systemAppearanceToken_ =
-      center.addObserver(AppearanceNames::kSystemAppearanceDidChangeNotification,
-                         [this] { systemAppearanceDidChange(); });
+  connect(&CXServiceFunctions::sharedService().changes(),
+          &AppearanceChanges::systemAppearanceDidChange, this,
+          &CXExportDocumentWC::systemAppearanceDidChange);
 }
 
 void CXExportDocumentWC::initializeExportDesignWindow() {
@@ -391,8 +386,6 @@ void CXExportDocumentWC::validateMenuItems() {
   if (deselectAllAction_)
     deselectAllAction_->setText(text(filtered ? "Deselect Shown" : "Deselect All"));
 }
-
-void CXExportDocumentWC::appAppearanceNotification() { applyScheme(); }
 
 void CXExportDocumentWC::systemAppearanceDidChange() { applyScheme(); }
 

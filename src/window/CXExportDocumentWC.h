@@ -7,7 +7,6 @@
 #include <memory>
 #include <optional>
 
-#include "platform/NotificationCenter.h"
 #include "toolkit/CXWindowButton.h"
 #include "window/CXLayoutConstraint.h"
 #include "window/ExportFlow.h"
@@ -125,8 +124,7 @@ class CXExportDocumentWC : public QObject {
   void windowWillClose();
 
   // ---- scheme --------------------------------------------------------------
-  // Both restyle the window for the scheme in force now, changed or not.
-  void appAppearanceNotification();
+  // Restyles the window for the scheme in force now, changed or not.
   void systemAppearanceDidChange();
   void applyScheme();
   void applyTypography();
@@ -152,8 +150,6 @@ class CXExportDocumentWC : public QObject {
   QAction *menuSeparator_ = nullptr;
   QAction *closeAction_ = nullptr;
   QAction *quitAction_ = nullptr;
-  NotificationCenter::Token appAppearanceToken_ = 0;
-  NotificationCenter::Token systemAppearanceToken_ = 0;
   // The file the completion view tells of.
   std::optional<ExportFlow::Written> lastExport_;
   CompletionActions *completionActions_ = nullptr;

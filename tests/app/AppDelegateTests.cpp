@@ -323,7 +323,7 @@ TEST_F(HandOff, AReaderFoundByItsBusNameIsAskedToComeForwardInsteadOfStartedAgai
 }
 
 TEST_F(HandOff, ASignalOrALogoutQuitsTheWayQuitDoesAndReopensTheReader) {
-  TerminationSignals signalsToEnd({SIGTERM, SIGINT, SIGHUP});
+  TerminationSignals signalsToEnd;
   // 0 stands for a logout: the session manager's "die" reaches Qt's session
   // management, which sends the application a Quit event.
   for (int signal : {SIGTERM, SIGINT, SIGHUP, 0}) {
@@ -379,12 +379,6 @@ TEST_F(HandOff, AReaderThatCannotBeQuitIsReportedAndTheExporterEnds) {
   });
   EXPECT_FALSE(delegate->orvellaBundlePath().has_value())
       << "the reader still runs, so it must not be started a second time";
-}
-
-TEST_F(HandOff, EveryLaunchWritesTheLayoutDebuggingPreference) {
-  Defaults::standard().setBool(CXAppDelegate::kVisualizeConstraintsKey, false);
-  delegate->applicationDidFinishLaunching();
-  EXPECT_TRUE(Defaults::standard().boolForKey(CXAppDelegate::kVisualizeConstraintsKey));
 }
 
 TEST(SharedAlert, ShowsTheProgramsFontsColoursAndScheme) {

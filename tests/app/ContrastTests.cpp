@@ -20,7 +20,6 @@
 #include "app/CXAppDelegate.h"
 #include "export/CXExportListVC.h"
 #include "platform/Defaults.h"
-#include "platform/NotificationCenter.h"
 #include "services/AppearanceNames.h"
 #include "services/CXServiceFunctions.h"
 #include "store/CXExportStorage.h"
@@ -87,8 +86,7 @@ class Contrast : public ::testing::TestWithParam<std::uint64_t> {
   void SetUp() override {
     CXAlert::setAnswerForTesting(std::nullopt);
     testsupport::useScheme(GetParam());
-    NotificationCenter::defaultCenter().post(
-        AppearanceNames::kSystemAppearanceDidChangeNotification);
+    emit CXServiceFunctions::sharedService().changes().systemAppearanceDidChange();
     QCursor::setPos(-100, -100);  // nothing lit by the pointer
   }
   void TearDown() override {

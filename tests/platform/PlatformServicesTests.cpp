@@ -17,7 +17,6 @@
 #include "platform/FolderChangeMonitor.h"
 #include "platform/Localized.h"
 #include "platform/MainQueue.h"
-#include "platform/NotificationCenter.h"
 #include "platform/SessionBus.h"
 #include "platform/SystemStyle.h"
 #include "platform/WakeableSleep.h"
@@ -252,82 +251,6 @@ TEST(SessionBus, KnowsWhenThereIsCertainlyNoBus) {
   savedAddress.isNull() ? qunsetenv("DBUS_SESSION_BUS_ADDRESS")
                         : qputenv("DBUS_SESSION_BUS_ADDRESS", savedAddress);
   savedRuntime.isNull() ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", savedRuntime);
-}
-
-// --- NotificationCenter ---------------------------------------------------
-
-TEST(NotificationCenter, ObserversRunInRegistrationOrderForTheirNameOnly) {
-  NotificationCenter center;
-  std::vector<int> calls;
-  const auto a = center.addObserver(QStringLiteral("A"), [&] { calls.push_back(1); });
-  center.addObserver(QStringLiteral("B"), [&] { calls.push_back(99); });
-  center.addObserver(QStringLiteral("A"), [&] { calls.push_back(2); });
-  center.addObserver(QStringLiteral("A"), [&] { calls.push_back(3); });
-  EXPECT_NE(a, 0u);
-  center.post(QStringLiteral("A"));
-  EXPECT_EQ(calls, (std::vector<int>{1, 2, 3}));
-  center.removeObserver(a);
-  center.removeObserver(a);  // twice is harmless
-  center.removeObserver(12345);
-  calls.clear();
-  center.post(QStringLiteral("A"));
-  center.post(QStringLiteral("nobody"));
-  EXPECT_EQ(calls, (std::vector<int>{2, 3}));
-}
-
-TEST(NotificationCenter, ObserversMayChangeTheListDuringAPost) {
-  NotificationCenter center;
-  std::vector<std::string> calls;
-  NotificationCenter::Token second = 0;
-  center.addObserver(QStringLiteral("N"), [&] {
-    calls.push_back("first");
-    center.removeObserver(second);  // not called in this post any more
-    center.addObserver(QStringLiteral("N"), [&] { calls.push_back("added"); });
-    center.post(QStringLiteral("other"));  // nested posts work
-  });
-  second = center.addObserver(QStringLiteral("N"), [&] { calls.push_back("second"); });
-  center.addObserver(QStringLiteral("N"), [&] { calls.push_back("third"); });
-  center.addObserver(QStringLiteral("other"), [&] { calls.push_back("nested"); });
-  center.post(QStringLiteral("N"));
-  EXPECT_EQ(calls, (std::vector<std::string>{"first", "nested", "third"}));
-}
-
-TEST(NotificationCenter, ObserverMayRemoveItselfAndPostRunsOnThePostingThread) {
-  NotificationCenter center;
-  int calls = 0;
-  NotificationCenter::Token self = 0;
-  self = center.addObserver(QStringLiteral("once"), [&] {
-    ++calls;
-    center.removeObserver(self);
-  });
-  center.post(QStringLiteral("once"));
-  center.post(QStringLiteral("once"));
-  EXPECT_EQ(calls, 1);
-
-  std::thread::id ranOn;
-  center.addObserver(QStringLiteral("where"), [&] { ranOn = std::this_thread::get_id(); });
-  std::thread poster([&] { center.post(QStringLiteral("where")); });
-  const auto posterId = poster.get_id();
-  poster.join();
-  EXPECT_EQ(ranOn, posterId);
-}
-
-TEST(NotificationCenter, RegistrationFromManyThreads) {
-  NotificationCenter center;
-  std::atomic<int> calls{0};
-  std::vector<std::thread> threads;
-  for (int t = 0; t < 4; ++t) {
-    threads.emplace_back([&] {
-      for (int i = 0; i < 250; ++i) {
-        const auto token = center.addObserver(QStringLiteral("busy"), [&] { ++calls; });
-        if (i % 2 == 0) center.removeObserver(token);
-        center.post(QStringLiteral("idle"));
-      }
-    });
-  }
-  for (auto &t : threads) t.join();
-  center.post(QStringLiteral("busy"));
-  EXPECT_EQ(calls.load(), 500);
 }
 
 // --- Localized ------------------------------------------------------------

@@ -8,7 +8,6 @@
 #include "TestSupport.h"
 #include "platform/Defaults.h"
 #include "platform/MainQueue.h"
-#include "platform/NotificationCenter.h"
 #include "platform/SystemStyle.h"
 #include "services/AppearanceDecision.h"
 #include "services/CXServiceFunctions.h"
@@ -71,8 +70,8 @@ class Watcher : public ::testing::Test {
     Defaults::standard().remove(AppearanceNames::kAppearanceTypeKey);
     SystemStyle::setOverride(std::nullopt);
     service().setLastChoosenAppearance(Appearance::kNone);
-    token_ = NotificationCenter::defaultCenter().addObserver(
-        AppearanceNames::kSystemAppearanceDidChangeNotification, [this] {
+    connection_ = QObject::connect(
+        &service().changes(), &AppearanceChanges::systemAppearanceDidChange, [this] {
           ++posts;
           if (!MainQueue::isMainThread()) {
             postedOffMain = true;
@@ -82,7 +81,7 @@ class Watcher : public ::testing::Test {
   }
 
   void TearDown() override {
-    NotificationCenter::defaultCenter().removeObserver(token_);
+    QObject::disconnect(connection_);
     service().stopScanAndWait();
     Defaults::standard().remove(AppearanceNames::kAppearanceTypeKey);
     SystemStyle::clearOverride();
@@ -103,7 +102,7 @@ class Watcher : public ::testing::Test {
   std::vector<std::uint64_t> recordedDuringPost;
 
  private:
-  NotificationCenter::Token token_ = 0;
+  QMetaObject::Connection connection_;
 };
 
 TEST_F(Watcher, FixedPreferenceDecidesAndStopsARunningWatcher) {
@@ -266,15 +265,15 @@ TEST_F(Watcher, StopAndWaitOnTheMainThreadWhileTheWatcherWaitsForIt) {
 TEST_F(Watcher, ObserverMayResolveAndStopDuringThePost) {
   service().setLastChoosenAppearance(Appearance::kDark);
   std::vector<std::uint64_t> resolved;
-  const auto token = NotificationCenter::defaultCenter().addObserver(
-      AppearanceNames::kSystemAppearanceDidChangeNotification, [&] {
+  const auto connection =
+      QObject::connect(&service().changes(), &AppearanceChanges::systemAppearanceDidChange, [&] {
         resolved.push_back(CXServiceFunctions::appAppearance());
         service().stopScanAndWait();  // from inside the watcher's own post
       });
   CXServiceFunctions::appAppearance();
   ASSERT_TRUE(waitUntil([&] { return posts == 1; }));
   ASSERT_TRUE(waitUntil([&] { return service().runningLoops() == 0; }));
-  NotificationCenter::defaultCenter().removeObserver(token);
+  QObject::disconnect(connection);
   EXPECT_EQ(resolved, std::vector<std::uint64_t>{Appearance::kLight});
   EXPECT_FALSE(service().isScanStarted());
   CXServiceFunctions::appAppearance();

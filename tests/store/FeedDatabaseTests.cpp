@@ -150,19 +150,6 @@ TEST(FeedDatabase, ChannelTypeFollowsSqliteIntegerConversion) {
   EXPECT_EQ(types, (std::vector<std::int32_t>{0, -3, 12, 0, 3, 2147483647, 0}));
 }
 
-TEST(FeedDatabase, ToMapUsesTheReaderColumnNamesAndLeavesMissingKeysOut) {
-  const FeedRecord full{text("u"), text("t"), 3, text("l")};
-  const QVariantMap map = full.toMap();
-  EXPECT_EQ(map.value("FEED_URL").toString(), "u");
-  EXPECT_EQ(map.value("FEED_TITLE").toString(), "t");
-  EXPECT_EQ(map.value("CHANNEL_TYPE").toInt(), 3);
-  EXPECT_EQ(map.value("INTERNAL_LINK").toString(), "l");
-
-  const QVariantMap sparse = FeedRecord{}.toMap();
-  EXPECT_EQ(sparse.keys(), QStringList{"CHANNEL_TYPE"});
-  EXPECT_EQ(sparse.value("CHANNEL_TYPE").toInt(), 0);
-}
-
 TEST(FeedDatabase, MissingFileIsNeverCreated) {
   TempDir dir;
   fs::create_directory(dir / "Documents");

@@ -14,7 +14,6 @@
 #include <thread>
 
 #include "platform/Defaults.h"
-#include "platform/NotificationCenter.h"
 #include "platform/SystemStyle.h"
 #include "services/CXServiceFunctions.h"
 
@@ -58,8 +57,8 @@ int main(int argc, char **argv) {
   Defaults::standard().remove(AppearanceNames::kAppearanceTypeKey);
   SystemStyle::setOverride(QStringLiteral("Dark"));
   int posts = 0;
-  NotificationCenter::defaultCenter().addObserver(
-      AppearanceNames::kSystemAppearanceDidChangeNotification, [&posts] { ++posts; });
+  QObject::connect(&CXServiceFunctions::sharedService().changes(),
+                   &AppearanceChanges::systemAppearanceDidChange, [&posts] { ++posts; });
   CXServiceFunctions::appAppearance();  // follows the system: starts the watcher
   auto &service = CXServiceFunctions::sharedService();
 

@@ -35,7 +35,6 @@
 #include "export/CXProgressIndicator.h"
 #include "export/ExportPass.h"
 #include "platform/Defaults.h"
-#include "platform/NotificationCenter.h"
 #include "services/AppearanceNames.h"
 #include "services/CXServiceFunctions.h"
 #include "store/CXExportStorage.h"
@@ -572,7 +571,7 @@ TEST_F(ExportWindow, ADatabaseThatCannotBeOpenedLeavesNothingToDo) {
   EXPECT_TRUE(table()->placeholderText().contains(qpath(dir / "Missing" / "Feeds")));
 }
 
-TEST_F(ExportWindow, SchemeSwitchRestylesAndReimagesOnBothNotifications) {
+TEST_F(ExportWindow, SchemeSwitchRestylesAndReimagesOnTheSystemsChange) {
   open(readerdb::numbered(2));
   QWidget *window = wc->window();
   const QRectF closeFrame = part<CXWindowButton>("closeWindowButton")->frame();
@@ -596,13 +595,11 @@ TEST_F(ExportWindow, SchemeSwitchRestylesAndReimagesOnBothNotifications) {
   ASSERT_TRUE(imagesAre(true));
 
   int round = 0;
-  for (const QString &notification : {AppearanceNames::kAppAppearanceNotification,
-                                      AppearanceNames::kSystemAppearanceDidChangeNotification}) {
-    SCOPED_TRACE(notification.toStdString());
+  for (int pass = 0; pass < 2; ++pass) {
     for (std::uint64_t appearance : {Appearance::kLight, Appearance::kDark, Appearance::kDark}) {
       ++round;
       useScheme(appearance);
-      NotificationCenter::defaultCenter().post(notification);
+      emit CXServiceFunctions::sharedService().changes().systemAppearanceDidChange();
       const bool dark = appearance == Appearance::kDark;
       const ColorScheme scheme = dark ? ColorScheme::Dark : ColorScheme::Light;
       EXPECT_EQ(WindowAppearance::scheme(window), scheme);
@@ -856,8 +853,7 @@ TEST_F(ExportWindow, ExportButtonLabelAndFocusRingStandOutInBothSchemes) {
   CXButton *button = list()->exportButton();
   for (std::uint64_t scheme : {Appearance::kDark, Appearance::kLight}) {
     useScheme(scheme);
-    NotificationCenter::defaultCenter().post(
-        AppearanceNames::kSystemAppearanceDidChangeNotification);
+    emit CXServiceFunctions::sharedService().changes().systemAppearanceDidChange();
     for (bool pressed : {false, true}) {
       button->setDown(pressed);
       button->clearFocus();
@@ -895,8 +891,7 @@ TEST_F(ExportWindow, MarksRingsTheMenuHighlightAndSmallTextsStandOutInBothScheme
   for (std::uint64_t scheme : {Appearance::kDark, Appearance::kLight}) {
     SCOPED_TRACE(scheme == Appearance::kDark ? "dark" : "light");
     useScheme(scheme);
-    NotificationCenter::defaultCenter().post(
-        AppearanceNames::kSystemAppearanceDidChangeNotification);
+    emit CXServiceFunctions::sharedService().changes().systemAppearanceDidChange();
     testsupport::pump(std::chrono::milliseconds(30));
 
     // The first row is ticked and current, with the keyboard in the list.
@@ -1022,8 +1017,7 @@ TEST_F(ExportWindow, RowTooltipOnlyForTitlesCutShortInTheWindowsColours) {
   wc->window()->activateWindow();
   for (std::uint64_t scheme : {Appearance::kDark, Appearance::kLight}) {
     useScheme(scheme);
-    NotificationCenter::defaultCenter().post(
-        AppearanceNames::kSystemAppearanceDidChangeNotification);
+    emit CXServiceFunctions::sharedService().changes().systemAppearanceDidChange();
     const struct {
       int row;
       QString tip;
