@@ -1,5 +1,3 @@
-#include "BackupCommand.h"
-
 #include <sys/stat.h>
 
 #include <QDateTime>
@@ -15,6 +13,7 @@
 #include <vector>
 
 #include "app/BackupFolder.h"
+#include "app/CommandLine.h"
 #include "app/ExitStatus.h"
 #include "app/ExportFilter.h"
 #include "app/Reports.h"
@@ -29,6 +28,10 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+// How long a backup waits for the reader to finish writing before it gives
+// up; a window or an export waits a few seconds only.
+constexpr std::chrono::seconds kBackupLockWait{60};
 
 QString shown(const fs::path &path) { return QFile::decodeName(path.c_str()); }
 
@@ -76,10 +79,6 @@ std::vector<std::uint64_t> addressesOf(const fs::path &backup) {
                [&](const OpmlOutline &o) { addresses.push_back(textFingerprint(o.xmlUrl)); });
   return addresses;
 }
-
-}  // namespace
-
-namespace {
 
 QString vanishedText(std::size_t feeds, const QLocale &locale) {
   return feeds == 1 ? QStringLiteral("1 feed vanished")
@@ -132,10 +131,13 @@ std::optional<QString> claimDatedName(AtomicFile::Writer &writer, const fs::path
       .arg(shown(folder));
 }
 
-}  // namespace
-
-int runBackup(const fs::path &database, const std::optional<QByteArray> &folderOption, int keep,
-              const ExportChoices &choices) {
+// A backup that holds far fewer feeds than the newest one before it (see
+// isDrop) is written, but replaces and removes nothing: kFeedsDropped.
+int runBackup(const Arguments &arguments, const fs::path &database) {
+  const std::optional<QByteArray> folderOption = arguments.value("backup"),
+                                  keepText = arguments.value("keep");
+  const int keep = keepText ? keepText->toInt() : kDefaultBackupsKept;
+  const ExportChoices choices = exportChoices(arguments);
   const QLocale locale = QLocale();
   // Named from the root in every message, so that a timer's log says where.
   std::optional<fs::path> folder =
@@ -298,3 +300,36 @@ int runBackup(const fs::path &database, const std::optional<QByteArray> &folderO
   }
   return ExitStatus::kOk;
 }
+
+static_assert(kDefaultBackupsKept == 10, "as the help of --keep says");
+constexpr Option kBackupOptions[] = {
+    {.name = "keep",
+     .value = "N",
+     .help = "keep the newest N backups (default 10); only your own files that this program "
+             "wrote are removed.",
+     .refuse =
+         [](const QByteArray &n) {
+           bool number = false;
+           return n.toInt(&number) >= 1 && number ? nullptr
+                                                  : "needs a whole number of backups, 1 or more";
+         }},
+    kExportChoiceOptions[0],
+    kExportChoiceOptions[1],
+    kExportChoiceOptions[2]};
+
+}  // namespace
+
+extern const Command kBackupCommand{
+    .option = {.name = "backup",
+               .value = "[FOLDER]",
+               .help = "Write every feed to \"FOLDER/Orvella Feeds YYYY-MM-DD HHMMSS.opml\" (local "
+                       "time), and check it, unless the newest backup there already holds the "
+                       "same; says what changed since it, and keeps a copy as \"FOLDER/Orvella "
+                       "Feeds.opml\". FOLDER is made when missing; without it, \"Orvella Backups\" "
+                       "in the documents folder. The reader may go on running; a backup waits up "
+                       "to a minute for its lock. A backup with no feeds, or fewer than three "
+                       "quarters of the newest backup's, removes and replaces nothing and exits "
+                       "with 8."},
+    .options = kBackupOptions,
+    .run = runBackup,
+    .readsDatabase = true};

@@ -1,9 +1,8 @@
-#include "app/CompareCommand.h"
-
 #include <QFile>
 #include <QLocale>
 #include <vector>
 
+#include "app/CommandLine.h"
 #include "app/ExitStatus.h"
 #include "app/Reports.h"
 #include "app/StandardStreams.h"
@@ -24,9 +23,8 @@ QString listLine(const QString &text, const QString &address) {
   return line;
 }
 
-}  // namespace
-
-int runCompare(const fs::path &database, const QByteArray &file) {
+int runCompare(const Arguments &arguments, const fs::path &database) {
+  const QByteArray file = *arguments.value("compare");
   const QLocale locale;
   // The reader's feeds: those with a feed address, in the reader's order.
   std::vector<QString> titles, addresses;
@@ -86,3 +84,16 @@ int runCompare(const fs::path &database, const QByteArray &file) {
   if (const int status = printToStdout(lines.join(QLatin1Char('\n')), "comparison")) return status;
   return comparison.missing.empty() ? ExitStatus::kOk : ExitStatus::kCompareFoundMissing;
 }
+
+}  // namespace
+
+extern const Command kCompareCommand{
+    .option = {.name = "compare",
+               .value = "FILE",
+               .help = "Hold the reader's feeds against another reader's OPML export: list the "
+                       "feeds it lacks and those the reader lacks, with a line of counts. "
+                       "Addresses match as readers take them (http or https, host case, default "
+                       "port, trailing slash, feed: prefixes); folders count. Exits 0 when none of "
+                       "the reader's feeds is missing, else 1."},
+    .run = runCompare,
+    .readsDatabase = true};

@@ -1,5 +1,3 @@
-#include "app/ExportCommand.h"
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -7,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+#include "app/CommandLine.h"
 #include "app/ExitStatus.h"
 #include "app/ExportFilter.h"
 #include "app/Reports.h"
@@ -150,7 +149,20 @@ int exportToFile(const fs::path &database, const QByteArray &target, const Expor
 
 }  // namespace
 
-int runExport(const fs::path &database, const QByteArray &target, const ExportChoices &choices) {
-  return target == "-" ? exportToStdout(database, choices)
-                       : exportToFile(database, target, choices);
-}
+extern const Command kExportCommand{
+    .option = {.name = "export",
+               .value = "FILE",
+               .help = "Write every feed to FILE as an OPML document in UTF-8; \"-\" writes it to "
+                       "standard output. The file is read back and compared with what was "
+                       "written; a one-line summary goes to standard error. An existing FILE that "
+                       "is write-protected (no write permission for you, or none for anyone, even "
+                       "for root) is left as it is. A feed without a title is named by its "
+                       "address."},
+    .options = kExportChoiceOptions,
+    .run =
+        [](const Arguments &arguments, const fs::path &database) {
+          const QByteArray target = *arguments.value("export");
+          return target == "-" ? exportToStdout(database, exportChoices(arguments))
+                               : exportToFile(database, target, exportChoices(arguments));
+        },
+    .readsDatabase = true};

@@ -6,6 +6,11 @@
 #include "export/SecretAddresses.h"
 #include "export/WrittenFileCheck.h"
 
+ExportChoices exportChoices(const Arguments &arguments) {
+  return {arguments.has("without-secrets"), arguments.value("opml-version") == "2.0",
+          arguments.has("importable-titles")};
+}
+
 bool ExportFilter::takes(const FeedRow &row) {
   const SecretAddresses::Finding finding =
       secretsElsewhere_ ? SecretAddresses::Finding::Nothing : SecretAddresses::findIn(row);

@@ -1,9 +1,8 @@
-#include "app/ListCommand.h"
-
 #include <QByteArray>
 #include <optional>
 #include <string_view>
 
+#include "app/CommandLine.h"
 #include "app/ExitStatus.h"
 #include "app/Reports.h"
 #include "app/Spool.h"
@@ -25,9 +24,7 @@ void appendListField(QByteArray &out, const std::optional<std::string_view> &utf
   }
 }
 
-}  // namespace
-
-int runList(const fs::path &database) {
+int runList(const Arguments &, const fs::path &database) {
   if (stdoutIsTheDatabase(database)) return ExitStatus::kUsage;
   Spool spool;
   QByteArray line;
@@ -55,3 +52,12 @@ int runList(const fs::path &database) {
   sayRepaired(read);
   return ExitStatus::kOk;
 }
+
+}  // namespace
+
+extern const Command kListCommand{
+    .option = {.name = "list",
+               .help = "Print the feeds, one a line: title, site address and feed address, "
+                       "separated by tabs."},
+    .run = runList,
+    .readsDatabase = true};

@@ -1,4 +1,4 @@
-// Entry point of the window module (see WindowModule.h).
+// Entry points of the window module (see WindowModule.h).
 #include <QApplication>
 #include <cstdio>
 #include <type_traits>
@@ -14,12 +14,11 @@
 #include "store/CXExportStorage.h"
 #include "toolkit/AccessibleFactories.h"
 
-namespace {
-
 // Run by the backup service's failure unit: the timer's backup has no one
 // watching it, so its failure is told on the desktop. Where no notification
 // service answers, nothing more happens.
-int notifyBackupFailure(int &argc, char **argv) {
+extern "C" __attribute__((visibility("default"))) int
+orvellaExporterNotifyBackupFailureWithArguments(int &argc, char **argv, const Arguments &) {
   QCoreApplication app(argc, argv);
   QGuiApplication::setApplicationDisplayName(QStringLiteral("Orvella Exporter"));
   DesktopNotifications::Notification notification;
@@ -32,24 +31,20 @@ int notifyBackupFailure(int &argc, char **argv) {
   return ExitStatus::kOk;
 }
 
-}  // namespace
-
-extern "C" __attribute__((visibility("default"))) int orvellaExporterWindowMainWithOptions(
-    int &argc, char **argv, const ProgramOptions &options) {
-  if (options.command == ProgramOptions::Command::NotifyBackupFailure) {
-    return notifyBackupFailure(argc, argv);
-  }
+extern "C" __attribute__((visibility("default"))) int orvellaExporterWindowWithArguments(
+    int &argc, char **argv, const Arguments &arguments) {
   // The one feed store of the program is this module's.
-  if (options.database) {
+  if (const std::optional<QByteArray> database = arguments.value("database")) {
     CXExportStorage::defaultManager().setDatabasePathOverride(
-        std::filesystem::path(options.database->toStdString()));
+        std::filesystem::path(database->toStdString()));
   }
-  if (const std::optional<QString> refusal = WindowStart::styleSheetRefusal(options.styleSheet)) {
+  if (const std::optional<QString> refusal =
+          WindowStart::styleSheetRefusal(arguments.value("stylesheet"))) {
     std::fprintf(stderr, "%s\n", refusal->toLocal8Bit().constData());
     return ExitStatus::kUsage;
   }
   SessionBus::preventAutolaunch();
-  WindowStart::reportFatalStartFailures(options.platform);
+  WindowStart::reportFatalStartFailures(arguments.value("platform"));
   QApplication app(argc, argv);
   AccessibleFactories::install();
   WindowStart::started();
@@ -70,5 +65,7 @@ extern "C" __attribute__((visibility("default"))) int orvellaExporterWindowMainW
   return app.exec();
 }
 
-// Checked where the program calls it.
-static_assert(std::is_same_v<decltype(orvellaExporterWindowMainWithOptions), WindowEntry>);
+// Checked where the program calls them.
+static_assert(std::is_same_v<decltype(orvellaExporterWindowWithArguments), ModuleEntry>);
+static_assert(
+    std::is_same_v<decltype(orvellaExporterNotifyBackupFailureWithArguments), ModuleEntry>);

@@ -36,7 +36,7 @@ std::vector<std::string> librarySearchFolders() {
 
 }  // namespace
 
-int runWindowModule(int &argc, char **argv, const ProgramOptions &options) {
+int runWindowModule(int &argc, char **argv, const Arguments &arguments) {
   // RTLD_NOW: a module that does not fit the program fails here, with a
   // message, rather than at some later call. RTLD_LOCAL: its copies of our
   // classes stay its own. It is never unloaded.
@@ -50,7 +50,9 @@ int runWindowModule(int &argc, char **argv, const ProgramOptions &options) {
   if (module == nullptr) {
     module = dlopen(kWindowModuleFile, RTLD_NOW | RTLD_LOCAL);
   }
-  auto *entry = module ? reinterpret_cast<WindowEntry *>(dlsym(module, kWindowEntryName)) : nullptr;
+  auto *entry = module
+                    ? reinterpret_cast<ModuleEntry *>(dlsym(module, arguments.command->moduleEntry))
+                    : nullptr;
   if (entry == nullptr) {
     const char *reason = dlerror();
     std::fprintf(stderr,
@@ -60,5 +62,16 @@ int runWindowModule(int &argc, char **argv, const ProgramOptions &options) {
                  kWindowModuleFile, reason ? reason : "no reason given");
     return ExitStatus::kModuleMissing;
   }
-  return entry(argc, argv, options);
+  return entry(argc, argv, arguments);
 }
+
+// The commands of the module: they need Qt Widgets, Gui or DBus.
+extern const Command kWindowCommand{.moduleEntry = "orvellaExporterWindowWithArguments",
+                                    .readsDatabase = true};
+
+extern const Command kNotifyBackupFailureCommand{
+    .option = {.name = "notify-backup-failure",
+               .help = "Tell on the desktop that the daily backup failed; the backup service's "
+                       "failure unit runs it."},
+    .moduleEntry = "orvellaExporterNotifyBackupFailureWithArguments",
+    .internal = true};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ProgramOptions.h"
+#include "app/CommandLine.h"
 
 // The export window lives in a module of its own, loaded only when the window
 // opens, so that the command-line modes start without Qt Widgets, Gui, DBus,
@@ -11,15 +11,14 @@
 // installed.
 inline constexpr char kWindowModuleFile[] = "orvella-exporter-window.so";
 
-// The module's one entry point: runs the application with its window on the
-// options the program parsed, and returns the exit status. argc stays alive
-// for as long as the call lasts, as QApplication requires; Qt takes its own
-// options from argv.
-// The name changes with the entry's arguments, so that a module and a program
-// that do not fit fail to load, with a message, instead of crashing.
-inline constexpr char kWindowEntryName[] = "orvellaExporterWindowMainWithOptions";
-using WindowEntry = int(int &argc, char **argv, const ProgramOptions &options);
+// The module's entry points, one for each command it runs (Command::moduleEntry):
+// each runs its command on the arguments the program parsed, and returns the
+// exit status. argc stays alive for as long as the call lasts, as QApplication
+// requires; Qt takes its own options from argv.
+// The names change with the entries' arguments, so that a module and a
+// program that do not fit fail to load, with a message, instead of crashing.
+using ModuleEntry = int(int &argc, char **argv, const Arguments &arguments);
 
-// Loads the module and runs the window; when the module cannot be loaded,
-// says so on standard error and returns ExitStatus::kModuleMissing.
-int runWindowModule(int &argc, char **argv, const ProgramOptions &options);
+// Loads the module and runs the command's entry; when the module cannot be
+// loaded, says so on standard error and returns ExitStatus::kModuleMissing.
+int runWindowModule(int &argc, char **argv, const Arguments &arguments);

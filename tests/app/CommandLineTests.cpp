@@ -20,6 +20,7 @@
 #include "ReaderDatabase.h"
 #include "TestSupport.h"
 #include "WriterProcess.h"
+#include "app/CommandLine.h"
 #include "export/ExportPass.h"
 #include "export/WrittenFileCheck.h"
 #include "store/FeedDatabase.h"
@@ -52,7 +53,212 @@ Outcome runWithByteNames(const QStringList &printfArgs, const fs::path &workingD
   return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
+// The arguments after the program's name, parsed as main() parses them.
+Arguments parsed(std::vector<std::string> args) {
+  args.insert(args.begin(), "orvella-exporter");
+  std::vector<char *> argv;
+  for (std::string &arg : args) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+  return parseArguments(int(args.size()), argv.data());
+}
+
+// A line of the manual page's font macros (.B, .BI, .RB, ...) as groff sets
+// it, and the arguments of it that are bold.
+struct TroffLine {
+  QString text;
+  QStringList bold;
+};
+TroffLine troff(const QString &line) {
+  static const QRegularExpression argument(QStringLiteral(R"re("([^"]*)"|(\S+))re"));
+  static const QRegularExpression font(QStringLiteral(R"(\\f[BIRP])"));
+  const QString macro = line.section(QLatin1Char(' '), 0, 0).mid(1);
+  QStringList arguments;
+  for (const auto &m : argument.globalMatch(line.section(QLatin1Char(' '), 1))) {
+    arguments << (m.hasCaptured(1) ? m.captured(1) : m.captured(2))
+                     .replace(QStringLiteral("\\-"), QStringLiteral("-"))
+                     .remove(font)
+                     .remove(QStringLiteral("\\&"));
+  }
+  // .B and .I set their arguments as one phrase, the others in turn in two fonts.
+  if (macro.size() == 1) arguments = QStringList{arguments.join(QLatin1Char(' '))};
+  TroffLine set{arguments.join(QString()), {}};
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    if (macro[i % macro.size()] == QLatin1Char('B')) set.bold << arguments[i];
+  }
+  return set;
+}
+
+// Each section of the manual page by name, as its lines.
+std::map<QString, QStringList> manualSections() {
+  std::map<QString, QStringList> sections;
+  QString current;
+  for (const QString &line :
+       QString::fromStdString(readFile(ORVELLA_MANUAL_PAGE_SOURCE)).split('\n')) {
+    if (line.startsWith(QStringLiteral(".SH "))) {
+      current = line.mid(4);
+    } else {
+      sections[current] << line;
+    }
+  }
+  return sections;
+}
+
 }  // namespace
+
+// Each option of the registry, as --help lists it, is described under
+// OPTIONS, and every option that the manual page names anywhere is one that
+// the program takes, ours or Qt's.
+TEST(CommandLine, TheManualPageListsTheOptionsOfTheRegistry) {
+  const std::map<QString, QStringList> sections = manualSections();
+  ASSERT_TRUE(sections.count("OPTIONS"));
+  QStringList described, registered;
+  const QStringList &options = sections.at("OPTIONS");
+  for (qsizetype i = 0; i + 1 < options.size(); ++i) {
+    if (options[i] == QStringLiteral(".TP")) described << troff(options[i + 1]).text;
+  }
+  // "  --database PATH  Read this ...", "  -h, --help       Show ...".
+  const QString help = commandLineHelp();
+  const QString listed = help.mid(help.indexOf("\nOptions:\n")).section("\n\n", 0, 0);
+  for (const QString &line : listed.split('\n')) {
+    if (line.startsWith(QStringLiteral("  -"))) registered << line.mid(2).section("  ", 0, 0);
+  }
+  EXPECT_GE(registered.size(), 13);
+  for (const QString &option : described) {
+    EXPECT_TRUE(registered.contains(option))
+        << "OPTIONS describes " << option.toStdString() << ", which no command declares";
+  }
+  for (const QString &option : registered) {
+    EXPECT_TRUE(described.contains(option))
+        << option.toStdString() << " is declared, but OPTIONS does not describe it";
+  }
+
+  static const QRegularExpression optionName(QStringLiteral("^--?[A-Za-z][\\w-]*"));
+  QStringList named;
+  for (const auto &[section, lines] : sections) {
+    for (const QString &line : lines) {
+      if (!line.startsWith(QStringLiteral(".B")) && !line.startsWith(QStringLiteral(".RB")) &&
+          !line.startsWith(QStringLiteral(".IB"))) {
+        continue;
+      }
+      for (const QString &bold : troff(line).bold) {
+        const QString option = optionName.match(bold).captured();
+        if (option.isEmpty()) continue;
+        named << option;
+        EXPECT_FALSE(parsed({option.toStdString()}).error.startsWith("Unknown option"))
+            << section.toStdString() << " names " << bold.toStdString()
+            << ", which the program does not take";
+      }
+    }
+  }
+  for (const char *option : {"--export", "-h", "-platform", "-stylesheet", "--keep"}) {
+    EXPECT_TRUE(named.contains(option)) << option;
+  }
+}
+
+// The usage lines of --help, made from the registry, are the manual page's
+// synopsis.
+TEST(CommandLine, TheUsageLinesAreTheManualPagesSynopsis) {
+  const std::map<QString, QStringList> sections = manualSections();
+  QStringList synopsis;
+  for (const QString &line : sections.at("SYNOPSIS")) {
+    if (line.startsWith(QStringLiteral(".SY "))) {
+      synopsis << line.mid(4);
+    } else if (!line.startsWith(QStringLiteral(".YS")) && !synopsis.isEmpty()) {
+      synopsis.last() += ' ' + troff(line).text;
+    }
+  }
+  const QString help = commandLineHelp();
+  QStringList usage;
+  for (const QString &line : help.left(help.indexOf("\n\n")).mid(7).split('\n')) {
+    if (line.startsWith(QStringLiteral("           "))) {
+      usage.last() += ' ' + line.trimmed();
+    } else {
+      usage << line.trimmed();
+    }
+  }
+  for (const QString &line : usage) {
+    EXPECT_TRUE(synopsis.contains(line))
+        << "--help's usage " << line.toStdString() << " is not in the SYNOPSIS";
+  }
+  for (const QString &line : synopsis) {
+    EXPECT_TRUE(usage.contains(line))
+        << "the SYNOPSIS's " << line.toStdString() << " is not among the usage lines of --help";
+  }
+}
+
+// Every usage error is one sentence that says what is wrong, in the words of
+// the options' own declarations.
+TEST(CommandLine, EachUsageErrorSaysWhatIsWrong) {
+  const std::vector<std::pair<std::vector<std::string>, QString>> cases = {
+      {{"--bogus=1"}, "Unknown option \"--bogus\"."},
+      {{"-xyz"}, "Unknown option \"-xyz\"."},
+      {{"--\xff"}, "Unknown option \"--\uFFFD\"."},
+      {{"--export"}, "The option --export needs a value after it."},
+      {{"--opml-version"}, "The option --opml-version needs a value after it."},
+      {{"--export="}, "The option --export needs a non-empty value."},
+      {{"--check", ""}, "The option --check needs a non-empty value."},
+      {{"--list=yes"}, "The option --list takes no value."},
+      {{"-h=1"}, "The option --help takes no value."},
+      {{"--database", "a", "--database=b", "--list"},
+       "The option --database was given twice; give it once."},
+      {{"stray", "--list"}, "Unexpected argument \"stray\"."},
+      {{"--list", "--", "--list"}, "Unexpected argument \"--list\"."},
+      {{"--backup", "B", "C"}, "Unexpected argument \"C\"."},
+      {{"--backup="}, "The option --backup needs a non-empty folder, or none for the default one."},
+      {{"--backup", "B", "--keep", "0"},
+       "The option --keep needs a whole number of backups, 1 or more."},
+      {{"--keep", "3"}, "The option --keep goes with --backup."},
+      {{"--export", "x", "--opml-version", "1.1"}, "The option --opml-version takes 1.0 or 2.0."},
+      {{"--list", "--opml-version", "2.0"},
+       "The option --opml-version goes with --export or --backup."},
+      {{"--check", "x", "--without-secrets"},
+       "The option --without-secrets goes with --export or --backup."},
+      {{"--help", "--importable-titles"},
+       "The option --importable-titles goes with --export or --backup."},
+      {{"--version", "--list", "--backup"},
+       "Give only one of --export, --list, --check, --compare, --backup and "
+       "--notify-backup-failure."},
+  };
+  for (const auto &[args, sentence] : cases) {
+    SCOPED_TRACE(::testing::PrintToString(args));
+    EXPECT_EQ(parsed(args).error, sentence);
+  }
+}
+
+// One command at most; --help, then --version, answer whatever else is
+// asked. Values are argv's bytes; Qt's own options are kept, wherever they are.
+TEST(CommandLine, ArgumentsAskForOneCommandAndKeepTheirBytes) {
+  auto command = [](const std::vector<std::string> &args) {
+    const Arguments a = parsed(args);
+    EXPECT_TRUE(a.error.isEmpty()) << a.error.toStdString();
+    return std::string(a.command->option.name);
+  };
+  EXPECT_EQ(command({}), "");
+  EXPECT_EQ(command({"--database", "Feeds", "-reverse"}), "");
+  EXPECT_EQ(command({"--list", "--help"}), "help");
+  EXPECT_EQ(command({"-v", "-h"}), "help");
+  EXPECT_EQ(command({"--h"}), "help");
+  EXPECT_EQ(command({"-version", "--export", "x"}), "version");
+  EXPECT_EQ(command({"-list"}), "list");
+  EXPECT_EQ(command({"--notify-backup-failure"}), "notify-backup-failure");
+
+  EXPECT_EQ(parsed({"--export", "\xff\xfe.opml"}).value("export"), QByteArray("\xff\xfe.opml"));
+  EXPECT_EQ(parsed({"--export=a=b"}).value("export"), QByteArray("a=b"));
+  EXPECT_EQ(parsed({"--export", "--list"}).value("export"), QByteArray("--list"));
+  EXPECT_EQ(parsed({"--backup"}).value("backup"), std::nullopt);
+  EXPECT_EQ(parsed({"B", "--backup"}).value("backup"), QByteArray("B"));
+  EXPECT_EQ(parsed({"--backup", "--", "-B"}).value("backup"), QByteArray("-B"));
+  EXPECT_EQ(parsed({"--backup", "--keep", "3"}).value("keep"), QByteArray("3"));
+
+  const Arguments qt = parsed({"-platform", "xcb", "--platform=offscreen", "-stylesheet", "a.qss",
+                               "--", "-style", "fusion", "-sync"});
+  EXPECT_TRUE(qt.error.isEmpty()) << qt.error.toStdString();
+  EXPECT_EQ(qt.value("platform"), QByteArray("offscreen"));
+  EXPECT_EQ(qt.value("stylesheet"), QByteArray("a.qss"));
+  EXPECT_EQ(qt.value("style"), QByteArray("fusion"));
+  EXPECT_TRUE(qt.has("sync"));
+  EXPECT_TRUE(parsed({"--version", "-platform"}).error.isEmpty());
+}
 
 TEST(CommandLine, VersionAndHelpGoToStandardOutput) {
   for (const char *option : {"--version", "-v"}) {
