@@ -11,6 +11,7 @@
 #include "services/CXServiceFunctions.h"
 #include "toolkit/CXTopLevelWindow.h"
 #include "toolkit/CXWindowButton.h"
+#include "toolkit/ScriptFonts.h"
 #include "toolkit/TitleBarButtons.h"
 #include "toolkit/WindowAppearance.h"
 #include "ui_About.h"
@@ -25,7 +26,8 @@ constexpr QPointF kCloseButtonOrigin(8, 12);
 const QString kGroup = QStringLiteral("groupAbout");
 
 void addKerning(QLabel *label) {
-  if (!label) return;
+  // Spaced apart, joined Arabic letters come apart.
+  if (!label || !takesLetterSpacing(label->text())) return;
   // Only the spacing changes: family, size, weight and colour stay as the
   // window's design gave them.
   QFont font = label->font();

@@ -96,10 +96,30 @@ QString localized(const char *table, const char *key, qint64 count) {
 }
 
 QString localized(const Sentence &sentence) {
-  return sentence.text([](const char *source, std::optional<std::size_t> count) {
-    return count ? localized("CXInterfaceString", source, qint64(count.value()))
-                 : localized("CXInterfaceString", source);
-  });
+  const bool rightToLeft = stringsTableReadsRightToLeft();
+  return sentence.text(
+      [](const char *source, std::optional<std::size_t> count) {
+        return count ? localized("CXInterfaceString", source, qint64(count.value()))
+                     : localized("CXInterfaceString", source);
+      },
+      [rightToLeft](const QString &value) {
+        return value.contains(QLatin1Char('/')) ? isolatedPath(value, rightToLeft)
+                                                : isolatedName(value, rightToLeft);
+      });
+}
+
+bool stringsTableReadsRightToLeft() {
+  return QLocale(tables().ours.language()).textDirection() == Qt::RightToLeft;
+}
+
+QString isolatedPath(const QString &path, bool rightToLeft) {
+  if (!rightToLeft || path.isEmpty()) return path;
+  return QChar(0x2066) + path + QChar(0x2069);
+}
+
+QString isolatedName(const QString &name, bool rightToLeft) {
+  if (!rightToLeft || name.isEmpty()) return name;
+  return QChar(0x2068) + name + QChar(0x2069);
 }
 
 void reloadStringsTables(const QLocale &locale) {

@@ -24,8 +24,22 @@ QString localized(const char *table, const char *key);
 QString localized(const char *table, const char *key, qint64 count);
 
 // The sentence in the user's language: its source and each of its parts
-// looked up in "CXInterfaceString", the values put in.
+// looked up in "CXInterfaceString", the values put in. In a language that
+// reads right to left each value is an isolate: a path (a value with a "/")
+// left to right, anything else in the direction of its first letter.
 QString localized(const Sentence &sentence);
+
+// Whether the strings table in use is of a language that reads right to left.
+bool stringsTableReadsRightToLeft();
+
+// A path or a file name to be put into a sentence. In a sentence that reads
+// right to left the path is a left-to-right isolate (U+2066 ... U+2069), so
+// that its leading "/" stays in front and its folders in order, and the name a
+// first-strong isolate (U+2068 ... U+2069), which keeps the sentence's order
+// around it whatever its letters; in a left-to-right sentence both stay as
+// they are.
+QString isolatedPath(const QString &path, bool rightToLeft = stringsTableReadsRightToLeft());
+QString isolatedName(const QString &name, bool rightToLeft = stringsTableReadsRightToLeft());
 
 // Loads the tables of locale's languages in place of those in use. For a
 // language switch before the windows are made, and for tests: main thread

@@ -20,12 +20,14 @@ QString Sentence::english() const {
   });
 }
 
-QString Sentence::text(const Translate &translate) const {
+QString Sentence::text(const Translate &translate, const Shown &shown) const {
   if (source_ == nullptr) return QString();
   QStringList values;
   values.reserve(qsizetype(values_.size()));
   for (const Value &value : values_) {
-    values.append(value.part ? value.part->text(translate) : value.plain);
+    values.append(value.part ? value.part->text(translate, shown)
+                  : shown    ? shown(value.plain)
+                             : value.plain);
   }
   return fillPlaceholders(translate(source_, count_), values);
 }

@@ -43,8 +43,11 @@ class Sentence {
   // The text with the source and every part looked up through translate,
   // which gets a source and its count (when it has one) and returns its text
   // with %Ln filled (the source itself when it has no entry).
+  // Each value given as a string is put in as shown returns it, when given
+  // (the whole value itself otherwise).
   using Translate = std::function<QString(const char *source, std::optional<std::size_t> count)>;
-  QString text(const Translate &translate) const;
+  using Shown = std::function<QString(const QString &value)>;
+  QString text(const Translate &translate, const Shown &shown = nullptr) const;
 
  private:
   struct Value {

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "toolkit/ScriptFonts.h"
+
 namespace {
 
 struct WeightWord {
@@ -39,7 +41,7 @@ QString firstInstalledFamily(const QStringList &candidates) {
 }  // namespace
 
 QFont AlertSettings::font(const QVariantMap &settings, const QString &defaultName,
-                          double defaultSize, const char *kernKey) {
+                          double defaultSize, const char *kernKey, const QString &text) {
   QString name = settings.value(QStringLiteral("fontName")).toString();
   if (name.isEmpty()) name = defaultName;
   bool ok = false;
@@ -70,5 +72,5 @@ QFont AlertSettings::font(const QVariantMap &settings, const QString &defaultNam
   // Sizes are in points of a 72-dpi desktop, i.e. device-independent pixels.
   font.setPixelSize(std::max(1, int(std::lround(size))));
   if (kern != 0) font.setLetterSpacing(QFont::AbsoluteSpacing, kern);
-  return font;
+  return fontForText(font, text);
 }

@@ -19,7 +19,8 @@ struct AlertSettings {
   // The font a settings map describes: "fontName", "fontSize" and the letter
   // spacing under kernKey. Font names are PostScript-style
   // ("HelveticaNeue-Medium"); when the family is not installed, a sans family
-  // of the same weight stands in.
+  // of the same weight stands in. Given the text it is for, the font is fitted
+  // to the text's script (fontForText in ScriptFonts.h).
   static QFont font(const QVariantMap &settings, const QString &defaultName, double defaultSize,
-                    const char *kernKey = "fontKern");
+                    const char *kernKey = "fontKern", const QString &text = QString());
 };

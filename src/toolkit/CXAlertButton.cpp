@@ -17,7 +17,7 @@ CXAlertButton::CXAlertButton(const QString &title, const QVariantMap &settings, 
   off_ = settings.value(QStringLiteral("offColor")).value<QColor>();
   hover_ = settings.value(QStringLiteral("hoverColor")).value<QColor>();
   pressed_ = settings.value(QStringLiteral("pressedColor")).value<QColor>();
-  setFont(AlertSettings::font(settings, QStringLiteral("HelveticaNeue-Light"), 13, "kern"));
+  setFont(AlertSettings::font(settings, QStringLiteral("HelveticaNeue-Light"), 13, "kern", title));
   setMinimumHeight(26);
 }
 

@@ -61,12 +61,14 @@ CXAlertPanel::CXAlertPanel(const AlertSettings &settings, const QString &title,
   }
 
   addLabel(this, column, title, "alertTitle",
-           AlertSettings::font(settings.title, QStringLiteral("HelveticaNeue-Medium"), 13));
+           AlertSettings::font(settings.title, QStringLiteral("HelveticaNeue-Medium"), 13,
+                               "fontKern", title));
   if (!inform.isEmpty()) {
     column->addSpacing(8);
     QLabel *informLabel =
         addLabel(this, column, inform, "alertInform",
-                 AlertSettings::font(settings.inform, QStringLiteral("HelveticaNeue-Light"), 12));
+                 AlertSettings::font(settings.inform, QStringLiteral("HelveticaNeue-Light"), 12,
+                                     "fontKern", inform));
     QPalette pal = informLabel->palette();
     pal.setColor(QPalette::WindowText, dark ? QColor(0xd2, 0xd2, 0xd6) : QColor(0x3a, 0x3a, 0x3d));
     informLabel->setPalette(pal);

@@ -11,6 +11,11 @@
 // the focus itself, silently, and the focus event that follows as no news:
 // Ctrl+F into the field was heard as the key alone. Here the text is
 // selected just after the focus has been told.
+//
+// Its placeholder starts at the field's leading edge, the right one in a
+// window laid out from the right, whatever the placeholder's letters: Qt
+// aligns a placeholder by its own first letter, so an English one sat at the
+// left of a mirrored field.
 class FilterField : public QLineEdit {
   Q_OBJECT
 
@@ -19,4 +24,5 @@ class FilterField : public QLineEdit {
 
  protected:
   void focusInEvent(QFocusEvent *event) override;
+  void paintEvent(QPaintEvent *event) override;
 };

@@ -324,16 +324,20 @@ void CXExportDocumentWC::showExportCompleteView() {
     // The folder goes on a line of its own, shortened in the middle when long,
     // so the file name always reads whole.
     const QFontMetrics metrics(ui_->exportStatusDetailLabel->font());
-    const QString folder = metrics.elidedText(QDir::toNativeSeparators(file.absolutePath()),
-                                              Qt::ElideMiddle, kCompletionTextWidth);
+    const bool rightToLeft = ui_->exportStatusDetailLabel->isRightToLeft();
+    const QString folder =
+        isolatedPath(metrics.elidedText(QDir::toNativeSeparators(file.absolutePath()),
+                                        Qt::ElideMiddle, kCompletionTextWidth),
+                     rightToLeft);
+    const QString name = isolatedName(file.fileName(), rightToLeft);
     // "2,019 feeds written to My Feeds.opml and checked." once it was read
     // back and found as written.
     const std::optional<std::size_t> checked = lastExport_->checkedFeeds;
     const QString saved = !checked
-                              ? text("Saved as “%1” in").arg(file.fileName())
+                              ? text("Saved as “%1” in").arg(name)
                               : localized("CXInterfaceString",
                                           "%Ln feeds written to %1 and checked.", qint64(*checked))
-                                    .arg(file.fileName());
+                                    .arg(name);
     ui_->exportStatusDetailLabel->setText(saved + QLatin1Char('\n') + folder);
     completionActions_->setFile(file.absoluteFilePath());
     completionActions_->show();

@@ -39,7 +39,7 @@ void CompletionActions::showInFiles() {
   CXAlert::showAlertWithTitleInformTextButtonTitlesCompletionHandler(
       text("The file could not be shown"),
       text("No file manager answered, and no program is set to open folders. The file is in %1.")
-          .arg(QDir::toNativeSeparators(QFileInfo(path_).absolutePath())),
+          .arg(isolatedPath(QDir::toNativeSeparators(QFileInfo(path_).absolutePath()))),
       {text("OK")}, [](int) {});
 }
 
@@ -50,6 +50,6 @@ void CompletionActions::openFile() {
       text("The file could not be opened"),
       text("No program is set to open OPML files. The file is in %1; open it from there with the "
            "feed reader of your choice.")
-          .arg(QDir::toNativeSeparators(QFileInfo(path_).absolutePath())),
+          .arg(isolatedPath(QDir::toNativeSeparators(QFileInfo(path_).absolutePath()))),
       {text("OK")}, [](int) {});
 }

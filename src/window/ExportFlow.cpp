@@ -107,8 +107,9 @@ void ExportFlow::write(CXExportListVC &list) {
       const QFileInfo file(*path);
       if (!file.isFile()) {
         done = Written{file.absoluteFilePath(), std::nullopt};
-      } else if (!(failure = check.verify(QFile::encodeName(*path),
-                                          text("“%1”").arg(file.fileName()), written))) {
+      } else if (!(failure =
+                       check.verify(QFile::encodeName(*path),
+                                    text("“%1”").arg(isolatedName(file.fileName())), written))) {
         done = Written{file.absoluteFilePath(), written.feeds()};
       }
     }

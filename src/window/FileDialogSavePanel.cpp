@@ -85,7 +85,7 @@ QString FileDialogSavePanel::startFolder() {
 bool FileDialogSavePanel::confirmReplace(QWidget *parent, const QString &path) {
   const QString text =
       localized("CXInterfaceString", "%1 already exists. Do you want to replace it?")
-          .arg(QFileInfo(path).fileName());
+          .arg(isolatedName(QFileInfo(path).fileName()));
   return QMessageBox::question(parent, localized("CXInterfaceString", "Export Feeds"), text,
                                QMessageBox::Yes | QMessageBox::No,
                                QMessageBox::No) == QMessageBox::Yes;
