@@ -37,6 +37,12 @@ bool drawsBoxes(const QFont &font, const QString &text) {
 
 }  // namespace
 
+bool joinsLetters(const QString &text) {
+  for (const char32_t c : QStringView(text).toUcs4())
+    if (isJoiningScript(QChar::script(c))) return true;
+  return false;
+}
+
 bool takesLetterSpacing(const QString &text) {
   for (const char32_t c : QStringView(text).toUcs4()) {
     const QChar::Direction direction = QChar::direction(c);
@@ -50,6 +56,12 @@ QFont fontForText(QFont font, const QString &text) {
   if (text.isEmpty()) return font;
   if (font.letterSpacing() != 0 && !takesLetterSpacing(text)) {
     font.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+  }
+  // A light face without the script's letters falls back letter by letter,
+  // and letters that join are then drawn apart: Normal has them whole.
+  if (font.weight() < QFont::Normal && joinsLetters(text)) {
+    font.setWeight(QFont::Normal);
+    return font;
   }
   if (font.weight() != QFont::Normal && drawsBoxes(font, text)) {
     QFont normal = font;
