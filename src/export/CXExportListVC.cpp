@@ -96,19 +96,15 @@ void CXExportListVC::loadView() {
   applyHeaderFonts();
   // A wrapped label aligns its lines by the text's own direction; the window's
   // decides, so that right to left they start at the right edge.
-  for (QLabel *wrapped : {ui_->headerDetailLabel, ui_->readWarningLabel}) {
+  for (QLabel *wrapped : {ui_->headerDetailLabel, ui_->readWarningLabel})
     wrapped->setAlignment(
         Qt::AlignAbsolute | Qt::AlignVCenter |
         QStyle::visualAlignment(QGuiApplication::layoutDirection(), Qt::AlignLeft));
-  }
 
   makeFilterField();
   notices_ = new ExportListNotices(view_, ui_->readWarningLabel, model_);
-  auto *nothingTicked = new QLabel(view_);
-  nothingTicked->setObjectName(QStringLiteral("nothingTickedLabel"));
-  ui_->buttonLayout->insertWidget(ui_->buttonLayout->indexOf(ui_->exportProgress), nothingTicked,
-                                  1);
-  announcer_ = new ExportListAnnouncer(view_, ui_->selectionCountLabel, nothingTicked);
+  announcer_ = new ExportListAnnouncer(view_, ui_->selectionCountLabel, ui_->buttonLayout,
+                                       ui_->buttonLayout->indexOf(ui_->exportProgress));
   connect(ui_->exportTableView, &CXTableViewWithEmptyHolder::shownRowsTicked, announcer_,
           &ExportListAnnouncer::bulkTicked);
 
@@ -167,22 +163,13 @@ void CXExportListVC::tellNothingTicked() {
 
 FeedListComparison CXExportListVC::tickFeedsMissingFrom(const QString &path) {
   const FeedRowTable &feeds = feedsOrNone();
-  std::vector<QString> addresses;
-  std::vector<int> positions;  // the feed of each address
-  for (std::size_t k = 0; k < feeds.size(); ++k) {
-    const QString address = textOf(feeds.row(k).xmlUrl).trimmed();
-    if (address.isEmpty()) continue;
-    addresses.push_back(address);
-    positions.push_back(int(k));
-  }
   const QString name = QFileInfo(path).fileName();
-  FeedListComparison comparison = compareWithOpmlFile(addresses, QFile::encodeName(path), name);
+  FeedListComparison comparison = compareWithOpmlFile(feeds, QFile::encodeName(path), name);
   if (!comparison.ok()) return comparison;
-  QList<int> missing;
-  for (const std::size_t i : comparison.missing) missing.append(positions[i]);
+  const QList<int> missing(comparison.missing.cbegin(), comparison.missing.cend());
   model_->setAllItemsChecked(false);
   model_->setItemsChecked(missing, true);
-  notices_->showComparison(missing.size(), qsizetype(addresses.size()), name);
+  notices_->showComparison(missing.size(), qsizetype(feedsWithAddress(feeds)), name);
   return comparison;
 }
 

@@ -1,5 +1,6 @@
 #include "export/ExportListAnnouncer.h"
 
+#include <QBoxLayout>
 #include <QLabel>
 
 #include "platform/Localized.h"
@@ -9,11 +10,13 @@ namespace {
 QString text(const char *key) { return localized("CXInterfaceString", key); }
 }  // namespace
 
-ExportListAnnouncer::ExportListAnnouncer(QWidget *view, QLabel *count, QLabel *nothingTicked)
+ExportListAnnouncer::ExportListAnnouncer(QWidget *view, QLabel *count, QBoxLayout *buttons, int at)
     : QObject(view),
       announcement_(new Announcement(view)),
       count_(count),
-      nothingTicked_(nothingTicked) {
+      nothingTicked_(new QLabel(view)) {
+  nothingTicked_->setObjectName(QStringLiteral("nothingTickedLabel"));
+  buttons->insertWidget(at, nothingTicked_, 1);
   typingRest_.setSingleShot(true);
   typingRest_.setInterval(kTypingRestMs);
   connect(&typingRest_, &QTimer::timeout, this,

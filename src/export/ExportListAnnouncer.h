@@ -5,6 +5,7 @@
 #include <QTimer>
 
 class Announcement;
+class QBoxLayout;
 class QLabel;
 class QWidget;
 
@@ -17,9 +18,9 @@ class ExportListAnnouncer : public QObject {
   Q_OBJECT
 
  public:
-  // view: the export list's view; count: its "N of M selected" label;
-  // nothingTicked: the line that says why Export did nothing.
-  ExportListAnnouncer(QWidget *view, QLabel *count, QLabel *nothingTicked);
+  // view: the export list's view; count: its "N of M selected" label. The
+  // line that says why Export did nothing goes into buttons at index at.
+  ExportListAnnouncer(QWidget *view, QLabel *count, QBoxLayout *buttons, int at);
 
   // How long typing must rest before the filter's result is told.
   static constexpr int kTypingRestMs = 500;

@@ -133,3 +133,25 @@ FeedListComparison compareWithOpmlFile(const std::vector<QString> &readerAddress
   }
   return comparison;
 }
+
+std::size_t feedsWithAddress(const FeedRowTable &feeds) {
+  std::size_t n = 0;
+  for (std::size_t k = 0; k < feeds.size(); ++k)
+    if (!textOf(feeds.row(k).xmlUrl).trimmed().isEmpty()) ++n;
+  return n;
+}
+
+FeedListComparison compareWithOpmlFile(const FeedRowTable &feeds, const QByteArray &path,
+                                       const QString &shownName) {
+  std::vector<QString> addresses;
+  std::vector<std::size_t> positions;  // the feed of each address
+  for (std::size_t k = 0; k < feeds.size(); ++k) {
+    QString address = textOf(feeds.row(k).xmlUrl).trimmed();
+    if (address.isEmpty()) continue;
+    addresses.push_back(std::move(address));
+    positions.push_back(k);
+  }
+  FeedListComparison comparison = compareWithOpmlFile(addresses, path, shownName);
+  for (std::size_t &i : comparison.missing) i = positions[i];
+  return comparison;
+}

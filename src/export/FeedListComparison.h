@@ -9,6 +9,7 @@
 
 #include "export/OpmlReading.h"
 #include "platform/Sentence.h"
+#include "store/FeedRowTable.h"
 
 // The reader's feeds held against another reader's OPML export, to prove
 // that a move took every feed. Addresses are matched as readers take them
@@ -37,3 +38,9 @@ QString comparableFeedAddress(QStringView address);
 // is not well-formed XML or no OPML, and one without feeds, is a problem.
 FeedListComparison compareWithOpmlFile(const std::vector<QString> &readerAddresses,
                                        const QByteArray &path, const QString &shownName);
+// The same for the feeds of a table, those without an address left out:
+// missing then holds positions in the table.
+FeedListComparison compareWithOpmlFile(const FeedRowTable &feeds, const QByteArray &path,
+                                       const QString &shownName);
+// How many of the table's feeds have an address, and so were compared.
+std::size_t feedsWithAddress(const FeedRowTable &feeds);
