@@ -11,9 +11,13 @@
 
 #include "platform/Defaults.h"
 #include "platform/Localized.h"
+#include "toolkit/WindowAppearance.h"
 
 std::optional<QString> FileDialogSavePanel::runModal(QWidget *parent) {
   QFileDialog dialog(parent);
+  // Qt's own dialog is a window of its own, which the palette of the window
+  // it belongs to does not reach: it takes the program's scheme here.
+  WindowAppearance::set(&dialog, WindowAppearance::scheme(parent));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setWindowTitle(localized("CXInterfaceString", "Export Feeds"));

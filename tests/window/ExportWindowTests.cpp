@@ -1128,6 +1128,29 @@ TEST_F(SavePanelFolder, TheDialogOpensInTheFolderOfItsLastAnswer) {
 
 // The save panel's own check box, in the dialog the user sees: off at first,
 // and what the user ticks is what the panel answers.
+TEST_F(SavePanelFolder, TheDialogTakesTheSchemeOfItsWindow) {
+  for (const ColorScheme scheme : {ColorScheme::Dark, ColorScheme::Light}) {
+    SCOPED_TRACE(scheme == ColorScheme::Dark ? "dark" : "light");
+    QWidget window;
+    WindowAppearance::set(&window, scheme);
+    FileDialogSavePanel panel;
+    panel.setOptionTitle(QStringLiteral("An option"));  // Qt's own dialog
+    QColor background, text;
+    QTimer::singleShot(0, [&] {
+      QWidget *dialog = QApplication::activeModalWidget();
+      if (!dialog) return;
+      background = dialog->palette().color(QPalette::Window);
+      text = dialog->palette().color(QPalette::WindowText);
+      static_cast<QDialog *>(dialog)->reject();
+    });
+    panel.runModal(&window);
+    const QPalette wanted = WindowAppearance::palette(scheme);
+    EXPECT_EQ(background, wanted.color(QPalette::Window));
+    EXPECT_EQ(text, wanted.color(QPalette::WindowText));
+    EXPECT_EQ(background.lightness() < 128, scheme == ColorScheme::Dark);
+  }
+}
+
 TEST_F(SavePanelFolder, TheOptionIsACheckBoxInTheDialogOffAtFirst) {
   for (const bool tick : {false, true}) {
     SCOPED_TRACE(tick ? "ticked" : "left");
