@@ -24,10 +24,6 @@
         <translation>اكتمل التصدير</translation>
     </message>
     <message>
-        <source>Downloaded successfully</source>
-        <translation>اكتمل التنزيل بنجاح</translation>
-    </message>
-    <message>
         <source>Select All</source>
         <translation>تحديد الكل</translation>
     </message>
@@ -406,10 +402,6 @@
     <message>
         <source>Filter feeds</source>
         <translation>تصفية التلقيمات</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>تصفية</translation>
     </message>
     <message>
         <source>Select Shown</source>

@@ -24,10 +24,6 @@
         <translation>Export abgeschlossen</translation>
     </message>
     <message>
-        <source>Downloaded successfully</source>
-        <translation>Erfolgreich heruntergeladen</translation>
-    </message>
-    <message>
         <source>Select All</source>
         <translation>Alle auswählen</translation>
     </message>
@@ -374,10 +370,6 @@
     <message>
         <source>Filter feeds</source>
         <translation>Feeds filtern</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>Filter</translation>
     </message>
     <message>
         <source>Select Shown</source>

@@ -24,10 +24,6 @@
         <translation>Export complete</translation>
     </message>
     <message>
-        <source>Downloaded successfully</source>
-        <translation>Downloaded successfully</translation>
-    </message>
-    <message>
         <source>Select All</source>
         <translation>Select All</translation>
     </message>
@@ -374,10 +370,6 @@
     <message>
         <source>Filter feeds</source>
         <translation>Filter feeds</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>Filter</translation>
     </message>
     <message>
         <source>Select Shown</source>

@@ -24,10 +24,6 @@
         <translation>Exportación completada</translation>
     </message>
     <message>
-        <source>Downloaded successfully</source>
-        <translation>Descarga completada</translation>
-    </message>
-    <message>
         <source>Select All</source>
         <translation>Seleccionar todo</translation>
     </message>
@@ -374,10 +370,6 @@
     <message>
         <source>Filter feeds</source>
         <translation>Filtrar fuentes</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>Filtro</translation>
     </message>
     <message>
         <source>Select Shown</source>

@@ -24,10 +24,6 @@
         <translation>Exportation terminée</translation>
     </message>
     <message>
-        <source>Downloaded successfully</source>
-        <translation>Téléchargement réussi</translation>
-    </message>
-    <message>
         <source>Select All</source>
         <translation>Tout sélectionner</translation>
     </message>
@@ -374,10 +370,6 @@
     <message>
         <source>Filter feeds</source>
         <translation>Filtrer les flux</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>Filtre</translation>
     </message>
     <message>
         <source>Select Shown</source>

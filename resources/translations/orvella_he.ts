@@ -24,10 +24,6 @@
         <translation>הייצוא הושלם</translation>
     </message>
     <message>
-        <source>Downloaded successfully</source>
-        <translation>ההורדה הצליחה</translation>
-    </message>
-    <message>
         <source>Select All</source>
         <translation>בחירת הכול</translation>
     </message>
@@ -374,10 +370,6 @@
     <message>
         <source>Filter feeds</source>
         <translation>סינון ערוצים</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>סינון</translation>
     </message>
     <message>
         <source>Select Shown</source>

@@ -24,10 +24,6 @@
         <translation>Esportazione completata</translation>
     </message>
     <message>
-        <source>Downloaded successfully</source>
-        <translation>Download completato</translation>
-    </message>
-    <message>
         <source>Select All</source>
         <translation>Seleziona tutto</translation>
     </message>
@@ -374,10 +370,6 @@
     <message>
         <source>Filter feeds</source>
         <translation>Filtra i feed</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>Filtro</translation>
     </message>
     <message>
         <source>Select Shown</source>

@@ -24,10 +24,6 @@
         <translation>エクスポートが完了しました</translation>
     </message>
     <message>
-        <source>Downloaded successfully</source>
-        <translation>ダウンロードが完了しました</translation>
-    </message>
-    <message>
         <source>Select All</source>
         <translation>すべて選択</translation>
     </message>
@@ -366,10 +362,6 @@
     <message>
         <source>Filter feeds</source>
         <translation>フィードを絞り込む</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>絞り込み</translation>
     </message>
     <message>
         <source>Select Shown</source>

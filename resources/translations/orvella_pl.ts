@@ -24,10 +24,6 @@
         <translation>Eksport zakończony</translation>
     </message>
     <message>
-        <source>Downloaded successfully</source>
-        <translation>Pobrano pomyślnie</translation>
-    </message>
-    <message>
         <source>Select All</source>
         <translation>Zaznacz wszystkie</translation>
     </message>
@@ -382,10 +378,6 @@
     <message>
         <source>Filter feeds</source>
         <translation>Filtruj kanały</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>Filtr</translation>
     </message>
     <message>
         <source>Select Shown</source>

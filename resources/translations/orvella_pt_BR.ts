@@ -24,10 +24,6 @@
         <translation>Exportação concluída</translation>
     </message>
     <message>
-        <source>Downloaded successfully</source>
-        <translation>Download concluído</translation>
-    </message>
-    <message>
         <source>Select All</source>
         <translation>Selecionar tudo</translation>
     </message>
@@ -374,10 +370,6 @@
     <message>
         <source>Filter feeds</source>
         <translation>Filtrar feeds</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>Filtro</translation>
     </message>
     <message>
         <source>Select Shown</source>

@@ -24,10 +24,6 @@
         <translation>Експорт завершено</translation>
     </message>
     <message>
-        <source>Downloaded successfully</source>
-        <translation>Успішно завантажено</translation>
-    </message>
-    <message>
         <source>Select All</source>
         <translation>Вибрати все</translation>
     </message>
@@ -382,10 +378,6 @@
     <message>
         <source>Filter feeds</source>
         <translation>Фільтрувати стрічки</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>Фільтр</translation>
     </message>
     <message>
         <source>Select Shown</source>
