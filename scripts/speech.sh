@@ -157,8 +157,16 @@ step "F10" "^F10 / Select All$|^Select All$" F10
 step "Down in the menu" "^Deselect All$" Down
 step "Escape closes the menu" "Orvella Exporter frame / Feeds / list" Escape
 step "Ctrl+E" "Export Feeds dialog" ctrl+e
+wait_for 20 sh -c "xdotool search --all --onlyvisible --pid $exporter --name '^Export Feeds\$'" ||
+  fail "the save dialog did not appear"
 dialog=$(window_named 'Export Feeds')
-[ -n "$dialog" ] || fail "the save dialog did not appear"
+# The keys go to the dialog once it holds the keyboard.
+for _ in $(seq 50); do
+  xdotool windowactivate "$dialog" 2>/dev/null || true
+  [ "$(xdotool getactivewindow 2>/dev/null)" = "$dialog" ] && break
+  sleep 0.1
+done
+sleep 0.5
 xdotool key ctrl+a
 # Into the dialog's folder, the home folder: a short name to hear typed.
 xdotool type --delay 5 "Feeds.opml"
