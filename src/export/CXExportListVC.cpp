@@ -169,7 +169,7 @@ FeedListComparison CXExportListVC::tickFeedsMissingFrom(const QString &path) {
   const QList<int> missing(comparison.missing.cbegin(), comparison.missing.cend());
   model_->setAllItemsChecked(false);
   model_->setItemsChecked(missing, true);
-  notices_->showComparison(missing.size(), qsizetype(feedsWithAddress(feeds)), name);
+  notices_->showComparison(missing.size(), qsizetype(comparison.readerFeeds), name);
   return comparison;
 }
 

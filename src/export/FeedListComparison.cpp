@@ -131,14 +131,8 @@ FeedListComparison compareWithOpmlFile(const std::vector<QString> &readerAddress
   for (std::size_t i = 0; i < keys.size(); ++i) {
     if (!found.count(keys[i])) comparison.missing.push_back(i);
   }
+  comparison.readerFeeds = readerAddresses.size();
   return comparison;
-}
-
-std::size_t feedsWithAddress(const FeedRowTable &feeds) {
-  std::size_t n = 0;
-  for (std::size_t k = 0; k < feeds.size(); ++k)
-    if (!textOf(feeds.row(k).xmlUrl).trimmed().isEmpty()) ++n;
-  return n;
 }
 
 FeedListComparison compareWithOpmlFile(const FeedRowTable &feeds, const QByteArray &path,

@@ -20,6 +20,7 @@ struct FeedListComparison {
   // to do. Nothing else is set then.
   Sentence problem;
   std::size_t otherFeeds = 0;        // outlines with a feed address in the file
+  std::size_t readerFeeds = 0;       // the reader's feeds compared, those with an address
   std::vector<std::size_t> missing;  // the reader's feeds (by index) that the file lacks
   // The file's feeds that the reader lacks: their text and address.
   std::vector<std::pair<QString, QString>> extra;
@@ -42,5 +43,3 @@ FeedListComparison compareWithOpmlFile(const std::vector<QString> &readerAddress
 // missing then holds positions in the table.
 FeedListComparison compareWithOpmlFile(const FeedRowTable &feeds, const QByteArray &path,
                                        const QString &shownName);
-// How many of the table's feeds have an address, and so were compared.
-std::size_t feedsWithAddress(const FeedRowTable &feeds);

@@ -35,13 +35,13 @@ bool drawsBoxes(const QFont &font, const QString &text) {
   return false;
 }
 
-}  // namespace
-
 bool joinsLetters(const QString &text) {
   for (const char32_t c : QStringView(text).toUcs4())
     if (isJoiningScript(QChar::script(c))) return true;
   return false;
 }
+
+}  // namespace
 
 bool takesLetterSpacing(const QString &text) {
   for (const char32_t c : QStringView(text).toUcs4()) {

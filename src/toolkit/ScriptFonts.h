@@ -10,8 +10,6 @@
 // a script whose letters join (Arabic and its kin), whose joins the spacing
 // breaks, nor when it holds letters that read right to left.
 bool takesLetterSpacing(const QString &text);
-// Whether the text holds letters of a script that joins them (Arabic and kin).
-bool joinsLetters(const QString &text);
 
 // font as it should draw text: without letter spacing where text takes none
 // (above), and at normal weight where the face of font's weight, and the faces
