@@ -384,11 +384,12 @@ void CXExportDocumentWC::validateMenuItems() {
   // Never both: two shortcuts for one key would leave it to neither.
   if (nothingTickedShortcut_ && exportAction_)
     nothingTickedShortcut_->setEnabled(!exportAction_->isEnabled());
-  // While a filter hides feeds, the two act on the shown ones and say so.
-  const bool filtered = exportListVC_ && exportListVC_->isFiltered();
-  if (selectAllAction_) selectAllAction_->setText(text(filtered ? "Select Shown" : "Select All"));
-  if (deselectAllAction_)
-    deselectAllAction_->setText(text(filtered ? "Deselect Shown" : "Deselect All"));
+  // The list decides how the two read ("Select Shown" while a filter hides
+  // feeds); the menu says the same as its buttons.
+  if (exportListVC_ && exportListVC_->selectAllButton()) {
+    if (selectAllAction_) selectAllAction_->setText(exportListVC_->selectAllButton()->text());
+    if (deselectAllAction_) deselectAllAction_->setText(exportListVC_->deselectAllButton()->text());
+  }
 }
 
 void CXExportDocumentWC::systemAppearanceDidChange() { applyScheme(); }
