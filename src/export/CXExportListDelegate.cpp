@@ -7,6 +7,7 @@
 
 #include "export/CXExportListModel.h"
 #include "toolkit/CXCheckMarkTableRowView.h"
+#include "toolkit/TextScale.h"
 #include "toolkit/WindowAppearance.h"
 
 namespace {
@@ -28,7 +29,7 @@ CXExportListDelegate::CXExportListDelegate(CXCheckMarkTableRowView rowView, QObj
 
 QSize CXExportListDelegate::sizeHint(const QStyleOptionViewItem &option,
                                      const QModelIndex &) const {
-  return {option.rect.width() > 0 ? option.rect.width() : 100, CXExportListModel::kRowHeight};
+  return {option.rect.width() > 0 ? option.rect.width() : 100, rowHeight()};
 }
 
 QRect CXExportListDelegate::feedRect(const QRect &rowRect) {
@@ -44,9 +45,8 @@ QRect CXExportListDelegate::titleRect(const QRect &rowRect, Qt::LayoutDirection 
 
 QString CXExportListDelegate::shownTitle(const QString &title, const QFont &font,
                                          const QRect &rowRect) {
-  QFont sized = font;
-  sized.setPixelSize(kTitlePixelSize);
-  return QFontMetrics(sized).elidedText(oneLine(title), Qt::ElideRight, titleRect(rowRect).width());
+  return QFontMetrics(TextScale::sized(font, kTitlePixelSize))
+      .elidedText(oneLine(title), Qt::ElideRight, titleRect(rowRect).width());
 }
 
 bool CXExportListDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
@@ -92,8 +92,7 @@ void CXExportListDelegate::paintTitle(QPainter *painter, const QStyleOptionViewI
                                       const QString &title) const {
   if (title.isEmpty()) return;
   painter->save();
-  QFont font = option.font;
-  font.setPixelSize(kTitlePixelSize);
+  const QFont font = TextScale::sized(option.font, kTitlePixelSize);
   painter->setFont(font);
   const QPalette &palette = option.palette;
   painter->setPen(
@@ -125,4 +124,8 @@ void CXExportListDelegate::paintSeparator(QPainter *painter,
   }
   separatorCell_.drawRect(painter, QRectF(line), option.widget);
   if (mirrored) painter->restore();
+}
+
+int CXExportListDelegate::rowHeight() {
+  return TextScale::scaled(CXExportListModel::kFeedRowHeight) + CXExportListModel::kSeparatorHeight;
 }

@@ -35,6 +35,9 @@ class CXExportListDelegate : public QStyledItemDelegate {
   static QRect titleRect(const QRect &rowRect, Qt::LayoutDirection direction = Qt::LeftToRight);
 
   static constexpr int kTitlePixelSize = 12;
+  // Every row's height: the feed's 17 points and the separator line, the
+  // feed's part growing with a larger desktop font.
+  static int rowHeight();
 
   // The title as a row of this rectangle shows it: on one line, cut short
   // with an ellipsis where it does not fit.

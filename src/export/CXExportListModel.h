@@ -15,10 +15,10 @@ class CXExportListModel : public CheckableListModel {
   Q_OBJECT
 
  public:
-  // A row: the feed's 17 points and the 1-point separator line under it.
+  // A row as designed: the feed's 17 points and the 1-point separator line
+  // under it (the delegate grows the feed's part with a larger font).
   static constexpr int kFeedRowHeight = 17;
   static constexpr int kSeparatorHeight = 1;
-  static constexpr int kRowHeight = kFeedRowHeight + kSeparatorHeight;
 
   using CheckableListModel::CheckableListModel;
 

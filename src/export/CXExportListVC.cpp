@@ -23,6 +23,7 @@
 #include "toolkit/CXHLView.h"
 #include "toolkit/CXTableViewWithEmptyHolder.h"
 #include "toolkit/FilterField.h"
+#include "toolkit/TextScale.h"
 #include "ui_ExportList.h"
 
 namespace {
@@ -240,7 +241,7 @@ int CXExportListVC::numberOfRowsInTableView(const QAbstractItemView *) const {
 }
 
 int CXExportListVC::heightOfRow(const QAbstractItemView *table, int) const {
-  return isExportTable(table) ? CXExportListModel::kRowHeight : 40;
+  return isExportTable(table) ? CXExportListDelegate::rowHeight() : 40;
 }
 
 bool CXExportListVC::shouldSelectRow(const QAbstractItemView *, int row) const {
@@ -412,8 +413,7 @@ void CXExportListVC::observeSelectedRowIndexes() {
 
 void CXExportListVC::applyHeaderFonts() {
   auto sized = [](QWidget *w, int pixels, QFont::Weight weight) {
-    QFont font = w->font();
-    font.setPixelSize(pixels);
+    QFont font = TextScale::sized(w->font(), pixels);
     font.setWeight(weight);
     w->setFont(font);
   };

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "toolkit/ScriptFonts.h"
+#include "toolkit/TextScale.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ QFont AlertSettings::font(const QVariantMap &settings, const QString &defaultNam
   font.setWeight(weight);
   font.setItalic(style.contains(QLatin1String("Italic"), Qt::CaseInsensitive));
   // Sizes are in points of a 72-dpi desktop, i.e. device-independent pixels.
-  font.setPixelSize(std::max(1, int(std::lround(size))));
+  font = TextScale::sized(font, size);
   if (kern != 0) font.setLetterSpacing(QFont::AbsoluteSpacing, kern);
   return fontForText(font, text);
 }

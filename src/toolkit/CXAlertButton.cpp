@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "toolkit/AlertSettings.h"
+#include "toolkit/TextScale.h"
 #include "toolkit/WindowAppearance.h"
 
 CXAlertButton::CXAlertButton(const QString &title, const QVariantMap &settings, QWidget *parent)
@@ -18,12 +19,13 @@ CXAlertButton::CXAlertButton(const QString &title, const QVariantMap &settings, 
   hover_ = settings.value(QStringLiteral("hoverColor")).value<QColor>();
   pressed_ = settings.value(QStringLiteral("pressedColor")).value<QColor>();
   setFont(AlertSettings::font(settings, QStringLiteral("HelveticaNeue-Light"), 13, "kern", title));
-  setMinimumHeight(26);
+  setMinimumHeight(TextScale::scaled(26));
 }
 
 QSize CXAlertButton::sizeHint() const {
   const QFontMetrics fm(font());
-  return {std::max(80, fm.horizontalAdvance(text()) + 32), 26};
+  return {std::max(TextScale::scaled(80), fm.horizontalAdvance(text()) + TextScale::scaled(32)),
+          TextScale::scaled(26)};
 }
 
 void CXAlertButton::paintEvent(QPaintEvent *) {

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "toolkit/CXAlertButton.h"
+#include "toolkit/TextScale.h"
 #include "toolkit/WindowAppearance.h"
 
 namespace {
@@ -76,6 +77,8 @@ CXAlertPanel::CXAlertPanel(const AlertSettings &settings, const QString &title,
   column->addSpacing(18);
 
   constexpr int kButtonSpacing = 8;
+  // A larger desktop font widens the panel with its text.
+  const int width = TextScale::scaled(kWidth);
   int widthSideBySide = kButtonSpacing * int(std::max<qsizetype>(buttons.size() - 1, 0));
   for (int i = 0; i < buttons.size(); ++i) {
     auto *b = new CXAlertButton(buttons.at(i), settings.buttons.value(i).toMap(), this);
@@ -90,7 +93,7 @@ CXAlertPanel::CXAlertPanel(const AlertSettings &settings, const QString &title,
   // longer titles (as in many languages), are stacked, each readable whole.
   const QMargins margins = column->contentsMargins();
   const bool sideBySide =
-      buttons.size() <= 2 && widthSideBySide <= kWidth - margins.left() - margins.right();
+      buttons.size() <= 2 && widthSideBySide <= width - margins.left() - margins.right();
   QBoxLayout *row = sideBySide ? static_cast<QBoxLayout *>(new QHBoxLayout)
                                : static_cast<QBoxLayout *>(new QVBoxLayout);
   row->setSpacing(kButtonSpacing);
@@ -104,9 +107,9 @@ CXAlertPanel::CXAlertPanel(const AlertSettings &settings, const QString &title,
   column->addLayout(row);
 
   // Wrapped labels need the width before they can tell their height.
-  setFixedWidth(kWidth);
+  setFixedWidth(width);
   column->activate();
-  setFixedHeight(column->totalHeightForWidth(kWidth));
+  setFixedHeight(column->totalHeightForWidth(width));
 }
 
 void CXAlertPanel::focusFirstButton() {

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
+#include "toolkit/TextScale.h"
 #include "toolkit/WindowAppearance.h"
 
 CXButton::CXButton(QWidget *parent) : CXButton(QString(), parent) {}
@@ -11,14 +12,13 @@ CXButton::CXButton(QWidget *parent) : CXButton(QString(), parent) {}
 CXButton::CXButton(const QString &text, QWidget *parent) : QPushButton(text, parent) {
   setAttribute(Qt::WA_Hover);
   setCursor(Qt::ArrowCursor);
-  QFont f = font();
-  f.setPixelSize(13);
-  setFont(f);
+  setFont(TextScale::sized(font(), 13));
 }
 
 QSize CXButton::sizeHint() const {
   const QFontMetrics fm(font());
-  return {std::max(72, fm.horizontalAdvance(text()) + 28), 24};
+  return {std::max(TextScale::scaled(72), fm.horizontalAdvance(text()) + TextScale::scaled(28)),
+          TextScale::scaled(24)};
 }
 
 void CXButton::paintEvent(QPaintEvent *) {
@@ -53,7 +53,7 @@ void CXButton::paintEvent(QPaintEvent *) {
   }
 
   // Sit the face in the middle of whatever height the layout gives.
-  QRectF face_rect(0.5, 0.5, width() - 1.0, std::min(height(), 24) - 1.0);
+  QRectF face_rect(0.5, 0.5, width() - 1.0, std::min(height(), TextScale::scaled(24)) - 1.0);
   face_rect.moveTop((height() - face_rect.height()) / 2.0);
   if (enabled && !dark && !accent) {
     // A hairline shadow under the face, as raised buttons have.

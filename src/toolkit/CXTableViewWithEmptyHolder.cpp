@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "toolkit/CheckableListModel.h"
+#include "toolkit/TextScale.h"
 #include "toolkit/WindowAppearance.h"
 
 CXTableViewWithEmptyHolder::CXTableViewWithEmptyHolder(QWidget *parent) : QListView(parent) {
@@ -105,9 +106,7 @@ void CXTableViewWithEmptyHolder::paintEvent(QPaintEvent *event) {
     return;
   }
   QPainter painter(viewport());
-  QFont font = this->font();
-  font.setPixelSize(13);
-  painter.setFont(font);
+  painter.setFont(TextScale::sized(font(), 13));
   painter.setPen(palette().color(QPalette::PlaceholderText));
   painter.drawText(viewport()->rect().adjusted(12, 0, -12, 0), Qt::AlignCenter | Qt::TextWordWrap,
                    shownPlaceholder());

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -22,6 +23,7 @@
 #include "toolkit/CXTransition.h"
 #include "toolkit/CXVibrance.h"
 #include "toolkit/ImageLibrary.h"
+#include "toolkit/TextScale.h"
 #include "toolkit/TitleBarButtons.h"
 #include "toolkit/WindowAppearance.h"
 #include "ui_Document.h"
@@ -34,8 +36,7 @@ namespace {
 QString text(const char *key) { return localized("CXInterfaceString", key); }
 
 QFont fontOf(const QWidget *widget, qreal pixelSize, QFont::Weight weight) {
-  QFont font = widget->font();
-  font.setPixelSize(qRound(pixelSize));
+  QFont font = TextScale::sized(widget->font(), pixelSize);
   font.setWeight(weight);
   return font;
 }
@@ -86,7 +87,14 @@ void CXExportDocumentWC::loadWindow() {
   window_ = std::make_unique<CXDocumentWindow>();
   ui_ = std::make_unique<Ui::Document>();
   ui_->setupUi(window_.get());
-  window_->resize(kWindowSize);
+  // A larger desktop font opens a larger window, as far as the screen has room.
+  QSize size = kWindowSize;
+  if (TextScale::current() > 1.0) {
+    size = (QSizeF(kWindowSize) * TextScale::current()).toSize();
+    if (const QScreen *screen = window_->screen())
+      size = size.boundedTo(screen->availableGeometry().size()).expandedTo(kWindowSize);
+  }
+  window_->resize(size);
   // The background fills the window; the completion view waits outside any
   // layout, hidden, until an export has succeeded.
   auto *rootLayout = new QVBoxLayout(window_.get());
@@ -327,7 +335,7 @@ void CXExportDocumentWC::showExportCompleteView() {
     const bool rightToLeft = ui_->exportStatusDetailLabel->isRightToLeft();
     const QString folder =
         isolatedPath(metrics.elidedText(QDir::toNativeSeparators(file.absolutePath()),
-                                        Qt::ElideMiddle, kCompletionTextWidth),
+                                        Qt::ElideMiddle, TextScale::scaled(kCompletionTextWidth)),
                      rightToLeft);
     const QString name = isolatedName(file.fileName(), rightToLeft);
     // "2,019 feeds written to My Feeds.opml and checked." once it was read
