@@ -115,6 +115,8 @@ step() {
   shift 2
   # What was said from the keys on; FROM=N starts at line N instead.
   local from=${FROM:-$(wc -l <"$work/spoken.txt")}
+  local orca_from from_log=""
+  orca_from=$(wc -l <"$work/orca.log")
   local key
   for key in "$@"; do
     if [[ "$key" == type:* ]]; then xdotool type --delay 120 "${key#type:}"; else xdotool key "$key"; fi
@@ -136,8 +138,18 @@ step() {
     sleep 1
   done
   said=$(heard_since)
-  printf '| %s | %s |\n' "$name" "${said//|/\\|}" >>"$table"
-  echo "speech: $name: $said"
+  # speech-dispatcher now and then drops an utterance that Orca handed it
+  # (seen with a long one that follows another at once); what Orca said is
+  # then taken from its own log of the speech it sent.
+  if ! grep -qP -- "$wanted" <<<"${said//./}"; then
+    local sent
+    sent=$(tail -n +"$((orca_from + 1))" "$work/orca.log" |
+      perl -0ne 'while (/SPEECH OUTPUT: \x27(.*?)\x27\s*\{/sg) { my $t = $1; $t =~ s/\n\s*/\n/g; print "$t\n" }' |
+      sed 's/^ *//; s/ *$//' | paste -sd'/' | sed 's|/| / |g')
+    grep -qP -- "$wanted" <<<"${sent//./}" && said=$sent && from_log=" (from Orca's log)"
+  fi
+  printf '| %s | %s%s |\n' "$name" "${said//|/\\|}" "$from_log" >>"$table"
+  echo "speech: $name: $said$from_log"
   grep -qP -- "$wanted" <<<"${said//./}" || fail "$name: wanted /$wanted/, heard: $said"
 }
 
@@ -148,8 +160,10 @@ step "Ctrl+F" "Filter feeds text" ctrl+f
 step "typing \"blog\"" "^b / l / o / g / notification 45 of 45 selected, 5 shown" type:blog
 step "typing \"zz\"" "notification No feed matches “blogzz”" type:zz
 step "Escape" "notification All feeds are shown again / 45 of 45 selected" Escape
-step "Tab into the list" "Feeds / list / BBC News - Home check box checked" Tab
+step "Tab into the list" "Feeds / list / BBC News - Home check box checked / 1 of 45" Tab
+step "Down" "^The Guardian check box checked / 2 of 45$" Down
 step "Space" "not checked" space
+step "KP_Enter, where am I" "The Guardian check box not checked.* / 2 of 45$" KP_Enter
 step "Ctrl+Shift+A" "notification 0 of 45 selected" ctrl+shift+a
 step "Ctrl+E with nothing ticked" "notification Tick at least one feed to export" ctrl+e
 step "Ctrl+A" "notification 45 of 45 selected" ctrl+a

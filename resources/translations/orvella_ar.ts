@@ -199,6 +199,10 @@
         <translation>التلقيمات</translation>
     </message>
     <message>
+        <source>%1 of %2</source>
+        <translation>%1 من %2</translation>
+    </message>
+    <message>
         <source>Menu</source>
         <translation>القائمة</translation>
     </message>

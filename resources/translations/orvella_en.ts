@@ -179,6 +179,10 @@
         <translation>Feeds</translation>
     </message>
     <message>
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
         <source>Menu</source>
         <translation>Menu</translation>
     </message>

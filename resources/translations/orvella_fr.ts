@@ -179,6 +179,10 @@
         <translation>Flux</translation>
     </message>
     <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
         <source>Menu</source>
         <translation>Menu</translation>
     </message>

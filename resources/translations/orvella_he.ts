@@ -179,6 +179,10 @@
         <translation>ערוצים</translation>
     </message>
     <message>
+        <source>%1 of %2</source>
+        <translation>%1 מתוך %2</translation>
+    </message>
+    <message>
         <source>Menu</source>
         <translation>תפריט</translation>
     </message>

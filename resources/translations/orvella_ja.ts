@@ -174,6 +174,10 @@
         <translation>フィード</translation>
     </message>
     <message>
+        <source>%1 of %2</source>
+        <translation>%2 件中 %1 件目</translation>
+    </message>
+    <message>
         <source>Menu</source>
         <translation>メニュー</translation>
     </message>

@@ -184,6 +184,10 @@
         <translation>Kanały</translation>
     </message>
     <message>
+        <source>%1 of %2</source>
+        <translation>%1 z %2</translation>
+    </message>
+    <message>
         <source>Menu</source>
         <translation>Menu</translation>
     </message>

@@ -184,6 +184,10 @@
         <translation>Стрічки</translation>
     </message>
     <message>
+        <source>%1 of %2</source>
+        <translation>%1 з %2</translation>
+    </message>
+    <message>
         <source>Menu</source>
         <translation>Меню</translation>
     </message>

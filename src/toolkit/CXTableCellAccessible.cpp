@@ -1,7 +1,9 @@
 #include "toolkit/CXTableCellAccessible.h"
 
+#include <QLocale>
 #include <QWidget>
 
+#include "platform/Localized.h"
 #include "toolkit/CXTableViewWithEmptyHolder.h"
 
 CXTableCellAccessible::CXTableCellAccessible(CXTableViewWithEmptyHolder *view, int row)
@@ -27,8 +29,16 @@ QString CXTableCellAccessible::text(QAccessible::Text t) const {
       const QVariant spoken = index_.data(Qt::AccessibleTextRole);
       return spoken.isValid() ? spoken.toString() : index_.data(Qt::DisplayRole).toString();
     }
-    case QAccessible::Description:
-      return index_.data(Qt::AccessibleDescriptionRole).toString();
+    case QAccessible::Description: {
+      const QString own = index_.data(Qt::AccessibleDescriptionRole).toString();
+      if (!own.isEmpty() || !index_.model()) return own;
+      // Where the row stands among those shown ("2 of 45"), which a screen
+      // reader says as the keyboard moves and in "where am I". Qt's bridge
+      // tells it no position for a check box, only for a list item.
+      const QLocale locale;
+      return localized("CXInterfaceString", "%1 of %2")
+          .arg(locale.toString(index_.row() + 1), locale.toString(index_.model()->rowCount()));
+    }
     default:
       return {};
   }

@@ -19,6 +19,7 @@
 #include "export/CXExportListVC.h"
 #include "export/ExportListAnnouncer.h"
 #include "platform/Defaults.h"
+#include "platform/Localized.h"
 #include "services/AppearanceNames.h"
 #include "store/CXExportStorage.h"
 #include "toolkit/CXAlert.h"
@@ -212,3 +213,34 @@ TEST_F(Heard, TheWindowIsNotActiveWhileItsMenuIsOpen) {
 }
 
 }  // namespace
+
+TEST_F(Heard, EachRowTellsItsPlaceAmongTheShownRowsInTheUsersLanguage) {
+  QAccessibleInterface *listItems = QAccessible::queryAccessibleInterface(table());
+  ASSERT_NE(listItems, nullptr);
+  auto places = [listItems] {
+    QStringList said;
+    for (int i = 0; i < listItems->childCount(); ++i)
+      said << listItems->child(i)->text(QAccessible::Description);
+    return said;
+  };
+  EXPECT_EQ(places(), QStringList({"1 of 3", "2 of 3", "3 of 3"}));
+
+  // Among the rows the filter shows, not among all feeds.
+  QTest::keyClicks(filter(), QStringLiteral("sp"));
+  EXPECT_EQ(places(), QStringList({"1 of 1"}));
+  QTest::keyClick(filter(), Qt::Key_Escape);
+
+  // In the user's words and digits.
+  const struct {
+    const char *locale;
+    QString second;
+  } languages[] = {{"de", "2 von 3"}, {"ja", "3 件中 2 件目"}, {"ar", "٢ من ٣"}};
+  for (const auto &l : languages) {
+    const QLocale locale(QString::fromLatin1(l.locale));
+    QLocale::setDefault(locale);
+    reloadStringsTables(locale);
+    EXPECT_EQ(places().value(1), l.second) << l.locale;
+  }
+  QLocale::setDefault(QLocale(QLocale::English));
+  reloadStringsTables(QLocale(QLocale::English));
+}
