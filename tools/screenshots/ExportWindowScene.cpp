@@ -6,7 +6,6 @@
 #include <sqlite3.h>
 
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -14,6 +13,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "SceneWindows.h"
 #include "Screenshot.h"
 #include "export/CXExportListVC.h"
 #include "platform/Defaults.h"
@@ -26,21 +26,6 @@
 #include "window/CXMenuButton.h"
 
 namespace {
-
-// Answers the export's question with a file in a folder of its own.
-class FixedSavePanel : public SavePanel {
- public:
-  explicit FixedSavePanel(QString path) : path_(std::move(path)) {}
-  std::optional<QString> runModal(QWidget *) override { return path_; }
-
- private:
-  QString path_;
-};
-
-// The sample reader database beside the screenshots folder.
-QString sampleDatabase(const QDir &outDir) {
-  return QDir::cleanPath(outDir.absoluteFilePath(QStringLiteral("../sample/Feeds")));
-}
 
 void useScheme(bool dark) {
   Defaults::standard().setInteger(AppearanceNames::kAppearanceTypeKey,
@@ -69,27 +54,10 @@ QString damagedDatabase(const QDir &folder) {
   return path;
 }
 
-// Shows a window reading `database` and waits until its list has settled.
-void showLoaded(CXExportDocumentWC &document, CXExportStorage &storage, const QString &database) {
-  storage.setDatabasePathOverride(std::filesystem::path(database.toStdString()));
-  document.showWindow();
-  for (int i = 0; i < 500; ++i) {
-    const auto state = document.exportListVC()->loadState();
-    if (state != CXExportListVC::LoadState::NotStarted &&
-        state != CXExportListVC::LoadState::Reading)
-      break;
-    ScreenshotContext::settle(10);
-  }
-  ScreenshotContext::settle(40);
-}
-
 }  // namespace
 
 ORVELLA_SCREENSHOT_SCENE(export_window) {
-  // The program is run as `orvella-screenshots OUTDIR ...`; the sample
-  // database is built beside OUTDIR.
-  const QStringList args = QCoreApplication::arguments();
-  const QString database = sampleDatabase(QDir(args.size() > 1 ? args.at(1) : QDir::currentPath()));
+  const QString database = sampleDatabase();
   CXExportStorage &storage = CXExportStorage::defaultManager();
   QTemporaryDir exports;
 

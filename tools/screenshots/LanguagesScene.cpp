@@ -2,14 +2,12 @@
 // whose texts run longest, in Japanese, whose script is another, and in
 // Hebrew and Arabic, which read from the right: what a translation looks like
 // in place.
-#include <QCoreApplication>
-#include <QDir>
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include "SceneWindows.h"
 #include "Screenshot.h"
 #include "app/CXAppDelegate.h"
-#include "export/CXExportListVC.h"
 #include "platform/Defaults.h"
 #include "platform/Localized.h"
 #include "services/AppearanceNames.h"
@@ -18,24 +16,8 @@
 #include "window/CXDocumentWindow.h"
 #include "window/CXExportDocumentWC.h"
 
-namespace {
-
-class FixedSavePanel : public SavePanel {
- public:
-  explicit FixedSavePanel(QString path) : path_(std::move(path)) {}
-  std::optional<QString> runModal(QWidget *) override { return path_; }
-
- private:
-  QString path_;
-};
-
-}  // namespace
-
 ORVELLA_SCREENSHOT_SCENE(languages) {
-  const QStringList args = QCoreApplication::arguments();
-  const QDir outDir(args.size() > 1 ? args.at(1) : QDir::currentPath());
-  const QString database =
-      QDir::cleanPath(outDir.absoluteFilePath(QStringLiteral("../sample/Feeds")));
+  const QString database = sampleDatabase();
   CXExportStorage &storage = CXExportStorage::defaultManager();
   QTemporaryDir exports;
   Defaults::standard().setInteger(AppearanceNames::kAppearanceTypeKey, Appearance::kLight);
@@ -46,13 +28,7 @@ ORVELLA_SCREENSHOT_SCENE(languages) {
     const QString suffix = QStringLiteral("%1-light").arg(QLatin1String(language));
     {
       CXExportDocumentWC document;
-      storage.setDatabasePathOverride(std::filesystem::path(database.toStdString()));
-      document.showWindow();
-      for (int i = 0;
-           i < 500 && document.exportListVC()->loadState() != CXExportListVC::LoadState::Loaded;
-           ++i)
-        ScreenshotContext::settle(10);
-      ScreenshotContext::settle(40);
+      showLoaded(document, storage, database);
       ctx.save(QStringLiteral("export-window-") + suffix,
                onBackdrop(ScreenshotContext::grab(document.window()), false));
 

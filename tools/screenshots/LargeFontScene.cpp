@@ -1,15 +1,13 @@
-// The export window, its completion view, the hand-off alert and About with
-// the desktop's font at 18 points, as a user who needs large text sets it:
-// every text grows with it, and none is cut.
+// The export window, its completion view and the hand-off alert with the
+// desktop's font at 18 points, as a user who needs large text sets it: every
+// text grows with it, and none is cut.
 #include <QApplication>
-#include <QCoreApplication>
-#include <QDir>
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include "SceneWindows.h"
 #include "Screenshot.h"
 #include "app/CXAppDelegate.h"
-#include "export/CXExportListVC.h"
 #include "platform/Defaults.h"
 #include "platform/Localized.h"
 #include "services/AppearanceNames.h"
@@ -18,24 +16,8 @@
 #include "window/CXDocumentWindow.h"
 #include "window/CXExportDocumentWC.h"
 
-namespace {
-
-class FixedSavePanel : public SavePanel {
- public:
-  explicit FixedSavePanel(QString path) : path_(std::move(path)) {}
-  std::optional<QString> runModal(QWidget *) override { return path_; }
-
- private:
-  QString path_;
-};
-
-}  // namespace
-
 ORVELLA_SCREENSHOT_SCENE(large_font) {
-  const QStringList args = QCoreApplication::arguments();
-  const QDir outDir(args.size() > 1 ? args.at(1) : QDir::currentPath());
-  const QString database =
-      QDir::cleanPath(outDir.absoluteFilePath(QStringLiteral("../sample/Feeds")));
+  const QString database = sampleDatabase();
   CXExportStorage &storage = CXExportStorage::defaultManager();
   QTemporaryDir exports;
   const QFont usual = QApplication::font();
@@ -49,13 +31,7 @@ ORVELLA_SCREENSHOT_SCENE(large_font) {
     const QString suffix = QStringLiteral("18pt-") + schemeName(dark);
     {
       CXExportDocumentWC document;
-      storage.setDatabasePathOverride(std::filesystem::path(database.toStdString()));
-      document.showWindow();
-      for (int i = 0;
-           i < 500 && document.exportListVC()->loadState() != CXExportListVC::LoadState::Loaded;
-           ++i)
-        ScreenshotContext::settle(10);
-      ScreenshotContext::settle(40);
+      showLoaded(document, storage, database);
       ctx.save(QStringLiteral("export-window-") + suffix,
                onBackdrop(ScreenshotContext::grab(document.window()), dark));
       const QString target = exports.filePath(QStringLiteral("My Feeds.opml"));
