@@ -68,46 +68,18 @@ fail() {
 step() { echo "e2e: $*"; }
 shot() { import -display "$DISPLAY" -window root "$shots/e2e-$1.png"; }
 
-# Waits up to $1 seconds for the command that follows to succeed.
-wait_for() {
-  local seconds=$1
-  shift
-  local deadline=$((SECONDS + seconds))
-  until "$@" >/dev/null 2>&1; do
-    ((SECONDS < deadline)) || return 1
-    sleep 0.1
-  done
-}
-
-# A private environment: no real settings, no real reader data, no real bus.
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
-export XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/runtime"
-unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY FLATPAK_ID GIO_LAUNCHED_DESKTOP_FILE \
-  GIO_LAUNCHED_DESKTOP_FILE_PID BAMF_DESKTOP_FILE_HINT
-export QT_QPA_PLATFORM=xcb QT_LOGGING_RULES='qt.qpa.*=false'
-export ORVELLA_INTERFACE_STYLE=Light
+# shellcheck source=scripts/desktop-session.sh
+. "$root/scripts/desktop-session.sh"
+private_environment
 
 step "starting Xvfb and openbox"
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-exec 3>&-
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start (see $work/xvfb.log)"
-export DISPLAY=":$(head -n1 "$work/display")"
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-  fail "openbox did not start"
+start_display
 
 step "starting a session bus, the accessibility bus and a screen reader's ears"
 # A bus of this run's own; the exporter's accessibility bridge talks to the
 # AT-SPI bus it names, and scripts/a11y-events.py writes down every event a
 # screen reader acts on.
-eval "$(dbus-launch --sh-syntax)"
-pids+=("$DBUS_SESSION_BUS_PID")
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/at-spi.log" 2>&1 &
-pids+=($!)
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+start_buses
 : >"$work/a11y.log"
 /usr/bin/python3 "$root/scripts/a11y-events.py" "$work/a11y.log" 2>"$work/a11y.err" &
 pids+=($!)
@@ -120,15 +92,7 @@ T=$'\t'
 
 step "starting a stand-in reader"
 entry="$work/apps/com.Corvanex.Orvella.desktop"
-printf '[Desktop Entry]\nType=Application\nName=Orvella\nExec=false\n' >"$entry"
-mkfifo "$work/reader-stdin"
-GIO_LAUNCHED_DESKTOP_FILE="$entry" "$build/tests/orvella_stand_in_reader" \
-  <"$work/reader-stdin" >"$work/reader.out" &
-reader=$!
-pids+=($reader)
-disown "$reader"  # its forced end is the point, not a job to report
-exec 4>"$work/reader-stdin"  # keeps the reader waiting until it is killed
-wait_for 10 grep -q ready "$work/reader.out" || fail "the stand-in reader did not start"
+start_stand_in_reader "$build" "$entry"
 
 cat >"$work/opener.sh" <<OPENER
 #!/bin/sh

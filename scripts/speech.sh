@@ -14,7 +14,7 @@ build="${BUILD_DIR:-build}"
 case "$build" in /*) ;; *) build="$root/$build" ;; esac
 
 ./scripts/install-deps.sh
-for tool in orca speech-dispatcher Xvfb openbox xdotool dbus-launch; do
+for tool in orca speech-dispatcher Xvfb openbox xdotool xprop dbus-launch; do
   command -v "$tool" >/dev/null || { echo "speech: skipped: $tool is not installed" >&2; exit 0; }
 done
 ./scripts/configure.sh "$build"
@@ -38,20 +38,10 @@ fail() {
   cp "$work/spoken.txt" "$build/speech/spoken-failed.txt" 2>/dev/null || true
   exit 1
 }
-wait_for() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@" >/dev/null 2>&1; do
-    ((SECONDS < deadline)) || return 1
-    sleep 0.1
-  done
-}
-
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
-export XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/runtime"
-unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY GIO_LAUNCHED_DESKTOP_FILE
-export QT_QPA_PLATFORM=xcb QT_LOGGING_RULES='qt.qpa.*=false' QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-export ORVELLA_INTERFACE_STYLE=Light LANG=C.UTF-8
+# shellcheck source=scripts/desktop-session.sh
+. "$root/scripts/desktop-session.sh"
+private_environment
+export LANG=C.UTF-8
 
 # Every utterance, one per line, in the file the steps read.
 cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<CONF
@@ -68,34 +58,15 @@ AddVoice "en" "MALE1" "default"
 CONF
 : >"$work/spoken.txt"
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-exec 3>&-
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-eval "$(dbus-launch --sh-syntax)"
-pids+=("$DBUS_SESSION_BUS_PID")
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-pids+=($!)
+start_display
+start_buses
 sleep 1
 orca --disable braille --debug-file="$work/orca.log" >"$work/orca.out" 2>&1 &
 pids+=($!)
 wait_for 20 grep -q "Screen reader on" "$work/spoken.txt" ||
   { echo "speech: skipped: Orca did not speak on this display ($(tail -n1 "$work/orca.out"))" >&2; exit 0; }
 
-entry="$work/com.Corvanex.Orvella.desktop"
-printf '[Desktop Entry]\nType=Application\nName=Orvella\nExec=false\n' >"$entry"
-mkfifo "$work/reader-stdin"
-GIO_LAUNCHED_DESKTOP_FILE="$entry" "$build/tests/orvella_stand_in_reader" \
-  <"$work/reader-stdin" >"$work/reader.out" &
-reader=$!
-pids+=($reader)
-disown "$reader"
-exec 4>"$work/reader-stdin"
-wait_for 10 grep -q ready "$work/reader.out" || fail "the stand-in reader did not start"
+start_stand_in_reader "$build" "$work/com.Corvanex.Orvella.desktop"
 printf '#!/bin/sh\n' >"$work/opener.sh" && chmod +x "$work/opener.sh"
 export ORVELLA_OPENER="$work/opener.sh"
 
