@@ -89,6 +89,7 @@ void ExportListNotices::showComparison(qsizetype missing, qsizetype compared, co
 void ExportListNotices::findImporterTroubles(const FeedRowTable &feeds) {
   troubleFeeds_.clear();
   ImporterTroubles troubles;
+  troubles.reserve(feeds.size());
   for (std::size_t k = 0; k < feeds.size(); ++k) troubles.add(feeds.row(k));
   for (const std::size_t k : troubles.troubled()) troubleFeeds_.append(int(k));
   if (troubleFeeds_.isEmpty()) {

@@ -109,10 +109,16 @@ std::uint64_t ImporterTroubles::lookAtTitle(std::string_view utf8, bool &breaks)
   return folded.empty() ? 0 : textFingerprint(folded) | 1;
 }
 
+void ImporterTroubles::reserve(std::size_t feeds) {
+  addresses_.reserve(feeds);
+  titles_.reserve(feeds);
+}
+
 void ImporterTroubles::add(const FeedRow &row) {
-  const std::size_t index = rows_++;
+  const std::size_t index = addresses_.size();
   bool troubled = false;
   const std::string_view address = row.xmlUrl ? trimmed(*row.xmlUrl) : std::string_view();
+  std::uint64_t addressFingerprint = 0;
   if (!isFeedAddress(address)) {
     ++withoutAddress_;
     troubled = true;
@@ -121,32 +127,38 @@ void ImporterTroubles::add(const FeedRow &row) {
       ++notWeb_;
       troubled = true;
     }
-    addresses_.push_back({textFingerprint(address), index});
+    addressFingerprint = textFingerprint(address) | 1;
   }
+  addresses_.push_back(addressFingerprint);
+  std::uint64_t titleFingerprint = 0;
   if (row.title) {
     bool breaks = false;
-    const std::uint64_t folded = lookAtTitle(*row.title, breaks);
+    titleFingerprint = lookAtTitle(*row.title, breaks);
     if (breaks) {
       ++titleBreaks_;
       troubled = true;
     }
-    if (folded != 0) titles_.push_back({folded, index});
   }
+  titles_.push_back(titleFingerprint);
   if (troubled) troubledAlone_.push_back(index);
   settled_.done = false;
 }
 
-std::vector<std::size_t> ImporterTroubles::repeatsIn(const std::vector<Seen> &seen) {
-  // The fingerprints go into 256 buckets by their top byte, each in feed
-  // order, in one pass; each bucket is small enough to look at for repeats
-  // in a table that stays in the cache.
+std::vector<std::size_t> ImporterTroubles::repeatsIn(
+    const std::vector<std::uint64_t> &fingerprints) {
+  // The feeds with a fingerprint go into 256 buckets by its top byte, each
+  // in feed order, in one pass; each bucket is small enough to look at for
+  // repeats in a table that stays in the cache.
   constexpr int kBuckets = 256;
   std::vector<std::size_t> start(kBuckets + 1, 0);
-  for (const Seen &s : seen) ++start[(s.fingerprint >> 56) + 1];
+  for (const std::uint64_t f : fingerprints)
+    if (f != 0) ++start[(f >> 56) + 1];
   for (int b = 0; b < kBuckets; ++b) start[b + 1] += start[b];
-  std::vector<Seen> bucketed(seen.size());
+  std::vector<std::uint32_t> bucketed(start[kBuckets]);
   std::vector<std::size_t> next(start.begin(), start.end() - 1);
-  for (const Seen &s : seen) bucketed[next[s.fingerprint >> 56]++] = s;
+  for (std::size_t feed = 0; feed < fingerprints.size(); ++feed)
+    if (const std::uint64_t f = fingerprints[feed]; f != 0)
+      bucketed[next[f >> 56]++] = std::uint32_t(feed);
   std::vector<std::size_t> repeats;
   std::vector<std::uint64_t> table;
   for (int b = 0; b < kBuckets; ++b) {
@@ -155,10 +167,11 @@ std::vector<std::size_t> ImporterTroubles::repeatsIn(const std::vector<Seen> &se
     while (size < 2 * count) size *= 2;
     table.assign(size, 0);
     for (std::size_t k = start[b]; k < start[b + 1]; ++k) {
-      const std::uint64_t fingerprint = bucketed[k].fingerprint | 1;  // 0 marks a free slot
+      const std::uint32_t feed = bucketed[k];
+      const std::uint64_t fingerprint = fingerprints[feed];  // never 0: 0 marks a free slot
       for (std::size_t at = fingerprint & (size - 1);; at = (at + 1) & (size - 1)) {
         if (table[at] == fingerprint) {
-          repeats.push_back(bucketed[k].feed);
+          repeats.push_back(feed);
           break;
         }
         if (table[at] == 0) {

@@ -20,6 +20,10 @@ class ImporterTroubles {
   // Looks at the next feed of the export (the rows in order).
   void add(const FeedRow &row);
   void clear() { *this = ImporterTroubles(); }
+  // Room for this many feeds at once, where the count is known beforehand:
+  // growing one feed at a time copies and touches fresh memory again at
+  // every doubling, most of a large list's look.
+  void reserve(std::size_t feeds);
 
   std::size_t withoutAddress() const { return withoutAddress_; }
   std::size_t notWeb() const { return notWeb_; }
@@ -38,7 +42,6 @@ class ImporterTroubles {
   static std::uint64_t foldedTitleFingerprint(std::string_view utf8);
 
  private:
-  std::size_t rows_ = 0;
   std::size_t withoutAddress_ = 0, notWeb_ = 0, titleBreaks_ = 0;
   // The feeds with a trouble of their own (no address, not web, a break).
   std::vector<std::size_t> troubledAlone_;
@@ -48,17 +51,14 @@ class ImporterTroubles {
   // The folded title's fingerprint, and whether the title has a line break
   // or tab.
   static std::uint64_t lookAtTitle(std::string_view utf8, bool &breaks);
-  // Fingerprints of the addresses and folded titles, each with its feed's
-  // place, kept in order and looked at for repeats once asked: a set that
+  // The fingerprint of each feed's address and folded title, in feed order
+  // (0 for a feed without one), looked at for repeats once asked: a set that
   // takes each as it comes is as large as the export and misses the cache at
-  // every feed, which cost a quarter of a large export's time.
-  struct Seen {
-    std::uint64_t fingerprint;
-    std::size_t feed;
-  };
-  std::vector<Seen> addresses_, titles_;
+  // every feed, which cost a quarter of a large export's time. Eight bytes a
+  // feed each: most of the time a large list takes here is the fresh memory.
+  std::vector<std::uint64_t> addresses_, titles_;
   // The places of the feeds that repeat an earlier one's fingerprint.
-  static std::vector<std::size_t> repeatsIn(const std::vector<Seen> &seen);
+  static std::vector<std::size_t> repeatsIn(const std::vector<std::uint64_t> &fingerprints);
   struct Settled {
     bool done = false;
     std::size_t repeatedAddress = 0, repeatedTitle = 0;
