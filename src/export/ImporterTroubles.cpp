@@ -136,6 +136,7 @@ void ImporterTroubles::add(const FeedRow &row) {
     titleFingerprint = lookAtTitle(*row.title, breaks);
     if (breaks) {
       ++titleBreaks_;
+      titleBreakFeeds_.push_back(index);
       troubled = true;
     }
   }
@@ -191,6 +192,10 @@ const ImporterTroubles::Settled &ImporterTroubles::settled() const {
   const std::vector<std::size_t> titles = repeatsIn(titles_);
   settled_.repeatedAddress = addresses.size();
   settled_.repeatedTitle = titles.size();
+  std::vector<std::size_t> mended;
+  std::set_union(titles.begin(), titles.end(), titleBreakFeeds_.begin(), titleBreakFeeds_.end(),
+                 std::back_inserter(mended));
+  settled_.mendedTitles = mended.size();
   std::vector<std::size_t> both;
   std::set_union(addresses.begin(), addresses.end(), titles.begin(), titles.end(),
                  std::back_inserter(both));
@@ -222,7 +227,7 @@ std::vector<QString> ImporterTroubles::warnings(bool titlesMadeSafe) const {
       "Warning: %1 feeds repeat the address of an earlier one; some readers import them twice, "
       "others refuse the file.");
   if (titlesMadeSafe) {
-    say(titleBreaks_ + repeatedTitle(),
+    say(settled().mendedTitles,
         "1 title was made safe for any reader: its line breaks and tabs became spaces, or it "
         "was numbered as a repeat.",
         "%1 titles were made safe for any reader: their line breaks and tabs became spaces, and "

@@ -43,8 +43,9 @@ class ImporterTroubles {
 
  private:
   std::size_t withoutAddress_ = 0, notWeb_ = 0, titleBreaks_ = 0;
-  // The feeds with a trouble of their own (no address, not web, a break).
-  std::vector<std::size_t> troubledAlone_;
+  // The feeds with a trouble of their own (no address, not web, a break),
+  // and those whose title has a break.
+  std::vector<std::size_t> troubledAlone_, titleBreakFeeds_;
   // The folded title itself, for a title that is not ASCII (an ASCII one is
   // folded on its way into the fingerprint).
   static std::string foldedTitle(std::string_view utf8);
@@ -62,6 +63,8 @@ class ImporterTroubles {
   struct Settled {
     bool done = false;
     std::size_t repeatedAddress = 0, repeatedTitle = 0;
+    // Titles with a break, a repeat or both, each once.
+    std::size_t mendedTitles = 0;
     std::vector<std::size_t> troubled;
   };
   const Settled &settled() const;

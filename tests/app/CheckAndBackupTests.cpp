@@ -832,6 +832,25 @@ TEST(ImporterTroubles, TheExportWarnsOfThemAndImportableTitlesMendTheTitles) {
   EXPECT_EQ(alone.exitCode, 2);
 }
 
+// A title with a break that also repeats an earlier one is one title made
+// safe, not two.
+TEST(ImporterTroubles, ATitleMadeSafeForTwoReasonsIsCountedOnce) {
+  TempDir dir;
+  execSql(dir / "Feeds", std::string(kFeedsSchema) +
+                             "INSERT INTO FEEDS (FEED_TITLE, INTERNAL_LINK) VALUES"
+                             " ('A' || char(10) || 'B', 'https://a/1'), ('A B', 'https://a/2'),"
+                             " ('A' || char(9) || 'B', 'https://a/3'), ('C', 'https://a/4');");
+  const Outcome safe =
+      run({"--database", "Feeds", "--importable-titles", "--export", "out.opml"}, dir.path());
+  EXPECT_EQ(safe.exitCode, 0) << safe.err.toStdString();
+  EXPECT_TRUE(safe.err.contains("3 titles were made safe for any reader"))
+      << safe.err.toStdString();
+  const std::string document = readFile(dir / "out.opml");
+  for (const char *title :
+       {"title=\"A B\"", "title=\"A B (2)\"", "title=\"A B (3)\"", "title=\"C\""})
+    EXPECT_NE(document.find(title), std::string::npos) << title << " in " << document;
+}
+
 // A feed is an outline with a feed address in every sentence: the export,
 // the backup and --check of the file say the same count.
 TEST(ImporterTroubles, TheExportBackupAndCheckCountTheSameFeeds) {
