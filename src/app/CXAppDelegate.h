@@ -69,7 +69,6 @@ class CXAppDelegate : public QObject {
   // Where the reader is started from; set at launch only when the reader was
   // running. The one condition for the relaunch.
   std::optional<QString> orvellaBundlePath() const { return orvellaBundlePath_; }
-  void setOrvellaBundlePath(const std::optional<QString> &path) { orvellaBundlePath_ = path; }
 
   // The settings that every alert of the program is shown with, and the
   // scheme the alert takes (dark when the program's scheme is dark).

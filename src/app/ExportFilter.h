@@ -49,8 +49,6 @@ class ExportFilter {
   // The read starts over: every count goes back to nothing.
   void restart() { *this = ExportFilter(choices_, secretsElsewhere_); }
 
-  std::size_t leftOut() const { return leftOut_; }
-
   // Says on standard error how many feeds were left out, carry a secret,
   // may hold a key or would trouble an importer; nothing where there is none.
   // secrets: the counts made elsewhere, with secretsElsewhere.

@@ -26,7 +26,6 @@ class ImporterTroubles {
   void reserve(std::size_t feeds);
 
   std::size_t withoutAddress() const { return withoutAddress_; }
-  std::size_t notWeb() const { return notWeb_; }
   std::size_t repeatedAddress() const { return settled().repeatedAddress; }
   std::size_t titleBreaks() const { return titleBreaks_; }
   std::size_t repeatedTitle() const { return settled().repeatedTitle; }

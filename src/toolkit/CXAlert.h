@@ -59,14 +59,6 @@ class CXAlert {
   // thread with that button number (clamped to the buttons there are).
   static void setAnswerForTesting(std::optional<int> number);
 
-  // The font a settings map describes for text; exposed so the look can be
-  // checked.
-  static QFont fontFromSettings(const QVariantMap &settings, const QString &defaultName,
-                                double defaultSize, const char *kernKey = "fontKern",
-                                const QString &text = QString()) {
-    return AlertSettings::font(settings, defaultName, defaultSize, kernKey, text);
-  }
-
  private:
   CXAlert() = default;
   struct Request {

@@ -14,6 +14,7 @@
 #include "ScreenReaderLog.h"
 #include "TestSupport.h"
 #include "platform/MainQueue.h"
+#include "toolkit/AlertSettings.h"
 #include "toolkit/CXAlert.h"
 #include "toolkit/WindowAppearance.h"
 
@@ -316,13 +317,13 @@ TEST_F(AlertTest, SettingsHoldForLaterAlertsAndStyleThem) {
 }
 
 TEST_F(AlertTest, MissingFontFamiliesFallBackToAnInstalledSansOfTheSameWeight) {
-  const QFont font = CXAlert::fontFromSettings(
+  const QFont font = AlertSettings::font(
       {{"fontName", "NoSuchFamilyAnywhere-Light"}, {"fontSize", 12}}, "HelveticaNeue-Medium", 13);
   EXPECT_TRUE(QFontDatabase::families().contains(font.family())) << font.family().toStdString();
   EXPECT_EQ(font.weight(), QFont::Light);
   EXPECT_EQ(font.pixelSize(), 12);
 
-  const QFont fallback = CXAlert::fontFromSettings({}, "HelveticaNeue-Medium", 13);
+  const QFont fallback = AlertSettings::font({}, "HelveticaNeue-Medium", 13);
   EXPECT_EQ(fallback.weight(), QFont::Medium);
   EXPECT_EQ(fallback.pixelSize(), 13);
   EXPECT_DOUBLE_EQ(fallback.letterSpacing(), 0.0);

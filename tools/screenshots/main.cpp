@@ -12,7 +12,7 @@
 
 #include "Screenshot.h"
 #include "toolkit/AccessibleFactories.h"
-#include "toolkit/CXAlert.h"
+#include "toolkit/AlertSettings.h"
 
 namespace {
 
@@ -87,7 +87,7 @@ int main(int argc, char **argv) {
   QApplication app(argc, argv);
   AccessibleFactories::install();
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-  QApplication::setFont(CXAlert::fontFromSettings({}, QStringLiteral("HelveticaNeue-Regular"), 13));
+  QApplication::setFont(AlertSettings::font({}, QStringLiteral("HelveticaNeue-Regular"), 13));
 
   const QStringList args = QApplication::arguments().mid(1);
   if (args.value(0) == QStringLiteral("--list")) {
