@@ -135,7 +135,6 @@ void ImporterTroubles::add(const FeedRow &row) {
     bool breaks = false;
     titleFingerprint = lookAtTitle(*row.title, breaks);
     if (breaks) {
-      ++titleBreaks_;
       titleBreakFeeds_.push_back(index);
       troubled = true;
     }
@@ -234,7 +233,7 @@ std::vector<QString> ImporterTroubles::warnings(bool titlesMadeSafe) const {
         "repeated titles were numbered.");
     return lines;
   }
-  say(titleBreaks_,
+  say(titleBreakFeeds_.size(),
       "Warning: 1 title holds a line break or tab; some readers cannot import the feed, or "
       "change its title.",
       "Warning: %1 titles hold a line break or tab; some readers cannot import those feeds, or "

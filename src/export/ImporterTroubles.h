@@ -27,7 +27,7 @@ class ImporterTroubles {
 
   std::size_t withoutAddress() const { return withoutAddress_; }
   std::size_t repeatedAddress() const { return settled().repeatedAddress; }
-  std::size_t titleBreaks() const { return titleBreaks_; }
+  std::size_t titleBreaks() const { return titleBreakFeeds_.size(); }
   std::size_t repeatedTitle() const { return settled().repeatedTitle; }
   // The feeds (their places among the rows added) that have any of these.
   const std::vector<std::size_t> &troubled() const { return settled().troubled; }
@@ -41,7 +41,7 @@ class ImporterTroubles {
   static std::uint64_t foldedTitleFingerprint(std::string_view utf8);
 
  private:
-  std::size_t withoutAddress_ = 0, notWeb_ = 0, titleBreaks_ = 0;
+  std::size_t withoutAddress_ = 0, notWeb_ = 0;
   // The feeds with a trouble of their own (no address, not web, a break),
   // and those whose title has a break.
   std::vector<std::size_t> troubledAlone_, titleBreakFeeds_;
